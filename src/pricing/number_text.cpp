@@ -1,0 +1,126 @@
+#include "pricing/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace qx {
+
+namespace {
+
+// Text of a whole number held in a double (may exceed the int range); 0 is empty.
+std::string WholeText(double whole) {
+    if (whole == 0) return "";
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole,
+                                   std::chars_format::fixed, 0).ptr;
+    return std::string(buffer, end);
+}
+
+std::string FractionForm(double x) {
+    const double whole = std::trunc(x);
+    const double rest = x - whole;
+    // The nearest 64th at or above rest, or the one below when that is strictly nearer.
+    int k = 1;
+    while (k < 64 && k / 64.0 < rest) ++k;
+    if (std::fabs((k - 1) / 64.0 - rest) < std::fabs(k / 64.0 - rest)) --k;
+
+    std::string text = WholeText(whole);
+    if (k > 0) {
+        int denominator = 64;
+        while (k % 2 == 0) {
+            k /= 2;
+            denominator /= 2;
+        }
+        text += ' ' + std::to_string(k) + '/' + std::to_string(denominator);
+    }
+    return text;
+}
+
+std::string DecimalForm(double x, int digits) {
+    if (digits < 0) digits = 0;
+    // The rounded fixed-point digits of |x|, without the point and leading zeros.
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                   std::chars_format::fixed, digits).ptr;
+    std::string all;
+    for (const char* c = buffer; c != end; ++c) {
+        if (*c != '.' && !(all.empty() && *c == '0')) all += *c;
+    }
+    const std::size_t split = all.size() > static_cast<std::size_t>(digits)
+                                  ? all.size() - digits : 0;
+    const std::string wholePart = all.substr(0, split);
+    std::string fractionPart = all.substr(split);
+    fractionPart.insert(0, digits - fractionPart.size(), '0');
+
+    std::string text;
+    if (wholePart.empty())
+        text = "0." + fractionPart;
+    else if (digits < 1)
+        text = wholePart;
+    else
+        text = wholePart + "." + fractionPart;
+    return x < 0 ? "-" + text : text;
+}
+
+// Reads the leading decimal number of text (an optional sign, digits, a point, an
+// exponent), independent of the locale; 0 when there is none or it is not finite.
+double LeadingNumber(const std::string& text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    bool negative = false;
+    if (first != last && (*first == '+' || *first == '-')) {
+        negative = *first == '-';
+        ++first;
+    }
+    if (first == last || *first == '-' || *first == '+') return 0;
+    double value = 0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || !std::isfinite(value)) return 0;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::string IntegerText(int value) { return value == 0 ? "" : std::to_string(value); }
+
+std::string NumberText(double x, int digits, bool fractions) {
+    if (x == 0 || !std::isfinite(x)) return "";
+    return fractions ? FractionForm(x) : DecimalForm(x, digits);
+}
+
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+int ParseInteger(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && text[i] == '+') ++i;
+    int value = 0;
+    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    return result.ec == std::errc() ? value : 0;
+}
+
+double ParseNumber(const std::string& raw) {
+    const std::string text = TrimSpaces(raw);
+    const double v = LeadingNumber(text);
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) return v;
+    if (slash == 0) return 0;
+
+    const auto space = text.find(' ');
+    const bool hasSpace = space != std::string::npos;
+    const std::size_t numeratorStart = hasSpace ? space + 1 : 0;
+    const std::string numeratorText =
+        numeratorStart < slash ? text.substr(numeratorStart, slash - numeratorStart) : "";
+    const int numerator = ParseInteger(numeratorText);
+    const int denominator = ParseInteger(text.substr(slash + 1));
+    if (numerator == 0 || denominator == 0) return v;
+    const double fraction = static_cast<double>(numerator) / denominator;
+    return hasSpace ? v + fraction : fraction;
+}
+
+}  // namespace qx

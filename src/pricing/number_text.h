@@ -1,0 +1,30 @@
+#ifndef QX_PRICING_NUMBER_TEXT_H
+#define QX_PRICING_NUMBER_TEXT_H
+
+#include <string>
+
+namespace qx {
+
+// Decimal text of an integer; 0 gives an empty text, as an empty box shows it.
+std::string IntegerText(int value);
+
+// Display text of a number: in 64ths after the whole part when fractions is set
+// (50.25 gives "50 1/4"), else with exactly digits places after the point. Exactly 0,
+// and any value that is not finite, give an empty text.
+std::string NumberText(double x, int digits, bool fractions);
+
+// The number a box holds: a leading decimal number, optionally followed by a fraction
+// ("12 3/8", "3/8"). Unreadable or non-finite text reads as 0. Never depends on the
+// process locale.
+double ParseNumber(const std::string& text);
+
+// The leading integer of a text (after leading spaces), or 0 when there is none or it
+// lies outside the 32-bit range. Every integer read from text goes through here.
+int ParseInteger(const std::string& text);
+
+// The text without the spaces at both ends.
+std::string TrimSpaces(const std::string& text);
+
+}  // namespace qx
+
+#endif  // QX_PRICING_NUMBER_TEXT_H

@@ -1,0 +1,132 @@
+#ifndef QX_PRICING_OPTION_H
+#define QX_PRICING_OPTION_H
+
+#include <string>
+
+#include "platform/ctime.h"
+
+namespace qx {
+
+class CArchive;
+
+// Kinds of contract, sides of a trade and kinds of underlying, as the records hold them.
+enum OptionType { kNoOptionType = 0, kCall = 1, kPut = 2 };
+enum Side { kNoSide = 0, kBuy = 1, kSell = 2 };
+enum AssetType { kNoAssetType = 0, kStockAsset = 1, kIndexAsset = 2, kFutureAsset = 3 };
+
+// One option position with the market environment that values it. Setters return 0
+// when they accept a value and -1 when they refuse it, leaving the field unchanged.
+class Option {
+public:
+    // One calendar day in years: time to expiration is calendar days over 365.
+    static constexpr double kYearsPerDay = 0.0027397260273972603;
+
+    int SetOptionType(int value);
+    int SetUnderlyingPrice(double value);
+    int SetStrike(double value);
+    int SetPrice(double value);
+    // Stores minus the absolute value: a fee is always a cost.
+    int SetFees(double value);
+    // A negative count clears daysLeft and years and is refused.
+    int SetDaysLeft(int days);
+    // Counts the calendar days from a to b (the expiration day included) in local
+    // wall-clock time; refuses, clearing daysLeft and years, when that is not positive.
+    int SetDates(CTime valuation, CTime expiration);
+    int SetSide(int value);
+    int SetAssetType(int value);
+    int SetUnitsPerContract(int value);
+    int SetContracts(int value);
+    int SetInterestRate(double value);
+    int SetDividendYield(double value);
+    // Accepts only values strictly between 0 and 100.
+    int SetVolatility(double value);
+    // Always accepts; a count of 0 or below selects the closed form.
+    int SetLatticeSteps(int steps);
+
+    int GetOptionType() const { return optionType; }
+    double GetUnderlyingPrice() const { return underlyingPrice; }
+    double GetStrike() const { return strike; }
+    double GetPrice() const { return price; }
+    double GetFees() const { return fees; }
+    int GetDaysLeft() const { return daysLeft; }
+    double GetYears() const { return years; }
+    int GetSide() const { return side; }
+    int GetAssetType() const { return assetType; }
+    int GetUnitsPerContract() const { return unitsPerContract; }
+    int GetContracts() const { return contracts; }
+    CTime GetValuationDate() const { return valuationDate; }
+    CTime GetExpiration() const { return expiration; }
+    double GetInterestRate() const { return interestRate; }
+    double GetDividendYield() const { return dividendYield; }
+    double GetVolatility() const { return volatility; }
+    int GetLatticeSteps() const { return latticeSteps; }
+
+    // Zeroes every number but keeps the two dates and the lattice steps.
+    void Clear();
+    // Copies every field of other.
+    void CopyFrom(const Option& other);
+
+    // Money in (positive) or out (negative) of the trade, fees included.
+    double CashFlow() const;
+    // Profit or loss if the option were worth its fair value, fees included.
+    double Profit() const;
+    // Fair value of the whole position, negative for a sold one.
+    double PositionValue() const;
+    // Profit weighted by the probability band between the underlying price and the
+    // reference price over the horizon (years).
+    double WeightedProfit(double referencePrice, double horizonYears) const;
+
+    // Value of one unit: closed form, or the lattice when latticeSteps is above 0.
+    double FairValue() const;
+    // The closed form at the volatility given, for the implied-volatility search.
+    double FairValueAt(double sigma) const;
+    // Volatility at which the closed form meets the price; 0 when the price is below
+    // the option's minimum value, -1 when there is no answer.
+    double ImpliedVolatility() const;
+
+    // Sensitivities of the whole position of contracts, times the units per contract
+    // when shareWeighted; -1 when there is no value.
+    double Delta(bool shareWeighted) const;
+    double Gamma(bool shareWeighted) const;
+    // Change of value over one calendar day, under the valuation rule in force. Moves
+    // years for a moment and puts it back, hence not const.
+    double Theta(bool shareWeighted);
+    double Vega(bool shareWeighted) const;
+    double Rho(bool shareWeighted) const;
+
+    // "Jan 1999" while days are left, else empty.
+    std::string ExpirationText() const;
+    // "Jan 50 Call", or empty while expiration, strike or type is missing.
+    std::string Description() const;
+    // "Sell 10 Mar 1999 45 1/2 puts", or empty while the trade is incomplete.
+    std::string TradeDescription() const;
+    // Month letter and strike letter, or empty.
+    std::string SymbolCode() const;
+
+    // Writes or reads the record in its document layout; false on a file error,
+    // which it has reported.
+    bool Serialize(CArchive& archive);
+
+private:
+    int optionType = 0;
+    double underlyingPrice = 0;
+    double strike = 0;
+    double price = 0;
+    double fees = 0;
+    int daysLeft = 0;
+    double years = 0;  // always daysLeft / 365, except inside Theta
+    int side = 0;
+    int assetType = 0;
+    int unitsPerContract = 0;
+    int contracts = 0;
+    CTime valuationDate;
+    CTime expiration;
+    double interestRate = 0;
+    double dividendYield = 0;
+    double volatility = 0;
+    int latticeSteps = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_PRICING_OPTION_H
