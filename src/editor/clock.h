@@ -1,0 +1,19 @@
+#ifndef QX_EDITOR_CLOCK_H
+#define QX_EDITOR_CLOCK_H
+
+#include "platform/ctime.h"
+
+namespace qx {
+
+// Where the editor learns the current date and time, so tests can set it.
+class Clock {
+  public:
+    virtual ~Clock() = default;
+
+    // The current date and time.
+    virtual CTime Now() const = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_CLOCK_H

@@ -1,0 +1,136 @@
+#ifndef QX_EDITOR_EDITOR_CONTROLS_H
+#define QX_EDITOR_EDITOR_CONTROLS_H
+
+namespace qx {
+
+// The controls of the main window outside the two option rows, with their labels.
+enum EditorControl : int {
+    kEnvironmentGroup,  // the "Environment" group box; its text is the title
+    kSymbolLabel,
+    kSymbol,
+    kStock,
+    kIndex,
+    kFuture,
+    kDateLabel,
+    kDate,
+    kPriceLabel,
+    kPrice,
+    kSharesLabel,  // reads "Shares (Units)", or "Contracts" for a future
+    kShares,       // an editable list
+    kBuy,
+    kSell,
+    kFeesLabel,
+    kFees,
+    kNetLabel,
+    kNet,
+    kUnitsLabel,  // "Units/Contract"
+    kUnits,       // an editable list
+    kVolatilityLabel,
+    kVolatilitySlider,
+    kVolatilityText,
+    kInterestLabel,
+    kInterestSlider,
+    kInterestText,
+    kDividendLabel,
+    kDividendSlider,
+    kDividendText,
+    kModeLabel,
+    kRuleLabel,
+    kPrompt,  // the wide left pane of the status line
+    kClock,   // the narrow right pane of the status line
+    kGraphButton,
+    kTrackerButton,
+    kEnvironmentControlCount
+};
+
+// The controls of one option row; both rows have the same set.
+enum RowControl : int {
+    kRowGroup,   // the "Option" group box; its text is the row title
+    kRowChoice,  // which record the row shows
+    kExpiresLabel,
+    kExpires,  // an editable list
+    kDaysLeftLabel,
+    kDaysLeft,
+    kStrikeLabel,
+    kStrike,  // an editable list
+    kFairValueLabel,
+    kFairValue,
+    kCall,
+    kPut,
+    kRowPriceLabel,
+    kRowPrice,
+    kImpliedVolatilityLabel,
+    kImpliedVolatility,
+    kContractsLabel,
+    kContracts,  // an editable list
+    kRowBuy,
+    kRowSell,
+    kRowFeesLabel,
+    kRowFees,
+    kRowNetLabel,
+    kRowNet,
+    kClear,
+    kRowControlCount
+};
+
+// The number of option rows the main window shows.
+inline constexpr int kEditorRows = 2;
+
+// The id of a row's control: row 0 or 1.
+constexpr int RowControlId(int row, RowControl control) {
+    return kEnvironmentControlCount + row * kRowControlCount + control;
+}
+
+// The number of control ids, environment and rows together.
+inline constexpr int kEditorControlCount =
+    kEnvironmentControlCount + kEditorRows * kRowControlCount;
+
+// The main window's commands: menu items, the two command buttons, the system menu's
+// About item and the dialog's Enter and Escape keys, with the system's own numbers.
+enum EditorCommand : int {
+    kCommandOk = 1,      // the Enter key
+    kCommandCancel = 2,  // the Escape key
+    kCommandSystemAbout = 16,
+    kCommandNew = 32771,
+    kCommandOpen = 32772,
+    kCommandSave = 32773,
+    kCommandSaveAs = 32774,
+    kCommandExit = 32775,
+    kCommandBasicMode = 32776,
+    kCommandAdvancedMode = 32777,
+    kCommandIncludeFees = 32778,
+    kCommandShowDecimal = 32779,
+    kCommandEuropeanRule = 32780,
+    kCommandAmericanRule = 32781,
+    kCommandDividend = 32782,
+    kCommandProperties = 32783,
+    kCommandGraph = 32784,
+    kCommandNotes = 32785,
+    kCommandAbout = 32786,
+    kCommandTracker = 32795,
+    kCommandShowUnits = 32797,
+    kCommandHomePage = 32802,
+    kCommandContents = 57667,
+};
+
+// What the window layer must do after a command: the model cannot open windows or
+// file dialogs, so it hands these out.
+enum class EditorRequest {
+    kNone,
+    kChooseFileToOpen,   // file-open dialog, then Open(path) on OK
+    kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveTo(path)
+    kRunProperties,      // the property sheet, then AfterProperties() whatever its result
+    kOpenGraph,          // a new graph window on CopyForGraph()
+    kShowTracker,        // create, or refill and show, the trade tracker
+    kShowNotes,          // create, or show and focus, the notes window
+    kShowHelpContents,   // the help file at its contents page
+    kOpenHomePage,       // the product's home page in the browser
+    kShowAbout,          // the about box, modally
+    kEndOk,              // end the main window with OK: the settings are saved
+    kCloseWindowsEndOk,  // destroy the notes and tracker windows, then end with OK
+    kEndCancel,          // end the main window with Cancel: the settings are not saved
+};
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_EDITOR_CONTROLS_H

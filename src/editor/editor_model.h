@@ -1,0 +1,212 @@
+#ifndef QX_EDITOR_EDITOR_MODEL_H
+#define QX_EDITOR_EDITOR_MODEL_H
+
+#include <memory>
+#include <string>
+
+#include "editor/editor_controls.h"
+#include "platform/controls.h"
+#include "platform/ctime.h"
+
+namespace qx {
+
+class Clock;
+class Document;
+class EditorObserver;
+class Messages;
+class Option;
+class Settings;
+class Stock;
+
+// The main window without a window: it owns the open document, carries every input
+// into the records, revalues them, and keeps the state of every control and menu item
+// so that the window layer only mirrors it. Events arrive as named operations.
+class EditorModel {
+  public:
+    // Opens the main window's state from the settings, dated by the clock. The three
+    // references must outlive the model.
+    EditorModel(Settings& settings, Messages& messages, const Clock& clock);
+    ~EditorModel();
+
+    EditorModel(const EditorModel&) = delete;
+    EditorModel& operator=(const EditorModel&) = delete;
+
+    // Tells the model which windows to keep up to date; none by default.
+    void SetObserver(EditorObserver* observer);
+
+    // Events of the window.
+
+    // The user left a text box or an editable list after typing text into it.
+    void LeaveBox(int control, const std::string& text);
+    // The user chose item index of a list.
+    void ChooseItem(int control, int item);
+    // The user clicked a button or check box; the two command buttons return the
+    // request of their command.
+    EditorRequest ClickButton(int control);
+    // The user moved a slider to position.
+    void MoveSlider(int control, int position);
+    // A menu command, command button, system-menu item, Enter or Escape (EditorCommand).
+    EditorRequest Command(int command);
+    // The close box of the main window.
+    EditorRequest CloseBox();
+
+    // Answers to requests.
+
+    // Opens the document at path, replacing the current one, and brings the editor in
+    // line with it; file errors and foreign files are shown through Messages.
+    void Open(const std::string& path);
+    // Saves the document to path; true when written, and the path becomes the document's.
+    bool SaveTo(const std::string& path);
+    // The file name the save dialog proposes: the underlying's symbol.
+    std::string SuggestedFileName() const;
+    // Applies what the property sheet may have changed, accepted or cancelled.
+    void AfterProperties();
+    // Copies of the four option records and the underlying for a new graph window.
+    void CopyForGraph(Option (&options)[4], Stock& stock) const;
+
+    // State shown by the window.
+
+    // The state of a control (EditorControl, or RowControlId for a row's control).
+    const Control& GetControl(int control) const;
+    // The state of a menu item given by its command (EditorCommand).
+    const MenuItem& GetMenuItem(int command) const;
+    // The open document: the notes window and the tracker work on it in place.
+    Document& GetDocument() { return *document; }
+    const Document& GetDocument() const { return *document; }
+    // The record row 0 or 1 shows, 0..3, or -1 for none.
+    int GetRowRecord(int row) const { return rowRecord[row]; }
+    // The date the records are valued at.
+    CTime GetValuationDate() const { return valuationDate; }
+    // True once a valid underlying price has been entered.
+    bool RowsEnabled() const { return rowsEnabled; }
+    // How many of the four records hold a side.
+    int RecordsWithSide() const { return recordsWithSide; }
+
+    // Operations of the editor, also used by the window's modes and the document.
+
+    // Clears record index and gives it the environment, the price, units and asset type.
+    void ResetRecord(int index);
+    // Clears all four records, gives them the environment, and empties both rows.
+    void ResetAllRecords();
+    // Carries volatility, interest, dividend and fees of the settings into all records.
+    void ApplyEnvironment();
+    // Keeps the row's fields valid in entry order, then revalues and redisplays it.
+    void CheckRow(int row);
+    // Shows the row's fair value and implied volatility.
+    void ShowRowValues(int row);
+    // Shows the row's days left.
+    void ShowDaysLeft(int row);
+    // Shows the row's net cash and fees.
+    void ShowRowNet(int row);
+    // Shows the underlying's net cash and fees.
+    void ShowEnvironmentNet();
+    // Titles the row's group after its record, then refreshes the record lists.
+    void UpdateRowTitle(int row);
+    // Rebuilds both rows' record-choice lists and selects each row's record.
+    void RefreshOptionLists();
+    // Recounts the records with a side and enables or disables Graph.
+    void UpdateGraphCommand();
+    // Shows the row's controls for the current mode and fees.
+    void ShowRows(int row);
+    // Hides the row's controls.
+    void HideRows(int row);
+    // Rewrites the status line: what to enter next, and the time.
+    void UpdatePrompt();
+
+    // Modes, rules and toggles of the Settings menu.
+
+    // Basic mode (positions in the editor) or Advanced mode (values only).
+    void SetBasicMode(bool on);
+    // The closed form (European) or the lattice with the settings' steps (American).
+    void SetEuropeanRule(bool on);
+    // Fees counted in every leg, or none.
+    void SetFeesShown(bool on);
+    // The continuous dividend yield in every record, or none.
+    void SetDividendShown(bool on);
+    // Prices and strikes in 64ths, or in decimals.
+    void SetFractionsShown(bool on);
+    // The "Units/Contract" box shown or hidden.
+    void SetUnitsShown(bool on);
+    // Replaces the document with a new, empty one and resets the editor.
+    void NewDocument();
+
+  private:
+    Control& Ctl(int control) { return controls[control]; }
+    Control& RowCtl(int row, RowControl control) { return controls[RowControlId(row, control)]; }
+    Option& RowOption(int row);
+    Option& Slot(int index);
+    MenuItem& Menu(int command);
+
+    void InitControls();
+    void OpenWindow();
+    void ApplyVolatility();
+    void ApplyInterest();
+    void ApplyDividend();
+    void ApplyFees();
+    void ApplyToAll(void (*apply)(Option&, double), double value);
+    void ShowSliders();
+    void ShowDateBox();
+    void ShowPositionControls();
+    void ShowFeeControls();
+    void ShowUnderlying();
+    void ShowRuleLabel();
+
+    void EnterPrice(const std::string& text);
+    void EnterShares(const std::string& text);
+    void ChooseShares(int item);
+    void ClickSide(int button);
+    void ChooseAssetType(int type);
+    void EnterUnits(const std::string& text, bool chosen);
+    void EnterDate(const std::string& text);
+    void EnterSymbol(const std::string& text);
+    void RebuildSharesList();
+    void RebuildExpirationLists();
+    void RebuildStrikeLists();
+
+    void ChooseRecord(int row, int item);
+    void FillRow(int row);
+    void EnterExpiration(int row, const std::string& text);
+    void ChooseExpiration(int row, int item);
+    void EnterStrike(int row, const std::string& text);
+    void ChooseStrike(int row, int item);
+    void ClickType(int row, int type);
+    void EnterRowPrice(int row, const std::string& text);
+    void EnterContracts(int row, const std::string& text);
+    void ChooseContracts(int row, int item);
+    void ClickRowSide(int row, int side);
+    void ClearRow(int row);
+    void ClearRowEntries(int row);
+    void VoidPosition(int row);
+    void RowEvent(int row, RowControl control, const std::string* text, int item);
+
+    void ShowRowPrices(int row);
+    std::string PriceText(double value) const;
+    std::string MoneyText(double value) const;
+    std::string RowPhrase(int row) const;
+    std::string UnitsWord() const;
+
+    void RefreshAfterOpen(const std::string& path);
+    void TakeOverRowOne(const Option& first);
+    void ChooseRowsFromSlots();
+    void ShowOpenedRow(int row);
+    void ResetEnvironment();
+    void SaveQuestion();
+
+    Settings& settings;
+    Messages& messages;
+    const Clock& clock;
+    EditorObserver* observer = nullptr;
+
+    std::unique_ptr<Document> document;
+    Control controls[kEditorControlCount];
+    MenuItem menuItems[12];
+    int rowRecord[kEditorRows] = {-1, -1};  // never equal unless both are -1
+    CTime valuationDate;
+    CTime startupDate;
+    bool rowsEnabled = false;
+    int recordsWithSide = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_EDITOR_MODEL_H

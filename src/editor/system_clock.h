@@ -1,0 +1,17 @@
+#ifndef QX_EDITOR_SYSTEM_CLOCK_H
+#define QX_EDITOR_SYSTEM_CLOCK_H
+
+#include "editor/clock.h"
+
+namespace qx {
+
+// The machine's clock, for the running program.
+class SystemClock : public Clock {
+  public:
+    // The current date and time of the machine.
+    CTime Now() const override { return CTime::GetCurrentTime(); }
+};
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_SYSTEM_CLOCK_H
