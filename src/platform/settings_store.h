@@ -1,0 +1,31 @@
+#ifndef QX_PLATFORM_SETTINGS_STORE_H
+#define QX_PLATFORM_SETTINGS_STORE_H
+
+#include <string>
+
+namespace qx {
+
+// The per-user key-value store of the preferences: integer and text values, each under
+// a section and a name. A value never stored reads as the default the caller gives.
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+
+    // The integer stored under section and name, or fallback when there is none.
+    virtual int GetInt(const std::string& section, const std::string& name, int fallback) const = 0;
+
+    // The text stored under section and name, or fallback when there is none.
+    virtual std::string GetText(const std::string& section, const std::string& name,
+                                const std::string& fallback) const = 0;
+
+    // Stores an integer under section and name.
+    virtual void SetInt(const std::string& section, const std::string& name, int value) = 0;
+
+    // Stores a text under section and name.
+    virtual void SetText(const std::string& section, const std::string& name,
+                         const std::string& value) = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_PLATFORM_SETTINGS_STORE_H
