@@ -1,0 +1,24 @@
+#ifndef QX_EDITOR_CHOICE_LISTS_H
+#define QX_EDITOR_CHOICE_LISTS_H
+
+#include <string>
+#include <vector>
+
+namespace qx {
+
+// The 11 strikes offered around an underlying price, five steps either side of it,
+// with a step that suits the price's size; empty for a price that is not positive.
+std::vector<std::string> StrikeList(double price);
+
+// The holdings offered for an asset type: contracts for a future, shares otherwise.
+std::vector<std::string> SharesList(int assetType);
+
+// The contract counts offered in an option row.
+std::vector<std::string> ContractsList();
+
+// The units per contract offered in the "Units/Contract" list.
+std::vector<std::string> UnitsList();
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_CHOICE_LISTS_H

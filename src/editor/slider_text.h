@@ -1,0 +1,18 @@
+#ifndef QX_EDITOR_SLIDER_TEXT_H
+#define QX_EDITOR_SLIDER_TEXT_H
+
+#include <string>
+
+namespace qx {
+
+// The volatility slider's text: whole percent as a fraction with three decimals
+// (30 gives "0.300"); 100 or more gives "1.000".
+std::string VolatilitySliderText(int percent);
+
+// The interest or dividend slider's text: tenths of a percent as a percentage with one
+// decimal (55 gives "5.5%", 0 gives "0.0%").
+std::string RateSliderText(int tenths);
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_SLIDER_TEXT_H
