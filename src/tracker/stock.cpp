@@ -1,0 +1,80 @@
+#include "tracker/stock.h"
+
+#include <cmath>
+
+#include "pricing/option.h"
+
+namespace qx {
+
+int Stock::SetPrice(double value) {
+    if (!std::isfinite(value) || value < 0) return -1;
+    price = value;
+    return 0;
+}
+
+int Stock::SetShares(int value) {
+    if (value < 0) return -1;
+    shares = value;
+    return 0;
+}
+
+int Stock::SetUnitsPerContract(int value) {
+    if (value < 0) return -1;
+    unitsPerContract = value;
+    return 0;
+}
+
+int Stock::SetFees(double value) {
+    if (!std::isfinite(value)) return -1;
+    fees = -std::fabs(value);
+    return 0;
+}
+
+int Stock::SetSide(int value) {
+    if (value < kNoSide || value > kSell) return -1;
+    side = value;
+    return 0;
+}
+
+int Stock::SetAssetType(int value) {
+    if (value < kNoAssetType || value > kFutureAsset) return -1;
+    assetType = value;
+    return 0;
+}
+
+int Stock::SetSymbol(const std::string& value) {
+    symbol = value;
+    return 0;
+}
+
+void Stock::CopyFrom(const Stock& other) { *this = other; }
+
+void Stock::Clear() {
+    price = 0;
+    shares = 0;
+    unitsPerContract = 1;
+    fees = 0;
+}
+
+double Stock::Value() const {
+    // The money of the trade itself: paid out for a purchase, received for a sale.
+    const double gross = static_cast<double>(unitsPerContract) * shares * price;
+    if (side == kBuy) return fees - gross;
+    if (side == kSell) return gross + fees;
+    return 0;
+}
+
+double Stock::ProfitAt(double x) const {
+    const double units = static_cast<double>(shares) * unitsPerContract;
+    if (side == kBuy) return (x - price) * units + fees;
+    if (side == kSell) return (price - x) * units + fees;
+    return 0;
+}
+
+bool operator==(const Stock& a, const Stock& b) {
+    return a.price == b.price && a.shares == b.shares && a.unitsPerContract == b.unitsPerContract &&
+           a.fees == b.fees && a.side == b.side && a.assetType == b.assetType &&
+           a.symbol == b.symbol;
+}
+
+}  // namespace qx

@@ -1,0 +1,69 @@
+#ifndef QX_TRACKER_STOCK_H
+#define QX_TRACKER_STOCK_H
+
+#include <string>
+
+namespace qx {
+
+class CArchive;
+
+// The underlying asset leg of a position: which asset, how many units, at what price,
+// bought or sold, and its fees. Setters return 0 when they accept a value and -1 when
+// they refuse it, leaving the field unchanged.
+class Stock {
+  public:
+    // Refuses a negative or non-finite price.
+    int SetPrice(double value);
+    // Refuses a negative count.
+    int SetShares(int value);
+    // Refuses a negative multiplier; 0 is accepted and raised to 1 by the archive.
+    int SetUnitsPerContract(int value);
+    // Stores minus the absolute value, so a fee is always a cost; refuses non-finite.
+    int SetFees(double value);
+    // Refuses a side outside 0 (none), 1 (Buy), 2 (Sell).
+    int SetSide(int value);
+    // Refuses an asset type outside 0 (unset), 1 (Stock), 2 (Index), 3 (Future).
+    int SetAssetType(int value);
+    // Always accepts.
+    int SetSymbol(const std::string& value);
+
+    double GetPrice() const { return price; }
+    int GetShares() const { return shares; }
+    int GetUnitsPerContract() const { return unitsPerContract; }
+    double GetFees() const { return fees; }
+    int GetSide() const { return side; }
+    int GetAssetType() const { return assetType; }
+    std::string GetSymbol() const { return symbol; }
+
+    // Copies every field of other.
+    void CopyFrom(const Stock& other);
+    // Zeroes price, shares and fees and sets the multiplier to 1; keeps side, asset
+    // type and symbol.
+    void Clear();
+
+    // Net cash of the leg, fees included: negative for a purchase, 0 with no side.
+    double Value() const;
+    // Profit or loss of the leg if the underlying stood at x, fees counted once.
+    double ProfitAt(double x) const;
+
+    // Writes or reads the record in its document layout (defined with the document
+    // code); false on a file error, which it has reported.
+    bool Serialize(CArchive& archive);
+
+    friend bool operator==(const Stock& a, const Stock& b);
+    friend bool operator!=(const Stock& a, const Stock& b) { return !(a == b); }
+
+  private:
+    // Declaration order is the document order.
+    double price = 0;
+    int shares = 0;
+    int unitsPerContract = 1;
+    double fees = 0;  // zero or negative
+    int side = 0;
+    int assetType = 0;
+    std::string symbol;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_STOCK_H

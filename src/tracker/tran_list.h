@@ -1,0 +1,101 @@
+#ifndef QX_TRACKER_TRAN_LIST_H
+#define QX_TRACKER_TRAN_LIST_H
+
+#include <array>
+
+#include "tracker/tran.h"
+
+namespace qx {
+
+class CArchive;
+class Messages;
+
+// The trade tracker's transactions of one document, in date order, with the cash
+// balance after each and up to five open positions derived from them. Add, Change and
+// Remove refuse whatever would leave the book inconsistent, explain the refusal in one
+// warning box, return -1 and leave the list exactly as it was. After every accepted
+// change, and after CopyFrom, balances and positions are recomputed, so the getters
+// always describe the transactions held.
+class TranList {
+  public:
+    // The most transactions one list (and one document) holds.
+    static constexpr int kMaxTransactions = 100;
+    // The most open positions the accounting derives: the underlying and option series.
+    static constexpr int kMaxPositions = 5;
+
+    // Inserts tran after every transaction on or before its day and validates it;
+    // returns its index, or -1 (with a warning) when refused or the list is full.
+    int Add(const Tran& tran, Messages& messages);
+    // Replaces the transaction at index in place, without moving it even when its date
+    // changes; returns index, or -1 (with a warning unless the index is out of range).
+    int Change(int index, const Tran& tran, Messages& messages);
+    // Removes the transaction at index and closes the gap; 0, or -1 (with a warning
+    // unless the index is out of range).
+    int Remove(int index, Messages& messages);
+    // Fills target from the transaction at index through target's setters (a value a
+    // setter refuses leaves target's field as it was); -1 for an index outside
+    // 0..count-1.
+    int GetAt(int index, Tran& target) const;
+    // The number of transactions held, 0..kMaxTransactions.
+    int GetCount() const { return count; }
+
+    // Cash balance after the transaction at index; 0 outside 0..count-1.
+    double GetBalance(int index) const;
+    // Fills target from position slot index through its setters; -1 when the slot is
+    // empty or outside 0..kMaxPositions-1.
+    int GetPosition(int index, Tran& target) const;
+    // Running total of the positions' totals over slots 0..index; 0 outside the slots.
+    double GetPositionBalance(int index) const;
+
+    // Recomputes the balances, the positions and the position balances.
+    void Recalculate();
+    // Derives the open positions from the transactions: 0 when at least one exists,
+    // else -1.
+    int BuildPositions();
+
+    // Copies the transactions of other and recomputes.
+    void CopyFrom(const TranList& other);
+    // Empties the list.
+    void RemoveAll();
+
+    // Writes or reads the count, then each transaction followed by its balance
+    // (defined with the document code). Loading puts the records in place without
+    // validation, refuses a count outside 0..kMaxTransactions as a damaged document,
+    // and ends with Recalculate; false on a file error, which it has reported.
+    bool Serialize(CArchive& archive);
+
+    // Equal when both hold the same transactions in the same order (the derived
+    // balances and positions follow from them).
+    friend bool operator==(const TranList& a, const TranList& b);
+    friend bool operator!=(const TranList& a, const TranList& b) { return !(a == b); }
+
+  private:
+    // Validation by action of the record at index, against the ones before it; shows
+    // the refusal and returns -1, or 0 when accepted. An accepted exercise gets the
+    // side opposite to the opening it exercises.
+    int Validate(int index, Messages& messages);
+    int CheckOpen(int index, Messages& messages) const;
+    int CheckClose(int index, Messages& messages) const;
+    int CheckExercise(int index, Messages& messages);
+    // Refuses (with the warning) deleting or changing the record at index when later
+    // transactions have closed it.
+    int CheckNotClosed(int index, Messages& messages) const;
+
+    void InsertAt(int index, const Tran& tran);
+    void EraseAt(int index);
+    void FillUnderlyingPosition();
+    void FillOptionPositions(int first);
+
+    // Entries 0..count-1 are in use and in date order (Change keeps a record in place
+    // even when its date changes); the rest are default records.
+    std::array<Tran, kMaxTransactions> transactions;
+    // Derived by Recalculate; slots are filled from 0 without gaps, units 0 is empty.
+    std::array<Tran, kMaxPositions> positions;
+    std::array<double, kMaxTransactions> balances{};
+    std::array<double, kMaxPositions> positionBalances{};
+    int count = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_TRAN_LIST_H
