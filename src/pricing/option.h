@@ -17,7 +17,7 @@ enum AssetType { kNoAssetType = 0, kStockAsset = 1, kIndexAsset = 2, kFutureAsse
 // One option position with the market environment that values it. Setters return 0
 // when they accept a value and -1 when they refuse it, leaving the field unchanged.
 class Option {
-public:
+  public:
     // One calendar day in years: time to expiration is calendar days over 365.
     static constexpr double kYearsPerDay = 0.0027397260273972603;
 
@@ -42,6 +42,10 @@ public:
     int SetVolatility(double value);
     // Always accepts; a count of 0 or below selects the closed form.
     int SetLatticeSteps(int steps);
+
+    // The most lattice steps a valuation uses, whatever the record holds: a damaged
+    // document must not stall the program (the settings offer at most 100).
+    static constexpr int kMaxLatticeSteps = 1000;
 
     int GetOptionType() const { return optionType; }
     double GetUnderlyingPrice() const { return underlyingPrice; }
@@ -88,9 +92,9 @@ public:
     // when shareWeighted; -1 when there is no value.
     double Delta(bool shareWeighted) const;
     double Gamma(bool shareWeighted) const;
-    // Change of value over one calendar day, under the valuation rule in force. Moves
-    // years for a moment and puts it back, hence not const.
-    double Theta(bool shareWeighted);
+    // Change of value over one calendar day, under the valuation rule in force; the
+    // record, years included, is left as it was.
+    double Theta(bool shareWeighted) const;
     double Vega(bool shareWeighted) const;
     double Rho(bool shareWeighted) const;
 
@@ -107,7 +111,14 @@ public:
     // which it has reported.
     bool Serialize(CArchive& archive);
 
-private:
+  private:
+    // FairValue with time to expiration T in place of years.
+    double ValueAtYears(double T) const;
+    // The whole position's share of a per-unit sensitivity.
+    double PerPosition(double perUnit, bool shareWeighted) const;
+    // Whether volatility, time and type allow a sensitivity.
+    bool HasGreeks() const;
+
     int optionType = 0;
     double underlyingPrice = 0;
     double strike = 0;

@@ -1,0 +1,59 @@
+#include "pricing/black_scholes.h"
+
+#include <cmath>
+
+#include "pricing/normal.h"
+
+namespace qx {
+
+BlackScholes::BlackScholes(double S, double K, double T, double r, double q)
+    : S(S),
+      K(K),
+      T(T),
+      sqrtT(std::sqrt(T)),
+      logMoneyness(std::log(S / K)),
+      drift((r - q) * T),
+      dividendDiscount(std::exp(-q * T)),
+      rateDiscount(std::exp(-r * T)) {}
+
+double BlackScholes::D1(double sigma) const {
+    const double w = sigma * sqrtT;
+    return (logMoneyness + drift) / w + w / 2;
+}
+
+double BlackScholes::Value(int optionType, double sigma) const {
+    const double w = sigma * sqrtT;
+    if (optionType == 1) {
+        const double d1 = (logMoneyness + drift) / w + w / 2;
+        return S * dividendDiscount * N(d1) - K * rateDiscount * N(d1 - w);
+    }
+    if (optionType == 2) {
+        // x is -d2 and x - w is -d1.
+        const double x = (-logMoneyness - drift) / w + w / 2;
+        return K * rateDiscount * N(x) - S * dividendDiscount * N(x - w);
+    }
+    return -1;
+}
+
+double BlackScholes::Delta(int optionType, double sigma) const {
+    const double d1 = D1(sigma);
+    return optionType == 1 ? dividendDiscount * N(d1) : -dividendDiscount * N(-d1);
+}
+
+double BlackScholes::Gamma(double sigma) const {
+    // The density vanishes faster than S as S goes to 0, so the limit there is 0.
+    if (S == 0) return 0;
+    return dividendDiscount * n(D1(sigma)) / (S * sigma * sqrtT);
+}
+
+double BlackScholes::Vega(double sigma) const {
+    return S * dividendDiscount * sqrtT * n(D1(sigma));
+}
+
+double BlackScholes::Rho(int optionType, double sigma) const {
+    const double d2 = D1(sigma) - sigma * sqrtT;
+    const double scale = K * T * rateDiscount;
+    return optionType == 1 ? scale * N(d2) : -scale * N(-d2);
+}
+
+}  // namespace qx

@@ -1,0 +1,42 @@
+#ifndef QX_PRICING_BLACK_SCHOLES_H
+#define QX_PRICING_BLACK_SCHOLES_H
+
+namespace qx {
+
+// The closed-form value of a European option on an asset with a continuous dividend
+// yield, and its sensitivities, per unit of the underlying. Every term that does not
+// depend on the volatility is worked out once, so a volatility search pays only for
+// the two normal functions per trial.
+class BlackScholes {
+  public:
+    // Price S, strike K and time T in years above 0; rate r and yield q per year.
+    BlackScholes(double S, double K, double T, double r, double q);
+
+    // Value of a call (optionType 1) or a put (2) at volatility sigma; -1 for any
+    // other type.
+    double Value(int optionType, double sigma) const;
+
+    // d1 of the formula at volatility sigma: (ln(S/K) + (r - q) T) / w + w/2, w = sigma sqrt(T).
+    double D1(double sigma) const;
+
+    // Sensitivities at volatility sigma, for a call (1) or a put (2): to the price of
+    // the underlying, to that again, to the volatility and to the interest rate.
+    double Delta(int optionType, double sigma) const;
+    double Gamma(double sigma) const;
+    double Vega(double sigma) const;
+    double Rho(int optionType, double sigma) const;
+
+  private:
+    double S;
+    double K;
+    double T;
+    double sqrtT;
+    double logMoneyness;      // ln(S/K)
+    double drift;             // (r - q) T
+    double dividendDiscount;  // e^(-qT)
+    double rateDiscount;      // e^(-rT)
+};
+
+}  // namespace qx
+
+#endif  // QX_PRICING_BLACK_SCHOLES_H

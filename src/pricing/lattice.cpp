@@ -1,0 +1,77 @@
+#include "pricing/lattice.h"
+
+#include <cmath>
+#include <vector>
+
+namespace qx {
+
+namespace {
+
+// Node prices and node values of the lattice side by side, kept for the thread's life
+// so that the graph's hundreds of valuations per slider move allocate nothing.
+double* ScratchBuffer(int nodes) {
+    thread_local std::vector<double> buffer;
+    const std::size_t size = 2 * static_cast<std::size_t>(nodes);
+    if (buffer.size() < size) buffer.resize(size);
+    return buffer.data();
+}
+
+// Rolls the node values back from expiry to today. Entry i is replaced in ascending
+// order, so value[i + 1] still holds the later step's value when it is read. The call
+// or put and the exercise rule are template arguments so that the inner loop has no
+// branch but the select of the larger value.
+template <bool kCall, bool kEarlyExercise>
+double RollBack(double* price, double* value, int steps, double K, double p, double discount,
+                double D) {
+    const double q = 1 - p;
+    for (int j = steps - 1; j >= 0; --j) {
+        for (int i = 0; i <= j; ++i) {
+            const double continuation = (p * value[i + 1] + q * value[i]) * discount;
+            if constexpr (kEarlyExercise) {
+                price[i] = D * price[i + 1];
+                const double exercise = kCall ? price[i] - K : K - price[i];
+                value[i] = exercise >= continuation ? exercise : continuation;
+            } else {
+                value[i] = continuation;
+            }
+        }
+    }
+    return value[0];
+}
+
+}  // namespace
+
+double LatticeValue(const LatticeInputs& in, int steps, bool earlyExercise) {
+    const bool call = in.optionType == 1;
+    if (!call && in.optionType != 2) return 0;
+    if (steps < 1) steps = 1;
+
+    const double dt = in.T / steps;
+    // The underlying grows at r - q in the risk-neutral measure; cash is discounted at r.
+    const double G = std::exp((in.r - in.q) * dt);
+    const double discount = std::exp(-in.r * dt);
+    const double U = std::exp(in.sigma * std::sqrt(dt));
+    const double D = 1 / U;
+    const double p = (G - D) / (U - D);
+
+    double* price = ScratchBuffer(steps + 1);
+    double* value = price + steps + 1;
+
+    // Node k at expiry has k up moves.
+    const double U2 = U * U;
+    price[0] = in.S * std::pow(D, steps);
+    for (int k = 1; k <= steps; ++k) price[k] = price[k - 1] * U2;
+    for (int k = 0; k <= steps; ++k) {
+        const double payoff = call ? price[k] - in.K : in.K - price[k];
+        value[k] = payoff >= 0 ? payoff : 0;
+    }
+
+    if (call) {
+        return earlyExercise ? RollBack<true, true>(price, value, steps, in.K, p, discount, D)
+                             : RollBack<true, false>(price, value, steps, in.K, p, discount, D);
+    }
+    return earlyExercise ? RollBack<false, true>(price, value, steps, in.K, p, discount, D)
+                         : RollBack<false, false>(price, value, steps, in.K, p, discount, D);
+}
+
+}  // namespace qx

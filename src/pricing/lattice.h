@@ -1,0 +1,26 @@
+#ifndef QX_PRICING_LATTICE_H
+#define QX_PRICING_LATTICE_H
+
+namespace qx {
+
+// The contract and market of one lattice valuation: optionType 1 call, 2 put; price S,
+// strike K and time T in years above 0; rate r, yield q and volatility sigma per year.
+struct LatticeInputs {
+    int optionType = 0;
+    double S = 0;
+    double K = 0;
+    double T = 0;
+    double r = 0;
+    double q = 0;
+    double sigma = 0;
+};
+
+// Value of one unit on a recombining binomial lattice of the given number of steps
+// (at least 1), with exercise allowed at every step when earlyExercise is set, else
+// only at expiry. 0 for an optionType other than 1 or 2. Reuses a per-thread buffer
+// that only grows, so repeated valuations allocate nothing.
+double LatticeValue(const LatticeInputs& in, int steps, bool earlyExercise = true);
+
+}  // namespace qx
+
+#endif  // QX_PRICING_LATTICE_H

@@ -1,0 +1,15 @@
+#ifndef QX_PRICING_NORMAL_H
+#define QX_PRICING_NORMAL_H
+
+namespace qx {
+
+// Standard normal distribution function, by the five-term polynomial approximation
+// (absolute error below 1e-7); N(-x) + N(x) is 1.
+double N(double x);
+
+// Standard normal density.
+double n(double x);
+
+}  // namespace qx
+
+#endif  // QX_PRICING_NORMAL_H

@@ -1,0 +1,155 @@
+#include "pricing/option.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "pricing/normal.h"
+#include "pricing/number_text.h"
+#include "pricing/option_code.h"
+
+namespace qx {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// Stores value into field when it is a finite amount of 0 or more.
+int SetNonNegative(double& field, double value) {
+    if (!std::isfinite(value) || value < 0) return -1;
+    field = value;
+    return 0;
+}
+
+int SetCount(int& field, int value, int low, int high) {
+    if (value < low || value > high) return -1;
+    field = value;
+    return 0;
+}
+
+}  // namespace
+
+int Option::SetOptionType(int value) { return SetCount(optionType, value, kCall, kPut); }
+int Option::SetUnderlyingPrice(double value) { return SetNonNegative(underlyingPrice, value); }
+int Option::SetStrike(double value) { return SetNonNegative(strike, value); }
+int Option::SetPrice(double value) { return SetNonNegative(price, value); }
+
+int Option::SetFees(double value) {
+    if (!std::isfinite(value)) return -1;
+    fees = -std::fabs(value);
+    return 0;
+}
+
+int Option::SetDaysLeft(int days) {
+    if (days < 0) {
+        daysLeft = 0;
+        years = 0;
+        return -1;
+    }
+    daysLeft = days;
+    years = days * kYearsPerDay;
+    return 0;
+}
+
+int Option::SetDates(CTime valuation, CTime expirationDate) {
+    // Wall-clock seconds, so that a daylight-saving change between the two dates
+    // neither gains nor loses a day.
+    const std::int64_t elapsed =
+        expirationDate.GetWallClockSeconds() - valuation.GetWallClockSeconds();
+    const std::int64_t days = elapsed / kSecondsPerDay + 1;
+    if (days <= 0 || days > INT_MAX) {
+        daysLeft = 0;
+        years = 0;
+        return -1;
+    }
+    SetDaysLeft(static_cast<int>(days));
+    valuationDate = valuation;
+    expiration = expirationDate;
+    return 0;
+}
+
+int Option::SetSide(int value) { return SetCount(side, value, kNoSide, kSell); }
+int Option::SetAssetType(int value) {
+    return SetCount(assetType, value, kNoAssetType, kFutureAsset);
+}
+int Option::SetUnitsPerContract(int value) { return SetCount(unitsPerContract, value, 0, INT_MAX); }
+int Option::SetContracts(int value) { return SetCount(contracts, value, 0, INT_MAX); }
+int Option::SetInterestRate(double value) { return SetNonNegative(interestRate, value); }
+int Option::SetDividendYield(double value) { return SetNonNegative(dividendYield, value); }
+
+int Option::SetVolatility(double value) {
+    if (!(value > 0 && value < 100)) return -1;
+    volatility = value;
+    return 0;
+}
+
+int Option::SetLatticeSteps(int steps) {
+    latticeSteps = steps > 0 ? steps : 0;
+    return 0;
+}
+
+void Option::Clear() {
+    const CTime keptValuation = valuationDate;
+    const CTime keptExpiration = expiration;
+    const int keptSteps = latticeSteps;
+    *this = Option();
+    valuationDate = keptValuation;
+    expiration = keptExpiration;
+    latticeSteps = keptSteps;
+}
+
+void Option::CopyFrom(const Option& other) { *this = other; }
+
+double Option::CashFlow() const {
+    const double premium = static_cast<double>(contracts) * unitsPerContract * price;
+    const double totalFees = contracts * fees;
+    if (side == kBuy) return totalFees - premium;
+    if (side == kSell) return totalFees + premium;
+    return 0;
+}
+
+double Option::Profit() const {
+    if (side != kBuy && side != kSell) return 0;
+    const double gain = unitsPerContract * (FairValue() - price);
+    return side == kBuy ? contracts * (gain + fees) : contracts * (fees - gain);
+}
+
+double Option::PositionValue() const {
+    const double value = FairValue() * unitsPerContract * contracts;
+    if (side == kBuy) return value;
+    if (side == kSell) return -value;
+    return 0;
+}
+
+double Option::WeightedProfit(double referencePrice, double horizonYears) const {
+    if (side != kBuy && side != kSell) return 0;
+    const double w = volatility * std::sqrt(horizonYears);
+    // A band of no width carries no probability (the limit of the weight as w goes to 0).
+    if (!(w > 0)) return 0;
+    const double a = referencePrice;
+    const double S = underlyingPrice;
+    const double L = a == S ? 0 : std::log(std::min(a, S) / std::max(a, S));
+    const double h1 = (L + (interestRate - dividendYield) * horizonYears) / w + w / 2;
+    return Profit() * (N(h1) - N(h1 - w));
+}
+
+std::string Option::ExpirationText() const {
+    return daysLeft > 0 ? expiration.Format("%b %Y") : "";
+}
+
+std::string Option::Description() const {
+    if (daysLeft == 0 || strike == 0 || optionType == 0) return "";
+    return expiration.Format("%b") + " " + NumberText(strike, 2, true) +
+           (optionType == kCall ? " Call" : " Put");
+}
+
+std::string Option::TradeDescription() const {
+    if (strike == 0 || optionType == 0 || side == 0 || contracts == 0) return "";
+    return (side == kBuy ? "Buy " : "Sell ") + IntegerText(contracts) + " " +
+           expiration.Format("%b %Y ") + NumberText(strike, 2, true) + " " +
+           (optionType == kCall ? "call" : "put") + (contracts > 1 ? "s" : "");
+}
+
+std::string Option::SymbolCode() const { return qx::SymbolCode(*this); }
+
+}  // namespace qx

@@ -1,0 +1,114 @@
+#include <algorithm>
+#include <cmath>
+
+#include "pricing/black_scholes.h"
+#include "pricing/lattice.h"
+#include "pricing/normal.h"
+#include "pricing/option.h"
+
+namespace qx {
+
+namespace {
+
+// The search stops when the model price is this close to the market price.
+constexpr double kPriceTolerance = 0.0001;
+constexpr int kMaxIterations = 100;
+// The volatility at which an option is worth its least.
+constexpr double kMinimumVolatility = 0.00001;
+
+}  // namespace
+
+double Option::FairValue() const { return ValueAtYears(years); }
+
+double Option::ValueAtYears(double T) const {
+    const double S = underlyingPrice;
+    const double K = strike;
+    if (S == 0 || K == 0 || volatility == 0) return 0;
+    if (T == 0) {
+        if (optionType == kCall) return S > K ? S - K : 0;
+        if (optionType == kPut) return S < K ? K - S : 0;
+        return 0;
+    }
+    if (optionType != kCall && optionType != kPut) return 0;
+    double value;
+    if (latticeSteps > 0) {
+        const LatticeInputs in{optionType, S, K, T, interestRate, dividendYield, volatility};
+        value = LatticeValue(in, std::min(latticeSteps, kMaxLatticeSteps));
+    } else {
+        value = BlackScholes(S, K, T, interestRate, dividendYield).Value(optionType, volatility);
+    }
+    // The normal approximation can dip just below 0 far out of the money.
+    return value < 0 ? 0 : value;
+}
+
+double Option::FairValueAt(double sigma) const {
+    return BlackScholes(underlyingPrice, strike, years, interestRate, dividendYield)
+        .Value(optionType, sigma);
+}
+
+bool Option::HasGreeks() const {
+    return volatility != 0 && years != 0 && (optionType == kCall || optionType == kPut);
+}
+
+double Option::PerPosition(double perUnit, bool shareWeighted) const {
+    const double position = contracts * perUnit;
+    return shareWeighted ? position * unitsPerContract : position;
+}
+
+double Option::Delta(bool shareWeighted) const {
+    if (!HasGreeks()) return -1;
+    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
+    return PerPosition(model.Delta(optionType, volatility), shareWeighted);
+}
+
+double Option::Gamma(bool shareWeighted) const {
+    if (!HasGreeks()) return -1;
+    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
+    return PerPosition(model.Gamma(volatility), shareWeighted);
+}
+
+double Option::Theta(bool shareWeighted) const {
+    if (volatility == 0 || years == 0) return -1;
+    // Under the rule in force, so the lattice's early exercise and the yield count too.
+    const double decay = ValueAtYears(years) - ValueAtYears(years + kYearsPerDay);
+    if (optionType != kCall && optionType != kPut) return -1;
+    return PerPosition(decay, shareWeighted);
+}
+
+double Option::Vega(bool shareWeighted) const {
+    if (!HasGreeks()) return -1;
+    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
+    return PerPosition(model.Vega(volatility), shareWeighted);
+}
+
+double Option::Rho(bool shareWeighted) const {
+    if (!HasGreeks()) return -1;
+    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
+    return PerPosition(model.Rho(optionType, volatility), shareWeighted);
+}
+
+double Option::ImpliedVolatility() const {
+    const double S = underlyingPrice;
+    const double K = strike;
+    const double T = years;
+    const double P = price;
+    if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == 0) return -1;
+    const BlackScholes model(S, K, T, interestRate, dividendYield);
+    if (model.Value(optionType, kMinimumVolatility) > P) return 0;
+
+    const double sqrtT = std::sqrt(T);
+    const double newtonDrift = std::log(S / K) + interestRate * T;
+    // Start from the at-the-money approximation P = 0.398 S sigma sqrt(T).
+    double sigma = (P / S) / (0.398 * sqrtT);
+    for (int i = 0; i < kMaxIterations; ++i) {
+        const double diff = P - model.Value(optionType, sigma);
+        if (std::fabs(diff) < kPriceTolerance) return sigma;
+        // Newton step on the value's slope in sigma.
+        const double w = sigma * sqrtT;
+        const double vega = S * sqrtT * n(newtonDrift / w + w / 2);
+        sigma += diff / vega;
+    }
+    return -1;
+}
+
+}  // namespace qx
