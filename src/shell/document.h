@@ -41,9 +41,9 @@ class Document {
     // document. Errors and foreign files are shown.
     OpenResult Open(const std::string& path);
 
-    // Makes this a new document: the placeholder symbol of the asset type setting, the
-    // settings' environment in every slot (lattice steps and dates stay), no
-    // transactions, no notes, no path.
+    // Makes this a new document: an underlying with no trade and the placeholder symbol
+    // of the asset type setting, the settings' environment in every slot (lattice steps
+    // and dates stay), no transactions, no notes, no path.
     void Reset();
 
     // The underlying asset.
@@ -67,7 +67,6 @@ class Document {
 
   private:
     bool ReadRecords(CArchive& archive);
-    void WriteRecords(CArchive& archive);
 
     const Settings& settings;
     Messages& messages;

@@ -1,0 +1,429 @@
+#include "platform/archive.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace qx {
+
+namespace {
+
+// Marks of the longer text length prefixes.
+constexpr std::uint8_t kLongLength = 0xFF;
+constexpr std::uint16_t kWideText = 0xFFFE;
+constexpr std::uint16_t kLongerLength = 0xFFFF;
+
+FileError ErrorOfErrno(int number, bool creating) {
+    switch (number) {
+        case ENOENT:
+            return creating ? FileError::kBadPath : FileError::kFileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+        case EINVAL:
+            return FileError::kBadPath;
+        case EMFILE:
+        case ENFILE:
+            return FileError::kTooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+            return FileError::kAccessDenied;
+        case EBADF:
+            return FileError::kInvalidFile;
+        case EMLINK:
+            return FileError::kDirectoryFull;
+        case EIO:
+            return FileError::kHardwareIo;
+        case EBUSY:
+        case ETXTBSY:
+            return FileError::kSharingViolation;
+        case ENOLCK:
+        case EDEADLK:
+            return FileError::kLockViolation;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return FileError::kDiskFull;
+        case ENOMEM:
+            return FileError::kOutOfMemory;
+        default:
+            return FileError::kGeneric;
+    }
+}
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Whether bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past
+// U+10FFFF.
+bool IsUtf8(const std::string& bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        int extra = 0;
+        std::uint32_t code = 0;
+        std::uint32_t least = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            extra = 1, code = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2, code = lead & 0x0F, least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3, code = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= static_cast<std::size_t>(extra)) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = code << 6 | (next & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Windows-1252 text, as documents written on the original platform hold it, in UTF-8.
+// The five bytes the code page leaves undefined keep their own code points.
+std::string Windows1252ToUtf8(const std::string& bytes) {
+    static constexpr std::uint16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+// UTF-16 code units in UTF-8; a surrogate without its partner becomes U+FFFD.
+std::string Utf16ToUtf8(const std::u16string& units) {
+    std::string out;
+    out.reserve(units.size() * 3);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const std::uint32_t unit = units[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] < 0xE000) {
+            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            ++i;
+        } else if (unit >= 0xD800 && unit < 0xE000) {
+            AppendUtf8(out, 0xFFFD);
+        } else {
+            AppendUtf8(out, unit);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FileErrorText(FileError error, const std::string& path) {
+    static const char* const kTexts[] = {
+        "",
+        "%1 was not found.",
+        "%1 contains an invalid path.",
+        "%1 could not be opened because there are too many open files.",
+        "Access to %1 was denied.",
+        "An invalid file handle was associated with %1.",
+        "%1 could not be created because the directory is full.",
+        "A hardware I/O error was reported while accessing %1.",
+        "A sharing violation occurred while accessing %1.",
+        "A locking violation occurred while accessing %1.",
+        "Disk full while accessing %1.",
+        "An attempt was made to access %1 past its end.",
+        "An unknown error occurred while accessing %1.",
+        "Out of memory.",
+    };
+    std::string text = kTexts[static_cast<int>(error)];
+    const std::size_t mark = text.find("%1");
+    if (mark != std::string::npos) text.replace(mark, 2, path);
+    return text;
+}
+
+CArchive::CArchive(const std::string& path, Mode mode, Messages& messages, MessageOwner owner)
+    : mode(mode), messages(messages), owner(owner), path(path) {
+    if (IsStoring())
+        OpenForStoring();
+    else
+        OpenForLoading();
+}
+
+CArchive::~CArchive() {
+    if (file >= 0) ::close(file);
+    if (!temporary.empty()) ::unlink(temporary.c_str());
+}
+
+void CArchive::OpenForLoading() {
+    file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return FailWithErrno(errno);
+    struct stat status {};
+    if (::fstat(file, &status) != 0) return FailWithErrno(errno);
+    // Only a regular file has an end to read up to; a folder or a device is refused.
+    if (!S_ISREG(status.st_mode)) return Fail(FileError::kAccessDenied);
+    bytesLeft = static_cast<std::uint64_t>(status.st_size);
+}
+
+void CArchive::OpenForStoring() {
+    // Follow a link, so that the save replaces the file it points to, not the link.
+    char resolved[PATH_MAX];
+    target = ::realpath(path.c_str(), resolved) != nullptr ? resolved : path;
+    struct stat status {};
+    const bool exists = ::stat(target.c_str(), &status) == 0;
+    if (exists && (S_ISDIR(status.st_mode) || ::access(target.c_str(), W_OK) != 0))
+        return Fail(FileError::kAccessDenied);
+
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = target.substr(folder.size());
+    for (int attempt = 0; attempt < 100 && file < 0; ++attempt) {
+        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
+                    std::to_string(attempt) + ".tmp";
+        file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file < 0 && errno != EEXIST) break;
+    }
+    if (file < 0) {
+        const int number = errno;
+        temporary.clear();
+        return Fail(ErrorOfErrno(number, true));
+    }
+    // The replacement keeps the permissions of the file it replaces.
+    if (exists) ::fchmod(file, status.st_mode & 07777);
+}
+
+void CArchive::Fail(FileError failure) {
+    if (error == FileError::kNone) error = failure;
+}
+
+void CArchive::FailWithErrno(int number) { Fail(ErrorOfErrno(number, IsStoring())); }
+
+bool CArchive::FlushBuffer() {
+    std::size_t done = 0;
+    while (done < bufferUsed) {
+        const ssize_t written = ::write(file, buffer.data() + done, bufferUsed - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            FailWithErrno(written < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    bufferUsed = 0;
+    return true;
+}
+
+bool CArchive::FillBuffer() {
+    bufferUsed = bufferNext = 0;
+    if (bytesLeft == 0) {
+        Fail(FileError::kEndOfFile);
+        return false;
+    }
+    ssize_t got;
+    do {
+        got = ::read(file, buffer.data(), buffer.size());
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) {
+        if (got < 0)
+            FailWithErrno(errno);
+        else
+            Fail(FileError::kEndOfFile);
+        return false;
+    }
+    bufferUsed = static_cast<std::size_t>(got);
+    bytesLeft -= std::min<std::uint64_t>(bytesLeft, bufferUsed);
+    return true;
+}
+
+void CArchive::WriteBytes(const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    while (size > 0 && error == FileError::kNone) {
+        if (bufferUsed == buffer.size() && !FlushBuffer()) return;
+        const std::size_t step = std::min(size, buffer.size() - bufferUsed);
+        std::memcpy(buffer.data() + bufferUsed, bytes, step);
+        bufferUsed += step;
+        bytes += step;
+        size -= step;
+    }
+}
+
+void CArchive::ReadBytes(void* data, std::size_t size) {
+    auto* bytes = static_cast<unsigned char*>(data);
+    std::size_t done = 0;
+    while (done < size && error == FileError::kNone) {
+        if (bufferNext == bufferUsed && !FillBuffer()) break;
+        const std::size_t step = std::min(size - done, bufferUsed - bufferNext);
+        std::memcpy(bytes + done, buffer.data() + bufferNext, step);
+        bufferNext += step;
+        done += step;
+    }
+    // A value cut short by an error reads as zero, never as half a value.
+    if (error != FileError::kNone) std::memset(bytes, 0, size);
+}
+
+std::uint64_t CArchive::BytesLeft() const { return bytesLeft + (bufferUsed - bufferNext); }
+
+void CArchive::ExchangeBits(std::uint64_t& bits, int size) {
+    unsigned char bytes[8] = {};
+    if (IsStoring()) {
+        for (int i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+        WriteBytes(bytes, size);
+        return;
+    }
+    ReadBytes(bytes, size);
+    bits = 0;
+    for (int i = 0; i < size; ++i) bits |= std::uint64_t{bytes[i]} << (8 * i);
+}
+
+void CArchive::Exchange(std::int32_t& value) {
+    std::uint64_t bits = static_cast<std::uint32_t>(value);
+    ExchangeBits(bits, 4);
+    if (IsLoading()) value = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
+}
+
+void CArchive::Exchange(double& value) {
+    // A value that is not a number cannot come from any record; storing writes 0 so
+    // that every saved document can be opened again.
+    const double stored = std::isfinite(value) ? value : 0.0;
+    std::uint64_t bits;
+    std::memcpy(&bits, &stored, sizeof bits);
+    ExchangeBits(bits, 8);
+    if (IsStoring()) return;
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value)) {
+        value = 0;
+        Fail(FileError::kGeneric);
+    }
+}
+
+void CArchive::Exchange(CTime& value) {
+    // The file holds 32-bit seconds; a time beyond their range keeps the nearest one.
+    constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+    auto seconds = static_cast<std::int32_t>(std::clamp(value.GetTime(), kLow, kHigh));
+    Exchange(seconds);
+    if (IsLoading()) value = CTime(seconds);
+}
+
+void CArchive::WriteLength(std::size_t length) {
+    std::uint64_t bits = length;
+    std::uint64_t mark = kLongLength;
+    if (length < kLongLength) return ExchangeBits(bits, 1);
+    ExchangeBits(mark, 1);
+    if (length < kWideText) return ExchangeBits(bits, 2);
+    mark = kLongerLength;
+    ExchangeBits(mark, 2);
+    if (length > std::numeric_limits<std::uint32_t>::max()) return Fail(FileError::kGeneric);
+    ExchangeBits(bits, 4);
+}
+
+// Reads a length prefix; wide tells whether it was the mark of a wide text instead.
+std::uint64_t CArchive::ReadLength(bool& wide) {
+    std::uint64_t bits = 0;
+    wide = false;
+    ExchangeBits(bits, 1);
+    if (bits < kLongLength) return bits;
+    ExchangeBits(bits, 2);
+    wide = bits == kWideText;
+    if (bits < kLongerLength) return bits;
+    ExchangeBits(bits, 4);
+    return bits;
+}
+
+void CArchive::LoadText(std::string& text) {
+    text.clear();
+    bool wide = false;
+    std::uint64_t length = ReadLength(wide);
+    const bool wideText = wide;
+    if (wideText) {
+        length = ReadLength(wide);
+        if (wide) Fail(FileError::kGeneric);
+    }
+    if (error != FileError::kNone) return;
+    // A length beyond the end of the file is never believed, so a damaged prefix
+    // cannot make the reader reserve more memory than the file holds.
+    if (length * (wideText ? 2 : 1) > BytesLeft()) return Fail(FileError::kEndOfFile);
+    try {
+        if (!wideText) {
+            std::string bytes(length, '\0');
+            ReadBytes(bytes.data(), bytes.size());
+            text = IsUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
+        } else {
+            std::u16string units(length, u'\0');
+            for (char16_t& unit : units) {
+                std::uint64_t bits = 0;
+                ExchangeBits(bits, 2);
+                unit = static_cast<char16_t>(bits);
+            }
+            text = Utf16ToUtf8(units);
+        }
+    } catch (const std::bad_alloc&) {
+        Fail(FileError::kOutOfMemory);
+    }
+    if (error != FileError::kNone) text.clear();
+}
+
+void CArchive::Exchange(std::string& text) {
+    if (IsLoading()) return LoadText(text);
+    WriteLength(text.size());
+    WriteBytes(text.data(), text.size());
+}
+
+void CArchive::ExpectRange(std::int32_t value, std::int32_t low, std::int32_t high) {
+    if (IsLoading() && (value < low || value > high)) Fail(FileError::kGeneric);
+}
+
+bool CArchive::EndRecord() {
+    if (error == FileError::kNone) return true;
+    if (!reported) messages.Warning(FileErrorText(error, path), kMessageCaption, owner);
+    reported = true;
+    return false;
+}
+
+bool CArchive::Close() {
+    if (file < 0) return error == FileError::kNone;
+    if (IsStoring() && error == FileError::kNone && FlushBuffer() && ::fsync(file) != 0)
+        FailWithErrno(errno);
+    if (::close(file) != 0) FailWithErrno(errno);
+    file = -1;
+    if (!IsStoring() || error != FileError::kNone) return error == FileError::kNone;
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        FailWithErrno(errno);
+        return false;
+    }
+    temporary.clear();
+    return true;
+}
+
+}  // namespace qx

@@ -1,0 +1,114 @@
+#ifndef QX_PLATFORM_ARCHIVE_H
+#define QX_PLATFORM_ARCHIVE_H
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/ctime.h"
+#include "platform/messages.h"
+
+namespace qx {
+
+// The kinds of file error the standard messages tell apart.
+enum class FileError {
+    kNone,
+    kFileNotFound,
+    kBadPath,
+    kTooManyOpenFiles,
+    kAccessDenied,
+    kInvalidFile,
+    kDirectoryFull,
+    kHardwareIo,
+    kSharingViolation,
+    kLockViolation,
+    kDiskFull,
+    kEndOfFile,
+    kGeneric,
+    kOutOfMemory,
+};
+
+// The standard message of a file error about the file at path.
+std::string FileErrorText(FileError error, const std::string& path);
+
+// A buffered binary stream over a document file, either storing or loading, in the
+// file's little-endian form. The first error met is kept: after it nothing more is
+// written, loaded values are zero or empty, and EndRecord reports it once. A storing
+// archive writes a temporary file beside the target and puts it in place of the
+// target only at Close, so a failed save never harms the file already there.
+class CArchive {
+  public:
+    enum class Mode { kStore, kLoad };
+
+    // Opens path for the mode; a failure is kept as the archive's error.
+    CArchive(const std::string& path, Mode mode, Messages& messages,
+             MessageOwner owner = MessageOwner::kMainWindow);
+    // Closes the file; a storing archive never closed leaves the target untouched.
+    ~CArchive();
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    // The direction of the stream.
+    bool IsStoring() const { return mode == Mode::kStore; }
+    bool IsLoading() const { return mode == Mode::kLoad; }
+
+    // The first error met, kNone while everything went through.
+    FileError GetError() const { return error; }
+
+    // Writes the value, or reads it into value, by the archive's direction: int32,
+    // float64 (a loaded value that is not finite marks the file damaged), a time as
+    // 32-bit seconds, and a text with its length prefix (UTF-8 bytes when written; a
+    // loaded text that is not UTF-8 is read as Windows-1252, a wide one as UTF-16).
+    void Exchange(std::int32_t& value);
+    void Exchange(double& value);
+    void Exchange(CTime& value);
+    void Exchange(std::string& text);
+
+    // Marks a loaded file damaged when value lies outside low..high; storing ignores it.
+    void ExpectRange(std::int32_t value, std::int32_t low, std::int32_t high);
+
+    // Ends a record's part of the stream: true while no error was met; otherwise shows
+    // the error's message, once per archive, and gives false.
+    bool EndRecord();
+
+    // Storing: writes out the buffer, flushes the file to disk and puts it in place of
+    // the target. Loading: closes the file. False (the error kept) on failure.
+    bool Close();
+
+    // The size of the stream's buffer in bytes.
+    static constexpr std::size_t kBufferSize = 4096;
+
+  private:
+    void OpenForStoring();
+    void OpenForLoading();
+    void Fail(FileError failure);
+    void FailWithErrno(int number);
+    std::uint64_t BytesLeft() const;
+    void ExchangeBits(std::uint64_t& bits, int size);
+    void WriteBytes(const void* data, std::size_t size);
+    void ReadBytes(void* data, std::size_t size);
+    bool FlushBuffer();
+    bool FillBuffer();
+    std::uint64_t ReadLength(bool& wide);
+    void WriteLength(std::size_t length);
+    void LoadText(std::string& text);
+
+    Mode mode;
+    Messages& messages;
+    MessageOwner owner;
+    std::string path;       // the path the user named, as messages show it
+    std::string target;     // the file a store replaces: path with links followed
+    std::string temporary;  // the file a store writes until Close; empty when none
+    int file = -1;
+    FileError error = FileError::kNone;
+    bool reported = false;
+    std::uint64_t bytesLeft = 0;  // loading: bytes of the file not yet taken from it
+    std::array<unsigned char, kBufferSize> buffer{};
+    std::size_t bufferUsed = 0;  // storing: bytes waiting; loading: bytes held
+    std::size_t bufferNext = 0;  // loading: next byte to hand out
+};
+
+}  // namespace qx
+
+#endif  // QX_PLATFORM_ARCHIVE_H
