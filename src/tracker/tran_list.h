@@ -83,8 +83,11 @@ class TranList {
 
     void InsertAt(int index, const Tran& tran);
     void EraseAt(int index);
-    void FillUnderlyingPosition();
-    void FillOptionPositions(int first);
+    // Fill position slots and return the number of slots in use afterwards.
+    int FillUnderlyingPosition();
+    int FillOptionPositions(int used);
+    // Gives an option position the average price, fees and date of its open lots.
+    void AverageOptionPosition(Tran& position) const;
 
     // Entries 0..count-1 are in use and in date order (Change keeps a record in place
     // even when its date changes); the rest are default records.

@@ -1,0 +1,166 @@
+// Cash balances and open positions, recomputed from the transactions after every change.
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+#include "pricing/option.h"
+#include "tracker/tran_list.h"
+
+namespace qx {
+
+namespace {
+
+// A lot that may still be open: its quantity (0 when the transaction is no such lot)
+// and the price it was taken at.
+struct Lot {
+    double quantity = 0;
+    double price = 0;
+};
+
+// A position's units as the record holds them, saturated at the 32-bit range.
+int UnitsOf(double units) {
+    return static_cast<int>(std::min(std::fabs(units), static_cast<double>(INT_MAX)));
+}
+
+// Takes lots from the most recent transaction backwards until quantity is covered, and
+// hands each lot taken to take with its weight in the position (the weights sum to 1)
+// and whether it is the most recent lot taken.
+template <typename LotOf, typename Take>
+void TakeRecentLots(const Tran* transactions, int count, double quantity, LotOf lotOf, Take take) {
+    double remaining = quantity;
+    bool mostRecent = true;
+    for (int i = count - 1; i >= 0 && remaining > 0; --i) {
+        const Lot lot = lotOf(transactions[i]);
+        if (!(lot.quantity > 0)) continue;
+        const double taken = std::min(lot.quantity, remaining);
+        take(transactions[i], lot.price, taken / quantity, mostRecent);
+        remaining -= taken;
+        mostRecent = false;
+    }
+}
+
+// An acquisition (side Buy) or disposal (side Sell) of the underlying: an opening
+// trade, or an exercise that delivered units at the strike.
+Lot UnderlyingLot(const Tran& t, int side) {
+    if (t.GetKind() == kUnderlyingTran && t.GetAction() == kOpen && t.GetSide() == side) {
+        return {static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract(), t.GetPrice()};
+    }
+    const double delivered = static_cast<double>(t.DeliveredUnits());
+    const double toward = side == kBuy ? delivered : -delivered;
+    return toward > 0 ? Lot{toward, t.GetStrike()} : Lot{};
+}
+
+}  // namespace
+
+void TranList::Recalculate() {
+    double balance = 0;
+    for (int i = 0; i < kMaxTransactions; ++i) {
+        if (i < count) balance += transactions[i].Total();
+        balances[i] = i < count ? balance : 0;
+    }
+    BuildPositions();
+    double positionBalance = 0;
+    for (int i = 0; i < kMaxPositions; ++i) {
+        positionBalance += positions[i].Total();
+        positionBalances[i] = positionBalance;
+    }
+}
+
+int TranList::BuildPositions() {
+    positions.fill(Tran());
+    const int used = FillOptionPositions(FillUnderlyingPosition());
+    return used > 0 ? 0 : -1;
+}
+
+int TranList::FillUnderlyingPosition() {
+    // Net units of the underlying over every symbol, futures in units of the underlying.
+    double net = 0;
+    for (int i = 0; i < count; ++i) {
+        const Tran& t = transactions[i];
+        const double units = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
+        if (t.GetKind() == kUnderlyingTran && t.GetSide() == kBuy) net += units;
+        if (t.GetKind() == kUnderlyingTran && t.GetSide() == kSell) net -= units;
+        net += static_cast<double>(t.DeliveredUnits());
+    }
+    if (net == 0) return 0;
+    Tran& position = positions[0];
+    const int side = net > 0 ? kBuy : kSell;
+    position.SetKind(kUnderlyingTran);
+    position.SetAction(kOpen);
+    position.SetSide(side);
+    position.SetUnits(UnitsOf(net));
+    double price = 0;
+    double fees = 0;
+    TakeRecentLots(
+        transactions.data(), count, std::fabs(net),
+        [side](const Tran& t) { return UnderlyingLot(t, side); },
+        [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
+            price += lotPrice * weight;
+            fees += lot.GetFees();  // each lot's fees count whole, once per trade
+            if (mostRecent) {
+                position.SetDate(lot.GetDate());
+                position.SetName(lot.Name());
+            }
+        });
+    position.SetPrice(price);
+    position.SetFees(fees);
+    return 1;
+}
+
+int TranList::FillOptionPositions(int used) {
+    std::vector<const std::string*> summarised;  // series already looked at
+    for (int i = 0; i < count && used < kMaxPositions; ++i) {
+        const Tran& opening = transactions[i];
+        if (opening.GetKind() != kOptionTran || opening.GetAction() != kOpen) continue;
+        const std::string& name = opening.Name();
+        if (std::any_of(summarised.begin(), summarised.end(),
+                        [&name](const std::string* seen) { return *seen == name; })) {
+            continue;
+        }
+        summarised.push_back(&name);
+        // Closings and exercises carry the side opposite to their opening.
+        double net = 0;
+        for (int j = i; j < count; ++j) {
+            const Tran& t = transactions[j];
+            if (t.Name() != name) continue;
+            if (t.GetSide() == kBuy) net += t.GetUnits();
+            if (t.GetSide() == kSell) net -= t.GetUnits();
+        }
+        if (net == 0) continue;
+        Tran& position = positions[used++];
+        position.SetName(name);
+        position.SetKind(kOptionTran);
+        position.SetAction(kOpen);
+        position.SetUnits(UnitsOf(net));
+        position.SetUnitsPerContract(opening.GetUnitsPerContract());
+        position.SetOptionType(opening.GetOptionType());
+        position.SetStrike(opening.GetStrike());
+        position.SetExpiration(opening.GetExpiration());
+        position.SetSide(net > 0 ? kBuy : kSell);
+        AverageOptionPosition(position);
+    }
+    return used;
+}
+
+void TranList::AverageOptionPosition(Tran& position) const {
+    double price = 0;
+    double fees = 0;
+    TakeRecentLots(
+        transactions.data(), count, position.GetUnits(),
+        [&position](const Tran& t) {
+            const bool lot = t.GetKind() == kOptionTran && t.GetAction() == kOpen &&
+                             t.GetSide() == position.GetSide() && t.Name() == position.Name();
+            return lot ? Lot{static_cast<double>(t.GetUnits()), t.GetPrice()} : Lot{};
+        },
+        [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
+            price += lotPrice * weight;
+            fees += lot.GetFees() * weight;  // fees per contract, averaged like the price
+            if (mostRecent) position.SetDate(lot.GetDate());
+        });
+    position.SetPrice(price);
+    position.SetFees(fees);
+}
+
+}  // namespace qx

@@ -1,0 +1,169 @@
+// The validation rules of the transaction list: an opening may not face an opposite
+// position, a closing or an exercise needs open units to take, an exercise must be in
+// the money, and an opening that later transactions closed may not be deleted or changed.
+
+#include <string>
+
+#include "platform/messages.h"
+#include "pricing/number_text.h"
+#include "pricing/option.h"
+#include "tracker/tran_list.h"
+
+namespace qx {
+
+namespace {
+
+bool TakesFromOpening(const Tran& t) {
+    return t.GetAction() == kClose || t.GetAction() == kExercise;
+}
+
+// Units of the underlying an exercise put into the position that a trade of the given
+// side works against: a sale works against a long holding, a purchase against a short
+// one. Cash-settled index exercises deliver nothing.
+double DeliveredAgainst(const Tran& exercise, int side) {
+    const double delivered = static_cast<double>(exercise.DeliveredUnits());
+    return side == kSell ? delivered : -delivered;
+}
+
+int Refuse(Messages& messages, const std::string& text) {
+    messages.Warning(text, kMessageCaption, MessageOwner::kNone);
+    return -1;
+}
+
+}  // namespace
+
+int TranList::Validate(int index, Messages& messages) {
+    const Tran& tran = transactions[index];
+    switch (tran.GetAction()) {
+        case kOpen:
+            if (tran.GetKind() == kUnderlyingTran || tran.GetKind() == kOptionTran) {
+                return CheckOpen(index, messages);
+            }
+            return 0;
+        case kClose:
+            return CheckClose(index, messages);
+        case kExercise:
+            return CheckExercise(index, messages);
+        default:
+            return 0;  // a dividend opens and closes nothing
+    }
+}
+
+int TranList::CheckOpen(int index, Messages& messages) const {
+    const Tran& tran = transactions[index];
+    const int side = tran.GetSide();
+    const bool underlying = tran.GetKind() == kUnderlyingTran;
+    double opposite = 0;  // units held the other way before this opening
+    for (int i = 0; i < index; ++i) {
+        const Tran& t = transactions[i];
+        if (t.Name() == tran.Name()) {
+            // An exercise of the underlying's own name is no option exercise.
+            const bool counts = underlying ? t.GetAction() == kClose : TakesFromOpening(t);
+            if (counts && t.GetSide() == side) opposite -= t.GetUnits();
+            if (t.GetAction() == kOpen && t.GetSide() != side) opposite += t.GetUnits();
+        } else if (underlying && t.GetAction() == kExercise) {
+            // Units an assignment or exercise delivered count as a holding of their own.
+            opposite += DeliveredAgainst(t, side);
+        }
+    }
+    if (opposite < 1) return 0;
+    return Refuse(messages, std::string("Transaction tries to ") +
+                                (side == kBuy ? "buy " : "sell ") +
+                                "to open when there is already a " +
+                                (side == kBuy ? "short " : "long ") + "position.");
+}
+
+int TranList::CheckClose(int index, Messages& messages) const {
+    const Tran& tran = transactions[index];
+    const int side = tran.GetSide();
+    const bool underlying = tran.GetKind() == kUnderlyingTran;
+    double open = 0;
+    int matches = 0;
+    for (int i = 0; i < index; ++i) {
+        const Tran& t = transactions[i];
+        if (t.Name() == tran.Name()) {
+            if (TakesFromOpening(t) && t.GetSide() == side) {
+                open -= t.GetUnits();
+                ++matches;
+            } else if (t.GetAction() == kOpen && t.GetSide() != side) {
+                open += t.GetUnits();
+                ++matches;
+            }
+        } else if (underlying && t.GetAction() == kExercise) {
+            // Every exercise may have delivered the units this sale or purchase closes.
+            const double delivered = DeliveredAgainst(t, side);
+            if (delivered > 0) open += delivered;
+            ++matches;
+        }
+    }
+    if (matches == 0) {
+        return Refuse(messages,
+                      "Transaction tries to close out another transaction that\n"
+                      "does not exist.");
+    }
+    if (open - tran.GetUnits() < 0) {
+        return Refuse(messages, "Transaction tries to close out more units than are open");
+    }
+    return 0;
+}
+
+int TranList::CheckExercise(int index, Messages& messages) {
+    Tran& tran = transactions[index];
+    const bool outOfMoney = (tran.GetOptionType() == kCall && tran.GetStrike() > tran.GetPrice()) ||
+                            (tran.GetOptionType() == kPut && tran.GetStrike() < tran.GetPrice());
+    if (outOfMoney) {
+        return Refuse(messages, "Option is not in the money.\nYou tried to exercise at " +
+                                    NumberText(tran.GetPrice(), 3, false) +
+                                    " when the strike price is " +
+                                    NumberText(tran.GetStrike(), 3, false) + ".");
+    }
+    // The nearest earlier opening of the series decides which side is being exercised.
+    int opening = index - 1;
+    while (opening >= 0 && !(transactions[opening].GetAction() == kOpen &&
+                             transactions[opening].Name() == tran.Name())) {
+        --opening;
+    }
+    if (opening < 0) {
+        return Refuse(messages,
+                      "Transaction tries to exercise another transaction that\n"
+                      "does not exist.");
+    }
+    const int openSide = transactions[opening].GetSide();
+    double available = transactions[opening].GetUnits();
+    int earliest = opening;
+    for (int i = opening - 1; i >= 0; --i) {
+        const Tran& t = transactions[i];
+        if (t.GetAction() == kOpen && t.Name() == tran.Name() && t.GetSide() == openSide) {
+            available += t.GetUnits();
+            earliest = i;
+        }
+    }
+    for (int i = earliest; i < index; ++i) {
+        const Tran& t = transactions[i];
+        if (t.Name() == tran.Name() && TakesFromOpening(t) && t.GetSide() != openSide) {
+            available -= t.GetUnits();
+        }
+    }
+    if (available - tran.GetUnits() < 0) {
+        return Refuse(messages, "Transaction tries to exercise more units than are open");
+    }
+    tran.SetSide(openSide == kBuy ? kSell : kBuy);
+    return 0;
+}
+
+int TranList::CheckNotClosed(int index, Messages& messages) const {
+    const Tran& tran = transactions[index];
+    double stillOpen = 0;  // what later openings add, less what later closings take
+    for (int i = index + 1; i < count; ++i) {
+        const Tran& t = transactions[i];
+        if (t.Name() != tran.Name()) continue;
+        if (t.GetAction() == kOpen && t.GetSide() == tran.GetSide()) stillOpen += t.GetUnits();
+        if (TakesFromOpening(t) && t.GetSide() != tran.GetSide()) stillOpen -= t.GetUnits();
+    }
+    if (stillOpen >= 0) return 0;
+    return Refuse(messages,
+                  "Cannot delete/change a transaction that is already closed.\n"
+                  "Try deleting the transaction(s) that closed this transaction.");
+}
+
+}  // namespace qx

@@ -1,0 +1,107 @@
+#include "tracker/stock.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "pricing/option.h"
+
+namespace qx {
+namespace {
+
+TEST(Stock, SettersRefuseOutOfRangeAndKeepTheField) {
+    Stock stock;
+    stock.SetPrice(12.5);
+    stock.SetShares(300);
+    stock.SetSide(kSell);
+    stock.SetAssetType(kIndexAsset);
+    stock.SetUnitsPerContract(50);
+    const Stock before = stock;
+
+    EXPECT_EQ(stock.SetPrice(-0.01), -1);
+    EXPECT_EQ(stock.SetPrice(std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(stock.SetPrice(std::numeric_limits<double>::infinity()), -1);
+    EXPECT_EQ(stock.SetShares(-1), -1);
+    EXPECT_EQ(stock.SetUnitsPerContract(-5), -1);
+    EXPECT_EQ(stock.SetSide(3), -1);
+    EXPECT_EQ(stock.SetSide(-1), -1);
+    EXPECT_EQ(stock.SetAssetType(4), -1);
+    EXPECT_EQ(stock.SetAssetType(-1), -1);
+    EXPECT_EQ(stock.SetFees(std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(stock, before);
+
+    EXPECT_EQ(stock.SetPrice(0), 0);
+    EXPECT_EQ(stock.SetUnitsPerContract(0), 0);
+    EXPECT_EQ(stock.GetUnitsPerContract(), 0);
+    EXPECT_EQ(stock.SetAssetType(kFutureAsset), 0);
+    EXPECT_EQ(stock.GetAssetType(), kFutureAsset);
+}
+
+TEST(Stock, FeesAreAlwaysACost) {
+    for (double fee : {2.5, -2.5}) {
+        Stock stock;
+        EXPECT_EQ(stock.SetFees(fee), 0);
+        EXPECT_EQ(stock.GetFees(), -2.5) << "fee " << fee;
+    }
+}
+
+TEST(Stock, ValueAndProfitOfTheLeg) {
+    struct Case {
+        int side;
+        double value;
+        double profitAt55;
+    };
+    const Case cases[] = {{kBuy, -10010, 990}, {kSell, 9990, -1010}, {kNoSide, 0, 0}};
+    for (const Case& c : cases) {
+        Stock stock;
+        stock.SetShares(200);
+        stock.SetPrice(50);
+        stock.SetFees(10);
+        stock.SetUnitsPerContract(1);
+        stock.SetSide(c.side);
+        EXPECT_DOUBLE_EQ(stock.Value(), c.value) << "side " << c.side;
+        EXPECT_DOUBLE_EQ(stock.ProfitAt(55), c.profitAt55) << "side " << c.side;
+        if (c.side == kNoSide) {
+            EXPECT_EQ(stock.ProfitAt(0), 0);
+            EXPECT_EQ(stock.ProfitAt(1000), 0);
+        }
+    }
+}
+
+TEST(Stock, FuturesMultiplyByTheContractSize) {
+    Stock future;
+    future.SetAssetType(kFutureAsset);
+    future.SetUnitsPerContract(50);
+    future.SetShares(2);
+    future.SetPrice(100);
+    future.SetSide(kBuy);
+    EXPECT_DOUBLE_EQ(future.Value(), -10000);
+    EXPECT_DOUBLE_EQ(future.ProfitAt(101), 100);
+}
+
+TEST(Stock, ClearKeepsSideAssetTypeAndSymbol) {
+    Stock stock;
+    stock.SetSymbol("CL");
+    stock.SetSide(kSell);
+    stock.SetAssetType(kFutureAsset);
+    stock.SetUnitsPerContract(1000);
+    stock.SetShares(3);
+    stock.SetPrice(80);
+    stock.SetFees(12);
+    stock.Clear();
+    EXPECT_EQ(stock.GetSide(), kSell);
+    EXPECT_EQ(stock.GetAssetType(), kFutureAsset);
+    EXPECT_EQ(stock.GetSymbol(), "CL");
+    EXPECT_EQ(stock.GetUnitsPerContract(), 1);
+    EXPECT_EQ(stock.GetShares(), 0);
+    EXPECT_EQ(stock.GetPrice(), 0);
+    EXPECT_EQ(stock.GetFees(), 0);
+
+    Stock copy;
+    copy.CopyFrom(stock);
+    EXPECT_EQ(copy, stock);
+}
+
+}  // namespace
+}  // namespace qx
