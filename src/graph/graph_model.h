@@ -1,0 +1,148 @@
+#ifndef QX_GRAPH_GRAPH_MODEL_H
+#define QX_GRAPH_GRAPH_MODEL_H
+
+#include <limits>
+
+#include "platform/ctime.h"
+#include "pricing/option.h"
+#include "tracker/stock.h"
+
+namespace qx {
+
+class Settings;
+
+// What a graph plots against the underlying price. ValueOrProfit is the position's
+// value, its profit or its probability-weighted profit, as the settings choose.
+enum class GraphType { ValueOrProfit, Gamma, Delta, Theta, Vega, Rho };
+
+// The curves of one graph window: snapshot copies of the position, the what-if inputs
+// (graph date, volatility, annual price drift), the price axis, six curves and their
+// vertical range in pixel rows. Holds fixed arrays only, so recomputing never allocates.
+class GraphModel {
+  public:
+    static constexpr int kMaxOptions = 4;
+    static constexpr int kMaxPoints = 300;
+    static constexpr int kCurveRows = 6;
+    static constexpr int kNetRow = 0;
+    static constexpr int kStockRow = 5;
+    // The plot area in pixels: the price axis spans its width, the value range its height.
+    static constexpr int kPlotWidth = 300;
+    static constexpr int kPlotHeight = 275;
+    // The pixel row of a value that is not finite: the curve is broken there.
+    static constexpr int kNoRow = std::numeric_limits<int>::min();
+
+    // Copies the options whose side is set, in order, gaps closed up, and the holding.
+    // Shows NET only, plots value or profit, with no drift; reads the settings live.
+    GraphModel(const Option (&options)[kMaxOptions], const Stock& stock, const Settings& settings);
+
+    // Moves the graph date d days after the base date and gives every option the days
+    // it will have left then.
+    void SetDateOffset(int days);
+    // Sets the volatility to position × 0.01 for the price axis and every option (an
+    // option refusing the value keeps its own).
+    void SetVolatilityPosition(int percent);
+    // Sets the annual drift to (position − 100) × 0.01.
+    void SetDriftPosition(int position);
+
+    // Selection of the NET curve, of option k (1..optionCount) and of the holding.
+    // NET and the options count in selectedCount; the holding does not.
+    void SetNetSelected(bool selected);
+    void SetOptionSelected(int k, bool selected);
+    void SetStockSelected(bool selected);
+    void SetGraphType(GraphType type);
+
+    // Re-reads the Resolution setting: three points per step of resolution.
+    void ApplyResolution();
+
+    // The whole chain: date bounds, then the curves and their pixel rows.
+    void Recompute();
+    // Price axis, curves, vertical range and pixel rows, keeping the date bounds.
+    void RecomputeCurves();
+    // Bounds the graph date by the nearest expiration among the curves shown; moves
+    // the date back when it lies beyond. Does nothing while no curve is selected.
+    void ApplyDateBounds();
+
+    // Whether the holding's curve may be shown: only in the plain profit view and
+    // when the holding has a value.
+    bool CanShowStock() const;
+    // Whether the graph date can be moved: some curve among NET and the options is shown.
+    bool IsDateEnabled() const { return selectedCount >= 1; }
+    // The date the curves are valued at: the base date plus dateOffset days.
+    CTime GraphDate() const;
+
+    int GetOptionCount() const { return optionCount; }
+    // Kept option k, 1..optionCount.
+    const Option& GetOption(int k) const { return options[k - 1]; }
+    const Stock& GetStock() const { return stock; }
+    const Settings& GetSettings() const { return settings; }
+    double GetCurrentPrice() const { return currentPrice; }
+    double GetRangeVolatility() const { return rangeVolatility; }
+    CTime GetBaseDate() const { return baseDate; }
+    int GetDateOffset() const { return dateOffset; }
+    int GetDateMax() const { return dateMax; }
+    int GetVolatilityPosition() const { return volatilityPosition; }
+    int GetDriftPosition() const { return driftPosition; }
+    double GetDrift() const { return drift; }
+    int GetPointCount() const { return pointCount; }
+    double GetPixelStep() const { return pixelStep; }
+    double GetXMin() const { return xMin; }
+    double GetXMax() const { return xMax; }
+    double GetXStep() const { return xStep; }
+    double GetYMin() const { return yMin; }
+    double GetYMax() const { return yMax; }
+    double GetYScale() const { return yScale; }
+    // Value of curve row at point i (0..pointCount − 1).
+    double GetCurve(int row, int i) const { return curves[row][i]; }
+    // Pixels below the plot's top edge of curve row at point i, or kNoRow.
+    int GetPixelRow(int row, int i) const { return pixelRows[row][i]; }
+    GraphType GetGraphType() const { return graphType; }
+    bool IsNetSelected() const { return netSelected; }
+    bool IsOptionSelected(int k) const { return optionSelected[k - 1]; }
+    bool IsStockSelected() const { return stockSelected; }
+    int GetSelectedCount() const { return selectedCount; }
+
+  private:
+    void ComputePriceAxis();
+    void ComputeCurves();
+    double OptionQuantity(Option& option);
+    void AddHoldingProfit();
+    void ComputeRange();
+    void ComputePixelRows();
+    bool IsRowSelected(int row) const;
+
+    Option options[kMaxOptions];
+    int optionCount = 0;
+    int daysLeftAtStart[kMaxOptions] = {};
+    Stock stock;
+    const Settings& settings;
+
+    double currentPrice = 0;     // S0
+    double rangeVolatility = 0;  // σ of the price axis
+    CTime baseDate;
+    int dateOffset = 0;  // D, days
+    int dateMax = 999999999;
+    int volatilityPosition = 0;
+    int driftPosition = 100;
+    double drift = 0;  // μ per year
+
+    int pointCount = 60;  // N
+    double pixelStep = 5;
+    double xMin = 0;
+    double xMax = 0;
+    double xStep = 0;
+    double curves[kCurveRows][kMaxPoints] = {};
+    double yMin = 0;
+    double yMax = 0;
+    double yScale = 0;
+    int pixelRows[kCurveRows][kMaxPoints] = {};
+
+    GraphType graphType = GraphType::ValueOrProfit;
+    bool netSelected = true;
+    bool optionSelected[kMaxOptions] = {};
+    bool stockSelected = false;
+    int selectedCount = 1;  // NET and options shown; the holding is not counted
+};
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_GRAPH_MODEL_H

@@ -1,0 +1,148 @@
+#include "graph/plot_axes.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "graph/pixel.h"
+#include "graph/tick_rule.h"
+#include "platform/canvas.h"
+#include "pricing/number_text.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int kPlotLeft = 60;
+constexpr int kPlotRight = 360;
+constexpr int kPlotTop = 20;
+
+// A guard against a step too small for its range: no scale has more ticks than this.
+constexpr int kMaxTicks = 1000;
+
+// Calls draw(v) for v = first, first + step, ... while v is not above last (below last
+// when inclusive is off). A sequence that is not finite draws nothing.
+template <typename Draw>
+void ForEachTick(double first, double step, double last, bool inclusive, Draw draw) {
+    for (int k = 0; k < kMaxTicks; ++k) {
+        const double v = first + k * step;
+        if (inclusive ? !(v <= last) : !(v < last)) return;
+        draw(v);
+    }
+}
+
+// The divisor of the value labels and the suffix naming it.
+struct ValueUnit {
+    double divisor;
+    const char* suffix;
+};
+
+ValueUnit ValueUnitOf(double yMin, double yMax) {
+    if (yMax < 100000 && yMin > -100000) return {1, ""};
+    if (yMax > 9999999999.0 || yMin < -9999999999.0) return {1000000000, "B"};
+    if (yMax > 9999999 || yMin < -9999999) return {1000000, "M"};
+    return {1000, "K"};
+}
+
+// Decimal digits of a value's whole part, "0" included, for the percent labels.
+std::string WholeText(double v) {
+    char buffer[32];
+    const long long whole = std::fabs(v) < 1e18 ? static_cast<long long>(std::trunc(v)) : 0;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
+    return std::string(buffer, end);
+}
+
+}  // namespace
+
+PlotAxes::PlotAxes(Canvas& target, AxisColors axisColors) : canvas(target), colors(axisColors) {}
+
+void PlotAxes::DrawValueAxis(const ValueRange& range) {
+    const double R = range.yMax - range.yMin;
+    const ValueUnit unit = ValueUnitOf(range.yMin, range.yMax);
+    const TickSteps steps = ChooseTicks(R, TickAxis::kValues);
+    Tick(59, kPlotTop, 59, TruncateToPixel(R * range.yScale) + kPlotTop);
+
+    const auto yOf = [&](double v) {
+        return TruncateToPixel((range.yMax - v) * range.yScale) + kPlotTop;
+    };
+    const double firstMinor = FirstTick(range.yMin, steps.minor, range.yMin);
+    if (steps.decimals > 0) {
+        ForEachTick(firstMinor, steps.minor, range.yMax, true,
+                    [&](double v) { Tick(57, yOf(v), 61, yOf(v)); });
+        const double firstMajor = FirstTick(firstMinor, steps.major, range.yMin);
+        ForEachTick(firstMajor, steps.major, range.yMax, true, [&](double v) {
+            Tick(54, yOf(v), 64, yOf(v));
+            ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false));
+        });
+        return;
+    }
+    ForEachTick(firstMinor, steps.minor, range.yMax, true, [&](double v) {
+        if (!IsMultipleOf(v, steps.major)) return Tick(57, yOf(v), 61, yOf(v));
+        Tick(54, yOf(v), 64, yOf(v));
+        ValueLabel(yOf(v), NumberText(v / unit.divisor, 0, false) + unit.suffix);
+    });
+}
+
+int PlotAxes::PriceAxisHeight(const ValueRange& range) {
+    if (range.yMin > 0) return TruncateToPixel(range.yScale * (range.yMax - range.yMin)) + kPlotTop;
+    if (range.yMax >= 0) return TruncateToPixel(range.yMax * range.yScale) + kPlotTop;
+    return kPlotTop;
+}
+
+void PlotAxes::DrawPriceAxis(const PriceRange& range, int h) {
+    Tick(kPlotLeft, h, kPlotRight, h);
+    const TickSteps steps = ChooseTicks(range.xMax - range.xMin, TickAxis::kPrices);
+    // A collapsed axis (no time to the graph date, so xStep is 0) places no tick.
+    const auto offsetOf = [&](double w) {
+        return (w - range.xMin) * range.pixelStep / range.xStep;
+    };
+    const double firstMinor = FirstTick(range.xMin, steps.minor, range.xMin);
+    ForEachTick(firstMinor, steps.minor, range.xMax, true, [&](double w) {
+        if (!std::isfinite(offsetOf(w))) return;
+        const int x = TruncateToPixel(offsetOf(w)) + kPlotLeft;
+        Tick(x, h - 2, x, h + 2);
+    });
+    const double firstMajor = FirstTick(firstMinor, steps.major, range.xMin);
+    ForEachTick(firstMajor, steps.major, range.xMax, true, [&](double w) {
+        if (!std::isfinite(offsetOf(w))) return;
+        const int offset = TruncateToPixel(offsetOf(w));
+        Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
+        PriceLabel(offset, h, NumberText(w, steps.decimals, false));
+    });
+}
+
+void PlotAxes::DrawPercentAxis(const PriceRange& range, int h) {
+    Tick(kPlotLeft, h, kPlotRight, h);
+    const double u = range.xMin / range.currentPrice * 100;
+    const double t = range.xMax / range.currentPrice * 100;
+    const double p = (t - u) / range.pointCount;
+    const TickSteps steps = ChooseTicks(t - u, TickAxis::kPrices);
+    const double first = steps.minor * std::trunc(u / steps.minor);
+    ForEachTick(first, steps.minor, t, false, [&](double w) {
+        const double exact = (w - u) * range.pixelStep / p;
+        if (!std::isfinite(exact) || TruncateToPixel(exact) <= 0) return;
+        const int offset = TruncateToPixel(exact);
+        if (!IsMultipleOf(w, steps.major))
+            return Tick(offset + kPlotLeft, h - 2, offset + kPlotLeft, h + 2);
+        Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
+        PriceLabel(offset, h, WholeText(w) + "%");
+    });
+}
+
+void PlotAxes::Tick(int x1, int y1, int x2, int y2) { canvas.Line(x1, y1, x2, y2, colors.pen); }
+
+void PlotAxes::ValueLabel(int y, const std::string& label) {
+    // Right-aligned to x 55, centred on its tick.
+    const std::string text = label.empty() ? "0" : label;
+    const Canvas::TextExtent extent = canvas.MeasureText(text);
+    canvas.Text(55 - extent.width, y - extent.height / 2, text, colors.text, colors.background);
+}
+
+void PlotAxes::PriceLabel(int offset, int h, const std::string& label) {
+    // Centred under its tick; a label that would reach left of the plot area is left out.
+    if (label.empty()) return;
+    const int width = canvas.MeasureText(label).width;
+    if (offset - width / 2 <= 0) return;
+    canvas.Text(kPlotLeft + offset - width / 2, h + 5, label, colors.text, colors.background);
+}
+
+}  // namespace qx

@@ -1,0 +1,76 @@
+#ifndef QX_GRAPH_PLOT_RENDERER_H
+#define QX_GRAPH_PLOT_RENDERER_H
+
+#include <cstdint>
+#include <string>
+
+namespace qx {
+
+class Canvas;
+class GraphModel;
+class Settings;
+
+// Draws a graph model's curves into the fixed-size graph picture: background, title,
+// value scale with its unit, price scale in price or percent, and the curves shown. Also
+// keeps the crosshair, which is drawn over a copy of the picture and never into it.
+class PlotRenderer {
+  public:
+    static constexpr int kPictureWidth = 382;
+    static constexpr int kPictureHeight = 344;
+    // The plot area: prices from left to right, values from top (yMax) to bottom (yMin).
+    static constexpr int kPlotLeft = 60;
+    static constexpr int kPlotRight = 360;
+    static constexpr int kPlotTop = 20;
+    static constexpr int kPlotBottom = 295;
+
+    // Reads the model's results and the settings live; takes the pen colours now.
+    PlotRenderer(const GraphModel& model, const Settings& settings);
+
+    // Takes the curve, scale and crosshair colours from the settings again, as after
+    // the properties were edited.
+    void CreatePens();
+
+    // Redraws the whole picture from the model and hides the crosshair.
+    void DrawPicture(Canvas& picture);
+
+    // The title under the plot, for example "Share Weighted Delta vs. Price$".
+    std::string Title() const;
+
+    // The readout line for a picture point: price and value under it, or an empty text
+    // outside the plot area.
+    std::string Readout(int px, int py) const;
+
+    // Shows the crosshair at a picture point inside the plot area; false, and nothing
+    // changes, outside it.
+    bool DrawCrosshair(int px, int py);
+    // Hides the crosshair.
+    void ClearCrosshair() { crosshairShown = false; }
+    // Draws the crosshair, when shown, over a fresh copy of the picture on the screen.
+    void DrawCrosshairLines(Canvas& screen) const;
+
+    bool IsCrosshairShown() const { return crosshairShown; }
+    int GetCrosshairX() const { return crosshairX; }
+    int GetCrosshairY() const { return crosshairY; }
+
+  private:
+    void DrawTitle(Canvas& picture) const;
+    void DrawAxes(Canvas& picture) const;
+    void DrawCurves(Canvas& picture) const;
+    void DrawCurve(Canvas& picture, int row, std::uint32_t pen) const;
+
+    const GraphModel& model;
+    const Settings& settings;
+
+    // Pens, taken from the settings at opening and after the properties were edited.
+    std::uint32_t curvePens[6] = {};
+    std::uint32_t scalePen = 0;
+    std::uint32_t crosshairPen = 0;
+
+    bool crosshairShown = false;
+    int crosshairX = 0;
+    int crosshairY = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_PLOT_RENDERER_H
