@@ -17,8 +17,8 @@ enum EditorControl : int {
     kPrice,
     kSharesLabel,  // reads "Shares (Units)", or "Contracts" for a future
     kShares,       // an editable list
-    kBuy,
-    kSell,
+    kBuyButton,
+    kSellButton,
     kFeesLabel,
     kFees,
     kNetLabel,
@@ -55,8 +55,8 @@ enum RowControl : int {
     kStrike,  // an editable list
     kFairValueLabel,
     kFairValue,
-    kCall,
-    kPut,
+    kCallButton,
+    kPutButton,
     kRowPriceLabel,
     kRowPrice,
     kImpliedVolatilityLabel,

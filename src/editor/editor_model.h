@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/editor_controls.h"
 #include "platform/controls.h"
@@ -133,64 +134,82 @@ class EditorModel {
   private:
     Control& Ctl(int control) { return controls[control]; }
     Control& RowCtl(int row, RowControl control) { return controls[RowControlId(row, control)]; }
-    Option& RowOption(int row);
+    const Control& RowCtl(int row, RowControl control) const {
+        return controls[RowControlId(row, control)];
+    }
     Option& Slot(int index);
-    MenuItem& Menu(int command);
+    const Option& Slot(int index) const;
+    template <class F>
+    void ForEachSlot(F apply) {
+        for (int i = 0; i < kSlotCount; ++i) apply(Slot(i));
+    }
+    bool HasRecord(int row) const { return rowRecord[row] >= 0; }
+    Option& RowOption(int row) { return Slot(rowRecord[row]); }
+    const Option& RowOption(int row) const { return Slot(rowRecord[row]); }
+    bool FeesOn() const;
+    MenuItem* FindMenuItem(int command);
 
+    // Construction (editor_model.cpp).
     void InitControls();
     void OpenWindow();
-    void ApplyVolatility();
-    void ApplyInterest();
-    void ApplyDividend();
-    void ApplyFees();
-    void ApplyToAll(void (*apply)(Option&, double), double value);
-    void ShowSliders();
-    void ShowDateBox();
-    void ShowPositionControls();
-    void ShowFeeControls();
-    void ShowUnderlying();
-    void ShowRuleLabel();
+    void SetListItems(int control, std::vector<std::string> items);
+    void SetListText(int control, const std::string& text);
+    static int RowOf(int control) {
+        return (control - kEnvironmentControlCount) / kRowControlCount;
+    }
+    static RowControl RowControlOf(int control) {
+        return RowControl((control - kEnvironmentControlCount) % kRowControlCount);
+    }
+    void ClickRowButton(int row, RowControl control);
 
+    // Environment (editor_environment.cpp).
     void EnterPrice(const std::string& text);
-    void EnterShares(const std::string& text);
-    void ChooseShares(int item);
-    void ClickSide(int button);
+    void ClearPrice();
+    void EnterShares(const std::string& text, bool chosen);
+    void ClickSide(int side);
     void ChooseAssetType(int type);
-    void EnterUnits(const std::string& text, bool chosen);
+    void ShowAssetType();
+    void EnterUnits(const std::string& text);
     void EnterDate(const std::string& text);
-    void EnterSymbol(const std::string& text);
+    void ShowDateBox();
+    void ShowSliders();
     void RebuildSharesList();
     void RebuildExpirationLists();
     void RebuildStrikeLists();
+    void RewritePrices();
+    std::string PriceText(double value) const;
+    std::string MoneyText(double value) const;
 
+    // Option rows (editor_rows.cpp).
     void ChooseRecord(int row, int item);
     void FillRow(int row);
     void EnterExpiration(int row, const std::string& text);
-    void ChooseExpiration(int row, int item);
-    void EnterStrike(int row, const std::string& text);
-    void ChooseStrike(int row, int item);
+    void ChooseExpiration(int row, const std::string& month);
+    void EnterStrike(int row, const std::string& text, bool chosen);
     void ClickType(int row, int type);
     void EnterRowPrice(int row, const std::string& text);
-    void EnterContracts(int row, const std::string& text);
-    void ChooseContracts(int row, int item);
+    void EnterContracts(int row, const std::string& text, bool chosen);
     void ClickRowSide(int row, int side);
     void ClearRow(int row);
-    void ClearRowEntries(int row);
+    void VoidRow(int row);
     void VoidPosition(int row);
-    void RowEvent(int row, RowControl control, const std::string* text, int item);
+    void ShowRowControls(int row, bool shown);
 
-    void ShowRowPrices(int row);
-    std::string PriceText(double value) const;
-    std::string MoneyText(double value) const;
+    // Status line (editor_prompt.cpp).
     std::string RowPhrase(int row) const;
-    std::string UnitsWord() const;
 
-    void RefreshAfterOpen(const std::string& path);
-    void TakeOverRowOne(const Option& first);
+    // Modes, rules, commands and documents (editor_modes.cpp, editor_commands.cpp).
+    void ShowRuleLabel();
+    void ShowPositionControls();
+    void ResetUnderlying();
+    void RefreshAfterOpen();
     void ChooseRowsFromSlots();
+    void TakeOverRowOne(const Option& first);
     void ShowOpenedRow(int row);
-    void ResetEnvironment();
-    void SaveQuestion();
+    void ShowUnderlying();
+    void SaveWithQuestion();
+
+    static constexpr int kSlotCount = 4;
 
     Settings& settings;
     Messages& messages;
@@ -199,7 +218,10 @@ class EditorModel {
 
     std::unique_ptr<Document> document;
     Control controls[kEditorControlCount];
-    MenuItem menuItems[12];
+    // Checked, radio and enabled states of the items that have any; the others are
+    // plain enabled items.
+    MenuItem basicModeItem, advancedModeItem, includeFeesItem, showDecimalItem, showUnitsItem;
+    MenuItem europeanRuleItem, americanRuleItem, dividendItem, graphItem;
     int rowRecord[kEditorRows] = {-1, -1};  // never equal unless both are -1
     CTime valuationDate;
     CTime startupDate;

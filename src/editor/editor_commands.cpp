@@ -1,0 +1,221 @@
+#include <algorithm>
+#include <cmath>
+
+#include "editor/choice_lists.h"
+#include "editor/editor_model.h"
+#include "editor/editor_observer.h"
+#include "platform/messages.h"
+#include "pricing/date_text.h"
+#include "pricing/number_text.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+namespace {
+
+// A rate held as a fraction, in the settings' whole units (100 for percent, 1000 for
+// tenths of a percent), brought into the slider's range.
+int SettingUnits(double fraction, double scale, int low, int high) {
+    const double units = std::round(fraction * scale);
+    if (!std::isfinite(units)) return low;
+    return static_cast<int>(std::clamp(units, static_cast<double>(low), static_cast<double>(high)));
+}
+
+}  // namespace
+
+EditorRequest EditorModel::Command(int command) {
+    const MenuItem* item = FindMenuItem(command);
+    if (item && !item->enabled) return EditorRequest::kNone;
+    switch (command) {
+        case kCommandOk:
+            return EditorRequest::kNone;
+        case kCommandCancel:
+            return EditorRequest::kEndCancel;
+        case kCommandNew:
+            NewDocument();
+            break;
+        case kCommandOpen:
+            return EditorRequest::kChooseFileToOpen;
+        case kCommandSave:
+            if (document->GetPath().empty()) return EditorRequest::kChooseFileToSave;
+            SaveWithQuestion();
+            break;
+        case kCommandSaveAs:
+            return EditorRequest::kChooseFileToSave;
+        case kCommandExit:
+            return EditorRequest::kEndOk;
+        case kCommandBasicMode:
+            SetBasicMode(true);
+            break;
+        case kCommandAdvancedMode:
+            SetBasicMode(false);
+            break;
+        case kCommandIncludeFees:
+            settings.includeFees = !includeFeesItem.checked;
+            SetFeesShown(settings.includeFees);
+            break;
+        case kCommandShowDecimal:
+            SetFractionsShown(!settings.showFractions);
+            break;
+        case kCommandShowUnits:
+            SetUnitsShown(!showUnitsItem.checked);
+            break;
+        case kCommandEuropeanRule:
+            SetEuropeanRule(true);
+            break;
+        case kCommandAmericanRule:
+            SetEuropeanRule(false);
+            break;
+        case kCommandDividend:
+            SetDividendShown(!dividendItem.checked);
+            break;
+        case kCommandProperties:
+            return EditorRequest::kRunProperties;
+        case kCommandGraph:
+            return EditorRequest::kOpenGraph;
+        case kCommandTracker:
+            return EditorRequest::kShowTracker;
+        case kCommandNotes:
+            return EditorRequest::kShowNotes;
+        case kCommandContents:
+            return EditorRequest::kShowHelpContents;
+        case kCommandHomePage:
+            return EditorRequest::kOpenHomePage;
+        case kCommandAbout:
+        case kCommandSystemAbout:
+            return EditorRequest::kShowAbout;
+        default:
+            break;
+    }
+    return EditorRequest::kNone;
+}
+
+EditorRequest EditorModel::CloseBox() { return EditorRequest::kCloseWindowsEndOk; }
+
+void EditorModel::SaveWithQuestion() {
+    const std::string& path = document->GetPath();
+    if (messages.AskYesNo("Are you sure you want to replace " + path + " ?", "Warning",
+                          MessageOwner::kMainWindow))
+        document->Save(path);
+}
+
+bool EditorModel::SaveTo(const std::string& path) { return document->Save(path); }
+
+std::string EditorModel::SuggestedFileName() const { return document->GetStock().GetSymbol(); }
+
+void EditorModel::CopyForGraph(Option (&options)[4], Stock& stock) const {
+    for (int i = 0; i < kSlotCount; ++i) options[i].CopyFrom(Slot(i));
+    stock.CopyFrom(document->GetStock());
+}
+
+void EditorModel::Open(const std::string& path) {
+    switch (document->Open(path)) {
+        case Document::OpenResult::kOpened:
+            return RefreshAfterOpen();
+        case Document::OpenResult::kReset:
+            return NewDocument();
+        case Document::OpenResult::kUnchanged:
+            return;
+    }
+}
+
+// The slots with days left fill the rows in slot order.
+void EditorModel::ChooseRowsFromSlots() {
+    rowRecord[0] = rowRecord[1] = -1;
+    int row = 0;
+    for (int i = 0; i < kSlotCount && row < kEditorRows; ++i)
+        if (Slot(i).GetDaysLeft() > 0) rowRecord[row++] = i;
+}
+
+// Row 1's option carries its environment into the settings and the editor.
+void EditorModel::TakeOverRowOne(const Option& first) {
+    valuationDate = first.GetValuationDate();
+    settings.volatility = SettingUnits(first.GetVolatility(), 100, 1, 99);
+    settings.interest = SettingUnits(first.GetInterestRate(), 1000, 0, 150);
+    settings.unitsPerContract = std::max(first.GetUnitsPerContract(), 1);
+    if (first.GetDividendYield() != 0)
+        settings.dividend = SettingUnits(first.GetDividendYield(), 1000, 0, 150);
+}
+
+// Brings the editor in line with a document just read. Without a slot that has days
+// left nothing in the file says which environment to use, so the current one stays.
+void EditorModel::RefreshAfterOpen() {
+    ChooseRowsFromSlots();
+    const Stock& stock = document->GetStock();
+    const bool hasFirst = HasRecord(0);
+    Option first;
+    if (hasFirst) {
+        first.CopyFrom(RowOption(0));
+        TakeOverRowOne(first);
+    }
+    if (stock.GetAssetType() >= kStockAsset && stock.GetAssetType() <= kFutureAsset)
+        settings.assetType = stock.GetAssetType();
+    RebuildExpirationLists();
+    RebuildStrikeLists();
+    for (int row = 0; row < kEditorRows; ++row) ShowOpenedRow(row);
+    ShowUnderlying();
+    ShowSliders();
+    SetDividendShown(hasFirst ? first.GetDividendYield() != 0 : settings.includeDividend);
+    if (settings.basicMode) {
+        const bool optionFees = hasFirst && first.GetFees() != 0;
+        if (optionFees) settings.optionFees = std::fabs(first.GetFees());
+        if (stock.GetFees() != 0) settings.underlyingFees = std::fabs(stock.GetFees());
+        settings.includeFees = hasFirst ? optionFees || stock.GetFees() != 0 : settings.includeFees;
+        SetFeesShown(settings.includeFees);
+    }
+    SetEuropeanRule(hasFirst ? first.GetLatticeSteps() == 0 : settings.europeanRule);
+    rowsEnabled = stock.GetPrice() > 0 || hasFirst;
+    for (int row = 0; row < kEditorRows; ++row) RowCtl(row, kRowChoice).visible = rowsEnabled;
+    UpdateGraphCommand();
+    ShowEnvironmentNet();
+    UpdatePrompt();
+    if (observer) observer->DocumentReplaced();
+}
+
+void EditorModel::ShowOpenedRow(int row) {
+    if (HasRecord(row)) {
+        ShowDaysLeft(row);
+        ShowRowValues(row);
+        ShowRowNet(row);
+        UpdateRowTitle(row);
+        FillRow(row);
+        ShowRows(row);
+    } else {
+        HideRows(row);
+        UpdateRowTitle(row);
+    }
+}
+
+// The underlying's boxes and buttons from the document.
+void EditorModel::ShowUnderlying() {
+    const Stock& stock = document->GetStock();
+    Ctl(kPrice).text = PriceText(stock.GetPrice());
+    SetListText(kShares, IntegerText(stock.GetShares()));
+    Ctl(kBuyButton).checked = stock.GetSide() == kBuy;
+    Ctl(kSellButton).checked = stock.GetSide() == kSell;
+    ShowAssetType();
+    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    ShowDateBox();
+}
+
+void EditorModel::AfterProperties() {
+    ForEachSlot([&](Option& option) { option.SetUnitsPerContract(settings.unitsPerContract); });
+    Stock& stock = document->GetStock();
+    if (stock.GetAssetType() == kFutureAsset) stock.SetUnitsPerContract(settings.unitsPerContract);
+    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    if (FeesOn()) {
+        ForEachSlot([&](Option& option) { option.SetFees(settings.optionFees); });
+        stock.SetFees(settings.underlyingFees);
+    }
+    if (!settings.europeanRule) SetEuropeanRule(false);
+    Ctl(kDate).text = DateText(valuationDate, settings.dateFormat);
+    RewritePrices();
+    for (int row = 0; row < kEditorRows; ++row) {
+        ShowRowValues(row);
+        ShowRowNet(row);
+    }
+    ShowEnvironmentNet();
+}
+
+}  // namespace qx

@@ -1,0 +1,252 @@
+#include <algorithm>
+#include <cmath>
+
+#include "editor/choice_lists.h"
+#include "editor/editor_model.h"
+#include "editor/slider_text.h"
+#include "pricing/date_text.h"
+#include "pricing/expiration_calendar.h"
+#include "pricing/number_text.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+namespace {
+
+constexpr const char* kPlaceholders[] = {"[Stock]", "[Index]", "[Future]"};
+
+bool IsPlaceholder(const std::string& symbol) {
+    return symbol.empty() || std::find(std::begin(kPlaceholders), std::end(kPlaceholders),
+                                       symbol) != std::end(kPlaceholders);
+}
+
+}  // namespace
+
+std::string EditorModel::PriceText(double value) const {
+    return std::isfinite(value)
+               ? NumberText(value, settings.significantDigits, settings.showFractions)
+               : "";
+}
+
+std::string EditorModel::MoneyText(double value) const {
+    return std::isfinite(value) ? NumberText(value, settings.significantDigits, false) : "";
+}
+
+void EditorModel::ApplyEnvironment() {
+    const double dividendYield = settings.includeDividend ? settings.dividend * 0.001 : 0;
+    const double optionFees = FeesOn() ? settings.optionFees : 0;
+    ForEachSlot([&](Option& option) {
+        option.SetVolatility(settings.volatility * 0.01);
+        option.SetInterestRate(settings.interest * 0.001);
+        option.SetDividendYield(dividendYield);
+        option.SetFees(optionFees);
+    });
+    document->GetStock().SetFees(FeesOn() ? settings.underlyingFees : 0);
+}
+
+void EditorModel::ShowEnvironmentNet() {
+    const Stock& stock = document->GetStock();
+    const double value = stock.Value();
+    Ctl(kNet).text = MoneyText(value);
+    Ctl(kFees).text = FeesOn() && value != 0 ? MoneyText(stock.GetFees()) : "";
+}
+
+void EditorModel::EnterPrice(const std::string& text) {
+    const double x = ParseNumber(text);
+    if (!(x > 0)) {
+        ClearPrice();
+    } else {
+        Ctl(kPrice).text = PriceText(x);
+        ForEachSlot([&](Option& option) { option.SetUnderlyingPrice(x); });
+        RebuildStrikeLists();
+        document->GetStock().SetPrice(x);
+        ShowEnvironmentNet();
+        ShowRowValues(0);
+        ShowRowValues(1);
+        if (!rowsEnabled) {
+            RowCtl(0, kRowChoice).visible = RowCtl(1, kRowChoice).visible = true;
+            rowsEnabled = true;
+        }
+    }
+    UpdatePrompt();
+}
+
+// Without a price no row can be used: every record, and the underlying's position, go.
+void EditorModel::ClearPrice() {
+    Ctl(kPrice).text = "";
+    rowsEnabled = false;
+    HideRows(0);
+    HideRows(1);
+    ResetAllRecords();
+    for (int row = 0; row < kEditorRows; ++row) {
+        RowCtl(row, kRowChoice).selected = -1;
+        RowCtl(row, kRowGroup).text = "Option";
+    }
+    RefreshOptionLists();
+    Stock& stock = document->GetStock();
+    stock.SetPrice(0);
+    stock.SetShares(0);
+    stock.SetSide(kNoSide);
+    Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
+    SetListText(kShares, "");
+    ShowEnvironmentNet();
+    UpdateGraphCommand();
+}
+
+void EditorModel::EnterShares(const std::string& text, bool chosen) {
+    if (!rowsEnabled) {
+        SetListText(kShares, "");
+        return;
+    }
+    Stock& stock = document->GetStock();
+    const int n = ParseInteger(text);
+    if (n < 1) {
+        SetListText(kShares, "");
+        stock.SetShares(0);
+        stock.SetSide(kNoSide);
+        Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
+    } else {
+        SetListText(kShares, chosen ? text : IntegerText(n));
+        stock.SetShares(n);
+    }
+    ShowEnvironmentNet();
+    UpdatePrompt();
+}
+
+// Buy and Sell behave as a pair that is only open while units are held.
+void EditorModel::ClickSide(int side) {
+    Stock& stock = document->GetStock();
+    if (stock.GetShares() <= 0) {
+        Ctl(side == kBuy ? kBuyButton : kSellButton).checked = false;
+        return;
+    }
+    Ctl(kBuyButton).checked = side == kBuy;
+    Ctl(kSellButton).checked = side == kSell;
+    stock.SetSide(side);
+    ShowEnvironmentNet();
+    UpdatePrompt();
+}
+
+void EditorModel::ChooseAssetType(int type) {
+    Stock& stock = document->GetStock();
+    stock.SetAssetType(type);
+    ForEachSlot([&](Option& option) { option.SetAssetType(type); });
+    stock.SetUnitsPerContract(type == kFutureAsset ? settings.unitsPerContract : 1);
+    if (IsPlaceholder(stock.GetSymbol())) stock.SetSymbol(kPlaceholders[type - 1]);
+    settings.assetType = type;
+    ShowAssetType();
+    ShowEnvironmentNet();
+    UpdatePrompt();
+}
+
+// The three type buttons, the symbol and the holdings list of the underlying's type.
+void EditorModel::ShowAssetType() {
+    const Stock& stock = document->GetStock();
+    Ctl(kStock).checked = stock.GetAssetType() == kStockAsset;
+    Ctl(kIndex).checked = stock.GetAssetType() == kIndexAsset;
+    Ctl(kFuture).checked = stock.GetAssetType() == kFutureAsset;
+    Ctl(kSymbol).text = stock.GetSymbol();
+    RebuildSharesList();
+}
+
+void EditorModel::RebuildSharesList() {
+    const int type = document->GetStock().GetAssetType();
+    Ctl(kSharesLabel).text = type == kFutureAsset ? "Contracts" : "Shares (Units)";
+    SetListItems(kShares, SharesList(type));
+}
+
+void EditorModel::EnterUnits(const std::string& text) {
+    const int n = ParseInteger(text);
+    if (n < 1) {
+        SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    } else {
+        settings.unitsPerContract = n;
+        Stock& stock = document->GetStock();
+        // Stocks and indexes are held unit by unit; only a future's holding is in contracts.
+        if (stock.GetAssetType() == kFutureAsset) stock.SetUnitsPerContract(n);
+        ForEachSlot([&](Option& option) { option.SetUnitsPerContract(n); });
+        SetListText(kUnits, IntegerText(n));
+        ShowEnvironmentNet();
+    }
+    for (int row = 0; row < kEditorRows; ++row)
+        if (HasRecord(row)) CheckRow(row);
+}
+
+void EditorModel::MoveSlider(int control, int position) {
+    if (control != kVolatilitySlider && control != kInterestSlider && control != kDividendSlider)
+        return;
+    if (!Ctl(control).visible || !Ctl(control).enabled) return;
+    Control& slider = Ctl(control);
+    slider.position = std::clamp(position, slider.minimum, slider.maximum);
+    if (Ctl(kVolatilitySlider).position != settings.volatility) {
+        settings.volatility = Ctl(kVolatilitySlider).position;
+        ForEachSlot([&](Option& option) { option.SetVolatility(settings.volatility * 0.01); });
+    }
+    if (Ctl(kInterestSlider).position != settings.interest) {
+        settings.interest = Ctl(kInterestSlider).position;
+        ForEachSlot([&](Option& option) { option.SetInterestRate(settings.interest * 0.001); });
+    }
+    if (Ctl(kDividendSlider).position != settings.dividend) {
+        settings.dividend = Ctl(kDividendSlider).position;
+        if (settings.includeDividend)
+            ForEachSlot(
+                [&](Option& option) { option.SetDividendYield(settings.dividend * 0.001); });
+    }
+    ShowSliders();
+    ShowRowValues(0);
+    ShowRowValues(1);
+}
+
+// Slider positions and texts from the settings.
+void EditorModel::ShowSliders() {
+    Ctl(kVolatilitySlider).position = settings.volatility;
+    Ctl(kInterestSlider).position = settings.interest;
+    Ctl(kDividendSlider).position = settings.dividend;
+    Ctl(kVolatilityText).text = VolatilitySliderText(settings.volatility);
+    Ctl(kInterestText).text = RateSliderText(settings.interest);
+    Ctl(kDividendText).text = RateSliderText(settings.dividend);
+}
+
+void EditorModel::EnterDate(const std::string& text) {
+    CTime date;
+    valuationDate = ParseDate(text, settings.dateFormat, date) == 0 ? date : startupDate;
+    ShowDateBox();
+    RebuildExpirationLists();
+    // A record that has run out of days stays out: the date alone does not revive it.
+    ForEachSlot([&](Option& option) {
+        if (option.GetDaysLeft() != 0) option.SetDates(valuationDate, option.GetExpiration());
+    });
+    for (int row = 0; row < kEditorRows; ++row) {
+        ShowDaysLeft(row);
+        ShowRowValues(row);
+    }
+    UpdatePrompt();
+}
+
+void EditorModel::ShowDateBox() {
+    Ctl(kDate).text =
+        valuationDate.Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+}
+
+void EditorModel::RebuildExpirationLists() {
+    const std::vector<std::string> months = ExpirationMonths(valuationDate);
+    for (int row = 0; row < kEditorRows; ++row) SetListItems(RowControlId(row, kExpires), months);
+}
+
+void EditorModel::RebuildStrikeLists() {
+    const std::vector<std::string> strikes = StrikeList(document->GetStock().GetPrice());
+    for (int row = 0; row < kEditorRows; ++row) SetListItems(RowControlId(row, kStrike), strikes);
+}
+
+// Prices and strikes in the current digits and form.
+void EditorModel::RewritePrices() {
+    Ctl(kPrice).text = PriceText(document->GetStock().GetPrice());
+    for (int row = 0; row < kEditorRows; ++row) {
+        if (!HasRecord(row)) continue;
+        SetListText(RowControlId(row, kStrike), PriceText(RowOption(row).GetStrike()));
+        RowCtl(row, kRowPrice).text = PriceText(RowOption(row).GetPrice());
+    }
+}
+
+}  // namespace qx

@@ -1,0 +1,125 @@
+#include "editor/editor_model.h"
+#include "editor/editor_observer.h"
+#include "pricing/number_text.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int kEnvironmentPositionControls[] = {kSharesLabel, kShares,   kBuyButton,
+                                                kSellButton,  kNetLabel, kNet};
+
+}  // namespace
+
+void EditorModel::SetBasicMode(bool on) {
+    settings.basicMode = on;
+    ShowPositionControls();
+    if (settings.includeFees) SetFeesShown(on);
+    Ctl(kModeLabel).text = on ? "Basic Mode" : "Advanced Mode";
+    basicModeItem.checked = on;
+    advancedModeItem.checked = !on;
+    includeFeesItem.enabled = on;
+    if (on) {
+        UpdateGraphCommand();
+    } else {
+        Ctl(kGraphButton).enabled = graphItem.enabled = false;
+    }
+}
+
+// Positions are held in the editor only in Basic mode.
+void EditorModel::ShowPositionControls() {
+    for (int control : kEnvironmentPositionControls) Ctl(control).visible = settings.basicMode;
+    for (int row = 0; row < kEditorRows; ++row)
+        if (HasRecord(row)) ShowRows(row);
+}
+
+void EditorModel::SetEuropeanRule(bool on) {
+    settings.europeanRule = on;
+    ForEachSlot([&](Option& option) { option.SetLatticeSteps(on ? 0 : settings.iterations); });
+    ShowRowValues(0);
+    ShowRowValues(1);
+    ShowRuleLabel();
+    europeanRuleItem.checked = on;
+    americanRuleItem.checked = !on;
+}
+
+void EditorModel::ShowRuleLabel() {
+    Ctl(kRuleLabel).text = settings.europeanRule
+                               ? "European Rule"
+                               : "American Rule (" + IntegerText(settings.iterations) + ")";
+}
+
+void EditorModel::SetFeesShown(bool on) {
+    includeFeesItem.checked = on;
+    Ctl(kFeesLabel).visible = Ctl(kFees).visible = on;
+    const double optionFees = on ? settings.optionFees : 0;
+    ForEachSlot([&](Option& option) { option.SetFees(optionFees); });
+    document->GetStock().SetFees(on ? settings.underlyingFees : 0);
+    for (int row = 0; row < kEditorRows; ++row) {
+        if (HasRecord(row)) RowCtl(row, kRowFeesLabel).visible = RowCtl(row, kRowFees).visible = on;
+        ShowRowNet(row);
+    }
+    ShowEnvironmentNet();
+}
+
+void EditorModel::SetDividendShown(bool on) {
+    settings.includeDividend = on;
+    dividendItem.checked = on;
+    for (int control : {kDividendLabel, kDividendSlider, kDividendText}) Ctl(control).visible = on;
+    ShowSliders();
+    const double yield = on ? settings.dividend * 0.001 : 0;
+    ForEachSlot([&](Option& option) { option.SetDividendYield(yield); });
+    ShowRowValues(0);
+    ShowRowValues(1);
+}
+
+void EditorModel::SetFractionsShown(bool on) {
+    settings.showFractions = on;
+    showDecimalItem.checked = !on;
+    RewritePrices();
+}
+
+void EditorModel::SetUnitsShown(bool on) {
+    settings.showContractUnits = on;
+    showUnitsItem.checked = on;
+    Ctl(kUnitsLabel).visible = Ctl(kUnits).visible = on;
+    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+}
+
+void EditorModel::NewDocument() {
+    document->Reset();
+    HideRows(0);
+    HideRows(1);
+    ResetUnderlying();
+    ResetAllRecords();
+    UpdateRowTitle(0);
+    UpdateRowTitle(1);
+    UpdateGraphCommand();
+    UpdatePrompt();
+    if (observer) observer->DocumentReplaced();
+}
+
+// The underlying's inputs as a new document has them, dated at the editor's start.
+void EditorModel::ResetUnderlying() {
+    Ctl(kPrice).text = "";
+    SetListText(kShares, "");
+    Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
+    valuationDate = startupDate;
+    ShowDateBox();
+    RebuildExpirationLists();
+    Stock& stock = document->GetStock();
+    const int type = Ctl(kFuture).checked  ? kFutureAsset
+                     : Ctl(kIndex).checked ? kIndexAsset
+                                           : kStockAsset;
+    stock.SetSymbol("");
+    stock.Clear();
+    stock.SetSide(kNoSide);
+    ChooseAssetType(type);
+    stock.SetFees(FeesOn() ? settings.underlyingFees : 0);
+    rowsEnabled = false;
+    ShowEnvironmentNet();
+}
+
+}  // namespace qx

@@ -1,0 +1,56 @@
+#include <vector>
+
+#include "editor/clock.h"
+#include "editor/editor_model.h"
+#include "editor/prompt_text.h"
+#include "pricing/number_text.h"
+#include "shell/document.h"
+
+namespace qx {
+
+std::string EditorModel::RowPhrase(int row) const {
+    if (!HasRecord(row)) return "";
+    const Option& option = RowOption(row);
+    const char* missing = nullptr;
+    if (option.GetDaysLeft() == 0)
+        missing = "enter expiration for option ";
+    else if (option.GetStrike() == 0)
+        missing = "enter strike for option ";
+    else if (option.GetOptionType() == kNoOptionType)
+        missing = "select call or put for option ";
+    else if (option.GetPrice() == 0)
+        missing = "enter price for option ";
+    else if (option.GetContracts() == 0)
+        missing = "enter number of contracts for option ";
+    else if (option.GetSide() == kNoSide)
+        missing = "enter buy or sell for option ";
+    return missing ? missing + IntegerText(rowRecord[row] + 1) : "";
+}
+
+// One sentence naming what to enter next, in entry order: the underlying, then each row,
+// then a new option or a graph.
+void EditorModel::UpdatePrompt() {
+    Ctl(kClock).text = clock.Now().Format("%I:%M %p");
+    const Stock& stock = document->GetStock();
+    std::vector<std::string> phrases;
+    if (stock.GetPrice() == 0) {
+        phrases.push_back("enter price");
+    } else {
+        const char* units = stock.GetAssetType() == kFutureAsset ? " contracts" : " shares";
+        if (stock.GetShares() == 0)
+            phrases.push_back(std::string("enter") + units);
+        else if (stock.GetSide() == kNoSide)
+            phrases.push_back(std::string("buy or sell") + units);
+        for (int row = 0; row < kEditorRows; ++row) {
+            const std::string phrase = RowPhrase(row);
+            if (!phrase.empty()) phrases.push_back(phrase);
+        }
+        const bool bothTraded = HasRecord(0) && HasRecord(1) && RowOption(0).GetSide() != kNoSide &&
+                                RowOption(1).GetSide() != kNoSide;
+        if (!HasRecord(0) || !HasRecord(1) || bothTraded) phrases.push_back("select a new option");
+        if (recordsWithSide > 0) phrases.push_back("graph options");
+    }
+    Ctl(kPrompt).text = PromptSentence(phrases);
+}
+
+}  // namespace qx

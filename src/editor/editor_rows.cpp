@@ -1,0 +1,314 @@
+#include <cmath>
+
+#include "editor/editor_model.h"
+#include "editor/editor_observer.h"
+#include "pricing/date_text.h"
+#include "pricing/expiration_calendar.h"
+#include "pricing/number_text.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+namespace {
+
+// Forgets the option's type: the setter refuses "unset", so the record is cleared and
+// given back everything but its type, strike, price, contracts and side.
+void ForgetType(Option& option) {
+    Option kept;
+    kept.CopyFrom(option);
+    option.Clear();
+    option.SetUnderlyingPrice(kept.GetUnderlyingPrice());
+    option.SetFees(kept.GetFees());
+    option.SetDaysLeft(kept.GetDaysLeft());
+    option.SetAssetType(kept.GetAssetType());
+    option.SetUnitsPerContract(kept.GetUnitsPerContract());
+    option.SetInterestRate(kept.GetInterestRate());
+    option.SetDividendYield(kept.GetDividendYield());
+    option.SetVolatility(kept.GetVolatility());
+}
+
+constexpr RowControl kAlwaysShown[] = {kRowChoice,
+                                       kExpiresLabel,
+                                       kExpires,
+                                       kDaysLeftLabel,
+                                       kDaysLeft,
+                                       kStrikeLabel,
+                                       kStrike,
+                                       kFairValueLabel,
+                                       kFairValue,
+                                       kCallButton,
+                                       kPutButton,
+                                       kRowPriceLabel,
+                                       kRowPrice,
+                                       kImpliedVolatilityLabel,
+                                       kImpliedVolatility,
+                                       kClear};
+constexpr RowControl kPositionControls[] = {kContractsLabel, kContracts,   kRowBuy,
+                                            kRowSell,        kRowNetLabel, kRowNet};
+constexpr RowControl kFeeControls[] = {kRowFeesLabel, kRowFees};
+
+}  // namespace
+
+void EditorModel::ResetRecord(int index) {
+    Option& option = Slot(index);
+    option.Clear();
+    ApplyEnvironment();
+    option.SetUnderlyingPrice(document->GetStock().GetPrice());
+    option.SetUnitsPerContract(settings.unitsPerContract);
+    option.SetAssetType(settings.assetType);
+}
+
+void EditorModel::ResetAllRecords() {
+    ForEachSlot([&](Option& option) {
+        option.Clear();
+        option.SetUnitsPerContract(settings.unitsPerContract);
+        option.SetAssetType(settings.assetType);
+    });
+    ApplyEnvironment();
+    rowRecord[0] = rowRecord[1] = -1;
+}
+
+// Entry order is expiration, strike, call/put, price, contracts, buy/sell: a missing
+// field voids every field after it.
+void EditorModel::CheckRow(int row) {
+    if (HasRecord(row)) {
+        Option& option = RowOption(row);
+        const bool typeChosen = RowCtl(row, kCallButton).checked || RowCtl(row, kPutButton).checked;
+        if (option.GetDaysLeft() == 0) {
+            ResetRecord(rowRecord[row]);
+            VoidRow(row);
+        } else if (option.GetStrike() == 0) {
+            RowCtl(row, kCallButton).checked = RowCtl(row, kPutButton).checked = false;
+            ForgetType(option);
+            RowCtl(row, kRowPrice).text = "";
+            VoidPosition(row);
+        } else if (!typeChosen || option.GetPrice() == 0) {
+            option.SetPrice(0);
+            RowCtl(row, kRowPrice).text = "";
+            VoidPosition(row);
+        } else if (option.GetContracts() == 0) {
+            option.SetSide(kNoSide);
+            RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+        }
+    }
+    UpdateGraphCommand();
+    ShowRowValues(row);
+    ShowRowNet(row);
+    UpdatePrompt();
+    if (observer) observer->RowChanged();
+}
+
+// The row's entries after an expiration that is no longer valid.
+void EditorModel::VoidRow(int row) {
+    SetListText(RowControlId(row, kStrike), "");
+    RowCtl(row, kCallButton).checked = RowCtl(row, kPutButton).checked = false;
+    RowCtl(row, kRowPrice).text = "";
+    SetListText(RowControlId(row, kContracts), "");
+    RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+}
+
+void EditorModel::VoidPosition(int row) {
+    Option& option = RowOption(row);
+    option.SetContracts(0);
+    SetListText(RowControlId(row, kContracts), "");
+    option.SetSide(kNoSide);
+    RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+}
+
+void EditorModel::ShowRowValues(int row) {
+    if (!HasRecord(row)) return;
+    const Option& option = RowOption(row);
+    RowCtl(row, kFairValue).text = NumberText(option.FairValue(), 3, false);
+    const double v = option.ImpliedVolatility();
+    std::string text;
+    if (std::isfinite(v) && v > 0.01) text = v >= 2 ? "2.000" : NumberText(v, 3, false);
+    RowCtl(row, kImpliedVolatility).text = text;
+}
+
+void EditorModel::ShowDaysLeft(int row) {
+    if (!HasRecord(row)) return;
+    const int days = RowOption(row).GetDaysLeft();
+    RowCtl(row, kDaysLeft).text = days > 0 ? IntegerText(days) : "";
+}
+
+void EditorModel::ShowRowNet(int row) {
+    if (!HasRecord(row)) return;
+    const Option& option = RowOption(row);
+    const double cash = option.CashFlow();
+    RowCtl(row, kRowNet).text = MoneyText(cash);
+    // A row without a trade has no fees to show; an old amount would mislead.
+    RowCtl(row, kRowFees).text =
+        cash != 0 ? MoneyText(option.GetContracts() * option.GetFees()) : "";
+}
+
+void EditorModel::UpdateRowTitle(int row) {
+    std::string title = "Option";
+    if (HasRecord(row)) {
+        title += " " + IntegerText(rowRecord[row] + 1);
+        const std::string code = RowOption(row).SymbolCode();
+        if (!code.empty()) title += " " + code;
+    }
+    RowCtl(row, kRowGroup).text = title;
+    RefreshOptionLists();
+}
+
+void EditorModel::RefreshOptionLists() {
+    std::vector<std::string> items;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const std::string description = Slot(i).Description();
+        items.push_back(IntegerText(i + 1) +
+                        (description.empty() ? " New Option" : " " + description));
+    }
+    for (int row = 0; row < kEditorRows; ++row) {
+        RowCtl(row, kRowChoice).items = items;
+        RowCtl(row, kRowChoice).selected = rowRecord[row];
+    }
+}
+
+void EditorModel::UpdateGraphCommand() {
+    recordsWithSide = 0;
+    for (int i = 0; i < kSlotCount; ++i)
+        if (Slot(i).GetSide() != kNoSide) ++recordsWithSide;
+    if (recordsWithSide == 0)
+        Ctl(kGraphButton).enabled = graphItem.enabled = false;
+    else if (settings.basicMode)
+        Ctl(kGraphButton).enabled = graphItem.enabled = true;
+}
+
+void EditorModel::ShowRows(int row) { ShowRowControls(row, true); }
+
+void EditorModel::HideRows(int row) { ShowRowControls(row, false); }
+
+void EditorModel::ShowRowControls(int row, bool shown) {
+    for (RowControl control : kAlwaysShown) RowCtl(row, control).visible = shown;
+    for (RowControl control : kPositionControls)
+        RowCtl(row, control).visible = shown && settings.basicMode;
+    for (RowControl control : kFeeControls)
+        RowCtl(row, control).visible = shown && settings.basicMode && settings.includeFees;
+}
+
+void EditorModel::ChooseRecord(int row, int item) {
+    const int other = rowRecord[1 - row];
+    if (item == other) {
+        RowCtl(row, kRowChoice).selected = rowRecord[row];
+    } else {
+        rowRecord[row] = item;
+        RowCtl(row, kRowChoice).selected = item;
+        ShowRows(row);
+        FillRow(row);
+        ShowDaysLeft(row);
+        ShowRowValues(row);
+        ShowRowNet(row);
+        UpdateRowTitle(row);
+    }
+    UpdatePrompt();
+}
+
+// The row's entry boxes from its record.
+void EditorModel::FillRow(int row) {
+    const Option& option = RowOption(row);
+    SetListText(RowControlId(row, kExpires), option.ExpirationText());
+    SetListText(RowControlId(row, kStrike), PriceText(option.GetStrike()));
+    RowCtl(row, kCallButton).checked = option.GetOptionType() == kCall;
+    RowCtl(row, kPutButton).checked = option.GetOptionType() == kPut;
+    RowCtl(row, kRowPrice).text = PriceText(option.GetPrice());
+    SetListText(RowControlId(row, kContracts), IntegerText(option.GetContracts()));
+    RowCtl(row, kRowBuy).checked = option.GetSide() == kBuy;
+    RowCtl(row, kRowSell).checked = option.GetSide() == kSell;
+}
+
+void EditorModel::EnterExpiration(int row, const std::string& text) {
+    Option& option = RowOption(row);
+    const int expires = RowControlId(row, kExpires);
+    CTime date;
+    if (ParseDate(text, settings.dateFormat, date) == 0) {
+        SetListText(expires, date.Format("%m/%d/%Y"));
+        option.SetDates(valuationDate, date);
+    } else {
+        std::string month = text;
+        const CTime expiration = ExpirationFromMonthText(month);
+        if (expiration == CTime(1970, 1, 1)) {
+            option.SetDaysLeft(0);
+            SetListText(expires, "");
+        } else {
+            option.SetDates(valuationDate, expiration);
+            SetListText(expires, option.ExpirationText());
+        }
+    }
+    CheckRow(row);
+    ShowDaysLeft(row);
+    ShowRowValues(row);
+    UpdateRowTitle(row);
+}
+
+void EditorModel::ChooseExpiration(int row, const std::string& month) {
+    std::string text = month;
+    RowOption(row).SetDates(valuationDate, ExpirationFromMonthText(text));
+    SetListText(RowControlId(row, kExpires), month);
+    ShowDaysLeft(row);
+    ShowRowValues(row);
+    UpdateRowTitle(row);
+    UpdatePrompt();
+}
+
+void EditorModel::EnterStrike(int row, const std::string& text, bool chosen) {
+    const double x = ParseNumber(text);
+    const bool valid = x > 0;
+    SetListText(RowControlId(row, kStrike), chosen ? text : valid ? PriceText(x) : "");
+    RowOption(row).SetStrike(valid ? x : 0);
+    CheckRow(row);
+    UpdateRowTitle(row);
+}
+
+// Call and Put act as a pair; changing the type voids the price quoted for the other.
+void EditorModel::ClickType(int row, int type) {
+    Control& clicked = RowCtl(row, type == kCall ? kCallButton : kPutButton);
+    Control& other = RowCtl(row, type == kCall ? kPutButton : kCallButton);
+    if (other.checked) {
+        other.checked = false;
+        RowOption(row).SetPrice(0);
+        RowCtl(row, kRowPrice).text = "";
+    }
+    clicked.checked = true;
+    RowOption(row).SetOptionType(type);
+    CheckRow(row);
+    UpdateRowTitle(row);
+}
+
+void EditorModel::EnterRowPrice(int row, const std::string& text) {
+    const double x = ParseNumber(text);
+    RowCtl(row, kRowPrice).text = x > 0 ? PriceText(x) : "";
+    RowOption(row).SetPrice(x > 0 ? x : 0);
+    CheckRow(row);
+}
+
+void EditorModel::EnterContracts(int row, const std::string& text, bool chosen) {
+    const int n = ParseInteger(text);
+    const bool valid = n >= 1;
+    SetListText(RowControlId(row, kContracts), chosen ? text : valid ? IntegerText(n) : "");
+    RowOption(row).SetContracts(valid ? n : 0);
+    CheckRow(row);
+}
+
+void EditorModel::ClickRowSide(int row, int side) {
+    RowCtl(row, kRowBuy).checked = side == kBuy;
+    RowCtl(row, kRowSell).checked = side == kSell;
+    RowOption(row).SetSide(side);
+    CheckRow(row);
+}
+
+void EditorModel::ClearRow(int row) {
+    HideRows(row);
+    RowCtl(row, kRowChoice).visible = true;
+    RowCtl(row, kRowChoice).selected = -1;
+    RowCtl(row, kRowGroup).text = "Option";
+    ResetRecord(rowRecord[row]);
+    rowRecord[row] = -1;
+    RefreshOptionLists();
+    UpdateGraphCommand();
+    UpdatePrompt();
+    if (observer) observer->RowChanged();
+}
+
+}  // namespace qx
