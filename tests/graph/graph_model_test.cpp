@@ -1,0 +1,403 @@
+#include "graph/graph_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "graph/graph_fixtures.h"
+#include "shell/settings.h"
+
+namespace qx {
+namespace {
+
+// A position so large that the upper part of the price axis overflows the position value:
+// 10000 units of a call on an underlying near 1.3e304, shown alone, a year ahead.
+GraphModel OverflowingModel() {
+    static Settings settings;
+    settings.showProfit = false;
+    Option rows[4] = {MakeOption(kCall, 1, 400, kBuy, 100)};
+    rows[0].SetUnderlyingPrice(1.3e304);
+    GraphModel model(rows, Stock(), settings);
+    model.SetNetSelected(false);
+    model.SetOptionSelected(1, true);
+    model.SetDateOffset(365);
+    return model;
+}
+
+TEST(GraphModel, KeepsOnlyOptionsWithASideInOrder) {
+    Settings settings;
+    Option rows[4];
+    rows[1] = MakeOption(kCall, 100, 30);
+    rows[1].SetUnderlyingPrice(80);
+    rows[3] = MakeOption(kPut, 90, 60);
+    GraphModel model(rows, Stock(), settings);
+
+    ASSERT_EQ(model.GetOptionCount(), 2);
+    EXPECT_EQ(model.GetOption(1).GetStrike(), 100);
+    EXPECT_EQ(model.GetOption(2).GetStrike(), 90);
+    EXPECT_EQ(model.GetCurrentPrice(), 80);  // from the first kept option, row 2
+    EXPECT_TRUE(model.IsNetSelected());
+    EXPECT_EQ(model.GetSelectedCount(), 1);
+    EXPECT_EQ(model.GetGraphType(), GraphType::ValueOrProfit);
+    EXPECT_EQ(model.GetDriftPosition(), 100);
+}
+
+TEST(GraphModel, VolatilityPositionTruncatesTheFirstOptionsVolatility) {
+    const struct {
+        double volatility;
+        int position;
+    } cases[] = {{0.30, 30}, {0.157, 15}, {0.999, 99}, {1.5, 150}, {0.009, 0}};
+    Settings settings;
+    for (const auto& c : cases) {
+        Option rows[4] = {MakeOption(kCall, 100, 30)};
+        rows[0].SetVolatility(c.volatility);
+        GraphModel model(rows, Stock(), settings);
+        EXPECT_EQ(model.GetVolatilityPosition(), c.position) << "volatility " << c.volatility;
+    }
+}
+
+TEST(GraphModel, ResolutionGivesThreePointsPerStepWithinTheCurvesCapacity) {
+    const struct {
+        int resolution;
+        int points;
+    } cases[] = {{20, 60}, {1, 3}, {100, 300}, {0, 3}, {-5, 3}, {101, 300}, {5000, 300}};
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.resolution = c.resolution;
+        Option rows[4] = {MakeOption(kCall, 100, 30)};
+        GraphModel model(rows, Stock(), settings);
+        EXPECT_EQ(model.GetPointCount(), c.points) << "resolution " << c.resolution;
+        EXPECT_DOUBLE_EQ(model.GetPixelStep(), 300.0 / c.points) << "resolution " << c.resolution;
+        model.Recompute();  // fills every point without leaving the curves' capacity
+    }
+}
+
+TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
+    const struct {
+        int days;
+        int drift;
+        double xMin, xMax;
+    } cases[] = {
+        {365, 100, 100 * std::exp(-0.6), 100 * std::exp(0.6)},  // 54.88 .. 182.21
+        {365, 150, 150 * std::exp(-0.6), 150 * std::exp(0.6)},  // centre 1.5 × S0
+        {0, 100, 100, 100},                                     // no time: one price
+        {800, 50, 0, 100 * (1 - 0.5 * 800 / 365.0) * std::exp(2 * 0.3 * std::sqrt(800 / 365.0))},
+    };
+    Settings settings;
+    for (const auto& c : cases) {
+        Option rows[4] = {MakeOption(kCall, 100, 1000)};
+        GraphModel model(rows, Stock(), settings);
+        model.SetDateOffset(c.days);
+        model.SetDriftPosition(c.drift);
+        model.RecomputeCurves();
+        const int N = model.GetPointCount();
+        EXPECT_NEAR(model.GetXMin(), c.xMin, 1e-9) << "days " << c.days << " drift " << c.drift;
+        EXPECT_NEAR(model.GetXMax(), c.xMax, 1e-9) << "days " << c.days << " drift " << c.drift;
+        EXPECT_NEAR(model.GetXStep(), (c.xMax - c.xMin) / N, 1e-12) << "days " << c.days;
+    }
+}
+
+TEST(GraphModel, WorkedAxisAtOneYear) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 400)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(365);
+    model.RecomputeCurves();
+    EXPECT_NEAR(model.GetXMin(), 54.88, 0.005);
+    EXPECT_NEAR(model.GetXMax(), 182.21, 0.005);
+    // Resolution 20: 60 points, the last one step short of xMax.
+    ASSERT_EQ(model.GetPointCount(), 60);
+    const double last = model.GetXMin() + 59 * model.GetXStep();
+    EXPECT_NEAR(model.GetXMax() - last, model.GetXStep(), 1e-9);
+}
+
+TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
+    Settings settings;
+    settings.showProfit = false;
+    Option rows[4] = {MakeOption(kPut, 100, 1000)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(800);
+    model.SetDriftPosition(50);
+    model.RecomputeCurves();
+
+    EXPECT_EQ(model.GetXMin(), 0);
+    EXPECT_LT(model.GetXMax(), 0);
+    // Point 0 is priced at 0; every later point is negative and refused.
+    EXPECT_EQ(model.GetOption(1).GetUnderlyingPrice(), 0);
+    for (int i = 1; i < model.GetPointCount(); ++i)
+        EXPECT_EQ(model.GetCurve(1, i), model.GetCurve(1, 0)) << "point " << i;
+}
+
+TEST(GraphModel, NetIsTheOptionsPlusTheHoldingsProfitInTheProfitView) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 95, 60, kSell, 2)};
+    const Stock holding = MakeHolding();
+    GraphModel model(rows, holding, settings);
+    ASSERT_FALSE(model.IsStockSelected());
+    model.Recompute();
+
+    for (int i = 0; i < model.GetPointCount(); ++i) {
+        const double x = model.GetXMin() + i * model.GetXStep();
+        const double sum = model.GetCurve(1, i) + model.GetCurve(2, i) + holding.ProfitAt(x);
+        EXPECT_NEAR(model.GetCurve(0, i), sum, 1e-9) << "point " << i << " price " << x;
+        EXPECT_NEAR(model.GetCurve(5, i), holding.ProfitAt(x), 1e-9) << "point " << i;
+    }
+}
+
+TEST(GraphModel, HoldingStaysOutOfNetOutsideThePlainProfitView) {
+    const struct {
+        bool showProfit, weighted;
+        GraphType type;
+    } cases[] = {{false, false, GraphType::ValueOrProfit},
+                 {true, true, GraphType::ValueOrProfit},
+                 {true, false, GraphType::Delta}};
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.showProfit = c.showProfit;
+        settings.probabilityWeighted = c.weighted;
+        Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 95, 60)};
+        GraphModel model(rows, MakeHolding(), settings);
+        model.SetGraphType(c.type);
+        model.Recompute();
+        EXPECT_FALSE(model.CanShowStock())
+            << "profit " << c.showProfit << " weighted " << c.weighted;
+        for (int i = 0; i < model.GetPointCount(); ++i) {
+            EXPECT_NEAR(model.GetCurve(0, i), model.GetCurve(1, i) + model.GetCurve(2, i), 1e-9)
+                << "profit " << c.showProfit << " weighted " << c.weighted << " point " << i;
+        }
+    }
+}
+
+TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
+    Settings settings;
+    settings.showProfit = false;
+    settings.shareWeighted = false;
+    const struct {
+        GraphType type;
+        double (*quantity)(Option&);
+    } cases[] = {
+        {GraphType::ValueOrProfit, [](Option& o) { return o.PositionValue(); }},
+        {GraphType::Gamma, [](Option& o) { return o.Gamma(false); }},
+        {GraphType::Delta, [](Option& o) { return o.Delta(false); }},
+        {GraphType::Theta, [](Option& o) { return o.Theta(false); }},
+        {GraphType::Vega, [](Option& o) { return o.Vega(false); }},
+        {GraphType::Rho, [](Option& o) { return o.Rho(false); }},
+    };
+    for (const auto& c : cases) {
+        Option rows[4] = {MakeOption(kPut, 100, 90)};
+        GraphModel model(rows, Stock(), settings);
+        model.SetGraphType(c.type);
+        model.SetDateOffset(30);
+        model.RecomputeCurves();
+        const int i = 17;
+        Option expected = MakeOption(kPut, 100, 60);
+        expected.SetUnderlyingPrice(model.GetXMin() + i * model.GetXStep());
+        EXPECT_DOUBLE_EQ(model.GetCurve(1, i), c.quantity(expected))
+            << "type " << static_cast<int>(c.type);
+    }
+}
+
+TEST(GraphModel, WeightedProfitUsesTheTimeToTheGraphDate) {
+    Settings settings;
+    settings.probabilityWeighted = true;
+    Option rows[4] = {MakeOption(kCall, 100, 90)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(40);
+    model.RecomputeCurves();
+    const int i = 10;
+    Option expected = MakeOption(kCall, 100, 50);
+    expected.SetUnderlyingPrice(model.GetXMin() + i * model.GetXStep());
+    EXPECT_DOUBLE_EQ(model.GetCurve(1, i), expected.WeightedProfit(100, 40 * Option::kYearsPerDay));
+}
+
+TEST(GraphModel, DateBoundIsTheNearestExpirationOfTheCurvesShown) {
+    const struct {
+        bool net;
+        bool options[3];
+        GraphType type;
+        int dateMax;
+    } cases[] = {
+        {true, {false, false, false}, GraphType::ValueOrProfit, 30},  // NET: all options
+        {true, {false, true, true}, GraphType::ValueOrProfit, 30},
+        {false, {false, true, false}, GraphType::ValueOrProfit, 60},
+        {false, {false, true, true}, GraphType::ValueOrProfit, 60},
+        {false, {false, false, true}, GraphType::ValueOrProfit, 90},
+        {true, {false, false, false}, GraphType::Gamma, 29},  // a Greek keeps one day
+        {false, {false, false, true}, GraphType::Rho, 89},
+    };
+    Settings settings;
+    for (const auto& c : cases) {
+        Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kCall, 100, 60),
+                          MakeOption(kCall, 100, 90)};
+        GraphModel model(rows, Stock(), settings);
+        model.SetNetSelected(c.net);
+        for (int k = 1; k <= 3; ++k) model.SetOptionSelected(k, c.options[k - 1]);
+        model.SetGraphType(c.type);
+        model.Recompute();
+        EXPECT_EQ(model.GetDateMax(), c.dateMax)
+            << "net " << c.net << " options " << c.options[0] << c.options[1] << c.options[2]
+            << " type " << static_cast<int>(c.type);
+    }
+}
+
+TEST(GraphModel, GreekLowersTheDateBoundAndMovesTheDateBack) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
+    GraphModel model(rows, Stock(), settings);
+    model.Recompute();
+    model.SetDateOffset(model.GetDateMax());
+    ASSERT_EQ(model.GetDateOffset(), 30);
+    EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 0);
+
+    model.SetGraphType(GraphType::Delta);
+    model.Recompute();
+    EXPECT_EQ(model.GetDateMax(), 29);
+    EXPECT_EQ(model.GetDateOffset(), 29);
+    EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 1);
+    EXPECT_EQ(model.GetOption(2).GetDaysLeft(), 16);
+
+    // Back to value: the bound rises again but the date stays where it is.
+    model.SetGraphType(GraphType::ValueOrProfit);
+    model.Recompute();
+    EXPECT_EQ(model.GetDateMax(), 30);
+    EXPECT_EQ(model.GetDateOffset(), 29);
+}
+
+TEST(GraphModel, NoCurveShownLeavesTheDateBoundAlone) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetOptionSelected(2, true);
+    model.SetNetSelected(false);
+    model.Recompute();
+    ASSERT_EQ(model.GetDateMax(), 45);
+    model.SetOptionSelected(2, false);
+    model.SetStockSelected(true);  // the holding does not count
+    model.SetGraphType(GraphType::Delta);
+    model.Recompute();
+    EXPECT_EQ(model.GetSelectedCount(), 0);
+    EXPECT_FALSE(model.IsDateEnabled());
+    EXPECT_EQ(model.GetDateMax(), 45);
+}
+
+TEST(GraphModel, ExpiredOptionNeverPutsTheGraphDateBeforeTheBaseDate) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 0)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetGraphType(GraphType::Gamma);
+    model.Recompute();
+    EXPECT_EQ(model.GetDateMax(), 0);
+    EXPECT_EQ(model.GetDateOffset(), 0);
+    EXPECT_TRUE(std::isfinite(model.GetXMin()));
+    EXPECT_TRUE(std::isfinite(model.GetXMax()));
+}
+
+TEST(GraphModel, SelectionCountsNetAndOptionsOnceEach) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetOptionSelected(1, true);
+    model.SetOptionSelected(1, true);  // already shown: no second count
+    model.SetOptionSelected(3, true);  // there is no option 3
+    model.SetStockSelected(true);
+    EXPECT_EQ(model.GetSelectedCount(), 2);
+    model.SetNetSelected(false);
+    model.SetNetSelected(false);
+    EXPECT_EQ(model.GetSelectedCount(), 1);
+}
+
+TEST(GraphModel, VolatilityPositionRepricesEveryOption) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 365), MakeOption(kPut, 100, 365)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(100);
+    model.RecomputeCurves();
+    const double narrowMin = model.GetXMin();
+
+    model.SetVolatilityPosition(25);
+    EXPECT_DOUBLE_EQ(model.GetRangeVolatility(), 0.25);
+    EXPECT_DOUBLE_EQ(model.GetOption(1).GetVolatility(), 0.25);
+    EXPECT_DOUBLE_EQ(model.GetOption(2).GetVolatility(), 0.25);
+    model.SetVolatilityPosition(60);
+    model.RecomputeCurves();
+    EXPECT_LT(model.GetXMin(), narrowMin);  // a wider axis
+}
+
+TEST(GraphModel, RangeSpansTheSelectedCurvesTopToBottom) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 100, 90, kSell)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetNetSelected(false);
+    model.SetOptionSelected(1, true);
+    model.SetDateOffset(30);
+    model.RecomputeCurves();
+
+    double lowest = 1e300, highest = -1e300;
+    for (int i = 0; i < model.GetPointCount(); ++i) {
+        lowest = std::min(lowest, model.GetCurve(1, i));
+        highest = std::max(highest, model.GetCurve(1, i));
+    }
+    EXPECT_EQ(model.GetYMin(), lowest);
+    EXPECT_EQ(model.GetYMax(), highest);
+    EXPECT_DOUBLE_EQ(model.GetYScale(), 275 / (highest - lowest));
+    for (int row : {0, 1, 2}) {  // every kept option has rows, shown or not
+        for (int i = 0; i < model.GetPointCount(); ++i) {
+            const int expected =
+                static_cast<int>((model.GetYMax() - model.GetCurve(row, i)) * model.GetYScale());
+            EXPECT_EQ(model.GetPixelRow(row, i), expected) << "row " << row << " point " << i;
+        }
+    }
+}
+
+TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
+    Settings settings;
+    // Expiring at the graph date, every Greek has no value: -1 at every point.
+    Option rows[4] = {MakeOption(kCall, 100, 30)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetGraphType(GraphType::Delta);
+    model.SetDateOffset(30);
+    model.RecomputeCurves();
+
+    EXPECT_EQ(model.GetYMax(), -0.5);
+    EXPECT_EQ(model.GetYMin(), -1.5);
+    EXPECT_EQ(model.GetYScale(), 275);
+    for (int i = 0; i < model.GetPointCount(); ++i)
+        EXPECT_EQ(model.GetPixelRow(0, i), 137) << "point " << i;
+}
+
+TEST(GraphModel, ValuesThatAreNotFiniteGetNoPixelRowAndStayOutOfTheRange) {
+    GraphModel model = OverflowingModel();
+    model.RecomputeCurves();
+
+    int finite = 0, infinite = 0;
+    double highest = -1e300;
+    for (int i = 0; i < model.GetPointCount(); ++i) {
+        const double v = model.GetCurve(1, i);
+        if (std::isfinite(v)) {
+            ++finite;
+            highest = std::max(highest, v);
+            EXPECT_NE(model.GetPixelRow(1, i), GraphModel::kNoRow) << "point " << i;
+        } else {
+            ++infinite;
+            EXPECT_EQ(model.GetPixelRow(1, i), GraphModel::kNoRow) << "point " << i;
+        }
+    }
+    ASSERT_GT(finite, 1);
+    ASSERT_GT(infinite, 0);
+    EXPECT_EQ(model.GetYMax(), highest);
+    EXPECT_GT(model.GetYScale(), 0);
+}
+
+TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
+    Settings settings;
+    Option rows[4] = {MakeOption(kCall, 100, 30)};
+    rows[0].SetDates(CTime(1000000000), CTime(1000000000 + 40 * 86400));
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(12);
+    EXPECT_EQ(model.GetBaseDate(), CTime(1000000000));
+    EXPECT_EQ(model.GraphDate().GetTime(), 1000000000 + 12 * 86400);
+    EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 41 - 12);
+}
+
+}  // namespace
+}  // namespace qx
