@@ -1,0 +1,433 @@
+#include "platform/archive.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "test_support/recording_messages.h"
+#include "test_support/temp_folder.h"
+
+namespace qx {
+namespace {
+
+using Bytes = std::string;
+
+// The bytes a storing archive writes for what store puts into it.
+Bytes Stored(const std::function<void(CArchive&)>& store) {
+    TempFolder folder;
+    RecordingMessages messages;
+    const std::string path = folder.Path("out.opt");
+    {
+        CArchive archive(path, CArchive::Mode::kStore, messages);
+        store(archive);
+        EXPECT_TRUE(archive.Close());
+    }
+    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    return ReadFileBytes(path);
+}
+
+// A loading archive over a file holding bytes, kept with its folder and messages.
+struct Loading {
+    explicit Loading(const Bytes& bytes)
+        : path(folder.Path("in.opt")),
+          archive((WriteFileBytes(path, bytes), path), CArchive::Mode::kLoad, messages) {}
+    TempFolder folder;
+    RecordingMessages messages;
+    std::string path;
+    CArchive archive;
+};
+
+std::string Hex(const Bytes& bytes) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string text;
+    for (unsigned char c : bytes) {
+        text += digits[c >> 4];
+        text += digits[c & 15];
+        text += ' ';
+    }
+    return text;
+}
+
+TEST(CArchive, WritesPrimitivesLittleEndianWithoutPadding) {
+    struct Case {
+        const char* what;
+        std::function<void(CArchive&)> store;
+        Bytes expected;
+    };
+    const std::vector<Case> cases = {
+        {"int32 1",
+         [](CArchive& a) {
+             std::int32_t v = 1;
+             a.Exchange(v);
+         },
+         Bytes("\1\0\0\0", 4)},
+        {"int32 -2",
+         [](CArchive& a) {
+             std::int32_t v = -2;
+             a.Exchange(v);
+         },
+         "\xFE\xFF\xFF\xFF"},
+        {"int32 0x01020304",
+         [](CArchive& a) {
+             std::int32_t v = 0x01020304;
+             a.Exchange(v);
+         },
+         "\x04\x03\x02\x01"},
+        {"float64 1.5",
+         [](CArchive& a) {
+             double v = 1.5;
+             a.Exchange(v);
+         },
+         Bytes("\0\0\0\0\0\0\xF8\x3F", 8)},
+        {"float64 -0.1",
+         [](CArchive& a) {
+             double v = -0.1;
+             a.Exchange(v);
+         },
+         "\x9A\x99\x99\x99\x99\x99\xB9\xBF"},
+        {"time 1000000000",
+         [](CArchive& a) {
+             CTime v(1000000000);
+             a.Exchange(v);
+         },
+         Bytes("\x00\xCA\x9A\x3B", 4)},
+        {"time beyond 32 bits keeps the latest",
+         [](CArchive& a) {
+             CTime v(std::int64_t{1} << 40);
+             a.Exchange(v);
+         },
+         "\xFF\xFF\xFF\x7F"},
+        {"int then text",
+         [](CArchive& a) {
+             std::int32_t v = 7;
+             std::string t = "ab";
+             a.Exchange(v);
+             a.Exchange(t);
+         },
+         Bytes("\7\0\0\0\2ab", 7)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Hex(Stored(c.store)), Hex(c.expected)) << c.what;
+    }
+}
+
+TEST(CArchive, TextLengthPrefixTakesOneThreeOrSevenBytes) {
+    struct Case {
+        std::size_t length;
+        Bytes prefix;
+    };
+    const std::vector<Case> cases = {
+        {0, Bytes("\0", 1)},
+        {1, "\x01"},
+        {254, "\xFE"},
+        {255, Bytes("\xFF\xFF\x00", 3)},
+        {256, Bytes("\xFF\x00\x01", 3)},
+        {65533, "\xFF\xFD\xFF"},
+        {65534, Bytes("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+        {70000, Bytes("\xFF\xFF\xFF\x70\x11\x01\x00", 7)},
+    };
+    for (const Case& c : cases) {
+        std::string text(c.length, 'x');
+        const Bytes bytes = Stored([&](CArchive& a) { a.Exchange(text); });
+        ASSERT_EQ(bytes.size(), c.prefix.size() + c.length) << "length " << c.length;
+        EXPECT_EQ(Hex(bytes.substr(0, c.prefix.size())), Hex(c.prefix)) << "length " << c.length;
+
+        Loading in(bytes);
+        std::string back = "previous";
+        in.archive.Exchange(back);
+        EXPECT_TRUE(in.archive.EndRecord()) << "length " << c.length;
+        EXPECT_EQ(back, text) << "length " << c.length;
+    }
+}
+
+TEST(CArchive, ReadsBackWhatItWroteAcrossBufferBoundaries) {
+    // Values of odd sizes, so that many of them straddle the end of a buffer.
+    const int kValues = 3000;
+    const Bytes bytes = Stored([&](CArchive& a) {
+        for (int i = 0; i < kValues; ++i) {
+            std::int32_t n = i * 7919 - 5000;
+            double x = i / 3.0;
+            std::string t(i % 5, static_cast<char>('a' + i % 26));
+            a.Exchange(n);
+            a.Exchange(x);
+            a.Exchange(t);
+        }
+    });
+    ASSERT_GT(bytes.size(), 4 * CArchive::kBufferSize);
+    Loading in(bytes);
+    for (int i = 0; i < kValues; ++i) {
+        std::int32_t n = 0;
+        double x = 0;
+        std::string t;
+        in.archive.Exchange(n);
+        in.archive.Exchange(x);
+        in.archive.Exchange(t);
+        ASSERT_EQ(n, i * 7919 - 5000) << "value " << i;
+        ASSERT_EQ(x, i / 3.0) << "value " << i;
+        ASSERT_EQ(t, std::string(i % 5, static_cast<char>('a' + i % 26))) << "value " << i;
+    }
+    EXPECT_TRUE(in.archive.EndRecord());
+}
+
+TEST(CArchive, LoadsTextsOfOtherEncodingsAsUtf8) {
+    struct Case {
+        const char* what;
+        Bytes file;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"UTF-8 stays as it is",
+         "\x06"
+         "caf\xC3\xA9!",
+         "caf\xC3\xA9!"},
+        {"Windows-1252 e acute",
+         "\x04"
+         "caf\xE9",
+         "caf\xC3\xA9"},
+        {"Windows-1252 euro and quotes", "\x03\x80\x93\x94",
+         "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D"},
+        {"a lone continuation byte",
+         "\x02"
+         "a\xA0",
+         "a\xC2\xA0"},
+        {"an overlong slash", "\x02\xC0\xAF", "\xC3\x80\xC2\xAF"},
+        {"wide text",
+         Bytes("\xFF\xFE\xFF\x02"
+               "a\0\xE9\0",
+               8),
+         "a\xC3\xA9"},
+        {"wide text with a surrogate pair", Bytes("\xFF\xFE\xFF\x02\x3D\xD8\x00\xDE", 8),
+         "\xF0\x9F\x98\x80"},
+        {"wide text with a lone surrogate", Bytes("\xFF\xFE\xFF\x01\x00\xDC", 6), "\xEF\xBF\xBD"},
+        {"empty wide text", Bytes("\xFF\xFE\xFF\x00", 4), ""},
+    };
+    for (const Case& c : cases) {
+        Loading in(c.file);
+        std::string text;
+        in.archive.Exchange(text);
+        EXPECT_TRUE(in.archive.EndRecord()) << c.what;
+        EXPECT_EQ(text, c.expected) << c.what;
+    }
+}
+
+TEST(CArchive, DamagedOrShortInputFailsWithItsMessageAndReadsNothing) {
+    const std::string kPastEnd = "An attempt was made to access %1 past its end.";
+    const std::string kUnknown = "An unknown error occurred while accessing %1.";
+    struct Case {
+        const char* what;
+        Bytes file;
+        char kind;  // i int32, d float64, t text
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"empty file, int", "", 'i', kPastEnd},
+        {"int cut short", "\1\2\3", 'i', kPastEnd},
+        {"double cut short", "\0\0\0\0\0\0\xF8", 'd', kPastEnd},
+        {"text cut short",
+         "\x05"
+         "abc",
+         't', kPastEnd},
+        {"16-bit length beyond the end",
+         "\xFF\x00\x10"
+         "abc",
+         't', kPastEnd},
+        {"32-bit length of 4 GiB",
+         "\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+         "abc",
+         't', kPastEnd},
+        {"wide length beyond the end",
+         "\xFF\xFE\xFF\x03"
+         "a\0b\0",
+         't', kPastEnd},
+        {"length prefix cut short", "\xFF\x01", 't', kPastEnd},
+        {"wide mark twice", "\xFF\xFE\xFF\xFF\xFE\xFF\x00", 't', kUnknown},
+        {"NaN", Bytes("\0\0\0\0\0\0\xF8\x7F", 8), 'd', kUnknown},
+        {"infinity", Bytes("\0\0\0\0\0\0\xF0\xFF", 8), 'd', kUnknown},
+    };
+    for (const Case& c : cases) {
+        Loading in(c.file);
+        std::int32_t n = 99;
+        double x = 99;
+        std::string t = "previous";
+        if (c.kind == 'i') in.archive.Exchange(n);
+        if (c.kind == 'd') in.archive.Exchange(x);
+        if (c.kind == 't') in.archive.Exchange(t);
+        EXPECT_EQ(n, c.kind == 'i' ? 0 : 99) << c.what;
+        EXPECT_EQ(x, c.kind == 'd' ? 0 : 99) << c.what;
+        EXPECT_EQ(t, c.kind == 't' ? "" : "previous") << c.what;
+        EXPECT_FALSE(in.archive.EndRecord()) << c.what;
+        ASSERT_EQ(in.messages.shown.size(), 1u) << c.what;
+        std::string expected = c.message;
+        expected.replace(expected.find("%1"), 2, in.path);
+        EXPECT_EQ(in.messages.shown[0].text, expected) << c.what;
+        EXPECT_EQ(in.messages.shown[0].caption, "Qualtrixon") << c.what;
+    }
+}
+
+TEST(CArchive, ReportsTheFirstErrorOnceAndReadsZeroAfterIt) {
+    Loading in("\x01\x02");
+    std::int32_t first = 5;
+    std::int32_t second = 5;
+    in.archive.Exchange(first);
+    in.archive.Exchange(second);
+    EXPECT_FALSE(in.archive.EndRecord());
+    EXPECT_FALSE(in.archive.EndRecord());
+    EXPECT_EQ(in.messages.shown.size(), 1u);
+    EXPECT_EQ(in.archive.GetError(), FileError::kEndOfFile);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(second, 0);
+}
+
+TEST(CArchive, ExpectRangeMarksOnlyLoadedValuesOutsideTheRange) {
+    Loading in("");
+    in.archive.ExpectRange(2, 0, 2);
+    EXPECT_TRUE(in.archive.EndRecord());
+    in.archive.ExpectRange(3, 0, 2);
+    EXPECT_EQ(in.archive.GetError(), FileError::kGeneric);
+
+    TempFolder folder;
+    RecordingMessages messages;
+    CArchive out(folder.Path("x"), CArchive::Mode::kStore, messages);
+    out.ExpectRange(3, 0, 2);
+    EXPECT_TRUE(out.EndRecord());
+}
+
+TEST(CArchive, OpeningFailuresGiveTheStandardTexts) {
+    TempFolder folder;
+    const std::string missing = folder.Path("missing.opt");
+    const std::string noFolder = folder.Path("no/such/folder.opt");
+    const std::string aFolder = folder.Path("sub");
+    ASSERT_EQ(::mkdir(aFolder.c_str(), 0700), 0);
+    struct Case {
+        std::string path;
+        CArchive::Mode mode;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {missing, CArchive::Mode::kLoad, missing + " was not found."},
+        {noFolder, CArchive::Mode::kStore, noFolder + " contains an invalid path."},
+        {aFolder, CArchive::Mode::kLoad, "Access to " + aFolder + " was denied."},
+        {aFolder, CArchive::Mode::kStore, "Access to " + aFolder + " was denied."},
+    };
+    for (const Case& c : cases) {
+        RecordingMessages messages;
+        CArchive archive(c.path, c.mode, messages);
+        std::int32_t n = 0;
+        archive.Exchange(n);
+        EXPECT_FALSE(archive.EndRecord()) << c.path;
+        EXPECT_EQ(messages.LastText(), c.message) << c.path;
+        EXPECT_EQ(messages.shown.size(), 1u) << c.path;
+    }
+}
+
+TEST(CArchive, FileErrorTextsNameThePath) {
+    EXPECT_EQ(FileErrorText(FileError::kDiskFull, "/a/b.opt"),
+              "Disk full while accessing /a/b.opt.");
+    EXPECT_EQ(FileErrorText(FileError::kSharingViolation, "x"),
+              "A sharing violation occurred while accessing x.");
+    EXPECT_EQ(FileErrorText(FileError::kOutOfMemory, "x"), "Out of memory.");
+}
+
+// Stores text over path, the archive closed when close says so.
+void StoreText(const std::string& path, const std::string& text, bool close,
+               RecordingMessages& messages) {
+    CArchive archive(path, CArchive::Mode::kStore, messages);
+    std::string copy = text;
+    archive.Exchange(copy);
+    if (close) archive.Close();
+    archive.EndRecord();
+}
+
+TEST(CArchive, StoreReplacesTheTargetOnlyWhenClosed) {
+    TempFolder folder;
+    const std::string path = folder.Path("doc.opt");
+    WriteFileBytes(path, "previous content");
+    RecordingMessages messages;
+
+    StoreText(path, "never closed", false, messages);
+    EXPECT_EQ(ReadFileBytes(path), "previous content");
+    EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
+
+    StoreText(path, "new", true, messages);
+    EXPECT_EQ(ReadFileBytes(path), "\x03new");
+    EXPECT_EQ(folder.CountEntries(), 1);
+    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+}
+
+TEST(CArchive, StoreKeepsPermissionsAndFollowsLinks) {
+    TempFolder folder;
+    const std::string real = folder.Path("real.opt");
+    const std::string link = folder.Path("link.opt");
+    WriteFileBytes(real, "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    RecordingMessages messages;
+
+    StoreText(link, "new", true, messages);
+
+    struct stat linkStatus {};
+    ASSERT_EQ(::lstat(link.c_str(), &linkStatus), 0);
+    EXPECT_TRUE(S_ISLNK(linkStatus.st_mode)) << "the link was replaced by a file";
+    EXPECT_EQ(ReadFileBytes(real), "\x03new");
+    struct stat realStatus {};
+    ASSERT_EQ(::stat(real.c_str(), &realStatus), 0);
+    EXPECT_EQ(realStatus.st_mode & 0777, 0640u);
+}
+
+TEST(CArchive, StoreRefusesAReadOnlyTarget) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
+    TempFolder folder;
+    const std::string path = folder.Path("locked.opt");
+    WriteFileBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    RecordingMessages messages;
+    StoreText(path, "new", true, messages);
+    EXPECT_EQ(messages.LastText(), "Access to " + path + " was denied.");
+    EXPECT_EQ(ReadFileBytes(path), "old");
+}
+
+// Limits the size of any file this process writes, for the life of the object, so a
+// test can make the disk run full.
+class ScopedFileSizeLimit {
+  public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+  private:
+    rlimit saved{};
+    void (*previousHandler)(int);
+};
+
+TEST(CArchive, StoreThatRunsOutOfSpaceLeavesThePreviousFile) {
+    TempFolder folder;
+    const std::string path = folder.Path("doc.opt");
+    WriteFileBytes(path, "previous content");
+    RecordingMessages messages;
+    {
+        ScopedFileSizeLimit limit(1000);
+        StoreText(path, std::string(20000, 'n'), true, messages);
+    }
+    EXPECT_EQ(messages.LastText(), "Disk full while accessing " + path + ".");
+    EXPECT_EQ(ReadFileBytes(path), "previous content");
+    EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
+}
+
+}  // namespace
+}  // namespace qx
