@@ -59,8 +59,8 @@ void EditorModel::EnterPrice(const std::string& text) {
     } else {
         Ctl(kPrice).text = PriceText(x);
         ForEachSlot([&](Option& option) { option.SetUnderlyingPrice(x); });
-        RebuildStrikeLists();
         document->GetStock().SetPrice(x);
+        RebuildStrikeLists();
         ShowEnvironmentNet();
         ShowRowValues(0);
         ShowRowValues(1);

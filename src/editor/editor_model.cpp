@@ -110,11 +110,10 @@ void EditorModel::OpenWindow() {
     stock.SetSymbol("");
     ChooseAssetType(std::clamp(settings.assetType, 1, 3));
     ShowSliders();
-    ForEachSlot([&](Option& option) {
-        option.SetVolatility(settings.volatility * 0.01);
-        option.SetInterestRate(settings.interest * 0.001);
-    });
+    // Every leg starts with the settings' environment, fees included only while on.
+    ApplyEnvironment();
     rowRecord[0] = rowRecord[1] = -1;
+    RefreshOptionLists();
     SetDividendShown(settings.includeDividend);
     SetFractionsShown(settings.showFractions);
     SetEuropeanRule(settings.europeanRule);

@@ -1,0 +1,410 @@
+#include "editor/window/editor_dlg.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+
+#include "editor/editor_model.h"
+#include "platform/desktop.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
+#include "platform/qt/control_binding.h"
+#include "platform/qt/dialog_units.h"
+#include "shell/settings.h"
+#include "shell/window/about_dlg.h"
+#include "shell/window/notes_dlg.h"
+
+namespace qx {
+
+namespace {
+
+// One item of the menu bar; a null text is a separator.
+struct MenuEntry {
+    const char* text;
+    int command;
+    QKeySequence::StandardKey key;
+};
+
+struct Menu {
+    const char* title;
+    std::vector<MenuEntry> entries;
+};
+
+const QKeySequence::StandardKey kNoKey = QKeySequence::UnknownKey;
+
+const Menu kMenus[] = {
+    {"&File",
+     {{"&New", kCommandNew, QKeySequence::New},
+      {"&Open", kCommandOpen, QKeySequence::Open},
+      {"&Save", kCommandSave, QKeySequence::Save},
+      {"Save &As", kCommandSaveAs, QKeySequence::SaveAs},
+      {nullptr, 0, kNoKey},
+      {"E&xit", kCommandExit, QKeySequence::Quit}}},
+    {"Settings",
+     {{"Basic Mode", kCommandBasicMode, kNoKey},
+      {"Advanced Mode", kCommandAdvancedMode, kNoKey},
+      {nullptr, 0, kNoKey},
+      {"Include Fees", kCommandIncludeFees, kNoKey},
+      {"Show Fractions as Decimal", kCommandShowDecimal, kNoKey},
+      {"Show Units per Contract", kCommandShowUnits, kNoKey},
+      {nullptr, 0, kNoKey},
+      {"European Rule", kCommandEuropeanRule, kNoKey},
+      {"America Rule", kCommandAmericanRule, kNoKey},
+      {"Continuous Dividend", kCommandDividend, kNoKey},
+      {nullptr, 0, kNoKey},
+      {"Properties", kCommandProperties, kNoKey}}},
+    {"&Tools",
+     {{"Graph", kCommandGraph, kNoKey},
+      {"Trade Tracker", kCommandTracker, kNoKey},
+      {"Notes", kCommandNotes, kNoKey}}},
+    {"&Help",
+     {{"Contents", kCommandContents, QKeySequence::HelpContents},
+      {"Home Page", kCommandHomePage, kNoKey},
+      {nullptr, 0, kNoKey},
+      {"&About", kCommandAbout, kNoKey}}},
+};
+
+// Menu items that carry a check mark; the pairs below carry radio marks instead.
+const int kCheckedCommands[] = {kCommandIncludeFees, kCommandShowDecimal, kCommandShowUnits,
+                                kCommandDividend};
+const int kRadioPairs[][2] = {{kCommandBasicMode, kCommandAdvancedMode},
+                              {kCommandEuropeanRule, kCommandAmericanRule}};
+
+QColor ToQColor(ColorRef color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+}  // namespace
+
+EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& desktopShell,
+                     FileChooser& fileChooser, const Clock& clock)
+    : settings(settingsRecord),
+      messages(messageBoxes),
+      desktop(desktopShell),
+      files(fileChooser),
+      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, clock)) {
+    setWindowTitle(QStringLiteral("Qualtrixon"));
+    setObjectName(QStringLiteral("editor"));
+    model->SetObserver(this);
+
+    ControlBinding::Handlers handlers;
+    handlers.leave = [this](int control, const std::string& text) {
+        model->LeaveBox(control, text);
+        MirrorModel();
+    };
+    handlers.choose = [this](int control, int item) {
+        model->ChooseItem(control, item);
+        MirrorModel();
+    };
+    handlers.click = [this](int control) { Handle(model->ClickButton(control)); };
+    handlers.move = [this](int control, int position) {
+        model->MoveSlider(control, position);
+        MirrorModel();
+    };
+    binding = new ControlBinding(std::move(handlers), this);
+
+    auto* menuBar = new QMenuBar(this);
+    BuildMenu(menuBar);
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildEnvironment(), 1);
+    top->addWidget(BuildShellLabels());
+    auto* rows = new QHBoxLayout;
+    for (int row = 0; row < kEditorRows; ++row) rows->addWidget(BuildRow(row), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(top);
+    layout->addLayout(rows);
+    layout->addWidget(BuildStatusLine());
+    // The editor is laid out like a form: its size follows its contents and the font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ApplyHighlightColors();
+    MirrorModel();
+}
+
+EditorDlg::~EditorDlg() {
+    model->SetObserver(nullptr);
+    // The binding must not read boxes while the window's children go away.
+    delete binding;
+}
+
+QWidget* EditorDlg::GetControlWidget(int control) const { return binding->Widget(control); }
+
+QAction* EditorDlg::GetMenuAction(int command) const {
+    const auto found = actions.find(command);
+    return found == actions.end() ? nullptr : found->second;
+}
+
+void EditorDlg::BuildMenu(QMenuBar* bar) {
+    for (const Menu& menu : kMenus) {
+        QMenu* pulldown = bar->addMenu(QString::fromUtf8(menu.title));
+        for (const MenuEntry& entry : menu.entries) {
+            if (!entry.text) {
+                pulldown->addSeparator();
+                continue;
+            }
+            QAction* action = pulldown->addAction(QString::fromUtf8(entry.text));
+            if (entry.key != kNoKey) action->setShortcut(entry.key);
+            const int command = entry.command;
+            connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+            actions[command] = action;
+        }
+    }
+    for (int command : kCheckedCommands) actions[command]->setCheckable(true);
+    for (const auto& pair : kRadioPairs) {
+        auto* group = new QActionGroup(this);
+        for (int command : pair) {
+            actions[command]->setCheckable(true);
+            group->addAction(actions[command]);
+        }
+    }
+}
+
+void EditorDlg::AddField(QGridLayout* grid, int line, int column, int label, QWidget* field) {
+    grid->addWidget(binding->Label(label, field->parentWidget()), line, column);
+    grid->addWidget(field, line, column + 1);
+}
+
+QWidget* EditorDlg::BuildEnvironment() {
+    QGroupBox* group = binding->Group(kEnvironmentGroup, this);
+    auto* grid = new QGridLayout(group);
+    const int inputWidth = DialogUnits(*this, 58, 0).width();
+    const int resultWidth = DialogUnits(*this, 52, 0).width();
+
+    // The asset and its market on the left, its position in the middle.
+    auto* types = new QHBoxLayout;
+    for (int control : {kStock, kIndex, kFuture}) types->addWidget(binding->RadioButton(control, group));
+    types->addStretch();
+    grid->addLayout(types, 0, 0, 1, 2);
+    AddField(grid, 1, 0, kSymbolLabel, binding->Box(kSymbol, group));
+    AddField(grid, 2, 0, kDateLabel, binding->Box(kDate, group));
+    AddField(grid, 3, 0, kPriceLabel, binding->Box(kPrice, group));
+    AddField(grid, 4, 0, kUnitsLabel, binding->EditableList(kUnits, group));
+    AddField(grid, 0, 3, kSharesLabel, binding->EditableList(kShares, group));
+    auto* sides = new QHBoxLayout;
+    sides->addWidget(binding->CheckBox(kBuyButton, group));
+    sides->addWidget(binding->CheckBox(kSellButton, group));
+    sides->addStretch();
+    grid->addLayout(sides, 1, 4);
+    AddField(grid, 2, 3, kFeesLabel, binding->ResultBox(kFees, group));
+    AddField(grid, 3, 3, kNetLabel, binding->ResultBox(kNet, group));
+    for (int control : {kSymbol, kDate, kPrice, kUnits, kShares})
+        binding->Widget(control)->setMinimumWidth(inputWidth);
+    for (int control : {kFees, kNet}) binding->Widget(control)->setMinimumWidth(resultWidth);
+
+    // The three market sliders on the right, each with its value beside it.
+    const int sliders[][3] = {{kVolatilityLabel, kVolatilitySlider, kVolatilityText},
+                              {kInterestLabel, kInterestSlider, kInterestText},
+                              {kDividendLabel, kDividendSlider, kDividendText}};
+    const QSize textSize = DialogUnits(*this, 26, 0);
+    for (int line = 0; line < 3; ++line) {
+        grid->addWidget(binding->Label(sliders[line][0], group), line, 6);
+        QSlider* slider = binding->Slider(sliders[line][1], group);
+        slider->setMinimumWidth(DialogUnits(*this, 80, 0).width());
+        grid->addWidget(slider, line, 7);
+        QLabel* text = binding->Label(sliders[line][2], group);
+        text->setMinimumWidth(textSize.width());
+        text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(text, line, 8);
+    }
+    const int gap = DialogUnits(*this, 10, 0).width();
+    grid->setColumnMinimumWidth(2, gap);
+    grid->setColumnMinimumWidth(5, gap);
+    grid->setColumnStretch(7, 1);
+    grid->setRowStretch(5, 1);
+    return group;
+}
+
+QWidget* EditorDlg::BuildShellLabels() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (int control : {kModeLabel, kRuleLabel}) {
+        QLabel* label = binding->Label(control, panel);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        column->addWidget(label);
+    }
+    column->addStretch();
+    for (int control : {kGraphButton, kTrackerButton}) column->addWidget(binding->Button(control, panel));
+    panel->setMinimumWidth(DialogUnits(*this, 70, 0).width());
+    return panel;
+}
+
+QWidget* EditorDlg::BuildRow(int row) {
+    const auto id = [row](RowControl control) { return RowControlId(row, control); };
+    QGroupBox* group = binding->Group(id(kRowGroup), this);
+    auto* grid = new QGridLayout(group);
+
+    // Inputs on the left in the order they are entered, results on the right.
+    grid->addWidget(binding->ChoiceList(id(kRowChoice), group), 0, 0, 1, 4);
+    grid->addWidget(binding->Button(id(kClear), group), 0, 4);
+    AddField(grid, 1, 0, id(kExpiresLabel), binding->EditableList(id(kExpires), group));
+    AddField(grid, 1, 3, id(kDaysLeftLabel), binding->ResultBox(id(kDaysLeft), group));
+    AddField(grid, 2, 0, id(kStrikeLabel), binding->EditableList(id(kStrike), group));
+    AddField(grid, 2, 3, id(kFairValueLabel), binding->ResultBox(id(kFairValue), group));
+    auto* types = new QHBoxLayout;
+    types->addWidget(binding->CheckBox(id(kCallButton), group));
+    types->addWidget(binding->CheckBox(id(kPutButton), group));
+    types->addStretch();
+    grid->addLayout(types, 3, 1);
+    AddField(grid, 4, 0, id(kRowPriceLabel), binding->Box(id(kRowPrice), group));
+    AddField(grid, 4, 3, id(kImpliedVolatilityLabel),
+             binding->ResultBox(id(kImpliedVolatility), group));
+    AddField(grid, 5, 0, id(kContractsLabel), binding->EditableList(id(kContracts), group));
+    AddField(grid, 5, 3, id(kRowFeesLabel), binding->ResultBox(id(kRowFees), group));
+    auto* sides = new QHBoxLayout;
+    sides->addWidget(binding->CheckBox(id(kRowBuy), group));
+    sides->addWidget(binding->CheckBox(id(kRowSell), group));
+    sides->addStretch();
+    grid->addLayout(sides, 6, 1);
+    AddField(grid, 6, 3, id(kRowNetLabel), binding->ResultBox(id(kRowNet), group));
+
+    for (RowControl control : {kExpires, kStrike, kRowPrice, kContracts})
+        binding->Widget(id(control))->setMinimumWidth(DialogUnits(*this, 58, 0).width());
+    for (RowControl control : {kDaysLeft, kFairValue, kImpliedVolatility, kRowFees, kRowNet})
+        binding->Widget(id(control))->setMinimumWidth(DialogUnits(*this, 52, 0).width());
+    grid->setColumnMinimumWidth(2, DialogUnits(*this, 10, 0).width());
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    return group;
+}
+
+QWidget* EditorDlg::BuildStatusLine() {
+    auto* status = new QStatusBar(this);
+    status->setSizeGripEnabled(false);
+    QLabel* prompt = binding->Label(kPrompt, status);
+    prompt->setMinimumWidth(DialogUnits(*this, 200, 0).width());
+    status->addWidget(prompt, 1);
+    QLabel* clock = binding->Label(kClock, status);
+    clock->setMinimumWidth(DialogUnits(*this, 40, 0).width());
+    clock->setAlignment(Qt::AlignCenter);
+    status->addPermanentWidget(clock);
+    return status;
+}
+
+void EditorDlg::ApplyHighlightColors() {
+    binding->SetHighlightColors({ToQColor(settings.groupHighlightColor),
+                                 ToQColor(settings.textHighlightColor),
+                                 ToQColor(settings.messageHighlightColor)});
+}
+
+void EditorDlg::MirrorModel() {
+    for (int control = 0; control < kEditorControlCount; ++control)
+        binding->Mirror(control, model->GetControl(control));
+    for (const auto& [command, action] : actions) {
+        const MenuItem& item = model->GetMenuItem(command);
+        if (action->isCheckable() && action->isChecked() != item.checked)
+            action->setChecked(item.checked);
+        if (action->isEnabled() != item.enabled) action->setEnabled(item.enabled);
+    }
+}
+
+void EditorDlg::RunCommand(int command) {
+    // A menu command acts on what the user sees, including text still being typed.
+    binding->LeaveFocusedBox();
+    Handle(model->Command(command));
+}
+
+void EditorDlg::Handle(EditorRequest request) {
+    switch (request) {
+        case EditorRequest::kNone:
+            break;
+        case EditorRequest::kChooseFileToOpen:
+            ChooseAndOpen();
+            break;
+        case EditorRequest::kChooseFileToSave:
+            ChooseAndSave();
+            break;
+        case EditorRequest::kRunProperties:
+            emit propertiesRequested();
+            model->AfterProperties();
+            ApplyHighlightColors();
+            break;
+        case EditorRequest::kOpenGraph:
+            emit graphRequested();
+            break;
+        case EditorRequest::kShowTracker:
+            emit trackerRequested();
+            break;
+        case EditorRequest::kShowNotes:
+            ShowNotes();
+            break;
+        case EditorRequest::kShowHelpContents:
+            if (!desktop.OpenHelp(kHelpContentsPage))
+                messages.Warning("The help pages could not be shown.", kMessageCaption,
+                                 MessageOwner::kMainWindow);
+            break;
+        case EditorRequest::kOpenHomePage:
+            if (!desktop.OpenAddress(kHomePageAddress))
+                messages.Warning("No web browser could be started for the home page.",
+                                 kMessageCaption, MessageOwner::kMainWindow);
+            break;
+        case EditorRequest::kShowAbout:
+            AboutDlg(settings, this).exec();
+            break;
+        case EditorRequest::kEndOk:
+            done(QDialog::Accepted);
+            break;
+        case EditorRequest::kCloseWindowsEndOk:
+            notes.reset();
+            done(QDialog::Accepted);
+            break;
+        case EditorRequest::kEndCancel:
+            done(QDialog::Rejected);
+            break;
+    }
+    MirrorModel();
+}
+
+void EditorDlg::ChooseAndOpen() {
+    const std::string path = files.ChooseFileToOpen();
+    if (!path.empty()) model->Open(path);
+}
+
+void EditorDlg::ChooseAndSave() {
+    const std::string path = files.ChooseFileToSave(model->SuggestedFileName());
+    if (!path.empty()) model->SaveTo(path);
+}
+
+void EditorDlg::ShowNotes() {
+    if (!notes) {
+        notes = std::make_unique<NotesDlg>(&model->GetDocument().GetNotes());
+        notes->show();
+        return;
+    }
+    notes->showNormal();
+    notes->raise();
+    notes->activateWindow();
+}
+
+void EditorDlg::DocumentReplaced() {
+    if (notes) notes->Refresh();
+}
+
+void EditorDlg::reject() { RunCommand(kCommandCancel); }
+
+void EditorDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // The dialog's OK command: swallowed, Enter never ends the editor.
+        RunCommand(kCommandOk);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void EditorDlg::closeEvent(QCloseEvent* event) {
+    binding->LeaveFocusedBox();
+    Handle(model->CloseBox());
+    event->setAccepted(isHidden());
+}
+
+}  // namespace qx

@@ -1,0 +1,98 @@
+#ifndef QX_EDITOR_WINDOW_EDITOR_DLG_H
+#define QX_EDITOR_WINDOW_EDITOR_DLG_H
+
+#include <QDialog>
+#include <map>
+#include <memory>
+
+#include "editor/editor_controls.h"
+#include "editor/editor_observer.h"
+
+class QAction;
+class QGridLayout;
+class QMenuBar;
+class QWidget;
+
+namespace qx {
+
+class Clock;
+class ControlBinding;
+class Desktop;
+class EditorModel;
+class FileChooser;
+class Messages;
+class NotesDlg;
+class Settings;
+
+// The main window: the position editor with its menu. Every widget is bound to a
+// control of the EditorModel; each user event goes to the model, and the widgets then
+// mirror the model's state. The window only carries out the model's requests to open
+// dialogs and windows, and to end.
+class EditorDlg : public QDialog, private EditorObserver {
+    Q_OBJECT
+
+  public:
+    // Opens the editor on the settings; the references must outlive the window.
+    EditorDlg(Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
+              const Clock& clock);
+    ~EditorDlg() override;
+
+    // The model behind the window.
+    EditorModel& GetModel() { return *model; }
+
+    // The widget bound to a control (EditorControl, or RowControlId for a row's).
+    QWidget* GetControlWidget(int control) const;
+
+    // The menu item of a command (EditorCommand), or null when the menu has none.
+    QAction* GetMenuAction(int command) const;
+
+    // The notes window, or null until the Notes command first ran.
+    NotesDlg* GetNotesWindow() const { return notes.get(); }
+
+  signals:
+    // The user asked for a new graph window on the position.
+    void graphRequested();
+    // The user asked for the trade tracker.
+    void trackerRequested();
+    // The user asked for the property sheet; the window applies it right after.
+    void propertiesRequested();
+
+  public slots:
+    // Escape: the window ends with Cancel, the settings are not saved.
+    void reject() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void DocumentReplaced() override;
+
+    void BuildMenu(QMenuBar* bar);
+    QWidget* BuildEnvironment();
+    QWidget* BuildShellLabels();
+    QWidget* BuildRow(int row);
+    QWidget* BuildStatusLine();
+    void AddField(QGridLayout* grid, int line, int column, int label, QWidget* field);
+
+    void RunCommand(int command);
+    void Handle(EditorRequest request);
+    void ShowNotes();
+    void ChooseAndOpen();
+    void ChooseAndSave();
+    void ApplyHighlightColors();
+    void MirrorModel();
+
+    Settings& settings;
+    Messages& messages;
+    Desktop& desktop;
+    FileChooser& files;
+    std::unique_ptr<EditorModel> model;
+    ControlBinding* binding;
+    std::map<int, QAction*> actions;  // menu items by command
+    std::unique_ptr<NotesDlg> notes;
+};
+
+}  // namespace qx
+
+#endif  // QX_EDITOR_WINDOW_EDITOR_DLG_H
