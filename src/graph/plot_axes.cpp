@@ -20,12 +20,14 @@ constexpr int kPlotTop = 20;
 constexpr int kMaxTicks = 1000;
 
 // Calls draw(v) for v = first, first + step, ... while v is not above last (below last
-// when inclusive is off). A sequence that is not finite draws nothing.
+// when inclusive is off), allowing for the rounding of the steps. A sequence that is not
+// finite draws nothing.
 template <typename Draw>
 void ForEachTick(double first, double step, double last, bool inclusive, Draw draw) {
+    const double slack = std::fabs(step) * 1e-9;
     for (int k = 0; k < kMaxTicks; ++k) {
         const double v = first + k * step;
-        if (inclusive ? !(v <= last) : !(v < last)) return;
+        if (inclusive ? !(v <= last + slack) : !(v < last - slack)) return;
         draw(v);
     }
 }

@@ -35,14 +35,18 @@ TickSteps ChooseTicks(double range, TickAxis axis) {
     return {e, e / 2, PlainDecimals(basePower)};
 }
 
-double FirstTick(double anchor, double step, double bound) {
-    const double first = step * std::trunc(anchor / step);
-    return first < bound ? first + step : first;
-}
-
 bool IsMultipleOf(double value, double step) {
     const double ratio = value / step;
     return std::fabs(ratio - std::round(ratio)) < 1e-6;
+}
+
+double FirstTick(double anchor, double step, double bound) {
+    // A ratio that is whole in decimals (-0.5 / 0.05) may come out a hair short of it in
+    // binary; snap it before truncating so the tick at the range's end is not lost.
+    const double ratio = anchor / step;
+    const double whole = IsMultipleOf(anchor, step) ? std::round(ratio) : std::trunc(ratio);
+    const double first = step * whole;
+    return first < bound - std::fabs(step) * 1e-9 ? first + step : first;
 }
 
 }  // namespace qx

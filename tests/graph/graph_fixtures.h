@@ -1,7 +1,9 @@
 #ifndef QX_TESTS_GRAPH_GRAPH_FIXTURES_H
 #define QX_TESTS_GRAPH_GRAPH_FIXTURES_H
 
+#include "graph/graph_model.h"
 #include "pricing/option.h"
+#include "shell/settings.h"
 #include "tracker/stock.h"
 
 namespace qx {
@@ -34,6 +36,20 @@ inline Stock MakeHolding() {
     stock.SetSide(kBuy);
     stock.SetAssetType(kStockAsset);
     return stock;
+}
+
+// A position so large that the upper part of the price axis overflows the position value:
+// 10000 units of a call on an underlying near 1.3e304, shown alone, a year ahead.
+inline GraphModel OverflowingModel() {
+    static Settings settings;
+    settings.showProfit = false;
+    Option rows[4] = {MakeOption(kCall, 1, 400, kBuy, 100)};
+    rows[0].SetUnderlyingPrice(1.3e304);
+    GraphModel model(rows, Stock(), settings);
+    model.SetNetSelected(false);
+    model.SetOptionSelected(1, true);
+    model.SetDateOffset(365);
+    return model;
 }
 
 }  // namespace qx

@@ -10,20 +10,6 @@
 namespace qx {
 namespace {
 
-// A position so large that the upper part of the price axis overflows the position value:
-// 10000 units of a call on an underlying near 1.3e304, shown alone, a year ahead.
-GraphModel OverflowingModel() {
-    static Settings settings;
-    settings.showProfit = false;
-    Option rows[4] = {MakeOption(kCall, 1, 400, kBuy, 100)};
-    rows[0].SetUnderlyingPrice(1.3e304);
-    GraphModel model(rows, Stock(), settings);
-    model.SetNetSelected(false);
-    model.SetOptionSelected(1, true);
-    model.SetDateOffset(365);
-    return model;
-}
-
 TEST(GraphModel, KeepsOnlyOptionsWithASideInOrder) {
     Settings settings;
     Option rows[4];
