@@ -1,6 +1,7 @@
 #include "editor/window/editor_dlg.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
 
@@ -20,6 +22,7 @@
 #include "platform/messages.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 #include "shell/window/notes_dlg.h"

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <functional>
+
+#include "editor_fixture.h"
+
+namespace qx {
+namespace {
+
+// The fields a row holds after an event, record and boxes together.
+struct RowState {
+    bool expires;
+    double strike;
+    int type;
+    double price;
+    int contracts;
+    int side;
+};
+
+class EditorRowTest : public EditorTest {
+  protected:
+    EditorRowTest() { StartCompleteRow(); }
+
+    // A fresh editor whose row 1 holds a complete bought call.
+    void StartCompleteRow() {
+        Reopen();
+        Type(kPrice, "50");
+        FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+    }
+
+    void ExpectRow(const RowState& want, const std::string& label) {
+        const Option& option = Record(editor->GetRowRecord(0));
+        EXPECT_EQ(option.GetDaysLeft() > 0, want.expires) << label;
+        EXPECT_EQ(!RowText(0, kDaysLeft).empty(), want.expires) << label;
+        EXPECT_DOUBLE_EQ(option.GetStrike(), want.strike) << label;
+        EXPECT_EQ(option.GetOptionType(), want.type) << label;
+        EXPECT_EQ(Row(0, kCallButton).checked, want.type == kCall) << label;
+        EXPECT_EQ(Row(0, kPutButton).checked, want.type == kPut) << label;
+        EXPECT_DOUBLE_EQ(option.GetPrice(), want.price) << label;
+        EXPECT_EQ(RowText(0, kRowPrice).empty(), want.price == 0) << label;
+        EXPECT_EQ(option.GetContracts(), want.contracts) << label;
+        EXPECT_EQ(RowText(0, kContracts), IntegerText(want.contracts)) << label;
+        EXPECT_EQ(option.GetSide(), want.side) << label;
+        EXPECT_EQ(Row(0, kRowBuy).checked, want.side == kBuy) << label;
+        EXPECT_EQ(Row(0, kRowSell).checked, want.side == kSell) << label;
+    }
+};
+
+TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
+    struct Case {
+        const char* event;
+        std::function<void()> act;
+        RowState want;
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, {true, 50, kCall, 2, 3, kBuy}},
+        {"month already past",
+         [this] { TypeInRow(0, kExpires, "dec 1998"); },
+         {false, 0, 0, 0, 0, 0}},
+        {"unreadable expiration",
+         [this] { TypeInRow(0, kExpires, "soon"); },
+         {false, 0, 0, 0, 0, 0}},
+        {"strike cleared", [this] { TypeInRow(0, kStrike, "abc"); }, {true, 0, 0, 0, 0, 0}},
+        {"price cleared", [this] { TypeInRow(0, kRowPrice, "0"); }, {true, 50, kCall, 0, 0, 0}},
+        {"contracts cleared",
+         [this] { TypeInRow(0, kContracts, "-2"); },
+         {true, 50, kCall, 2, 0, 0}},
+        {"type changed", [this] { ClickInRow(0, kPutButton); }, {true, 50, kPut, 0, 0, 0}},
+        {"same type clicked again",
+         [this] { ClickInRow(0, kCallButton); },
+         {true, 50, kCall, 2, 3, kBuy}},
+        {"side changed", [this] { ClickInRow(0, kRowSell); }, {true, 50, kCall, 2, 3, kSell}},
+        {"strike changed",
+         [this] { ChooseInRow(0, kStrike, "55.00"); },
+         {true, 55, kCall, 2, 3, kBuy}},
+    };
+    for (const Case& c : cases) {
+        StartCompleteRow();
+        c.act();
+        ExpectRow(c.want, c.event);
+    }
+}
+
+TEST_F(EditorRowTest, AStrikeEnteredAgainAfterItWasClearedAsksForTheTypeFirst) {
+    TypeInRow(0, kStrike, "");
+    TypeInRow(0, kStrike, "45");
+    EXPECT_EQ(Text(kPrompt),
+              "Enter shares, select call or put for option 1 or select a new option.");
+    EXPECT_EQ(RowText(0, kFairValue), "") << "no type, no value";
+    ClickInRow(0, kPutButton);
+    TypeInRow(0, kRowPrice, "1.5");
+    EXPECT_DOUBLE_EQ(Record(0).GetPrice(), 1.5) << "the price is kept once a type is chosen";
+}
+
+TEST_F(EditorRowTest, RowShowsValuesNetAndTitle) {
+    EXPECT_EQ(RowText(0, kDaysLeft), "64");
+    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 CJ");
+    EXPECT_EQ(Row(0, kRowChoice).items[0], "1 Mar 50 Call");
+    EXPECT_EQ(Row(1, kRowChoice).items[0], "1 Mar 50 Call");
+    EXPECT_EQ(Row(0, kRowChoice).items[1], "2 New Option");
+    EXPECT_EQ(RowText(0, kRowNet), "-600.00") << "fees off: contracts x units x price";
+    EXPECT_EQ(RowText(0, kRowFees), "");
+    EXPECT_FALSE(Row(0, kRowFees).visible);
+    EXPECT_FALSE(RowText(0, kFairValue).empty());
+    EXPECT_FALSE(RowText(0, kImpliedVolatility).empty());
+    EXPECT_TRUE(Ctl(kGraphButton).enabled);
+    EXPECT_TRUE(editor->GetMenuItem(kCommandGraph).enabled);
+    EXPECT_EQ(editor->RecordsWithSide(), 1);
+}
+
+TEST_F(EditorRowTest, FeesOnChargeEveryContract) {
+    editor->Command(kCommandIncludeFees);
+    EXPECT_TRUE(Row(0, kRowFees).visible);
+    EXPECT_EQ(RowText(0, kRowNet), "-675.00");
+    EXPECT_EQ(RowText(0, kRowFees), "-75.00");
+    TypeInRow(0, kContracts, "0");
+    EXPECT_EQ(RowText(0, kRowNet), "");
+    EXPECT_EQ(RowText(0, kRowFees), "") << "no trade, no fees shown";
+}
+
+TEST_F(EditorRowTest, ImpliedVolatilityBoxShowsTheFractionWithinLimits) {
+    const std::pair<double, const char*> cases[] = {
+        {0.25, "0.250"}, {0.6, "0.600"}, {2.5, "2.000"}, {0.0095, ""}};
+    for (const auto& [sigma, shown] : cases) {
+        const double price = Record(0).FairValueAt(sigma);
+        char text[64];
+        *std::to_chars(text, text + 63, price).ptr = '\0';
+        TypeInRow(0, kRowPrice, text);
+        EXPECT_EQ(RowText(0, kImpliedVolatility), shown) << "sigma " << sigma << " price " << text;
+    }
+}
+
+TEST_F(EditorRowTest, ChoosingTheOtherRowsRecordChangesNothing) {
+    ChooseRecord(1, 2);
+    ChooseRecord(1, 0);
+    EXPECT_EQ(editor->GetRowRecord(1), 2);
+    EXPECT_EQ(Row(1, kRowChoice).selected, 2);
+    EXPECT_EQ(RowText(1, kRowGroup), "Option 3");
+}
+
+TEST_F(EditorRowTest, ChoosingARecordFillsTheRowFromIt) {
+    ChooseRecord(0, 1);
+    EXPECT_EQ(RowText(0, kStrike), "");
+    EXPECT_FALSE(Row(0, kCallButton).checked);
+    EXPECT_EQ(RowText(0, kRowNet), "");
+    EXPECT_EQ(RowText(0, kRowGroup), "Option 2");
+    ChooseRecord(1, 0);
+    EXPECT_EQ(RowText(1, kExpires), "Mar 1999");
+    EXPECT_EQ(RowText(1, kStrike), "50.00");
+    EXPECT_EQ(Row(1, kStrike).selected, 5);
+    EXPECT_TRUE(Row(1, kCallButton).checked);
+    EXPECT_EQ(RowText(1, kRowPrice), "2.00");
+    EXPECT_EQ(RowText(1, kContracts), "3");
+    EXPECT_TRUE(Row(1, kRowBuy).checked);
+    EXPECT_EQ(RowText(1, kDaysLeft), "64");
+    EXPECT_EQ(RowText(1, kRowNet), "-600.00");
+    EXPECT_EQ(RowText(1, kRowGroup), "Option 1 CJ");
+}
+
+TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
+    Type(kPrice, "50");
+    ChooseRecord(0, 0);
+    struct Case {
+        const char* typed;
+        const char* shown;
+        CTime expiration;
+    };
+    const Case cases[] = {
+        {"mar 1999", "Mar 1999", CTime(1999, 3, 20)},
+        {"MAR 1999", "Mar 1999", CTime(1999, 3, 20)},
+        {"3/20/1999", "03/20/1999", CTime(1999, 3, 20)},
+        {"6/5/99", "06/05/1999", CTime(1999, 6, 5)},
+        {"Oct 1999", "Oct 1999", CTime(1999, 10, 16)},
+    };
+    for (const Case& c : cases) {
+        TypeInRow(0, kExpires, c.typed);
+        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
+        EXPECT_EQ(Record(0).GetExpiration(), c.expiration) << c.typed;
+        EXPECT_GT(Record(0).GetDaysLeft(), 0) << c.typed;
+    }
+    for (const char* past : {"dec 1998", "xyz", ""}) {
+        TypeInRow(0, kExpires, past);
+        EXPECT_EQ(RowText(0, kExpires), "") << past;
+        EXPECT_EQ(Record(0).GetDaysLeft(), 0) << past;
+        EXPECT_EQ(RowText(0, kDaysLeft), "") << past;
+    }
+}
+
+TEST_F(EditorTest, ChosenExpirationDoesNotRunTheCascade) {
+    Type(kPrice, "50");
+    FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+    ChooseInRow(0, kExpires, "Jan 1999");  // its expiration, 16 January, is still ahead
+    EXPECT_EQ(RowText(0, kDaysLeft), "1");
+    EXPECT_EQ(Record(0).GetSide(), kBuy);
+    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 AJ");
+}
+
+TEST_F(EditorTest, StrikesArePricesInTheChosenForm) {
+    const std::tuple<bool, int, const char*, double, const char*> cases[] = {
+        {true, 2, "50 1/4", 50.25, "50 1/4"},
+        {false, 2, "50 1/4", 50.25, "50.25"},
+        {false, 3, "50.1", 50.1, "50.100"},
+        {false, 2, "abc", 0, ""},
+        {false, 2, "-5", 0, ""},
+    };
+    for (const auto& [fractions, digits, typed, strike, shown] : cases) {
+        settings.showFractions = fractions;
+        settings.significantDigits = digits;
+        Reopen();
+        Type(kPrice, "50");
+        ChooseRecord(0, 0);
+        ChooseInRow(0, kExpires, "Mar 1999");
+        TypeInRow(0, kStrike, typed);
+        EXPECT_DOUBLE_EQ(Record(0).GetStrike(), strike) << typed;
+        EXPECT_EQ(RowText(0, kStrike), shown) << typed;
+    }
+}
+
+TEST_F(EditorTest, BuyWithoutContractsLeavesNoSide) {
+    Type(kPrice, "50");
+    ChooseRecord(0, 0);
+    ChooseInRow(0, kExpires, "Mar 1999");
+    TypeInRow(0, kStrike, "50");
+    ClickInRow(0, kCallButton);
+    TypeInRow(0, kRowPrice, "2");
+    ClickInRow(0, kRowBuy);
+    EXPECT_FALSE(Row(0, kRowBuy).checked);
+    EXPECT_FALSE(Row(0, kRowSell).checked);
+    EXPECT_EQ(Record(0).GetSide(), 0);
+    ChooseInRow(0, kContracts, "15");
+    EXPECT_EQ(Record(0).GetContracts(), 15);
+    ClickInRow(0, kRowSell);
+    EXPECT_EQ(Record(0).GetSide(), kSell);
+    EXPECT_EQ(RowText(0, kRowNet), "3000.00");
+}
+
+TEST_F(EditorTest, ClearEmptiesTheRowAndOffersTheRecordAgain) {
+    Type(kPrice, "50");
+    FillRow(0, 2, "50", kPutButton, "2", "3", kRowSell);
+    ASSERT_TRUE(Ctl(kGraphButton).enabled);
+    ClickInRow(0, kClear);
+    EXPECT_EQ(editor->GetRowRecord(0), -1);
+    EXPECT_TRUE(Row(0, kRowChoice).visible);
+    EXPECT_EQ(Row(0, kRowChoice).selected, -1);
+    for (RowControl control : {kExpires, kStrike, kCallButton, kRowPrice, kContracts, kRowBuy,
+                               kRowNet, kClear, kFairValue})
+        EXPECT_FALSE(Row(0, control).visible) << "control " << control;
+    EXPECT_EQ(RowText(0, kRowGroup), "Option");
+    EXPECT_EQ(Row(0, kRowChoice).items[2], "3 New Option");
+    EXPECT_EQ(Record(2).GetSide(), 0);
+    EXPECT_DOUBLE_EQ(Record(2).GetVolatility(), 0.15) << "the environment stays";
+    EXPECT_DOUBLE_EQ(Record(2).GetUnderlyingPrice(), 50);
+    EXPECT_FALSE(Ctl(kGraphButton).enabled);
+    EXPECT_EQ(Text(kPrompt), "Enter shares or select a new option.");
+}
+
+TEST_F(EditorTest, RowsShowPositionControlsOnlyInBasicMode) {
+    Type(kPrice, "50");
+    ChooseRecord(0, 0);
+    const RowControl position[] = {kContractsLabel, kContracts,   kRowBuy,
+                                   kRowSell,        kRowNetLabel, kRowNet};
+    for (RowControl control : position) EXPECT_TRUE(Row(0, control).visible) << control;
+    EXPECT_FALSE(Row(0, kRowFees).visible);
+    editor->Command(kCommandAdvancedMode);
+    for (RowControl control : position) EXPECT_FALSE(Row(0, control).visible) << control;
+    EXPECT_TRUE(Row(0, kStrike).visible);
+    EXPECT_TRUE(Row(0, kClear).visible);
+    EXPECT_FALSE(Row(1, kStrike).visible) << "a row without a record stays empty";
+}
+
+}  // namespace
+}  // namespace qx
