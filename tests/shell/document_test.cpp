@@ -1,0 +1,471 @@
+#include "shell/document.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "shell/settings.h"
+#include "test_support/recording_messages.h"
+#include "test_support/temp_folder.h"
+#include "test_support/time_zone.h"
+#include "test_support/tran_builder.h"
+
+namespace qx {
+namespace {
+
+using Bytes = std::string;
+
+// Little-endian bytes of the file's primitives, written here independently of the
+// archive so that the layout is checked, not restated.
+Bytes Int32(std::int32_t value) {
+    Bytes bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(static_cast<std::uint32_t>(value) >> (8 * i) & 0xFF);
+    return bytes;
+}
+
+Bytes Float64(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    Bytes bytes;
+    for (int i = 0; i < 8; ++i) bytes += static_cast<char>(bits >> (8 * i) & 0xFF);
+    return bytes;
+}
+
+Bytes ShortText(const std::string& text) { return static_cast<char>(text.size()) + text; }
+
+void ExpectSameOption(const Option& a, const Option& b, const std::string& where,
+                      bool datesAndSteps = true) {
+    EXPECT_EQ(a.GetOptionType(), b.GetOptionType()) << where;
+    EXPECT_EQ(a.GetUnderlyingPrice(), b.GetUnderlyingPrice()) << where;
+    EXPECT_EQ(a.GetStrike(), b.GetStrike()) << where;
+    EXPECT_EQ(a.GetPrice(), b.GetPrice()) << where;
+    EXPECT_EQ(a.GetFees(), b.GetFees()) << where;
+    EXPECT_EQ(a.GetDaysLeft(), b.GetDaysLeft()) << where;
+    EXPECT_EQ(a.GetYears(), b.GetYears()) << where;
+    EXPECT_EQ(a.GetSide(), b.GetSide()) << where;
+    EXPECT_EQ(a.GetAssetType(), b.GetAssetType()) << where;
+    EXPECT_EQ(a.GetUnitsPerContract(), b.GetUnitsPerContract()) << where;
+    EXPECT_EQ(a.GetContracts(), b.GetContracts()) << where;
+    EXPECT_EQ(a.GetInterestRate(), b.GetInterestRate()) << where;
+    EXPECT_EQ(a.GetDividendYield(), b.GetDividendYield()) << where;
+    EXPECT_EQ(a.GetVolatility(), b.GetVolatility()) << where;
+    if (!datesAndSteps) return;
+    EXPECT_EQ(a.GetValuationDate(), b.GetValuationDate()) << where;
+    EXPECT_EQ(a.GetExpiration(), b.GetExpiration()) << where;
+    EXPECT_EQ(a.GetLatticeSteps(), b.GetLatticeSteps()) << where;
+}
+
+// Compares two documents record by record; a new document's slots keep the dates and
+// lattice steps they had, so those can be left out.
+void ExpectSameDocument(const Document& a, const Document& b, const std::string& where,
+                        bool datesAndSteps = true) {
+    EXPECT_TRUE(a.GetStock() == b.GetStock()) << where << ": underlying";
+    for (int slot = 0; slot < Document::kSlots; ++slot)
+        ExpectSameOption(a.GetOption(slot), b.GetOption(slot),
+                         where + ": slot " + std::to_string(slot + 1), datesAndSteps);
+    EXPECT_TRUE(a.GetTransactions() == b.GetTransactions()) << where << ": transactions";
+    EXPECT_EQ(a.GetNotes(), b.GetNotes()) << where << ": notes";
+    EXPECT_EQ(a.GetPath(), b.GetPath()) << where << ": path";
+}
+
+// Fills every record of the document with distinct values: two option slots used (2
+// and 4), a future underlying, trades of both kinds and notes over several lines.
+void MakeRich(Document& doc, RecordingMessages& messages, const std::string& flavour) {
+    Stock& stock = doc.GetStock();
+    stock.SetSymbol("ES " + flavour + " \xE2\x82\xAC");
+    stock.SetAssetType(kFutureAsset);
+    stock.SetPrice(4512.25);
+    stock.SetShares(3);
+    stock.SetUnitsPerContract(50);
+    stock.SetFees(12.5);
+    stock.SetSide(kSell);
+    for (int slot : {1, 3}) {
+        Option& option = doc.GetOption(slot);
+        option.SetOptionType(slot == 1 ? kCall : kPut);
+        option.SetUnderlyingPrice(4512.25);
+        option.SetStrike(4500 + 25 * slot);
+        option.SetPrice(61.5 + slot);
+        option.SetFees(2.25);
+        option.SetDates(CTime(2026, 3, 2, 10), CTime(2026, 6, 19));
+        option.SetSide(slot == 1 ? kBuy : kSell);
+        option.SetAssetType(kFutureAsset);
+        option.SetUnitsPerContract(50);
+        option.SetContracts(2 + slot);
+        option.SetInterestRate(0.0425);
+        option.SetDividendYield(0.013);
+        option.SetVolatility(0.29);
+        option.SetLatticeSteps(40);
+    }
+    TranList& list = doc.GetTransactions();
+    ASSERT_GE(
+        list.Add(
+            TranBuilder().Day(2).Underlying("ES", kFutureAsset, 50).Open().Buy(4).At(4400).Fees(9),
+            messages),
+        0);
+    ASSERT_GE(list.Add(TranBuilder()
+                           .Day(5)
+                           .Call("Jun 4525 Call " + flavour, 4525)
+                           .Open()
+                           .Buy(3)
+                           .At(60)
+                           .Fees(2),
+                       messages),
+              0);
+    ASSERT_GE(
+        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500),
+                 messages),
+        0);
+    ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5), messages), 0);
+    ASSERT_TRUE(messages.shown.empty()) << messages.LastText();
+    doc.GetNotes() = "Rolled " + flavour +
+                     " on the 2nd.\r\nWatch the \xC3\xA9"
+                     "cart.\r\n";
+}
+
+struct Fixture {
+    Fixture() : doc(settings, messages) {}
+    ScopedTimeZone zone{"America/New_York"};
+    TempFolder folder;
+    Settings settings;
+    RecordingMessages messages;
+    Document doc;
+};
+
+TEST(Document, EmptyDocumentIsWrittenByteForByte) {
+    Fixture f;
+    const std::string path = f.folder.Path("empty.opt");
+    ASSERT_TRUE(f.doc.Save(path));
+
+    Bytes expected = ShortText("Qualtrixon");
+    // The underlying: no price, no shares, multiplier 1, the fee setting as a cost,
+    // no side, a stock, the placeholder symbol.
+    expected += Float64(0) + Int32(0) + Int32(1) + Float64(-25) + Int32(0) + Int32(1) +
+                ShortText("[Stock]");
+    for (int slot = 0; slot < 4; ++slot) {
+        expected += Int32(0) + Float64(0) + Float64(0) + Float64(0) + Float64(0);
+        expected += Int32(0) + Float64(0) + Int32(0) + Int32(1) + Int32(100) + Int32(0);
+        expected += Float64(0.05) + Float64(0) + Float64(0.15);
+        expected += Int32(0) + Int32(0) + Int32(0);
+    }
+    expected += Int32(0);  // no transactions
+    expected += ShortText("");
+    const Bytes written = ReadFileBytes(path);
+    EXPECT_EQ(written.size(), 456u);
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(f.doc.GetPath(), path);
+    EXPECT_TRUE(f.messages.shown.empty()) << f.messages.LastText();
+}
+
+TEST(Document, RichDocumentReadsBackAndSavesIdentically) {
+    Fixture f;
+    MakeRich(f.doc, f.messages, "A");
+    const std::string first = f.folder.Path("first.opt");
+    ASSERT_TRUE(f.doc.Save(first));
+
+    Settings other;
+    other.assetType = kIndexAsset;
+    other.includeFees = true;
+    Document opened(other, f.messages);
+    ASSERT_EQ(opened.Open(first), Document::OpenResult::kOpened) << f.messages.LastText();
+    ExpectSameDocument(opened, f.doc, "opened");
+    EXPECT_EQ(opened.GetTransactions().GetCount(), 4);
+    EXPECT_EQ(opened.GetTransactions().GetBalance(3), f.doc.GetTransactions().GetBalance(3));
+
+    const std::string second = f.folder.Path("second.opt");
+    ASSERT_TRUE(opened.Save(second));
+    EXPECT_EQ(ReadFileBytes(second), ReadFileBytes(first));
+    EXPECT_TRUE(f.messages.shown.empty()) << f.messages.LastText();
+}
+
+TEST(Document, LongTextsTakeTheThreeByteLengthPrefix) {
+    struct Case {
+        std::size_t length;
+        Bytes prefix;
+    };
+    for (const Case& c : std::vector<Case>{{254, "\xFE"}, {255, Bytes("\xFF\xFF\x00", 3)}}) {
+        Fixture f;
+        f.doc.GetStock().SetSymbol(std::string(c.length, 'S'));
+        f.doc.GetNotes() = std::string(c.length, 'n');
+        const std::string path = f.folder.Path("long.opt");
+        ASSERT_TRUE(f.doc.Save(path));
+        const Bytes bytes = ReadFileBytes(path);
+        const std::size_t symbolAt = 11 + 32;
+        EXPECT_EQ(bytes.substr(symbolAt, c.prefix.size()), c.prefix) << c.length;
+        const std::size_t notesAt = bytes.size() - c.length - c.prefix.size();
+        EXPECT_EQ(bytes.substr(notesAt, c.prefix.size()), c.prefix) << c.length;
+        // The empty document's 7-character symbol and empty notes, each with one byte
+        // of prefix, make way for the two long texts.
+        EXPECT_EQ(bytes.size(), 456 - 7 - 2 + 2 * (c.prefix.size() + c.length)) << c.length;
+    }
+}
+
+// A copy of a saved document with its tag replaced.
+Bytes WithTag(const Bytes& document, const std::string& tag) {
+    return ShortText(tag) + document.substr(11);
+}
+
+TEST(Document, OpensBothTagsAndRefusesAnyOtherExactly) {
+    Fixture f;
+    MakeRich(f.doc, f.messages, "A");
+    const std::string source = f.folder.Path("source.opt");
+    ASSERT_TRUE(f.doc.Save(source));
+    const Bytes saved = ReadFileBytes(source);
+
+    struct Case {
+        std::string tag;
+        bool accepted;
+    };
+    const std::vector<Case> cases = {
+        {"Qualtrixon", true},  {"Brantovelium", true},  {"qualtrixon", false},
+        {"QUALTRIXON", false}, {"brantovelium", false}, {"Qualtrixon ", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        const std::string path = f.folder.Path("tagged.opt");
+        WriteFileBytes(path, WithTag(saved, c.tag));
+        RecordingMessages messages;
+        Document doc(f.settings, messages);
+        MakeRich(doc, messages, "B");
+        ASSERT_TRUE(doc.Save(f.folder.Path("before.opt")));
+        Document before(f.settings, messages);
+        ASSERT_EQ(before.Open(f.folder.Path("before.opt")), Document::OpenResult::kOpened);
+
+        const Document::OpenResult result = doc.Open(path);
+        if (c.accepted) {
+            EXPECT_EQ(result, Document::OpenResult::kOpened) << '"' << c.tag << '"';
+            EXPECT_TRUE(messages.shown.empty()) << '"' << c.tag << '"';
+            EXPECT_EQ(doc.GetNotes(), f.doc.GetNotes()) << '"' << c.tag << '"';
+            EXPECT_EQ(doc.GetPath(), path);
+        } else {
+            EXPECT_EQ(result, Document::OpenResult::kUnchanged) << '"' << c.tag << '"';
+            ASSERT_EQ(messages.shown.size(), 1u) << '"' << c.tag << '"';
+            EXPECT_EQ(messages.shown[0].text, path + " is not an Qualtrixon file.");
+            EXPECT_EQ(messages.shown[0].caption, "Qualtrixon");
+            ExpectSameDocument(doc, before, "tag \"" + c.tag + "\"");
+        }
+    }
+}
+
+// Checks that doc is the new document the settings give, apart from the dates and
+// lattice steps its slots keep.
+void ExpectNewDocument(const Document& doc, const Settings& settings, const std::string& where) {
+    RecordingMessages unused;
+    const Document fresh(settings, unused);
+    ExpectSameDocument(doc, fresh, where, false);
+}
+
+TEST(Document, FileCutAtAnyByteGivesItsMessageAndANewDocument) {
+    Fixture f;
+    MakeRich(f.doc, f.messages, "A");
+    const std::string source = f.folder.Path("source.opt");
+    ASSERT_TRUE(f.doc.Save(source));
+    const Bytes saved = ReadFileBytes(source);
+
+    Document before(f.settings, f.messages);
+    MakeRich(before, f.messages, "B");
+    ASSERT_TRUE(before.Save(f.folder.Path("before.opt")));
+    const std::string cut = f.folder.Path("cut.opt");
+    for (std::size_t length = 0; length < saved.size(); ++length) {
+        const std::string where = "cut at " + std::to_string(length);
+        WriteFileBytes(cut, saved.substr(0, length));
+        RecordingMessages messages;
+        Document doc(f.settings, messages);
+        ASSERT_EQ(doc.Open(f.folder.Path("before.opt")), Document::OpenResult::kOpened);
+
+        const Document::OpenResult result = doc.Open(cut);
+        ASSERT_EQ(messages.shown.size(), 1u) << where;
+        EXPECT_EQ(messages.shown[0].text, "An attempt was made to access " + cut + " past its end.")
+            << where;
+        if (length < 11) {
+            EXPECT_EQ(result, Document::OpenResult::kUnchanged) << where;
+            ExpectSameDocument(doc, before, where);
+        } else {
+            EXPECT_EQ(result, Document::OpenResult::kReset) << where;
+            ExpectNewDocument(doc, f.settings, where);
+        }
+        if (::testing::Test::HasFailure()) break;
+    }
+}
+
+// Offsets in the empty document: the underlying after the 11-byte tag, its symbol
+// after its 32 bytes, option slot 1 after the 8-byte symbol text, the list and notes.
+constexpr std::size_t kStockAt = 11;
+constexpr std::size_t kSlot1At = 11 + 32 + 8;
+constexpr std::size_t kCountAt = kSlot1At + 400;
+constexpr std::size_t kNotesAt = kCountAt + 4;
+
+Bytes Patched(Bytes bytes, std::size_t at, const Bytes& with) {
+    return bytes.replace(at, with.size(), with);
+}
+
+TEST(Document, DamagedFileIsRefusedAndLeavesANewDocument) {
+    Fixture f;
+    const std::string source = f.folder.Path("empty.opt");
+    ASSERT_TRUE(f.doc.Save(source));
+    const Bytes empty = ReadFileBytes(source);
+    ASSERT_EQ(empty.size(), kNotesAt + 1);
+    const std::string kUnknown = "An unknown error occurred while accessing %1.";
+    const std::string kPastEnd = "An attempt was made to access %1 past its end.";
+    struct Case {
+        const char* what;
+        Bytes file;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"transaction count -1", Patched(empty, kCountAt, Int32(-1)), kUnknown},
+        {"transaction count 101", Patched(empty, kCountAt, Int32(101)), kUnknown},
+        {"transaction count 2^31-1", Patched(empty, kCountAt, Int32(0x7FFFFFFF)), kUnknown},
+        {"strike not a number", Patched(empty, kSlot1At + 12, Float64(std::nan(""))), kUnknown},
+        {"infinite volatility", Patched(empty, kSlot1At + 380, Float64(HUGE_VAL)), kUnknown},
+        {"underlying side 7", Patched(empty, kStockAt + 24, Int32(7)), kUnknown},
+        {"option type 3", Patched(empty, kSlot1At, Int32(3)), kUnknown},
+        {"asset type -1", Patched(empty, kSlot1At + 252, Int32(-1)), kUnknown},
+        {"notes of 2 GiB", empty.substr(0, kNotesAt) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F", kPastEnd},
+        {"count 1, no transaction", Patched(empty, kCountAt, Int32(1)), kPastEnd},
+    };
+    for (const Case& c : cases) {
+        const std::string path = f.folder.Path("damaged.opt");
+        WriteFileBytes(path, c.file);
+        RecordingMessages messages;
+        Document doc(f.settings, messages);
+        MakeRich(doc, messages, "B");
+        EXPECT_EQ(doc.Open(path), Document::OpenResult::kReset) << c.what;
+        std::string expected = c.message;
+        expected.replace(expected.find("%1"), 2, path);
+        EXPECT_EQ(messages.LastText(), expected) << c.what;
+        EXPECT_EQ(messages.shown.size(), 1u) << c.what;
+        ExpectNewDocument(doc, f.settings, c.what);
+    }
+}
+
+TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
+    Fixture f;
+    const std::string source = f.folder.Path("empty.opt");
+    ASSERT_TRUE(f.doc.Save(source));
+    Bytes file = ReadFileBytes(source);
+    file = Patched(file, kStockAt + 12, Int32(-5));  // a multiplier below 1
+    file = file.substr(0, kNotesAt) +
+           "\x04"
+           "caf\xE9" +
+           "bytes after the notes";
+    const std::string path = f.folder.Path("old.opt");
+    WriteFileBytes(path, file);
+
+    ASSERT_EQ(f.doc.Open(path), Document::OpenResult::kOpened) << f.messages.LastText();
+    EXPECT_EQ(f.doc.GetStock().GetUnitsPerContract(), 1);
+    EXPECT_EQ(f.doc.GetNotes(), "caf\xC3\xA9");  // Windows-1252 read as UTF-8
+
+    ASSERT_TRUE(f.doc.Save(path));
+    const Bytes saved = ReadFileBytes(path);
+    EXPECT_EQ(saved.substr(kNotesAt),
+              "\x05"
+              "caf\xC3\xA9");
+}
+
+TEST(Document, OpenOfAMissingFileChangesNothing) {
+    Fixture f;
+    MakeRich(f.doc, f.messages, "A");
+    const std::string kept = f.folder.Path("kept.opt");
+    ASSERT_TRUE(f.doc.Save(kept));
+    const std::string missing = f.folder.Path("missing.opt");
+    EXPECT_EQ(f.doc.Open(missing), Document::OpenResult::kUnchanged);
+    EXPECT_EQ(f.messages.LastText(), missing + " was not found.");
+    Document before(f.settings, f.messages);
+    ASSERT_EQ(before.Open(kept), Document::OpenResult::kOpened);
+    ExpectSameDocument(f.doc, before, "after the failed open");
+}
+
+// Limits the size of any file this process writes, for the life of the object, so that
+// a save can run out of disk.
+class ScopedFileSizeLimit {
+  public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+  private:
+    rlimit saved{};
+    void (*previousHandler)(int);
+};
+
+TEST(Document, FailedSaveKeepsThePreviousFileAndPath) {
+    Fixture f;
+    const std::string first = f.folder.Path("first.opt");
+    const std::string second = f.folder.Path("second.opt");
+    ASSERT_TRUE(f.doc.Save(first));
+    WriteFileBytes(second, "the user's earlier file");
+    f.doc.GetNotes() = std::string(100000, 'n');
+    {
+        ScopedFileSizeLimit limit(8192);
+        EXPECT_FALSE(f.doc.Save(second));
+    }
+    EXPECT_EQ(f.messages.LastText(), "Disk full while accessing " + second + ".");
+    EXPECT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(second), "the user's earlier file");
+    EXPECT_EQ(f.doc.GetPath(), first);
+    EXPECT_EQ(f.folder.CountEntries(), 2) << "a temporary file was left behind";
+
+    const std::string nowhere = f.folder.Path("no/such/folder.opt");
+    EXPECT_FALSE(f.doc.Save(nowhere));
+    EXPECT_EQ(f.messages.LastText(), nowhere + " contains an invalid path.");
+    EXPECT_EQ(f.doc.GetPath(), first);
+}
+
+TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
+    Fixture f;
+    f.settings.assetType = kFutureAsset;
+    f.settings.unitsPerContract = 50;
+    f.settings.includeFees = true;
+    f.settings.optionFees = 7.5;
+    f.settings.underlyingFees = 3;
+    f.settings.includeDividend = true;
+    f.settings.dividend = 12;
+    f.settings.volatility = 33;
+    f.settings.interest = 61;
+    MakeRich(f.doc, f.messages, "A");
+    ASSERT_TRUE(f.doc.Save(f.folder.Path("a.opt")));
+
+    f.doc.Reset();
+
+    const Stock& stock = f.doc.GetStock();
+    EXPECT_EQ(stock.GetSymbol(), "[Future]");
+    EXPECT_EQ(stock.GetAssetType(), kFutureAsset);
+    EXPECT_EQ(stock.GetUnitsPerContract(), 50);
+    EXPECT_EQ(stock.GetFees(), -3);
+    EXPECT_EQ(stock.GetSide(), kNoSide);
+    EXPECT_EQ(stock.GetPrice(), 0);
+    EXPECT_EQ(stock.GetShares(), 0);
+    for (int slot = 0; slot < Document::kSlots; ++slot) {
+        const Option& option = f.doc.GetOption(slot);
+        EXPECT_EQ(option.GetSide(), kNoSide) << slot;
+        EXPECT_EQ(option.GetStrike(), 0) << slot;
+        EXPECT_EQ(option.GetUnitsPerContract(), 50) << slot;
+        EXPECT_EQ(option.GetAssetType(), kFutureAsset) << slot;
+        EXPECT_DOUBLE_EQ(option.GetVolatility(), 0.33) << slot;
+        EXPECT_DOUBLE_EQ(option.GetInterestRate(), 0.061) << slot;
+        EXPECT_DOUBLE_EQ(option.GetDividendYield(), 0.012) << slot;
+        EXPECT_EQ(option.GetFees(), -7.5) << slot;
+    }
+    EXPECT_EQ(f.doc.GetOption(1).GetLatticeSteps(), 40) << "the rule's steps stay";
+    EXPECT_EQ(f.doc.GetTransactions().GetCount(), 0);
+    EXPECT_EQ(f.doc.GetNotes(), "");
+    EXPECT_EQ(f.doc.GetPath(), "");
+}
+
+}  // namespace
+}  // namespace qx
