@@ -13,7 +13,7 @@ BlackScholes::BlackScholes(double S, double K, double T, double r, double q)
       sqrtT(std::sqrt(T)),
       logMoneyness(std::log(S / K)),
       drift((r - q) * T),
-      dividendDiscount(std::exp(-q * T)),
+      dividendDiscount(q == 0 ? 1 : std::exp(-q * T)),  // most underlyings pay none
       rateDiscount(std::exp(-r * T)) {}
 
 double BlackScholes::D1(double sigma) const {

@@ -3,7 +3,6 @@
 
 #include "pricing/black_scholes.h"
 #include "pricing/lattice.h"
-#include "pricing/normal.h"
 #include "pricing/option.h"
 
 namespace qx {
@@ -15,6 +14,8 @@ constexpr double kPriceTolerance = 0.0001;
 constexpr int kMaxIterations = 100;
 // The volatility at which an option is worth its least.
 constexpr double kMinimumVolatility = 0.00001;
+// No record holds a volatility of 100 (10,000 %) or more.
+constexpr double kMaximumVolatility = 100;
 
 }  // namespace
 
@@ -97,16 +98,25 @@ double Option::ImpliedVolatility() const {
     if (model.Value(optionType, kMinimumVolatility) > P) return 0;
 
     const double sqrtT = std::sqrt(T);
-    const double newtonDrift = std::log(S / K) + interestRate * T;
+    // The value rises with sigma, so every trial narrows a bracket around the answer. A
+    // Newton step that leaves it (as one from a flat, far out-of-the-money start does)
+    // is replaced by the bracket's geometric middle, which closes even a wide bracket
+    // in a few halvings of its ratio.
+    double low = kMinimumVolatility;
+    double high = kMaximumVolatility;
     // Start from the at-the-money approximation P = 0.398 S sigma sqrt(T).
     double sigma = (P / S) / (0.398 * sqrtT);
     for (int i = 0; i < kMaxIterations; ++i) {
         const double diff = P - model.Value(optionType, sigma);
         if (std::fabs(diff) < kPriceTolerance) return sigma;
-        // Newton step on the value's slope in sigma.
-        const double w = sigma * sqrtT;
-        const double vega = S * sqrtT * n(newtonDrift / w + w / 2);
-        sigma += diff / vega;
+        if (diff > 0)
+            low = std::max(low, sigma);
+        else
+            high = std::min(high, sigma);
+        // Newton step on the slope of the very value searched, yield included: a slope
+        // without the yield sends a deep in-the-money search back and forth for ever.
+        const double next = sigma + diff / model.Vega(sigma);
+        sigma = next > low && next < high ? next : std::sqrt(low * high);
     }
     return -1;
 }

@@ -1,0 +1,98 @@
+#include "pricing/lattice.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+#include "pricing/black_scholes.h"
+#include "pricing/option.h"
+#include "test_support/reference_option.h"
+
+namespace qx {
+namespace {
+
+struct LatticeCase {
+    int optionType;
+    double q;
+    int steps;
+    double expected;  // to four decimals
+};
+
+TEST(Lattice, MatchesReferenceValues) {
+    const LatticeCase cases[] = {
+        {kCall, 0, 100, 10.4306},
+        {kPut, 0, 100, 6.0824},  // early exercise lifts it above the closed form's 5.5735
+        {kCall, 0, 1, 12.1623},
+        {kPut, 0.03, 100, 6.9621},  // discounted at r, not at r - q
+        {kNoOptionType, 0, 100, 0},
+    };
+    for (const auto& c : cases) {
+        const Option option = ReferenceOption(c.optionType, c.q, c.steps);
+        EXPECT_NEAR(option.FairValue(), c.expected, 5e-5)
+            << "type " << c.optionType << " q " << c.q << " steps " << c.steps;
+    }
+}
+
+TEST(Lattice, ExpiredOptionIsWorthItsIntrinsicValue) {
+    Option option = ReferenceOption(kPut, 0, 25);
+    option.SetUnderlyingPrice(90);
+    option.SetDaysLeft(0);
+    EXPECT_EQ(option.FairValue(), 10);
+}
+
+// Without early exercise the lattice prices a European option and must approach the
+// closed form, with and without a dividend yield; the error shrinks as steps grow.
+TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
+    for (int type : {kCall, kPut}) {
+        for (double q : {0.0, 0.03, 0.1}) {
+            for (double K : {80.0, 100.0, 130.0}) {
+                const LatticeInputs in{type, 100, K, 1.5, 0.05, q, 0.25};
+                const double exact = BlackScholes(100, K, 1.5, 0.05, q).Value(type, 0.25);
+                const double coarse = std::fabs(LatticeValue(in, 50, false) - exact);
+                const double fine = std::fabs(LatticeValue(in, 2000, false) - exact);
+                const auto where = testing::Message()
+                                   << "type " << type << " q " << q << " K " << K;
+                EXPECT_LT(fine, 3e-3) << where;
+                EXPECT_LT(fine, coarse) << where;
+            }
+        }
+    }
+}
+
+// Early exercise is worth something for a put and for a call on a dividend payer, and
+// nothing for a call on an asset that pays none.
+TEST(Lattice, EarlyExerciseNeverLowersTheValue) {
+    for (int type : {kCall, kPut}) {
+        for (double q : {0.0, 0.06}) {
+            const LatticeInputs in{type, 100, 100, 1, 0.05, q, 0.2};
+            const double american = LatticeValue(in, 200);
+            const double european = LatticeValue(in, 200, false);
+            const auto where = testing::Message() << "type " << type << " q " << q;
+            if (type == kCall && q == 0) {
+                EXPECT_NEAR(american, european, 1e-12) << where;
+            } else {
+                EXPECT_GT(american, european + 0.01) << where;
+            }
+        }
+    }
+}
+
+// A damaged document may carry any step count; the valuation must still finish.
+TEST(Lattice, StepCountIsCappedForTheRecord) {
+    const Option option = ReferenceOption(kPut, 0, INT_MAX);
+    const LatticeInputs in{kPut, 100, 100, option.GetYears(), 0.05, 0, 0.2};
+    EXPECT_EQ(option.FairValue(), LatticeValue(in, Option::kMaxLatticeSteps));
+}
+
+// The scratch buffer is shared between valuations of different sizes; a small lattice
+// after a large one must not see the large one's nodes.
+TEST(Lattice, ValuesDoNotDependOnEarlierValuations) {
+    const LatticeInputs in{kPut, 100, 100, 1, 0.05, 0, 0.2};
+    const double first = LatticeValue(in, 10);
+    LatticeValue(in, 500);
+    EXPECT_EQ(LatticeValue(in, 10), first);
+}
+
+}  // namespace
+}  // namespace qx

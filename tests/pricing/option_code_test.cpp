@@ -1,0 +1,69 @@
+#include "pricing/option_code.h"
+
+#include <gtest/gtest.h>
+
+#include "pricing/option.h"
+#include "test_support/time_zone.h"
+
+namespace qx {
+namespace {
+
+struct CodeCase {
+    int month;
+    int optionType;
+    double strike;
+    const char* code;
+};
+
+TEST(SymbolCode, NamesMonthAndStrike) {
+    const CodeCase cases[] = {
+        {1, kCall, 50, "AJ"},
+        {6, kPut, 22.5, "RX"},
+        {3, kCall, 105, "CA"},
+        {12, kPut, 100, "XT"},
+        {1, kPut, 95, "MS"},
+        {12, kCall, 5, ""},  // one digit
+        {5, kCall, 52, ""},
+        {5, kCall, 37.5, "EU"},
+        {5, kCall, 7.5, "EU"},
+        {5, kCall, 32.5, "EZ"},
+        {5, kCall, 62.5, "EZ"},
+        {5, kCall, 2.5, ""},
+        {5, kCall, 50.25, ""},
+        {5, kCall, 0.5, ""},
+        {5, kCall, 1e15, "ET"},
+        {5, kCall, 2251799813685247.5, "EU"},  // a huge half strike must not loop for ever
+        {5, kCall, 999999997.5, "EU"},
+    };
+    ScopedTimeZone zone("America/New_York");
+    for (const auto& c : cases) {
+        Option option;
+        option.SetDates(CTime(2026, c.month, 1), CTime(2026, c.month, 20));
+        option.SetOptionType(c.optionType);
+        option.SetStrike(c.strike);
+        EXPECT_EQ(SymbolCode(option), c.code)
+            << "month " << c.month << " type " << c.optionType << " strike " << c.strike;
+        EXPECT_EQ(option.SymbolCode(), c.code);
+    }
+}
+
+TEST(SymbolCode, EmptyWhileTheContractIsIncomplete) {
+    Option option;
+    option.SetDates(CTime(2026, 1, 1), CTime(2026, 1, 17));
+    option.SetOptionType(kCall);
+    option.SetStrike(50);
+    ASSERT_EQ(SymbolCode(option), "AJ");
+    Option expired = option;
+    expired.SetDaysLeft(0);
+    Option noStrike = option;
+    noStrike.SetStrike(0);
+    Option noType;
+    noType.SetDates(CTime(2026, 1, 1), CTime(2026, 1, 17));
+    noType.SetStrike(50);
+    for (const Option& incomplete : {expired, noStrike, noType}) {
+        EXPECT_EQ(SymbolCode(incomplete), "");
+    }
+}
+
+}  // namespace
+}  // namespace qx
