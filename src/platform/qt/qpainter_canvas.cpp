@@ -1,0 +1,84 @@
+#include "platform/qt/qpainter_canvas.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+#include <cstdlib>
+
+namespace qx {
+
+namespace {
+
+// The picture's labels are small: about the height of a dialog's default font.
+constexpr int kFontPixels = 11;
+
+QColor ToQColor(std::uint32_t color) {
+    return QColor(color & 0xFF, color >> 8 & 0xFF, color >> 16 & 0xFF);
+}
+
+}  // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter& activePainter) : painter(activePainter) {
+    font.setFamily(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kFontPixels);
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+}
+
+QImage QPainterCanvas::NewPicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    return picture;
+}
+
+void QPainterCanvas::FillRect(int x, int y, int width, int height, std::uint32_t color) {
+    painter.fillRect(x, y, width, height, ToQColor(color));
+}
+
+void QPainterCanvas::Line(int x1, int y1, int x2, int y2, std::uint32_t color) {
+    const int dx = x2 - x1;
+    const int dy = y2 - y1;
+    if (dx == 0 && dy == 0) return;
+    // Stop one pixel short of the end along the longer direction, as a pen stroke from
+    // a current position does; the shorter direction follows the line's slope.
+    int endX = x2;
+    int endY = y2;
+    if (std::abs(dx) >= std::abs(dy)) {
+        endX = x2 - (dx > 0 ? 1 : -1);
+        endY = y1 + (endX - x1) * dy / dx;
+    } else {
+        endY = y2 - (dy > 0 ? 1 : -1);
+        endX = x1 + (endY - y1) * dx / dy;
+    }
+    QPen pen(ToQColor(color));
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    if (endX == x1 && endY == y1)
+        painter.drawPoint(x1, y1);
+    else
+        painter.drawLine(x1, y1, endX, endY);
+}
+
+void QPainterCanvas::Text(int x, int y, const std::string& text, std::uint32_t color,
+                          std::uint32_t background) {
+    const QString line = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    const TextExtent extent = MeasureText(text);
+    painter.fillRect(x, y, extent.width, extent.height, ToQColor(background));
+    painter.setPen(ToQColor(color));
+    painter.drawText(x, y, extent.width, extent.height, Qt::AlignLeft | Qt::AlignTop, line);
+}
+
+Canvas::TextExtent QPainterCanvas::MeasureText(const std::string& text) const {
+    const QFontMetrics metrics(font);
+    const QString line = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    return {metrics.horizontalAdvance(line), metrics.height()};
+}
+
+}  // namespace qx
