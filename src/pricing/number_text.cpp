@@ -1,5 +1,6 @@
 #include "pricing/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -8,12 +9,14 @@ namespace qx {
 
 namespace {
 
+constexpr int kMaxDigits = 30;
+
 // Text of a whole number held in a double (may exceed the int range); 0 is empty.
 std::string WholeText(double whole) {
     if (whole == 0) return "";
     char buffer[400];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole,
-                                   std::chars_format::fixed, 0).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0).ptr;
     return std::string(buffer, end);
 }
 
@@ -38,17 +41,19 @@ std::string FractionForm(double x) {
 }
 
 std::string DecimalForm(double x, int digits) {
-    if (digits < 0) digits = 0;
+    // More places than any display shows would overflow the conversion buffer below.
+    digits = std::clamp(digits, 0, kMaxDigits);
     // The rounded fixed-point digits of |x|, without the point and leading zeros.
     char buffer[400];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                   std::chars_format::fixed, digits).ptr;
+                                   std::chars_format::fixed, digits)
+                         .ptr;
     std::string all;
     for (const char* c = buffer; c != end; ++c) {
         if (*c != '.' && !(all.empty() && *c == '0')) all += *c;
     }
-    const std::size_t split = all.size() > static_cast<std::size_t>(digits)
-                                  ? all.size() - digits : 0;
+    const std::size_t split =
+        all.size() > static_cast<std::size_t>(digits) ? all.size() - digits : 0;
     const std::string wholePart = all.substr(0, split);
     std::string fractionPart = all.substr(split);
     fractionPart.insert(0, digits - fractionPart.size(), '0');

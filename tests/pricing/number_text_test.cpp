@@ -16,13 +16,25 @@ struct NumberTextCase {
 };
 
 const NumberTextCase kNumberTextCases[] = {
-    {12.346, 2, false, "12.35"},   {0.05, 2, false, "0.05"},      {7, 2, false, "7.00"},
-    {-1.5, 2, false, "-1.50"},     {0.0005, 4, false, "0.0005"},  {0, 2, false, ""},
-    {0.001, 2, false, "0.00"},     {1234567.891, 3, false, "1234567.891"},
-    {12.6, 0, false, "13"},        {50.25, 2, true, "50 1/4"},    {0.5, 2, true, " 1/2"},
-    {12.999, 2, true, "12 1/1"},   {-2.5, 2, true, "-2"},         {3.984375, 2, true, "3 63/64"},
-    {3.99, 2, true, "3 63/64"},    {0, 2, true, ""},              {7, 2, true, "7"},
-    {45.5, 4, true, "45 1/2"},     {1e300 * 1e300, 2, false, ""},
+    {12.346, 2, false, "12.35"},
+    {0.05, 2, false, "0.05"},
+    {7, 2, false, "7.00"},
+    {-1.5, 2, false, "-1.50"},
+    {0.0005, 4, false, "0.0005"},
+    {0, 2, false, ""},
+    {0.001, 2, false, "0.00"},
+    {1234567.891, 3, false, "1234567.891"},
+    {12.6, 0, false, "13"},
+    {50.25, 2, true, "50 1/4"},
+    {0.5, 2, true, " 1/2"},
+    {12.999, 2, true, "12 1/1"},
+    {-2.5, 2, true, "-2"},
+    {3.984375, 2, true, "3 63/64"},
+    {3.99, 2, true, "3 63/64"},
+    {0, 2, true, ""},
+    {7, 2, true, "7"},
+    {45.5, 4, true, "45 1/2"},
+    {1e300 * 1e300, 2, false, ""},
 };
 
 void ExpectNumberTexts() {
@@ -33,6 +45,17 @@ void ExpectNumberTexts() {
 }
 
 TEST(NumberText, DecimalAndFractionForms) { ExpectNumberTexts(); }
+
+// A corrupt setting may ask for any number of places; the text must stay a number.
+TEST(NumberText, AbsurdDigitCountsGiveANumber) {
+    for (int digits : {31, 400, 100000}) {
+        const std::string text = NumberText(-1e300, digits, false);
+        EXPECT_EQ(text.substr(0, 3), "-10") << digits;
+        EXPECT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << digits;
+        EXPECT_EQ(text.size(), 1 + 301 + 1 + 30u) << digits;
+    }
+    EXPECT_EQ(NumberText(7.25, -3, false), "7");
+}
 
 TEST(IntegerText, ZeroIsEmpty) {
     EXPECT_EQ(IntegerText(0), "");
@@ -46,10 +69,26 @@ struct ParseCase {
 };
 
 const ParseCase kParseCases[] = {
-    {"  12 3/8  ", 12.375}, {"3/0", 3},    {"/4", 0},        {"abc", 0},     {"50 1/4", 50.25},
-    {"3/8", 0.375},         {"12.5", 12.5}, {"-4.25", -4.25}, {"+3", 3},      {"7.5xyz", 7.5},
-    {".5", 0.5},            {"nan", 0},    {"inf", 0},       {"-inf", 0},    {"1e999", 0},
-    {"1e3", 1000},          {"", 0},       {"--5", 0},       {"0x10", 0},    {"12 0/4", 12},
+    {"  12 3/8  ", 12.375},
+    {"3/0", 3},
+    {"/4", 0},
+    {"abc", 0},
+    {"50 1/4", 50.25},
+    {"3/8", 0.375},
+    {"12.5", 12.5},
+    {"-4.25", -4.25},
+    {"+3", 3},
+    {"7.5xyz", 7.5},
+    {".5", 0.5},
+    {"nan", 0},
+    {"inf", 0},
+    {"-inf", 0},
+    {"1e999", 0},
+    {"1e3", 1000},
+    {"", 0},
+    {"--5", 0},
+    {"0x10", 0},
+    {"12 0/4", 12},
 };
 
 void ExpectParsedNumbers() {
