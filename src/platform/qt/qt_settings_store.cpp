@@ -1,0 +1,56 @@
+#include "platform/qt/qt_settings_store.h"
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+namespace qx {
+
+namespace {
+
+// The key of a value: its section as the group, then its name.
+QString Key(const std::string& section, const std::string& name) {
+    return QString::fromStdString(section) + '/' + QString::fromStdString(name);
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore()
+    : settings(
+          std::make_unique<QSettings>(QStringLiteral("Tallmoor"), QStringLiteral("Qualtrixon"))) {}
+
+QtSettingsStore::QtSettingsStore(const std::string& iniPath)
+    : settings(std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {
+}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+int QtSettingsStore::GetInt(const std::string& section, const std::string& name,
+                            int fallback) const {
+    const QVariant value = settings->value(Key(section, name));
+    bool isNumber = false;
+    const int number = value.toInt(&isNumber);
+    return value.isValid() && isNumber ? number : fallback;
+}
+
+std::string QtSettingsStore::GetText(const std::string& section, const std::string& name,
+                                     const std::string& fallback) const {
+    const QVariant value = settings->value(Key(section, name));
+    return value.isValid() ? value.toString().toStdString() : fallback;
+}
+
+void QtSettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
+    settings->setValue(Key(section, name), value);
+}
+
+void QtSettingsStore::SetText(const std::string& section, const std::string& name,
+                              const std::string& value) {
+    settings->setValue(Key(section, name), QString::fromStdString(value));
+}
+
+bool QtSettingsStore::Flush() {
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+}  // namespace qx
