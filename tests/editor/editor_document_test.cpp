@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+#include "test_support/temp_folder.h"
+
+namespace qx {
+namespace {
+
+class EditorDocumentTest : public EditorTest {
+  protected:
+    // Everything the window shows, one line per control that is visible.
+    std::string Screen() const {
+        std::string screen;
+        for (int id = 0; id < kEditorControlCount; ++id) {
+            const Control& c = editor->GetControl(id);
+            if (!c.visible) continue;
+            screen += std::to_string(id) + ": '" + c.text + "'" + (c.checked ? " checked" : "") +
+                      (c.enabled ? "" : " disabled") + " #" + std::to_string(c.selected) + " @" +
+                      std::to_string(c.position) + " items";
+            for (const std::string& item : c.items) screen += " " + item;
+            screen += "\n";
+        }
+        return screen;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(EditorDocumentTest, SaveAsksBeforeReplacingTheDocumentsFile) {
+    const std::string path = folder.Path("position.opt");
+    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kChooseFileToSave)
+        << "a new document is saved as";
+    Type(kPrice, "50");
+    ASSERT_TRUE(editor->SaveTo(path));
+    EXPECT_EQ(editor->GetDocument().GetPath(), path);
+    const std::string first = ReadFileBytes(path);
+    Type(kShares, "300");
+
+    messages.answer = false;
+    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kNone);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].question);
+    EXPECT_EQ(messages.shown[0].text, "Are you sure you want to replace " + path + " ?");
+    EXPECT_EQ(messages.shown[0].caption, "Warning");
+    EXPECT_EQ(ReadFileBytes(path), first) << "No leaves the file alone";
+
+    messages.answer = true;
+    editor->Command(kCommandSave);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(ReadFileBytes(path), first) << "Yes writes it";
+}
+
+TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
+    const std::string path = folder.Path("two.opt");
+    editor->Command(kCommandIncludeFees);
+    editor->Command(kCommandDividend);
+    editor->Command(kCommandAmericanRule);
+    editor->Command(kCommandShowUnits);
+    settings.optionFees = 10;
+    settings.underlyingFees = 12;
+    editor->AfterProperties();
+    editor->MoveSlider(kVolatilitySlider, 29);
+    editor->MoveSlider(kInterestSlider, 60);
+    editor->MoveSlider(kDividendSlider, 20);
+    Choose(kUnits, "500");
+    Click(kIndex);
+    Type(kDate, "2/1/1999");
+    Type(kPrice, "50");
+    Type(kShares, "100");
+    Click(kBuyButton);
+    FillRow(0, 1, "50", kCallButton, "2", "3", kRowBuy);
+    FillRow(1, 3, "45", kPutButton, "1", "2", kRowSell);
+    ASSERT_TRUE(editor->SaveTo(path));
+
+    settings = Settings();
+    settings.iterations = 30;
+    Reopen();
+    editor->Open(path);
+    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    EXPECT_EQ(editor->GetRowRecord(0), 1);
+    EXPECT_EQ(editor->GetRowRecord(1), 3);
+    EXPECT_EQ(RowText(0, kRowGroup), "Option 2 CJ");
+    EXPECT_EQ(RowText(1, kRowGroup), "Option 4 OI");
+    EXPECT_EQ(settings.volatility, 29);
+    EXPECT_EQ(settings.interest, 60);
+    EXPECT_EQ(settings.dividend, 20);
+    EXPECT_EQ(settings.unitsPerContract, 500);
+    EXPECT_EQ(settings.assetType, 2);
+    EXPECT_TRUE(settings.includeDividend);
+    EXPECT_TRUE(settings.includeFees);
+    EXPECT_DOUBLE_EQ(settings.optionFees, 10);
+    EXPECT_DOUBLE_EQ(settings.underlyingFees, 12);
+    EXPECT_FALSE(settings.europeanRule);
+    EXPECT_EQ(Text(kRuleLabel), "American Rule (30)");
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Record(i).GetLatticeSteps(), 30) << "slot " << i;
+    EXPECT_EQ(Text(kDate), "02/01/1999");
+    EXPECT_EQ(editor->GetValuationDate(), CTime(1999, 2, 1));
+    EXPECT_EQ(Ctl(kVolatilitySlider).position, 29);
+    EXPECT_EQ(Text(kVolatilityText), "0.290");
+    EXPECT_EQ(Text(kInterestText), "6.0%");
+    EXPECT_TRUE(Ctl(kDividendSlider).visible);
+    EXPECT_EQ(Text(kDividendText), "2.0%");
+    EXPECT_TRUE(Ctl(kIndex).checked);
+    EXPECT_EQ(Text(kSymbol), "[Index]");
+    EXPECT_EQ(Text(kPrice), "50.00");
+    EXPECT_EQ(Text(kShares), "100");
+    EXPECT_TRUE(Ctl(kBuyButton).checked);
+    EXPECT_EQ(Text(kNet), "-5012.00");
+    EXPECT_EQ(Text(kFees), "-12.00");
+    EXPECT_EQ(RowText(0, kStrike), "50.00");
+    EXPECT_EQ(RowText(1, kStrike), "45.00");
+    EXPECT_TRUE(Row(1, kPutButton).checked);
+    EXPECT_TRUE(Row(1, kRowSell).checked);
+    EXPECT_EQ(RowText(1, kRowNet), "980.00");
+    EXPECT_EQ(RowText(0, kDaysLeft), "48");
+    EXPECT_EQ(Row(0, kStrike).items.front(), "25.00");
+    EXPECT_TRUE(editor->RowsEnabled());
+    EXPECT_TRUE(Ctl(kGraphButton).enabled);
+    EXPECT_EQ(editor->GetDocument().GetPath(), path);
+}
+
+TEST_F(EditorDocumentTest, OpenWithoutAnySlotWithDaysKeepsTheCurrentEnvironment) {
+    const std::string path = folder.Path("stock-only.opt");
+    Type(kPrice, "50");
+    Type(kShares, "100");
+    Click(kBuyButton);
+    ASSERT_TRUE(editor->SaveTo(path));
+
+    settings = Settings();
+    settings.volatility = 40;
+    Reopen();
+    Type(kDate, "1/20/1999");
+    editor->Command(kCommandAmericanRule);
+    Type(kPrice, "80");
+    FillRow(0, 0, "80", kCallButton, "3", "1", kRowBuy);
+    editor->Open(path);
+    EXPECT_EQ(settings.volatility, 40);
+    EXPECT_FALSE(settings.europeanRule);
+    EXPECT_EQ(Record(2).GetLatticeSteps(), 25) << "the rule in force reaches the new slots";
+    EXPECT_EQ(Text(kDate), "01/20/1999");
+    EXPECT_EQ(editor->GetRowRecord(0), -1);
+    EXPECT_EQ(editor->GetRowRecord(1), -1);
+    EXPECT_EQ(RowText(0, kRowGroup), "Option");
+    EXPECT_FALSE(Row(0, kStrike).visible);
+    EXPECT_TRUE(Row(0, kRowChoice).visible) << "a price is there, so records can be chosen";
+    EXPECT_EQ(Text(kPrice), "50.00");
+    EXPECT_EQ(Text(kNet), "-5000.00");
+    EXPECT_EQ(Text(kPrompt), "Select a new option.");
+}
+
+TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne) {
+    const std::string foreign = folder.Path("foreign.opt");
+    WriteFileBytes(foreign, std::string("\x05hello", 6));
+    Type(kPrice, "50");
+    editor->Open(foreign);
+    EXPECT_EQ(messages.LastText(), foreign + " is not an Qualtrixon file.");
+    EXPECT_EQ(Text(kPrice), "50.00");
+    EXPECT_TRUE(editor->RowsEnabled());
+
+    const std::string damaged = folder.Path("damaged.opt");
+    ASSERT_TRUE(editor->SaveTo(damaged));
+    const std::string bytes = ReadFileBytes(damaged);
+    WriteFileBytes(damaged, bytes.substr(0, bytes.size() - 10));
+    FillRow(0, 0, "50", kCallButton, "2", "1", kRowBuy);
+    editor->Open(damaged);
+    EXPECT_EQ(messages.LastText(), "An attempt was made to access " + damaged + " past its end.");
+    EXPECT_EQ(Text(kPrice), "");
+    EXPECT_FALSE(editor->RowsEnabled());
+    EXPECT_EQ(editor->GetRowRecord(0), -1);
+    EXPECT_EQ(Record(0).GetSide(), 0);
+    EXPECT_EQ(editor->GetDocument().GetPath(), "");
+    EXPECT_EQ(Text(kPrompt), "Enter price.");
+}
+
+// A user's whole session: the underlying, two options from the lists, fees, the American
+// rule, save, New, and open again; the window must look exactly as it did.
+TEST_F(EditorDocumentTest, WorkingSessionSurvivesSaveNewAndOpen) {
+    const std::string path = folder.Path("session.opt");
+    Type(kSymbol, "XYZ");
+    Type(kPrice, "47.30");
+    Choose(kShares, "300");
+    Click(kBuyButton);
+    ChooseRecord(0, 0);
+    ChooseInRow(0, kExpires, "Apr 1999");
+    ChooseInRow(0, kStrike, "50.00");
+    ClickInRow(0, kCallButton);
+    TypeInRow(0, kRowPrice, "1.25");
+    ChooseInRow(0, kContracts, "3");
+    ClickInRow(0, kRowSell);
+    ChooseRecord(1, 1);
+    ChooseInRow(1, kExpires, "Jun 1999");
+    ChooseInRow(1, kStrike, "45.00");
+    ClickInRow(1, kPutButton);
+    TypeInRow(1, kRowPrice, "2 1/8");
+    ChooseInRow(1, kContracts, "10");
+    ClickInRow(1, kRowBuy);
+    editor->Command(kCommandIncludeFees);
+    editor->Command(kCommandAmericanRule);
+
+    EXPECT_EQ(Text(kPrice), "47.30");
+    EXPECT_EQ(Text(kNet), "-14215.00");
+    EXPECT_EQ(Text(kFees), "-25.00");
+    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 DJ");
+    EXPECT_EQ(RowText(0, kDaysLeft), "92");
+    EXPECT_EQ(RowText(0, kRowNet), "300.00");
+    EXPECT_EQ(RowText(0, kRowFees), "-75.00");
+    EXPECT_EQ(RowText(1, kRowGroup), "Option 2 RI");
+    EXPECT_EQ(RowText(1, kRowPrice), "2.12");
+    EXPECT_EQ(RowText(1, kRowNet), "-2375.00");
+    EXPECT_EQ(RowText(1, kRowFees), "-250.00");
+    EXPECT_FALSE(RowText(0, kFairValue).empty());
+    EXPECT_FALSE(RowText(1, kImpliedVolatility).empty());
+    EXPECT_EQ(Text(kRuleLabel), "American Rule (25)");
+    EXPECT_EQ(Text(kPrompt), "Select a new option or graph options.");
+    const std::string before = Screen();
+
+    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kChooseFileToSave);
+    EXPECT_EQ(editor->SuggestedFileName(), "XYZ");
+    ASSERT_TRUE(editor->SaveTo(path));
+    editor->Command(kCommandNew);
+    EXPECT_EQ(Text(kPrice), "");
+    EXPECT_EQ(Text(kPrompt), "Enter price.");
+    editor->Open(path);
+    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    EXPECT_EQ(Screen(), before);
+}
+
+}  // namespace
+}  // namespace qx
