@@ -271,3 +271,41 @@ TEST_F(EditorTest, RowsShowPositionControlsOnlyInBasicMode) {
 
 }  // namespace
 }  // namespace qx
+
+namespace qx {
+namespace {
+
+TEST_F(EditorTest, ValuesBeyondRangeShowEmptyBoxesNeverNanOrInf) {
+    Type(kPrice, "1e308");
+    Type(kShares, "10000");
+    Click(kBuyButton);
+    FillRow(0, 0, "1e308", kCallButton, "1e308", "25", kRowBuy);
+    FillRow(1, 1, "0.0001", kPutButton, "1e308", "25", kRowSell);
+    editor->Command(kCommandAmericanRule);
+    editor->Command(kCommandIncludeFees);
+    EXPECT_EQ(Text(kNet), "") << "the underlying's value overflows";
+    EXPECT_EQ(RowText(0, kRowNet), "");
+    for (int id = 0; id < kEditorControlCount; ++id) {
+        const std::string& text = editor->GetControl(id).text;
+        EXPECT_EQ(text.find("nan"), std::string::npos) << "control " << id << ": " << text;
+        EXPECT_EQ(text.find("inf"), std::string::npos) << "control " << id << ": " << text;
+    }
+}
+
+TEST_F(EditorTest, GraphGetsCopiesOfTheRecordsAndTheUnderlying) {
+    Type(kPrice, "50");
+    Type(kShares, "100");
+    Click(kBuyButton);
+    FillRow(1, 2, "50", kCallButton, "2", "3", kRowBuy);
+    Option options[4];
+    Stock stock;
+    editor->CopyForGraph(options, stock);
+    EXPECT_EQ(options[2].GetSide(), kBuy);
+    EXPECT_DOUBLE_EQ(options[2].GetStrike(), 50);
+    EXPECT_EQ(stock.GetShares(), 100);
+    options[2].SetStrike(60);
+    EXPECT_DOUBLE_EQ(Record(2).GetStrike(), 50) << "the graph's copies are its own";
+}
+
+}  // namespace
+}  // namespace qx
