@@ -120,9 +120,11 @@ int TranList::FillOptionPositions(int used) {
             continue;
         }
         summarised.push_back(&name);
-        // Closings and exercises carry the side opposite to their opening.
+        // Closings and exercises carry the side opposite to their opening. The whole
+        // list counts: deleting an opening that a later lot covers can leave a closing
+        // ahead of the series' first remaining opening.
         double net = 0;
-        for (int j = i; j < count; ++j) {
+        for (int j = 0; j < count; ++j) {
             const Tran& t = transactions[j];
             if (t.Name() != name) continue;
             if (t.GetSide() == kBuy) net += t.GetUnits();

@@ -1,0 +1,238 @@
+// Plays thousands of random additions, changes and removals on one list and checks the
+// book's invariants after each. The seed is fixed; QX_RANDOM_SEED=<number> replays a
+// run and QX_RANDOM_SEED=random draws a fresh one. The seed is printed either way.
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "pricing/option.h"
+#include "test_support/recording_messages.h"
+#include "test_support/tran_builder.h"
+#include "tracker/tran_list.h"
+
+namespace qx {
+namespace {
+
+constexpr std::uint32_t kFixedSeed = 20261209;
+constexpr int kOperations = 4000;
+
+std::uint32_t SeedForRun() {
+    const char* text = std::getenv("QX_RANDOM_SEED");
+    if (text == nullptr || *text == '\0') return kFixedSeed;
+    if (std::strcmp(text, "random") == 0) return std::random_device{}();
+    std::uint32_t seed = kFixedSeed;
+    const char* end = text + std::strlen(text);
+    if (std::from_chars(text, end, seed).ptr != end) {
+        ADD_FAILURE() << "QX_RANDOM_SEED is neither a number nor \"random\": " << text;
+    }
+    return seed;
+}
+
+std::string DecimalText(long long value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// An option series the generator trades.
+struct Series {
+    const char* name;
+    int optionType;
+    double strike;
+    int assetType;
+};
+
+const Series kSeries[] = {
+    {"Jun 50 Call", kCall, 50, kStockAsset},     {"Jun 50 Put", kPut, 50, kStockAsset},
+    {"Sep 55 Call", kCall, 55, kStockAsset},     {"SPX Jun 100 Call", kCall, 100, kIndexAsset},
+    {"SPX Jun 100 Put", kPut, 100, kIndexAsset}, {"ES Jun 80 Call", kCall, 80, kFutureAsset},
+};
+
+class RandomTrades {
+  public:
+    explicit RandomTrades(std::uint32_t seed) : rng(seed) {}
+
+    int Draw(int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); }
+
+    // A transaction of any kind on the given day; most of them make sense, many do not.
+    Tran Next(int day) {
+        TranBuilder tran;
+        tran.Day(day, 8 + Draw(10));
+        const int pick = Draw(20);
+        if (pick < 2) return tran.Dividend(1 + Draw(50));
+        const bool buy = Draw(2) == 0;
+        if (pick < 10) {
+            if (Draw(4) == 0) {
+                tran.Underlying("ES", kFutureAsset, 50);
+            } else {
+                tran.Underlying("XYZ");
+            }
+            (Draw(5) < 3 ? tran.Open() : tran.Close());
+            const int units = 100 * (1 + Draw(5));
+            (buy ? tran.Buy(units) : tran.Sell(units));
+            return tran.At(10 + Draw(9000) / 100.0).Fees(Draw(6));
+        }
+        const Series& s = kSeries[Draw(6)];
+        tran.OptionSeries(s.name, s.optionType, s.strike, s.assetType);
+        const int contracts = 1 + Draw(5);
+        const int action = Draw(10);
+        if (action < 3) {
+            // Mostly in the money, sometimes out of it.
+            const double distance = Draw(12) - 2;
+            const double price = s.optionType == kCall ? s.strike + distance : s.strike - distance;
+            return tran.Exercise(contracts, price).Fees(Draw(3));
+        }
+        (action < 7 ? tran.Open() : tran.Close());
+        (buy ? tran.Buy(contracts) : tran.Sell(contracts));
+        return tran.At(0.5 + Draw(800) / 100.0).Fees(Draw(3));
+    }
+
+  private:
+    std::mt19937 rng;
+};
+
+// Everything a caller can read from a list.
+struct Snapshot {
+    std::vector<Tran> transactions;
+    std::vector<double> balances;
+    std::vector<Tran> positions;
+    std::vector<double> positionBalances;
+
+    bool operator==(const Snapshot& o) const {
+        return transactions == o.transactions && balances == o.balances &&
+               positions == o.positions && positionBalances == o.positionBalances;
+    }
+};
+
+Snapshot Take(const TranList& list) {
+    Snapshot s;
+    Tran tran;
+    for (int i = 0; list.GetAt(i, tran) == 0; ++i) {
+        s.transactions.push_back(tran);
+        s.balances.push_back(list.GetBalance(i));
+    }
+    for (int i = 0; i < TranList::kMaxPositions; ++i) {
+        Tran position;
+        position.SetDate(CTime());
+        s.positions.push_back(list.GetPosition(i, position) == 0 ? position : Tran());
+        s.positionBalances.push_back(list.GetPositionBalance(i));
+    }
+    return s;
+}
+
+// Net units of the underlying, counted from the trades and from what each exercise
+// delivers by its option type and side.
+double NetUnderlyingUnits(const std::vector<Tran>& transactions) {
+    double net = 0;
+    for (const Tran& t : transactions) {
+        const double units = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
+        if (t.GetKind() == kUnderlyingTran) net += t.GetSide() == kBuy ? units : -units;
+        const bool delivering = t.GetKind() == kOptionTran && t.GetAction() == kExercise &&
+                                t.GetAssetType() != kIndexAsset;
+        if (!delivering) continue;
+        const bool holderGains = (t.GetOptionType() == kCall) == (t.GetSide() == kSell);
+        net += holderGains ? units : -units;
+    }
+    return net;
+}
+
+void ExpectInvariants(const Snapshot& s, const std::string& step) {
+    double balance = 0;
+    for (size_t i = 0; i < s.transactions.size(); ++i) {
+        if (i > 0) {
+            EXPECT_TRUE(s.transactions[i].IsOnOrAfter(s.transactions[i - 1]))
+                << step << ": out of date order at " << i;
+        }
+        balance += s.transactions[i].Total();
+        EXPECT_NEAR(s.balances[i], balance, 1e-6) << step << ": balance " << i;
+    }
+    const double net = NetUnderlyingUnits(s.transactions);
+    const Tran& slot0 = s.positions[0];
+    if (net != 0) {
+        EXPECT_EQ(slot0.GetKind(), kUnderlyingTran) << step;
+        EXPECT_EQ(slot0.GetSignedUnits(), net) << step;
+    } else {
+        EXPECT_NE(slot0.GetKind(), kUnderlyingTran) << step;
+    }
+    // Option positions: distinct series, each with the net contracts of its trades.
+    for (size_t p = 0; p < s.positions.size(); ++p) {
+        const Tran& position = s.positions[p];
+        if (position.GetKind() != kOptionTran) continue;
+        double contracts = 0;
+        for (const Tran& t : s.transactions) {
+            if (t.Name() == position.Name()) contracts += t.GetSignedUnits();
+        }
+        EXPECT_EQ(position.GetSignedUnits(), contracts) << step << ": " << position.Name();
+        for (size_t q = 0; q < p; ++q) {
+            const bool twin =
+                s.positions[q].GetKind() == kOptionTran && s.positions[q].Name() == position.Name();
+            EXPECT_FALSE(twin) << step << ": " << position.Name() << " listed twice";
+        }
+    }
+}
+
+TEST(TranListRandom, EveryCallKeepsTheBookConsistent) {
+    const std::uint32_t seed = SeedForRun();
+    std::printf("TranListRandom seed %s (set QX_RANDOM_SEED to replay)\n",
+                DecimalText(seed).c_str());
+    SCOPED_TRACE("seed " + DecimalText(seed));
+    RandomTrades random(seed);
+    TranList list;
+    int accepted = 0;
+    for (int op = 0; op < kOperations && !HasFailure(); ++op) {
+        const Snapshot before = Take(list);
+        const int count = list.GetCount();
+        RecordingMessages messages;
+        int result;
+        bool inRange = true;
+        std::string step = "operation " + DecimalText(op);
+        const int choice = random.Draw(20);
+        if (choice < 11 || count == 0) {
+            step += " Add";
+            result = list.Add(random.Next(1 + random.Draw(28)), messages);
+            inRange = true;
+        } else {
+            // Now and then an index just outside the list.
+            const int index =
+                random.Draw(8) == 0 ? (random.Draw(2) ? -1 : count) : random.Draw(count);
+            inRange = index >= 0 && index < count;
+            if (choice < 16) {
+                step += " Change " + DecimalText(index);
+                // Keeping the date keeps the order: a changed date stays in place.
+                Tran tran = random.Next(1);
+                if (inRange) tran.SetDate(before.transactions[index].GetDate());
+                result = list.Change(index, tran, messages);
+            } else {
+                step += " Remove " + DecimalText(index);
+                result = list.Remove(index, messages);
+            }
+        }
+        const Snapshot after = Take(list);
+        if (result == -1) {
+            EXPECT_TRUE(after == before) << step << ": refused, yet the list changed";
+            EXPECT_EQ(messages.shown.size(), inRange ? 1u : 0u) << step;
+        } else {
+            ++accepted;
+            EXPECT_TRUE(messages.shown.empty()) << step << ": " << messages.LastText();
+        }
+        for (const auto& shown : messages.shown) EXPECT_EQ(shown.caption, "Qualtrixon") << step;
+        ExpectInvariants(after, step);
+    }
+    std::printf("accepted %s of %s calls; %s transactions at the end\n",
+                DecimalText(accepted).c_str(), DecimalText(kOperations).c_str(),
+                DecimalText(list.GetCount()).c_str());
+    // A run that refuses everything proves nothing.
+    EXPECT_GT(accepted, kOperations / 5);
+    EXPECT_GT(list.GetCount(), 10);
+}
+
+}  // namespace
+}  // namespace qx

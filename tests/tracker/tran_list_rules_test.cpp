@@ -1,0 +1,424 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pricing/option.h"
+#include "test_support/recording_messages.h"
+#include "test_support/tran_builder.h"
+#include "test_support/tran_list_fixture.h"
+#include "tracker/tran_list.h"
+
+namespace qx {
+namespace {
+
+const char kCloseMissing[] =
+    "Transaction tries to close out another transaction that\ndoes not exist.";
+const char kCloseTooMany[] = "Transaction tries to close out more units than are open";
+const char kBuyAgainstShort[] =
+    "Transaction tries to buy to open when there is already a short position.";
+const char kSellAgainstLong[] =
+    "Transaction tries to sell to open when there is already a long position.";
+const char kExerciseMissing[] =
+    "Transaction tries to exercise another transaction that\ndoes not exist.";
+const char kExerciseTooMany[] = "Transaction tries to exercise more units than are open";
+const char kAlreadyClosed[] =
+    "Cannot delete/change a transaction that is already closed.\n"
+    "Try deleting the transaction(s) that closed this transaction.";
+
+// One addition judged against the transactions already recorded.
+struct AddCase {
+    const char* what;
+    std::vector<Tran> history;
+    Tran candidate;
+    const char* refusal;  // nullptr when the addition is accepted
+};
+
+// Adds the candidate after its history; a refusal must show exactly its one warning
+// and leave the list as it was, an acceptance must show nothing.
+void ExpectAddCases(const std::vector<AddCase>& cases) {
+    for (const AddCase& c : cases) {
+        TranList list;
+        AddAll(list, c.history, c.what);
+        const TranList before = list;
+        RecordingMessages messages;
+        const int result = list.Add(c.candidate, messages);
+        if (c.refusal == nullptr) {
+            EXPECT_GE(result, 0) << c.what << ": refused with " << messages.LastText();
+            EXPECT_TRUE(messages.shown.empty()) << c.what;
+            EXPECT_EQ(list.GetCount(), before.GetCount() + 1) << c.what;
+            continue;
+        }
+        EXPECT_EQ(result, -1) << c.what;
+        ASSERT_EQ(messages.shown.size(), 1u) << c.what;
+        EXPECT_EQ(messages.shown[0].text, c.refusal) << c.what;
+        EXPECT_EQ(messages.shown[0].caption, "Qualtrixon") << c.what;
+        EXPECT_FALSE(messages.shown[0].question) << c.what;
+        EXPECT_EQ(messages.shown[0].owner, MessageOwner::kNone) << c.what;
+        EXPECT_EQ(list, before) << c.what;
+    }
+}
+
+TranBuilder Stock(int day = 2, int hour = 10) { return TranBuilder().Day(day, hour).Underlying(); }
+TranBuilder Calls(int day = 2) { return TranBuilder().Day(day).Call(); }
+TranBuilder Puts(int day = 2) { return TranBuilder().Day(day).Put(); }
+
+// A bought call exercised on a stock: 100 units delivered to the holder.
+std::vector<Tran> ExercisedLongCall() {
+    return {Calls(1).Open().Buy(1).At(2), Calls(3).Exercise(1, 55)};
+}
+
+// A written put assigned on a stock: the writer receives 100 units at the strike.
+std::vector<Tran> AssignedShortPut() {
+    return {Puts(1).Open().Sell(1).At(2), Puts(3).Exercise(1, 45)};
+}
+
+// A written call assigned on a stock: the writer delivers 200 units it does not hold.
+std::vector<Tran> AssignedShortCall() {
+    return {Calls(1).Open().Sell(2).At(2), Calls(3).Exercise(2, 55)};
+}
+
+TEST(TranList, CloseNeedsAnOpeningWithEnoughUnits) {
+    ExpectAddCases({
+        {"close of a symbol never opened", {}, Stock(4).Close().Sell(100).At(10), kCloseMissing},
+        {"close of another symbol's opening",
+         {TranBuilder().Underlying("ABC").Open().Buy(100).At(10)},
+         Stock(4).Close().Sell(100).At(10),
+         kCloseMissing},
+        {"close with the opening's own side",
+         {Stock(1).Open().Buy(100).At(10)},
+         Stock(4).Close().Buy(100).At(10),
+         kCloseMissing},
+        {"close of more than is left open",
+         {Stock(1).Open().Buy(100).At(10), Stock(2).Close().Sell(60).At(11)},
+         Stock(4).Close().Sell(50).At(12),
+         kCloseTooMany},
+        {"close of what is left open",
+         {Stock(1).Open().Buy(100).At(10), Stock(2).Close().Sell(60).At(11)},
+         Stock(4).Close().Sell(40).At(12),
+         nullptr},
+        {"close of a short stock position",
+         {Stock(1).Open().Sell(100).At(10)},
+         Stock(4).Close().Buy(100).At(9),
+         nullptr},
+        {"option close of a written series",
+         {Calls(1).Open().Sell(2).At(3)},
+         Calls(4).Close().Buy(2).At(1),
+         nullptr},
+        {"option close of more contracts than were written",
+         {Calls(1).Open().Sell(2).At(3)},
+         Calls(4).Close().Buy(3).At(1),
+         kCloseTooMany},
+        {"option close after part was exercised",
+         {Calls(1).Open().Buy(3).At(3), Calls(2).Exercise(2, 60)},
+         Calls(4).Close().Sell(2).At(5),
+         kCloseTooMany},
+        {"option close of a series never opened",
+         {Puts(1).Open().Buy(2).At(3)},
+         Calls(4).Close().Sell(1).At(5),
+         kCloseMissing},
+        {"a close dated before the opening is judged without it",
+         {Stock(5).Open().Buy(100).At(10)},
+         Stock(4).Close().Sell(100).At(10),
+         kCloseMissing},
+    });
+}
+
+TEST(TranList, CloseOfTheUnderlyingCountsUnitsDeliveredByExercises) {
+    ExpectAddCases({
+        {"shares from an exercised call can be sold", ExercisedLongCall(),
+         Stock(4).Close().Sell(100).At(56), nullptr},
+        {"an exercise makes a close a matter of units, not of existence", ExercisedLongCall(),
+         Stock(4).Close().Sell(150).At(56), kCloseTooMany},
+        {"shares from an assigned put can be sold", AssignedShortPut(),
+         Stock(4).Close().Sell(100).At(46), nullptr},
+        {"shares from an assigned put cannot be bought back", AssignedShortPut(),
+         Stock(4).Close().Buy(100).At(46), kCloseTooMany},
+        {"shares delivered for an assigned call can be bought back", AssignedShortCall(),
+         Stock(4).Close().Buy(200).At(56), nullptr},
+        {"a cash-settled index exercise delivers nothing to close",
+         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Buy(1).At(2),
+          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
+         Stock(4).Close().Sell(100).At(56),
+         kCloseTooMany},
+    });
+}
+
+TEST(TranList, OpeningRefusedAgainstAnOppositePosition) {
+    ExpectAddCases({
+        {"buying a series that is written",
+         {Calls(1).Open().Sell(2).At(3)},
+         Calls(4).Open().Buy(1).At(3),
+         kBuyAgainstShort},
+        {"writing a series that is held",
+         {Calls(1).Open().Buy(2).At(3)},
+         Calls(4).Open().Sell(1).At(3),
+         kSellAgainstLong},
+        {"adding to a written series",
+         {Calls(1).Open().Sell(2).At(3)},
+         Calls(4).Open().Sell(1).At(3),
+         nullptr},
+        {"buying a series after the written one was bought back",
+         {Calls(1).Open().Sell(2).At(3), Calls(2).Close().Buy(2).At(1)},
+         Calls(4).Open().Buy(1).At(1),
+         nullptr},
+        {"buying a series after the held one was exercised",
+         {Calls(1).Open().Sell(1).At(3), Calls(2).Exercise(1, 60)},
+         Calls(4).Open().Buy(1).At(1),
+         nullptr},
+        {"selling short against held shares",
+         {Stock(1).Open().Buy(100).At(10)},
+         Stock(4).Open().Sell(50).At(11),
+         kSellAgainstLong},
+        {"selling short after the held shares were sold",
+         {Stock(1).Open().Buy(100).At(10), Stock(2).Close().Sell(100).At(11)},
+         Stock(4).Open().Sell(50).At(11),
+         nullptr},
+        {"another symbol is another position",
+         {TranBuilder().Day(1).Underlying("ABC").Open().Sell(100).At(10)},
+         Stock(4).Open().Buy(100).At(10),
+         nullptr},
+        {"buying shares while short from an assigned call", AssignedShortCall(),
+         Stock(4).Open().Buy(100).At(56), kBuyAgainstShort},
+        {"selling short while short from an assigned call", AssignedShortCall(),
+         Stock(4).Open().Sell(100).At(56), nullptr},
+        {"buying more shares while long from an assigned put", AssignedShortPut(),
+         Stock(4).Open().Buy(100).At(46), nullptr},
+        {"selling short while long from an assigned put", AssignedShortPut(),
+         Stock(4).Open().Sell(100).At(46), kSellAgainstLong},
+        {"an index assignment leaves no position in shares",
+         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Sell(1).At(2),
+          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
+         Stock(4).Open().Buy(100).At(56),
+         nullptr},
+    });
+}
+
+TEST(TranList, ExerciseNeedsAnOpenInTheMoneyOption) {
+    ExpectAddCases({
+        {"call below its strike",
+         {Calls(1).Open().Buy(2).At(2)},
+         Calls(4).Exercise(1, 49.5),
+         "Option is not in the money.\nYou tried to exercise at 49.500 when the strike price "
+         "is 50.000."},
+        {"call at its strike", {Calls(1).Open().Buy(2).At(2)}, Calls(4).Exercise(1, 50), nullptr},
+        {"put above its strike",
+         {Puts(1).Open().Buy(2).At(2)},
+         Puts(4).Exercise(1, 51),
+         "Option is not in the money.\nYou tried to exercise at 51.000 when the strike price "
+         "is 50.000."},
+        {"put below its strike", {Puts(1).Open().Buy(2).At(2)}, Puts(4).Exercise(2, 44), nullptr},
+        {"a series never opened",
+         {Puts(1).Open().Buy(2).At(2)},
+         Calls(4).Exercise(1, 60),
+         kExerciseMissing},
+        {"more contracts than are open",
+         {Calls(1).Open().Buy(2).At(2)},
+         Calls(4).Exercise(3, 60),
+         kExerciseTooMany},
+        {"contracts already sold",
+         {Calls(1).Open().Buy(2).At(2), Calls(2).Close().Sell(1).At(3)},
+         Calls(4).Exercise(2, 60),
+         kExerciseTooMany},
+        {"what is left after a sale",
+         {Calls(1).Open().Buy(2).At(2), Calls(2).Close().Sell(1).At(3)},
+         Calls(4).Exercise(1, 60),
+         nullptr},
+        {"all lots of the series",
+         {Calls(1).Open().Buy(2).At(2), Calls(2).Open().Buy(3).At(3)},
+         Calls(4).Exercise(5, 60),
+         nullptr},
+        {"contracts already exercised",
+         {Calls(1).Open().Buy(2).At(2), Calls(2).Exercise(2, 60)},
+         Calls(4).Exercise(1, 60),
+         kExerciseTooMany},
+    });
+}
+
+TEST(TranList, ExerciseTakesTheSideOppositeToItsOpening) {
+    const struct {
+        const char* what;
+        Tran opening;
+        int exerciseSide;
+    } cases[] = {
+        {"a held call is exercised by selling it", Calls(1).Open().Buy(2).At(2), kSell},
+        {"a written call is assigned by buying it back", Calls(1).Open().Sell(2).At(2), kBuy},
+    };
+    for (const auto& c : cases) {
+        TranList list;
+        AddAll(list, {c.opening}, c.what);
+        RecordingMessages messages;
+        ASSERT_EQ(list.Add(Calls(4).Exercise(2, 60), messages), 1) << c.what;
+        const Tran stored = StoredAt(list, 1);
+        EXPECT_EQ(stored.GetSide(), c.exerciseSide) << c.what;
+        EXPECT_EQ(stored.GetUnits(), 2) << c.what;
+        EXPECT_EQ(stored.GetSignedUnits(), c.exerciseSide == kSell ? -2 : 2) << c.what;
+    }
+}
+
+TEST(TranList, ClosedOpeningCannotBeDeletedOrChanged) {
+    TranList list;
+    AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Close().Sell(100).At(12)},
+           "opened and closed");
+    const TranList before = list;
+    RecordingMessages messages;
+    EXPECT_EQ(list.Remove(0, messages), -1);
+    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(150).At(10), messages), -1);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, kAlreadyClosed);
+    EXPECT_EQ(messages.shown[1].text, kAlreadyClosed);
+    EXPECT_EQ(messages.shown[1].caption, "Qualtrixon");
+    EXPECT_EQ(list, before);
+
+    // Deleting the closing first frees the opening.
+    EXPECT_EQ(list.Remove(1, messages), 0);
+    EXPECT_EQ(list.Remove(0, messages), 0);
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST(TranList, OpeningCoveredByLaterLotsOrUnclosedCanGo) {
+    const struct {
+        const char* what;
+        std::vector<Tran> history;
+        const char* refusal;
+    } cases[] = {
+        {"a later lot of the same side covers the closing",
+         {Stock(1).Open().Buy(100).At(10), Stock(2).Open().Buy(100).At(11),
+          Stock(3).Close().Sell(100).At(12)},
+         nullptr},
+        {"an opening nothing closed", {Stock(1).Open().Buy(100).At(10)}, nullptr},
+        {"an exercised opening",
+         {Calls(1).Open().Buy(2).At(2), Calls(3).Exercise(1, 60)},
+         kAlreadyClosed},
+        {"a partly closed opening",
+         {Stock(1).Open().Buy(100).At(10), Stock(3).Close().Sell(1).At(12)},
+         kAlreadyClosed},
+    };
+    for (const auto& c : cases) {
+        TranList list;
+        AddAll(list, c.history, c.what);
+        const TranList before = list;
+        RecordingMessages messages;
+        const int result = list.Remove(0, messages);
+        if (c.refusal == nullptr) {
+            EXPECT_EQ(result, 0) << c.what << ": " << messages.LastText();
+            EXPECT_EQ(list.GetCount(), before.GetCount() - 1) << c.what;
+        } else {
+            EXPECT_EQ(result, -1) << c.what;
+            EXPECT_EQ(messages.LastText(), c.refusal) << c.what;
+            EXPECT_EQ(list, before) << c.what;
+        }
+    }
+}
+
+TEST(TranList, RefusedChangePutsTheOldRecordBack) {
+    TranList list;
+    AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Close().Sell(60).At(12)}, "history");
+    const TranList before = list;
+    RecordingMessages messages;
+    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(120).At(12), messages), -1);
+    EXPECT_EQ(messages.LastText(), kCloseTooMany);
+    EXPECT_EQ(list, before);
+    EXPECT_DOUBLE_EQ(list.GetBalance(1), -1000 + 720);
+
+    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(100).At(12), messages), 1);
+    EXPECT_EQ(StoredAt(list, 1).GetUnits(), 100);
+    EXPECT_DOUBLE_EQ(list.GetBalance(1), -1000 + 1200);
+}
+
+TEST(TranList, AdditionGoesAfterEverythingOnOrBeforeItsDay) {
+    TranList list;
+    AddAll(list,
+           {Stock(5, 9).Open().Buy(100).At(10), Stock(5, 12).Open().Buy(100).At(11),
+            Stock(5, 15).Open().Buy(100).At(12), Stock(8).Open().Buy(100).At(13)},
+           "history");
+    RecordingMessages messages;
+    // Earlier in the day than all three, yet recorded after them.
+    EXPECT_EQ(list.Add(Stock(5, 8).Open().Buy(100).At(14), messages), 3);
+    EXPECT_EQ(list.Add(Stock(1).Open().Buy(100).At(15), messages), 0);
+    EXPECT_EQ(list.Add(Stock(9).Open().Buy(100).At(16), messages), 6);
+    const double prices[] = {15, 10, 11, 12, 14, 13, 16};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(StoredAt(list, i).GetPrice(), prices[i]) << i;
+}
+
+TEST(TranList, ChangedDateLeavesTheRecordInPlace) {
+    TranList list;
+    AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Open().Buy(100).At(11)}, "history");
+    RecordingMessages messages;
+    EXPECT_EQ(list.Change(0, Stock(9).Open().Buy(100).At(10), messages), 0);
+    EXPECT_EQ(StoredAt(list, 0).GetDate(), CTime(2026, 3, 9, 10));
+    EXPECT_EQ(StoredAt(list, 1).GetDate(), CTime(2026, 3, 3, 10));
+}
+
+TEST(TranList, HoldsAtMostOneHundredTransactions) {
+    TranList list;
+    RecordingMessages messages;
+    for (int i = 0; i < TranList::kMaxTransactions; ++i) {
+        ASSERT_EQ(list.Add(Stock(1 + i / 10).Open().Buy(1).At(10), messages), i);
+    }
+    const TranList full = list;
+    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10), messages), -1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "The trade tracker holds at most 100 transactions.");
+    EXPECT_EQ(messages.shown[0].caption, "Qualtrixon");
+    EXPECT_EQ(list, full);
+    EXPECT_DOUBLE_EQ(list.GetBalance(99), -1000);
+
+    EXPECT_EQ(list.Remove(99, messages), 0);
+    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10), messages), 99);
+}
+
+TEST(TranList, IndicesOutsideTheListAreRefusedSilently) {
+    TranList list;
+    AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(2).Open().Buy(50).At(11)}, "history");
+    const TranList before = list;
+    RecordingMessages messages;
+    for (int index : {-1, 2, 3, 100, 1000}) {
+        Tran target = Calls(9).Open().Sell(7).At(1);
+        const Tran untouched = target;
+        EXPECT_EQ(list.GetAt(index, target), -1) << index;
+        EXPECT_EQ(target, untouched) << index;
+        EXPECT_EQ(list.Remove(index, messages), -1) << index;
+        EXPECT_EQ(list.Change(index, Stock(1).Open().Buy(1).At(1), messages), -1) << index;
+        EXPECT_EQ(list.GetBalance(index), 0) << index;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(list, before);
+}
+
+TEST(TranList, GetAtFillsThroughTheSetters) {
+    TranList list;
+    AddAll(list, {Stock(1).Open().Sell(100).At(10).Fees(5)}, "history");
+    // The underlying carries no option type or strike: the target keeps its own.
+    Tran target = Calls(9).Open().Buy(7).At(1);
+    ASSERT_EQ(list.GetAt(0, target), 0);
+    EXPECT_EQ(target.GetKind(), kUnderlyingTran);
+    EXPECT_EQ(target.GetName(), "XYZ");
+    EXPECT_EQ(target.GetSignedUnits(), -100);
+    EXPECT_EQ(target.GetSide(), kSell);
+    EXPECT_EQ(target.GetFees(), -5);
+    EXPECT_EQ(target.GetDate(), CTime(2026, 3, 1, 10));
+    EXPECT_EQ(target.GetOptionType(), kCall);
+    EXPECT_EQ(target.GetStrike(), 50);
+}
+
+TEST(TranList, CopyFromAndRemoveAllRecompute) {
+    TranList source;
+    AddAll(source, {Stock(1).Open().Buy(100).At(10), Calls(2).Open().Buy(1).At(2)}, "history");
+    TranList copy;
+    copy.CopyFrom(source);
+    EXPECT_EQ(copy, source);
+    EXPECT_DOUBLE_EQ(copy.GetBalance(1), -1200);
+    Tran position;
+    EXPECT_EQ(copy.GetPosition(1, position), 0);
+
+    copy.RemoveAll();
+    EXPECT_EQ(copy.GetCount(), 0);
+    EXPECT_EQ(copy.GetBalance(0), 0);
+    EXPECT_EQ(copy.GetPosition(0, position), -1);
+    EXPECT_EQ(copy.BuildPositions(), -1);
+}
+
+}  // namespace
+}  // namespace qx
