@@ -19,11 +19,13 @@ class BlackScholes {
     // d1 of the formula at volatility sigma: (ln(S/K) + (r - q) T) / w + w/2, w = sigma sqrt(T).
     double D1(double sigma) const;
 
-    // Sensitivities at volatility sigma, for a call (1) or a put (2): to the price of
-    // the underlying, to that again, to the volatility and to the interest rate.
+    // Slope of the value in the underlying's price, for a call (1) or a put (2).
     double Delta(int optionType, double sigma) const;
+    // Slope of delta in the underlying's price; 0 at a price of 0, its limit.
     double Gamma(double sigma) const;
+    // Slope of the value in the volatility, the same for a call and a put.
     double Vega(double sigma) const;
+    // Slope of the value in the interest rate, for a call (1) or a put (2).
     double Rho(int optionType, double sigma) const;
 
   private:

@@ -88,14 +88,18 @@ class Option {
     // the option's minimum value, -1 when there is no answer.
     double ImpliedVolatility() const;
 
-    // Sensitivities of the whole position of contracts, times the units per contract
-    // when shareWeighted; -1 when there is no value.
+    // The Greeks are sensitivities of the whole position of contracts, times the units
+    // per contract when shareWeighted, bought or sold alike; -1 when there is no value.
+    // Delta: change of value per 1.00 move of the underlying.
     double Delta(bool shareWeighted) const;
+    // Gamma: change of delta per 1.00 move of the underlying.
     double Gamma(bool shareWeighted) const;
     // Change of value over one calendar day, under the valuation rule in force; the
     // record, years included, is left as it was.
     double Theta(bool shareWeighted) const;
+    // Vega: change of value per 1.00 (100 points) of volatility.
     double Vega(bool shareWeighted) const;
+    // Rho: change of value per 1.00 (100 points) of interest rate.
     double Rho(bool shareWeighted) const;
 
     // "Jan 1999" while days are left, else empty.

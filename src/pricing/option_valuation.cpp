@@ -97,7 +97,6 @@ double Option::ImpliedVolatility() const {
     const BlackScholes model(S, K, T, interestRate, dividendYield);
     if (model.Value(optionType, kMinimumVolatility) > P) return 0;
 
-    const double sqrtT = std::sqrt(T);
     // The value rises with sigma, so every trial narrows a bracket around the answer. A
     // Newton step that leaves it (as one from a flat, far out-of-the-money start does)
     // is replaced by the bracket's geometric middle, which closes even a wide bracket
@@ -105,7 +104,7 @@ double Option::ImpliedVolatility() const {
     double low = kMinimumVolatility;
     double high = kMaximumVolatility;
     // Start from the at-the-money approximation P = 0.398 S sigma sqrt(T).
-    double sigma = (P / S) / (0.398 * sqrtT);
+    double sigma = (P / S) / (0.398 * std::sqrt(T));
     for (int i = 0; i < kMaxIterations; ++i) {
         const double diff = P - model.Value(optionType, sigma);
         if (std::fabs(diff) < kPriceTolerance) return sigma;
