@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "editor_fixture.h"
 
 namespace qx {
@@ -250,6 +252,22 @@ TEST_F(EditorTest, DateIsReadAndShownDayFirstInTheOtherFormat) {
     Type(kDate, "1/2/1999");
     EXPECT_EQ(Text(kDate), "01/02/1999");
     EXPECT_EQ(editor->GetValuationDate(), CTime(1999, 2, 1));
+}
+
+TEST_F(EditorTest, BoxesKeepTheDecimalPointUnderAGermanLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    Type(kPrice, "47.3");
+    FillRow(0, 0, "47.5", kCallButton, "1.25", "2", kRowBuy);
+    editor->MoveSlider(kInterestSlider, 55);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(Text(kPrice), "47.30");
+    EXPECT_EQ(Row(0, kStrike).items.front(), "42.00");
+    EXPECT_DOUBLE_EQ(Record(0).GetStrike(), 47.5);
+    EXPECT_EQ(RowText(0, kRowPrice), "1.25");
+    EXPECT_EQ(RowText(0, kRowNet), "-250.00");
+    EXPECT_EQ(Text(kInterestText), "5.5%");
+    EXPECT_NE(RowText(0, kFairValue).find('.'), std::string::npos);
 }
 
 }  // namespace
