@@ -21,7 +21,7 @@ double* ScratchBuffer(std::size_t size) {
 // branch but the select of the larger value.
 template <bool kCall, bool kEarlyExercise>
 double RollBack(double* __restrict price, double* __restrict value, int steps, double K, double p,
-                double discount, double D) {
+                double discount, double back) {
     // Each step's discount folded into the two probabilities.
     const double up = p * discount;
     const double down = (1 - p) * discount;
@@ -29,7 +29,7 @@ double RollBack(double* __restrict price, double* __restrict value, int steps, d
         for (int i = 0; i <= j; ++i) {
             const double continuation = up * value[i + 1] + down * value[i];
             if constexpr (kEarlyExercise) {
-                price[i] = D * price[i + 1];
+                price[i] = back * price[i + 1];
                 const double exercise = kCall ? price[i] - K : K - price[i];
                 // The larger of the two; written so that it compiles to a max.
                 value[i] = continuation < exercise ? exercise : continuation;
@@ -52,31 +52,40 @@ double LatticeValue(const LatticeInputs& in, int steps, bool earlyExercise) {
     // The underlying grows at r - q in the risk-neutral measure; cash is discounted at r.
     const double G = std::exp((in.r - in.q) * dt);
     const double discount = std::exp(-in.r * dt);
-    const double U = std::exp(in.sigma * std::sqrt(dt));
-    const double D = 1 / U;
-    const double p = (G - D) / (U - D);
+    const double spread = in.sigma * std::sqrt(dt);
+    double U = std::exp(spread);
+    double D = 1 / U;
+    double p = (G - D) / (U - D);
+    // When the drift over a step outruns the volatility (1 % against a 15 % rate, say),
+    // p leaves [0, 1] and the roll-back multiplies its errors at every step. Such a
+    // lattice is centred on the forward price instead, where p stays near 1/2.
+    if (!(p >= 0 && p <= 1)) {
+        const double drift = (in.r - in.q) * dt;
+        U = std::exp(drift + spread);
+        D = std::exp(drift - spread);
+        p = (G - D) / (U - D);
+    }
 
-    // The values start on a 64-byte boundary past the prices, which keeps the two
-    // arrays' vector loads from splitting cache lines more than they must.
-    const std::size_t stride = (static_cast<std::size_t>(steps) + 8) / 8 * 8;
-    double* price = ScratchBuffer(2 * stride);
-    double* value = price + stride;
+    const std::size_t nodes = static_cast<std::size_t>(steps) + 1;
+    double* price = ScratchBuffer(2 * nodes);
+    double* value = price + nodes;
 
-    // Node k at expiry has k up moves.
-    const double U2 = U * U;
+    // Node k at expiry has k up moves; one step back from node i + 1 is node i.
+    const double upForDown = U / D;
+    const double back = 1 / U;
     price[0] = in.S * std::pow(D, steps);
-    for (int k = 1; k <= steps; ++k) price[k] = price[k - 1] * U2;
+    for (int k = 1; k <= steps; ++k) price[k] = price[k - 1] * upForDown;
     for (int k = 0; k <= steps; ++k) {
         const double payoff = call ? price[k] - in.K : in.K - price[k];
         value[k] = payoff >= 0 ? payoff : 0;
     }
 
     if (call) {
-        return earlyExercise ? RollBack<true, true>(price, value, steps, in.K, p, discount, D)
-                             : RollBack<true, false>(price, value, steps, in.K, p, discount, D);
+        return earlyExercise ? RollBack<true, true>(price, value, steps, in.K, p, discount, back)
+                             : RollBack<true, false>(price, value, steps, in.K, p, discount, back);
     }
-    return earlyExercise ? RollBack<false, true>(price, value, steps, in.K, p, discount, D)
-                         : RollBack<false, false>(price, value, steps, in.K, p, discount, D);
+    return earlyExercise ? RollBack<false, true>(price, value, steps, in.K, p, discount, back)
+                         : RollBack<false, false>(price, value, steps, in.K, p, discount, back);
 }
 
 }  // namespace qx
