@@ -1,9 +1,11 @@
 // Cash balances and open positions, recomputed from the transactions after every change.
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
-#include <vector>
+#include <functional>
+#include <string>
 
 #include "pricing/option.h"
 #include "tracker/tran_list.h"
@@ -51,6 +53,46 @@ Lot UnderlyingLot(const Tran& t, int side) {
     const double toward = side == kBuy ? delivered : -delivered;
     return toward > 0 ? Lot{toward, t.GetStrike()} : Lot{};
 }
+
+// The net contracts of every name over the whole list: buys add, sells subtract,
+// whatever the action (closings and exercises carry the side opposite to their
+// opening). The whole list counts: deleting an opening that a later lot covers can
+// leave a closing ahead of the series' first remaining opening. Names are grouped
+// through a small open-addressing table, so a list of many series stays linear.
+class NetBySeries {
+  public:
+    NetBySeries(const Tran* transactions, int count) {
+        table.fill(-1);
+        for (int i = 0; i < count; ++i) {
+            const Tran& t = transactions[i];
+            hashes[i] = std::hash<std::string>{}(t.Name());
+            std::size_t slot = hashes[i] % kTableSize;
+            while (table[slot] >= 0 && !(hashes[table[slot]] == hashes[i] &&
+                                         transactions[table[slot]].Name() == t.Name())) {
+                slot = (slot + 1) % kTableSize;
+            }
+            if (table[slot] < 0) table[slot] = i;
+            first[i] = table[slot];
+            if (t.GetSide() == kBuy) net[first[i]] += t.GetUnits();
+            if (t.GetSide() == kSell) net[first[i]] -= t.GetUnits();
+        }
+    }
+
+    // The index of the first transaction with the same name as transaction i.
+    int FirstOf(int i) const { return first[i]; }
+    // The net contracts of the name whose first transaction is at index firstIndex.
+    double Net(int firstIndex) const { return net[firstIndex]; }
+
+  private:
+    // Room for every name of a full list with the table never more than half full.
+    static constexpr std::size_t kTableSize = 256;
+    static_assert(kTableSize >= 2 * TranList::kMaxTransactions, "name table too small");
+
+    std::array<int, kTableSize> table{};  // first index of each name, -1 when free
+    std::array<std::size_t, TranList::kMaxTransactions> hashes{};
+    std::array<int, TranList::kMaxTransactions> first{};
+    std::array<double, TranList::kMaxTransactions> net{};
+};
 
 }  // namespace
 
@@ -110,29 +152,18 @@ int TranList::FillUnderlyingPosition() {
 }
 
 int TranList::FillOptionPositions(int used) {
-    std::vector<const std::string*> summarised;  // series already looked at
+    const NetBySeries series(transactions.data(), count);
+    std::array<bool, kMaxTransactions> summarised{};  // by a series' first index
     for (int i = 0; i < count && used < kMaxPositions; ++i) {
         const Tran& opening = transactions[i];
         if (opening.GetKind() != kOptionTran || opening.GetAction() != kOpen) continue;
-        const std::string& name = opening.Name();
-        if (std::any_of(summarised.begin(), summarised.end(),
-                        [&name](const std::string* seen) { return *seen == name; })) {
-            continue;
-        }
-        summarised.push_back(&name);
-        // Closings and exercises carry the side opposite to their opening. The whole
-        // list counts: deleting an opening that a later lot covers can leave a closing
-        // ahead of the series' first remaining opening.
-        double net = 0;
-        for (int j = 0; j < count; ++j) {
-            const Tran& t = transactions[j];
-            if (t.Name() != name) continue;
-            if (t.GetSide() == kBuy) net += t.GetUnits();
-            if (t.GetSide() == kSell) net -= t.GetUnits();
-        }
+        const int first = series.FirstOf(i);
+        if (summarised[first]) continue;
+        summarised[first] = true;
+        const double net = series.Net(first);
         if (net == 0) continue;
         Tran& position = positions[used++];
-        position.SetName(name);
+        position.SetName(opening.Name());
         position.SetKind(kOptionTran);
         position.SetAction(kOpen);
         position.SetUnits(UnitsOf(net));
