@@ -1,8 +1,8 @@
 #include "editor/window/editor_dlg.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -185,7 +185,8 @@ QWidget* EditorDlg::BuildEnvironment() {
 
     // The asset and its market on the left, its position in the middle.
     auto* types = new QHBoxLayout;
-    for (int control : {kStock, kIndex, kFuture}) types->addWidget(binding->RadioButton(control, group));
+    for (int control : {kStock, kIndex, kFuture})
+        types->addWidget(binding->RadioButton(control, group));
     types->addStretch();
     grid->addLayout(types, 0, 0, 1, 2);
     AddField(grid, 1, 0, kSymbolLabel, binding->Box(kSymbol, group));
@@ -237,7 +238,8 @@ QWidget* EditorDlg::BuildShellLabels() {
         column->addWidget(label);
     }
     column->addStretch();
-    for (int control : {kGraphButton, kTrackerButton}) column->addWidget(binding->Button(control, panel));
+    for (int control : {kGraphButton, kTrackerButton})
+        column->addWidget(binding->Button(control, panel));
     panel->setMinimumWidth(DialogUnits(*this, 70, 0).width());
     return panel;
 }

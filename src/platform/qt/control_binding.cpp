@@ -1,0 +1,275 @@
+#include "platform/qt/control_binding.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace qx {
+
+namespace {
+
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+bool IsEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Focus leaves a box for good when the user moves it; a menu or combo popup, or another
+// window coming to the front, hands it back to the same box afterwards.
+bool IsLeaving(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut) return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+ControlBinding::ControlBinding(Handlers eventHandlers, QObject* parent)
+    : QObject(parent), handlers(std::move(eventHandlers)) {}
+
+template <class W>
+W* ControlBinding::Add(int control, Kind kind, W* widget) {
+    if (control >= static_cast<int>(bound.size())) bound.resize(control + 1);
+    // Rows and fields appear and disappear; the window keeps their place so that
+    // nothing else moves.
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    bound[control] = Bound{widget, kind, widget->palette(), TextColor::kNormal};
+    return widget;
+}
+
+QLabel* ControlBinding::Label(int control, QWidget* parent) {
+    return Add(control, Kind::kLabel, new QLabel(parent));
+}
+
+QGroupBox* ControlBinding::Group(int control, QWidget* parent) {
+    return Add(control, Kind::kGroup, new QGroupBox(parent));
+}
+
+QLineEdit* ControlBinding::Box(int control, QWidget* parent) {
+    auto* box = Add(control, Kind::kBox, new QLineEdit(parent));
+    WatchBox(control, box, box);
+    return box;
+}
+
+QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = box->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    box->setPalette(palette);
+    return Add(control, Kind::kBox, box);
+}
+
+QComboBox* ControlBinding::EditableList(int control, QWidget* parent) {
+    auto* list = Add(control, Kind::kList, new QComboBox(parent));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMaxVisibleItems(14);
+    // The list takes the focus and the keys for its box, so it is the one watched.
+    WatchBox(control, list, list->lineEdit());
+    connect(list, &QComboBox::activated, this, [this, control, list](int item) {
+        BeforeEvent(list);
+        handlers.choose(control, item);
+    });
+    return list;
+}
+
+QComboBox* ControlBinding::ChoiceList(int control, QWidget* parent) {
+    auto* list = Add(control, Kind::kChoice, new QComboBox(parent));
+    connect(list, &QComboBox::activated, this, [this, control, list](int item) {
+        BeforeEvent(list);
+        handlers.choose(control, item);
+    });
+    return list;
+}
+
+QCheckBox* ControlBinding::CheckBox(int control, QWidget* parent) {
+    auto* button = Add(control, Kind::kCheck, new QCheckBox(parent));
+    connect(button, &QCheckBox::clicked, this, [this, control, button] {
+        BeforeEvent(button);
+        handlers.click(control);
+    });
+    return button;
+}
+
+QRadioButton* ControlBinding::RadioButton(int control, QWidget* parent) {
+    auto* button = Add(control, Kind::kCheck, new QRadioButton(parent));
+    // The model decides which of the buttons is checked.
+    button->setAutoExclusive(false);
+    connect(button, &QRadioButton::clicked, this, [this, control, button] {
+        BeforeEvent(button);
+        handlers.click(control);
+    });
+    return button;
+}
+
+QPushButton* ControlBinding::Button(int control, QWidget* parent) {
+    auto* button = Add(control, Kind::kButton, new QPushButton(parent));
+    // Enter in a box must never press a button of the window.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, control, button] {
+        BeforeEvent(button);
+        handlers.click(control);
+    });
+    return button;
+}
+
+QSlider* ControlBinding::Slider(int control, QWidget* parent) {
+    auto* slider = Add(control, Kind::kSlider, new QSlider(Qt::Horizontal, parent));
+    connect(slider, &QSlider::valueChanged, this, [this, control, slider](int position) {
+        BeforeEvent(slider);
+        handlers.move(control, position);
+    });
+    return slider;
+}
+
+QWidget* ControlBinding::Widget(int control) const {
+    return control >= 0 && control < static_cast<int>(bound.size()) ? bound[control].widget
+                                                                    : nullptr;
+}
+
+void ControlBinding::WatchBox(int control, QWidget* focusTaker, QLineEdit* box) {
+    boxes[focusTaker] = Watched{control, box};
+    focusTaker->installEventFilter(this);
+}
+
+bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = boxes.find(watched);
+    if (found == boxes.end()) return false;
+    const Watched& box = found->second;
+    if (IsEnterKey(event)) {
+        Leave(box.control, box.box);
+        return true;  // the window never sees Enter typed in a box
+    }
+    if (IsLeaving(event)) Leave(box.control, box.box);
+    return false;
+}
+
+void ControlBinding::Leave(int control, QLineEdit* box) {
+    if (mirroring || box->isReadOnly()) return;
+    handlers.leave(control, box->text().toStdString());
+}
+
+void ControlBinding::LeaveFocusedBox() {
+    QWidget* focus = QApplication::focusWidget();
+    const auto found = boxes.find(focus);
+    if (found != boxes.end()) Leave(found->second.control, found->second.box);
+}
+
+void ControlBinding::BeforeEvent(const QObject* source) {
+    // A box that still holds typed text is read before another control acts, as it
+    // would have been had the user clicked into that control first.
+    if (QApplication::focusWidget() != source) LeaveFocusedBox();
+}
+
+void ControlBinding::SetHighlightColors(const std::array<QColor, 3>& colors) {
+    highlight = colors;
+    for (Bound& b : bound)
+        if (b.widget) MirrorColor(b, b.color, true);
+}
+
+void ControlBinding::Mirror(int control, const Control& state) {
+    Bound& b = bound.at(control);
+    if (!b.widget) return;
+    const bool wasMirroring = mirroring;
+    mirroring = true;
+    QWidget* w = b.widget;
+    const QSignalBlocker quiet(w);
+    switch (b.kind) {
+        case Kind::kList:
+        case Kind::kChoice:
+            MirrorList(static_cast<QComboBox*>(w), state, b.kind == Kind::kList);
+            break;
+        case Kind::kCheck: {
+            auto* button = static_cast<QAbstractButton*>(w);
+            if (button->isChecked() != state.checked) button->setChecked(state.checked);
+            MirrorText(b, state);
+            break;
+        }
+        case Kind::kSlider: {
+            auto* slider = static_cast<QSlider*>(w);
+            slider->setRange(state.minimum, state.maximum);
+            if (slider->value() != state.position) slider->setValue(state.position);
+            break;
+        }
+        default:
+            MirrorText(b, state);
+    }
+    if (w->isEnabled() != state.enabled) w->setEnabled(state.enabled);
+    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+    MirrorColor(b, state.color, false);
+    mirroring = wasMirroring;
+}
+
+void ControlBinding::MirrorText(const Bound& b, const Control& state) {
+    const QString text = ToQt(state.text);
+    switch (b.kind) {
+        case Kind::kLabel: {
+            auto* label = static_cast<QLabel*>(b.widget);
+            if (label->text() != text) label->setText(text);
+            break;
+        }
+        case Kind::kGroup: {
+            auto* group = static_cast<QGroupBox*>(b.widget);
+            if (group->title() != text) group->setTitle(text);
+            break;
+        }
+        case Kind::kBox: {
+            auto* box = static_cast<QLineEdit*>(b.widget);
+            if (box->text() != text) box->setText(text);
+            break;
+        }
+        default: {
+            auto* button = static_cast<QAbstractButton*>(b.widget);
+            if (button->text() != text) button->setText(text);
+        }
+    }
+}
+
+void ControlBinding::MirrorList(QComboBox* list, const Control& state, bool editable) {
+    QStringList items;
+    items.reserve(static_cast<int>(state.items.size()));
+    for (const std::string& item : state.items) items.append(ToQt(item));
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = list->itemText(i) == items[i];
+    if (!same) {
+        list->clear();
+        list->addItems(items);
+    }
+    const int selected = state.selected < list->count() ? state.selected : -1;
+    if (list->currentIndex() != selected) list->setCurrentIndex(selected);
+    // An editable list shows the model's text, typed or chosen.
+    if (editable && list->currentText() != ToQt(state.text)) list->setEditText(ToQt(state.text));
+}
+
+void ControlBinding::MirrorColor(Bound& b, TextColor color, bool force) {
+    if (b.color == color && !force) return;
+    b.color = color;
+    QPalette palette = b.palette;
+    if (color != TextColor::kNormal) {
+        const QColor c = highlight[static_cast<int>(color) - 1];
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, c);
+            palette.setColor(group, QPalette::Text, c);
+            palette.setColor(group, QPalette::ButtonText, c);
+        }
+    }
+    b.widget->setPalette(palette);
+}
+
+}  // namespace qx

@@ -1,0 +1,108 @@
+#ifndef QX_PLATFORM_QT_CONTROL_BINDING_H
+#define QX_PLATFORM_QT_CONTROL_BINDING_H
+
+#include <QColor>
+#include <QObject>
+#include <QPalette>
+#include <array>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace qx {
+
+// Widgets bound to the controls of a model by control id. A user event on a widget
+// reaches the model through one of four handlers; Mirror copies a control's state back
+// into its widget without raising events. Text boxes are read when the user leaves
+// them or presses Enter in them, and only then.
+class ControlBinding : public QObject {
+  public:
+    // What the model is told about user events.
+    struct Handlers {
+        std::function<void(int control, const std::string& text)> leave;  // a box was left
+        std::function<void(int control, int item)> choose;                // a list item was chosen
+        std::function<void(int control)> click;                           // a button was clicked
+        std::function<void(int control, int position)> move;              // a slider was moved
+    };
+
+    // Calls handlers for the events of the widgets made below.
+    ControlBinding(Handlers handlers, QObject* parent);
+
+    // Widgets bound to control, made as children of parent.
+    QLabel* Label(int control, QWidget* parent);
+    QGroupBox* Group(int control, QWidget* parent);
+    QLineEdit* Box(int control, QWidget* parent);
+    // A box that only shows a result: read-only, on the window's background.
+    QLineEdit* ResultBox(int control, QWidget* parent);
+    // A list whose box can also be typed into.
+    QComboBox* EditableList(int control, QWidget* parent);
+    QComboBox* ChoiceList(int control, QWidget* parent);
+    QCheckBox* CheckBox(int control, QWidget* parent);
+    QRadioButton* RadioButton(int control, QWidget* parent);
+    QPushButton* Button(int control, QWidget* parent);
+    QSlider* Slider(int control, QWidget* parent);
+
+    // The widget bound to control, or null when none is.
+    QWidget* Widget(int control) const;
+
+    // The colours of the three highlight roles: group, text and message highlight.
+    void SetHighlightColors(const std::array<QColor, 3>& colors);
+
+    // Copies the state of control into its widget.
+    void Mirror(int control, const Control& state);
+
+    // Reads the text box that has the keyboard focus, as if the user had left it, so a
+    // command sees what the user typed.
+    void LeaveFocusedBox();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class Kind { kLabel, kGroup, kBox, kList, kChoice, kCheck, kButton, kSlider };
+
+    struct Bound {
+        QWidget* widget = nullptr;
+        Kind kind = Kind::kLabel;
+        QPalette palette;  // the widget's own palette, before any highlight
+        TextColor color = TextColor::kNormal;
+    };
+
+    template <class W>
+    W* Add(int control, Kind kind, W* widget);
+    void WatchBox(int control, QWidget* focusTaker, QLineEdit* box);
+    void Leave(int control, QLineEdit* box);
+    void BeforeEvent(const QObject* source);
+    void MirrorText(const Bound& bound, const Control& state);
+    void MirrorList(QComboBox* list, const Control& state, bool editable);
+    void MirrorColor(Bound& bound, TextColor color, bool force);
+
+    Handlers handlers;
+    std::vector<Bound> bound;  // by control id
+    // A text box, watched through the widget that takes its focus and keys.
+    struct Watched {
+        int control;
+        QLineEdit* box;
+    };
+
+    std::unordered_map<const QObject*, Watched> boxes;
+    std::array<QColor, 3> highlight;
+    bool mirroring = false;  // set while widgets change under the model's hand
+};
+
+}  // namespace qx
+
+#endif  // QX_PLATFORM_QT_CONTROL_BINDING_H

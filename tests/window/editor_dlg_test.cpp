@@ -1,0 +1,522 @@
+#include "editor/window/editor_dlg.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "editor/editor_model.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+#include "shell/window/about_dlg.h"
+#include "shell/window/notes_dlg.h"
+#include "test_support/recording_desktop.h"
+#include "test_support/recording_messages.h"
+#include "test_support/scripted_file_chooser.h"
+#include "test_support/stopped_clock.h"
+#include "test_support/temp_folder.h"
+#include "test_support/time_zone.h"
+
+namespace qx {
+
+namespace {
+
+QString Qt(const std::string& text) { return QString::fromStdString(text); }
+
+int Row0(RowControl control) { return RowControlId(0, control); }
+int Row1(RowControl control) { return RowControlId(1, control); }
+
+// What a widget shows, in the terms of the model's control state, so the two compare.
+struct Shown {
+    QString text;
+    bool checked = false;
+    bool hidden = false;
+    bool enabled = true;
+    QStringList items;
+    int selected = -1;
+    int position = 0;
+};
+
+Shown WhatWidgetShows(QWidget* widget) {
+    Shown shown;
+    shown.hidden = widget->isHidden();
+    shown.enabled = widget->isEnabled();
+    if (auto* label = qobject_cast<QLabel*>(widget)) shown.text = label->text();
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) shown.text = group->title();
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) shown.text = box->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        shown.text = button->text();
+        shown.checked = button->isChecked();
+    }
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        for (int i = 0; i < list->count(); ++i) shown.items.append(list->itemText(i));
+        shown.selected = list->currentIndex();
+        if (list->isEditable()) shown.text = list->currentText();
+    }
+    if (auto* slider = qobject_cast<QSlider*>(widget)) shown.position = slider->value();
+    return shown;
+}
+
+}  // namespace
+
+// The main window driven through its widgets, keyboard and focus as a user drives it.
+class EditorDlgTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void everyControlOfTheModelHasItsOwnWidget();
+    void typedPriceReachesTheModelAndTheWindowShowsItsTexts();
+    void rowFilledThroughItsWidgetsValuesTheOption();
+    void settingsMenuMovesItsCheckAndRadioMarks();
+    void enterReadsTheBoxAndNeverClosesTheWindow();
+    void escapeEndsTheWindowWithCancel();
+    void exitAndCloseBoxEndWithOkAndTheCloseBoxDestroysTheNotesFirst();
+    void notesTypedInTheNotesWindowAreInTheSavedFile();
+    void notesCommandShowsTheOneNotesWindowAgain();
+    void saveNewAndOpenRoundTripThePosition();
+    void saveAsksBeforeReplacingTheDocumentsFile();
+    void fileErrorsAreShownAndLeaveTheDocument();
+    void helpAndHomePageGoThroughTheDesktop();
+    void graphAndTrackerFollowTheModelAndHandOverTheirRequests();
+    void aboutBoxShowsTheVersion();
+
+  private:
+    QWidget* W(int control) const { return editor->GetControlWidget(control); }
+    QLineEdit* BoxOf(int control) const;
+    void Type(int control, const QString& text);
+    void PressKey(int control, const QString& keys);
+    void Click(int control);
+    void Trigger(int command);
+    void EnterPosition();
+    void VerifyWindowMirrorsModel();
+
+    std::unique_ptr<ScopedTimeZone> zone;
+    std::unique_ptr<TempFolder> folder;
+    Settings settings;
+    RecordingMessages messages;
+    RecordingDesktop desktop;
+    ScriptedFileChooser files;
+    StoppedClock clock;
+    std::unique_ptr<EditorDlg> editor;
+};
+
+void EditorDlgTest::init() {
+    zone = std::make_unique<ScopedTimeZone>("EST5EDT,M4.1.0,M10.5.0");
+    folder = std::make_unique<TempFolder>();
+    settings = Settings();
+    messages = RecordingMessages();
+    desktop = RecordingDesktop();
+    files = ScriptedFileChooser();
+    clock = StoppedClock();
+    editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);
+    editor->show();
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+}
+
+void EditorDlgTest::cleanup() {
+    editor.reset();
+    folder.reset();
+    zone.reset();
+}
+
+QLineEdit* EditorDlgTest::BoxOf(int control) const {
+    if (auto* list = qobject_cast<QComboBox*>(W(control))) return list->lineEdit();
+    return qobject_cast<QLineEdit*>(W(control));
+}
+
+// Replaces the box's text by typing, then leaves it with Tab.
+void EditorDlgTest::Type(int control, const QString& text) {
+    QWidget* box = W(control);  // an editable list takes the keys of its box itself
+    QVERIFY2(box->isVisible(), qPrintable(QString("box %1 is not there").arg(control)));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+// Types keys into a list that is not editable, which picks the item they begin.
+void EditorDlgTest::PressKey(int control, const QString& keys) {
+    QWidget* list = W(control);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(list, keys);
+}
+
+void EditorDlgTest::Click(int control) {
+    QWidget* button = W(control);
+    QVERIFY2(button->isVisible() && button->isEnabled(),
+             qPrintable(QString("control %1 cannot be clicked").arg(control)));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void EditorDlgTest::Trigger(int command) {
+    QAction* action = editor->GetMenuAction(command);
+    QVERIFY2(action, qPrintable(QString("no menu item for command %1").arg(command)));
+    action->trigger();
+}
+
+// A bought underlying and a complete bought call in row 1, entered as a user would.
+void EditorDlgTest::EnterPosition() {
+    Type(kSymbol, "XYZ");
+    Type(kPrice, "47.3");
+    Type(kShares, "100");
+    Click(kBuyButton);
+    PressKey(Row0(kRowChoice), "1");
+    Type(Row0(kExpires), "mar 1999");
+    Type(Row0(kStrike), "50");
+    Click(Row0(kCallButton));
+    Type(Row0(kRowPrice), "2 1/2");
+    Type(Row0(kContracts), "10");
+    Click(Row0(kRowBuy));
+}
+
+// Every widget shows exactly what the model's control holds.
+void EditorDlgTest::VerifyWindowMirrorsModel() {
+    for (int control = 0; control < kEditorControlCount; ++control) {
+        const Control& state = editor->GetModel().GetControl(control);
+        const Shown shown = WhatWidgetShows(W(control));
+        const QByteArray where = QString("control %1").arg(control).toUtf8();
+        QVERIFY2(shown.hidden == !state.visible, where);
+        QVERIFY2(shown.enabled == state.enabled, where);
+        if (qobject_cast<QSlider*>(W(control))) {
+            QVERIFY2(shown.position == state.position, where);
+            continue;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(W(control))) {
+            QStringList items;
+            for (const std::string& item : state.items) items.append(Qt(item));
+            QVERIFY2(shown.items == items, where);
+            QVERIFY2(shown.selected == state.selected, where);
+            if (!list->isEditable()) continue;
+        }
+        QVERIFY2(shown.text == Qt(state.text),
+                 where + ": " + shown.text.toUtf8() + " shown, " + state.text.c_str() + " held");
+        if (qobject_cast<QAbstractButton*>(W(control)))
+            QVERIFY2(shown.checked == state.checked, where);
+    }
+}
+
+void EditorDlgTest::everyControlOfTheModelHasItsOwnWidget() {
+    QSet<QWidget*> widgets;
+    for (int control = 0; control < kEditorControlCount; ++control) {
+        QVERIFY2(W(control), qPrintable(QString("control %1 has no widget").arg(control)));
+        widgets.insert(W(control));
+    }
+    QCOMPARE(widgets.size(), kEditorControlCount);
+    QCOMPARE(editor->windowTitle(), QString("Qualtrixon"));
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::typedPriceReachesTheModelAndTheWindowShowsItsTexts() {
+    QCOMPARE(qobject_cast<QLabel*>(W(kPrompt))->text(), QString("Enter price."));
+    QVERIFY(W(Row0(kRowChoice))->isHidden());
+
+    Type(kPrice, "47.3");
+    QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 47.3);
+    QCOMPARE(BoxOf(kPrice)->text(), QString("47.30"));
+    QCOMPARE(qobject_cast<QLabel*>(W(kPrompt))->text(),
+             QString("Enter shares or select a new option."));
+    QVERIFY(!W(Row0(kRowChoice))->isHidden());
+    QVERIFY(!W(Row1(kRowChoice))->isHidden());
+    QCOMPARE(qobject_cast<QComboBox*>(W(Row0(kRowChoice)))->itemText(0), QString("1 New Option"));
+    VerifyWindowMirrorsModel();
+
+    Type(kPrice, "none");
+    QCOMPARE(BoxOf(kPrice)->text(), QString());
+    QVERIFY(W(Row0(kRowChoice))->isHidden());
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::rowFilledThroughItsWidgetsValuesTheOption() {
+    EnterPosition();
+    const Option& option = editor->GetModel().GetDocument().GetOption(0);
+    QCOMPARE(option.GetStrike(), 50.0);
+    QCOMPARE(option.GetPrice(), 2.5);
+    QCOMPARE(option.GetContracts(), 10);
+    QCOMPARE(option.GetSide(), int(kBuy));
+    QCOMPARE(BoxOf(Row0(kExpires))->text(), QString("Mar 1999"));
+    QVERIFY(!BoxOf(Row0(kDaysLeft))->text().isEmpty());
+    QCOMPARE(BoxOf(Row0(kRowPrice))->text(), QString("2.50"));
+    QVERIFY(!BoxOf(Row0(kFairValue))->text().isEmpty());
+    QVERIFY(!BoxOf(Row0(kRowNet))->text().isEmpty());
+    QVERIFY(qobject_cast<QGroupBox*>(W(Row0(kRowGroup)))->title().startsWith("Option 1"));
+    QCOMPARE(editor->GetModel().GetDocument().GetStock().GetSymbol(), std::string("XYZ"));
+    VerifyWindowMirrorsModel();
+
+    // The volatility slider moved by keyboard revalues the row.
+    const QString fairValue = BoxOf(Row0(kFairValue))->text();
+    W(kVolatilitySlider)->setFocus();
+    QTest::keyClick(W(kVolatilitySlider), Qt::Key_PageUp);
+    QCOMPARE(settings.volatility, qobject_cast<QSlider*>(W(kVolatilitySlider))->value());
+    QVERIFY(settings.volatility > 15);
+    QVERIFY(BoxOf(Row0(kFairValue))->text() != fairValue);
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::settingsMenuMovesItsCheckAndRadioMarks() {
+    struct Step {
+        int command;
+        std::vector<std::pair<int, bool>> checked;  // command and its expected mark
+    };
+    const Step steps[] = {
+        {kCommandIncludeFees, {{kCommandIncludeFees, true}}},
+        {kCommandIncludeFees, {{kCommandIncludeFees, false}}},
+        {kCommandAdvancedMode, {{kCommandAdvancedMode, true}, {kCommandBasicMode, false}}},
+        {kCommandBasicMode, {{kCommandAdvancedMode, false}, {kCommandBasicMode, true}}},
+        {kCommandAmericanRule, {{kCommandAmericanRule, true}, {kCommandEuropeanRule, false}}},
+        {kCommandEuropeanRule, {{kCommandAmericanRule, false}, {kCommandEuropeanRule, true}}},
+        {kCommandDividend, {{kCommandDividend, true}}},
+        {kCommandShowDecimal, {{kCommandShowDecimal, false}}},
+        {kCommandShowUnits, {{kCommandShowUnits, true}}},
+    };
+    for (const Step& step : steps) {
+        Trigger(step.command);
+        for (const auto& [command, mark] : step.checked) {
+            const QByteArray where =
+                QString("after command %1, item %2").arg(step.command).arg(command).toUtf8();
+            QVERIFY2(editor->GetMenuAction(command)->isChecked() == mark, where);
+        }
+        VerifyWindowMirrorsModel();
+    }
+    QVERIFY(editor->GetMenuAction(kCommandBasicMode)->actionGroup()->isExclusive());
+    QVERIFY(editor->GetMenuAction(kCommandIncludeFees)->actionGroup() == nullptr);
+
+    Trigger(kCommandAmericanRule);
+    QCOMPARE(qobject_cast<QLabel*>(W(kRuleLabel))->text(), QString("American Rule (25)"));
+    Trigger(kCommandAdvancedMode);
+    QCOMPARE(qobject_cast<QLabel*>(W(kModeLabel))->text(), QString("Advanced Mode"));
+    QVERIFY(!editor->GetMenuAction(kCommandIncludeFees)->isEnabled());
+    QVERIFY(!settings.basicMode);
+    QVERIFY(!settings.europeanRule);
+    QVERIFY(settings.includeDividend);
+    QVERIFY(settings.showFractions);
+}
+
+void EditorDlgTest::enterReadsTheBoxAndNeverClosesTheWindow() {
+    QLineEdit* price = BoxOf(kPrice);
+    price->setFocus();
+    QTest::keyClicks(price, "120");
+    QTest::keyClick(price, Qt::Key_Return);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(price->text(), QString("120.00"));
+    QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 120.0);
+
+    for (int control : {int(kVolatilitySlider), int(kStock), Row0(kRowChoice)}) {
+        W(control)->setFocus();
+        QTest::keyClick(W(control), Qt::Key_Enter);
+        QVERIFY2(editor->isVisible(), qPrintable(QString("closed from control %1").arg(control)));
+    }
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->result(), 0);
+}
+
+void EditorDlgTest::escapeEndsTheWindowWithCancel() {
+    QSignalSpy finished(editor.get(), &QDialog::finished);
+    BoxOf(kPrice)->setFocus();
+    QTest::keyClick(BoxOf(kPrice), Qt::Key_Escape);
+    QVERIFY(editor->isHidden());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
+}
+
+void EditorDlgTest::exitAndCloseBoxEndWithOkAndTheCloseBoxDestroysTheNotesFirst() {
+    Trigger(kCommandExit);
+    QVERIFY(editor->isHidden());
+    QCOMPARE(editor->result(), int(QDialog::Accepted));
+
+    init();
+    Trigger(kCommandNotes);
+    QPointer<NotesDlg> notes = editor->GetNotesWindow();
+    QVERIFY(notes);
+    QVERIFY(editor->close());
+    QCOMPARE(editor->result(), int(QDialog::Accepted));
+    QVERIFY(notes.isNull());
+}
+
+void EditorDlgTest::notesTypedInTheNotesWindowAreInTheSavedFile() {
+    Trigger(kCommandNotes);
+    NotesDlg* notes = editor->GetNotesWindow();
+    QVERIFY(notes && notes->isVisible());
+    auto* text = notes->findChild<QPlainTextEdit*>();
+    text->setFocus();
+    QTest::keyClicks(text, "rolled from Feb");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, "watch earnings");
+    QVERIFY(notes->isVisible());  // Enter is a new line, it does not close the notes
+
+    const std::string path = folder->Path("notes.opt");
+    files.answers.push_back(path);
+    Trigger(kCommandSaveAs);
+    const std::string bytes = ReadFileBytes(path);
+    QVERIFY(bytes.find("rolled from Feb\r\nwatch earnings") != std::string::npos);
+
+    Trigger(kCommandNew);
+    QCOMPARE(text->toPlainText(), QString());
+    files.answers.push_back(path);
+    Trigger(kCommandOpen);
+    QCOMPARE(text->toPlainText(), QString("rolled from Feb\nwatch earnings"));
+}
+
+void EditorDlgTest::notesCommandShowsTheOneNotesWindowAgain() {
+    Trigger(kCommandNotes);
+    NotesDlg* first = editor->GetNotesWindow();
+    QTest::keyClicks(first->findChild<QPlainTextEdit*>(), "kept");
+    QTest::keyClick(first, Qt::Key_Escape);
+    QVERIFY(first->isHidden());
+    Trigger(kCommandNotes);
+    QCOMPARE(editor->GetNotesWindow(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->findChild<QPlainTextEdit*>()->toPlainText(), QString("kept"));
+}
+
+void EditorDlgTest::saveNewAndOpenRoundTripThePosition() {
+    EnterPosition();
+    Trigger(kCommandIncludeFees);
+    std::vector<Shown> before;
+    for (int control = 0; control < kEditorControlCount; ++control)
+        before.push_back(WhatWidgetShows(W(control)));
+
+    const std::string path = folder->Path("position.opt");
+    files.answers.push_back(path);
+    Trigger(kCommandSave);  // a new document has no path: Save acts as Save As
+    QCOMPARE(files.suggestedNames, std::vector<std::string>{"XYZ"});
+    QVERIFY(!ReadFileBytes(path).empty());
+    QVERIFY(messages.shown.empty());
+
+    Trigger(kCommandNew);
+    QCOMPARE(BoxOf(kPrice)->text(), QString());
+    QCOMPARE(BoxOf(kSymbol)->text(), QString("[Stock]"));
+    QVERIFY(W(Row0(kExpires))->isHidden());
+    VerifyWindowMirrorsModel();
+
+    files.answers.push_back(path);
+    Trigger(kCommandOpen);
+    QCOMPARE(files.openDialogs, 1);
+    QCOMPARE(editor->GetModel().GetDocument().GetPath(), path);
+    for (int control = 0; control < kEditorControlCount; ++control) {
+        const Shown after = WhatWidgetShows(W(control));
+        const QByteArray where = QString("control %1").arg(control).toUtf8();
+        QVERIFY2(after.text == before[control].text, where + ": " + after.text.toUtf8());
+        QVERIFY2(after.checked == before[control].checked, where);
+        QVERIFY2(after.hidden == before[control].hidden, where);
+        QVERIFY2(after.enabled == before[control].enabled, where);
+    }
+    VerifyWindowMirrorsModel();
+
+    // A cancelled dialog changes nothing.
+    Trigger(kCommandOpen);
+    QCOMPARE(editor->GetModel().GetDocument().GetPath(), path);
+}
+
+void EditorDlgTest::saveAsksBeforeReplacingTheDocumentsFile() {
+    Type(kPrice, "50");
+    const std::string path = folder->Path("asked.opt");
+    files.answers.push_back(path);
+    Trigger(kCommandSaveAs);
+    const std::string saved = ReadFileBytes(path);
+
+    Type(kSymbol, "CHANGED");
+    messages.answer = false;
+    Trigger(kCommandSave);
+    QCOMPARE(messages.shown.size(), size_t(1));
+    QVERIFY(messages.shown[0].question);
+    QCOMPARE(messages.shown[0].text, "Are you sure you want to replace " + path + " ?");
+    QCOMPARE(messages.shown[0].caption, std::string("Warning"));
+    QCOMPARE(ReadFileBytes(path), saved);
+    QVERIFY(files.suggestedNames.size() == 1);  // no second dialog
+
+    messages.answer = true;
+    Trigger(kCommandSave);
+    QVERIFY(ReadFileBytes(path).find("CHANGED") != std::string::npos);
+}
+
+void EditorDlgTest::fileErrorsAreShownAndLeaveTheDocument() {
+    Type(kPrice, "50");
+    const std::string missing = folder->Path("missing.opt");
+    files.answers.push_back(missing);
+    Trigger(kCommandOpen);
+    QCOMPARE(messages.LastText(), missing + " was not found.");
+    QCOMPARE(BoxOf(kPrice)->text(), QString("50.00"));
+
+    const std::string foreign = folder->Path("foreign.opt");
+    WriteFileBytes(foreign, std::string("\x05Other", 6));
+    files.answers.push_back(foreign);
+    Trigger(kCommandOpen);
+    QCOMPARE(messages.LastText(), foreign + " is not an Qualtrixon file.");
+    QCOMPARE(BoxOf(kPrice)->text(), QString("50.00"));
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::helpAndHomePageGoThroughTheDesktop() {
+    Trigger(kCommandContents);
+    Trigger(kCommandHomePage);
+    QCOMPARE(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
+    QCOMPARE(desktop.addresses, std::vector<std::string>{kHomePageAddress});
+    QVERIFY(messages.shown.empty());
+
+    desktop.succeed = false;
+    Trigger(kCommandContents);
+    Trigger(kCommandHomePage);
+    QCOMPARE(messages.shown.size(), size_t(2));
+    QCOMPARE(messages.shown[0].caption, std::string(kMessageCaption));
+}
+
+void EditorDlgTest::graphAndTrackerFollowTheModelAndHandOverTheirRequests() {
+    QSignalSpy graphs(editor.get(), &EditorDlg::graphRequested);
+    QSignalSpy trackers(editor.get(), &EditorDlg::trackerRequested);
+    QAction* graphItem = editor->GetMenuAction(kCommandGraph);
+    QVERIFY(!W(kGraphButton)->isEnabled());
+    QVERIFY(!graphItem->isEnabled());
+
+    EnterPosition();
+    QVERIFY(W(kGraphButton)->isEnabled());
+    QVERIFY(graphItem->isEnabled());
+    Click(kGraphButton);
+    Trigger(kCommandGraph);
+    QCOMPARE(graphs.count(), 2);
+
+    Click(kTrackerButton);
+    Trigger(kCommandTracker);
+    QCOMPARE(trackers.count(), 2);
+
+    Trigger(kCommandAdvancedMode);
+    QVERIFY(!W(kGraphButton)->isEnabled());
+    QVERIFY(!graphItem->isEnabled());
+    QTest::mouseClick(W(kGraphButton), Qt::LeftButton);
+    QCOMPARE(graphs.count(), 2);
+}
+
+void EditorDlgTest::aboutBoxShowsTheVersion() {
+    QString version;
+    bool sawAbout = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<AboutDlg*>(QApplication::activeModalWidget());
+        sawAbout = about != nullptr;
+        if (!about) return;
+        version = about->findChild<QLabel*>("version")->text();
+        QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    Trigger(kCommandAbout);
+    QVERIFY(sawAbout);
+    QCOMPARE(version, QString("1.04 "));
+    QVERIFY(editor->isVisible());
+}
+
+}  // namespace qx
+
+QTEST_MAIN(qx::EditorDlgTest)
+#include "editor_dlg_test.moc"
