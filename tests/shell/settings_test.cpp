@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,23 @@ TEST(Settings, FeesAreStoredAsTwoDecimalTextsAndReadAsNumbers) {
         s.Load(store);
         EXPECT_EQ(s.optionFees, c.fee) << '"' << c.text << '"';
     }
+}
+
+TEST(Settings, FeeTextsIgnoreTheProcessLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    MemorySettingsStore store;
+    Settings s;
+    s.underlyingFees = 1234.5;
+    s.Save(store);
+    store.SetText("Editor", "Option Fees", "9.95");
+    Settings loaded;
+    loaded.Load(store);
+    std::setlocale(LC_ALL, saved.c_str());
+
+    EXPECT_EQ(store.GetText("Editor", "Stock Fees", "?"), "1234.50");
+    EXPECT_EQ(loaded.underlyingFees, 1234.5);
+    EXPECT_EQ(loaded.optionFees, 9.95);
 }
 
 TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
