@@ -104,9 +104,7 @@ bool GraphModel::CanShowStock() const {
            graphType == GraphType::ValueOrProfit && stock.Value() != 0;
 }
 
-CTime GraphModel::GraphDate() const {
-    return CTime(baseDate.GetTime() + static_cast<std::int64_t>(dateOffset) * 86400);
-}
+CTime GraphModel::GraphDate() const { return baseDate.AddDays(dateOffset); }
 
 void GraphModel::ComputePriceAxis() {
     // Two standard deviations of a log-normal price either side of the drifted price,

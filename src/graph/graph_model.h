@@ -67,7 +67,8 @@ class GraphModel {
     bool CanShowStock() const;
     // Whether the graph date can be moved: some curve among NET and the options is shown.
     bool IsDateEnabled() const { return selectedCount >= 1; }
-    // The date the curves are valued at: the base date plus dateOffset days.
+    // The date the curves are valued at: dateOffset calendar days after the base date, at
+    // the same wall-clock time whatever daylight-saving change lies between.
     CTime GraphDate() const;
 
     int GetOptionCount() const { return optionCount; }

@@ -50,6 +50,8 @@ std::string PlotRenderer::Title() const {
 }
 
 std::string PlotRenderer::Readout(int px, int py) const {
+    // A blank picture has no scale to read.
+    if (model.GetSelectedCount() <= 0) return "";
     if (px < kPlotLeft || px > kPlotRight - 1 || py < kPlotTop || py > kPlotBottom - 1) return "";
     const double price =
         model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();

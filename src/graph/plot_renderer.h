@@ -37,7 +37,7 @@ class PlotRenderer {
     std::string Title() const;
 
     // The readout line for a picture point: price and value under it, or an empty text
-    // outside the plot area.
+    // outside the plot area and while the picture is blank.
     std::string Readout(int px, int py) const;
 
     // Shows the crosshair at a picture point inside the plot area; false, and nothing

@@ -1,0 +1,70 @@
+#ifndef QX_GRAPH_GRAPH_CONTROLS_H
+#define QX_GRAPH_GRAPH_CONTROLS_H
+
+namespace qx {
+
+// The controls of a graph window, with the group boxes that frame them.
+enum class GraphControl : int {
+    kSelectGroup,  // "Select Option"
+    kNetBox,
+    kOption1Box,
+    kOption2Box,
+    kOption3Box,
+    kOption4Box,
+    kStockBox,   // "Stock/Asset"
+    kTypeGroup,  // "Graph Type"
+    kDeltaBox,
+    kGammaBox,
+    kThetaBox,
+    kVegaBox,
+    kRhoBox,
+    kDateGroup,
+    kDateSlider,
+    kDateText,
+    kVolatilityGroup,
+    kVolatilitySlider,
+    kVolatilityText,
+    kDriftGroup,  // "Annual Price Drift"
+    kDriftSlider,
+    kDriftText,
+    kReadout,  // the line above the plot with the price and value under the mouse
+    kCount
+};
+
+// The graph window's menu commands with the system's own numbers, and the Escape key
+// or close box as kCancel.
+enum class GraphCommand : int {
+    kCancel = 2,
+    kProperties = 32783,
+    kAbout = 32786,
+    kPercentScaled = 32787,
+    kProbabilityWeighted = 32788,
+    kShowProfit = 32789,
+    kShowValue = 32790,
+    kShareWeighted = 32791,
+    kPrint = 32799,
+    kHomePage = 32802,
+    kContents = 57667,
+};
+
+// What the window layer must do after a command, since the model opens no windows.
+enum class GraphRequest {
+    kNone,
+    kPrint,          // print the picture
+    kRunProperties,  // the property sheet, then AfterProperties() whatever its result
+    kShowAbout,      // the about box, modally
+    kClose,          // close the window
+};
+
+// Mouse buttons and keys held during a mouse event, as flags.
+enum MouseFlags : int {
+    kLeftButton = 1,
+    kRightButton = 2,
+    kShiftKey = 4,
+    kControlKey = 8,
+    kMiddleButton = 16,
+};
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_GRAPH_CONTROLS_H

@@ -1,0 +1,364 @@
+#include "graph/graph_window_model.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "platform/desktop.h"
+#include "platform/messages.h"
+#include "pricing/date_text.h"
+#include "pricing/number_text.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+namespace {
+
+constexpr const char* kNoOptionsText =
+    "You must have one or more options entered in the editor\n"
+    "if in basic mode.  If in advanced mode, choose the graph\n"
+    "option from the trade sheet.";
+constexpr const char* kNoOptionsCaption = "Brantovelium";
+
+// The picture's top left corner in the window's client area: the plot area (60..360,
+// 20..295 in the picture) falls on client x 270..570 and y 88..363.
+constexpr int kPictureLeft = 210;
+constexpr int kPictureTop = 68;
+
+// The curve boxes by curve row: NET, options 1 to 4, the holding.
+constexpr GraphControl kCurveBoxes[] = {GraphControl::kNetBox,     GraphControl::kOption1Box,
+                                        GraphControl::kOption2Box, GraphControl::kOption3Box,
+                                        GraphControl::kOption4Box, GraphControl::kStockBox};
+
+// The Greek boxes and the graph types they choose.
+constexpr GraphControl kGreekBoxes[] = {GraphControl::kDeltaBox, GraphControl::kGammaBox,
+                                        GraphControl::kThetaBox, GraphControl::kVegaBox,
+                                        GraphControl::kRhoBox};
+constexpr GraphType kGreekTypes[] = {GraphType::Delta, GraphType::Gamma, GraphType::Theta,
+                                     GraphType::Vega, GraphType::Rho};
+
+// The menu items that carry a mark, in the order of GraphWindowModel::menu.
+constexpr GraphCommand kMarkedCommands[] = {
+    GraphCommand::kProbabilityWeighted, GraphCommand::kShowProfit, GraphCommand::kShowValue,
+    GraphCommand::kShareWeighted, GraphCommand::kPercentScaled};
+
+// Index of value in a table, or -1.
+template <typename T, std::size_t n>
+int IndexIn(const T (&table)[n], T value) {
+    const auto found = std::find(std::begin(table), std::end(table), value);
+    return found == std::end(table) ? -1 : static_cast<int>(found - std::begin(table));
+}
+
+// The volatility slider's text: the position in percent as a fraction with three
+// decimals, 5 showing 0.050, 25 showing 0.250, anything from 100 up 1.000.
+std::string VolatilityText(int percent) {
+    const std::string t = IntegerText(percent);
+    if (percent <= 9) return "0.0" + t + "0";
+    if (percent >= 100) return "1.000";
+    return "0." + t + "0";
+}
+
+// The drift slider's text: percent per year above or below no drift (position 100).
+std::string DriftText(int position) {
+    const int d = position - 100;
+    return (d == 0 ? "0" : IntegerText(d)) + ".0%";
+}
+
+}  // namespace
+
+GraphWindowModel::GraphWindowModel(const Option (&options)[GraphModel::kMaxOptions],
+                                   const Stock& stock, Settings& settingsRecord,
+                                   Messages& messageBoxes, Desktop& desktopShell)
+    : settings(settingsRecord),
+      messages(messageBoxes),
+      desktop(desktopShell),
+      model(options, stock, settingsRecord),
+      renderer(model, settingsRecord) {
+    InitControls();
+}
+
+void GraphWindowModel::InitControls() {
+    const struct {
+        GraphControl control;
+        const char* text;
+    } captions[] = {
+        {GraphControl::kSelectGroup, "Select Option"},
+        {GraphControl::kNetBox, "NET"},
+        {GraphControl::kOption1Box, "Option 1"},
+        {GraphControl::kOption2Box, "Option 2"},
+        {GraphControl::kOption3Box, "Option 3"},
+        {GraphControl::kOption4Box, "Option 4"},
+        {GraphControl::kStockBox, "Stock/Asset"},
+        {GraphControl::kTypeGroup, "Graph Type"},
+        {GraphControl::kDeltaBox, "Delta - (sensitivity to asset price)"},
+        {GraphControl::kGammaBox, "Gamma - (rate delta changes)"},
+        {GraphControl::kThetaBox, "Theta - (time decay)"},
+        {GraphControl::kVegaBox, "Vega - (sensitivity to volatility)"},
+        {GraphControl::kRhoBox, "Rho - (sensitivity to interest rate)"},
+        {GraphControl::kDateGroup, "Date"},
+        {GraphControl::kVolatilityGroup, "Volatility"},
+        {GraphControl::kDriftGroup, "Annual Price Drift"},
+    };
+    for (const auto& caption : captions) Ctl(caption.control).text = caption.text;
+    for (GraphControl group :
+         {GraphControl::kSelectGroup, GraphControl::kTypeGroup, GraphControl::kDateGroup,
+          GraphControl::kVolatilityGroup, GraphControl::kDriftGroup})
+        Ctl(group).color = TextColor::kGroupHighlight;
+    for (GraphControl text :
+         {GraphControl::kDateText, GraphControl::kVolatilityText, GraphControl::kDriftText})
+        Ctl(text).color = TextColor::kTextHighlight;
+    Ctl(GraphControl::kReadout).color = TextColor::kMessageHighlight;
+    for (GraphControl box :
+         {GraphControl::kOption2Box, GraphControl::kOption3Box, GraphControl::kOption4Box})
+        Ctl(box).enabled = false;
+    Menu(GraphCommand::kShowProfit).radio = true;
+    Menu(GraphCommand::kShowValue).radio = true;
+}
+
+bool GraphWindowModel::Open() {
+    if (model.GetOptionCount() == 0) {
+        messages.Warning(kNoOptionsText, kNoOptionsCaption, MessageOwner::kGraph);
+        return false;
+    }
+    if (model.GetStock().GetSide() == kNoSide) Ctl(GraphControl::kStockBox).enabled = false;
+    Ctl(GraphControl::kNetBox).checked = true;
+    for (int k = 1; k <= model.GetOptionCount(); ++k) {
+        Control& box = Ctl(kCurveBoxes[k]);
+        box.text = model.GetOption(k).TradeDescription();
+        box.enabled = true;
+    }
+    OpenSliders();
+    Menu(GraphCommand::kShareWeighted).checked = settings.shareWeighted;
+    Menu(GraphCommand::kProbabilityWeighted).checked = settings.probabilityWeighted;
+    Menu(GraphCommand::kShowProfit).checked = settings.showProfit;
+    Menu(GraphCommand::kShowValue).checked = !settings.showProfit;
+    Menu(GraphCommand::kPercentScaled).checked = settings.percentScaled;
+    // The holding's box follows its rule from the start, as before every recomputation.
+    ApplyHoldingRule();
+    Redraw();
+    return true;
+}
+
+void GraphWindowModel::OpenSliders() {
+    // A graph opens at the nearest expiration.
+    model.ApplyDateBounds();
+    SetSlider(GraphControl::kDateSlider, 1, model.GetDateMax(), model.GetDateMax());
+    model.SetDateOffset(model.GetDateMax());
+    ShowDate();
+    SetSlider(GraphControl::kVolatilitySlider, 1, 99, model.GetVolatilityPosition());
+    ShowVolatility();
+    SetSlider(GraphControl::kDriftSlider, 50, 150, 100);
+    model.SetDriftPosition(100);
+    ShowDrift();
+}
+
+void GraphWindowModel::SetSlider(GraphControl slider, int minimum, int maximum, int position) {
+    // As a slider control does: a range that ends below its start holds the start only,
+    // and the position stays within the range.
+    Control& c = Ctl(slider);
+    c.minimum = minimum;
+    c.maximum = std::max(minimum, maximum);
+    c.position = std::clamp(position, c.minimum, c.maximum);
+}
+
+void GraphWindowModel::ShowDate() { ShowDateOf(model.GetDateOffset()); }
+
+void GraphWindowModel::ShowDateOf(int days) {
+    const CTime date = model.GetBaseDate().AddDays(days);
+    Ctl(GraphControl::kDateText).text =
+        date.Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+}
+
+void GraphWindowModel::ShowVolatility() {
+    Ctl(GraphControl::kVolatilityText).text = VolatilityText(model.GetVolatilityPosition());
+}
+
+void GraphWindowModel::ShowDrift() {
+    Ctl(GraphControl::kDriftText).text = DriftText(model.GetDriftPosition());
+}
+
+void GraphWindowModel::Redraw() {
+    model.RecomputeCurves();
+    renderer.ClearCrosshair();
+    pictureStale = true;
+}
+
+void GraphWindowModel::FullUpdate() {
+    ApplyHoldingRule();
+    model.Recompute();
+    Control& date = Ctl(GraphControl::kDateSlider);
+    date.enabled = model.IsDateEnabled();
+    if (date.enabled) {
+        SetSlider(GraphControl::kDateSlider, 1, model.GetDateMax(), model.GetDateOffset());
+        ShowDate();
+    } else {
+        Ctl(GraphControl::kDateText).text.clear();
+    }
+    renderer.ClearCrosshair();
+    pictureStale = true;
+}
+
+void GraphWindowModel::ApplyHoldingRule() {
+    Control& box = Ctl(GraphControl::kStockBox);
+    box.enabled = model.CanShowStock();
+    if (box.enabled) return;
+    box.checked = false;
+    model.SetStockSelected(false);
+}
+
+void GraphWindowModel::ClickBox(GraphControl control) {
+    const bool curve = IndexIn(kCurveBoxes, control) >= 0;
+    const bool greek = IndexIn(kGreekBoxes, control) >= 0;
+    Control& box = Ctl(control);
+    if ((!curve && !greek) || !box.enabled) return;
+    box.checked = !box.checked;
+    if (curve)
+        ClickCurveBox(control);
+    else
+        ClickGreekBox(control);
+    FullUpdate();
+}
+
+void GraphWindowModel::ClickCurveBox(GraphControl control) {
+    const int row = IndexIn(kCurveBoxes, control);
+    const bool checked = Ctl(control).checked;
+    if (row == GraphModel::kNetRow)
+        model.SetNetSelected(checked);
+    else if (row == GraphModel::kStockRow)
+        model.SetStockSelected(checked);
+    else
+        model.SetOptionSelected(row, checked);
+}
+
+void GraphWindowModel::ClickGreekBox(GraphControl control) {
+    // The Greek boxes act as a group that may be empty: empty means value or profit.
+    if (!Ctl(control).checked) {
+        model.SetGraphType(GraphType::ValueOrProfit);
+        return;
+    }
+    for (GraphControl other : kGreekBoxes) Ctl(other).checked = other == control;
+    model.SetGraphType(kGreekTypes[IndexIn(kGreekBoxes, control)]);
+}
+
+void GraphWindowModel::MoveSlider(GraphControl slider, int position) {
+    if (slider != GraphControl::kDateSlider && slider != GraphControl::kVolatilitySlider &&
+        slider != GraphControl::kDriftSlider)
+        return;
+    Control& c = Ctl(slider);
+    if (!c.enabled) return;
+    c.position = std::clamp(position, c.minimum, c.maximum);
+    ApplySliders();
+}
+
+void GraphWindowModel::ApplySliders() {
+    // Each slider is compared with what the curves were computed with; the date bounds
+    // are not run again here.
+    const int date = Ctl(GraphControl::kDateSlider).position;
+    if (date != model.GetDateOffset()) {
+        model.SetDateOffset(date);
+        ShowDate();
+        Redraw();
+    }
+    const int volatility = Ctl(GraphControl::kVolatilitySlider).position;
+    if (volatility != model.GetVolatilityPosition()) {
+        model.SetVolatilityPosition(volatility);
+        ShowVolatility();
+        Redraw();
+    }
+    const int drift = Ctl(GraphControl::kDriftSlider).position;
+    if (drift != model.GetDriftPosition()) {
+        model.SetDriftPosition(drift);
+        ShowDrift();
+        Redraw();
+    }
+}
+
+void GraphWindowModel::MouseMove(int x, int y, int flags) {
+    const int px = x - kPictureLeft;
+    const int py = y - kPictureTop;
+    Ctl(GraphControl::kReadout).text = renderer.Readout(px, py);
+    if (flags == kLeftButton)
+        renderer.DrawCrosshair(px, py);
+    else if (flags == kRightButton)
+        renderer.ClearCrosshair();
+}
+
+void GraphWindowModel::LeftButtonDown(int x, int y) {
+    renderer.DrawCrosshair(x - kPictureLeft, y - kPictureTop);
+}
+
+void GraphWindowModel::RightButtonDown() { renderer.ClearCrosshair(); }
+
+GraphRequest GraphWindowModel::Command(GraphCommand command) {
+    switch (command) {
+        case GraphCommand::kProbabilityWeighted:
+            ToggleSetting(settings.probabilityWeighted, command);
+            break;
+        case GraphCommand::kShareWeighted:
+            ToggleSetting(settings.shareWeighted, command);
+            break;
+        case GraphCommand::kPercentScaled:
+            ToggleSetting(settings.percentScaled, command);
+            break;
+        case GraphCommand::kShowProfit:
+        case GraphCommand::kShowValue:
+            ChooseProfit(command == GraphCommand::kShowProfit);
+            break;
+        case GraphCommand::kHomePage:
+            desktop.OpenAddress(kHomePageAddress);
+            break;
+        case GraphCommand::kContents:
+            desktop.OpenHelp(kHelpContentsPage);
+            break;
+        case GraphCommand::kProperties:
+            return GraphRequest::kRunProperties;
+        case GraphCommand::kPrint:
+            return GraphRequest::kPrint;
+        case GraphCommand::kAbout:
+            return GraphRequest::kShowAbout;
+        case GraphCommand::kCancel:
+            return GraphRequest::kClose;
+    }
+    return GraphRequest::kNone;
+}
+
+void GraphWindowModel::ToggleSetting(bool& setting, GraphCommand command) {
+    setting = !setting;
+    Menu(command).checked = setting;
+    FullUpdate();
+}
+
+void GraphWindowModel::ChooseProfit(bool showProfit) {
+    settings.showProfit = showProfit;
+    Menu(GraphCommand::kShowProfit).checked = showProfit;
+    Menu(GraphCommand::kShowValue).checked = !showProfit;
+    FullUpdate();
+}
+
+void GraphWindowModel::AfterProperties() {
+    pictureStale = true;
+    model.ApplyResolution();
+    renderer.CreatePens();
+    FullUpdate();
+    // The date format may have changed; the text follows the Date slider.
+    ShowDateOf(Ctl(GraphControl::kDateSlider).position);
+}
+
+void GraphWindowModel::DrawPicture(Canvas& picture) {
+    renderer.DrawPicture(picture);
+    pictureStale = false;
+}
+
+const MenuItem& GraphWindowModel::GetMenuItem(GraphCommand command) const {
+    const int index = IndexIn(kMarkedCommands, command);
+    return index < 0 ? noMark : menu[index];
+}
+
+MenuItem& GraphWindowModel::Menu(GraphCommand command) {
+    return menu[IndexIn(kMarkedCommands, command)];
+}
+
+int GraphWindowModel::CaptionPlotColor(GraphControl control) const {
+    return settings.colorPlotText ? IndexIn(kCurveBoxes, control) : -1;
+}
+
+}  // namespace qx

@@ -1,0 +1,106 @@
+#ifndef QX_GRAPH_GRAPH_WINDOW_MODEL_H
+#define QX_GRAPH_GRAPH_WINDOW_MODEL_H
+
+#include "graph/graph_controls.h"
+#include "graph/graph_model.h"
+#include "graph/plot_renderer.h"
+#include "platform/controls.h"
+
+namespace qx {
+
+class Canvas;
+class Desktop;
+class Messages;
+class Settings;
+
+// The behaviour of one graph window: which curves and what quantity are shown, the
+// three what-if sliders, the menu toggles, the readout and the crosshair. It holds the
+// state of every control and menu mark; the window only mirrors it, forwards events and
+// draws the picture when it is stale.
+class GraphWindowModel {
+  public:
+    static constexpr int kMenuItemCount = 5;
+
+    // Takes copies of the position; reads the settings live and changes four of them
+    // from the menu.
+    GraphWindowModel(const Option (&options)[GraphModel::kMaxOptions], const Stock& stock,
+                     Settings& settings, Messages& messages, Desktop& desktop);
+    GraphWindowModel(const GraphWindowModel&) = delete;
+    GraphWindowModel& operator=(const GraphWindowModel&) = delete;
+
+    // Sets up the controls and computes the first curves, at the nearest expiration.
+    // Without any option it warns and returns false: the window closes as if cancelled.
+    bool Open();
+
+    // A click on a check box: a curve box, the holding's box or a Greek box.
+    void ClickBox(GraphControl control);
+    // A slider moved to a position; every slider that differs from what the curves
+    // were computed with is then applied, date first, volatility, then drift.
+    void MoveSlider(GraphControl slider, int position);
+    // The mouse moved over the window with the given buttons and keys down (MouseFlags);
+    // client coordinates.
+    void MouseMove(int x, int y, int flags);
+    // The left button was pressed at a client point: the crosshair goes there.
+    void LeftButtonDown(int x, int y);
+    // The right button was pressed: the crosshair goes away.
+    void RightButtonDown();
+    // A menu command or the window's cancel.
+    GraphRequest Command(GraphCommand command);
+    // After the property sheet closed, whatever its result: new resolution, pens and
+    // date format.
+    void AfterProperties();
+
+    // Whether the picture must be drawn again before it is shown.
+    bool IsPictureStale() const { return pictureStale; }
+    // Draws the picture from the curves as they are now.
+    void DrawPicture(Canvas& picture);
+    // Draws the crosshair, when shown, over a copy of the picture on the screen.
+    void DrawCrosshair(Canvas& screen) const { renderer.DrawCrosshairLines(screen); }
+
+    const Control& GetControl(GraphControl control) const {
+        return controls[static_cast<int>(control)];
+    }
+    // The check marks of the menu's toggles and choices; other commands have none.
+    const MenuItem& GetMenuItem(GraphCommand command) const;
+    // The curve whose colour a box's caption takes (0 NET, 1..4 options, 5 holding), or -1
+    // for its normal colour.
+    int CaptionPlotColor(GraphControl control) const;
+
+    const GraphModel& GetModel() const { return model; }
+    const PlotRenderer& GetRenderer() const { return renderer; }
+
+  private:
+    Control& Ctl(GraphControl control) { return controls[static_cast<int>(control)]; }
+    MenuItem& Menu(GraphCommand command);
+    void InitControls();
+    void OpenSliders();
+    void SetSlider(GraphControl slider, int minimum, int maximum, int position);
+    void FullUpdate();
+    void ApplyHoldingRule();
+    void ShowDate();
+    void ShowDateOf(int days);
+    void ShowVolatility();
+    void ShowDrift();
+    void ApplySliders();
+    void ClickCurveBox(GraphControl control);
+    void ClickGreekBox(GraphControl control);
+    void ToggleSetting(bool& setting, GraphCommand command);
+    void ChooseProfit(bool showProfit);
+    void Redraw();
+
+    Settings& settings;
+    Messages& messages;
+    Desktop& desktop;
+    GraphModel model;
+    PlotRenderer renderer;
+
+    Control controls[static_cast<int>(GraphControl::kCount)];
+    // Probability Weighted, Show Profit, Show Value, Share Weighted, % Scaled X-axis.
+    MenuItem menu[kMenuItemCount];
+    MenuItem noMark;
+    bool pictureStale = true;
+};
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_GRAPH_WINDOW_MODEL_H

@@ -1,0 +1,384 @@
+#include "graph/graph_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "graph/graph_fixtures.h"
+#include "shell/settings.h"
+#include "test_support/recording_canvas.h"
+#include "test_support/recording_desktop.h"
+#include "test_support/recording_messages.h"
+#include "test_support/time_zone.h"
+
+namespace qx {
+namespace {
+
+using C = GraphControl;
+
+// A graph window over the editor's four rows; rows left empty have no side.
+class GraphWindowModelTest : public testing::Test {
+  protected:
+    GraphWindowModelTest() {
+        // Valued 1 March 2000; the options expire 30, 60 and 90 days later.
+        const CTime valuation(2000, 3, 1);
+        rows[0] = MakeOption(kCall, 100, 0);
+        rows[0].SetDates(valuation, valuation.AddDays(29));
+        rows[1] = MakeOption(kPut, 95, 0, kSell, 2);
+        rows[1].SetDates(valuation, valuation.AddDays(59));
+    }
+
+    GraphWindowModel& OpenWindow() {
+        window.reset(new GraphWindowModel(rows, holding, settings, messages, desktop));
+        opened = window->Open();
+        return *window;
+    }
+
+    const Control& Ctl(C control) const { return window->GetControl(control); }
+    const GraphModel& Model() const { return window->GetModel(); }
+
+    ScopedTimeZone zone{"UTC"};
+    Settings settings;
+    Option rows[4];
+    Stock holding = MakeHolding();
+    RecordingMessages messages;
+    RecordingDesktop desktop;
+    std::unique_ptr<GraphWindowModel> window;
+    bool opened = false;
+};
+
+TEST_F(GraphWindowModelTest, OpensWithOptionsOneAndTwoOfFour) {
+    OpenWindow();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(Ctl(C::kNetBox).checked);
+    EXPECT_EQ(Ctl(C::kOption1Box).text, rows[0].TradeDescription());
+    EXPECT_EQ(Ctl(C::kOption1Box).text, "Buy 1 Mar 2000 100 call");
+    EXPECT_EQ(Ctl(C::kOption2Box).text, "Sell 2 Apr 2000 95 puts");
+    EXPECT_TRUE(Ctl(C::kOption2Box).enabled);
+    EXPECT_EQ(Ctl(C::kOption3Box).text, "Option 3");
+    EXPECT_FALSE(Ctl(C::kOption3Box).enabled);
+    EXPECT_EQ(Ctl(C::kOption4Box).text, "Option 4");
+    EXPECT_FALSE(Ctl(C::kOption4Box).enabled);
+    EXPECT_EQ(Model().GetSelectedCount(), 1);
+    EXPECT_EQ(Model().GetGraphType(), GraphType::ValueOrProfit);
+
+    // At the nearest expiration: option 1's 30 days.
+    const Control& date = Ctl(C::kDateSlider);
+    EXPECT_EQ(date.minimum, 1);
+    EXPECT_EQ(date.maximum, 30);
+    EXPECT_EQ(date.position, 30);
+    EXPECT_EQ(Model().GetDateOffset(), 30);
+    EXPECT_EQ(Model().GetOption(2).GetDaysLeft(), 30);
+    EXPECT_EQ(Ctl(C::kDateText).text, "03/31/2000");
+
+    const Control& volatility = Ctl(C::kVolatilitySlider);
+    EXPECT_EQ(volatility.minimum, 1);
+    EXPECT_EQ(volatility.maximum, 99);
+    EXPECT_EQ(volatility.position, 30);
+    EXPECT_EQ(Ctl(C::kVolatilityText).text, "0.300");
+    const Control& drift = Ctl(C::kDriftSlider);
+    EXPECT_EQ(drift.minimum, 50);
+    EXPECT_EQ(drift.maximum, 150);
+    EXPECT_EQ(drift.position, 100);
+    EXPECT_EQ(Ctl(C::kDriftText).text, "0.0%");
+    EXPECT_TRUE(window->IsPictureStale());
+}
+
+TEST_F(GraphWindowModelTest, OnlyOptionTwoIsShownAsOptionOne) {
+    rows[0] = Option();
+    OpenWindow();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(Ctl(C::kOption1Box).text, "Sell 2 Apr 2000 95 puts");
+    EXPECT_EQ(Ctl(C::kOption2Box).text, "Option 2");
+    EXPECT_FALSE(Ctl(C::kOption2Box).enabled);
+    EXPECT_EQ(Ctl(C::kDateSlider).maximum, 60);
+    EXPECT_EQ(Ctl(C::kDateText).text, "04/30/2000");
+}
+
+TEST_F(GraphWindowModelTest, RefusesToOpenWithoutOptions) {
+    rows[0] = Option();
+    rows[1] = Option();
+    OpenWindow();
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "You must have one or more options entered in the editor\n"
+              "if in basic mode.  If in advanced mode, choose the graph\n"
+              "option from the trade sheet.");
+    EXPECT_EQ(messages.shown[0].caption, "Brantovelium");
+    EXPECT_FALSE(messages.shown[0].question);
+}
+
+TEST_F(GraphWindowModelTest, MenuMarksFollowTheSettingsAtOpening) {
+    const struct {
+        bool shareWeighted, weighted, profit, percent;
+    } cases[] = {{true, false, true, false}, {false, true, false, true}};
+    for (const auto& c : cases) {
+        settings.shareWeighted = c.shareWeighted;
+        settings.probabilityWeighted = c.weighted;
+        settings.showProfit = c.profit;
+        settings.percentScaled = c.percent;
+        OpenWindow();
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kShareWeighted).checked, c.shareWeighted);
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kProbabilityWeighted).checked, c.weighted);
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kShowProfit).checked, c.profit);
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kShowValue).checked, !c.profit);
+        EXPECT_TRUE(window->GetMenuItem(GraphCommand::kShowValue).radio);
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kPercentScaled).checked, c.percent);
+        EXPECT_FALSE(window->GetMenuItem(GraphCommand::kPrint).checked);
+    }
+}
+
+TEST_F(GraphWindowModelTest, HoldingBoxFollowsTheHoldingRule) {
+    OpenWindow();
+    EXPECT_TRUE(Ctl(C::kStockBox).enabled);
+    window->ClickBox(C::kStockBox);
+    EXPECT_TRUE(Ctl(C::kStockBox).checked);
+    EXPECT_TRUE(Model().IsStockSelected());
+    EXPECT_EQ(Model().GetSelectedCount(), 1);  // the holding is not counted
+
+    window->Command(GraphCommand::kShowValue);
+    EXPECT_FALSE(settings.showProfit);
+    EXPECT_FALSE(Ctl(C::kStockBox).checked);
+    EXPECT_FALSE(Ctl(C::kStockBox).enabled);
+    EXPECT_FALSE(Model().IsStockSelected());
+    EXPECT_TRUE(window->GetMenuItem(GraphCommand::kShowValue).checked);
+    EXPECT_FALSE(window->GetMenuItem(GraphCommand::kShowProfit).checked);
+
+    window->Command(GraphCommand::kShowProfit);
+    EXPECT_TRUE(Ctl(C::kStockBox).enabled);
+    EXPECT_FALSE(Ctl(C::kStockBox).checked);
+
+    window->ClickBox(C::kThetaBox);  // a Greek has no holding curve
+    EXPECT_FALSE(Ctl(C::kStockBox).enabled);
+}
+
+TEST_F(GraphWindowModelTest, HoldingBoxIsDisabledWithoutAHolding) {
+    holding = Stock();
+    OpenWindow();
+    EXPECT_FALSE(Ctl(C::kStockBox).enabled);
+    window->ClickBox(C::kStockBox);
+    EXPECT_FALSE(Ctl(C::kStockBox).checked);
+    EXPECT_FALSE(Model().IsStockSelected());
+}
+
+TEST_F(GraphWindowModelTest, NothingSelectedBlanksThePictureAndTheDate) {
+    OpenWindow();
+    window->ClickBox(C::kNetBox);
+    EXPECT_EQ(Model().GetSelectedCount(), 0);
+    EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
+    EXPECT_EQ(Ctl(C::kDateText).text, "");
+    window->ClickBox(C::kStockBox);  // the holding alone changes nothing
+    EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
+
+    RecordingCanvas picture;
+    window->DrawPicture(picture);
+    EXPECT_EQ(picture.fills.size(), 1u);
+    EXPECT_TRUE(picture.lines.empty());
+    window->MouseMove(400, 200, 0);
+    EXPECT_EQ(Ctl(C::kReadout).text, "");
+
+    window->ClickBox(C::kOption2Box);  // option 2 alone: its expiration bounds the date
+    EXPECT_TRUE(Ctl(C::kDateSlider).enabled);
+    EXPECT_EQ(Ctl(C::kDateSlider).maximum, 60);
+    EXPECT_EQ(Ctl(C::kDateText).text, "03/31/2000");
+}
+
+TEST_F(GraphWindowModelTest, GreekBoxesActAsAGroupThatMayBeEmpty) {
+    OpenWindow();
+    window->ClickBox(C::kDeltaBox);
+    EXPECT_EQ(Model().GetGraphType(), GraphType::Delta);
+    // A Greek keeps a day on every option: the date moves back from 30 to 29.
+    EXPECT_EQ(Ctl(C::kDateSlider).maximum, 29);
+    EXPECT_EQ(Ctl(C::kDateSlider).position, 29);
+    EXPECT_EQ(Ctl(C::kDateText).text, "03/30/2000");
+
+    window->ClickBox(C::kGammaBox);
+    EXPECT_FALSE(Ctl(C::kDeltaBox).checked);
+    EXPECT_TRUE(Ctl(C::kGammaBox).checked);
+    EXPECT_EQ(Model().GetGraphType(), GraphType::Gamma);
+
+    window->ClickBox(C::kGammaBox);
+    EXPECT_FALSE(Ctl(C::kGammaBox).checked);
+    EXPECT_EQ(Model().GetGraphType(), GraphType::ValueOrProfit);
+
+    const struct {
+        C box;
+        GraphType type;
+    } cases[] = {{C::kDeltaBox, GraphType::Delta},
+                 {C::kGammaBox, GraphType::Gamma},
+                 {C::kThetaBox, GraphType::Theta},
+                 {C::kVegaBox, GraphType::Vega},
+                 {C::kRhoBox, GraphType::Rho}};
+    for (const auto& c : cases) {
+        window->ClickBox(c.box);
+        EXPECT_EQ(Model().GetGraphType(), c.type) << Ctl(c.box).text;
+    }
+}
+
+TEST_F(GraphWindowModelTest, VolatilityAndDriftTexts) {
+    OpenWindow();
+    const struct {
+        int position;
+        const char* text;
+    } volatility[] = {{5, "0.050"}, {9, "0.090"}, {10, "0.100"}, {25, "0.250"}, {99, "0.990"}};
+    for (const auto& c : volatility) {
+        window->MoveSlider(C::kVolatilitySlider, c.position);
+        EXPECT_EQ(Ctl(C::kVolatilityText).text, c.text) << "position " << c.position;
+        EXPECT_DOUBLE_EQ(Model().GetOption(1).GetVolatility(), c.position * 0.01);
+        EXPECT_DOUBLE_EQ(Model().GetOption(2).GetVolatility(), c.position * 0.01);
+    }
+    const struct {
+        int position;
+        const char* text;
+    } drift[] = {{150, "50.0%"}, {50, "-50.0%"}, {101, "1.0%"}, {99, "-1.0%"}, {100, "0.0%"}};
+    for (const auto& c : drift) {
+        window->MoveSlider(C::kDriftSlider, c.position);
+        EXPECT_EQ(Ctl(C::kDriftText).text, c.text) << "position " << c.position;
+        EXPECT_DOUBLE_EQ(Model().GetDrift(), (c.position - 100) * 0.01);
+    }
+}
+
+TEST_F(GraphWindowModelTest, VolatilityAboveTheSliderIsRepricedAtTheFirstNotification) {
+    rows[0].SetVolatility(1.5);
+    OpenWindow();
+    EXPECT_EQ(Model().GetVolatilityPosition(), 150);
+    EXPECT_EQ(Ctl(C::kVolatilityText).text, "1.000");
+    EXPECT_EQ(Ctl(C::kVolatilitySlider).position, 99);
+
+    window->MoveSlider(C::kDriftSlider, 120);  // any slider notification
+    EXPECT_EQ(Model().GetVolatilityPosition(), 99);
+    EXPECT_DOUBLE_EQ(Model().GetOption(1).GetVolatility(), 0.99);
+    EXPECT_EQ(Ctl(C::kVolatilityText).text, "0.990");
+}
+
+TEST_F(GraphWindowModelTest, DateSliderMovesTheGraphDateInTheChosenFormat) {
+    const struct {
+        int format;
+        int days;
+        const char* text;
+    } cases[] = {{1, 10, "03/11/2000"}, {2, 10, "11/03/2000"}, {3, 1, "02/03/2000"}};
+    for (const auto& c : cases) {
+        settings.dateFormat = c.format;
+        OpenWindow();
+        window->MoveSlider(C::kDateSlider, c.days);
+        EXPECT_EQ(Model().GetDateOffset(), c.days);
+        EXPECT_EQ(Model().GetOption(1).GetDaysLeft(), 30 - c.days);
+        EXPECT_EQ(Ctl(C::kDateText).text, c.text) << "format " << c.format;
+    }
+    window->MoveSlider(C::kDateSlider, 500);  // held to the slider's range
+    EXPECT_EQ(Model().GetDateOffset(), 30);
+}
+
+TEST_F(GraphWindowModelTest, MenuTogglesChangeTheSharedSettings) {
+    OpenWindow();
+    const struct {
+        GraphCommand command;
+        bool Settings::*setting;
+    } cases[] = {{GraphCommand::kProbabilityWeighted, &Settings::probabilityWeighted},
+                 {GraphCommand::kShareWeighted, &Settings::shareWeighted},
+                 {GraphCommand::kPercentScaled, &Settings::percentScaled}};
+    for (const auto& c : cases) {
+        const bool before = settings.*c.setting;
+        EXPECT_EQ(window->Command(c.command), GraphRequest::kNone);
+        EXPECT_EQ(settings.*c.setting, !before) << static_cast<int>(c.command);
+        EXPECT_EQ(window->GetMenuItem(c.command).checked, !before);
+        window->Command(c.command);
+        EXPECT_EQ(settings.*c.setting, before);
+        EXPECT_EQ(window->GetMenuItem(c.command).checked, before);
+    }
+    // Another window changed the setting: this window's mark stays until it toggles.
+    settings.percentScaled = true;
+    EXPECT_FALSE(window->GetMenuItem(GraphCommand::kPercentScaled).checked);
+    window->Command(GraphCommand::kPercentScaled);
+    EXPECT_FALSE(settings.percentScaled);
+    EXPECT_FALSE(window->GetMenuItem(GraphCommand::kPercentScaled).checked);
+}
+
+TEST_F(GraphWindowModelTest, CommandsThatLeaveTheModel) {
+    OpenWindow();
+    EXPECT_EQ(window->Command(GraphCommand::kProperties), GraphRequest::kRunProperties);
+    EXPECT_EQ(window->Command(GraphCommand::kPrint), GraphRequest::kPrint);
+    EXPECT_EQ(window->Command(GraphCommand::kAbout), GraphRequest::kShowAbout);
+    EXPECT_EQ(window->Command(GraphCommand::kCancel), GraphRequest::kClose);
+    EXPECT_EQ(window->Command(GraphCommand::kHomePage), GraphRequest::kNone);
+    EXPECT_EQ(window->Command(GraphCommand::kContents), GraphRequest::kNone);
+    EXPECT_EQ(desktop.addresses, std::vector<std::string>{kHomePageAddress});
+    EXPECT_EQ(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
+}
+
+TEST_F(GraphWindowModelTest, AfterPropertiesTakesResolutionColoursAndDateFormat) {
+    OpenWindow();
+    RecordingCanvas picture;
+    window->DrawPicture(picture);
+    EXPECT_FALSE(window->IsPictureStale());
+
+    settings.resolution = 100;
+    settings.dateFormat = 2;
+    settings.plotColors[0] = Rgb(1, 2, 3);
+    window->AfterProperties();
+    EXPECT_TRUE(window->IsPictureStale());
+    EXPECT_EQ(Model().GetPointCount(), 300);
+    EXPECT_EQ(Ctl(C::kDateText).text, "31/03/2000");
+    picture.Reset();
+    window->DrawPicture(picture);
+    EXPECT_EQ(picture.LinesIn(Rgb(1, 2, 3)).size(), 299u);
+}
+
+TEST_F(GraphWindowModelTest, ReadoutAndCrosshairFollowTheMouse) {
+    OpenWindow();
+    const PlotRenderer& renderer = window->GetRenderer();
+    // Client (270, 88) is the plot area's top left corner.
+    window->MouseMove(270, 88, 0);
+    EXPECT_EQ(Ctl(C::kReadout).text, renderer.Readout(60, 20));
+    EXPECT_NE(Ctl(C::kReadout).text, "");
+    EXPECT_FALSE(renderer.IsCrosshairShown());
+    window->MouseMove(269, 88, 0);
+    EXPECT_EQ(Ctl(C::kReadout).text, "");
+
+    window->LeftButtonDown(300, 100);
+    EXPECT_TRUE(renderer.IsCrosshairShown());
+    EXPECT_EQ(renderer.GetCrosshairX(), 90);
+    EXPECT_EQ(renderer.GetCrosshairY(), 32);
+    window->MouseMove(310, 120, kLeftButton);  // dragging moves it
+    EXPECT_EQ(renderer.GetCrosshairX(), 100);
+    window->MouseMove(320, 130, kLeftButton | kShiftKey);  // not the left button alone
+    EXPECT_EQ(renderer.GetCrosshairX(), 100);
+    window->MouseMove(320, 130, kRightButton);
+    EXPECT_FALSE(renderer.IsCrosshairShown());
+
+    window->LeftButtonDown(100, 100);  // outside the plot area
+    EXPECT_FALSE(renderer.IsCrosshairShown());
+    window->LeftButtonDown(300, 100);
+    window->RightButtonDown();
+    EXPECT_FALSE(renderer.IsCrosshairShown());
+    window->LeftButtonDown(300, 100);
+    window->MoveSlider(C::kDriftSlider, 110);  // a new picture has no crosshair
+    EXPECT_FALSE(renderer.IsCrosshairShown());
+}
+
+TEST_F(GraphWindowModelTest, ControlColours) {
+    OpenWindow();
+    for (C group :
+         {C::kSelectGroup, C::kTypeGroup, C::kDateGroup, C::kVolatilityGroup, C::kDriftGroup})
+        EXPECT_EQ(Ctl(group).color, TextColor::kGroupHighlight) << Ctl(group).text;
+    for (C text : {C::kDateText, C::kVolatilityText, C::kDriftText})
+        EXPECT_EQ(Ctl(text).color, TextColor::kTextHighlight);
+    EXPECT_EQ(Ctl(C::kReadout).color, TextColor::kMessageHighlight);
+
+    const struct {
+        C box;
+        int plotColor;
+    } cases[] = {{C::kNetBox, 0},   {C::kOption1Box, 1}, {C::kOption4Box, 4},
+                 {C::kStockBox, 5}, {C::kDeltaBox, -1},  {C::kSelectGroup, -1}};
+    for (const auto& c : cases) {
+        settings.colorPlotText = false;
+        EXPECT_EQ(window->CaptionPlotColor(c.box), -1);
+        settings.colorPlotText = true;
+        EXPECT_EQ(window->CaptionPlotColor(c.box), c.plotColor) << Ctl(c.box).text;
+    }
+}
+
+}  // namespace
+}  // namespace qx
