@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,22 @@ TEST(TranList, ExerciseNeedsAnOpenInTheMoneyOption) {
          Calls(4).Exercise(1, 60),
          kExerciseTooMany},
     });
+}
+
+TEST(TranList, ExerciseRefusalWritesPointsUnderAnyLocale) {
+    // The window layer puts the process in the user's locale; a German decimal comma
+    // must not reach the message.
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing; scripts/install-deps generates it";
+    TranList list;
+    AddAll(list, {Puts(1).Open().Buy(1).At(2)}, "held put");
+    RecordingMessages messages;
+    EXPECT_EQ(list.Add(Puts(4).Exercise(1, 1234.5), messages), -1);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(messages.LastText(),
+              "Option is not in the money.\nYou tried to exercise at 1234.500 when the strike "
+              "price is 50.000.");
 }
 
 TEST(TranList, ExerciseTakesTheSideOppositeToItsOpening) {
