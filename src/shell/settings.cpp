@@ -1,8 +1,10 @@
 #include "shell/settings.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/settings_store.h"
@@ -12,60 +14,62 @@ namespace qx {
 
 namespace {
 
-enum class Kind { kInt, kYesNo, kFee, kColor };
-
-// One stored value: where it lives in the store and which field holds it.
+// One stored value: where it lives in the store and which field holds it. The field's
+// type gives the stored form: an integer, a yes/no, a fee text or a colour reference.
 struct Binding {
     const char* section;
     std::string name;
-    Kind kind;
-    void* field;  // int*, bool*, double* or ColorRef*, as kind says
+    std::variant<int*, bool*, double*, ColorRef*> field;
 };
+
+// An indexed value name: the stem followed by the decimal index, with no leading zeros.
+std::string Indexed(const char* stem, std::size_t index) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, index).ptr;
+    return stem + std::string(digits, end);
+}
 
 // Every stored value of the record, in the order the store is read and written.
 std::vector<Binding> Bindings(Settings* r) {
     std::vector<Binding> list = {
-        {"Editor", "Dividend", Kind::kInt, &r->dividend},
-        {"Editor", "Interest", Kind::kInt, &r->interest},
-        {"Editor", "Volatility", Kind::kInt, &r->volatility},
-        {"Editor", "Units", Kind::kInt, &r->unitsPerContract},
-        {"Editor", "Asset Type", Kind::kInt, &r->assetType},
-        {"Editor", "Significant Digits", Kind::kInt, &r->significantDigits},
-        {"Editor", "Date Format", Kind::kInt, &r->dateFormat},
-        {"Editor", "Iterations", Kind::kInt, &r->iterations},
-        {"Editor", "Stock Fees", Kind::kFee, &r->underlyingFees},
-        {"Editor", "Option Fees", Kind::kFee, &r->optionFees},
-        {"Editor", "Include Fees", Kind::kYesNo, &r->includeFees},
-        {"Editor", "Include Dividend", Kind::kYesNo, &r->includeDividend},
-        {"Editor", "Show Fractions", Kind::kYesNo, &r->showFractions},
-        {"Editor", "European Rule", Kind::kYesNo, &r->europeanRule},
-        {"Editor", "Basic Mode", Kind::kYesNo, &r->basicMode},
-        {"Editor", "Show Contract Units", Kind::kYesNo, &r->showContractUnits},
-        {"Graph", "Resolution", Kind::kInt, &r->resolution},
-        {"Graph", "Share Weighted", Kind::kYesNo, &r->shareWeighted},
-        {"Graph", "Probability Weighted", Kind::kYesNo, &r->probabilityWeighted},
-        {"Graph", "Show Profit", Kind::kYesNo, &r->showProfit},
-        {"Graph", "Percent Scaled", Kind::kYesNo, &r->percentScaled},
-        {"Graph", "Color Plot Text", Kind::kYesNo, &r->colorPlotText},
-        {"Graph", "Background Color", Kind::kColor, &r->backgroundColor},
-        {"Graph", "Scale Color", Kind::kColor, &r->scaleColor},
-        {"Graph", "Scale Text Color", Kind::kColor, &r->scaleTextColor},
-        {"Graph", "Title Color", Kind::kColor, &r->titleColor},
-        {"Graph", "Crosshair Color", Kind::kColor, &r->crosshairColor},
+        {"Editor", "Dividend", &r->dividend},
+        {"Editor", "Interest", &r->interest},
+        {"Editor", "Volatility", &r->volatility},
+        {"Editor", "Units", &r->unitsPerContract},
+        {"Editor", "Asset Type", &r->assetType},
+        {"Editor", "Significant Digits", &r->significantDigits},
+        {"Editor", "Date Format", &r->dateFormat},
+        {"Editor", "Iterations", &r->iterations},
+        {"Editor", "Stock Fees", &r->underlyingFees},
+        {"Editor", "Option Fees", &r->optionFees},
+        {"Editor", "Include Fees", &r->includeFees},
+        {"Editor", "Include Dividend", &r->includeDividend},
+        {"Editor", "Show Fractions", &r->showFractions},
+        {"Editor", "European Rule", &r->europeanRule},
+        {"Editor", "Basic Mode", &r->basicMode},
+        {"Editor", "Show Contract Units", &r->showContractUnits},
+        {"Graph", "Resolution", &r->resolution},
+        {"Graph", "Share Weighted", &r->shareWeighted},
+        {"Graph", "Probability Weighted", &r->probabilityWeighted},
+        {"Graph", "Show Profit", &r->showProfit},
+        {"Graph", "Percent Scaled", &r->percentScaled},
+        {"Graph", "Color Plot Text", &r->colorPlotText},
+        {"Graph", "Background Color", &r->backgroundColor},
+        {"Graph", "Scale Color", &r->scaleColor},
+        {"Graph", "Scale Text Color", &r->scaleTextColor},
+        {"Graph", "Title Color", &r->titleColor},
+        {"Graph", "Crosshair Color", &r->crosshairColor},
     };
     for (std::size_t i = 0; i < r->plotColors.size(); ++i)
-        list.push_back(
-            {"Graph", "Plot Color " + std::to_string(i), Kind::kColor, &r->plotColors[i]});
+        list.push_back({"Graph", Indexed("Plot Color ", i), &r->plotColors[i]});
     for (std::size_t i = 0; i < r->customColors.size(); ++i)
-        list.push_back(
-            {"Graph", "Custom Color " + std::to_string(i), Kind::kColor, &r->customColors[i]});
-    list.push_back({"Global", "Group Highlight Color", Kind::kColor, &r->groupHighlightColor});
-    list.push_back({"Global", "Text Highlight Color", Kind::kColor, &r->textHighlightColor});
-    list.push_back({"Global", "Message Highlight Color", Kind::kColor, &r->messageHighlightColor});
+        list.push_back({"Graph", Indexed("Custom Color ", i), &r->customColors[i]});
+    list.push_back({"Global", "Group Highlight Color", &r->groupHighlightColor});
+    list.push_back({"Global", "Text Highlight Color", &r->textHighlightColor});
+    list.push_back({"Global", "Message Highlight Color", &r->messageHighlightColor});
     for (std::size_t i = 0; i < r->columnWidths.size(); ++i)
-        list.push_back(
-            {"Tracker", "Column Width " + std::to_string(i + 1), Kind::kInt, &r->columnWidths[i]});
-    list.push_back({"Tracker", "Show Open Only", Kind::kYesNo, &r->showOpenOnly});
+        list.push_back({"Tracker", Indexed("Column Width ", i + 1), &r->columnWidths[i]});
+    list.push_back({"Tracker", "Show Open Only", &r->showOpenOnly});
     return list;
 }
 
@@ -73,48 +77,31 @@ std::vector<Binding> Bindings(Settings* r) {
 std::string FeeText(double fee) { return NumberText(fee, 2, false); }
 
 // Reads one value into its field, whose current content is the default.
-void Read(const SettingsStore& store, const Binding& b) {
-    switch (b.kind) {
-        case Kind::kInt: {
-            auto* field = static_cast<int*>(b.field);
-            *field = store.GetInt(b.section, b.name, *field);
-            break;
-        }
-        case Kind::kYesNo: {
-            auto* field = static_cast<bool*>(b.field);
-            *field = store.GetInt(b.section, b.name, *field ? 1 : 0) != 0;
-            break;
-        }
-        case Kind::kFee: {
-            auto* field = static_cast<double*>(b.field);
-            *field = ParseNumber(store.GetText(b.section, b.name, FeeText(*field)));
-            break;
-        }
-        case Kind::kColor: {
-            auto* field = static_cast<ColorRef*>(b.field);
-            *field =
-                static_cast<ColorRef>(store.GetInt(b.section, b.name, static_cast<int>(*field)));
-            break;
-        }
-    }
+void Read(const SettingsStore& store, const Binding& b, int* field) {
+    *field = store.GetInt(b.section, b.name, *field);
+}
+void Read(const SettingsStore& store, const Binding& b, bool* field) {
+    *field = store.GetInt(b.section, b.name, *field ? 1 : 0) != 0;
+}
+void Read(const SettingsStore& store, const Binding& b, double* field) {
+    *field = ParseNumber(store.GetText(b.section, b.name, FeeText(*field)));
+}
+void Read(const SettingsStore& store, const Binding& b, ColorRef* field) {
+    *field = static_cast<ColorRef>(store.GetInt(b.section, b.name, static_cast<int>(*field)));
 }
 
-void Write(SettingsStore& store, const Binding& b) {
-    switch (b.kind) {
-        case Kind::kInt:
-            store.SetInt(b.section, b.name, *static_cast<const int*>(b.field));
-            break;
-        case Kind::kYesNo:
-            store.SetInt(b.section, b.name, *static_cast<const bool*>(b.field) ? 1 : 0);
-            break;
-        case Kind::kFee:
-            store.SetText(b.section, b.name, FeeText(*static_cast<const double*>(b.field)));
-            break;
-        case Kind::kColor:
-            store.SetInt(b.section, b.name,
-                         static_cast<int>(*static_cast<const ColorRef*>(b.field)));
-            break;
-    }
+// Writes one value from its field.
+void Write(SettingsStore& store, const Binding& b, const int* field) {
+    store.SetInt(b.section, b.name, *field);
+}
+void Write(SettingsStore& store, const Binding& b, const bool* field) {
+    store.SetInt(b.section, b.name, *field ? 1 : 0);
+}
+void Write(SettingsStore& store, const Binding& b, const double* field) {
+    store.SetText(b.section, b.name, FeeText(*field));
+}
+void Write(SettingsStore& store, const Binding& b, const ColorRef* field) {
+    store.SetInt(b.section, b.name, static_cast<int>(*field));
 }
 
 // A fee is an amount paid, so it is finite and never below zero.
@@ -129,13 +116,15 @@ void WriteIfDifferent(SettingsStore& store, const char* name, const std::string&
 
 void Settings::Load(const SettingsStore& store) {
     *this = Settings();
-    for (const Binding& binding : Bindings(this)) Read(store, binding);
+    for (const Binding& b : Bindings(this))
+        std::visit([&](auto* field) { Read(store, b, field); }, b.field);
     Clamp();
 }
 
 void Settings::Save(SettingsStore& store) const {
     Settings copy = *this;  // the bindings point into a record they may change
-    for (const Binding& binding : Bindings(&copy)) Write(store, binding);
+    for (const Binding& b : Bindings(&copy))
+        std::visit([&](auto* field) { Write(store, b, field); }, b.field);
 }
 
 void Settings::WriteVersionRecord(SettingsStore& store) {
@@ -159,8 +148,9 @@ void Settings::Clamp() {
     for (int& width : columnWidths) width = std::clamp(width, 0, 2000);
     underlyingFees = SaneFee(underlyingFees);
     optionFees = SaneFee(optionFees);
-    for (const Binding& binding : Bindings(this)) {
-        if (binding.kind == Kind::kColor) *static_cast<ColorRef*>(binding.field) &= 0xFFFFFF;
+    // A colour reference has a zero top byte.
+    for (const Binding& b : Bindings(this)) {
+        if (ColorRef* const* color = std::get_if<ColorRef*>(&b.field)) **color &= 0xFFFFFF;
     }
 }
 

@@ -1,17 +1,16 @@
 #include "platform/archive.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "test_support/file_size_limit.h"
 #include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
@@ -393,27 +392,6 @@ TEST(CArchive, StoreRefusesAReadOnlyTarget) {
     EXPECT_EQ(messages.LastText(), "Access to " + path + " was denied.");
     EXPECT_EQ(ReadFileBytes(path), "old");
 }
-
-// Limits the size of any file this process writes, for the life of the object, so a
-// test can make the disk run full.
-class ScopedFileSizeLimit {
-  public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~ScopedFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-  private:
-    rlimit saved{};
-    void (*previousHandler)(int);
-};
 
 TEST(CArchive, StoreThatRunsOutOfSpaceLeavesThePreviousFile) {
     TempFolder folder;

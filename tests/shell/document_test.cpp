@@ -1,16 +1,15 @@
 #include "shell/document.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "shell/settings.h"
+#include "test_support/file_size_limit.h"
 #include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 #include "test_support/time_zone.h"
@@ -381,27 +380,6 @@ TEST(Document, OpenOfAMissingFileChangesNothing) {
     ASSERT_EQ(before.Open(kept), Document::OpenResult::kOpened);
     ExpectSameDocument(f.doc, before, "after the failed open");
 }
-
-// Limits the size of any file this process writes, for the life of the object, so that
-// a save can run out of disk.
-class ScopedFileSizeLimit {
-  public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~ScopedFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-  private:
-    rlimit saved{};
-    void (*previousHandler)(int);
-};
 
 TEST(Document, FailedSaveKeepsThePreviousFileAndPath) {
     Fixture f;
