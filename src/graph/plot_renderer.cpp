@@ -114,23 +114,20 @@ void PlotRenderer::DrawCurves(Canvas& picture) const {
 
 void PlotRenderer::DrawCurve(Canvas& picture, int row, std::uint32_t pen) const {
     // Points after the first stand one pixel right of the even spacing; a point that is
-    // not finite breaks the curve.
-    bool penDown = false;
-    int lastX = 0;
-    int lastY = 0;
+    // not finite breaks the curve into runs drawn one by one.
+    Canvas::Point run[GraphModel::kMaxPoints];
+    int length = 0;
     for (int j = 0; j < model.GetPointCount(); ++j) {
         const int r = model.GetPixelRow(row, j);
         if (r == GraphModel::kNoRow) {
-            penDown = false;
+            picture.Polyline(run, length, pen);
+            length = 0;
             continue;
         }
         const int x = j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + 61;
-        const int y = r + kPlotTop;
-        if (penDown) picture.Line(lastX, lastY, x, y, pen);
-        lastX = x;
-        lastY = y;
-        penDown = true;
+        run[length++] = {x, r + kPlotTop};
     }
+    picture.Polyline(run, length, pen);
 }
 
 }  // namespace qx

@@ -17,6 +17,12 @@ class Canvas {
         int height = 0;
     };
 
+    // A pixel position.
+    struct Point {
+        int x = 0;
+        int y = 0;
+    };
+
     virtual ~Canvas() = default;
 
     // Paints the rectangle with its top left corner at (x, y) in one colour.
@@ -26,6 +32,13 @@ class Canvas {
     // first point and stops one pixel short of the second, so joined strokes never
     // paint a shared point twice.
     virtual void Line(int x1, int y1, int x2, int y2, std::uint32_t color) = 0;
+
+    // Joined strokes through count points, each as Line draws it, so the last point is
+    // left out. A canvas may draw the whole run at once.
+    virtual void Polyline(const Point* points, int count, std::uint32_t color) {
+        for (int i = 1; i < count; ++i)
+            Line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, color);
+    }
 
     // Draws a one-line text with its top left corner at (x, y), over an opaque box of
     // the background colour as large as the text's extent.

@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QPoint>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 
 namespace qx {
@@ -19,13 +21,18 @@ QColor ToQColor(std::uint32_t color) {
     return QColor(color & 0xFF, color >> 8 & 0xFF, color >> 16 & 0xFF);
 }
 
-}  // namespace
-
-QPainterCanvas::QPainterCanvas(QPainter& activePainter) : painter(activePainter) {
-    font.setFamily(QStringLiteral("Sans Serif"));
+QFont PictureFont() {
+    QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kFontPixels);
     font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+}  // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter& activePainter)
+    : painter(activePainter), font(PictureFont()), metrics(font) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
@@ -56,14 +63,28 @@ void QPainterCanvas::Line(int x1, int y1, int x2, int y2, std::uint32_t color) {
         endY = y2 - (dy > 0 ? 1 : -1);
         endX = x1 + (endY - y1) * dx / dy;
     }
-    QPen pen(ToQColor(color));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    UsePen(color);
     if (endX == x1 && endY == y1)
         painter.drawPoint(x1, y1);
     else
         painter.drawLine(x1, y1, endX, endY);
+}
+
+void QPainterCanvas::Polyline(const Point* points, int count, std::uint32_t color) {
+    if (count < 2) return;
+    UsePen(color);
+    // Every stroke but the last as whole runs through the points; the last one stops
+    // short of its end as Line does.
+    constexpr int kChunk = 64;
+    QPoint chunk[kChunk];
+    int start = 0;
+    while (start < count - 2) {
+        const int n = std::min(kChunk, count - 1 - start);
+        for (int i = 0; i < n; ++i) chunk[i] = QPoint(points[start + i].x, points[start + i].y);
+        painter.drawPolyline(chunk, n);
+        start += n - 1;
+    }
+    Line(points[count - 2].x, points[count - 2].y, points[count - 1].x, points[count - 1].y, color);
 }
 
 void QPainterCanvas::Text(int x, int y, const std::string& text, std::uint32_t color,
@@ -71,14 +92,23 @@ void QPainterCanvas::Text(int x, int y, const std::string& text, std::uint32_t c
     const QString line = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
     const TextExtent extent = MeasureText(text);
     painter.fillRect(x, y, extent.width, extent.height, ToQColor(background));
-    painter.setPen(ToQColor(color));
+    UsePen(color);
     painter.drawText(x, y, extent.width, extent.height, Qt::AlignLeft | Qt::AlignTop, line);
 }
 
 Canvas::TextExtent QPainterCanvas::MeasureText(const std::string& text) const {
-    const QFontMetrics metrics(font);
     const QString line = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
     return {metrics.horizontalAdvance(line), metrics.height()};
+}
+
+void QPainterCanvas::UsePen(std::uint32_t color) {
+    if (penSet && penColor == color) return;
+    QPen pen(ToQColor(color));
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    penColor = color;
+    penSet = true;
 }
 
 }  // namespace qx
