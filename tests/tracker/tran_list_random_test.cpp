@@ -114,14 +114,14 @@ struct Snapshot {
 
 Snapshot Take(const TranList& list) {
     Snapshot s;
-    Tran tran;
-    for (int i = 0; list.GetAt(i, tran) == 0; ++i) {
+    for (int i = 0; i < list.GetCount(); ++i) {
+        Tran tran;  // a fresh target: GetAt keeps whatever a setter refuses
+        EXPECT_EQ(list.GetAt(i, tran), 0) << i;
         s.transactions.push_back(tran);
         s.balances.push_back(list.GetBalance(i));
     }
     for (int i = 0; i < TranList::kMaxPositions; ++i) {
         Tran position;
-        position.SetDate(CTime());
         s.positions.push_back(list.GetPosition(i, position) == 0 ? position : Tran());
         s.positionBalances.push_back(list.GetPositionBalance(i));
     }
