@@ -183,6 +183,53 @@ TEST(Document, RichDocumentReadsBackAndSavesIdentically) {
     EXPECT_TRUE(f.messages.shown.empty()) << f.messages.LastText();
 }
 
+Bytes Time(CTime time) { return Int32(static_cast<std::int32_t>(time.GetTime())); }
+
+// The file the layout tables give for a document whose texts are all short.
+Bytes LaidOut(const Document& doc) {
+    const Stock& stock = doc.GetStock();
+    Bytes bytes = ShortText("Qualtrixon");
+    bytes += Float64(stock.GetPrice()) + Int32(stock.GetShares()) +
+             Int32(stock.GetUnitsPerContract()) + Float64(stock.GetFees()) +
+             Int32(stock.GetSide()) + Int32(stock.GetAssetType()) + ShortText(stock.GetSymbol());
+    for (int slot = 0; slot < Document::kSlots; ++slot) {
+        const Option& o = doc.GetOption(slot);
+        bytes += Int32(o.GetOptionType()) + Float64(o.GetUnderlyingPrice()) +
+                 Float64(o.GetStrike()) + Float64(o.GetPrice()) + Float64(o.GetFees()) +
+                 Int32(o.GetDaysLeft()) + Float64(o.GetYears()) + Int32(o.GetSide()) +
+                 Int32(o.GetAssetType()) + Int32(o.GetUnitsPerContract()) +
+                 Int32(o.GetContracts()) + Float64(o.GetInterestRate()) +
+                 Float64(o.GetDividendYield()) + Float64(o.GetVolatility()) +
+                 Time(o.GetValuationDate()) + Time(o.GetExpiration()) + Int32(o.GetLatticeSteps());
+    }
+    const TranList& list = doc.GetTransactions();
+    bytes += Int32(list.GetCount());
+    for (int i = 0; i < list.GetCount(); ++i) {
+        // GetAt copies through the setters, whose fee turns a stored 0 into -0.
+        Tran t;
+        list.GetAt(i, t);
+        bytes += Time(t.GetDate()) + Int32(t.GetKind()) + Int32(t.GetAssetType()) +
+                 ShortText(t.GetName()) + Int32(t.GetAction()) + Int32(t.GetSignedUnits()) +
+                 Int32(t.GetUnitsPerContract()) + Int32(t.GetOptionType()) +
+                 Float64(t.GetStrike()) + Time(t.GetExpiration()) + Int32(t.GetSide()) +
+                 Float64(t.GetPrice()) + Float64(t.GetFees() + 0.0) + Float64(list.GetBalance(i));
+    }
+    return bytes + ShortText(doc.GetNotes());
+}
+
+TEST(Document, EveryRecordIsWrittenFieldByFieldInItsLayout) {
+    Fixture f;
+    MakeRich(f.doc, f.messages, "A");
+    const std::string path = f.folder.Path("rich.opt");
+    ASSERT_TRUE(f.doc.Save(path));
+    const Bytes written = ReadFileBytes(path);
+    const Bytes expected = LaidOut(f.doc);
+    ASSERT_EQ(written.size(), expected.size());
+    for (std::size_t i = 0; i < written.size(); ++i)
+        ASSERT_EQ(written[i], expected[i]) << "first difference at byte " << i;
+    EXPECT_NE(f.doc.GetTransactions().GetBalance(3), 0) << "the balances are written";
+}
+
 TEST(Document, LongTextsTakeTheThreeByteLengthPrefix) {
     struct Case {
         std::size_t length;
