@@ -10,6 +10,7 @@
 
 namespace qx {
 
+class CArchive;
 class Messages;
 class Settings;
 
