@@ -1,20 +1,27 @@
 # The two everyday commands: `make run` and `make test`. Both install what is
-# missing, configure and build (Release) before they do their work.
+# missing, configure and build (Release) before they do their work. On a built tree
+# they go straight to the work: the packages are checked again only when the install
+# script changes, and CMake reconfigures itself when a CMakeLists.txt changes.
 PRESET ?= release
 BUILD  := build/$(PRESET)
+DEPS_STAMP := build/.deps-installed
 
 .PHONY: deps build run test bench clean
 
-deps:
-	@scripts/install-deps
+deps: $(DEPS_STAMP)
 
-build: deps
+$(DEPS_STAMP): scripts/install-deps
+	@scripts/install-deps
+	@mkdir -p build && touch $@
+
+$(BUILD)/build.ninja: $(DEPS_STAMP) CMakePresets.json
 	@cmake --preset $(PRESET) >/dev/null
+
+build: $(BUILD)/build.ninja
 	@cmake --build --preset $(PRESET)
 
 run: build
-	@if [ -x $(BUILD)/qualtrixon ]; then $(BUILD)/qualtrixon; \
-	 else echo "make run: Qualtrixon has no main window yet; nothing to start." >&2; exit 1; fi
+	@$(BUILD)/qualtrixon
 
 test: build
 	@ctest --preset $(PRESET)

@@ -82,6 +82,7 @@ class EditorDlgTest : public QObject {
     void rowFilledThroughItsWidgetsValuesTheOption();
     void settingsMenuMovesItsCheckAndRadioMarks();
     void enterReadsTheBoxAndNeverClosesTheWindow();
+    void boxesAreReadOnlyWhenTheUserChangedThem();
     void escapeEndsTheWindowWithCancel();
     void exitAndCloseBoxEndWithOkAndTheCloseBoxDestroysTheNotesFirst();
     void notesTypedInTheNotesWindowAreInTheSavedFile();
@@ -248,7 +249,7 @@ void EditorDlgTest::rowFilledThroughItsWidgetsValuesTheOption() {
     QCOMPARE(option.GetContracts(), 10);
     QCOMPARE(option.GetSide(), int(kBuy));
     QCOMPARE(BoxOf(Row0(kExpires))->text(), QString("Mar 1999"));
-    QVERIFY(!BoxOf(Row0(kDaysLeft))->text().isEmpty());
+    QCOMPARE(BoxOf(Row0(kDaysLeft))->text(), QString("64"));
     QCOMPARE(BoxOf(Row0(kRowPrice))->text(), QString("2.50"));
     QVERIFY(!BoxOf(Row0(kFairValue))->text().isEmpty());
     QVERIFY(!BoxOf(Row0(kRowNet))->text().isEmpty());
@@ -322,6 +323,29 @@ void EditorDlgTest::enterReadsTheBoxAndNeverClosesTheWindow() {
     QTest::keyClick(editor.get(), Qt::Key_Return);
     QVERIFY(editor->isVisible());
     QCOMPARE(editor->result(), 0);
+}
+
+void EditorDlgTest::boxesAreReadOnlyWhenTheUserChangedThem() {
+    // Passing through the date box leaves the valuation date at the clock's time of day.
+    W(kDate)->setFocus();
+    QTest::keyClick(W(kDate), Qt::Key_Tab);
+    QVERIFY(editor->GetModel().GetValuationDate() == clock.now);
+
+    // Text still being typed is read before a menu command acts on the document.
+    W(kPrice)->setFocus();
+    QTest::keyClicks(W(kPrice), "80");
+    const std::string path = folder->Path("typed.opt");
+    files.answers.push_back(path);
+    Trigger(kCommandSaveAs);
+    QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 80.0);
+    QCOMPARE(BoxOf(kPrice)->text(), QString("80.00"));
+
+    // ... and before a click elsewhere, even one that does not take the focus.
+    QTest::keyClick(W(kPrice), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W(kPrice), "120");
+    W(kStock)->setFocusPolicy(Qt::NoFocus);
+    QTest::mouseClick(W(kStock), Qt::LeftButton);
+    QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 120.0);
 }
 
 void EditorDlgTest::escapeEndsTheWindowWithCancel() {

@@ -46,7 +46,16 @@ W* ControlBinding::Add(int control, Kind kind, W* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
-    bound[control] = Bound{widget, kind, widget->palette(), TextColor::kNormal};
+    // Text colours are the widget's own, so a highlighted group title does not pass
+    // its colour on to the controls inside the group.
+    QPalette own = widget->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            own.setColor(group, role, own.color(group, role));
+    widget->setPalette(own);
+    bound[control] = Bound{widget, kind, own, TextColor::kNormal};
     return widget;
 }
 
@@ -161,7 +170,10 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ControlBinding::Leave(int control, QLineEdit* box) {
-    if (mirroring || box->isReadOnly()) return;
+    // Only text the user changed is read: passing through a box must not, for
+    // example, re-date the position to the start of the day shown in the date box.
+    if (mirroring || box->isReadOnly() || !box->isModified()) return;
+    box->setModified(false);
     handlers.leave(control, box->text().toStdString());
 }
 

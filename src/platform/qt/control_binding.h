@@ -27,7 +27,7 @@ namespace qx {
 // Widgets bound to the controls of a model by control id. A user event on a widget
 // reaches the model through one of four handlers; Mirror copies a control's state back
 // into its widget without raising events. Text boxes are read when the user leaves
-// them or presses Enter in them, and only then.
+// them or presses Enter in them after changing their text, and only then.
 class ControlBinding : public QObject {
   public:
     // What the model is told about user events.

@@ -1,0 +1,67 @@
+#include "shell/window/app.h"
+
+#include <QEventLoop>
+#include <QIcon>
+#include <QStandardPaths>
+
+#include "editor/window/editor_dlg.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/qt_settings_store.h"
+
+namespace qx {
+
+namespace {
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/qualtrixon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// Shows the main window and dispatches events until it ends; its result. Other windows
+// (notes, tracker, graphs) stay usable beside it, as they are not its children.
+int RunUntilEnded(QDialog& window) {
+    QEventLoop loop;
+    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::exit);
+    window.show();
+    return loop.exec();
+}
+
+}  // namespace
+
+App::App(int& argc, char** argv) : QApplication(argc, argv) {
+    // No sockets layer to start on this platform: nothing uses the network.
+    // Dialog controls are drawn by the platform's style; there is no 3-D look to enable.
+    setOrganizationName(QStringLiteral("Tallmoor"));
+    setApplicationName(QStringLiteral("Qualtrixon"));
+    setApplicationVersion(QString::fromLatin1(Settings::kVersion));
+    setWindowIcon(ApplicationIcon());
+    // The run ends when the main window ends, not when its last window closes.
+    setQuitOnLastWindowClosed(false);
+    desktop = std::make_unique<QtDesktop>(QtDesktop::DefaultHelpFolder());
+    files = std::make_unique<QtFileChooser>(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+App::~App() = default;
+
+int App::Run() {
+    QtSettingsStore store;
+    RunMainWindow(store);
+    return 0;
+}
+
+int App::RunMainWindow(SettingsStore& store) {
+    settings.WriteVersionRecord(store);
+    settings.Load(store);
+    EditorDlg editor(settings, messages, *desktop, *files, clock);
+    messages.SetOwnerWindow(MessageOwner::kMainWindow, &editor);
+    files->SetParentWindow(&editor);
+    const int result = RunUntilEnded(editor);
+    if (result == QDialog::Accepted) settings.Save(store);
+    return result;
+}
+
+}  // namespace qx

@@ -1,0 +1,49 @@
+#ifndef QX_SHELL_WINDOW_APP_H
+#define QX_SHELL_WINDOW_APP_H
+
+#include <QApplication>
+#include <memory>
+
+#include "editor/system_clock.h"
+#include "platform/qt/qt_messages.h"
+#include "shell/settings.h"
+
+namespace qx {
+
+class QtDesktop;
+class QtFileChooser;
+class SettingsStore;
+
+// The application: starts the platform, loads the settings, runs the main window for
+// the whole run and saves the settings when the window ends with OK.
+class App : public QApplication {
+    Q_OBJECT
+
+  public:
+    // Starts the platform side: the names the settings store files the values under,
+    // and the application icon.
+    App(int& argc, char** argv);
+    ~App() override;
+
+    // Runs Qualtrixon on the user's own settings store; the process's exit code.
+    int Run();
+
+    // Writes the version record, loads the settings from store, runs the main window
+    // until it ends, and saves the settings into store when it ended with OK. Returns
+    // the window's result (QDialog::Accepted or Rejected).
+    int RunMainWindow(SettingsStore& store);
+
+    // The settings of the run.
+    const Settings& GetSettings() const { return settings; }
+
+  private:
+    Settings settings;
+    QtMessages messages;
+    std::unique_ptr<QtDesktop> desktop;
+    std::unique_ptr<QtFileChooser> files;
+    SystemClock clock;
+};
+
+}  // namespace qx
+
+#endif  // QX_SHELL_WINDOW_APP_H

@@ -1,0 +1,134 @@
+#include "shell/window/app.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "editor/window/editor_dlg.h"
+#include "platform/memory_settings_store.h"
+#include "platform/qt/qt_settings_store.h"
+#include "test_support/temp_folder.h"
+
+namespace qx {
+
+namespace {
+
+// Runs act on the main window as soon as the application shows it.
+void WhenMainWindowShows(std::function<void(EditorDlg&)> act) {
+    QTimer::singleShot(0, [act] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* editor = qobject_cast<EditorDlg*>(window); editor && editor->isVisible())
+                return act(*editor);
+        QFAIL("the main window is not shown");
+    });
+}
+
+void Trigger(EditorDlg& editor, int command) { editor.GetMenuAction(command)->trigger(); }
+
+}  // namespace
+
+// The application's run: settings loaded before the main window opens, saved only when
+// it ends with OK, into a test store.
+class AppTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsUnderTheNamesTheSettingsStoreUses();
+    void settingsAreLoadedBeforeTheMainWindowOpens();
+    void exitAndTheCloseBoxSaveTheSettings();
+    void escapeKeepsTheStoreAsItWas();
+    void aQSettingsStoreInATemporaryFolderKeepsTheRun();
+
+  private:
+    App& app() { return *static_cast<App*>(QApplication::instance()); }
+};
+
+void AppTest::startsUnderTheNamesTheSettingsStoreUses() {
+    QCOMPARE(QApplication::organizationName(), QString("Tallmoor"));
+    QCOMPARE(QApplication::applicationName(), QString("Qualtrixon"));
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(":/help/index.html"));
+}
+
+void AppTest::settingsAreLoadedBeforeTheMainWindowOpens() {
+    MemorySettingsStore store;
+    store.SetInt("Editor", "Volatility", 30);
+    store.SetInt("Editor", "Basic Mode", 0);
+    int shownVolatility = 0;
+    bool advanced = false;
+    WhenMainWindowShows([&](EditorDlg& editor) {
+        shownVolatility =
+            qobject_cast<QSlider*>(editor.GetControlWidget(kVolatilitySlider))->value();
+        advanced = editor.GetMenuAction(kCommandAdvancedMode)->isChecked();
+        Trigger(editor, kCommandExit);
+    });
+    app().RunMainWindow(store);
+    QCOMPARE(shownVolatility, 30);
+    QVERIFY(advanced);
+}
+
+void AppTest::exitAndTheCloseBoxSaveTheSettings() {
+    const std::function<void(EditorDlg&)> endings[] = {
+        [](EditorDlg& editor) { Trigger(editor, kCommandExit); },
+        [](EditorDlg& editor) { editor.close(); },
+    };
+    for (const auto& end : endings) {
+        MemorySettingsStore store;
+        WhenMainWindowShows([&](EditorDlg& editor) {
+            Trigger(editor, kCommandIncludeFees);
+            Trigger(editor, kCommandAmericanRule);
+            end(editor);
+        });
+        QCOMPARE(app().RunMainWindow(store), int(QDialog::Accepted));
+        QCOMPARE(store.GetInt("Editor", "Include Fees", -1), 1);
+        QCOMPARE(store.GetInt("Editor", "European Rule", -1), 0);
+        // Every value is written, the untouched defaults as well.
+        QCOMPARE(store.GetText("Editor", "Stock Fees", "none"), std::string("25.00"));
+        QCOMPARE(store.GetInt("Tracker", "Column Width 9", -1), 78);
+        QCOMPARE(store.GetText("Global", "Version", ""), std::string("1.04"));
+    }
+}
+
+void AppTest::escapeKeepsTheStoreAsItWas() {
+    MemorySettingsStore store;
+    store.SetInt("Editor", "Include Fees", 0);
+    WhenMainWindowShows([](EditorDlg& editor) {
+        Trigger(editor, kCommandIncludeFees);
+        QTest::keyClick(&editor, Qt::Key_Escape);
+    });
+    QCOMPARE(app().RunMainWindow(store), int(QDialog::Rejected));
+    QCOMPARE(store.GetInt("Editor", "Include Fees", -1), 0);
+    QVERIFY(!store.Contains("Editor", "European Rule"));
+    // Besides the test's own value, only the version record's changed text was written.
+    QCOMPARE(store.GetText("Global", "Version", ""), std::string("1.04"));
+    QCOMPARE(store.GetSize(), size_t(2));
+}
+
+void AppTest::aQSettingsStoreInATemporaryFolderKeepsTheRun() {
+    TempFolder folder;
+    const std::string ini = folder.Path("Qualtrixon.conf");
+    {
+        QtSettingsStore store(ini);
+        WhenMainWindowShows([](EditorDlg& editor) {
+            Trigger(editor, kCommandDividend);
+            Trigger(editor, kCommandExit);
+        });
+        app().RunMainWindow(store);
+    }
+    QtSettingsStore reread(ini);
+    QCOMPARE(reread.GetInt("Editor", "Include Dividend", -1), 1);
+    QCOMPARE(reread.GetInt("Editor", "Volatility", -1), 15);
+}
+
+}  // namespace qx
+
+int main(int argc, char** argv) {
+    qx::App app(argc, argv);
+    qx::AppTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "app_test.moc"

@@ -1,0 +1,129 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/qt_messages.h"
+#include "test_support/temp_folder.h"
+
+namespace qx {
+
+// The Qt stand-ins of the platform: message boxes, file names for the save dialog and
+// the desktop's help pages, without starting any browser.
+class PlatformQtTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void warningShowsItsTextCaptionIconAndOkOverItsOwner();
+    void questionAnswersWhatTheUserClicked();
+    void saveDialogProposesAFileNameThatStaysInItsFolder();
+    void helpPagesAreCopiedOutOfTheProgram();
+    void desktopRefusesWhatIsNotAHelpPageOrAWebAddress();
+
+  private:
+    struct SeenBox {
+        QString text, caption;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QWidget* parent = nullptr;
+    };
+    // Reads the next message box that opens, then presses the button given.
+    static void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton press);
+};
+
+void PlatformQtTest::AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) QFAIL("no message box is shown");
+        seen = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                box->parentWidget()};
+        QTest::mouseClick(box->button(press), Qt::LeftButton);
+    });
+}
+
+void PlatformQtTest::warningShowsItsTextCaptionIconAndOkOverItsOwner() {
+    QWidget mainWindow;
+    QtMessages messages;
+    messages.SetOwnerWindow(MessageOwner::kMainWindow, &mainWindow);
+    SeenBox seen;
+    AnswerNextBox(seen, QMessageBox::Ok);
+    messages.Warning("/tmp/a.opt was not found.", "Qualtrixon", MessageOwner::kMainWindow);
+    QCOMPARE(seen.text, QString("/tmp/a.opt was not found."));
+    QCOMPARE(seen.caption, QString("Qualtrixon"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen.parent, &mainWindow);
+
+    // An owner with no window registered gets a box of its own.
+    AnswerNextBox(seen, QMessageBox::Ok);
+    messages.Warning("caf\xc3\xa9", "Qualtrixon", MessageOwner::kTracker);
+    QCOMPARE(seen.text, QString::fromUtf8("caf\xc3\xa9"));
+    QCOMPARE(seen.parent, nullptr);
+}
+
+void PlatformQtTest::questionAnswersWhatTheUserClicked() {
+    QtMessages messages;
+    for (const auto press : {QMessageBox::Yes, QMessageBox::No}) {
+        SeenBox seen;
+        AnswerNextBox(seen, press);
+        const bool yes = messages.AskYesNo("Are you sure you want to replace x ?", "Warning",
+                                           MessageOwner::kMainWindow);
+        QCOMPARE(yes, press == QMessageBox::Yes);
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.caption, QString("Warning"));
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+}
+
+void PlatformQtTest::saveDialogProposesAFileNameThatStaysInItsFolder() {
+    const struct {
+        const char* symbol;
+        const char* proposed;
+    } cases[] = {
+        {"[Stock]", "[Stock]"},
+        {"XYZ", "XYZ"},
+        {"BRK/B", "BRK_B"},
+        {"../up", ".._up"},
+        {"..", ""},
+        {"", ""},
+        {"caf\xc3\xa9", "caf\xc3\xa9"},
+    };
+    for (const auto& c : cases)
+        QVERIFY2(QtFileChooser::SafeFileName(c.symbol) == QString::fromUtf8(c.proposed), c.symbol);
+}
+
+void PlatformQtTest::helpPagesAreCopiedOutOfTheProgram() {
+    TempFolder folder;
+    const QString target = QString::fromStdString(folder.Path("help"));
+    QtDesktop desktop(target);
+    QVERIFY(desktop.CopyHelpPages());
+    QVERIFY(desktop.CopyHelpPages());  // a second copy replaces the first
+    QFile page(target + "/index.html");
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    QVERIFY(html.contains("<title>Qualtrixon Help</title>"));
+    QVERIFY(QFile::exists(target + "/qualtrixon-48.png"));
+    QVERIFY(QtDesktop::DefaultHelpFolder().endsWith("/help"));
+}
+
+void PlatformQtTest::desktopRefusesWhatIsNotAHelpPageOrAWebAddress() {
+    TempFolder folder;
+    QtDesktop desktop(QString::fromStdString(folder.Path("help")));
+    for (const char* page : {"", "missing.html", "../help/index.html", "/etc/passwd"})
+        QVERIFY2(!desktop.OpenHelp(page), page);
+    for (const char* address : {"", "file:///etc/passwd", "javascript:alert(1)", "not an address"})
+        QVERIFY2(!desktop.OpenAddress(address), address);
+    QCOMPARE(folder.CountEntries(), 0);  // nothing was copied for a refused page
+}
+
+}  // namespace qx
+
+QTEST_MAIN(qx::PlatformQtTest)
+#include "platform_qt_test.moc"
