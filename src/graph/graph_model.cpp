@@ -30,7 +30,9 @@ GraphModel::GraphModel(const Option (&rows)[kMaxOptions], const Stock& holding,
         rangeVolatility = options[0].GetVolatility();
         baseDate = options[0].GetValuationDate();
     }
-    volatilityPosition = static_cast<int>(rangeVolatility * 100);
+    // Truncated, but a volatility set from a whole percent (0.29 is 28.999... percent in
+    // binary) keeps that percent.
+    volatilityPosition = static_cast<int>(rangeVolatility * 100 + 1e-9);
     ApplyResolution();
 }
 

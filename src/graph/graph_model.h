@@ -71,6 +71,7 @@ class GraphModel {
     // the same wall-clock time whatever daylight-saving change lies between.
     CTime GraphDate() const;
 
+    // Read access for the renderer and the window: the fields as the names say.
     int GetOptionCount() const { return optionCount; }
     // Kept option k, 1..optionCount.
     const Option& GetOption(int k) const { return options[k - 1]; }

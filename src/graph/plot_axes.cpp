@@ -55,7 +55,7 @@ std::string WholeText(double v) {
 
 }  // namespace
 
-PlotAxes::PlotAxes(Canvas& target, AxisColors axisColors) : canvas(target), colors(axisColors) {}
+PlotAxes::PlotAxes(Canvas& target, Colors axisColors) : canvas(target), colors(axisColors) {}
 
 void PlotAxes::DrawValueAxis(const ValueRange& range) {
     const double R = range.yMax - range.yMin;

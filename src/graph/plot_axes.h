@@ -8,38 +8,39 @@ namespace qx {
 
 class Canvas;
 
-// The colours a scale is drawn in: its lines, its labels and the picture's background,
-// over which the labels are drawn opaque.
-struct AxisColors {
-    std::uint32_t pen = 0;
-    std::uint32_t text = 0;
-    std::uint32_t background = 0;
-};
-
-// The vertical range of the plot: yMax at the plot's top, yMin yScale × (yMax − yMin)
-// pixels lower.
-struct ValueRange {
-    double yMin = 0;
-    double yMax = 0;
-    double yScale = 0;
-};
-
-// The price axis: pointCount points from xMin, xStep apart, pixelStep pixels apart;
-// currentPrice is 100 % in the percent view.
-struct PriceRange {
-    double xMin = 0;
-    double xMax = 0;
-    double xStep = 0;
-    double pixelStep = 0;
-    double currentPrice = 0;
-    int pointCount = 0;
-};
-
 // The two scales of the graph picture, with ticks and labels, placed around the plot
 // area (x 60 to 360, y 20 to 295).
 class PlotAxes {
   public:
-    PlotAxes(Canvas& canvas, AxisColors colors);
+    // The colours a scale is drawn in: its lines, its labels and the picture's
+    // background, over which the labels are drawn opaque.
+    struct Colors {
+        std::uint32_t pen = 0;
+        std::uint32_t text = 0;
+        std::uint32_t background = 0;
+    };
+
+    // The vertical range of the plot: yMax at the plot's top, yMin yScale × (yMax − yMin)
+    // pixels lower.
+    struct ValueRange {
+        double yMin = 0;
+        double yMax = 0;
+        double yScale = 0;
+    };
+
+    // The price axis: pointCount points from xMin, xStep apart, pixelStep pixels apart;
+    // currentPrice is 100 % in the percent view.
+    struct PriceRange {
+        double xMin = 0;
+        double xMax = 0;
+        double xStep = 0;
+        double pixelStep = 0;
+        double currentPrice = 0;
+        int pointCount = 0;
+    };
+
+    // Draws on the canvas in the given colours.
+    PlotAxes(Canvas& canvas, Colors colors);
 
     // The value scale left of the plot, labelled in units, thousands (K), millions (M)
     // or billions (B) by the size of the values.
@@ -61,7 +62,7 @@ class PlotAxes {
     void PriceLabel(int offset, int h, const std::string& label);
 
     Canvas& canvas;
-    AxisColors colors;
+    Colors colors;
 };
 
 }  // namespace qx

@@ -92,10 +92,11 @@ void PlotRenderer::DrawTitle(Canvas& picture) const {
 
 void PlotRenderer::DrawAxes(Canvas& picture) const {
     PlotAxes axes(picture, {scalePen, settings.scaleTextColor, settings.backgroundColor});
-    const ValueRange values{model.GetYMin(), model.GetYMax(), model.GetYScale()};
+    const PlotAxes::ValueRange values{model.GetYMin(), model.GetYMax(), model.GetYScale()};
     axes.DrawValueAxis(values);
-    const PriceRange prices{model.GetXMin(),      model.GetXMax(),         model.GetXStep(),
-                            model.GetPixelStep(), model.GetCurrentPrice(), model.GetPointCount()};
+    const PlotAxes::PriceRange prices{model.GetXMin(),         model.GetXMax(),
+                                      model.GetXStep(),        model.GetPixelStep(),
+                                      model.GetCurrentPrice(), model.GetPointCount()};
     const int h = PlotAxes::PriceAxisHeight(values);
     if (settings.percentScaled)
         axes.DrawPercentAxis(prices, h);

@@ -32,7 +32,17 @@ TEST(GraphModel, VolatilityPositionTruncatesTheFirstOptionsVolatility) {
     const struct {
         double volatility;
         int position;
-    } cases[] = {{0.30, 30}, {0.157, 15}, {0.999, 99}, {1.5, 150}, {0.009, 0}};
+    } cases[] = {{0.30, 30},
+                 {0.157, 15},
+                 {0.999, 99},
+                 {1.5, 150},
+                 {0.009, 0},
+                 // whole percents that binary puts a hair below the integer
+                 {0.29, 29},
+                 {0.57, 57},
+                 {0.58, 58},
+                 {29 * 0.01, 29},
+                 {0.0199999, 1}};
     Settings settings;
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, 100, 30)};

@@ -271,6 +271,18 @@ TEST_F(GraphWindowModelTest, DateSliderMovesTheGraphDateInTheChosenFormat) {
     EXPECT_EQ(Model().GetDateOffset(), 30);
 }
 
+TEST_F(GraphWindowModelTest, GraphDateKeepsItsDayAcrossADaylightSavingChange) {
+    ScopedTimeZone newYork("America/New_York");  // clocks went back on 29 October 2000
+    const CTime valuation(2000, 10, 1);
+    rows[0] = MakeOption(kCall, 100, 0);
+    rows[0].SetDates(valuation, valuation.AddDays(59));
+    rows[1] = Option();
+    OpenWindow();
+    window->MoveSlider(C::kDateSlider, 40);
+    EXPECT_EQ(Ctl(C::kDateText).text, "11/10/2000");
+    EXPECT_EQ(Model().GraphDate().GetHour(), 0);
+}
+
 TEST_F(GraphWindowModelTest, MenuTogglesChangeTheSharedSettings) {
     OpenWindow();
     const struct {

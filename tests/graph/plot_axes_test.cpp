@@ -66,7 +66,7 @@ TEST(TickRule, SequenceStartsAtTheFirstStepNotBelowTheBound) {
 }
 
 // The value range of the plot for values from yMin to yMax, 275 pixels tall.
-ValueRange Values(double yMin, double yMax) { return {yMin, yMax, 275 / (yMax - yMin)}; }
+PlotAxes::ValueRange Values(double yMin, double yMax) { return {yMin, yMax, 275 / (yMax - yMin)}; }
 
 TEST(PlotAxes, ValueLabelsOfTheWorkedRanges) {
     const struct {
@@ -91,7 +91,7 @@ TEST(PlotAxes, ValueLabelsOfTheWorkedRanges) {
 
 TEST(PlotAxes, ValueLabelsSitRightAlignedOnTheirTicks) {
     RecordingCanvas canvas;
-    const ValueRange range = Values(-50, 250);
+    const PlotAxes::ValueRange range = Values(-50, 250);
     PlotAxes(canvas, {kPen, kText, kBackground}).DrawValueAxis(range);
 
     const auto& axis = canvas.lines.front();
@@ -133,13 +133,13 @@ TEST(PlotAxes, PriceAxisLiesOnTheZeroLineOrTheNearerEdge) {
 }
 
 // A price axis of 60 points from xMin to xMax over the 300 pixels of the plot.
-PriceRange Prices(double xMin, double xMax, double currentPrice = 100) {
+PlotAxes::PriceRange Prices(double xMin, double xMax, double currentPrice = 100) {
     return {xMin, xMax, (xMax - xMin) / 60, 5, currentPrice, 60};
 }
 
 TEST(PlotAxes, PriceLabelsInPricesAndPercent) {
     const struct {
-        PriceRange range;
+        PlotAxes::PriceRange range;
         bool percent;
         Texts labels;
     } cases[] = {
