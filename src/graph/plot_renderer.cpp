@@ -52,7 +52,7 @@ std::string PlotRenderer::Title() const {
 std::string PlotRenderer::Readout(int px, int py) const {
     // A blank picture has no scale to read.
     if (model.GetSelectedCount() <= 0) return "";
-    if (px < kPlotLeft || px > kPlotRight - 1 || py < kPlotTop || py > kPlotBottom - 1) return "";
+    if (!InPlotArea(px, py)) return "";
     const double price =
         model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();
     const double value = model.GetYMax() - (py - kPlotTop) / model.GetYScale();
@@ -70,11 +70,15 @@ std::string PlotRenderer::Readout(int px, int py) const {
 }
 
 bool PlotRenderer::DrawCrosshair(int px, int py) {
-    if (px < kPlotLeft || px >= kPlotRight || py < kPlotTop || py > kPlotBottom - 1) return false;
+    if (!InPlotArea(px, py)) return false;
     crosshairShown = true;
     crosshairX = px;
     crosshairY = py;
     return true;
+}
+
+bool PlotRenderer::InPlotArea(int px, int py) {
+    return px >= kPlotLeft && px < kPlotRight && py >= kPlotTop && py < kPlotBottom;
 }
 
 void PlotRenderer::DrawCrosshairLines(Canvas& screen) const {

@@ -53,6 +53,9 @@ class PlotRenderer {
     int GetCrosshairY() const { return crosshairY; }
 
   private:
+    // The points with a readout and a crosshair: the plot area without its right and
+    // bottom edges.
+    static bool InPlotArea(int px, int py);
     void DrawTitle(Canvas& picture) const;
     void DrawAxes(Canvas& picture) const;
     void DrawCurves(Canvas& picture) const;
