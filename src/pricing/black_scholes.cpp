@@ -6,15 +6,15 @@
 
 namespace qx {
 
-BlackScholes::BlackScholes(double S, double K, double T, double r, double q)
-    : S(S),
-      K(K),
-      T(T),
-      sqrtT(std::sqrt(T)),
-      logMoneyness(std::log(S / K)),
-      drift((r - q) * T),
-      dividendDiscount(q == 0 ? 1 : std::exp(-q * T)),  // most underlyings pay none
-      rateDiscount(std::exp(-r * T)) {}
+BlackScholes::BlackScholes(double spot, double strikePrice, double years, double rate, double yield)
+    : S(spot),
+      K(strikePrice),
+      T(years),
+      sqrtT(std::sqrt(years)),
+      logMoneyness(std::log(spot / strikePrice)),
+      drift((rate - yield) * years),
+      dividendDiscount(yield == 0 ? 1 : std::exp(-yield * years)),  // most pay none
+      rateDiscount(std::exp(-rate * years)) {}
 
 double BlackScholes::D1(double sigma) const {
     const double w = sigma * sqrtT;

@@ -9,8 +9,9 @@ namespace qx {
 // the two normal functions per trial.
 class BlackScholes {
   public:
-    // Price S, strike K and time T in years above 0; rate r and yield q per year.
-    BlackScholes(double S, double K, double T, double r, double q);
+    // Price of the underlying, strike and years to expiration above 0; rate and yield
+    // per year.
+    BlackScholes(double spot, double strikePrice, double years, double rate, double yield);
 
     // Value of a call (optionType 1) or a put (2) at volatility sigma; -1 for any
     // other type.
