@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "editor/editor_observer.h"
 #include "editor_fixture.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
 namespace {
+
+class CountingObserver : public EditorObserver {
+  public:
+    void DocumentReplaced() override { ++replacements; }
+    int replacements = 0;
+};
 
 class EditorDocumentTest : public EditorTest {
   protected:
@@ -75,8 +82,11 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     settings = Settings();
     settings.iterations = 30;
     Reopen();
+    CountingObserver observer;
+    editor->SetObserver(&observer);
     editor->Open(path);
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    EXPECT_EQ(observer.replacements, 1) << "notes and tracker follow the opened document";
     EXPECT_EQ(editor->GetRowRecord(0), 1);
     EXPECT_EQ(editor->GetRowRecord(1), 3);
     EXPECT_EQ(RowText(0, kRowGroup), "Option 2 CJ");

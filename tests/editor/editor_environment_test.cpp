@@ -272,3 +272,21 @@ TEST_F(EditorTest, BoxesKeepTheDecimalPointUnderAGermanLocale) {
 
 }  // namespace
 }  // namespace qx
+
+namespace qx {
+namespace {
+
+TEST_F(EditorTest, UnitsEntryRevaluesTheRowsNet) {
+    editor->Command(kCommandShowUnits);
+    Type(kPrice, "50");
+    FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+    ASSERT_EQ(RowText(0, kRowNet), "-600.00");
+    Choose(kUnits, "1000");
+    EXPECT_EQ(RowText(0, kRowNet), "-6000.00");
+    Type(kUnits, "abc");
+    EXPECT_EQ(Text(kUnits), "1000");
+    EXPECT_EQ(RowText(0, kRowNet), "-6000.00");
+}
+
+}  // namespace
+}  // namespace qx
