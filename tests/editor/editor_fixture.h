@@ -6,22 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "editor/clock.h"
 #include "editor/editor_model.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "test_support/recording_messages.h"
+#include "test_support/stopped_clock.h"
 #include "test_support/time_zone.h"
 
 namespace qx {
-
-// A clock that stands where the test puts it.
-class FixedClock : public Clock {
-  public:
-    CTime Now() const override { return now; }
-    CTime now{1999, 1, 15, 14, 30};
-};
 
 // An editor opened on 15 January 1999, 2:30 PM, New York time, with default settings
 // unless a test changes them and calls Reopen.
@@ -77,7 +70,7 @@ class EditorTest : public ::testing::Test {
     ScopedTimeZone zone;
     Settings settings;
     RecordingMessages messages;
-    FixedClock clock;
+    StoppedClock clock;
     std::unique_ptr<EditorModel> editor;
 };
 
