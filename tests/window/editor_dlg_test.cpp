@@ -93,6 +93,8 @@ class EditorDlgTest : public QObject {
     void helpAndHomePageGoThroughTheDesktop();
     void graphAndTrackerFollowTheModelAndHandOverTheirRequests();
     void aboutBoxShowsTheVersion();
+    void highlightColorsOfTheSettingsColourOnlyTheirTexts();
+    void propertiesRequestIsFollowedByApplyingTheSettings();
 
   private:
     QWidget* W(int control) const { return editor->GetControlWidget(control); }
@@ -404,6 +406,8 @@ void EditorDlgTest::notesCommandShowsTheOneNotesWindowAgain() {
     Trigger(kCommandNotes);
     QCOMPARE(editor->GetNotesWindow(), first);
     QVERIFY(first->isVisible());
+    QCOMPARE(first->windowTitle(), QString("Notes"));
+    QVERIFY(first->isWindow() && first->parentWidget() == nullptr);
     QCOMPARE(first->findChild<QPlainTextEdit*>()->toPlainText(), QString("kept"));
 }
 
@@ -538,6 +542,39 @@ void EditorDlgTest::aboutBoxShowsTheVersion() {
     QVERIFY(sawAbout);
     QCOMPARE(version, QString("1.04 "));
     QVERIFY(editor->isVisible());
+}
+
+void EditorDlgTest::highlightColorsOfTheSettingsColourOnlyTheirTexts() {
+    const auto colorOf = [this](int control) {
+        return W(control)->palette().color(QPalette::Active, QPalette::WindowText);
+    };
+    const QColor group(0, 0, 225), text(25, 25, 225), message(255, 0, 0);
+    QCOMPARE(colorOf(kEnvironmentGroup), group);
+    QCOMPARE(colorOf(Row0(kRowGroup)), group);
+    QCOMPARE(colorOf(kVolatilityText), text);
+    QCOMPARE(W(Row0(kFairValue))->palette().color(QPalette::Active, QPalette::Text), text);
+    QCOMPARE(colorOf(kPrompt), message);
+    QCOMPARE(colorOf(kModeLabel), message);
+    // Controls inside a highlighted group keep the ordinary text colour.
+    const QColor normal = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    for (int control : {int(kSymbolLabel), int(kStock), Row0(kStrikeLabel), Row0(kCallButton)})
+        QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(control)));
+    QCOMPARE(BoxOf(kPrice)->palette().color(QPalette::Active, QPalette::Text),
+             QApplication::palette().color(QPalette::Active, QPalette::Text));
+}
+
+void EditorDlgTest::propertiesRequestIsFollowedByApplyingTheSettings() {
+    Trigger(kCommandAmericanRule);
+    // The property sheet stands in as a slot that changes the settings.
+    connect(editor.get(), &EditorDlg::propertiesRequested, this, [this] {
+        settings.iterations = 40;
+        settings.messageHighlightColor = Rgb(0, 128, 0);
+    });
+    Trigger(kCommandProperties);
+    QCOMPARE(qobject_cast<QLabel*>(W(kRuleLabel))->text(), QString("American Rule (40)"));
+    QCOMPARE(editor->GetModel().GetDocument().GetOption(3).GetLatticeSteps(), 40);
+    QCOMPARE(W(kPrompt)->palette().color(QPalette::Active, QPalette::WindowText),
+             QColor(0, 128, 0));
 }
 
 }  // namespace qx

@@ -77,6 +77,8 @@ QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Tab moves from input to input; a click still selects a result for copying.
+    box->setFocusPolicy(Qt::ClickFocus);
     QPalette palette = box->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
