@@ -93,7 +93,7 @@ void QPainterCanvas::Text(int x, int y, const std::string& text, std::uint32_t c
     const TextExtent extent = MeasureText(text);
     painter.fillRect(x, y, extent.width, extent.height, ToQColor(background));
     UsePen(color);
-    painter.drawText(x, y, extent.width, extent.height, Qt::AlignLeft | Qt::AlignTop, line);
+    painter.drawText(x, y + metrics.ascent(), line);
 }
 
 Canvas::TextExtent QPainterCanvas::MeasureText(const std::string& text) const {
