@@ -96,6 +96,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
       model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, clock)) {
     setWindowTitle(QStringLiteral("Qualtrixon"));
     setObjectName(QStringLiteral("editor"));
+    // This desktop has no system menu to extend with About (the Help menu carries it),
+    // and it draws a minimised or dragged window's application icon by itself.
     model->SetObserver(this);
 
     ControlBinding::Handlers handlers;

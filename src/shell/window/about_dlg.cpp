@@ -1,7 +1,6 @@
 #include "shell/window/about_dlg.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,19 +22,20 @@ AboutDlg::AboutDlg(const Settings& settings, QWidget* parent) : QDialog(parent) 
     auto* version =
         new QLabel(QString::fromStdString(settings.version + " " + settings.versionType), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     const QSize margin = DialogUnits(*this, 11, 11);
     layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
     layout->setHorizontalSpacing(margin.width());
-    layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0);
     layout->addWidget(name, 0, 1);
     layout->addWidget(version, 0, 2);
     layout->setColumnStretch(3, 1);
-    layout->addWidget(buttons, 0, 4, 2, 1, Qt::AlignTop);
+    layout->addWidget(ok, 0, 4);
+    layout->setRowStretch(1, 1);
     setMinimumSize(DialogUnits(*this, 241, 79));
     setSizeGripEnabled(false);
 }
