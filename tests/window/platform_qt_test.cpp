@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "platform/qt/qt_desktop.h"
@@ -24,7 +27,10 @@ class PlatformQtTest : public QObject {
     void warningShowsItsTextCaptionIconAndOkOverItsOwner();
     void questionAnswersWhatTheUserClicked();
     void saveDialogProposesAFileNameThatStaysInItsFolder();
+    void documentDialogsFilterDocumentsAndStartWhereTheLastEnded();
     void helpPagesAreCopiedOutOfTheProgram();
+    void helpOpensTheCopiedPageOnTheDesktop();
+    void helpFallsBackToItsOwnViewerWithoutADesktop();
     void desktopRefusesWhatIsNotAHelpPageOrAWebAddress();
 
   private:
@@ -99,6 +105,49 @@ void PlatformQtTest::saveDialogProposesAFileNameThatStaysInItsFolder() {
         QVERIFY2(QtFileChooser::SafeFileName(c.symbol) == QString::fromUtf8(c.proposed), c.symbol);
 }
 
+void PlatformQtTest::documentDialogsFilterDocumentsAndStartWhereTheLastEnded() {
+    TempFolder folder;
+    const QString start = QString::fromStdString(folder.Path(""));
+    QDir(start).mkdir("sub");
+    QtFileChooser chooser(start);
+    struct Seen {
+        QStringList filters, proposed;
+        QString suffix, folder;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        bool confirms = false;
+    } seen;
+    // Reads the next file dialog, then accepts it with name in folder/sub, or cancels.
+    const auto answer = [&seen, start](const QString& name) {
+        QTimer::singleShot(0, [&seen, start, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) QFAIL("no file dialog is shown");
+            seen = {
+                dialog->nameFilters(),   dialog->selectedFiles(),
+                dialog->defaultSuffix(), QDir(dialog->directory()).absolutePath(),
+                dialog->acceptMode(),    !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
+            if (name.isEmpty()) return dialog->reject();
+            dialog->setDirectory(start + "/sub");
+            dialog->selectFile(name);
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+    };
+
+    answer("position");
+    const std::string saved = chooser.ChooseFileToSave("BRK/B");
+    QCOMPARE(QString::fromStdString(saved), QDir(start).absoluteFilePath("sub/position.opt"));
+    QCOMPARE(seen.filters, QStringList({"Qualtrixon Files (*.opt)", "All Files (*)"}));
+    QCOMPARE(seen.suffix, QString("opt"));
+    QCOMPARE(seen.mode, QFileDialog::AcceptSave);
+    QVERIFY(seen.confirms);
+    QCOMPARE(QFileInfo(seen.proposed.value(0)).fileName(), QString("BRK_B.opt"));
+    QCOMPARE(seen.folder, QDir(start).absolutePath());
+
+    answer("");
+    QCOMPARE(chooser.ChooseFileToOpen(), std::string());
+    QCOMPARE(seen.mode, QFileDialog::AcceptOpen);
+    QCOMPARE(seen.folder, QDir(start).absoluteFilePath("sub"));
+}
+
 void PlatformQtTest::helpPagesAreCopiedOutOfTheProgram() {
     TempFolder folder;
     const QString target = QString::fromStdString(folder.Path("help"));
@@ -111,6 +160,45 @@ void PlatformQtTest::helpPagesAreCopiedOutOfTheProgram() {
     QVERIFY(html.contains("<title>Qualtrixon Help</title>"));
     QVERIFY(QFile::exists(target + "/qualtrixon-48.png"));
     QVERIFY(QtDesktop::DefaultHelpFolder().endsWith("/help"));
+}
+
+// Takes the desktop's part for file addresses, so no browser starts.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public slots:
+    void open(const QUrl& url) { urls.append(url); }
+
+  public:
+    QList<QUrl> urls;
+};
+
+void PlatformQtTest::helpOpensTheCopiedPageOnTheDesktop() {
+    TempFolder folder;
+    const QString target = QString::fromStdString(folder.Path("help"));
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    QtDesktop desktop(target);
+    const bool opened = desktop.OpenHelp("index.html");
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY(opened);
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(target + "/index.html")});
+    QVERIFY(QFile::exists(target + "/index.html"));
+}
+
+void PlatformQtTest::helpFallsBackToItsOwnViewerWithoutADesktop() {
+    if (QGuiApplication::platformName() != "offscreen")
+        QSKIP("only the offscreen platform is sure to have no desktop to open the page");
+    TempFolder folder;
+    QtDesktop desktop(QString::fromStdString(folder.Path("help")));
+    QVERIFY(desktop.OpenHelp("index.html"));
+    QTextBrowser* viewer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible())
+            viewer = browser;
+    QVERIFY(viewer);
+    QCOMPARE(viewer->windowTitle(), QString("Qualtrixon Help"));
+    QVERIFY(viewer->toPlainText().contains("Entering a position"));
 }
 
 void PlatformQtTest::desktopRefusesWhatIsNotAHelpPageOrAWebAddress() {
