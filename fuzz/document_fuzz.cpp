@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,7 +20,7 @@ namespace {
 
 // Message boxes nobody sees.
 class SilentMessages : public qx::Messages {
-public:
+  public:
     void Warning(const std::string&, const std::string&, qx::MessageOwner) override {}
     bool AskYesNo(const std::string&, const std::string&, qx::MessageOwner) override {
         return false;
@@ -40,7 +42,17 @@ void Require(bool condition) {
     if (!condition) __builtin_trap();
 }
 
+void RemoveWorkFiles() {
+    for (const char* name : {"input.opt", "first.opt", "second.opt"})
+        std::remove(WorkPath(name).c_str());
+}
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::atexit(RemoveWorkFiles);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input = WorkPath("input.opt");
