@@ -9,7 +9,7 @@ namespace qx {
 // A point in time: seconds since 1970-01-01 00:00:00 UTC, read through the local
 // calendar. Documents store it as 32 bits; in memory it is 64 bits wide.
 class CTime {
-public:
+  public:
     // The epoch, which stands for "no date" in the records.
     CTime() = default;
     explicit CTime(std::int64_t secondsSince1970) : seconds(secondsSince1970) {}
@@ -52,7 +52,7 @@ public:
     friend bool operator>(CTime a, CTime b) { return a.seconds > b.seconds; }
     friend bool operator>=(CTime a, CTime b) { return a.seconds >= b.seconds; }
 
-private:
+  private:
     struct Fields {
         int year, month, day, hour, minute, second, dayOfWeek;
     };

@@ -11,7 +11,7 @@ enum class MessageOwner { kNone, kMainWindow, kTracker, kGraph, kNotes };
 // The modal message boxes the models show. The window layer implements them with
 // real dialogs; tests record what was asked.
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
 
     // A warning (exclamation icon) with an OK button.
