@@ -201,8 +201,9 @@ QWidget* EditorDlg::BuildEnvironment() {
     sides->addWidget(binding->CheckBox(kSellButton, group));
     sides->addStretch();
     grid->addLayout(sides, 1, 4);
-    AddField(grid, 2, 3, kFeesLabel, binding->ResultBox(kFees, group));
-    AddField(grid, 3, 3, kNetLabel, binding->ResultBox(kNet, group));
+    // NET above Fees: with fees off, their empty place is the last line, not a gap.
+    AddField(grid, 2, 3, kNetLabel, binding->ResultBox(kNet, group));
+    AddField(grid, 3, 3, kFeesLabel, binding->ResultBox(kFees, group));
     for (int control : {kSymbol, kDate, kPrice, kUnits, kShares})
         binding->Widget(control)->setMinimumWidth(inputWidth);
     for (int control : {kFees, kNet}) binding->Widget(control)->setMinimumWidth(resultWidth);
@@ -267,13 +268,13 @@ QWidget* EditorDlg::BuildRow(int row) {
     AddField(grid, 4, 3, id(kImpliedVolatilityLabel),
              binding->ResultBox(id(kImpliedVolatility), group));
     AddField(grid, 5, 0, id(kContractsLabel), binding->EditableList(id(kContracts), group));
-    AddField(grid, 5, 3, id(kRowFeesLabel), binding->ResultBox(id(kRowFees), group));
+    AddField(grid, 5, 3, id(kRowNetLabel), binding->ResultBox(id(kRowNet), group));
     auto* sides = new QHBoxLayout;
     sides->addWidget(binding->CheckBox(id(kRowBuy), group));
     sides->addWidget(binding->CheckBox(id(kRowSell), group));
     sides->addStretch();
     grid->addLayout(sides, 6, 1);
-    AddField(grid, 6, 3, id(kRowNetLabel), binding->ResultBox(id(kRowNet), group));
+    AddField(grid, 6, 3, id(kRowFeesLabel), binding->ResultBox(id(kRowFees), group));
 
     for (RowControl control : {kExpires, kStrike, kRowPrice, kContracts})
         binding->Widget(id(control))->setMinimumWidth(DialogUnits(*this, 58, 0).width());
