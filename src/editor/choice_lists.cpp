@@ -42,7 +42,9 @@ std::vector<std::string> StrikeList(double price) {
     const StrikeStep found = FindStrikeStep(price);
     if (found.step == 0) return strikes;
     const int decimals = std::max(found.decimals, 2);
-    const double base = std::trunc(price / found.step) * found.step;
+    // A price on a whole step can divide to just below that count in binary (4.1 / 0.1);
+    // a hair's tolerance keeps such a price as the base instead of the step under it.
+    const double base = std::trunc(price / found.step + 1e-9) * found.step;
     for (int k = -5; k <= 5; ++k) {
         const double strike = base + k * found.step;
         // Only the tiniest prices reach zero; a strike there could not be entered.
