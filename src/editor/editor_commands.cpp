@@ -163,6 +163,9 @@ void EditorModel::RefreshAfterOpen() {
         if (stock.GetFees() != 0) settings.underlyingFees = std::fabs(stock.GetFees());
         settings.includeFees = hasFirst ? optionFees || stock.GetFees() != 0 : settings.includeFees;
         SetFeesShown(settings.includeFees);
+    } else {
+        // Advanced mode counts no fees; the file's amounts must not linger in the records.
+        SetFeesShown(false);
     }
     SetEuropeanRule(hasFirst ? first.GetLatticeSteps() == 0 : settings.europeanRule);
     rowsEnabled = stock.GetPrice() > 0 || hasFirst;

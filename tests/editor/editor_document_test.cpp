@@ -158,6 +158,31 @@ TEST_F(EditorDocumentTest, OpenWithoutAnySlotWithDaysKeepsTheCurrentEnvironment)
     EXPECT_EQ(Text(kPrompt), "Select a new option.");
 }
 
+TEST_F(EditorDocumentTest, OpenInAdvancedModeLeavesTheFilesFeesOut) {
+    const std::string path = folder.Path("fees.opt");
+    editor->Command(kCommandIncludeFees);
+    Type(kPrice, "50");
+    Type(kShares, "100");
+    Click(kBuyButton);
+    FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+    ASSERT_TRUE(editor->SaveTo(path));
+
+    for (const bool includeFees : {false, true}) {
+        settings = Settings();
+        settings.basicMode = false;
+        settings.includeFees = includeFees;
+        Reopen();
+        editor->Open(path);
+        const std::string label = includeFees ? "fees setting on" : "fees setting off";
+        EXPECT_EQ(settings.includeFees, includeFees) << label;
+        EXPECT_EQ(Record(0).GetFees(), 0) << label;
+        EXPECT_EQ(Underlying().GetFees(), 0) << label;
+        editor->Command(kCommandBasicMode);
+        EXPECT_EQ(RowText(0, kRowNet), includeFees ? "-675.00" : "-600.00") << label;
+        EXPECT_EQ(Text(kNet), includeFees ? "-5025.00" : "-5000.00") << label;
+    }
+}
+
 TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne) {
     const std::string foreign = folder.Path("foreign.opt");
     WriteFileBytes(foreign, std::string("\x05hello", 6));
