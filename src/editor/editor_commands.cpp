@@ -203,6 +203,10 @@ void EditorModel::ShowUnderlying() {
 }
 
 void EditorModel::AfterProperties() {
+    // An emptied units box on the sheet stores 0; as in the editor's own box, the units
+    // in force stay rather than valuing every contract at nothing.
+    if (settings.unitsPerContract < 1)
+        settings.unitsPerContract = std::max(Slot(0).GetUnitsPerContract(), 1);
     ForEachSlot([&](Option& option) { option.SetUnitsPerContract(settings.unitsPerContract); });
     Stock& stock = document->GetStock();
     if (stock.GetAssetType() == kFutureAsset) stock.SetUnitsPerContract(settings.unitsPerContract);

@@ -264,6 +264,13 @@ TEST_F(EditorTest, AfterPropertiesAppliesTheSheetsChanges) {
     EXPECT_EQ(RowText(0, kRowFees), "-10.000");
     EXPECT_EQ(RowText(0, kRowPrice), "2.000");
     EXPECT_NE(RowText(0, kFairValue), before) << "revalued with 40 steps";
+
+    settings.unitsPerContract = 0;  // the sheet's units box emptied
+    editor->AfterProperties();
+    EXPECT_EQ(settings.unitsPerContract, 10);
+    EXPECT_EQ(Record(3).GetUnitsPerContract(), 10);
+    EXPECT_EQ(Text(kUnits), "10");
+    EXPECT_EQ(RowText(0, kRowNet), "-50.000");
 }
 
 }  // namespace
