@@ -77,9 +77,11 @@ int TranList::CheckClose(int index, Messages& messages) const {
     const Tran& tran = transactions[index];
     const int side = tran.GetSide();
     const bool underlying = tran.GetKind() == kUnderlyingTran;
+    // Only a trade in the underlying or in an option has an opening to close.
+    const bool traded = underlying || tran.GetKind() == kOptionTran;
     double open = 0;
     int matches = 0;
-    for (int i = 0; i < index; ++i) {
+    for (int i = 0; traded && i < index; ++i) {
         const Tran& t = transactions[i];
         if (t.Name() == tran.Name()) {
             if (TakesFromOpening(t) && t.GetSide() == side) {
