@@ -62,6 +62,16 @@ FileError ErrorOfErrno(int number, bool creating) {
     }
 }
 
+// Whether the folder that would hold path exists, so that a missing file can be told
+// apart from a path that leads nowhere.
+bool FolderExistsFor(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return true;
+    struct stat status {};
+    const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 void AppendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -113,7 +123,7 @@ bool IsUtf8(const std::string& bytes) {
     return true;
 }
 
-// Windows-1252 text, as documents written on the original platform hold it, in UTF-8.
+// Windows-1252 text, as documents of earlier editions hold it, in UTF-8.
 // The five bytes the code page leaves undefined keep their own code points.
 std::string Windows1252ToUtf8(const std::string& bytes) {
     static constexpr std::uint16_t kHigh[32] = {
@@ -187,8 +197,14 @@ CArchive::~CArchive() {
 }
 
 void CArchive::OpenForLoading() {
-    file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) return FailWithErrno(errno);
+    // Without O_NONBLOCK a named pipe would hold the program until someone writes to
+    // it; on a regular file the flag changes nothing.
+    file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (file < 0) {
+        const int number = errno;
+        const bool nowhere = number == ENOENT && !FolderExistsFor(path);
+        return Fail(nowhere ? FileError::kBadPath : ErrorOfErrno(number, false));
+    }
     struct stat status {};
     if (::fstat(file, &status) != 0) return FailWithErrno(errno);
     // Only a regular file has an end to read up to; a folder or a device is refused.

@@ -305,6 +305,9 @@ TEST(CArchive, OpeningFailuresGiveTheStandardTexts) {
     const std::string noFolder = folder.Path("no/such/folder.opt");
     const std::string aFolder = folder.Path("sub");
     ASSERT_EQ(::mkdir(aFolder.c_str(), 0700), 0);
+    // A named pipe nobody writes to must be refused, not waited on.
+    const std::string aPipe = folder.Path("pipe.opt");
+    ASSERT_EQ(::mkfifo(aPipe.c_str(), 0600), 0);
     struct Case {
         std::string path;
         CArchive::Mode mode;
@@ -312,6 +315,8 @@ TEST(CArchive, OpeningFailuresGiveTheStandardTexts) {
     };
     const std::vector<Case> cases = {
         {missing, CArchive::Mode::kLoad, missing + " was not found."},
+        {noFolder, CArchive::Mode::kLoad, noFolder + " contains an invalid path."},
+        {aPipe, CArchive::Mode::kLoad, "Access to " + aPipe + " was denied."},
         {noFolder, CArchive::Mode::kStore, noFolder + " contains an invalid path."},
         {aFolder, CArchive::Mode::kLoad, "Access to " + aFolder + " was denied."},
         {aFolder, CArchive::Mode::kStore, "Access to " + aFolder + " was denied."},
