@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 
 #include "editor/choice_lists.h"
 #include "editor/editor_model.h"
@@ -24,13 +23,11 @@ bool IsPlaceholder(const std::string& symbol) {
 }  // namespace
 
 std::string EditorModel::PriceText(double value) const {
-    return std::isfinite(value)
-               ? NumberText(value, settings.significantDigits, settings.showFractions)
-               : "";
+    return NumberText(value, settings.significantDigits, settings.showFractions);
 }
 
 std::string EditorModel::MoneyText(double value) const {
-    return std::isfinite(value) ? NumberText(value, settings.significantDigits, false) : "";
+    return NumberText(value, settings.significantDigits, false);
 }
 
 void EditorModel::ApplyEnvironment() {
