@@ -192,11 +192,13 @@ void GraphModel::ComputeRange() {
     }
     // Shown curves without a single finite value: an empty range around zero.
     if (anySelected && yMin > yMax) yMin = yMax = 0;
-    if (yMax == yMin) {
-        // A flat curve has no scale of its own: give it one unit, the line at mid-height.
-        const double half = std::max(0.5, std::fabs(yMax) * 1e-12);
-        yMax += half;
-        yMin -= half;
+    if (!std::isfinite(kPlotHeight / (yMax - yMin))) {
+        // A flat curve, or one so nearly flat (a far out-of-the-money Greek) that its scale
+        // overflows, has no scale of its own: give it one unit, the line at mid-height.
+        const double mid = yMin + (yMax - yMin) / 2;
+        const double half = std::max(0.5, std::fabs(mid) * 1e-12);
+        yMax = mid + half;
+        yMin = mid - half;
     }
     yScale = kPlotHeight / (yMax - yMin);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "graph/graph_fixtures.h"
@@ -346,19 +347,39 @@ TEST(GraphModel, RangeSpansTheSelectedCurvesTopToBottom) {
 }
 
 TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
+    const struct {
+        const char* what;
+        GraphType type;
+        double strike, volatility;
+        int dateOffset;
+        double yMax;
+    } cases[] = {
+        // Expiring at the graph date, every Greek has no value: -1 at every point.
+        {"no time left", GraphType::Delta, 100, 0.30, 30, -0.5},
+        // A day left, far out of the money: gamma is below 1e-306 wherever it is not 0,
+        // too narrow a range for 275 pixels to scale.
+        {"far out of the money", GraphType::Gamma, 129, 0.10, 29, 0.5},
+    };
     Settings settings;
-    // Expiring at the graph date, every Greek has no value: -1 at every point.
-    Option rows[4] = {MakeOption(kCall, 100, 30)};
-    GraphModel model(rows, Stock(), settings);
-    model.SetGraphType(GraphType::Delta);
-    model.SetDateOffset(30);
-    model.RecomputeCurves();
+    for (const auto& c : cases) {
+        Option rows[4] = {MakeOption(kCall, c.strike, 30)};
+        rows[0].SetVolatility(c.volatility);
+        GraphModel model(rows, Stock(), settings);
+        model.SetGraphType(c.type);
+        model.SetDateOffset(c.dateOffset);
+        model.RecomputeCurves();
 
-    EXPECT_EQ(model.GetYMax(), -0.5);
-    EXPECT_EQ(model.GetYMin(), -1.5);
-    EXPECT_EQ(model.GetYScale(), 275);
-    for (int i = 0; i < model.GetPointCount(); ++i)
-        EXPECT_EQ(model.GetPixelRow(0, i), 137) << "point " << i;
+        double highest = 0;
+        for (int i = 0; i < model.GetPointCount(); ++i)
+            highest = std::max(highest, std::fabs(model.GetCurve(0, i)));
+        ASSERT_TRUE(c.yMax < 0 || (highest > 0 && highest < 1e-306))
+            << c.what << ": the curve reaches " << highest;
+        EXPECT_DOUBLE_EQ(model.GetYMax(), c.yMax) << c.what;
+        EXPECT_DOUBLE_EQ(model.GetYMin(), c.yMax - 1) << c.what;
+        EXPECT_DOUBLE_EQ(model.GetYScale(), 275) << c.what;
+        for (int i = 0; i < model.GetPointCount(); ++i)
+            EXPECT_EQ(model.GetPixelRow(0, i), 137) << c.what << " point " << i;
+    }
 }
 
 TEST(GraphModel, ValuesThatAreNotFiniteGetNoPixelRowAndStayOutOfTheRange) {
