@@ -24,6 +24,7 @@ constexpr int kMaxTicks = 1000;
 // finite draws nothing.
 template <typename Draw>
 void ForEachTick(double first, double step, double last, bool inclusive, Draw draw) {
+    if (!std::isfinite(first) || !std::isfinite(step)) return;
     const double slack = std::fabs(step) * 1e-9;
     for (int k = 0; k < kMaxTicks; ++k) {
         const double v = first + k * step;
