@@ -114,7 +114,10 @@ void EditorModel::Open(const std::string& path) {
         case Document::OpenResult::kOpened:
             return RefreshAfterOpen();
         case Document::OpenResult::kReset:
-            return NewDocument();
+            NewDocument();
+            // The slots read before the damage carry the file's lattice steps, which a
+            // reset keeps; the rule in force must value them.
+            return SetEuropeanRule(settings.europeanRule);
         case Document::OpenResult::kUnchanged:
             return;
     }

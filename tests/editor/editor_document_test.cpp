@@ -193,11 +193,15 @@ TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne
     EXPECT_TRUE(editor->RowsEnabled());
 
     const std::string damaged = folder.Path("damaged.opt");
+    editor->Command(kCommandAmericanRule);
     ASSERT_TRUE(editor->SaveTo(damaged));
+    editor->Command(kCommandEuropeanRule);
     const std::string bytes = ReadFileBytes(damaged);
     WriteFileBytes(damaged, bytes.substr(0, bytes.size() - 10));
     FillRow(0, 0, "50", kCallButton, "2", "1", kRowBuy);
     editor->Open(damaged);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Record(i).GetLatticeSteps(), 0) << "slot " << i << " follows the rule in force";
     EXPECT_EQ(messages.LastText(), "An attempt was made to access " + damaged + " past its end.");
     EXPECT_EQ(Text(kPrice), "");
     EXPECT_FALSE(editor->RowsEnabled());
