@@ -67,21 +67,24 @@ void PlotAxes::DrawValueAxis(const ValueRange& range) {
     const auto yOf = [&](double v) {
         return TruncateToPixel((range.yMax - v) * range.yScale) + kPlotTop;
     };
+    const auto minorTick = [&](double v) { Tick(57, yOf(v), 61, yOf(v)); };
+    // Labels with decimals name their unit too: 250000 is "250.00K", never "250.00".
+    const auto majorTick = [&](double v) {
+        Tick(54, yOf(v), 64, yOf(v));
+        ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false) + unit.suffix);
+    };
     const double firstMinor = FirstTick(range.yMin, steps.minor, range.yMin);
     if (steps.decimals > 0) {
-        ForEachTick(firstMinor, steps.minor, range.yMax, true,
-                    [&](double v) { Tick(57, yOf(v), 61, yOf(v)); });
+        ForEachTick(firstMinor, steps.minor, range.yMax, true, minorTick);
         const double firstMajor = FirstTick(firstMinor, steps.major, range.yMin);
-        ForEachTick(firstMajor, steps.major, range.yMax, true, [&](double v) {
-            Tick(54, yOf(v), 64, yOf(v));
-            ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false));
-        });
+        ForEachTick(firstMajor, steps.major, range.yMax, true, majorTick);
         return;
     }
     ForEachTick(firstMinor, steps.minor, range.yMax, true, [&](double v) {
-        if (!IsMultipleOf(v, steps.major)) return Tick(57, yOf(v), 61, yOf(v));
-        Tick(54, yOf(v), 64, yOf(v));
-        ValueLabel(yOf(v), NumberText(v / unit.divisor, 0, false) + unit.suffix);
+        if (IsMultipleOf(v, steps.major))
+            majorTick(v);
+        else
+            minorTick(v);
     });
 }
 

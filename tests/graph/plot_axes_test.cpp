@@ -81,6 +81,8 @@ TEST(PlotAxes, ValueLabelsOfTheWorkedRanges) {
         // Steps of 2.5 B labelled without decimals round to even, and zero reads "B" alone.
         {-20000000000.0, 0, {"-20B", "-18B", "-15B", "-12B", "-10B", "-8B", "-5B", "-2B", "B"}},
         {-150000, -100000, {"-150K", "-140K", "-130K", "-120K", "-110K", "-100K"}},
+        // Thousands with decimals keep their unit.
+        {99999.5, 100000.5, {"100.00K", "100.00K", "100.00K", "100.00K", "100.00K"}},
         // A span beyond the largest double has no step to count in: no labels at all.
         {-1.5e308, 1.5e308, {}},
     };
