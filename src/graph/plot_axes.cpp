@@ -15,6 +15,7 @@ namespace {
 constexpr int kPlotLeft = 60;
 constexpr int kPlotRight = 360;
 constexpr int kPlotTop = 20;
+constexpr int kPlotBottom = 295;
 
 // A guard against a step too small for its range: no scale has more ticks than this.
 constexpr int kMaxTicks = 1000;
@@ -67,9 +68,16 @@ void PlotAxes::DrawValueAxis(const ValueRange& range) {
     const auto yOf = [&](double v) {
         return TruncateToPixel((range.yMax - v) * range.yScale) + kPlotTop;
     };
-    const auto minorTick = [&](double v) { Tick(57, yOf(v), 61, yOf(v)); };
+    // The rounding slack of a sequence may admit a value just outside a range far
+    // narrower than the step (a theta of pure rounding noise); its tick would land
+    // above the plot or on the title, so a tick stands only on the plot's height.
+    const auto onPlot = [&](double v) { return yOf(v) >= kPlotTop && yOf(v) <= kPlotBottom; };
+    const auto minorTick = [&](double v) {
+        if (onPlot(v)) Tick(57, yOf(v), 61, yOf(v));
+    };
     // Labels with decimals name their unit too: 250000 is "250.00K", never "250.00".
     const auto majorTick = [&](double v) {
+        if (!onPlot(v)) return;
         Tick(54, yOf(v), 64, yOf(v));
         ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false) + unit.suffix);
     };

@@ -120,6 +120,23 @@ TEST(PlotAxes, ValueLabelsSitRightAlignedOnTheirTicks) {
     EXPECT_EQ(canvas.texts[1].y, 249 - RecordingCanvas::kTextHeight / 2);
 }
 
+TEST(PlotAxes, ValueTicksStayOnThePlotsHeight) {
+    // Ranges of rounding noise, far narrower than the smallest step: no value of the
+    // step lies inside, and nothing may be drawn above the plot or over the title.
+    const struct {
+        double yMin, yMax;
+    } cases[] = {{1.6e-14, 2e-13}, {-1.06581e-12, -1.77636e-13}, {5.11591e-13, 1.87583e-12}};
+    for (const auto& c : cases) {
+        RecordingCanvas canvas;
+        PlotAxes(canvas, {kPen, kText, kBackground}).DrawValueAxis(Values(c.yMin, c.yMax));
+        for (const auto& line : canvas.lines) {
+            EXPECT_GE(line.y1, 20) << "values " << c.yMin << " to " << c.yMax;
+            EXPECT_LE(line.y2, 295) << "values " << c.yMin << " to " << c.yMax;
+        }
+        EXPECT_EQ(canvas.TextsIn(kText), Texts{}) << "values " << c.yMin << " to " << c.yMax;
+    }
+}
+
 TEST(PlotAxes, PriceAxisLiesOnTheZeroLineOrTheNearerEdge) {
     const struct {
         double yMin, yMax;
