@@ -141,8 +141,8 @@ bool GraphWindowModel::Open() {
 void GraphWindowModel::OpenSliders() {
     // A graph opens at the nearest expiration.
     model.ApplyDateBounds();
-    SetSlider(GraphControl::kDateSlider, 1, model.GetDateMax(), model.GetDateMax());
     model.SetDateOffset(model.GetDateMax());
+    SetDateSlider();
     ShowDate();
     SetSlider(GraphControl::kVolatilitySlider, 1, 99, model.GetVolatilityPosition());
     ShowVolatility();
@@ -158,6 +158,14 @@ void GraphWindowModel::SetSlider(GraphControl slider, int minimum, int maximum, 
     c.minimum = minimum;
     c.maximum = std::max(minimum, maximum);
     c.position = std::clamp(position, c.minimum, c.maximum);
+}
+
+void GraphWindowModel::SetDateSlider() {
+    // The date starts one day after the base date, but a Greek on an option expiring
+    // tomorrow can only be graphed at the base date itself; the slider then reaches down
+    // to that day, so that moving another slider never carries the date away from it.
+    const int offset = model.GetDateOffset();
+    SetSlider(GraphControl::kDateSlider, std::min(1, offset), model.GetDateMax(), offset);
 }
 
 void GraphWindowModel::ShowDate() { ShowDateOf(model.GetDateOffset()); }
@@ -188,7 +196,7 @@ void GraphWindowModel::FullUpdate() {
     Control& date = Ctl(GraphControl::kDateSlider);
     date.enabled = model.IsDateEnabled();
     if (date.enabled) {
-        SetSlider(GraphControl::kDateSlider, 1, model.GetDateMax(), model.GetDateOffset());
+        SetDateSlider();
         ShowDate();
     } else {
         Ctl(GraphControl::kDateText).text.clear();

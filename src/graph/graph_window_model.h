@@ -75,6 +75,7 @@ class GraphWindowModel {
     void InitControls();
     void OpenSliders();
     void SetSlider(GraphControl slider, int minimum, int maximum, int position);
+    void SetDateSlider();
     void FullUpdate();
     void ApplyHoldingRule();
     void ShowDate();

@@ -217,6 +217,37 @@ TEST_F(GraphWindowModelTest, GreekBoxesActAsAGroupThatMayBeEmpty) {
     }
 }
 
+TEST_F(GraphWindowModelTest, GreekOnAnOptionExpiringTomorrowStaysAtTheBaseDate) {
+    rows[0].SetDates(CTime(2000, 3, 1), CTime(2000, 3, 1));  // one day left
+    OpenWindow();
+    ASSERT_EQ(Ctl(C::kDateSlider).maximum, 1);
+    window->ClickBox(C::kDeltaBox);
+    const struct {
+        C slider;
+        int position;
+    } moves[] = {{C::kVolatilitySlider, 40}, {C::kDriftSlider, 120}, {C::kDateSlider, 1}};
+    for (const auto& move : moves) {
+        window->MoveSlider(move.slider, move.position);
+        const Control& date = Ctl(C::kDateSlider);
+        EXPECT_EQ(date.minimum, 0) << Ctl(move.slider).text;
+        EXPECT_EQ(date.maximum, 0) << Ctl(move.slider).text;
+        EXPECT_EQ(date.position, 0) << Ctl(move.slider).text;
+        EXPECT_EQ(Model().GetDateOffset(), 0) << "after moving to " << move.position;
+        EXPECT_EQ(Model().GetOption(1).GetDaysLeft(), 1) << "after moving to " << move.position;
+        EXPECT_EQ(Ctl(C::kDateText).text, "03/01/2000");
+    }
+    // Back to value: the last day is open again, and the date stays until it is moved.
+    window->ClickBox(C::kDeltaBox);
+    EXPECT_EQ(Ctl(C::kDateSlider).minimum, 0);
+    EXPECT_EQ(Ctl(C::kDateSlider).maximum, 1);
+    EXPECT_EQ(Ctl(C::kDateSlider).position, 0);
+    window->MoveSlider(C::kVolatilitySlider, 30);
+    EXPECT_EQ(Model().GetDateOffset(), 0);
+    window->MoveSlider(C::kDateSlider, 1);
+    EXPECT_EQ(Model().GetDateOffset(), 1);
+    EXPECT_EQ(Ctl(C::kDateText).text, "03/02/2000");
+}
+
 TEST_F(GraphWindowModelTest, VolatilityAndDriftTexts) {
     OpenWindow();
     const struct {
