@@ -168,12 +168,9 @@ void GraphWindowModel::SetDateSlider() {
     SetSlider(GraphControl::kDateSlider, std::min(1, offset), model.GetDateMax(), offset);
 }
 
-void GraphWindowModel::ShowDate() { ShowDateOf(model.GetDateOffset()); }
-
-void GraphWindowModel::ShowDateOf(int days) {
-    const CTime date = model.GetBaseDate().AddDays(days);
+void GraphWindowModel::ShowDate() {
     Ctl(GraphControl::kDateText).text =
-        date.Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+        model.GraphDate().Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
 }
 
 void GraphWindowModel::ShowVolatility() {
@@ -343,12 +340,11 @@ void GraphWindowModel::ChooseProfit(bool showProfit) {
 }
 
 void GraphWindowModel::AfterProperties() {
-    pictureStale = true;
     model.ApplyResolution();
     renderer.CreatePens();
+    // Rewrites the date text in a date format that may have changed, and leaves it
+    // empty while no curve is shown.
     FullUpdate();
-    // The date format may have changed; the text follows the Date slider.
-    ShowDateOf(Ctl(GraphControl::kDateSlider).position);
 }
 
 void GraphWindowModel::DrawPicture(Canvas& picture) {

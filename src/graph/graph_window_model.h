@@ -79,7 +79,6 @@ class GraphWindowModel {
     void FullUpdate();
     void ApplyHoldingRule();
     void ShowDate();
-    void ShowDateOf(int days);
     void ShowVolatility();
     void ShowDrift();
     void ApplySliders();

@@ -367,6 +367,15 @@ TEST_F(GraphWindowModelTest, AfterPropertiesTakesResolutionColoursAndDateFormat)
     picture.Reset();
     window->DrawPicture(picture);
     EXPECT_EQ(picture.LinesIn(Rgb(1, 2, 3)).size(), 299u);
+
+    // With no curve shown the date stays blank whatever the format.
+    window->ClickBox(C::kNetBox);
+    settings.dateFormat = 1;
+    window->AfterProperties();
+    EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
+    EXPECT_EQ(Ctl(C::kDateText).text, "");
+    window->ClickBox(C::kNetBox);
+    EXPECT_EQ(Ctl(C::kDateText).text, "03/31/2000");
 }
 
 TEST_F(GraphWindowModelTest, ReadoutAndCrosshairFollowTheMouse) {
