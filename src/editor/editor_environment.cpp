@@ -11,17 +11,6 @@
 
 namespace qx {
 
-namespace {
-
-constexpr const char* kPlaceholders[] = {"[Stock]", "[Index]", "[Future]"};
-
-bool IsPlaceholder(const std::string& symbol) {
-    return symbol.empty() || std::find(std::begin(kPlaceholders), std::end(kPlaceholders),
-                                       symbol) != std::end(kPlaceholders);
-}
-
-}  // namespace
-
 std::string EditorModel::PriceText(double value) const {
     return NumberText(value, settings.significantDigits, settings.showFractions);
 }
@@ -130,7 +119,9 @@ void EditorModel::ChooseAssetType(int type) {
     stock.SetAssetType(type);
     ForEachSlot([&](Option& option) { option.SetAssetType(type); });
     stock.SetUnitsPerContract(type == kFutureAsset ? settings.unitsPerContract : 1);
-    if (IsPlaceholder(stock.GetSymbol())) stock.SetSymbol(kPlaceholders[type - 1]);
+    if (Stock::IsPlaceholderSymbol(stock.GetSymbol())) {
+        stock.SetSymbol(Stock::PlaceholderSymbol(type));
+    }
     settings.assetType = type;
     ShowAssetType();
     ShowEnvironmentNet();

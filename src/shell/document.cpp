@@ -12,18 +12,6 @@ namespace {
 constexpr const char* kTag = "Qualtrixon";
 constexpr const char* kEarlierTag = "Brantovelium";
 
-// The symbol a new underlying shows until the user types one.
-const char* Placeholder(int assetType) {
-    switch (assetType) {
-        case kIndexAsset:
-            return "[Index]";
-        case kFutureAsset:
-            return "[Future]";
-        default:
-            return "[Stock]";
-    }
-}
-
 }  // namespace
 
 Document::Document(const Settings& settings, Messages& messages)
@@ -32,7 +20,7 @@ Document::Document(const Settings& settings, Messages& messages)
 }
 
 void Document::Reset() {
-    stock.SetSymbol(Placeholder(settings.assetType));
+    stock.SetSymbol(Stock::PlaceholderSymbol(settings.assetType));
     stock.SetAssetType(settings.assetType);
     stock.SetSide(kNoSide);
     stock.Clear();

@@ -47,6 +47,22 @@ int Stock::SetSymbol(const std::string& value) {
     return 0;
 }
 
+const char* Stock::PlaceholderSymbol(int assetType) {
+    switch (assetType) {
+        case kIndexAsset:
+            return "[Index]";
+        case kFutureAsset:
+            return "[Future]";
+        default:
+            return "[Stock]";
+    }
+}
+
+bool Stock::IsPlaceholderSymbol(const std::string& symbol) {
+    return symbol.empty() || symbol == PlaceholderSymbol(kStockAsset) ||
+           symbol == PlaceholderSymbol(kIndexAsset) || symbol == PlaceholderSymbol(kFutureAsset);
+}
+
 void Stock::CopyFrom(const Stock& other) { *this = other; }
 
 void Stock::Clear() {

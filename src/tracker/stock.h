@@ -27,6 +27,12 @@ class Stock {
     // Always accepts.
     int SetSymbol(const std::string& value);
 
+    // The symbol a new underlying of the asset type shows until the user types one:
+    // "[Stock]", "[Index]" or "[Future]".
+    static const char* PlaceholderSymbol(int assetType);
+    // True for an empty symbol or a placeholder, which a change of asset type replaces.
+    static bool IsPlaceholderSymbol(const std::string& symbol);
+
     double GetPrice() const { return price; }
     int GetShares() const { return shares; }
     int GetUnitsPerContract() const { return unitsPerContract; }
