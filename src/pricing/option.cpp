@@ -7,6 +7,7 @@
 #include "pricing/normal.h"
 #include "pricing/number_text.h"
 #include "pricing/option_code.h"
+#include "pricing/record_fields.h"
 
 namespace qx {
 
@@ -14,31 +15,14 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-// Stores value into field when it is a finite amount of 0 or more.
-int SetNonNegative(double& field, double value) {
-    if (!std::isfinite(value) || value < 0) return -1;
-    field = value;
-    return 0;
-}
-
-int SetCount(int& field, int value, int low, int high) {
-    if (value < low || value > high) return -1;
-    field = value;
-    return 0;
-}
-
 }  // namespace
 
-int Option::SetOptionType(int value) { return SetCount(optionType, value, kCall, kPut); }
+int Option::SetOptionType(int value) { return SetInRange(optionType, value, kCall, kPut); }
 int Option::SetUnderlyingPrice(double value) { return SetNonNegative(underlyingPrice, value); }
 int Option::SetStrike(double value) { return SetNonNegative(strike, value); }
 int Option::SetPrice(double value) { return SetNonNegative(price, value); }
 
-int Option::SetFees(double value) {
-    if (!std::isfinite(value)) return -1;
-    fees = -std::fabs(value);
-    return 0;
-}
+int Option::SetFees(double value) { return SetFee(fees, value); }
 
 int Option::SetDaysLeft(int days) {
     if (days < 0) {
@@ -68,12 +52,14 @@ int Option::SetDates(CTime valuation, CTime expirationDate) {
     return 0;
 }
 
-int Option::SetSide(int value) { return SetCount(side, value, kNoSide, kSell); }
+int Option::SetSide(int value) { return SetInRange(side, value, kNoSide, kSell); }
 int Option::SetAssetType(int value) {
-    return SetCount(assetType, value, kNoAssetType, kFutureAsset);
+    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
 }
-int Option::SetUnitsPerContract(int value) { return SetCount(unitsPerContract, value, 0, INT_MAX); }
-int Option::SetContracts(int value) { return SetCount(contracts, value, 0, INT_MAX); }
+int Option::SetUnitsPerContract(int value) {
+    return SetInRange(unitsPerContract, value, 0, INT_MAX);
+}
+int Option::SetContracts(int value) { return SetInRange(contracts, value, 0, INT_MAX); }
 int Option::SetInterestRate(double value) { return SetNonNegative(interestRate, value); }
 int Option::SetDividendYield(double value) { return SetNonNegative(dividendYield, value); }
 

@@ -1,45 +1,22 @@
 #include "tracker/stock.h"
 
-#include <cmath>
+#include <climits>
 
 #include "pricing/option.h"
+#include "pricing/record_fields.h"
 
 namespace qx {
 
-int Stock::SetPrice(double value) {
-    if (!std::isfinite(value) || value < 0) return -1;
-    price = value;
-    return 0;
-}
-
-int Stock::SetShares(int value) {
-    if (value < 0) return -1;
-    shares = value;
-    return 0;
-}
+int Stock::SetPrice(double value) { return SetNonNegative(price, value); }
+int Stock::SetShares(int value) { return SetInRange(shares, value, 0, INT_MAX); }
 
 int Stock::SetUnitsPerContract(int value) {
-    if (value < 0) return -1;
-    unitsPerContract = value;
-    return 0;
+    return SetInRange(unitsPerContract, value, 0, INT_MAX);
 }
-
-int Stock::SetFees(double value) {
-    if (!std::isfinite(value)) return -1;
-    fees = -std::fabs(value);
-    return 0;
-}
-
-int Stock::SetSide(int value) {
-    if (value < kNoSide || value > kSell) return -1;
-    side = value;
-    return 0;
-}
-
+int Stock::SetFees(double value) { return SetFee(fees, value); }
+int Stock::SetSide(int value) { return SetInRange(side, value, kNoSide, kSell); }
 int Stock::SetAssetType(int value) {
-    if (value < kNoAssetType || value > kFutureAsset) return -1;
-    assetType = value;
-    return 0;
+    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
 }
 
 int Stock::SetSymbol(const std::string& value) {

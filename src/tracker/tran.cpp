@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "pricing/option.h"
+#include "pricing/record_fields.h"
 
 namespace qx {
 
@@ -23,16 +24,9 @@ int Tran::SetDate(CTime value) {
     return 0;
 }
 
-int Tran::SetKind(int value) {
-    if (value < kNoKind || value > kDividendTran) return -1;
-    kind = value;
-    return 0;
-}
-
+int Tran::SetKind(int value) { return SetInRange(kind, value, kNoKind, kDividendTran); }
 int Tran::SetAssetType(int value) {
-    if (value < kNoAssetType || value > kFutureAsset) return -1;
-    assetType = value;
-    return 0;
+    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
 }
 
 int Tran::SetName(const std::string& value) {
@@ -40,11 +34,7 @@ int Tran::SetName(const std::string& value) {
     return 0;
 }
 
-int Tran::SetAction(int value) {
-    if (value < kNoAction || value > kExercise) return -1;
-    action = value;
-    return 0;
-}
+int Tran::SetAction(int value) { return SetInRange(action, value, kNoAction, kExercise); }
 
 int Tran::SetUnits(int n) {
     if (n == INT_MIN) return -1;
@@ -52,17 +42,9 @@ int Tran::SetUnits(int n) {
     return 0;
 }
 
-int Tran::SetUnitsPerContract(int value) {
-    if (value <= 0) return -1;
-    unitsPerContract = value;
-    return 0;
-}
+int Tran::SetUnitsPerContract(int value) { return SetInRange(unitsPerContract, value, 1, INT_MAX); }
 
-int Tran::SetOptionType(int value) {
-    if (value <= 0) return -1;
-    optionType = value;
-    return 0;
-}
+int Tran::SetOptionType(int value) { return SetInRange(optionType, value, 1, INT_MAX); }
 
 int Tran::SetStrike(double value) {
     if (!std::isfinite(value) || value <= 0) return -1;
@@ -83,17 +65,8 @@ int Tran::SetSide(int value) {
     return 0;
 }
 
-int Tran::SetPrice(double value) {
-    if (!std::isfinite(value) || value < 0) return -1;
-    price = value;
-    return 0;
-}
-
-int Tran::SetFees(double value) {
-    if (!std::isfinite(value)) return -1;
-    fees = -std::fabs(value);
-    return 0;
-}
+int Tran::SetPrice(double value) { return SetNonNegative(price, value); }
+int Tran::SetFees(double value) { return SetFee(fees, value); }
 
 int Tran::GetUnits() const { return units == INT_MIN ? INT_MAX : std::abs(units); }
 
