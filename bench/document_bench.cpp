@@ -13,41 +13,40 @@
 namespace qx {
 namespace {
 
-// A document at its limits: four used slots, 100 transactions, a page of notes.
-void FillDocument(Document& doc, RecordingMessages& messages) {
-    for (int slot = 0; slot < Document::kSlots; ++slot) {
-        Option& option = doc.GetOption(slot);
-        option.SetOptionType(kCall);
-        option.SetStrike(50 + slot);
-        option.SetDates(CTime(2026, 3, 2), CTime(2026, 6, 19));
-        option.SetSide(kBuy);
-        option.SetContracts(1 + slot);
+// A document at its limits in a folder of its own: four used slots, 100 transactions,
+// a page of notes.
+struct FullDocument {
+    FullDocument() : doc(settings, messages) {
+        for (int slot = 0; slot < Document::kSlots; ++slot) {
+            Option& option = doc.GetOption(slot);
+            option.SetOptionType(kCall);
+            option.SetStrike(50 + slot);
+            option.SetDates(CTime(2026, 3, 2), CTime(2026, 6, 19));
+            option.SetSide(kBuy);
+            option.SetContracts(1 + slot);
+        }
+        for (int i = 0; i < TranList::kMaxTransactions; ++i)
+            doc.GetTransactions().Add(TranBuilder().Day(1 + i % 28).Dividend(1 + i), messages);
+        doc.GetNotes() = std::string(4000, 'n');
     }
-    for (int i = 0; i < TranList::kMaxTransactions; ++i)
-        doc.GetTransactions().Add(TranBuilder().Day(1 + i % 28).Dividend(1 + i), messages);
-    doc.GetNotes() = std::string(4000, 'n');
-}
 
-void BM_SaveFullDocument(benchmark::State& state) {
     TempFolder folder;
     Settings settings;
     RecordingMessages messages;
-    Document doc(settings, messages);
-    FillDocument(doc, messages);
+    Document doc;
     const std::string path = folder.Path("full.opt");
-    for (auto _ : state) benchmark::DoNotOptimize(doc.Save(path));
+};
+
+void BM_SaveFullDocument(benchmark::State& state) {
+    FullDocument full;
+    for (auto _ : state) benchmark::DoNotOptimize(full.doc.Save(full.path));
 }
 BENCHMARK(BM_SaveFullDocument)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenFullDocument(benchmark::State& state) {
-    TempFolder folder;
-    Settings settings;
-    RecordingMessages messages;
-    Document doc(settings, messages);
-    FillDocument(doc, messages);
-    const std::string path = folder.Path("full.opt");
-    doc.Save(path);
-    for (auto _ : state) benchmark::DoNotOptimize(doc.Open(path));
+    FullDocument full;
+    full.doc.Save(full.path);
+    for (auto _ : state) benchmark::DoNotOptimize(full.doc.Open(full.path));
 }
 BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMicrosecond);
 
