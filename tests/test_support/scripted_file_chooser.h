@@ -23,11 +23,31 @@ class ScriptedFileChooser : public FileChooser {
         return NextAnswer();
     }
 
+    std::string ChooseFileToRead(const std::string& title,
+                                 const std::vector<FileKind>& kinds) override {
+        Ask(title, kinds);
+        return NextAnswer();
+    }
+
+    std::string ChooseFileToWrite(const std::string& title, const std::vector<FileKind>& kinds,
+                                  const std::string& suggestedName) override {
+        Ask(title, kinds);
+        suggestedNames.push_back(suggestedName);
+        return NextAnswer();
+    }
+
     std::deque<std::string> answers;          // paths the dialogs return, in turn
     std::vector<std::string> suggestedNames;  // the name each save dialog proposed
     int openDialogs = 0;
+    std::vector<std::string> titles;  // the caption of each dialog of other files
+    std::vector<FileKind> lastKinds;  // the kinds the last such dialog offered
 
   private:
+    void Ask(const std::string& title, const std::vector<FileKind>& kinds) {
+        titles.push_back(title);
+        lastKinds = kinds;
+    }
+
     std::string NextAnswer() {
         if (answers.empty()) return {};
         std::string path = answers.front();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,7 @@ class PlatformQtTest : public QObject {
     void questionAnswersWhatTheUserClicked();
     void saveDialogProposesAFileNameThatStaysInItsFolder();
     void documentDialogsFilterDocumentsAndStartWhereTheLastEnded();
+    void otherFilesTakeTheExtensionOfTheChosenKind();
     void helpPagesAreCopiedOutOfTheProgram();
     void helpOpensTheCopiedPageOnTheDesktop();
     void helpFallsBackToItsOwnViewerWithoutADesktop();
@@ -146,6 +148,41 @@ void PlatformQtTest::documentDialogsFilterDocumentsAndStartWhereTheLastEnded() {
     QCOMPARE(chooser.ChooseFileToOpen(), std::string());
     QCOMPARE(seen.mode, QFileDialog::AcceptOpen);
     QCOMPARE(seen.folder, QDir(start).absoluteFilePath("sub"));
+}
+
+void PlatformQtTest::otherFilesTakeTheExtensionOfTheChosenKind() {
+    TempFolder folder;
+    const QString start = QString::fromStdString(folder.Path(""));
+    QtFileChooser chooser(start);
+    const std::vector<FileKind> kinds = {{"PNG Picture", "png"}, {"PDF Document", "pdf"}};
+    struct Case {
+        const char* filter;  // the type the user picks, or none for the first
+        const char* name;    // what the user types
+        const char* written;
+    } cases[] = {
+        {nullptr, "graph", "graph.png"},
+        {"PDF Document (*.pdf)", "graph", "graph.pdf"},
+        {"PDF Document (*.pdf)", "graph.png", "graph.png"},
+    };
+    for (const Case& c : cases) {
+        QStringList filters;
+        QTimer::singleShot(0, [&filters, c] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) QFAIL("no file dialog is shown");
+            filters = dialog->nameFilters();
+            if (c.filter) {  // as the user picks it from the dialog's type list
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                if (!types) QFAIL("the dialog has no type list");
+                while (types->currentText() != c.filter && types->currentIndex() + 1 < types->count())
+                    QTest::keyClick(types, Qt::Key_Down);
+            }
+            dialog->selectFile(c.name);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::string path = chooser.ChooseFileToWrite("Save Picture", kinds, "graph");
+        QCOMPARE(filters, QStringList({"PNG Picture (*.png)", "PDF Document (*.pdf)"}));
+        QVERIFY2(QFileInfo(QString::fromStdString(path)).fileName() == QString(c.written), path.c_str());
+    }
 }
 
 void PlatformQtTest::helpPagesAreCopiedOutOfTheProgram() {

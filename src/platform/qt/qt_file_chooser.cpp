@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QStringList>
 
 namespace qx {
 
@@ -9,6 +10,16 @@ namespace {
 
 const char* const kDocumentFilter = "Qualtrixon Files (*.opt);;All Files (*)";
 const char* const kDocumentExtension = "opt";
+
+// The dialog's type list for kinds, one entry each, in their order.
+QStringList KindFilters(const std::vector<FileKind>& kinds) {
+    QStringList filters;
+    for (const FileKind& kind : kinds)
+        filters << QStringLiteral("%1 (*.%2)")
+                       .arg(QString::fromStdString(kind.name),
+                            QString::fromStdString(kind.extension));
+    return filters;
+}
 
 }  // namespace
 
@@ -29,7 +40,7 @@ std::string QtFileChooser::ChooseFileToOpen() {
     QFileDialog dialog(parent, QStringLiteral("Open"), folder, kDocumentFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return Run(dialog);
+    return Run(dialog, kDocumentExtension);
 }
 
 std::string QtFileChooser::ChooseFileToSave(const std::string& suggestedName) {
@@ -37,15 +48,47 @@ std::string QtFileChooser::ChooseFileToSave(const std::string& suggestedName) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(SafeFileName(suggestedName));
-    return Run(dialog);
+    return Run(dialog, kDocumentExtension);
 }
 
-std::string QtFileChooser::Run(QFileDialog& dialog) {
-    dialog.setDefaultSuffix(kDocumentExtension);
+std::string QtFileChooser::ChooseFileToRead(const std::string& title,
+                                            const std::vector<FileKind>& kinds) {
+    QFileDialog dialog(parent, QString::fromStdString(title), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunForKinds(dialog, kinds);
+}
+
+std::string QtFileChooser::ChooseFileToWrite(const std::string& title,
+                                             const std::vector<FileKind>& kinds,
+                                             const std::string& suggestedName) {
+    QFileDialog dialog(parent, QString::fromStdString(title), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(SafeFileName(suggestedName));
+    return RunForKinds(dialog, kinds);
+}
+
+std::string QtFileChooser::RunForKinds(QFileDialog& dialog, const std::vector<FileKind>& kinds) {
+    const QStringList filters = KindFilters(kinds);
+    dialog.setNameFilters(filters);
+    // The extension a bare typed name receives follows the type the user picks.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &kinds, filters](const QString& filter) {
+            const auto index = filters.indexOf(filter);
+            if (index >= 0) dialog.setDefaultSuffix(QString::fromStdString(kinds[index].extension));
+        });
+    const QString first = kinds.empty() ? QString() : QString::fromStdString(kinds[0].extension);
+    return Run(dialog, first);
+}
+
+std::string QtFileChooser::Run(QFileDialog& dialog, const QString& defaultSuffix) {
+    dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     folder = dialog.directory().absolutePath();
-    // The documents open their files through the C library, which takes the name in
-    // the file system's encoding.
+    // The program opens its files through the C library, which takes the name in the
+    // file system's encoding.
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 

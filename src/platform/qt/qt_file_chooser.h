@@ -11,9 +11,10 @@ class QFileDialog;
 
 namespace qx {
 
-// The document file dialogs as QFileDialog, filtered to documents with the extension
-// "opt", which a typed name without extension receives. Each dialog starts in the
-// folder the previous one ended in.
+// The file dialogs as QFileDialog. The document dialogs are filtered to the extension
+// "opt", the others to the kinds asked for; a typed name without extension receives
+// the extension of the type chosen. Each dialog starts in the folder the previous one
+// ended in.
 class QtFileChooser : public FileChooser {
   public:
     // Starts in folder; the dialogs appear over the window given later.
@@ -24,13 +25,18 @@ class QtFileChooser : public FileChooser {
 
     std::string ChooseFileToOpen() override;
     std::string ChooseFileToSave(const std::string& suggestedName) override;
+    std::string ChooseFileToRead(const std::string& title,
+                                 const std::vector<FileKind>& kinds) override;
+    std::string ChooseFileToWrite(const std::string& title, const std::vector<FileKind>& kinds,
+                                  const std::string& suggestedName) override;
 
     // The name proposed for saving: suggestedName with the characters a file name on
     // this system cannot hold replaced by "_".
     static QString SafeFileName(const std::string& suggestedName);
 
   private:
-    std::string Run(QFileDialog& dialog);
+    std::string Run(QFileDialog& dialog, const QString& defaultSuffix);
+    std::string RunForKinds(QFileDialog& dialog, const std::vector<FileKind>& kinds);
 
     QPointer<QWidget> parent;
     QString folder;
