@@ -10,16 +10,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/qt/qt_color.h"
+
 namespace qx {
 
 namespace {
 
 // The picture's labels are small: about the height of a dialog's default font.
 constexpr int kFontPixels = 11;
-
-QColor ToQColor(std::uint32_t color) {
-    return QColor(color & 0xFF, color >> 8 & 0xFF, color >> 16 & 0xFF);
-}
 
 QFont PictureFont() {
     QFont font(QStringLiteral("Sans Serif"));
