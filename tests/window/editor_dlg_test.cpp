@@ -94,7 +94,6 @@ class EditorDlgTest : public QObject {
     void graphAndTrackerFollowTheModelAndHandOverTheirRequests();
     void aboutBoxShowsTheVersion();
     void highlightColorsOfTheSettingsColourOnlyTheirTexts();
-    void propertiesRequestIsFollowedByApplyingTheSettings();
 
   private:
     QWidget* W(int control) const { return editor->GetControlWidget(control); }
@@ -561,20 +560,6 @@ void EditorDlgTest::highlightColorsOfTheSettingsColourOnlyTheirTexts() {
         QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(control)));
     QCOMPARE(BoxOf(kPrice)->palette().color(QPalette::Active, QPalette::Text),
              QApplication::palette().color(QPalette::Active, QPalette::Text));
-}
-
-void EditorDlgTest::propertiesRequestIsFollowedByApplyingTheSettings() {
-    Trigger(kCommandAmericanRule);
-    // The property sheet stands in as a slot that changes the settings.
-    connect(editor.get(), &EditorDlg::propertiesRequested, this, [this] {
-        settings.iterations = 40;
-        settings.messageHighlightColor = Rgb(0, 128, 0);
-    });
-    Trigger(kCommandProperties);
-    QCOMPARE(qobject_cast<QLabel*>(W(kRuleLabel))->text(), QString("American Rule (40)"));
-    QCOMPARE(editor->GetModel().GetDocument().GetOption(3).GetLatticeSteps(), 40);
-    QCOMPARE(W(kPrompt)->palette().color(QPalette::Active, QPalette::WindowText),
-             QColor(0, 128, 0));
 }
 
 }  // namespace qx

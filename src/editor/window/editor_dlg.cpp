@@ -22,6 +22,7 @@
 #include "platform/messages.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "prefs/window/prop_sheet.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
@@ -333,7 +334,7 @@ void EditorDlg::Handle(EditorRequest request) {
             ChooseAndSave();
             break;
         case EditorRequest::kRunProperties:
-            emit propertiesRequested();
+            PropSheet(settings, messages, this).exec();
             model->AfterProperties();
             ApplyHighlightColors();
             break;

@@ -54,8 +54,6 @@ class EditorDlg : public QDialog, private EditorObserver {
     void graphRequested();
     // The user asked for the trade tracker.
     void trackerRequested();
-    // The user asked for the property sheet; the window applies it right after.
-    void propertiesRequested();
 
   public slots:
     // Escape: the window ends with Cancel, the settings are not saved.
