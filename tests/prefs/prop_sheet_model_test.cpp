@@ -18,12 +18,9 @@ using C = PropControl;
 
 class PropSheetModelTest : public testing::Test {
   protected:
-    PropSheetModel& Open() {
-        sheet = std::make_unique<PropSheetModel>(settings, messages, chooser);
-        return *sheet;
-    }
+    void Open() { sheet = std::make_unique<PropSheetModel>(settings, messages, chooser); }
     const Control& Ctl(C control) const { return sheet->GetControl(control); }
-    // The one control of a choice that is checked, or -1 when not exactly one is.
+    // The one box of a choice that is checked, or -1 when not exactly one is.
     int Checked(std::initializer_list<C> choice) const {
         int found = -1, count = 0, index = 0;
         for (C box : choice) {
@@ -39,32 +36,38 @@ class PropSheetModelTest : public testing::Test {
     std::unique_ptr<PropSheetModel> sheet;
 };
 
-TEST_F(PropSheetModelTest, OpensOnGeneralWithTheDefaultsAndTheTablesTexts) {
+TEST_F(PropSheetModelTest, OpensOnGeneralWithTheSettingsAsTheBoxesShowThem) {
+    const struct {
+        std::function<void(Settings&)> change;
+        C control;
+        std::string text;
+    } cases[] = {
+        {[](Settings&) {}, C::kStockFees, "25.00"},
+        {[](Settings&) {}, C::kUnits, "100"},
+        {[](Settings&) {}, C::kIterationsText, "25"},
+        {[](Settings&) {}, C::kResolutionText, "20"},
+        {[](Settings& s) { s.underlyingFees = 12.5; }, C::kStockFees, "12.50"},
+        {[](Settings& s) { s.optionFees = 0; }, C::kOptionFees, ""},
+        {[](Settings& s) { s.unitsPerContract = 250; }, C::kUnits, "250"},
+        {[](Settings& s) { s.iterations = 500; }, C::kIterationsText, "100"},  // slider's end
+        {[](Settings& s) { s.iterations = 0; }, C::kIterationsText, "1"},
+        {[](Settings& s) { s.resolution = 7; }, C::kResolutionText, "7"},
+    };
+    for (const auto& c : cases) {
+        settings = Settings();
+        c.change(settings);
+        Open();
+        EXPECT_EQ(Ctl(c.control).text, c.text) << "control " << static_cast<int>(c.control);
+    }
+    settings = Settings();
     Open();
     EXPECT_EQ(sheet->GetPage(), PropPage::kGeneral);
-    EXPECT_EQ(Ctl(C::kStockFees).text, "25.00");
-    EXPECT_EQ(Ctl(C::kOptionFees).text, "25.00");
-    EXPECT_EQ(Ctl(C::kUnits).text, "100");
-    EXPECT_EQ(Ctl(C::kUnits).selected, 0);
     const std::vector<std::string> units = {"100", "500", "1000", "10000", "100000", "1000000"};
     EXPECT_EQ(Ctl(C::kUnits).items, units);
-    for (C slider : {C::kIterationsSlider, C::kResolutionSlider}) {
-        EXPECT_EQ(Ctl(slider).minimum, 1);
-        EXPECT_EQ(Ctl(slider).maximum, 100);
-    }
-    EXPECT_EQ(Ctl(C::kIterationsSlider).position, 25);
-    EXPECT_EQ(Ctl(C::kIterationsText).text, "25");
-    EXPECT_EQ(Ctl(C::kResolutionSlider).position, 20);
-    EXPECT_EQ(Ctl(C::kResolutionText).text, "20");
-    EXPECT_EQ(Checked({C::kDigits2, C::kDigits3, C::kDigits4}), 0);
-    EXPECT_EQ(Checked({C::kMonthFirst, C::kDayFirst}), 0);
-    EXPECT_FALSE(Ctl(C::kColorPlotText).checked);
-    EXPECT_EQ(Ctl(C::kDigitsLabel).text, "Significant Digits:");
-    EXPECT_EQ(Ctl(C::kDayFirst).text, "DD/MM/YYYY");
-    EXPECT_EQ(Ctl(C::kApplicationColorsGroup).text, "Application Colors:");
+    EXPECT_EQ(Ctl(C::kUnits).selected, 0);
+    EXPECT_EQ(Ctl(C::kResolutionSlider).maximum, 100);
+    EXPECT_EQ(Ctl(C::kIterationsSlider).minimum, 1);
     EXPECT_EQ(Ctl(SwatchLabel(Swatch::kStock)).text, "Stock / index color");
-    EXPECT_EQ(Ctl(SwatchLabel(Swatch::kMessageHighlight)).text, "Msg highlight color");
-    EXPECT_EQ(sheet->GetCustomColors(), settings.customColors);
 }
 
 // Each swatch shows, and on OK writes, its own setting; a mix-up of two keys would
@@ -92,104 +95,52 @@ TEST_F(PropSheetModelTest, EverySwatchShowsAndStoresItsOwnSetting) {
         {Swatch::kMessageHighlight, &Settings::messageHighlightColor, 0, Rgb(255, 0, 0)},
     };
     for (const auto& c : cases) {
-        const auto field = [&c](Settings& s) -> ColorRef& {
-            return c.field ? s.*c.field : s.plotColors[c.plot];
-        };
         settings = Settings();
         chooser = ScriptedColorChooser();
         Open();
         SCOPED_TRACE(Ctl(SwatchLabel(c.swatch)).text);
         EXPECT_EQ(sheet->GetSwatchColor(c.swatch), c.byDefault);
-
         chooser.answers = {Rgb(1, 2, 3)};
         sheet->ClickSwatch(c.swatch);
         ASSERT_EQ(chooser.runs.size(), 1u);
         EXPECT_EQ(chooser.runs[0].start, c.byDefault);
-        EXPECT_EQ(sheet->GetSwatchColor(c.swatch), Rgb(1, 2, 3));
         ASSERT_TRUE(sheet->Ok());
         Settings expected;
-        field(expected) = Rgb(1, 2, 3);
+        (c.field ? expected.*c.field : expected.plotColors[c.plot]) = Rgb(1, 2, 3);
         EXPECT_EQ(SettingsSnapshot(settings), SettingsSnapshot(expected));
     }
 }
 
-TEST_F(PropSheetModelTest, OpensWithTheSettingsAsTheBoxesShowThem) {
-    const struct {
-        const char* what;
-        std::function<void(Settings&)> change;
-        C control;
-        std::string text;
-    } cases[] = {
-        {"fee with one decimal", [](Settings& s) { s.underlyingFees = 12.5; }, C::kStockFees,
-         "12.50"},
-        {"no fee", [](Settings& s) { s.optionFees = 0; }, C::kOptionFees, ""},
-        {"units not in the list", [](Settings& s) { s.unitsPerContract = 250; }, C::kUnits, "250"},
-        {"steps", [](Settings& s) { s.iterations = 100; }, C::kIterationsText, "100"},
-        {"steps above the slider", [](Settings& s) { s.iterations = 500; }, C::kIterationsText,
-         "100"},
-        {"no steps", [](Settings& s) { s.iterations = 0; }, C::kIterationsText, "1"},
-        {"resolution", [](Settings& s) { s.resolution = 7; }, C::kResolutionText, "7"},
-    };
-    for (const auto& c : cases) {
-        settings = Settings();
-        c.change(settings);
-        Open();
-        EXPECT_EQ(Ctl(c.control).text, c.text) << c.what;
-    }
-    settings = Settings();
-    settings.unitsPerContract = 10000;
-    Open();
-    EXPECT_EQ(Ctl(C::kUnits).selected, 3);
-}
-
 // The three digits boxes and the two date boxes each act as one choice: whatever the
-// settings hold, exactly one box is checked.
-TEST_F(PropSheetModelTest, DigitsAndDateFormatOpenAsOneChoiceAndStoreIt) {
+// settings hold, exactly one box is checked, and a click checks that box alone.
+TEST_F(PropSheetModelTest, DigitsAndDateFormatActAsOneChoiceEach) {
     const struct {
-        int digits;
-        int checkedDigits;  // 0 "2", 1 "3", 2 "4"
-        int storedDigits;
-        int dateFormat;
-        int checkedDate;  // 0 month first, 1 day first
-        int storedDate;
+        int digits, checkedDigits, storedDigits;  // checked: 0 "2", 1 "3", 2 "4"
+        int date, checkedDate, storedDate;        // checked: 0 month first, 1 day first
     } cases[] = {
         {2, 0, 2, 1, 0, 1}, {3, 1, 3, 2, 1, 2},  {4, 2, 4, 3, 1, 2},
         {7, 2, 4, 0, 1, 2}, {0, 2, 4, -1, 1, 2},
     };
     for (const auto& c : cases) {
         settings.significantDigits = c.digits;
-        settings.dateFormat = c.dateFormat;
+        settings.dateFormat = c.date;
         Open();
-        SCOPED_TRACE(testing::Message() << "digits " << c.digits << ", date " << c.dateFormat);
+        SCOPED_TRACE(testing::Message() << "digits " << c.digits << ", date " << c.date);
         EXPECT_EQ(Checked({C::kDigits2, C::kDigits3, C::kDigits4}), c.checkedDigits);
         EXPECT_EQ(Checked({C::kMonthFirst, C::kDayFirst}), c.checkedDate);
         ASSERT_TRUE(sheet->Ok());
         EXPECT_EQ(settings.significantDigits, c.storedDigits);
         EXPECT_EQ(settings.dateFormat, c.storedDate);
     }
-}
-
-TEST_F(PropSheetModelTest, ClickingABoxOfAChoiceChecksItAloneAndTheCaptionBoxToggles) {
     Open();
-    const C digits[] = {C::kDigits2, C::kDigits3, C::kDigits4};
-    for (int i : {2, 1, 1, 0}) {  // clicking the checked box keeps it checked
-        sheet->ClickButton(digits[i]);
-        EXPECT_EQ(Checked({C::kDigits2, C::kDigits3, C::kDigits4}), i);
-    }
-    sheet->ClickButton(C::kDayFirst);
-    sheet->ClickButton(C::kDayFirst);
-    EXPECT_EQ(Checked({C::kMonthFirst, C::kDayFirst}), 1);
-    sheet->ClickButton(C::kColorPlotText);
-    EXPECT_TRUE(Ctl(C::kColorPlotText).checked);
-    sheet->ClickButton(C::kDigits3);
+    // A second click on a box keeps the choice made.
+    for (C box : {C::kDigits3, C::kDigits3, C::kMonthFirst, C::kColorPlotText})
+        sheet->ClickButton(box);
+    EXPECT_EQ(Checked({C::kDigits2, C::kDigits3, C::kDigits4}), 1);
     ASSERT_TRUE(sheet->Ok());
     EXPECT_EQ(settings.significantDigits, 3);
-    EXPECT_EQ(settings.dateFormat, 2);
+    EXPECT_EQ(settings.dateFormat, 1);
     EXPECT_TRUE(settings.colorPlotText);
-    Open();
-    sheet->ClickButton(C::kColorPlotText);
-    ASSERT_TRUE(sheet->Ok());
-    EXPECT_FALSE(settings.colorPlotText);
 }
 
 TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
@@ -197,21 +148,18 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
         C box;
         const char* typed;
         const char* shown;
-        double storedFee;  // for a fee box
-        int storedUnits;   // for the units box: an emptied box keeps the 100 in force
+        double stored;  // the fee, or the units: an emptied units box keeps the 100
     } cases[] = {
-        {C::kStockFees, "12.5", "12.50", 12.5, 0},
-        {C::kStockFees, "12 1/2", "12.50", 12.5, 0},
-        {C::kStockFees, "-3", "", 0, 0},
-        {C::kOptionFees, "0", "", 0, 0},
-        {C::kOptionFees, "abc", "", 0, 0},
-        {C::kOptionFees, "", "", 0, 0},
-        {C::kOptionFees, "7.126", "7.13", 7.13, 0},
-        {C::kUnits, "250", "250", 0, 250},
-        {C::kUnits, "0", "", 0, 100},
-        {C::kUnits, "-5", "", 0, 100},
-        {C::kUnits, "", "", 0, 100},
-        {C::kUnits, "lots", "", 0, 100},
+        {C::kStockFees, "12.5", "12.50", 12.5},
+        {C::kStockFees, "12 1/2", "12.50", 12.5},
+        {C::kStockFees, "-3", "", 0},
+        {C::kOptionFees, "0", "", 0},
+        {C::kOptionFees, "abc", "", 0},
+        {C::kOptionFees, "7.126", "7.13", 7.13},
+        {C::kUnits, "250", "250", 250},
+        {C::kUnits, "0", "", 100},
+        {C::kUnits, "-5", "", 100},
+        {C::kUnits, "", "", 100},
     };
     for (const auto& c : cases) {
         settings = Settings();
@@ -220,30 +168,19 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
         SCOPED_TRACE(c.typed);
         EXPECT_EQ(Ctl(c.box).text, c.shown);
         ASSERT_TRUE(sheet->Ok());
-        if (c.box == C::kUnits) {
-            EXPECT_EQ(settings.unitsPerContract, c.storedUnits);
-        } else {
-            const double stored =
-                c.box == C::kStockFees ? settings.underlyingFees : settings.optionFees;
-            EXPECT_DOUBLE_EQ(stored, c.storedFee);
-        }
+        const double stored = c.box == C::kUnits       ? settings.unitsPerContract
+                              : c.box == C::kStockFees ? settings.underlyingFees
+                                                       : settings.optionFees;
+        EXPECT_DOUBLE_EQ(stored, c.stored);
     }
-}
-
-TEST_F(PropSheetModelTest, UnitsChosenFromTheListAndSlidersMovedAreStored) {
     Open();
     sheet->ChooseItem(C::kUnits, 5);
     EXPECT_EQ(Ctl(C::kUnits).text, "1000000");
-    EXPECT_EQ(Ctl(C::kUnits).selected, 5);
-    sheet->LeaveBox(C::kUnits, "500");
-    EXPECT_EQ(Ctl(C::kUnits).selected, 1);
     sheet->MoveSlider(C::kResolutionSlider, 100);
     EXPECT_EQ(Ctl(C::kResolutionText).text, "100");
     sheet->MoveSlider(C::kIterationsSlider, 1);
-    EXPECT_EQ(Ctl(C::kIterationsText).text, "1");
-    EXPECT_EQ(Ctl(C::kResolutionText).text, "100");
     ASSERT_TRUE(sheet->Ok());
-    EXPECT_EQ(settings.unitsPerContract, 500);
+    EXPECT_EQ(settings.unitsPerContract, 1000000);
     EXPECT_EQ(settings.resolution, 100);
     EXPECT_EQ(settings.iterations, 1);
 }
@@ -253,33 +190,26 @@ TEST_F(PropSheetModelTest, AFeeTextLongerThanNineCharactersKeepsTheGeneralPage) 
     sheet->LeaveBox(C::kOptionFees, "123456.78");  // nine characters pass
     ASSERT_TRUE(sheet->ChangePage(PropPage::kColors));
     ASSERT_TRUE(sheet->ChangePage(PropPage::kGeneral));
-    EXPECT_TRUE(messages.shown.empty());
-
     sheet->LeaveBox(C::kOptionFees, "1234567.5");
     EXPECT_EQ(Ctl(C::kOptionFees).text, "1234567.50");
-    const Settings before = settings;
-    for (bool ok : {false, true}) {
-        messages = RecordingMessages();
-        EXPECT_FALSE(ok ? sheet->Ok() : sheet->ChangePage(PropPage::kGraph));
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, "Please enter no more than 9 characters.");
-        EXPECT_EQ(messages.shown[0].caption, "Qualtrixon");
-        EXPECT_FALSE(messages.shown[0].question);
-        EXPECT_EQ(sheet->GetPage(), PropPage::kGeneral);
-        EXPECT_EQ(sheet->GetRefusedBox(), C::kOptionFees);
-        EXPECT_EQ(SettingsSnapshot(settings), SettingsSnapshot(before));
-    }
+    const auto before = SettingsSnapshot(settings);
+    EXPECT_FALSE(sheet->ChangePage(PropPage::kGraph));
+    EXPECT_FALSE(sheet->Ok());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "Please enter no more than 9 characters.");
+    EXPECT_EQ(messages.shown[1].caption, "Qualtrixon");
+    EXPECT_EQ(sheet->GetPage(), PropPage::kGeneral);
+    EXPECT_EQ(sheet->GetRefusedBox(), C::kOptionFees);
+    EXPECT_EQ(SettingsSnapshot(settings), before);
+
     sheet->LeaveBox(C::kStockFees, "99999999");
     EXPECT_FALSE(sheet->Ok());
     EXPECT_EQ(sheet->GetRefusedBox(), C::kStockFees);
-
     sheet->LeaveBox(C::kStockFees, "9");
     sheet->LeaveBox(C::kOptionFees, "12345");
-    messages = RecordingMessages();
     EXPECT_TRUE(sheet->ChangePage(PropPage::kGraph));
-    EXPECT_EQ(sheet->GetPage(), PropPage::kGraph);
     EXPECT_TRUE(sheet->Ok());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(settings.optionFees, 12345);
 }
 
@@ -316,17 +246,13 @@ TEST_F(PropSheetModelTest, CustomColoursAddedInACancelledChooserAreKeptAndStored
     sheet->ClickSwatch(Swatch::kTitle);  // cancelled: no answer queued
     EXPECT_EQ(sheet->GetSwatchColor(Swatch::kTitle), Rgb(255, 128, 0));
     EXPECT_EQ(chooser.runs[0].customColors, settings.customColors);
-
     chooser.answers = {Rgb(0, 0, 1)};
     sheet->ClickSwatch(Swatch::kScale);
     ASSERT_EQ(chooser.runs.size(), 2u);
-    EXPECT_EQ(chooser.runs[1].start, Rgb(0, 255, 255));
     EXPECT_EQ(chooser.runs[1].customColors[0], Rgb(10, 20, 30));
     EXPECT_EQ(chooser.runs[1].customColors[3], Rgb(200, 100, 50));
     EXPECT_EQ(settings.customColors[3], Rgb(255, 255, 255)) << "not before OK";
-
     ASSERT_TRUE(sheet->Ok());
-    EXPECT_EQ(settings.customColors[0], Rgb(10, 20, 30));
     EXPECT_EQ(settings.customColors[3], Rgb(200, 100, 50));
     EXPECT_EQ(settings.titleColor, Rgb(255, 128, 0));
     EXPECT_EQ(settings.scaleColor, Rgb(0, 0, 1));

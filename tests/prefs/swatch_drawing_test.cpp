@@ -12,13 +12,6 @@ namespace {
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-TEST(SwatchDrawing, LookFollowsThePressAndTheFocusAlone) {
-    EXPECT_EQ(SwatchLookOf(true, true), SwatchLook::kSunken);
-    EXPECT_EQ(SwatchLookOf(true, false), SwatchLook::kSunken);
-    EXPECT_EQ(SwatchLookOf(false, true), SwatchLook::kFocused);
-    EXPECT_EQ(SwatchLookOf(false, false), SwatchLook::kRaised);
-}
-
 // The swatch over (10, 20)..(30, 36): the colour inside, then top, left, right and
 // bottom lines, each stopping short of its end point.
 TEST(SwatchDrawing, FillsInsideAndFramesByLook) {
