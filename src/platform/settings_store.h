@@ -24,6 +24,12 @@ class SettingsStore {
     // Stores a text under section and name.
     virtual void SetText(const std::string& section, const std::string& name,
                          const std::string& value) = 0;
+
+    // Puts every value stored so far where it lasts; false when that failed.
+    virtual bool Flush() = 0;
+
+    // Where the values are kept, as a message to the user names it: a file's path.
+    virtual std::string GetLocation() const = 0;
 };
 
 }  // namespace qx

@@ -10,7 +10,7 @@ namespace qx {
 
 // Remembers every message box a model showed, and answers questions as told.
 class RecordingMessages : public Messages {
-public:
+  public:
     struct Shown {
         bool question;
         std::string text;
@@ -18,8 +18,7 @@ public:
         MessageOwner owner;
     };
 
-    void Warning(const std::string& text, const std::string& caption,
-                 MessageOwner owner) override {
+    void Warning(const std::string& text, const std::string& caption, MessageOwner owner) override {
         shown.push_back({false, text, caption, owner});
     }
 
@@ -29,11 +28,18 @@ public:
         return answer;
     }
 
+    Answer AskYesNoCancel(const std::string& text, const std::string& caption,
+                          MessageOwner owner) override {
+        shown.push_back({true, text, caption, owner});
+        return threeWayAnswer;
+    }
+
     // The text of the last box shown, or empty when none was.
     std::string LastText() const { return shown.empty() ? "" : shown.back().text; }
 
     std::vector<Shown> shown;
-    bool answer = true;  // what AskYesNo replies
+    bool answer = true;                   // what AskYesNo replies
+    Answer threeWayAnswer = Answer::kNo;  // what AskYesNoCancel replies
 };
 
 }  // namespace qx

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <functional>
 
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -27,12 +29,15 @@ class PlatformQtTest : public QObject {
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void warningShowsItsTextCaptionIconAndOkOverItsOwner();
     void questionAnswersWhatTheUserClicked();
+    void threeWayQuestionAnswersWhatTheUserClicked();
+    void dialogsStartAtHomeWhileTheirFolderIsMissing();
     void saveDialogProposesAFileNameThatStaysInItsFolder();
     void documentDialogsFilterDocumentsAndStartWhereTheLastEnded();
     void otherFilesTakeTheExtensionOfTheChosenKind();
     void helpPagesAreCopiedOutOfTheProgram();
     void helpOpensTheCopiedPageOnTheDesktop();
     void helpFallsBackToItsOwnViewerWithoutADesktop();
+    void ownHelpViewerClosesWithEscapeAndCtrlW();
     void desktopRefusesWhatIsNotAHelpPageOrAWebAddress();
 
   private:
@@ -88,6 +93,28 @@ void PlatformQtTest::questionAnswersWhatTheUserClicked() {
         QCOMPARE(seen.caption, QString("Warning"));
         QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     }
+}
+
+void PlatformQtTest::threeWayQuestionAnswersWhatTheUserClicked() {
+    QtMessages messages;
+    const std::pair<QMessageBox::StandardButton, Answer> presses[] = {
+        {QMessageBox::Yes, Answer::kYes},
+        {QMessageBox::No, Answer::kNo},
+        {QMessageBox::Cancel, Answer::kCancel}};
+    for (const auto& [press, answer] : presses) {
+        SeenBox seen;
+        AnswerNextBox(seen, press);
+        QCOMPARE(
+            messages.AskYesNoCancel("Save them first?", "Qualtrixon", MessageOwner::kMainWindow),
+            answer);
+        QCOMPARE(seen.caption, QString("Qualtrixon"));
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    // Escape is Cancel: nothing is saved and nothing is dropped.
+    QTimer::singleShot(0,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    QCOMPARE(messages.AskYesNoCancel("Save them first?", "Qualtrixon", MessageOwner::kMainWindow),
+             Answer::kCancel);
 }
 
 void PlatformQtTest::saveDialogProposesAFileNameThatStaysInItsFolder() {
@@ -150,6 +177,31 @@ void PlatformQtTest::documentDialogsFilterDocumentsAndStartWhereTheLastEnded() {
     QCOMPARE(seen.folder, QDir(start).absoluteFilePath("sub"));
 }
 
+void PlatformQtTest::dialogsStartAtHomeWhileTheirFolderIsMissing() {
+    TempFolder folder;
+    QtFileChooser chooser(QString::fromStdString(folder.Path("Documents")));
+    const std::function<std::string()> dialogs[] = {
+        [&] { return chooser.ChooseFileToOpen(); },
+        [&] { return chooser.ChooseFileToSave(""); },
+        [&] {
+            return chooser.ChooseFileToRead("Import", {{"CSV File", "csv"}});
+        },
+    };
+    for (const auto& run : dialogs) {
+        QString start, name;
+        QTimer::singleShot(0, [&start, &name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) QFAIL("no file dialog is shown");
+            start = QDir(dialog->directory()).absolutePath();
+            name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            dialog->reject();
+        });
+        QCOMPARE(run(), std::string());
+        QCOMPARE(start, QDir::home().absolutePath());
+        QCOMPARE(name, QString());  // no folder name offered as the file to choose
+    }
+}
+
 void PlatformQtTest::otherFilesTakeTheExtensionOfTheChosenKind() {
     TempFolder folder;
     const QString start = QString::fromStdString(folder.Path(""));
@@ -173,7 +225,8 @@ void PlatformQtTest::otherFilesTakeTheExtensionOfTheChosenKind() {
             if (c.filter) {  // as the user picks it from the dialog's type list
                 auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
                 if (!types) QFAIL("the dialog has no type list");
-                while (types->currentText() != c.filter && types->currentIndex() + 1 < types->count())
+                while (types->currentText() != c.filter &&
+                       types->currentIndex() + 1 < types->count())
                     QTest::keyClick(types, Qt::Key_Down);
             }
             dialog->selectFile(c.name);
@@ -181,7 +234,8 @@ void PlatformQtTest::otherFilesTakeTheExtensionOfTheChosenKind() {
         });
         const std::string path = chooser.ChooseFileToWrite("Save Picture", kinds, "graph");
         QCOMPARE(filters, QStringList({"PNG Picture (*.png)", "PDF Document (*.pdf)"}));
-        QVERIFY2(QFileInfo(QString::fromStdString(path)).fileName() == QString(c.written), path.c_str());
+        QVERIFY2(QFileInfo(QString::fromStdString(path)).fileName() == QString(c.written),
+                 path.c_str());
     }
 }
 
@@ -236,6 +290,23 @@ void PlatformQtTest::helpFallsBackToItsOwnViewerWithoutADesktop() {
     QVERIFY(viewer);
     QCOMPARE(viewer->windowTitle(), QString("Qualtrixon Help"));
     QVERIFY(viewer->toPlainText().contains("Entering a position"));
+}
+
+void PlatformQtTest::ownHelpViewerClosesWithEscapeAndCtrlW() {
+    if (QGuiApplication::platformName() != "offscreen")
+        QSKIP("only the offscreen platform is sure to have no desktop to open the page");
+    TempFolder folder;
+    QtDesktop desktop(QString::fromStdString(folder.Path("help")));
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
+        QVERIFY(desktop.OpenHelp("index.html"));
+        QWidget* viewer = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<QTextBrowser*>(window) && window->isVisible()) viewer = window;
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keySequence(viewer, key);
+        QVERIFY2(viewer->isHidden(), qPrintable(key.toString()));
+    }
 }
 
 void PlatformQtTest::desktopRefusesWhatIsNotAHelpPageOrAWebAddress() {

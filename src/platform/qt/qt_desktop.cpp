@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -59,6 +60,12 @@ bool QtDesktop::ShowInOwnViewer(const QString& page) {
         viewer->setWindowTitle(QStringLiteral("Qualtrixon Help"));
         viewer->setOpenExternalLinks(true);
         viewer->resize(720, 640);
+        // Closes like any other help window.
+        for (const QKeySequence& key :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            auto* shortcut = new QShortcut(key, viewer.get());
+            QObject::connect(shortcut, &QShortcut::activated, viewer.get(), &QWidget::close);
+        }
     }
     viewer->setSource(QUrl(QStringLiteral("qrc") + kHelpResources + '/' + page));
     viewer->showNormal();

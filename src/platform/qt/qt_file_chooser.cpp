@@ -1,7 +1,9 @@
 #include "platform/qt/qt_file_chooser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace qx {
@@ -27,6 +29,12 @@ QtFileChooser::QtFileChooser(QString startFolder) : folder(std::move(startFolder
 
 void QtFileChooser::SetParentWindow(QWidget* window) { parent = window; }
 
+// A folder that is not there would reach the dialog as a file name to choose, with
+// the dialog's button greyed; the home folder always exists.
+QString QtFileChooser::StartFolder() const {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 QString QtFileChooser::SafeFileName(const std::string& suggestedName) {
     QString name = QString::fromStdString(suggestedName);
     // A symbol such as "BRK/B" must not send the file into another folder.
@@ -37,14 +45,14 @@ QString QtFileChooser::SafeFileName(const std::string& suggestedName) {
 }
 
 std::string QtFileChooser::ChooseFileToOpen() {
-    QFileDialog dialog(parent, QStringLiteral("Open"), folder, kDocumentFilter);
+    QFileDialog dialog(parent, QStringLiteral("Open"), StartFolder(), kDocumentFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Run(dialog, kDocumentExtension);
 }
 
 std::string QtFileChooser::ChooseFileToSave(const std::string& suggestedName) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"), folder, kDocumentFilter);
+    QFileDialog dialog(parent, QStringLiteral("Save As"), StartFolder(), kDocumentFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(SafeFileName(suggestedName));
@@ -53,7 +61,7 @@ std::string QtFileChooser::ChooseFileToSave(const std::string& suggestedName) {
 
 std::string QtFileChooser::ChooseFileToRead(const std::string& title,
                                             const std::vector<FileKind>& kinds) {
-    QFileDialog dialog(parent, QString::fromStdString(title), folder);
+    QFileDialog dialog(parent, QString::fromStdString(title), StartFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return RunForKinds(dialog, kinds);
@@ -62,7 +70,7 @@ std::string QtFileChooser::ChooseFileToRead(const std::string& title,
 std::string QtFileChooser::ChooseFileToWrite(const std::string& title,
                                              const std::vector<FileKind>& kinds,
                                              const std::string& suggestedName) {
-    QFileDialog dialog(parent, QString::fromStdString(title), folder);
+    QFileDialog dialog(parent, QString::fromStdString(title), StartFolder());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(SafeFileName(suggestedName));

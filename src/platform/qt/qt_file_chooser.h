@@ -14,10 +14,11 @@ namespace qx {
 // The file dialogs as QFileDialog. The document dialogs are filtered to the extension
 // "opt", the others to the kinds asked for; a typed name without extension receives
 // the extension of the type chosen. Each dialog starts in the folder the previous one
-// ended in.
+// ended in, with no file name unless one is proposed.
 class QtFileChooser : public FileChooser {
   public:
-    // Starts in folder; the dialogs appear over the window given later.
+    // Starts in folder, or in the home folder while folder does not exist; the dialogs
+    // appear over the window given later.
     explicit QtFileChooser(QString folder);
 
     // Centres the dialogs over window and blocks it while they run.
@@ -35,6 +36,7 @@ class QtFileChooser : public FileChooser {
     static QString SafeFileName(const std::string& suggestedName);
 
   private:
+    QString StartFolder() const;
     std::string Run(QFileDialog& dialog, const QString& defaultSuffix);
     std::string RunForKinds(QFileDialog& dialog, const std::vector<FileKind>& kinds);
 

@@ -26,4 +26,21 @@ bool QtMessages::AskYesNo(const std::string& text, const std::string& caption, M
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtMessages::AskYesNoCancel(const std::string& text, const std::string& caption,
+                                  MessageOwner owner) {
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                    QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, OwnerWindow(owner));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::kYes;
+        case QMessageBox::No:
+            return Answer::kNo;
+        default:
+            return Answer::kCancel;
+    }
+}
+
 }  // namespace qx

@@ -17,6 +17,8 @@ class QtMessages : public Messages {
 
     void Warning(const std::string& text, const std::string& caption, MessageOwner owner) override;
     bool AskYesNo(const std::string& text, const std::string& caption, MessageOwner owner) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& caption,
+                          MessageOwner owner) override;
 
   private:
     QWidget* OwnerWindow(MessageOwner owner) const;

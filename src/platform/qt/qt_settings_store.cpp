@@ -1,5 +1,6 @@
 #include "platform/qt/qt_settings_store.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -51,6 +52,10 @@ void QtSettingsStore::SetText(const std::string& section, const std::string& nam
 bool QtSettingsStore::Flush() {
     settings->sync();
     return settings->status() == QSettings::NoError;
+}
+
+std::string QtSettingsStore::GetLocation() const {
+    return QFile::encodeName(settings->fileName()).toStdString();
 }
 
 }  // namespace qx

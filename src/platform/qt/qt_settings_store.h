@@ -29,7 +29,9 @@ class QtSettingsStore : public SettingsStore {
                  const std::string& value) override;
 
     // Writes every change to the file now; false when it could not be written.
-    bool Flush();
+    bool Flush() override;
+    // The path of the settings file.
+    std::string GetLocation() const override;
 
   private:
     std::unique_ptr<QSettings> settings;
