@@ -18,8 +18,9 @@ struct Control {
     bool visible = true;
     bool enabled = true;
     std::vector<std::string> items;
-    int selected = -1;  // index into items, or -1 for no selection
-    int position = 0;   // a slider's position within minimum..maximum
+    int selected = -1;             // index into items, or -1 for no selection
+    std::vector<int> unavailable;  // indexes of items shown greyed, which cannot be chosen
+    int position = 0;              // a slider's position within minimum..maximum
     int minimum = 0;
     int maximum = 0;
     TextColor color = TextColor::kNormal;

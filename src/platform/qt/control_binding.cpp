@@ -12,6 +12,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStandardItemModel>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace qx {
 
@@ -24,6 +28,38 @@ bool IsEnterKey(const QEvent* event) {
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
+
+// A read-only box for a computed result. A result too long for the box would lose its
+// start, and with it the sign, to the box's scrolling; this box shows the start
+// instead and puts the whole text in its tooltip.
+class ResultLineEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+    void ShowText(const QString& text) {
+        if (this->text() != text) setText(text);
+        Fit();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        Fit();
+    }
+
+  private:
+    void Fit() {
+        setCursorPosition(0);
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        const QRect area = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                               .marginsRemoved(textMargins());
+        // The box keeps a margin of two pixels either side of its text.
+        const bool fits = fontMetrics().horizontalAdvance(text()) <= area.width() - 4;
+        setToolTip(fits ? QString() : text());
+    }
+};
 
 // Focus leaves a box for good when the user moves it; a menu or combo popup, or another
 // window coming to the front, hands it back to the same box afterwards.
@@ -63,6 +99,12 @@ QLabel* ControlBinding::Label(int control, QWidget* parent) {
     return Add(control, Kind::kLabel, new QLabel(parent));
 }
 
+QLabel* ControlBinding::LabelFor(int control, QWidget* field) {
+    QLabel* label = Label(control, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
 QGroupBox* ControlBinding::Group(int control, QWidget* parent) {
     return Add(control, Kind::kGroup, new QGroupBox(parent));
 }
@@ -74,7 +116,7 @@ QLineEdit* ControlBinding::Box(int control, QWidget* parent) {
 }
 
 QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new ResultLineEdit(parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Tab moves from input to input; a click still selects a result for copying.
@@ -83,12 +125,14 @@ QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
     box->setPalette(palette);
-    return Add(control, Kind::kBox, box);
+    return Add(control, Kind::kResult, box);
 }
 
 QComboBox* ControlBinding::EditableList(int control, QWidget* parent) {
     auto* list = Add(control, Kind::kList, new QComboBox(parent));
     list->setEditable(true);
+    // What the user types is read as it stands: 50 must not become the 500 of the list.
+    list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setMaxVisibleItems(14);
     // The list takes the focus and the keys for its box, so it is the one watched.
@@ -111,10 +155,7 @@ QComboBox* ControlBinding::ChoiceList(int control, QWidget* parent) {
 
 QCheckBox* ControlBinding::CheckBox(int control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QCheckBox(parent));
-    connect(button, &QCheckBox::clicked, this, [this, control, button] {
-        BeforeEvent(button);
-        handlers.click(control);
-    });
+    WatchToggles(control, button);
     return button;
 }
 
@@ -122,11 +163,18 @@ QRadioButton* ControlBinding::RadioButton(int control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QRadioButton(parent));
     // The model decides which of the buttons is checked.
     button->setAutoExclusive(false);
-    connect(button, &QRadioButton::clicked, this, [this, control, button] {
+    WatchToggles(control, button);
+    return button;
+}
+
+// A click, Space and an assistive tool's Toggle action all toggle the button, but only
+// the first two also report a click; the toggle is what every way has in common. The
+// model's answer arrives through Mirror, whose changes raise no toggles.
+void ControlBinding::WatchToggles(int control, QAbstractButton* button) {
+    connect(button, &QAbstractButton::toggled, this, [this, control, button] {
         BeforeEvent(button);
         handlers.click(control);
     });
-    return button;
 }
 
 QPushButton* ControlBinding::Button(int control, QWidget* parent) {
@@ -152,6 +200,26 @@ QSlider* ControlBinding::Slider(int control, QWidget* parent) {
 QWidget* ControlBinding::Widget(int control) const {
     return control >= 0 && control < static_cast<int>(bound.size()) ? bound[control].widget
                                                                     : nullptr;
+}
+
+void ControlBinding::ReserveWidth(int control, const std::vector<std::string>& texts) {
+    QWidget* widget = Widget(control);
+    auto* label = qobject_cast<QLabel*>(widget);
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!label && !button) return;
+    const auto setText = [label, button](const QString& text) {
+        if (label) label->setText(text);
+        if (button) button->setText(text);
+    };
+    // Each text is measured as the widget itself would size it, then the shown one returns.
+    const QString shown = label ? label->text() : button->text();
+    int width = 0;
+    for (const std::string& text : texts) {
+        setText(ToQt(text));
+        width = std::max(width, widget->sizeHint().width());
+    }
+    setText(shown);
+    widget->setMinimumWidth(width);
 }
 
 void ControlBinding::WatchBox(int control, QWidget* focusTaker, QLineEdit* box) {
@@ -248,6 +316,9 @@ void ControlBinding::MirrorText(const Bound& b, const Control& state) {
             if (box->text() != text) box->setText(text);
             break;
         }
+        case Kind::kResult:
+            static_cast<ResultLineEdit*>(b.widget)->ShowText(text);
+            break;
         default: {
             auto* button = static_cast<QAbstractButton*>(b.widget);
             if (button->text() != text) button->setText(text);
@@ -265,10 +336,21 @@ void ControlBinding::MirrorList(QComboBox* list, const Control& state, bool edit
         list->clear();
         list->addItems(items);
     }
+    MirrorUnavailable(list, state.unavailable);
     const int selected = state.selected < list->count() ? state.selected : -1;
     if (list->currentIndex() != selected) list->setCurrentIndex(selected);
     // An editable list shows the model's text, typed or chosen.
     if (editable && list->currentText() != ToQt(state.text)) list->setEditText(ToQt(state.text));
+}
+
+void ControlBinding::MirrorUnavailable(QComboBox* list, const std::vector<int>& unavailable) {
+    auto* items = qobject_cast<QStandardItemModel*>(list->model());
+    if (!items) return;
+    for (int i = 0; i < items->rowCount(); ++i) {
+        const bool enabled =
+            std::find(unavailable.begin(), unavailable.end(), i) == unavailable.end();
+        if (items->item(i)->isEnabled() != enabled) items->item(i)->setEnabled(enabled);
+    }
 }
 
 void ControlBinding::MirrorColor(Bound& b, TextColor color, bool force) {

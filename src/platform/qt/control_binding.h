@@ -12,6 +12,7 @@
 
 #include "platform/controls.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -26,8 +27,10 @@ namespace qx {
 
 // Widgets bound to the controls of a model by control id. A user event on a widget
 // reaches the model through one of four handlers; Mirror copies a control's state back
-// into its widget without raising events. Text boxes are read when the user leaves
-// them or presses Enter in them after changing their text, and only then.
+// into its widget without raising events. Text boxes, editable lists included, are read
+// when the user leaves them or presses Enter in them after changing their text, and
+// only then; an editable list never completes what is typed. Check boxes and radio
+// buttons report a click however they are toggled: mouse, Space or an assistive tool.
 class ControlBinding : public QObject {
   public:
     // What the model is told about user events.
@@ -43,9 +46,14 @@ class ControlBinding : public QObject {
 
     // Widgets bound to control, made as children of parent.
     QLabel* Label(int control, QWidget* parent);
+    // A label bound to control that names field: made beside it, with field as its
+    // buddy, so screen readers announce the field by the label and mnemonics reach it.
+    QLabel* LabelFor(int control, QWidget* field);
     QGroupBox* Group(int control, QWidget* parent);
     QLineEdit* Box(int control, QWidget* parent);
-    // A box that only shows a result: read-only, on the window's background.
+    // A box that only shows a result: read-only, on the window's background. A text
+    // too long for it shows its start (a sign, the leading digits) and lies whole in
+    // the tooltip.
     QLineEdit* ResultBox(int control, QWidget* parent);
     // A list whose box can also be typed into.
     QComboBox* EditableList(int control, QWidget* parent);
@@ -57,6 +65,10 @@ class ControlBinding : public QObject {
 
     // The widget bound to control, or null when none is.
     QWidget* Widget(int control) const;
+
+    // Keeps the widget of a label or button at least as wide as the widest of texts,
+    // so a control that changes between them moves nothing beside it.
+    void ReserveWidth(int control, const std::vector<std::string>& texts);
 
     // The colours of the three highlight roles: group, text and message highlight.
     void SetHighlightColors(const std::array<QColor, 3>& colors);
@@ -72,7 +84,7 @@ class ControlBinding : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    enum class Kind { kLabel, kGroup, kBox, kList, kChoice, kCheck, kButton, kSlider };
+    enum class Kind { kLabel, kGroup, kBox, kResult, kList, kChoice, kCheck, kButton, kSlider };
 
     struct Bound {
         QWidget* widget = nullptr;
@@ -84,10 +96,12 @@ class ControlBinding : public QObject {
     template <class W>
     W* Add(int control, Kind kind, W* widget);
     void WatchBox(int control, QWidget* focusTaker, QLineEdit* box);
+    void WatchToggles(int control, QAbstractButton* button);
     void Leave(int control, QLineEdit* box);
     void BeforeEvent(const QObject* source);
     void MirrorText(const Bound& bound, const Control& state);
     void MirrorList(QComboBox* list, const Control& state, bool editable);
+    static void MirrorUnavailable(QComboBox* list, const std::vector<int>& unavailable);
     void MirrorColor(Bound& bound, TextColor color, bool force);
 
     Handlers handlers;
