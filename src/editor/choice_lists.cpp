@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "pricing/expiration_calendar.h"
 #include "pricing/number_text.h"
 #include "pricing/option.h"
 
@@ -61,6 +62,15 @@ std::vector<std::string> SharesList(int assetType) {
 
 std::vector<std::string> ContractsList() {
     return IntegerTexts({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 15, 20, 25});
+}
+
+std::vector<std::string> ExpirationList(CTime start) {
+    std::vector<std::string> months;
+    for (std::string month : ExpirationMonths(start)) {
+        std::string text = month;
+        if (ExpirationFromMonthText(text) != CTime(1970, 1, 1)) months.push_back(std::move(month));
+    }
+    return months;
 }
 
 std::vector<std::string> UnitsList() {

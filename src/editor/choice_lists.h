@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ctime.h"
+
 namespace qx {
 
 // The 11 strikes offered around an underlying price, five steps either side of it,
@@ -15,6 +17,10 @@ std::vector<std::string> SharesList(int assetType);
 
 // The contract counts offered in an option row.
 std::vector<std::string> ContractsList();
+
+// The expiration months offered from start, its own month first: those of the 13
+// months whose expiration day a record can hold.
+std::vector<std::string> ExpirationList(CTime start);
 
 // The units per contract offered in the "Units/Contract" list.
 std::vector<std::string> UnitsList();

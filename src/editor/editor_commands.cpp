@@ -27,11 +27,16 @@ int SettingUnits(double fraction, double scale, int low, int high) {
 EditorRequest EditorModel::Command(int command) {
     const MenuItem* item = FindMenuItem(command);
     if (item && !item->enabled) return EditorRequest::kNone;
+    pendingCommand = 0;
+    EditorRequest instead = EditorRequest::kNone;
+    if (!MayDiscard(command, instead)) return instead;
     switch (command) {
         case kCommandOk:
             return EditorRequest::kNone;
         case kCommandCancel:
             return EditorRequest::kEndCancel;
+        case kCommandClose:
+            return EditorRequest::kCloseWindowsEndOk;
         case kCommandNew:
             NewDocument();
             break;
@@ -91,16 +96,52 @@ EditorRequest EditorModel::Command(int command) {
     return EditorRequest::kNone;
 }
 
-EditorRequest EditorModel::CloseBox() { return EditorRequest::kCloseWindowsEndOk; }
+EditorRequest EditorModel::CloseBox() { return Command(kCommandClose); }
 
-void EditorModel::SaveWithQuestion() {
-    const std::string& path = document->GetPath();
-    if (messages.AskYesNo("Are you sure you want to replace " + path + " ?", "Warning",
-                          MessageOwner::kMainWindow))
-        document->Save(path);
+// A stray Escape or a hasty New must not cost the user unsaved work: before a command
+// that drops the document, a changed one is offered for saving. False when the command
+// must not go on; instead is then what the window does, the save dialog or nothing.
+bool EditorModel::MayDiscard(int command, EditorRequest& instead) {
+    const bool discards = command == kCommandNew || command == kCommandOpen ||
+                          command == kCommandExit || command == kCommandCancel ||
+                          command == kCommandClose;
+    if (!discards || !HasUnsavedWork()) return true;
+    switch (messages.AskYesNoCancel("The document has changes that are not saved. Save them first?",
+                                    kMessageCaption, MessageOwner::kMainWindow)) {
+        case Answer::kNo:
+            return true;
+        case Answer::kCancel:
+            return false;
+        case Answer::kYes:
+            break;
+    }
+    // The user has just agreed to saving, so the document's own file is written without
+    // the question Save asks before replacing it.
+    if (!document->GetPath().empty()) return SaveTo(document->GetPath());
+    pendingCommand = command;
+    instead = EditorRequest::kChooseFileToSave;
+    return false;
 }
 
-bool EditorModel::SaveTo(const std::string& path) { return document->Save(path); }
+void EditorModel::SaveWithQuestion() {
+    const std::string path = document->GetPath();
+    if (messages.AskYesNo("Are you sure you want to replace " + path + " ?", "Warning",
+                          MessageOwner::kMainWindow))
+        SaveTo(path);
+}
+
+bool EditorModel::SaveTo(const std::string& path) {
+    if (!document->Save(path)) return false;
+    saved.Take(*document);
+    return true;
+}
+
+EditorRequest EditorModel::SaveToChosen(const std::string& path) {
+    const int command = pendingCommand;
+    pendingCommand = 0;
+    if (path.empty() || !SaveTo(path) || command == 0) return EditorRequest::kNone;
+    return Command(command);
+}
 
 std::string EditorModel::SuggestedFileName() const { return document->GetStock().GetSymbol(); }
 
@@ -112,15 +153,18 @@ void EditorModel::CopyForGraph(Option (&options)[4], Stock& stock) const {
 void EditorModel::Open(const std::string& path) {
     switch (document->Open(path)) {
         case Document::OpenResult::kOpened:
-            return RefreshAfterOpen();
+            RefreshAfterOpen();
+            break;
         case Document::OpenResult::kReset:
             NewDocument();
             // The slots read before the damage carry the file's lattice steps, which a
             // reset keeps; the rule in force must value them.
-            return SetEuropeanRule(settings.europeanRule);
+            SetEuropeanRule(settings.europeanRule);
+            break;
         case Document::OpenResult::kUnchanged:
             return;
     }
+    saved.Take(*document);
 }
 
 // The slots with days left fill the rows in slot order.

@@ -43,6 +43,11 @@ enum EditorControl : int {
     kEnvironmentControlCount
 };
 
+// The two texts of kSharesLabel: a stock's or an index's holding is in units, a
+// future's in contracts.
+inline constexpr const char* kSharesLabelText = "Shares (Units)";
+inline constexpr const char* kFutureSharesLabelText = "Contracts";
+
 // The controls of one option row; both rows have the same set.
 enum RowControl : int {
     kRowGroup,   // the "Option" group box; its text is the row title
@@ -111,6 +116,7 @@ enum EditorCommand : int {
     kCommandShowUnits = 32797,
     kCommandHomePage = 32802,
     kCommandContents = 57667,
+    kCommandClose = 61536,  // the close box, as the system menu's Close
 };
 
 // What the window layer must do after a command: the model cannot open windows or
@@ -118,7 +124,7 @@ enum EditorCommand : int {
 enum class EditorRequest {
     kNone,
     kChooseFileToOpen,   // file-open dialog, then Open(path) on OK
-    kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveTo(path)
+    kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveToChosen(path)
     kRunProperties,      // the property sheet, then AfterProperties() whatever its result
     kOpenGraph,          // a new graph window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker

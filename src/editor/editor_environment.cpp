@@ -4,7 +4,6 @@
 #include "editor/editor_model.h"
 #include "editor/slider_text.h"
 #include "pricing/date_text.h"
-#include "pricing/expiration_calendar.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
@@ -140,7 +139,7 @@ void EditorModel::ShowAssetType() {
 
 void EditorModel::RebuildSharesList() {
     const int type = document->GetStock().GetAssetType();
-    Ctl(kSharesLabel).text = type == kFutureAsset ? "Contracts" : "Shares (Units)";
+    Ctl(kSharesLabel).text = type == kFutureAsset ? kFutureSharesLabelText : kSharesLabelText;
     SetListItems(kShares, SharesList(type));
 }
 
@@ -212,13 +211,15 @@ void EditorModel::EnterDate(const std::string& text) {
     UpdatePrompt();
 }
 
-void EditorModel::ShowDateBox() {
-    Ctl(kDate).text =
-        valuationDate.Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+void EditorModel::ShowDateBox() { Ctl(kDate).text = DateBoxText(valuationDate); }
+
+// A date in the order the user types dates, so the box reads back as the same day.
+std::string EditorModel::DateBoxText(CTime date) const {
+    return date.Format(settings.dateFormat == kDayMonthYear ? "%d/%m/%Y" : "%m/%d/%Y");
 }
 
 void EditorModel::RebuildExpirationLists() {
-    const std::vector<std::string> months = ExpirationMonths(valuationDate);
+    const std::vector<std::string> months = ExpirationList(valuationDate);
     for (int row = 0; row < kEditorRows; ++row) SetListItems(RowControlId(row, kExpires), months);
 }
 

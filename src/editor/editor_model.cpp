@@ -26,7 +26,7 @@ constexpr LabelText kEnvironmentTexts[] = {
     {kFuture, "Future"},
     {kDateLabel, "Date"},
     {kPriceLabel, "Price"},
-    {kSharesLabel, "Shares (Units)"},
+    {kSharesLabel, kSharesLabelText},
     {kBuyButton, "Buy"},
     {kSellButton, "Sell"},
     {kFeesLabel, "Fees"},
@@ -70,6 +70,7 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, const Clock& cl
       document(std::make_unique<Document>(settings, messages)) {
     InitControls();
     OpenWindow();
+    saved.Take(*document);
 }
 
 EditorModel::~EditorModel() = default;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/editor_controls.h"
+#include "editor/saved_document.h"
 #include "platform/controls.h"
 #include "platform/ctime.h"
 
@@ -47,6 +48,8 @@ class EditorModel {
     // The user moved a slider to position.
     void MoveSlider(int control, int position);
     // A menu command, command button, system-menu item, Enter or Escape (EditorCommand).
+    // New, Open, Exit, Escape and the close box first ask whether to save a document
+    // that has changed; Cancel, or a save that failed, keeps the window as it is.
     EditorRequest Command(int command);
     // The close box of the main window.
     EditorRequest CloseBox();
@@ -58,6 +61,9 @@ class EditorModel {
     void Open(const std::string& path);
     // Saves the document to path; true when written, and the path becomes the document's.
     bool SaveTo(const std::string& path);
+    // Saves to the path the save dialog gave (empty when cancelled), then goes on with
+    // the command that asked for the save first, if any; the request that follows.
+    EditorRequest SaveToChosen(const std::string& path);
     // The file name the save dialog proposes: the underlying's symbol.
     std::string SuggestedFileName() const;
     // Applies what the property sheet may have changed, accepted or cancelled.
@@ -80,6 +86,10 @@ class EditorModel {
     CTime GetValuationDate() const { return valuationDate; }
     // True once a valid underlying price has been entered.
     bool RowsEnabled() const { return rowsEnabled; }
+    // True when the document holds work that would be lost: it is not blank and holds
+    // anything other than when it was last opened, saved or made new, whether the
+    // editor, the tracker or the notes changed it.
+    bool HasUnsavedWork() const { return saved.HasUnsavedWork(*document); }
     // How many of the four records hold a side.
     int RecordsWithSide() const { return recordsWithSide; }
 
@@ -172,6 +182,7 @@ class EditorModel {
     void EnterUnits(const std::string& text);
     void EnterDate(const std::string& text);
     void ShowDateBox();
+    std::string DateBoxText(CTime date) const;
     void ShowSliders();
     void RebuildSharesList();
     void RebuildExpirationLists();
@@ -208,6 +219,7 @@ class EditorModel {
     void ShowOpenedRow(int row);
     void ShowUnderlying();
     void SaveWithQuestion();
+    bool MayDiscard(int command, EditorRequest& instead);
 
     static constexpr int kSlotCount = 4;
 
@@ -217,6 +229,9 @@ class EditorModel {
     EditorObserver* observer = nullptr;
 
     std::unique_ptr<Document> document;
+    SavedDocument saved;  // the document as last opened, saved or made new
+    // The command that waits for the save dialog the user agreed to first; 0 for none.
+    int pendingCommand = 0;
     Control controls[kEditorControlCount];
     // Checked, radio and enabled states of the items that have any; the others are
     // plain enabled items.

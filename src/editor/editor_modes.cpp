@@ -99,6 +99,7 @@ void EditorModel::NewDocument() {
     UpdateGraphCommand();
     UpdatePrompt();
     if (observer) observer->DocumentReplaced();
+    saved.Take(*document);
 }
 
 // The underlying's inputs as a new document has them, dated at the editor's start.

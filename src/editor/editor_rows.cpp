@@ -161,8 +161,12 @@ void EditorModel::RefreshOptionLists() {
                         (description.empty() ? " New Option" : " " + description));
     }
     for (int row = 0; row < kEditorRows; ++row) {
-        RowCtl(row, kRowChoice).items = items;
-        RowCtl(row, kRowChoice).selected = rowRecord[row];
+        Control& list = RowCtl(row, kRowChoice);
+        list.items = items;
+        list.selected = rowRecord[row];
+        // The record the other row shows is greyed, so the arrow keys pass over it.
+        const int other = rowRecord[1 - row];
+        list.unavailable = other >= 0 ? std::vector<int>{other} : std::vector<int>{};
     }
 }
 
@@ -223,7 +227,7 @@ void EditorModel::EnterExpiration(int row, const std::string& text) {
     const int expires = RowControlId(row, kExpires);
     CTime date;
     if (ParseDate(text, settings.dateFormat, date) == 0) {
-        SetListText(expires, date.Format("%m/%d/%Y"));
+        SetListText(expires, DateBoxText(date));
         option.SetDates(valuationDate, date);
     } else {
         std::string month = text;

@@ -138,4 +138,15 @@ std::string Option::TradeDescription() const {
 
 std::string Option::SymbolCode() const { return qx::SymbolCode(*this); }
 
+bool operator==(const Option& a, const Option& b) {
+    return a.optionType == b.optionType && a.underlyingPrice == b.underlyingPrice &&
+           a.strike == b.strike && a.price == b.price && a.fees == b.fees &&
+           a.daysLeft == b.daysLeft && a.years == b.years && a.side == b.side &&
+           a.assetType == b.assetType && a.unitsPerContract == b.unitsPerContract &&
+           a.contracts == b.contracts && a.valuationDate == b.valuationDate &&
+           a.expiration == b.expiration && a.interestRate == b.interestRate &&
+           a.dividendYield == b.dividendYield && a.volatility == b.volatility &&
+           a.latticeSteps == b.latticeSteps;
+}
+
 }  // namespace qx

@@ -115,6 +115,10 @@ class Option {
     // which it has reported.
     bool Serialize(CArchive& archive);
 
+    // Equal when every field is, as a document would store them alike.
+    friend bool operator==(const Option& a, const Option& b);
+    friend bool operator!=(const Option& a, const Option& b) { return !(a == b); }
+
   private:
     // FairValue with time to expiration T in place of years.
     double ValueAtYears(double T) const;

@@ -121,10 +121,11 @@ void Settings::Load(const SettingsStore& store) {
     Clamp();
 }
 
-void Settings::Save(SettingsStore& store) const {
+bool Settings::Save(SettingsStore& store) const {
     Settings copy = *this;  // the bindings point into a record they may change
     for (const Binding& b : Bindings(&copy))
         std::visit([&](auto* field) { Write(store, b, field); }, b.field);
+    return store.Flush();
 }
 
 void Settings::WriteVersionRecord(SettingsStore& store) {
@@ -143,6 +144,7 @@ void Settings::Clamp() {
     iterations = std::clamp(iterations, 1, 100);
     resolution = std::clamp(resolution, 1, 100);
     significantDigits = std::clamp(significantDigits, 2, 4);
+    dateFormat = std::clamp(dateFormat, 1, 2);
     unitsPerContract = std::max(unitsPerContract, 1);
     assetType = std::clamp(assetType, 1, 3);
     for (int& width : columnWidths) width = std::clamp(width, 0, 2000);

@@ -36,8 +36,9 @@ class Settings {
     // range into it.
     void Load(const SettingsStore& store);
 
-    // Writes every value, including those never changed from their defaults.
-    void Save(SettingsStore& store) const;
+    // Writes every value, including those never changed from their defaults, and puts
+    // them where they last; false when the store could not keep them.
+    bool Save(SettingsStore& store) const;
 
     // Sets version and versionType and writes each to the store only where the stored
     // text differs.
@@ -57,7 +58,7 @@ class Settings {
     int unitsPerContract = 100;
     int assetType = 1;  // 1 stock, 2 index, 3 future
     int significantDigits = 2;
-    int dateFormat = 1;  // 1 month/day/year, anything else day/month/year
+    int dateFormat = 1;  // 1 month/day/year, 2 day/month/year
     bool includeFees = false;
     bool includeDividend = false;
     bool showFractions = false;

@@ -139,6 +139,20 @@ TEST_F(EditorRowTest, ChoosingTheOtherRowsRecordChangesNothing) {
     EXPECT_EQ(RowText(1, kRowGroup), "Option 3");
 }
 
+TEST_F(EditorRowTest, EachRowGreysTheRecordTheOtherRowShows) {
+    using Items = std::vector<int>;
+    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{});
+    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{0});
+    ChooseRecord(1, 2);
+    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{2});
+    ChooseRecord(0, 1);
+    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{1});
+    ClickInRow(1, kClear);
+    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{});
+    editor->Command(kCommandNew);
+    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{});
+}
+
 TEST_F(EditorRowTest, ChoosingARecordFillsTheRowFromIt) {
     ChooseRecord(0, 1);
     EXPECT_EQ(RowText(0, kStrike), "");
@@ -184,6 +198,45 @@ TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
         EXPECT_EQ(RowText(0, kExpires), "") << past;
         EXPECT_EQ(Record(0).GetDaysLeft(), 0) << past;
         EXPECT_EQ(RowText(0, kDaysLeft), "") << past;
+    }
+}
+
+TEST_F(EditorTest, TypedExpirationDateReadsBackAsTheSameDayInEitherFormat) {
+    const struct {
+        int dateFormat;
+        const char* typed;
+        const char* shown;
+    } cases[] = {{1, "3/19/1999", "03/19/1999"}, {2, "19/3/1999", "19/03/1999"}};
+    for (const auto& c : cases) {
+        settings.dateFormat = c.dateFormat;
+        Reopen();
+        Type(kPrice, "50");
+        ChooseRecord(0, 0);
+        TypeInRow(0, kExpires, c.typed);
+        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
+        TypeInRow(0, kExpires, RowText(0, kExpires));
+        EXPECT_EQ(Record(0).GetExpiration(), CTime(1999, 3, 19)) << c.typed;
+        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
+    }
+}
+
+TEST_F(EditorTest, ExpiresListOffersOnlyMonthsARecordCanHold) {
+    Type(kPrice, "50");
+    ChooseRecord(0, 0);
+    const struct {
+        const char* date;
+        std::size_t months;
+        const char* last;
+    } cases[] = {{"6/15/2036", 13, "Jun 2037"}, {"6/15/2037", 7, "Dec 2037"}};
+    for (const auto& c : cases) {
+        Type(kDate, c.date);
+        const std::vector<std::string> items = Row(0, kExpires).items;
+        ASSERT_EQ(items.size(), c.months) << c.date;
+        EXPECT_EQ(items.back(), c.last) << c.date;
+        for (const std::string& month : items) {
+            ChooseInRow(0, kExpires, month);
+            EXPECT_GT(Record(0).GetDaysLeft(), 0) << c.date << ": " << month;
+        }
     }
 }
 

@@ -223,7 +223,8 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
         {"Editor", "Units", 5000, &Settings::unitsPerContract, 5000},
         {"Editor", "Asset Type", 0, &Settings::assetType, 1},
         {"Editor", "Asset Type", 4, &Settings::assetType, 3},
-        {"Editor", "Date Format", 3, &Settings::dateFormat, 3},
+        {"Editor", "Date Format", 3, &Settings::dateFormat, 2},
+        {"Editor", "Date Format", 0, &Settings::dateFormat, 1},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;

@@ -32,11 +32,12 @@ namespace qx {
 
 namespace {
 
-// One item of the menu bar; a null text is a separator.
+// One item of the menu bar with its shortcut, if any; a null text is a separator. The
+// shortcuts are the same on every desktop, so the help's list of keys holds everywhere.
 struct MenuEntry {
     const char* text;
     int command;
-    QKeySequence::StandardKey key;
+    const char* key;
 };
 
 struct Menu {
@@ -44,38 +45,36 @@ struct Menu {
     std::vector<MenuEntry> entries;
 };
 
-const QKeySequence::StandardKey kNoKey = QKeySequence::UnknownKey;
-
 const Menu kMenus[] = {
     {"&File",
-     {{"&New", kCommandNew, QKeySequence::New},
-      {"&Open", kCommandOpen, QKeySequence::Open},
-      {"&Save", kCommandSave, QKeySequence::Save},
-      {"Save &As", kCommandSaveAs, QKeySequence::SaveAs},
-      {nullptr, 0, kNoKey},
-      {"E&xit", kCommandExit, QKeySequence::Quit}}},
+     {{"&New", kCommandNew, "Ctrl+N"},
+      {"&Open", kCommandOpen, "Ctrl+O"},
+      {"&Save", kCommandSave, "Ctrl+S"},
+      {"Save &As", kCommandSaveAs, "Ctrl+Shift+S"},
+      {nullptr, 0, nullptr},
+      {"E&xit", kCommandExit, "Ctrl+Q"}}},
     {"Settings",
-     {{"Basic Mode", kCommandBasicMode, kNoKey},
-      {"Advanced Mode", kCommandAdvancedMode, kNoKey},
-      {nullptr, 0, kNoKey},
-      {"Include Fees", kCommandIncludeFees, kNoKey},
-      {"Show Fractions as Decimal", kCommandShowDecimal, kNoKey},
-      {"Show Units per Contract", kCommandShowUnits, kNoKey},
-      {nullptr, 0, kNoKey},
-      {"European Rule", kCommandEuropeanRule, kNoKey},
-      {"America Rule", kCommandAmericanRule, kNoKey},
-      {"Continuous Dividend", kCommandDividend, kNoKey},
-      {nullptr, 0, kNoKey},
-      {"Properties", kCommandProperties, kNoKey}}},
+     {{"Basic Mode", kCommandBasicMode, nullptr},
+      {"Advanced Mode", kCommandAdvancedMode, nullptr},
+      {nullptr, 0, nullptr},
+      {"Include Fees", kCommandIncludeFees, nullptr},
+      {"Show Fractions as Decimal", kCommandShowDecimal, nullptr},
+      {"Show Units per Contract", kCommandShowUnits, nullptr},
+      {nullptr, 0, nullptr},
+      {"European Rule", kCommandEuropeanRule, nullptr},
+      {"America Rule", kCommandAmericanRule, nullptr},
+      {"Continuous Dividend", kCommandDividend, nullptr},
+      {nullptr, 0, nullptr},
+      {"Properties", kCommandProperties, nullptr}}},
     {"&Tools",
-     {{"Graph", kCommandGraph, kNoKey},
-      {"Trade Tracker", kCommandTracker, kNoKey},
-      {"Notes", kCommandNotes, kNoKey}}},
+     {{"Graph", kCommandGraph, nullptr},
+      {"Trade Tracker", kCommandTracker, nullptr},
+      {"Notes", kCommandNotes, nullptr}}},
     {"&Help",
-     {{"Contents", kCommandContents, QKeySequence::HelpContents},
-      {"Home Page", kCommandHomePage, kNoKey},
-      {nullptr, 0, kNoKey},
-      {"&About", kCommandAbout, kNoKey}}},
+     {{"Contents", kCommandContents, "F1"},
+      {"Home Page", kCommandHomePage, nullptr},
+      {nullptr, 0, nullptr},
+      {"&About", kCommandAbout, nullptr}}},
 };
 
 // Menu items that carry a check mark; the pairs below carry radio marks instead.
@@ -159,7 +158,7 @@ void EditorDlg::BuildMenu(QMenuBar* bar) {
                 continue;
             }
             QAction* action = pulldown->addAction(QString::fromUtf8(entry.text));
-            if (entry.key != kNoKey) action->setShortcut(entry.key);
+            if (entry.key) action->setShortcut(QKeySequence(QString::fromLatin1(entry.key)));
             const int command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
             actions[command] = action;
@@ -176,7 +175,7 @@ void EditorDlg::BuildMenu(QMenuBar* bar) {
 }
 
 void EditorDlg::AddField(QGridLayout* grid, int line, int column, int label, QWidget* field) {
-    grid->addWidget(binding->Label(label, field->parentWidget()), line, column);
+    grid->addWidget(binding->LabelFor(label, field), line, column);
     grid->addWidget(field, line, column + 1);
 }
 
@@ -208,6 +207,8 @@ QWidget* EditorDlg::BuildEnvironment() {
     for (int control : {kSymbol, kDate, kPrice, kUnits, kShares})
         binding->Widget(control)->setMinimumWidth(inputWidth);
     for (int control : {kFees, kNet}) binding->Widget(control)->setMinimumWidth(resultWidth);
+    // The holding's label reads "Contracts" for a future; the columns beside it stay put.
+    binding->ReserveWidth(kSharesLabel, {kSharesLabelText, kFutureSharesLabelText});
 
     // The three market sliders on the right, each with its value beside it.
     const int sliders[][3] = {{kVolatilityLabel, kVolatilitySlider, kVolatilityText},
@@ -215,9 +216,9 @@ QWidget* EditorDlg::BuildEnvironment() {
                               {kDividendLabel, kDividendSlider, kDividendText}};
     const QSize textSize = DialogUnits(*this, 26, 0);
     for (int line = 0; line < 3; ++line) {
-        grid->addWidget(binding->Label(sliders[line][0], group), line, 6);
         QSlider* slider = binding->Slider(sliders[line][1], group);
         slider->setMinimumWidth(DialogUnits(*this, 80, 0).width());
+        grid->addWidget(binding->LabelFor(sliders[line][0], slider), line, 6);
         grid->addWidget(slider, line, 7);
         QLabel* text = binding->Label(sliders[line][2], group);
         text->setMinimumWidth(textSize.width());
@@ -380,8 +381,8 @@ void EditorDlg::ChooseAndOpen() {
 }
 
 void EditorDlg::ChooseAndSave() {
-    const std::string path = files.ChooseFileToSave(model->SuggestedFileName());
-    if (!path.empty()) model->SaveTo(path);
+    // A save the user agreed to before New, Open or leaving goes on with that command.
+    Handle(model->SaveToChosen(files.ChooseFileToSave(model->SuggestedFileName())));
 }
 
 void EditorDlg::ShowNotes() {
