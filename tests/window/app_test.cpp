@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMessageBox>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,8 @@ class AppTest : public QObject {
     void exitAndTheCloseBoxSaveTheSettings();
     void escapeKeepsTheStoreAsItWas();
     void aQSettingsStoreInATemporaryFolderKeepsTheRun();
+    void settingsThatCannotBeWrittenAreNamedInAWarning();
+    void helpListsEveryShortcutOfTheMenus();
 
   private:
     App& app() { return *static_cast<App*>(QApplication::instance()); }
@@ -121,6 +124,46 @@ void AppTest::aQSettingsStoreInATemporaryFolderKeepsTheRun() {
     QtSettingsStore reread(ini);
     QCOMPARE(reread.GetInt("Editor", "Include Dividend", -1), 1);
     QCOMPARE(reread.GetInt("Editor", "Volatility", -1), 15);
+}
+
+void AppTest::settingsThatCannotBeWrittenAreNamedInAWarning() {
+    TempFolder folder;
+    WriteFileBytes(folder.Path("blocked"), "a file where the settings folder should be");
+    const std::string ini = folder.Path("blocked/Qualtrixon.conf");
+    QtSettingsStore store(ini);
+    // Answers the warning shown once the main window has ended.
+    QTimer watch;
+    QString text, caption;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        text = box->text();
+        caption = box->windowTitle();
+        box->accept();
+    });
+    watch.start(10);
+    WhenMainWindowShows([](EditorDlg& editor) { Trigger(editor, kCommandExit); });
+    QCOMPARE(app().RunMainWindow(store), int(QDialog::Accepted));
+    QCOMPARE(caption, QString("Qualtrixon"));
+    QCOMPARE(text, "The settings could not be saved to " + QString::fromStdString(ini) + ".");
+}
+
+void AppTest::helpListsEveryShortcutOfTheMenus() {
+    QStringList keys;
+    MemorySettingsStore store;
+    WhenMainWindowShows([&keys](EditorDlg& editor) {
+        for (const QAction* action : editor.findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) keys << key.toString();
+        Trigger(editor, kCommandExit);
+    });
+    app().RunMainWindow(store);
+    QFile page(":/help/index.html");
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    const QString section = html.mid(html.indexOf("id=\"keys\""));
+    QVERIFY(keys.contains("Ctrl+Q"));
+    for (const QString& key : keys)
+        QVERIFY2(section.contains("<kbd>" + key + "</kbd>"), qPrintable(key));
 }
 
 }  // namespace qx

@@ -1,5 +1,7 @@
 #include "editor/window/editor_dlg.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "editor/editor_model.h"
@@ -94,6 +97,13 @@ class EditorDlgTest : public QObject {
     void graphAndTrackerFollowTheModelAndHandOverTheirRequests();
     void aboutBoxShowsTheVersion();
     void highlightColorsOfTheSettingsColourOnlyTheirTexts();
+    void typedEntriesInListsAreReadAsTheyStand();
+    void aResultTooLongForItsBoxKeepsItsSign();
+    void changedDocumentIsOfferedForSavingBeforeTheWindowEnds();
+    void arrowKeysPassTheRecordTheOtherRowShows();
+    void choosingFutureMovesNoColumn();
+    void buttonsActTheSameHoweverTheyAreToggled();
+    void everyBoxIsNamedByItsLabel();
 
   private:
     QWidget* W(int control) const { return editor->GetControlWidget(control); }
@@ -530,16 +540,26 @@ void EditorDlgTest::graphAndTrackerFollowTheModelAndHandOverTheirRequests() {
 void EditorDlgTest::aboutBoxShowsTheVersion() {
     QString version;
     bool sawAbout = false;
+    QRect text, ok;
+    int height = 0;
     QTimer::singleShot(0, [&] {
         auto* about = qobject_cast<AboutDlg*>(QApplication::activeModalWidget());
         sawAbout = about != nullptr;
         if (!about) return;
-        version = about->findChild<QLabel*>("version")->text();
-        QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
+        auto* versionLabel = about->findChild<QLabel*>("version");
+        auto* button = about->findChild<QPushButton*>();
+        version = versionLabel->text();
+        text = QRect(versionLabel->mapTo(about, QPoint()), versionLabel->size());
+        ok = QRect(button->mapTo(about, QPoint()), button->size());
+        height = about->height();
+        QTest::mouseClick(button, Qt::LeftButton);
     });
     Trigger(kCommandAbout);
     QVERIFY(sawAbout);
     QCOMPARE(version, QString("1.04 "));
+    // Name and version at the top, OK below them at the bottom: no empty half.
+    QVERIFY(ok.top() > text.bottom());
+    QVERIFY(height - ok.bottom() < height / 4);
     QVERIFY(editor->isVisible());
 }
 
@@ -560,6 +580,198 @@ void EditorDlgTest::highlightColorsOfTheSettingsColourOnlyTheirTexts() {
         QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(control)));
     QCOMPARE(BoxOf(kPrice)->palette().color(QPalette::Active, QPalette::Text),
              QApplication::palette().color(QPalette::Active, QPalette::Text));
+}
+
+void EditorDlgTest::typedEntriesInListsAreReadAsTheyStand() {
+    Type(kPrice, "47.3");
+    Trigger(kCommandShowUnits);
+    PressKey(Row0(kRowChoice), "1");
+    Type(Row0(kExpires), "mar 1999");
+    const Document& document = editor->GetModel().GetDocument();
+    struct Case {
+        int control;
+        const char* typed;  // replaces the box's text; none for a key on the list alone
+        Qt::Key key;        // how the user leaves or moves in the list
+        const char* shown;
+        std::function<double()> taken;
+        double expected;
+    };
+    const auto shares = [&] { return double(document.GetStock().GetShares()); };
+    const auto units = [&] { return double(settings.unitsPerContract); };
+    const auto strike = [&] { return document.GetOption(0).GetStrike(); };
+    const Case cases[] = {
+        {kShares, "50", Qt::Key_Tab, "50", shares, 50},
+        {kShares, "10", Qt::Key_Tab, "10", shares, 10},
+        {kShares, "25", Qt::Key_Return, "25", shares, 25},
+        {kShares, "700", Qt::Key_Enter, "700", shares, 700},
+        {kShares, nullptr, Qt::Key_Down, "800", shares, 800},  // a chosen item is taken
+        {kUnits, "50", Qt::Key_Tab, "50", units, 50},
+        {kUnits, "10", Qt::Key_Return, "10", units, 10},
+        {Row0(kStrike), "4", Qt::Key_Tab, "4.00", strike, 4},
+        {Row0(kStrike), "5", Qt::Key_Return, "5.00", strike, 5},
+    };
+    for (const Case& c : cases) {
+        QWidget* list = W(c.control);
+        list->setFocus(Qt::TabFocusReason);
+        if (c.typed) {
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(list, c.typed);
+        }
+        QTest::keyClick(list, c.key);
+        const QByteArray where = QString("%1 then key %2").arg(c.typed).arg(c.key).toUtf8();
+        QVERIFY2(BoxOf(c.control)->text() == c.shown,
+                 where + ": " + BoxOf(c.control)->text().toUtf8());
+        QVERIFY2(c.taken() == c.expected, where);
+        QVERIFY2(editor->isVisible(), where);
+    }
+    Click(kBuyButton);
+    QCOMPARE(BoxOf(kNet)->text(), QString("-37840.00"));  // 800 shares at 47.30
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::aResultTooLongForItsBoxKeepsItsSign() {
+    Type(kPrice, "123456789");
+    Type(kShares, "10000");
+    Click(kBuyButton);
+    QLineEdit* net = BoxOf(kNet);
+    QCOMPARE(net->text(), QString("-1234567890000.00"));
+    net->grab();  // the box places its text as it paints it
+    // The start of the text, its sign, is in view, and the tooltip holds the whole.
+    const QRect start = net->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QCOMPARE(net->cursorPosition(), 0);
+    QVERIFY(start.center().x() >= 0);
+    QVERIFY(start.center().x() < net->width() / 4);
+    QCOMPARE(net->toolTip(), net->text());
+
+    Type(kShares, "1");
+    net->grab();
+    QCOMPARE(net->text(), QString("-123456789.00"));
+    QCOMPARE(net->toolTip(), QString());
+}
+
+void EditorDlgTest::changedDocumentIsOfferedForSavingBeforeTheWindowEnds() {
+    enum Ending { kEscapeKey, kCloseBox, kExitItem };
+    struct Case {
+        Ending ending;
+        Answer answer;
+        bool saved;
+        bool ended;
+        int result;
+    };
+    const Case cases[] = {
+        {kEscapeKey, Answer::kCancel, false, false, 0},
+        {kEscapeKey, Answer::kYes, true, true, QDialog::Rejected},
+        {kCloseBox, Answer::kNo, false, true, QDialog::Accepted},
+        {kCloseBox, Answer::kCancel, false, false, 0},
+        {kExitItem, Answer::kYes, true, true, QDialog::Accepted},
+    };
+    for (const Case& c : cases) {
+        init();
+        const std::string path = folder->Path("asked.opt");
+        std::remove(path.c_str());
+        Type(kPrice, "50");
+        messages.threeWayAnswer = c.answer;
+        files.answers.push_back(path);
+        if (c.ending == kEscapeKey) QTest::keyClick(BoxOf(kPrice), Qt::Key_Escape);
+        if (c.ending == kCloseBox) editor->close();
+        if (c.ending == kExitItem) Trigger(kCommandExit);
+        const QByteArray where =
+            QString("ending %1, answer %2").arg(c.ending).arg(int(c.answer)).toUtf8();
+        QVERIFY2(messages.shown.size() == 1 && messages.shown[0].caption == "Qualtrixon", where);
+        QVERIFY2(!ReadFileBytes(path).empty() == c.saved, where);
+        QVERIFY2(editor->isHidden() == c.ended, where);
+        QVERIFY2(editor->result() == c.result, where);
+    }
+}
+
+void EditorDlgTest::arrowKeysPassTheRecordTheOtherRowShows() {
+    Type(kPrice, "50");
+    PressKey(Row0(kRowChoice), "1");
+    QCOMPARE(editor->GetModel().GetRowRecord(0), 0);
+    QWidget* list = W(Row1(kRowChoice));
+    list->setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Up, 1}};
+    for (const auto& [key, record] : steps) {
+        QTest::keyClick(list, key);
+        QCOMPARE(editor->GetModel().GetRowRecord(1), record);
+    }
+    VerifyWindowMirrorsModel();
+}
+
+void EditorDlgTest::choosingFutureMovesNoColumn() {
+    const int watched[] = {kShares,           kBuyButton,      kNet,      kVolatilityLabel,
+                           kVolatilitySlider, kVolatilityText, kModeLabel};
+    const auto columns = [&] {
+        QApplication::processEvents();  // the window lays itself out again first
+        std::vector<int> x;
+        for (int control : watched) x.push_back(W(control)->mapTo(editor.get(), QPoint()).x());
+        return x;
+    };
+    const std::vector<int> stock = columns();
+    Click(kFuture);
+    QCOMPARE(qobject_cast<QLabel*>(W(kSharesLabel))->text(), QString("Contracts"));
+    QCOMPARE(columns(), stock);
+    Click(kStock);
+    QCOMPARE(columns(), stock);
+}
+
+void EditorDlgTest::buttonsActTheSameHoweverTheyAreToggled() {
+    enum Way { kMouse, kSpaceKey, kAssistiveToggle };
+    const auto toggle = [this](int control, Way way) {
+        QWidget* button = W(control);
+        if (way == kMouse) QTest::mouseClick(button, Qt::LeftButton);
+        if (way == kSpaceKey) {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Space);
+        }
+        if (way == kAssistiveToggle)
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+    };
+    for (const Way way : {kMouse, kSpaceKey, kAssistiveToggle}) {
+        init();
+        const Document& document = editor->GetModel().GetDocument();
+        const QByteArray where = QString("way %1").arg(way).toUtf8();
+        Type(kPrice, "50");
+        toggle(kBuyButton, way);  // refused without shares: the tick goes again
+        QVERIFY2(!qobject_cast<QCheckBox*>(W(kBuyButton))->isChecked(), where);
+        Type(kShares, "100");
+        toggle(kSellButton, way);
+        QVERIFY2(document.GetStock().GetSide() == kSell, where);
+        toggle(kIndex, way);
+        QVERIFY2(document.GetStock().GetAssetType() == kIndexAsset, where);
+        PressKey(Row0(kRowChoice), "1");
+        Type(Row0(kExpires), "mar 1999");
+        Type(Row0(kStrike), "50");
+        toggle(Row0(kPutButton), way);
+        QVERIFY2(document.GetOption(0).GetOptionType() == kPut, where);
+        toggle(Row0(kPutButton), way);  // a second toggle does not take the type back
+        QVERIFY2(qobject_cast<QCheckBox*>(W(Row0(kPutButton)))->isChecked(), where);
+        VerifyWindowMirrorsModel();
+    }
+}
+
+void EditorDlgTest::everyBoxIsNamedByItsLabel() {
+    QHash<QWidget*, QLabel*> labelOf;
+    for (QLabel* label : editor->findChildren<QLabel*>())
+        if (label->buddy()) labelOf[label->buddy()] = label;
+    for (int control = 0; control < kEditorControlCount; ++control) {
+        QWidget* widget = W(control);
+        const bool isBox =
+            qobject_cast<QLineEdit*>(widget) || qobject_cast<QSlider*>(widget) ||
+            (qobject_cast<QComboBox*>(widget) && qobject_cast<QComboBox*>(widget)->isEditable());
+        if (!isBox) continue;
+        const QByteArray where = QString("control %1").arg(control).toUtf8();
+        QVERIFY2(labelOf.contains(widget), where + " has no label as buddy");
+        // A screen reader names a box by the label its accessibility relations give.
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(labelOf[widget]);
+        bool labelled = false;
+        for (const auto& [other, relation] :
+             QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label))
+            labelled = labelled || other == label;
+        QVERIFY2(labelled, where + " is not labelled by its label");
+    }
 }
 
 }  // namespace qx

@@ -1,8 +1,8 @@
 #include "shell/window/app.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QIcon>
-#include <QStandardPaths>
 
 #include "editor/window/editor_dlg.h"
 #include "platform/qt/qt_desktop.h"
@@ -41,8 +41,7 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     // The run ends when the main window ends, not when its last window closes.
     setQuitOnLastWindowClosed(false);
     desktop = std::make_unique<QtDesktop>(QtDesktop::DefaultHelpFolder());
-    files = std::make_unique<QtFileChooser>(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    files = std::make_unique<QtFileChooser>(QDir::homePath());
 }
 
 App::~App() = default;
@@ -60,7 +59,9 @@ int App::RunMainWindow(SettingsStore& store) {
     messages.SetOwnerWindow(MessageOwner::kMainWindow, &editor);
     files->SetParentWindow(&editor);
     const int result = RunUntilEnded(editor);
-    if (result == QDialog::Accepted) settings.Save(store);
+    if (result == QDialog::Accepted && !settings.Save(store))
+        messages.Warning("The settings could not be saved to " + store.GetLocation() + ".",
+                         kMessageCaption, MessageOwner::kNone);
     return result;
 }
 
