@@ -37,11 +37,6 @@ class MemorySettingsStore : public SettingsStore {
         ++writeCount;
     }
 
-    // Memory keeps whatever was stored.
-    bool Flush() override { return true; }
-
-    std::string GetLocation() const override { return "memory"; }
-
     // Whether anything is stored under section and name.
     bool Contains(const std::string& section, const std::string& name) const {
         return values.count({section, name}) != 0;

@@ -25,11 +25,12 @@ class SettingsStore {
     virtual void SetText(const std::string& section, const std::string& name,
                          const std::string& value) = 0;
 
-    // Puts every value stored so far where it lasts; false when that failed.
-    virtual bool Flush() = 0;
+    // Puts every value stored so far where it lasts; false when that failed. A store
+    // that keeps each value as it is set has nothing left to do.
+    virtual bool Flush() { return true; }
 
     // Where the values are kept, as a message to the user names it: a file's path.
-    virtual std::string GetLocation() const = 0;
+    virtual std::string GetLocation() const { return "the settings store"; }
 };
 
 }  // namespace qx
