@@ -32,7 +32,8 @@ enum class GraphControl : int {
 };
 
 // The graph window's menu commands with the system's own numbers, and the Escape key
-// or close box as kCancel.
+// or close box as kCancel. The two picture commands keep a graph for a report without a
+// printer.
 enum class GraphCommand : int {
     kCancel = 2,
     kProperties = 32783,
@@ -44,6 +45,8 @@ enum class GraphCommand : int {
     kShareWeighted = 32791,
     kPrint = 32799,
     kHomePage = 32802,
+    kSavePicture = 32900,
+    kCopyPicture = 32901,
     kContents = 57667,
 };
 
@@ -53,8 +56,13 @@ enum class GraphRequest {
     kPrint,          // print the picture
     kRunProperties,  // the property sheet, then AfterProperties() whatever its result
     kShowAbout,      // the about box, modally
+    kSavePicture,    // ask where, then write the picture there as PNG or PDF
+    kCopyPicture,    // put the picture on the clipboard
     kClose,          // close the window
 };
+
+// The kinds of file a picture is saved as.
+enum class PictureFormat { kPng, kPdf };
 
 // Mouse buttons and keys held during a mouse event, as flags.
 enum MouseFlags : int {

@@ -1,6 +1,7 @@
 #include "graph/graph_window_model.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 #include "platform/desktop.h"
@@ -18,11 +19,6 @@ constexpr const char* kNoOptionsText =
     "if in basic mode.  If in advanced mode, choose the graph\n"
     "option from the trade sheet.";
 constexpr const char* kNoOptionsCaption = "Brantovelium";
-
-// The picture's top left corner in the window's client area: the plot area (60..360,
-// 20..295 in the picture) falls on client x 270..570 and y 88..363.
-constexpr int kPictureLeft = 210;
-constexpr int kPictureTop = 68;
 
 // The curve boxes by curve row: NET, options 1 to 4, the holding.
 constexpr GraphControl kCurveBoxes[] = {GraphControl::kNetBox,     GraphControl::kOption1Box,
@@ -320,6 +316,10 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
             return GraphRequest::kPrint;
         case GraphCommand::kAbout:
             return GraphRequest::kShowAbout;
+        case GraphCommand::kSavePicture:
+            return GraphRequest::kSavePicture;
+        case GraphCommand::kCopyPicture:
+            return GraphRequest::kCopyPicture;
         case GraphCommand::kCancel:
             return GraphRequest::kClose;
     }
@@ -350,6 +350,34 @@ void GraphWindowModel::AfterProperties() {
 void GraphWindowModel::DrawPicture(Canvas& picture) {
     renderer.DrawPicture(picture);
     pictureStale = false;
+}
+
+std::vector<FileKind> GraphWindowModel::PictureKinds() {
+    return {{"PNG Picture", "png"}, {"PDF Document", "pdf"}};
+}
+
+PictureFormat GraphWindowModel::PictureFormatOf(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return PictureFormat::kPng;
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == "pdf" ? PictureFormat::kPdf : PictureFormat::kPng;
+}
+
+std::string GraphWindowModel::SuggestedPictureName() const {
+    const std::string symbol = model.GetStock().GetSymbol();
+    return Stock::IsPlaceholderSymbol(symbol) ? "Graph" : symbol + " Graph";
+}
+
+void GraphWindowModel::PictureNotSaved(const std::string& path) {
+    messages.Warning("The picture could not be written to " + path + ".", kMessageCaption,
+                     MessageOwner::kGraph);
+}
+
+void GraphWindowModel::PrintFailed() {
+    messages.Warning("The graph could not be printed.", kMessageCaption, MessageOwner::kGraph);
 }
 
 const MenuItem& GraphWindowModel::GetMenuItem(GraphCommand command) const {

@@ -1,10 +1,14 @@
 #ifndef QX_GRAPH_GRAPH_WINDOW_MODEL_H
 #define QX_GRAPH_GRAPH_WINDOW_MODEL_H
 
+#include <string>
+#include <vector>
+
 #include "graph/graph_controls.h"
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
 #include "platform/controls.h"
+#include "platform/file_chooser.h"
 
 namespace qx {
 
@@ -20,6 +24,11 @@ class Settings;
 class GraphWindowModel {
   public:
     static constexpr int kMenuItemCount = 5;
+    // The picture's top left corner in the client coordinates the mouse events take:
+    // the plot area (60..360, 20..295 in the picture) falls on client x 270..570 and
+    // y 88..363.
+    static constexpr int kPictureLeft = 210;
+    static constexpr int kPictureTop = 68;
 
     // Takes copies of the position; reads the settings live and changes four of them
     // from the menu.
@@ -56,6 +65,21 @@ class GraphWindowModel {
     void DrawPicture(Canvas& picture);
     // Draws the crosshair, when shown, over a copy of the picture on the screen.
     void DrawCrosshair(Canvas& screen) const { renderer.DrawCrosshairLines(screen); }
+    // Draws the picture as it is now onto another surface (a file, the clipboard, a
+    // page), leaving the picture on screen and its crosshair as they are.
+    void DrawPictureCopy(Canvas& canvas) const { renderer.DrawCopy(canvas); }
+
+    // The kinds a picture can be saved as, PNG first.
+    static std::vector<FileKind> PictureKinds();
+    // The format a picture is saved in: PDF for a path ending in ".pdf" in any case,
+    // PNG otherwise.
+    static PictureFormat PictureFormatOf(const std::string& path);
+    // The name the save dialog proposes: the underlying's symbol and "Graph".
+    std::string SuggestedPictureName() const;
+    // Says that the picture could not be written to path.
+    void PictureNotSaved(const std::string& path);
+    // Says that the print job failed and was abandoned.
+    void PrintFailed();
 
     const Control& GetControl(GraphControl control) const {
         return controls[static_cast<int>(control)];

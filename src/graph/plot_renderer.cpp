@@ -29,12 +29,16 @@ void PlotRenderer::CreatePens() {
 }
 
 void PlotRenderer::DrawPicture(Canvas& picture) {
-    picture.FillRect(1, 1, kPictureWidth, kPictureHeight, settings.backgroundColor);
     crosshairShown = false;
+    DrawCopy(picture);
+}
+
+void PlotRenderer::DrawCopy(Canvas& canvas) const {
+    canvas.FillRect(1, 1, kPictureWidth, kPictureHeight, settings.backgroundColor);
     if (model.GetSelectedCount() <= 0) return;
-    DrawTitle(picture);
-    DrawAxes(picture);
-    DrawCurves(picture);
+    DrawTitle(canvas);
+    DrawAxes(canvas);
+    DrawCurves(canvas);
 }
 
 std::string PlotRenderer::Title() const {

@@ -32,6 +32,9 @@ class PlotRenderer {
 
     // Redraws the whole picture from the model and hides the crosshair.
     void DrawPicture(Canvas& picture);
+    // Draws the same picture onto another surface (a file, a page), leaving the
+    // crosshair as it is.
+    void DrawCopy(Canvas& canvas) const;
 
     // The title under the plot, for example "Share Weighted Delta vs. Price$".
     std::string Title() const;

@@ -345,10 +345,48 @@ TEST_F(GraphWindowModelTest, CommandsThatLeaveTheModel) {
     EXPECT_EQ(window->Command(GraphCommand::kPrint), GraphRequest::kPrint);
     EXPECT_EQ(window->Command(GraphCommand::kAbout), GraphRequest::kShowAbout);
     EXPECT_EQ(window->Command(GraphCommand::kCancel), GraphRequest::kClose);
+    EXPECT_EQ(window->Command(GraphCommand::kSavePicture), GraphRequest::kSavePicture);
+    EXPECT_EQ(window->Command(GraphCommand::kCopyPicture), GraphRequest::kCopyPicture);
     EXPECT_EQ(window->Command(GraphCommand::kHomePage), GraphRequest::kNone);
     EXPECT_EQ(window->Command(GraphCommand::kContents), GraphRequest::kNone);
     EXPECT_EQ(desktop.addresses, std::vector<std::string>{kHomePageAddress});
     EXPECT_EQ(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
+}
+
+TEST_F(GraphWindowModelTest, PicturesAreSavedByTheirExtensionUnderTheSymbol) {
+    const struct {
+        const char* path;
+        PictureFormat format;
+    } cases[] = {
+        {"/tmp/graph.pdf", PictureFormat::kPdf},   {"/tmp/Graph.PDF", PictureFormat::kPdf},
+        {"/tmp/graph.png", PictureFormat::kPng},   {"/tmp/graph", PictureFormat::kPng},
+        {"/tmp/a.pdf/graph", PictureFormat::kPng}, {"/tmp/graph.pdf.png", PictureFormat::kPng}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GraphWindowModel::PictureFormatOf(c.path), c.format) << c.path;
+    const std::vector<FileKind> kinds = GraphWindowModel::PictureKinds();
+    ASSERT_EQ(kinds.size(), 2u);
+    EXPECT_EQ(kinds[0].extension, "png");
+    EXPECT_EQ(kinds[1].extension, "pdf");
+
+    OpenWindow();
+    EXPECT_EQ(window->SuggestedPictureName(), "Graph");
+    holding.SetSymbol("IBM");
+    OpenWindow();
+    EXPECT_EQ(window->SuggestedPictureName(), "IBM Graph");
+}
+
+TEST_F(GraphWindowModelTest, FailedPrintsAndPicturesAreReported) {
+    OpenWindow();
+    window->PrintFailed();
+    window->PictureNotSaved("/gone/IBM Graph.png");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "The graph could not be printed.");
+    EXPECT_EQ(messages.shown[1].text, "The picture could not be written to /gone/IBM Graph.png.");
+    for (const auto& shown : messages.shown) {
+        EXPECT_EQ(shown.caption, "Qualtrixon");
+        EXPECT_EQ(shown.owner, MessageOwner::kGraph);
+        EXPECT_FALSE(shown.question);
+    }
 }
 
 TEST_F(GraphWindowModelTest, AfterPropertiesTakesResolutionColoursAndDateFormat) {
@@ -406,6 +444,10 @@ TEST_F(GraphWindowModelTest, ReadoutAndCrosshairFollowTheMouse) {
     window->RightButtonDown();
     EXPECT_FALSE(renderer.IsCrosshairShown());
     window->LeftButtonDown(300, 100);
+    RecordingCanvas copy;
+    window->DrawPictureCopy(copy);  // a copy for a file leaves the crosshair on screen
+    EXPECT_TRUE(renderer.IsCrosshairShown());
+    EXPECT_FALSE(copy.lines.empty());
     window->MoveSlider(C::kDriftSlider, 110);  // a new picture has no crosshair
     EXPECT_FALSE(renderer.IsCrosshairShown());
 }
