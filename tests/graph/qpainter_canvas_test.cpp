@@ -85,6 +85,32 @@ class QPainterCanvasTest : public QObject {
         QCOMPARE(image.pixel(34, 38), qRgb(0, 0, 0));
     }
 
+    void strokesCoverWholePixelsOfAScaledPicture() {
+        // At 200 % and three times enlarged, a stroke covers the device pixels of each
+        // logical pixel it passes, stopping a whole logical pixel short of its end.
+        for (const int scale : {2, 3}) {
+            QImage image = QPainterCanvas::NewPicture(40 * scale, 40 * scale);
+            image.setDevicePixelRatio(scale);
+            QPainter painter(&image);
+            QPainterCanvas canvas(painter);
+            canvas.Line(5, 10, 30, 10, Rgb(255, 0, 0));
+            canvas.Line(20, 20, 20, 35, Rgb(0, 255, 0));
+            painter.end();
+            const auto at = [&](int x, int y) { return image.pixel(x, y); };
+            const QString where = QString("scale %1").arg(scale);
+            for (int d = 0; d < scale; ++d) {
+                QVERIFY2(at(5 * scale + d, 10 * scale + d) == qRgb(255, 0, 0), qPrintable(where));
+                QVERIFY2(at(30 * scale - 1, 10 * scale + d) == qRgb(255, 0, 0), qPrintable(where));
+                QVERIFY2(at(20 * scale + d, 34 * scale + d) == qRgb(0, 255, 0), qPrintable(where));
+            }
+            QVERIFY2(at(5 * scale - 1, 10 * scale) == qRgb(0, 0, 0), qPrintable(where));
+            QVERIFY2(at(30 * scale, 10 * scale) == qRgb(0, 0, 0), qPrintable(where));
+            QVERIFY2(at(12 * scale, 10 * scale - 1) == qRgb(0, 0, 0), qPrintable(where));
+            QVERIFY2(at(12 * scale, 11 * scale) == qRgb(0, 0, 0), qPrintable(where));
+            QVERIFY2(at(20 * scale, 35 * scale) == qRgb(0, 0, 0), qPrintable(where));
+        }
+    }
+
     void textIsOpaqueOverItsBackground() {
         QImage image = QPainterCanvas::NewPicture(120, 40);
         QPainter painter(&image);

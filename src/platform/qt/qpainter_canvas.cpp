@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QString>
+#include <QTransform>
 #include <algorithm>
 #include <cstdlib>
 
@@ -27,10 +29,21 @@ QFont PictureFont() {
     return font;
 }
 
+// Whether the painter's logical pixels are its device's pixels on a raster device.
+bool DrawsSinglePixels(const QPainter& painter) {
+    const QTransform scale = painter.deviceTransform();
+    return painter.paintEngine() != nullptr &&
+           painter.paintEngine()->type() == QPaintEngine::Raster && scale.m11() == 1.0 &&
+           scale.m22() == 1.0;
+}
+
 }  // namespace
 
 QPainterCanvas::QPainterCanvas(QPainter& activePainter)
-    : painter(activePainter), font(PictureFont()), metrics(font) {
+    : painter(activePainter),
+      singlePixels(DrawsSinglePixels(activePainter)),
+      font(PictureFont()),
+      metrics(font) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
@@ -61,11 +74,14 @@ void QPainterCanvas::Line(int x1, int y1, int x2, int y2, std::uint32_t color) {
         endY = y2 - (dy > 0 ? 1 : -1);
         endX = x1 + (endY - y1) * dx / dy;
     }
+    if (endX == x1 && endY == y1 && !singlePixels) return FillRect(x1, y1, 1, 1, color);
     UsePen(color);
     if (endX == x1 && endY == y1)
         painter.drawPoint(x1, y1);
-    else
+    else if (singlePixels)
         painter.drawLine(x1, y1, endX, endY);
+    else
+        painter.drawLine(StrokePoint(x1, y1), StrokePoint(endX, endY));
 }
 
 void QPainterCanvas::Polyline(const Point* points, int count, std::uint32_t color) {
@@ -74,11 +90,12 @@ void QPainterCanvas::Polyline(const Point* points, int count, std::uint32_t colo
     // Every stroke but the last as whole runs through the points; the last one stops
     // short of its end as Line does.
     constexpr int kChunk = 64;
-    QPoint chunk[kChunk];
+    QPointF chunk[kChunk];
     int start = 0;
     while (start < count - 2) {
         const int n = std::min(kChunk, count - 1 - start);
-        for (int i = 0; i < n; ++i) chunk[i] = QPoint(points[start + i].x, points[start + i].y);
+        for (int i = 0; i < n; ++i)
+            chunk[i] = StrokePoint(points[start + i].x, points[start + i].y);
         painter.drawPolyline(chunk, n);
         start += n - 1;
     }
@@ -99,11 +116,23 @@ Canvas::TextExtent QPainterCanvas::MeasureText(const std::string& text) const {
     return {metrics.horizontalAdvance(line), metrics.height()};
 }
 
+QPointF QPainterCanvas::StrokePoint(int x, int y) const {
+    return singlePixels ? QPointF(x, y) : QPointF(x + 0.5, y + 0.5);
+}
+
 void QPainterCanvas::UsePen(std::uint32_t color) {
     if (penSet && penColor == color) return;
     QPen pen(ToQColor(color));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
+    if (singlePixels) {
+        pen.setWidth(1);
+        pen.setCosmetic(true);
+    } else {
+        // One logical pixel wide through the pixels' centres; the square ends cover
+        // the first and last pixel whole.
+        pen.setWidthF(1.0);
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    }
     painter.setPen(pen);
     penColor = color;
     penSet = true;

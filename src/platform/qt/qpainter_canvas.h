@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointF>
 
 #include "platform/canvas.h"
 
@@ -12,7 +13,10 @@ class QPainter;
 namespace qx {
 
 // A canvas over an active QPainter: an off-screen picture, a widget or a printer page.
-// Draws without antialiasing, in a small sans-serif font sized in pixels.
+// Draws without antialiasing, in a small sans-serif font sized in pixels. Coordinates are
+// the painter's logical pixels: where one of them spans several device pixels (a screen
+// at 200 %, an enlarged picture, a PDF page) a stroke fills whole logical pixels, so
+// lines keep their weight and place and text is drawn at the device's own sharpness.
 class QPainterCanvas : public Canvas {
   public:
     // Draws with the painter, which must stay active while the canvas is used.
@@ -30,8 +34,14 @@ class QPainterCanvas : public Canvas {
 
   private:
     void UsePen(std::uint32_t color);
+    // The point a stroke through pixel (x, y) is drawn at: the pixel itself on a device
+    // of single pixels, else its centre.
+    QPointF StrokePoint(int x, int y) const;
 
     QPainter& painter;
+    // True on a raster device whose pixels are the canvas's pixels (a picture at 100 %),
+    // where strokes are drawn pixel by pixel as a pen on a bitmap draws them.
+    bool singlePixels;
     QFont font;
     QFontMetrics metrics;
     // The pen colour set on the painter, so that a run of strokes sets it once.
