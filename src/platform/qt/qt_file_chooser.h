@@ -23,6 +23,8 @@ class QtFileChooser : public FileChooser {
 
     // Centres the dialogs over window and blocks it while they run.
     void SetParentWindow(QWidget* window);
+    // The window the dialogs appear over, or null.
+    QWidget* ParentWindow() const { return parent; }
 
     std::string ChooseFileToOpen() override;
     std::string ChooseFileToSave(const std::string& suggestedName) override;
