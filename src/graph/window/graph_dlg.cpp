@@ -1,0 +1,327 @@
+#include "graph/window/graph_dlg.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "graph/graph_window_model.h"
+#include "graph/window/picture_output.h"
+#include "graph/window/plot_view.h"
+#include "platform/qt/control_binding.h"
+#include "platform/qt/dialog_units.h"
+#include "shell/settings.h"
+#include "shell/window/about_dlg.h"
+
+namespace qx {
+
+namespace {
+
+using C = GraphControl;
+
+// A file has no dots of its own: it is printed with those of an everyday office printer,
+// so the graph measures on the page what it would on paper.
+constexpr int kFilePrinterResolution = 300;
+
+// Menu items with a check mark, and the pair with radio marks.
+const GraphCommand kCheckedCommands[] = {
+    GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted, GraphCommand::kPercentScaled};
+const GraphCommand kRadioCommands[] = {GraphCommand::kShowProfit, GraphCommand::kShowValue};
+
+// The curve boxes, whose captions may take their curves' colours.
+const C kCurveBoxes[] = {C::kNetBox,     C::kOption1Box, C::kOption2Box,
+                         C::kOption3Box, C::kOption4Box, C::kStockBox};
+
+QColor ToQColor(ColorRef color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+int Id(C control) { return static_cast<int>(control); }
+
+}  // namespace
+
+GraphDlg* GraphDlg::Open(const Option (&options)[4], const Stock& stock, Settings& settings,
+                         Messages& messages, Desktop& desktop, FileChooser& files) {
+    auto* window = new GraphDlg(options, stock, settings, messages, desktop, files);
+    if (!window->model->Open()) {
+        delete window;
+        return nullptr;
+    }
+    window->MirrorModel();
+    window->show();
+    return window;
+}
+
+GraphDlg::GraphDlg(const Option (&options)[4], const Stock& stock, Settings& settingsRecord,
+                   Messages& messageBoxes, Desktop& desktop, FileChooser& fileChooser)
+    : QDialog(nullptr),
+      settings(settingsRecord),
+      messages(messageBoxes, this),
+      files(fileChooser, this),
+      model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
+    // A window of its own on the desktop, not owned by the window that opened it.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Graph"));
+    setObjectName(QStringLiteral("graph"));
+    // Moving over the window away from the picture empties the readout.
+    setMouseTracking(true);
+
+    ControlBinding::Handlers handlers;
+    handlers.click = [this](int control) {
+        model->ClickBox(static_cast<C>(control));
+        MirrorModel();
+    };
+    handlers.move = [this](int control, int position) {
+        model->MoveSlider(static_cast<C>(control), position);
+        MirrorModel();
+    };
+    binding = new ControlBinding(std::move(handlers), this);
+
+    BuildLayout();
+    ApplyColors();
+}
+
+void GraphDlg::BuildLayout() {
+    auto* menuBar = new QMenuBar(this);
+    BuildMenu(menuBar);
+    // The curve and type choices down the left, the picture beside them, and the three
+    // what-if sliders in a row beneath.
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildBoxGroup(C::kSelectGroup, {C::kNetBox, C::kOption1Box, C::kOption2Box,
+                                                    C::kOption3Box, C::kOption4Box, C::kStockBox}));
+    left->addWidget(BuildBoxGroup(
+        C::kTypeGroup, {C::kDeltaBox, C::kGammaBox, C::kThetaBox, C::kVegaBox, C::kRhoBox}));
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addSpacing(DialogUnits(*this, 4, 0).width());
+    top->addWidget(BuildPlot(), 0, Qt::AlignTop);
+    auto* sliders = new QHBoxLayout;
+    sliders->addWidget(BuildSliderGroup(C::kDateGroup, C::kDateSlider, C::kDateText), 1);
+    sliders->addWidget(
+        BuildSliderGroup(C::kVolatilityGroup, C::kVolatilitySlider, C::kVolatilityText), 1);
+    sliders->addWidget(BuildSliderGroup(C::kDriftGroup, C::kDriftSlider, C::kDriftText), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(top);
+    layout->addLayout(sliders);
+    // Laid out like a form: the size follows the contents and the font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+GraphDlg::~GraphDlg() {
+    // The binding must not read widgets while the window's children go away.
+    delete binding;
+}
+
+QWidget* GraphDlg::GetControlWidget(GraphControl control) const {
+    return binding->Widget(Id(control));
+}
+
+QAction* GraphDlg::GetMenuAction(GraphCommand command) const {
+    const auto found = actions.find(command);
+    return found == actions.end() ? nullptr : found->second;
+}
+
+void GraphDlg::BuildMenu(QMenuBar* bar) {
+    const auto add = [this](auto* menu, const char* text, GraphCommand command,
+                            QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
+        QAction* action = menu->addAction(QString::fromUtf8(text));
+        if (key != QKeySequence::UnknownKey) action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        actions[command] = action;
+    };
+    add(bar, "&Print", GraphCommand::kPrint, QKeySequence::Print);
+    add(bar, "Sa&ve Picture...", GraphCommand::kSavePicture, QKeySequence::Save);
+    add(bar, "&Copy Picture", GraphCommand::kCopyPicture, QKeySequence::Copy);
+    QMenu* settingsMenu = bar->addMenu(QStringLiteral("&Settings"));
+    QMenu* options = settingsMenu->addMenu(QStringLiteral("&Options"));
+    add(options, "Probability Weighted", GraphCommand::kProbabilityWeighted);
+    add(options, "Show Profit", GraphCommand::kShowProfit);
+    add(options, "Show Value", GraphCommand::kShowValue);
+    QMenu* greeks = settingsMenu->addMenu(QStringLiteral("&Greeks"));
+    add(greeks, "Share Weighted", GraphCommand::kShareWeighted);
+    add(settingsMenu, "% Scaled X-axis", GraphCommand::kPercentScaled);
+    settingsMenu->addSeparator();
+    add(settingsMenu, "Properties", GraphCommand::kProperties);
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    add(help, "Contents", GraphCommand::kContents, QKeySequence::HelpContents);
+    add(help, "Home Page", GraphCommand::kHomePage);
+    help->addSeparator();
+    add(help, "&About", GraphCommand::kAbout);
+
+    for (GraphCommand command : kCheckedCommands) actions[command]->setCheckable(true);
+    auto* group = new QActionGroup(this);
+    for (GraphCommand command : kRadioCommands) {
+        actions[command]->setCheckable(true);
+        group->addAction(actions[command]);
+    }
+}
+
+QGroupBox* GraphDlg::BuildBoxGroup(GraphControl control,
+                                   std::initializer_list<GraphControl> boxes) {
+    QGroupBox* group = binding->Group(Id(control), this);
+    auto* column = new QVBoxLayout(group);
+    for (GraphControl box : boxes) column->addWidget(binding->CheckBox(Id(box), group));
+    group->setMinimumWidth(DialogUnits(*this, 125, 0).width());
+    return group;
+}
+
+QGroupBox* GraphDlg::BuildSliderGroup(GraphControl control, GraphControl slider,
+                                      GraphControl text) {
+    QGroupBox* group = binding->Group(Id(control), this);
+    auto* row = new QHBoxLayout(group);
+    QSlider* bar = binding->Slider(Id(slider), group);
+    QLineEdit* value = binding->ResultBox(Id(text), group);
+    value->setFixedWidth(DialogUnits(*this, 50, 0).width());
+    // The group's caption names both for a screen reader.
+    const QString name = QString::fromStdString(model->GetControl(control).text);
+    bar->setAccessibleName(name);
+    value->setAccessibleName(name);
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    return group;
+}
+
+QWidget* GraphDlg::BuildPlot() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    QLabel* readout = binding->Label(Id(C::kReadout), panel);
+    readout->setAlignment(Qt::AlignCenter);
+    // Room for the longest readout, so the line never changes the window's size.
+    readout->setMinimumHeight(readout->fontMetrics().height());
+    readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    column->addWidget(readout);
+    PlotView::Handlers mouse;
+    mouse.move = [this](QPoint point, int flags) { MouseMoved(point, flags); };
+    mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
+    plot = new PlotView(*model, std::move(mouse), panel);
+    column->addWidget(plot);
+    return panel;
+}
+
+void GraphDlg::ApplyColors() {
+    binding->SetHighlightColors({ToQColor(settings.groupHighlightColor),
+                                 ToQColor(settings.textHighlightColor),
+                                 ToQColor(settings.messageHighlightColor)});
+    for (C box : kCurveBoxes) {
+        const int curve = model->CaptionPlotColor(box);
+        if (curve < 0) continue;
+        QWidget* widget = binding->Widget(Id(box));
+        QPalette palette = widget->palette();
+        const QColor color = ToQColor(settings.plotColors[curve]);
+        // The caption only: the check mark keeps its own colour.
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, color);
+            palette.setColor(group, QPalette::ButtonText, color);
+        }
+        widget->setPalette(palette);
+    }
+}
+
+void GraphDlg::MirrorModel() {
+    for (int control = 0; control < Id(C::kCount); ++control)
+        binding->Mirror(control, model->GetControl(static_cast<C>(control)));
+    for (const auto& [command, action] : actions) {
+        const MenuItem& item = model->GetMenuItem(command);
+        if (action->isCheckable() && action->isChecked() != item.checked)
+            action->setChecked(item.checked);
+    }
+    plot->update();
+}
+
+void GraphDlg::MouseMoved(QPoint point, int flags) {
+    model->MouseMove(point.x() + GraphWindowModel::kPictureLeft,
+                     point.y() + GraphWindowModel::kPictureTop, flags);
+    MirrorModel();
+}
+
+void GraphDlg::MousePressed(QPoint point, Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+        model->LeftButtonDown(point.x() + GraphWindowModel::kPictureLeft,
+                              point.y() + GraphWindowModel::kPictureTop);
+    else if (button == Qt::RightButton)
+        model->RightButtonDown();
+    MirrorModel();
+}
+
+void GraphDlg::mouseMoveEvent(QMouseEvent* event) {
+    MouseMoved(PlotView::PicturePoint(plot->mapFrom(this, event->position())),
+               PlotView::Flags(*event));
+}
+
+void GraphDlg::mousePressEvent(QMouseEvent* event) {
+    MousePressed(PlotView::PicturePoint(plot->mapFrom(this, event->position())), event->button());
+}
+
+void GraphDlg::RunCommand(GraphCommand command) { Handle(model->Command(command)); }
+
+void GraphDlg::Handle(GraphRequest request) {
+    switch (request) {
+        case GraphRequest::kNone:
+            break;
+        case GraphRequest::kPrint:
+            Print();
+            break;
+        case GraphRequest::kRunProperties:
+            RunProperties();
+            break;
+        case GraphRequest::kShowAbout:
+            AboutDlg(settings, this).exec();
+            break;
+        case GraphRequest::kSavePicture:
+            SavePictureAs();
+            break;
+        case GraphRequest::kCopyPicture:
+            CopyPicture();
+            break;
+        case GraphRequest::kClose:
+            QDialog::reject();
+            return;
+    }
+    MirrorModel();
+}
+
+void GraphDlg::reject() { RunCommand(GraphCommand::kCancel); }
+
+void GraphDlg::RunProperties() {
+    model->AfterProperties();
+    ApplyColors();
+}
+
+void GraphDlg::Print() {
+    QPrinter printer(QPrinter::PrinterResolution);
+    QPrintDialog dialog(&printer, this);
+    // One page: no page numbers, no selection; printing to a file stays available for
+    // a desktop whose only printer is a file.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setResolution(kFilePrinterResolution);
+    if (!PrintPicture(*model, printer)) model->PrintFailed();
+}
+
+void GraphDlg::SavePictureAs() {
+    const std::string path = files.ChooseFileToWrite(
+        "Save Picture", GraphWindowModel::PictureKinds(), model->SuggestedPictureName());
+    if (path.empty()) return;
+    if (!SavePicture(*model, path, GraphWindowModel::PictureFormatOf(path)))
+        model->PictureNotSaved(path);
+}
+
+void GraphDlg::CopyPicture() { QGuiApplication::clipboard()->setImage(ReportPicture(*model)); }
+
+}  // namespace qx

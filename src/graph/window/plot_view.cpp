@@ -1,0 +1,82 @@
+#include "graph/window/plot_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
+
+#include "graph/graph_controls.h"
+#include "graph/graph_window_model.h"
+#include "platform/qt/qpainter_canvas.h"
+
+namespace qx {
+
+namespace {
+
+// The frame shows picture pixel (x, y) at its own (x, y); its one-pixel black edge lies
+// over the picture's first row and column, which the picture never paints, and just
+// beyond its last.
+constexpr int kFrameWidth = PlotRenderer::kPictureWidth + 1;
+constexpr int kFrameHeight = PlotRenderer::kPictureHeight + 1;
+
+}  // namespace
+
+PlotView::PlotView(GraphWindowModel& graph, Handlers mouseHandlers, QWidget* parent)
+    : QWidget(parent), model(graph), handlers(std::move(mouseHandlers)) {
+    setFixedSize(kFrameWidth, kFrameHeight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPoint PlotView::PicturePoint(const QPointF& position) {
+    // A point at 200 % lies between logical pixels; it belongs to the one it is in.
+    return QPoint(qFloor(position.x()), qFloor(position.y()));
+}
+
+int PlotView::Flags(const QMouseEvent& event) {
+    int flags = 0;
+    if (event.buttons() & Qt::LeftButton) flags |= kLeftButton;
+    if (event.buttons() & Qt::RightButton) flags |= kRightButton;
+    if (event.buttons() & Qt::MiddleButton) flags |= kMiddleButton;
+    if (event.modifiers() & Qt::ShiftModifier) flags |= kShiftKey;
+    if (event.modifiers() & Qt::ControlModifier) flags |= kControlKey;
+    return flags;
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (model.IsPictureStale() || picture.devicePixelRatio() != ratio) DrawPicture(ratio);
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture);
+    QPainterCanvas screen(painter);
+    model.DrawCrosshair(screen);
+    for (const QRect edge :
+         {QRect(0, 0, kFrameWidth, 1), QRect(0, 0, 1, kFrameHeight),
+          QRect(kFrameWidth - 1, 0, 1, kFrameHeight), QRect(0, kFrameHeight - 1, kFrameWidth, 1)})
+        painter.fillRect(edge, Qt::black);
+}
+
+void PlotView::DrawPicture(qreal ratio) {
+    if (picture.isNull() || picture.devicePixelRatio() != ratio) {
+        picture =
+            QPainterCanvas::NewPicture(qCeil(kFrameWidth * ratio), qCeil(kFrameHeight * ratio));
+        picture.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(&picture);
+    QPainterCanvas canvas(painter);
+    model.DrawPicture(canvas);
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* event) {
+    handlers.move(PicturePoint(event->position()), Flags(*event));
+}
+
+void PlotView::mousePressEvent(QMouseEvent* event) {
+    handlers.press(PicturePoint(event->position()), event->button());
+}
+
+void PlotView::leaveEvent(QEvent*) {
+    // Off the picture: a point outside it empties the readout.
+    handlers.move(QPoint(-1, -1), 0);
+}
+
+}  // namespace qx
