@@ -17,6 +17,7 @@
 #include <QStatusBar>
 
 #include "editor/editor_model.h"
+#include "graph/window/graph_dlg.h"
 #include "platform/desktop.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -339,9 +340,14 @@ void EditorDlg::Handle(EditorRequest request) {
             model->AfterProperties();
             ApplyHighlightColors();
             break;
-        case EditorRequest::kOpenGraph:
+        case EditorRequest::kOpenGraph: {
+            Option options[4];
+            Stock stock;
+            model->CopyForGraph(options, stock);
+            GraphDlg::Open(options, stock, settings, messages, desktop, files);
             emit graphRequested();
             break;
+        }
         case EditorRequest::kShowTracker:
             emit trackerRequested();
             break;
