@@ -95,6 +95,8 @@ class QPainterCanvasTest : public QObject {
             QPainterCanvas canvas(painter);
             canvas.Line(5, 10, 30, 10, Rgb(255, 0, 0));
             canvas.Line(20, 20, 20, 35, Rgb(0, 255, 0));
+            const Canvas::Point run[] = {{2, 38}, {12, 33}, {22, 31}, {32, 24}, {38, 22}};
+            canvas.Polyline(run, 5, Rgb(0, 0, 255));
             painter.end();
             const auto at = [&](int x, int y) { return image.pixel(x, y); };
             const QString where = QString("scale %1").arg(scale);
@@ -102,6 +104,9 @@ class QPainterCanvasTest : public QObject {
                 QVERIFY2(at(5 * scale + d, 10 * scale + d) == qRgb(255, 0, 0), qPrintable(where));
                 QVERIFY2(at(30 * scale - 1, 10 * scale + d) == qRgb(255, 0, 0), qPrintable(where));
                 QVERIFY2(at(20 * scale + d, 34 * scale + d) == qRgb(0, 255, 0), qPrintable(where));
+                for (const Canvas::Point& p : run)  // every point but the last, whole
+                    QVERIFY2(p.x == 38 || at(p.x * scale + d, p.y * scale + d) == qRgb(0, 0, 255),
+                             qPrintable(QString("%1 at %2, %3").arg(where).arg(p.x).arg(p.y)));
             }
             QVERIFY2(at(5 * scale - 1, 10 * scale) == qRgb(0, 0, 0), qPrintable(where));
             QVERIFY2(at(30 * scale, 10 * scale) == qRgb(0, 0, 0), qPrintable(where));

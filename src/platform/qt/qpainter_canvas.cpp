@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
@@ -87,16 +88,25 @@ void QPainterCanvas::Line(int x1, int y1, int x2, int y2, std::uint32_t color) {
 void QPainterCanvas::Polyline(const Point* points, int count, std::uint32_t color) {
     if (count < 2) return;
     UsePen(color);
-    // Every stroke but the last as whole runs through the points; the last one stops
-    // short of its end as Line does.
+    // Every stroke but the last in runs through the points; the last one stops short of
+    // its end as Line does.
     constexpr int kChunk = 64;
-    QPointF chunk[kChunk];
     int start = 0;
     while (start < count - 2) {
         const int n = std::min(kChunk, count - 1 - start);
-        for (int i = 0; i < n; ++i)
-            chunk[i] = StrokePoint(points[start + i].x, points[start + i].y);
-        painter.drawPolyline(chunk, n);
+        if (singlePixels) {
+            QPoint run[kChunk];
+            for (int i = 0; i < n; ++i) run[i] = QPoint(points[start + i].x, points[start + i].y);
+            painter.drawPolyline(run, n);
+        } else {
+            // Strokes one by one: their square ends cover each shared point whole, where
+            // the join of a wide aliased run can leave a pixel out.
+            QLineF strokes[kChunk];
+            for (int i = 0; i + 1 < n; ++i)
+                strokes[i] = QLineF(StrokePoint(points[start + i].x, points[start + i].y),
+                                    StrokePoint(points[start + i + 1].x, points[start + i + 1].y));
+            painter.drawLines(strokes, n - 1);
+        }
         start += n - 1;
     }
     Line(points[count - 2].x, points[count - 2].y, points[count - 1].x, points[count - 1].y, color);
