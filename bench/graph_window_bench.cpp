@@ -1,0 +1,101 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QSlider>
+#include <QTest>
+
+#include "graph/window/graph_dlg.h"
+#include "graph/window/plot_view.h"
+#include "pricing/option.h"
+#include "shell/settings.h"
+#include "test_support/recording_desktop.h"
+#include "test_support/recording_messages.h"
+#include "test_support/scripted_file_chooser.h"
+#include "tracker/stock.h"
+
+namespace qx {
+namespace {
+
+// One application for the whole program, on the offscreen platform so that the
+// benchmark runs without a display; QT_SCALE_FACTOR=2 runs it at 200 %.
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "graph_window_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// The heaviest graph: four legs on a 100-step lattice, 300 points, Theta, every curve shown.
+struct HeaviestGraph {
+    HeaviestGraph() {
+        Application();
+        settings.resolution = 100;
+        const struct {
+            int type;
+            double strike;
+            int days;
+            int side;
+        } legs[] = {{kCall, 95, 90, kBuy},
+                    {kPut, 100, 180, kSell},
+                    {kCall, 110, 270, kBuy},
+                    {kPut, 90, 365, kBuy}};
+        for (int k = 0; k < 4; ++k) {
+            Option& o = rows[k];
+            o.SetOptionType(legs[k].type);
+            o.SetUnderlyingPrice(100);
+            o.SetStrike(legs[k].strike);
+            o.SetDaysLeft(legs[k].days);
+            o.SetInterestRate(0.05);
+            o.SetDividendYield(0.01);
+            o.SetVolatility(0.3);
+            o.SetSide(legs[k].side);
+            o.SetContracts(5);
+            o.SetUnitsPerContract(100);
+            o.SetPrice(4);
+            o.SetLatticeSteps(100);
+        }
+        window = GraphDlg::Open(rows, Stock(), settings, messages, desktop, files);
+        for (GraphControl box :
+             {GraphControl::kOption1Box, GraphControl::kOption2Box, GraphControl::kOption3Box,
+              GraphControl::kOption4Box, GraphControl::kThetaBox})
+            qobject_cast<QCheckBox*>(window->GetControlWidget(box))->click();
+        // Two months ahead, where no option is at its last day.
+        qobject_cast<QSlider*>(window->GetControlWidget(GraphControl::kDateSlider))->setValue(60);
+        exposed = QTest::qWaitForWindowExposed(window);
+    }
+    ~HeaviestGraph() { delete window; }
+
+    Settings settings;
+    Option rows[4];
+    RecordingMessages messages;
+    RecordingDesktop desktop;
+    ScriptedFileChooser files;
+    GraphDlg* window = nullptr;
+    bool exposed = false;
+};
+
+// The volatility slider moved by one step: every option revalued at 300 points, the
+// window brought in line with the model and the picture drawn and shown again.
+void BM_SliderStepThroughTheGraphWindow(benchmark::State& state) {
+    HeaviestGraph graph;
+    auto* slider =
+        qobject_cast<QSlider*>(graph.window->GetControlWidget(GraphControl::kVolatilitySlider));
+    PlotView* plot = graph.window->GetPlotView();
+    int position = 30;
+    for (auto _ : state) {
+        position = position == 30 ? 31 : 30;
+        slider->setValue(position);
+        plot->repaint();
+    }
+    if (!graph.exposed || plot->Picture().isNull() ||
+        plot->Picture().devicePixelRatio() != plot->devicePixelRatioF())
+        state.SkipWithError("the picture was not drawn at the screen's pixel density");
+    state.SetLabel("device pixel ratio " + std::to_string(plot->devicePixelRatioF()).substr(0, 3));
+}
+BENCHMARK(BM_SliderStepThroughTheGraphWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qx
