@@ -30,6 +30,8 @@
 #include "graph/window/plot_view.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/window_messages.h"
+#include "prefs/window/prop_sheet.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 #include "test_support/recording_desktop.h"
@@ -116,6 +118,7 @@ class GraphDlgTest : public QObject {
     void aFailedSaveSaysSoOverItsOwnWindow();
     void copyPicturePutsTheEnlargedPictureOnTheClipboard();
     void captionsTakeTheHighlightAndCurveColours();
+    void propertiesAreAppliedWhateverTheSheetEndsWith();
     void helpCommandsReachTheDesktopAndTheAboutBox();
     void escapeClosesAndDeletesTheWindow();
 
@@ -611,6 +614,20 @@ void GraphDlgTest::aFailedSaveSaysSoOverItsOwnWindow() {
     first->GetMenuAction(GraphCommand::kSavePicture)->trigger();
     QCOMPARE(text, QString::fromStdString("The picture could not be written to " + path + "."));
     QCOMPARE(over, first.data());
+
+    // Boxes of other owners (a refused value in the property sheet) go where they would.
+    WindowMessages graphBoxes(boxes, second, MessageOwner::kGraph);
+    for (const MessageOwner owner : {MessageOwner::kNone, MessageOwner::kGraph}) {
+        over = first;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            over = box->parentWidget();
+            box->accept();
+        });
+        graphBoxes.Warning("A warning", "Qualtrixon", owner);
+        QCOMPARE(over, owner == MessageOwner::kGraph ? second.data() : nullptr);
+    }
 }
 
 void GraphDlgTest::copyPicturePutsTheEnlargedPictureOnTheClipboard() {
@@ -649,6 +666,30 @@ void GraphDlgTest::captionsTakeTheHighlightAndCurveColours() {
                  qPrintable(QString("control %1").arg(static_cast<int>(c.control))));
     QVERIFY(W(C::kDeltaBox)->palette().color(QPalette::WindowText).rgb() !=
             ToRgb(settings.groupHighlightColor));
+}
+
+void GraphDlgTest::propertiesAreAppliedWhateverTheSheetEndsWith() {
+    QVERIFY(OpenWindow());
+    QCOMPARE(window->GetModel().GetModel().GetPointCount(), 60);
+    for (const bool ok : {false, true}) {
+        // Settings another window changed meanwhile reach this one after the sheet.
+        settings.resolution = ok ? 50 : 100;
+        settings.plotColors[0] = ok ? Rgb(9, 99, 199) : Rgb(200, 30, 90);
+        settings.colorPlotText = !ok;
+        QWidget* sheetParent = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* sheet = qobject_cast<PropSheet*>(QApplication::activeModalWidget());
+            if (!sheet) return;
+            sheetParent = sheet->parentWidget();
+            ok ? sheet->accept() : sheet->reject();
+        });
+        Trigger(GraphCommand::kProperties);
+        QCOMPARE(sheetParent, static_cast<QWidget*>(window.data()));
+        QCOMPARE(window->GetModel().GetModel().GetPointCount(), ok ? 150 : 300);
+        QVERIFY(CurveShownAsComputed(GraphModel::kNetRow));
+        const QColor caption = W(C::kNetBox)->palette().color(QPalette::WindowText);
+        QCOMPARE(caption.rgb() == ToRgb(settings.plotColors[0]), !ok);
+    }
 }
 
 void GraphDlgTest::helpCommandsReachTheDesktopAndTheAboutBox() {

@@ -21,6 +21,7 @@
 #include "graph/window/plot_view.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "prefs/window/prop_sheet.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 
@@ -65,7 +66,7 @@ GraphDlg::GraphDlg(const Option (&options)[4], const Stock& stock, Settings& set
                    Messages& messageBoxes, Desktop& desktop, FileChooser& fileChooser)
     : QDialog(nullptr),
       settings(settingsRecord),
-      messages(messageBoxes, this),
+      messages(messageBoxes, this, MessageOwner::kGraph),
       files(fileChooser, this),
       model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
     // A window of its own on the desktop, not owned by the window that opened it.
@@ -298,6 +299,7 @@ void GraphDlg::Handle(GraphRequest request) {
 void GraphDlg::reject() { RunCommand(GraphCommand::kCancel); }
 
 void GraphDlg::RunProperties() {
+    PropSheet(settings, messages, this).exec();
     model->AfterProperties();
     ApplyColors();
 }

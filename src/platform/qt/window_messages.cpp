@@ -6,8 +6,8 @@
 
 namespace qx {
 
-WindowMessages::WindowMessages(Messages& target, QWidget* owner)
-    : messages(target), window(owner) {}
+WindowMessages::WindowMessages(Messages& target, QWidget* over, MessageOwner owner)
+    : messages(target), window(over), windowOwner(owner) {}
 
 void WindowMessages::Warning(const std::string& text, const std::string& caption,
                              MessageOwner owner) {
@@ -24,7 +24,7 @@ bool WindowMessages::AskYesNo(const std::string& text, const std::string& captio
 void WindowMessages::PlaceOver(MessageOwner owner) {
     // Other messages (a test's record) have no windows to place.
     auto* boxes = dynamic_cast<QtMessages*>(&messages);
-    if (!boxes) return;
+    if (!boxes || owner != windowOwner) return;
     QWidget* over = window && window->isVisible() ? window.data() : QApplication::activeWindow();
     boxes->SetOwnerWindow(owner, over);
 }

@@ -10,12 +10,14 @@ namespace qx {
 
 // The message boxes of one window among several of a kind (graph windows): passes each
 // box on to the program's messages, and when those are the desktop's boxes, puts the
-// box over this window. Until the window is shown, a box goes over the window the user
-// is working in, which is the one that asked for this window.
+// boxes of the window's owner over this window. Until the window is shown, they go over
+// the window the user is working in, which is the one that asked for this window. Boxes
+// of other owners go where they would go anyway.
 class WindowMessages : public Messages {
   public:
-    // Boxes go to messages, over window; both must outlive this object's use.
-    WindowMessages(Messages& messages, QWidget* window);
+    // Boxes go to messages, those of owner over window; both must outlive this object's
+    // use.
+    WindowMessages(Messages& messages, QWidget* window, MessageOwner owner);
 
     void Warning(const std::string& text, const std::string& caption, MessageOwner owner) override;
     bool AskYesNo(const std::string& text, const std::string& caption, MessageOwner owner) override;
@@ -25,6 +27,7 @@ class WindowMessages : public Messages {
 
     Messages& messages;
     QPointer<QWidget> window;
+    MessageOwner windowOwner;
 };
 
 }  // namespace qx
