@@ -210,6 +210,7 @@ QWidget* GraphDlg::BuildPlot() {
     mouse.move = [this](QPoint point, int flags) { MouseMoved(point, flags); };
     mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
     plot = new PlotView(*model, std::move(mouse), panel);
+    plot->setAccessibleName(QStringLiteral("Graph picture"));
     column->addWidget(plot);
     return panel;
 }
