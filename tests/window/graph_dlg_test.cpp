@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,6 +28,7 @@
 #include "graph/graph_window_model.h"
 #include "graph/window/plot_view.h"
 #include "platform/qt/qpainter_canvas.h"
+#include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/window_messages.h"
 #include "prefs/window/prop_sheet.h"
@@ -113,7 +115,7 @@ class GraphDlgTest : public QObject {
     void printingToAFilePutsThePictureThreeTimesEnlargedOnOnePage();
     void aPrintJobThatFailsSaysSo();
     void savePictureWritesPngOrPdfOfTheSamePicture();
-    void aFailedSaveSaysSoOverItsOwnWindow();
+    void dialogsAndFailuresAppearOverTheirOwnWindow();
     void captionsTakeTheHighlightAndCurveColours();
     void propertiesAreAppliedWhateverTheSheetEndsWith();
     void helpAboutAndEscapeReachWhatTheMainWindowsDo();
@@ -541,7 +543,7 @@ void GraphDlgTest::savePictureWritesPngOrPdfOfTheSamePicture() {
              picture.convertToFormat(QImage::Format_RGB32));
 }
 
-void GraphDlgTest::aFailedSaveSaysSoOverItsOwnWindow() {
+void GraphDlgTest::dialogsAndFailuresAppearOverTheirOwnWindow() {
     QtMessages boxes;
     QPointer<GraphDlg> first = GraphDlg::Open(rows, holding, settings, boxes, desktop, files);
     QPointer<GraphDlg> second = GraphDlg::Open(rows, holding, settings, boxes, desktop, files);
@@ -567,6 +569,20 @@ void GraphDlgTest::aFailedSaveSaysSoOverItsOwnWindow() {
         graphBoxes.Warning("A warning", "Qualtrixon", owner);
         QCOMPARE(over, owner == MessageOwner::kGraph ? second.data() : nullptr);
     }
+
+    // The desktop's file dialog too, which then goes back to the main window.
+    QWidget mainWindow;
+    QtFileChooser desktopFiles(QString::fromStdString(folder->Path("")));
+    desktopFiles.SetParentWindow(&mainWindow);
+    QPointer<GraphDlg> third =
+        GraphDlg::Open(rows, holding, settings, boxes, desktop, desktopFiles);
+    AnswerNext<QFileDialog>([&](QFileDialog* dialog) {
+        over = dialog->parentWidget();
+        dialog->reject();
+    });
+    third->GetMenuAction(GraphCommand::kSavePicture)->trigger();
+    QCOMPARE(over, third.data());
+    QCOMPARE(desktopFiles.ParentWindow(), &mainWindow);
 }
 
 void GraphDlgTest::captionsTakeTheHighlightAndCurveColours() {
