@@ -1,5 +1,6 @@
 #include "graph/plot_axes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -19,6 +20,9 @@ constexpr int kPlotBottom = 295;
 
 // A guard against a step too small for its range: no scale has more ticks than this.
 constexpr int kMaxTicks = 1000;
+
+// The least space between two price labels, so neighbours never read as one word.
+constexpr int kLabelGap = 4;
 
 // Calls draw(v) for v = first, first + step, ... while v is not above last (below last
 // when inclusive is off), allowing for the rounding of the steps. A sequence that is not
@@ -116,11 +120,14 @@ void PlotAxes::DrawPriceAxis(const PriceRange& range, int h) {
         Tick(x, h - 2, x, h + 2);
     });
     const double firstMajor = FirstTick(firstMinor, steps.major, range.xMin);
+    const auto labelOf = [&](double w) { return NumberText(w, steps.decimals, false); };
+    const double labelled = LabelledStep(firstMajor, steps.major, range.xMax,
+                                         offsetOf(range.xMin + steps.major), labelOf);
     ForEachTick(firstMajor, steps.major, range.xMax, true, [&](double w) {
         if (!std::isfinite(offsetOf(w))) return;
         const int offset = TruncateToPixel(offsetOf(w));
         Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
-        PriceLabel(offset, h, NumberText(w, steps.decimals, false));
+        if (IsMultipleOf(w, labelled)) PriceLabel(offset, h, labelOf(w));
     });
 }
 
@@ -131,6 +138,9 @@ void PlotAxes::DrawPercentAxis(const PriceRange& range, int h) {
     const double p = (t - u) / range.pointCount;
     const TickSteps steps = ChooseTicks(t - u, TickAxis::kPrices);
     const double first = steps.minor * std::trunc(u / steps.minor);
+    const auto labelOf = [](double w) { return WholeText(w) + "%"; };
+    const double labelled = LabelledStep(FirstTick(first, steps.major, first), steps.major, t,
+                                         steps.major * range.pixelStep / p, labelOf);
     ForEachTick(first, steps.minor, t, false, [&](double w) {
         const double exact = (w - u) * range.pixelStep / p;
         if (!std::isfinite(exact) || TruncateToPixel(exact) <= 0) return;
@@ -138,8 +148,20 @@ void PlotAxes::DrawPercentAxis(const PriceRange& range, int h) {
         if (!IsMultipleOf(w, steps.major))
             return Tick(offset + kPlotLeft, h - 2, offset + kPlotLeft, h + 2);
         Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
-        PriceLabel(offset, h, WholeText(w) + "%");
+        if (IsMultipleOf(w, labelled)) PriceLabel(offset, h, labelOf(w));
     });
+}
+
+// The step between labelled major ticks: the major step, or a whole multiple of it when
+// the widest label would run into its neighbour spacing pixels away (a large font).
+template <typename LabelOf>
+double PlotAxes::LabelledStep(double first, double major, double last, double spacing,
+                              LabelOf labelOf) const {
+    int widest = 0;
+    ForEachTick(first, major, last, true,
+                [&](double w) { widest = std::max(widest, canvas.MeasureText(labelOf(w)).width); });
+    if (!(spacing > 0) || widest + kLabelGap <= spacing) return major;
+    return major * std::ceil((widest + kLabelGap) / spacing);
 }
 
 void PlotAxes::Tick(int x1, int y1, int x2, int y2) { canvas.Line(x1, y1, x2, y2, colors.pen); }

@@ -60,6 +60,9 @@ class PlotAxes {
     void Tick(int x1, int y1, int x2, int y2);
     void ValueLabel(int y, const std::string& label);
     void PriceLabel(int offset, int h, const std::string& label);
+    template <typename LabelOf>
+    double LabelledStep(double first, double major, double last, double spacing,
+                        LabelOf labelOf) const;
 
     Canvas& canvas;
     Colors colors;

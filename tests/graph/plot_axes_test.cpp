@@ -195,6 +195,35 @@ TEST(PlotAxes, PriceLabelsInPricesAndPercent) {
     }
 }
 
+// A canvas whose font is wide enough that neighbouring percent labels would touch.
+class WideFontCanvas : public RecordingCanvas {
+  public:
+    TextExtent MeasureText(const std::string& text) const override {
+        return {static_cast<int>(text.size()) * 9, kTextHeight};
+    }
+};
+
+TEST(PlotAxes, PriceLabelsThatWouldRunIntoTheirNeighbourAreLeftOut) {
+    const struct {
+        PlotAxes::PriceRange range;
+        bool percent;
+        Texts labels;
+    } cases[] = {
+        // Majors 33 pixels apart: "100%" is 36 wide, so every other label stands.
+        {Prices(80, 125), true, {"90%", "100%", "110%", "120%"}},
+        {Prices(80, 125), false, {"85", "90", "95", "100", "105", "110", "115", "120", "125"}},
+    };
+    for (const auto& c : cases) {
+        WideFontCanvas canvas;
+        PlotAxes axes(canvas, {kPen, kText, kBackground});
+        if (c.percent)
+            axes.DrawPercentAxis(c.range, 249);
+        else
+            axes.DrawPriceAxis(c.range, 249);
+        EXPECT_EQ(canvas.TextsIn(kText), c.labels) << "percent " << c.percent;
+    }
+}
+
 TEST(PlotAxes, PriceTicksStandAtTheirPricesPosition) {
     RecordingCanvas canvas;
     PlotAxes(canvas, {kPen, kText, kBackground}).DrawPriceAxis(Prices(10, 10.4), 100);
