@@ -6,6 +6,7 @@
 
 #include "graph/graph_fixtures.h"
 #include "graph/graph_model.h"
+#include "graph/position_summary.h"
 #include "shell/settings.h"
 
 namespace {
@@ -57,6 +58,30 @@ TEST(GraphModel, RecomputingAllocatesNothing) {
         counting = false;
         EXPECT_EQ(allocations, 0) << "lattice steps " << c.latticeSteps << " type "
                                   << static_cast<int>(c.type);
+    }
+}
+
+TEST(PositionSummary, SummarizingASliderStepAllocatesNothing) {
+    for (int latticeSteps : {0, 100}) {
+        Settings settings;
+        Option rows[4] = {MakeOption(kCall, 95, 90), MakeOption(kPut, 100, 180, kSell),
+                          MakeOption(kCall, 110, 270, kSell), MakeOption(kPut, 90, 365)};
+        for (Option& row : rows) row.SetLatticeSteps(latticeSteps);
+        Stock holding = MakeHolding();
+        holding.SetSymbol("A SYMBOL LONGER THAN A SHORT STRING");
+        GraphModel model(rows, holding, settings);
+        model.SetDateOffset(30);
+        PositionSummary summary;
+        summary.Compute(model);  // the holding's copy may size its symbol once
+        summary.Text(4);
+
+        allocations = 0;
+        counting = true;
+        model.SetVolatilityPosition(45);
+        summary.Compute(model);
+        summary.Text(4);
+        counting = false;
+        EXPECT_EQ(allocations, 0) << "lattice steps " << latticeSteps;
     }
 }
 

@@ -1,0 +1,275 @@
+#include "graph/position_summary.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "graph/profit_search.h"
+#include "pricing/number_text.h"
+
+namespace qx {
+
+namespace {
+
+// Where an option's value still bends, in widths σ·√T either side of its strike: the
+// grid is dense near the strike and sparse where the value is nearly a straight line.
+constexpr double kWidthSteps[] = {0.25, 0.5, 1, 1.5, 2, 3, 4.5};
+// Beyond this many widths, and the forward's drift, an option's value is a straight
+// line to far less than a cent.
+constexpr double kReachWidths = 7;
+// Log-spaced prices over the whole range, so that no stretch between strikes goes unseen.
+constexpr int kSpanPrices = 24;
+// The grid's lowest price as a fraction of the lowest price of interest. A record values
+// every option at a price of exactly 0 as worthless, a put included, so the bottom of
+// the range is taken as the limit from just above 0.
+constexpr double kFloorFraction = 1e-9;
+// The extra prices placed beyond the grid to reach a break-even far out.
+constexpr int kMaxTailExtensions = 3;
+
+// How fast a call's value rises with the price far above its strike, per unit of the
+// underlying: S − K once expired or exercised early on the lattice, S·e^(−qT) under the
+// closed form. Puts are worthless up there.
+double CallTailSlope(const Option& option) {
+    if (option.GetOptionType() != kCall || option.GetStrike() == 0 || option.GetVolatility() == 0)
+        return 0;
+    if (option.GetYears() == 0 || option.GetLatticeSteps() > 0) return 1;
+    return std::exp(-option.GetDividendYield() * option.GetYears());
+}
+
+// +1 for a purchase, −1 for a sale, 0 for no side.
+double SideSign(int side) { return side == kBuy ? 1 : side == kSell ? -1 : 0; }
+
+// A profit as the break-even search sees it: a profit of exactly 0 counts as a small
+// loss, so the search finds the edge of the profitable prices and a level stretch at 0
+// never passes for a crossing.
+double GainOrLoss(double profit) { return profit > 0 ? profit : std::min(profit, -1e-300); }
+
+// The price at the graph date: ln(S/S0) normal with the given mean and deviation.
+struct LogNormal {
+    double S0;
+    double mean;
+    double deviation;
+
+    // Probability that the price ends between a and b (0 ≤ a < b ≤ ∞), from whichever
+    // tail keeps the difference exact.
+    double Between(double a, double b) const {
+        const double za = Score(a);
+        const double zb = Score(b);
+        if (za > 0) return Upper(za) - Upper(zb);
+        return Upper(-zb) - Upper(-za);
+    }
+    // How many deviations the price x lies above the law's centre.
+    double Score(double x) const {
+        if (x <= 0) return -HUGE_VAL;
+        if (std::isinf(x)) return HUGE_VAL;
+        return (std::log(x / S0) - mean) / deviation;
+    }
+    // Probability that a standard normal variable exceeds z.
+    static double Upper(double z) { return 0.5 * std::erfc(z / std::sqrt(2.0)); }
+};
+
+// An amount in number text, "0" rather than the empty text of exactly 0.
+void AppendAmount(std::string& text, double amount, int digits) {
+    const std::string number = NumberText(amount, digits, false);
+    text += number.empty() ? "0" : number;
+}
+
+}  // namespace
+
+PositionSummary::PositionSummary() {
+    // Room for the line with several break-evens, so that refreshing it never allocates.
+    text.reserve(192);
+}
+
+void PositionSummary::Compute(const GraphModel& model) {
+    optionCount = model.GetOptionCount();
+    for (int k = 0; k < optionCount; ++k) options[k].CopyFrom(model.GetOption(k + 1));
+    stock.CopyFrom(model.GetStock());
+    holds = stock.Value() != 0;
+
+    breakEvenCount = 0;
+    BuildGrid(model);
+    valid = std::all_of(profits, profits + priceCount, [](double p) { return std::isfinite(p); });
+    if (!valid) return;
+    FindBreakEvens();
+    FindExtremes();
+    ComputeChance(model);
+}
+
+double PositionSummary::ProfitAt(double price) {
+    double profit = holds ? stock.ProfitAt(price) : 0;
+    for (int k = 0; k < optionCount; ++k) {
+        options[k].SetUnderlyingPrice(price);
+        profit += options[k].Profit();
+    }
+    return profit;
+}
+
+double PositionSummary::TailSlope() const {
+    // The profit's rise per unit of price far above every strike. Summed with the scale of
+    // its terms, so that long and short units that cancel count as exactly level.
+    double slope = 0;
+    double scale = 0;
+    for (int k = 0; k < optionCount; ++k) {
+        const Option& o = options[k];
+        const double units = static_cast<double>(o.GetContracts()) * o.GetUnitsPerContract();
+        const double term = SideSign(o.GetSide()) * units * CallTailSlope(o);
+        slope += term;
+        scale += std::fabs(term);
+    }
+    if (holds) {
+        const double term = SideSign(stock.GetSide()) * stock.GetShares() *
+                            static_cast<double>(stock.GetUnitsPerContract());
+        slope += term;
+        scale += std::fabs(term);
+    }
+    return std::fabs(slope) <= 1e-12 * scale ? 0 : slope;
+}
+
+void PositionSummary::BuildGrid(const GraphModel& model) {
+    priceCount = 0;
+    for (int k = 0; k < optionCount; ++k) AddOptionPrices(options[k]);
+    // The range of interest: every strike's reach, today's price and the holding's price.
+    double low = HUGE_VAL;
+    double high = 0;
+    for (double price : {model.GetCurrentPrice(), stock.GetPrice()}) {
+        if (price > 0) low = std::min(low, price), high = std::max(high, price);
+    }
+    for (int i = 0; i < priceCount; ++i) {
+        low = std::min(low, prices[i]);
+        high = std::max(high, prices[i]);
+    }
+    if (!(high > 0)) low = high = 1;
+    AddPrice(low * kFloorFraction);
+    const double top = 2 * high;
+    for (int j = 0; j < kSpanPrices; ++j)
+        AddPrice(low * std::pow(top / low, static_cast<double>(j) / (kSpanPrices - 1)));
+
+    std::sort(prices, prices + priceCount);
+    priceCount = static_cast<int>(std::unique(prices, prices + priceCount) - prices);
+    for (int i = 0; i < priceCount; ++i) profits[i] = ProfitAt(prices[i]);
+    ExtendBeyondLastPrice();
+}
+
+void PositionSummary::AddOptionPrices(const Option& option) {
+    const double K = option.GetStrike();
+    if (!(K > 0)) return;
+    AddPrice(K);
+    // An expired option bends at its strike alone; one with time left over a few widths.
+    const double T = option.GetYears();
+    const double w = option.GetVolatility() * std::sqrt(T);
+    if (!(w > 0)) return;
+    for (double z : kWidthSteps) {
+        AddPrice(K * std::exp(z * w));
+        AddPrice(K * std::exp(-z * w));
+    }
+    const double drift = (option.GetInterestRate() - option.GetDividendYield()) * T;
+    const double reach = kReachWidths * w + std::fabs(drift) + w * w;
+    AddPrice(K * std::exp(reach));
+    AddPrice(K * std::exp(-reach));
+}
+
+void PositionSummary::AddPrice(double price) {
+    if (priceCount < kMaxPrices && price > 0 && std::isfinite(price)) prices[priceCount++] = price;
+}
+
+void PositionSummary::ExtendBeyondLastPrice() {
+    // Past the last price the profit is a straight line of the tail's slope; when it
+    // still has to cross 0 there, a price beyond that crossing brackets the break-even.
+    const double slope = TailSlope();
+    if (slope == 0) return;
+    for (int n = 0; n < kMaxTailExtensions && priceCount < kMaxPrices; ++n) {
+        const double last = prices[priceCount - 1];
+        const double profit = profits[priceCount - 1];
+        if ((profit > 0) == (slope > 0) || !std::isfinite(profit)) return;
+        const double next = 2 * std::max(last, last - profit / slope);
+        if (!std::isfinite(next)) return;
+        prices[priceCount] = next;
+        profits[priceCount] = ProfitAt(next);
+        ++priceCount;
+    }
+}
+
+void PositionSummary::FindBreakEvens() {
+    for (int i = 1; i < priceCount; ++i) {
+        if ((profits[i - 1] > 0) == (profits[i] > 0)) continue;
+        breakEvens[breakEvenCount++] = RefineBreakEven(i);
+    }
+}
+
+double PositionSummary::RefineBreakEven(int i) {
+    const auto gain = [this](double x) { return GainOrLoss(ProfitAt(x)); };
+    return FindCrossing(gain, prices[i - 1], GainOrLoss(profits[i - 1]), prices[i],
+                        GainOrLoss(profits[i]));
+}
+
+void PositionSummary::FindExtremes() {
+    const double slope = TailSlope();
+    profitUnlimited = slope > 0;
+    lossUnlimited = slope < 0;
+    const int best = static_cast<int>(std::max_element(profits, profits + priceCount) - profits);
+    const int worst = static_cast<int>(std::min_element(profits, profits + priceCount) - profits);
+    maxProfit = profitUnlimited ? 0 : RefineExtreme(best, 1);
+    maxLoss = lossUnlimited ? 0 : -RefineExtreme(worst, -1);
+}
+
+double PositionSummary::RefineExtreme(int i, double sign) {
+    // The ends stand for the limits at 0 and far above every strike; between them the
+    // extreme lies within the neighbouring grid prices.
+    if (i == 0 || i == priceCount - 1) return profits[i];
+    const auto signedProfit = [this, sign](double x) { return sign * ProfitAt(x); };
+    const double best = FindMaximum(signedProfit, prices[i - 1], prices[i + 1]);
+    return sign * std::max(best, sign * profits[i]);
+}
+
+void PositionSummary::ComputeChance(const GraphModel& model) {
+    // ln(S/S0) is normal with mean (μ − σ²/2)·t and variance σ²·t at the graph date.
+    const double S0 = model.GetCurrentPrice();
+    const double sigma = model.GetRangeVolatility();
+    const double t = model.GetDateOffset() * Option::kYearsPerDay;
+    const LogNormal law{S0, (model.GetDrift() - sigma * sigma / 2) * t, sigma * std::sqrt(t)};
+    bool profitable = profits[0] > 0;
+    if (!(S0 > 0) || !(law.deviation > 0)) {
+        // No spread: the price lands on one point, profitable or not.
+        const double at = S0 > 0 ? S0 * std::exp(law.mean) : 0;
+        for (int j = 0; j < breakEvenCount && breakEvens[j] < at; ++j) profitable = !profitable;
+        chance = profitable ? 1 : 0;
+        return;
+    }
+    chance = 0;
+    double from = 0;
+    for (int j = 0; j <= breakEvenCount; ++j) {
+        const double to = j < breakEvenCount ? breakEvens[j] : HUGE_VAL;
+        if (profitable) chance += law.Between(from, to);
+        profitable = !profitable;
+        from = to;
+    }
+    chance = std::clamp(chance, 0.0, 1.0);
+}
+
+const std::string& PositionSummary::Text(int digits) {
+    text.clear();
+    if (!valid) return text;
+    text += "Break-even ";
+    if (breakEvenCount == 0) text += "none";
+    for (int j = 0; j < breakEvenCount; ++j) {
+        if (j > 0) text += ", ";
+        AppendAmount(text, breakEvens[j], digits);
+    }
+    text += "   Max profit ";
+    if (profitUnlimited)
+        text += "unlimited";
+    else
+        AppendAmount(text, maxProfit, digits);
+    text += "   Max loss ";
+    if (lossUnlimited)
+        text += "unlimited";
+    else
+        AppendAmount(text, maxLoss, digits);
+    text += "   Chance of profit ";
+    const std::string percent = IntegerText(static_cast<int>(std::lround(chance * 100)));
+    text += percent.empty() ? "0" : percent;
+    text += "%";
+    return text;
+}
+
+}  // namespace qx

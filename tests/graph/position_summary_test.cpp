@@ -1,0 +1,338 @@
+#include "graph/position_summary.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "graph/graph_fixtures.h"
+#include "pricing/normal.h"
+#include "shell/settings.h"
+
+namespace qx {
+namespace {
+
+constexpr double kUnlimited = HUGE_VAL;
+constexpr int kDays = 30;  // every test option expires 30 days after the base date
+
+// One option of a test position: S0 100, volatility 30 %, interest 5 %, 100 units.
+struct Leg {
+    int type;
+    double strike;
+    int side;
+    double price;
+    double fees = 0;
+    int contracts = 1;
+};
+
+// The market and rule of a test position's options.
+struct Market {
+    int days = kDays;
+    int drift = 100;  // the drift slider's position
+    int latticeSteps = 0;
+    double dividend = 0;
+};
+
+// The graph of a position, dateOffset days after the base date.
+GraphModel Graph(const std::vector<Leg>& legs, const Stock& holding, int dateOffset,
+                 const Market& market = {}) {
+    static Settings settings;
+    Option rows[4];
+    for (std::size_t k = 0; k < legs.size(); ++k) {
+        const Leg& leg = legs[k];
+        rows[k] = MakeOption(leg.type, leg.strike, market.days, leg.side, leg.contracts);
+        rows[k].SetPrice(leg.price);
+        rows[k].SetFees(leg.fees);
+        rows[k].SetLatticeSteps(market.latticeSteps);
+        rows[k].SetDividendYield(market.dividend);
+    }
+    GraphModel model(rows, holding, settings);
+    model.SetDateOffset(dateOffset);
+    model.SetDriftPosition(market.drift);
+    return model;
+}
+
+Stock Holding(int side, double price, int shares, double fees) {
+    Stock stock;
+    stock.SetSide(side);
+    stock.SetPrice(price);
+    stock.SetShares(shares);
+    stock.SetFees(fees);
+    return stock;
+}
+
+// Probability that the price t years ahead ends between a and b when ln(S/100) is normal
+// with mean (mu − 0.3²/2)·t and deviation 0.3·√t, by the polynomial normal distribution
+// of the pricing code: a route independent of the summary's own.
+double ChanceBetween(double a, double b, double mu, double t) {
+    const double mean = (mu - 0.045) * t;
+    const double deviation = 0.3 * std::sqrt(t);
+    const auto below = [&](double x) {
+        if (x <= 0) return 0.0;
+        if (std::isinf(x)) return 1.0;
+        return N((std::log(x / 100) - mean) / deviation);
+    };
+    return below(b) - below(a);
+}
+
+std::string Describe(const PositionSummary& s) {
+    std::string text;
+    for (int j = 0; j < s.GetBreakEvenCount(); ++j) text += std::to_string(s.GetBreakEven(j)) + " ";
+    return text + "profit " + std::to_string(s.GetMaxProfit()) + " loss " +
+           std::to_string(s.GetMaxLoss()) + " chance " + std::to_string(s.GetChanceOfProfit());
+}
+
+void ExpectExtreme(bool unlimited, double amount, double expected, const std::string& what) {
+    EXPECT_EQ(unlimited, expected == kUnlimited) << what;
+    if (expected != kUnlimited) {
+        EXPECT_NEAR(amount, expected, 0.005) << what;
+    }
+}
+
+TEST(PositionSummary, AtExpirationMatchesThePayoffsClosedForms) {
+    const Stock none;
+    const struct {
+        const char* name;
+        std::vector<Leg> legs;
+        Stock holding;
+        std::vector<double> breakEvens;
+        double maxProfit, maxLoss;
+        std::vector<std::pair<double, double>> profitable;
+    } cases[] = {
+        {"long call: strike + premium + fees per unit",
+         {{kCall, 100, kBuy, 5, 2, 2}},
+         none,
+         {105.02},
+         kUnlimited,
+         1004,
+         {{105.02, kUnlimited}}},
+        {"short put: loss bounded at strike less premium",
+         {{kPut, 95, kSell, 3, 1}},
+         none,
+         {92.01},
+         299,
+         9201,
+         {{92.01, kUnlimited}}},
+        {"long straddle",
+         {{kCall, 100, kBuy, 4}, {kPut, 100, kBuy, 4}},
+         none,
+         {92, 108},
+         kUnlimited,
+         800,
+         {{0, 92}, {108, kUnlimited}}},
+        {"iron condor",
+         {{kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}},
+         none,
+         {93, 107},
+         200,
+         300,
+         {{93, 107}}},
+        {"covered call: 100 shares bounded by one short call",
+         {{kCall, 105, kSell, 3}},
+         Holding(kBuy, 98, 100, 10),
+         {95.1},
+         990,
+         9510,
+         {{95.1, kUnlimited}}},
+        {"short shares covered by a long call",
+         {{kCall, 100, kBuy, 5}},
+         Holding(kSell, 100, 100, 0),
+         {95},
+         9500,
+         500,
+         {{0, 95}}},
+        {"naked short call", {{kCall, 100, kSell, 4}}, none, {104}, 400, kUnlimited, {{0, 104}}},
+        {"break-even beyond every strike's reach",
+         {{kCall, 100, kBuy, 500}},
+         none,
+         {600},
+         kUnlimited,
+         50000,
+         {{600, kUnlimited}}},
+        {"box bought below its width: profitable everywhere",
+         {{kCall, 90, kBuy, 12},
+          {kCall, 110, kSell, 2},
+          {kPut, 110, kBuy, 11},
+          {kPut, 90, kSell, 2}},
+         none,
+         {},
+         100,
+         -100,
+         {{0, kUnlimited}}},
+        {"box bought above its width: profitable nowhere",
+         {{kCall, 90, kBuy, 12},
+          {kCall, 110, kSell, 2},
+          {kPut, 110, kBuy, 13},
+          {kPut, 90, kSell, 2}},
+         none,
+         {},
+         -100,
+         100,
+         {}},
+    };
+    const double t = kDays / 365.0;
+    for (int drift : {100, 115}) {
+        for (const auto& c : cases) {
+            const GraphModel model = Graph(c.legs, c.holding, kDays, {kDays, drift});
+            PositionSummary s;
+            s.Compute(model);
+            const std::string what =
+                std::string(c.name) + ", drift " + std::to_string(drift) + ": " + Describe(s);
+            ASSERT_TRUE(s.IsValid()) << what;
+            ASSERT_EQ(s.GetBreakEvenCount(), static_cast<int>(c.breakEvens.size())) << what;
+            for (std::size_t j = 0; j < c.breakEvens.size(); ++j)
+                EXPECT_NEAR(s.GetBreakEven(static_cast<int>(j)), c.breakEvens[j], 1e-4) << what;
+            ExpectExtreme(s.IsProfitUnlimited(), s.GetMaxProfit(), c.maxProfit, what);
+            ExpectExtreme(s.IsLossUnlimited(), s.GetMaxLoss(), c.maxLoss, what);
+            double chance = 0;
+            for (const auto& [a, b] : c.profitable)
+                chance += ChanceBetween(a, b, drift * 0.01 - 1, t);
+            EXPECT_NEAR(s.GetChanceOfProfit(), chance, 1e-6) << what;
+        }
+    }
+}
+
+TEST(PositionSummary, BeforeExpirationTheLimitsFollowTheValuationRule) {
+    // Valued 30 days ahead of 90-day options: 60 days left, discount e^(−rT).
+    const double T = 60 / 365.0;
+    const double discount = std::exp(-0.05 * T);
+    const Stock covering = Holding(kBuy, 98, 100, 10);
+    const struct {
+        const char* name;
+        std::vector<Leg> legs;
+        Stock holding;
+        int latticeSteps;
+        double dividend;
+        double maxProfit, maxLoss;
+    } cases[] = {
+        // A European put tends to K·e^(−rT) as the price falls to 0, an American one to K.
+        {"short put, closed form",
+         {{kPut, 95, kSell, 3, 1}},
+         Stock(),
+         0,
+         0,
+         299,
+         100 * (95 * discount - 3) + 1},
+        {"short put, lattice", {{kPut, 95, kSell, 3, 1}}, Stock(), 100, 0, 299, 9201},
+        // A call far in the money tends to S − K·e^(−rT): the shares' gain levels off.
+        {"covered call, closed form",
+         {{kCall, 105, kSell, 3}},
+         covering,
+         0,
+         0,
+         100 * (105 * discount - 98 + 3) - 10,
+         9510},
+        {"bull call spread",
+         {{kCall, 95, kBuy, 6}, {kCall, 105, kSell, 2}},
+         Stock(),
+         0,
+         0,
+         1000 * discount - 400,
+         400},
+        // With a yield the closed form's call rises as S·e^(−qT), slower than the shares;
+        // exercised early on the lattice it rises as S − K.
+        {"covered call, closed form with a yield",
+         {{kCall, 105, kSell, 3}},
+         covering,
+         0,
+         0.03,
+         kUnlimited,
+         9510},
+        {"covered call, lattice with a yield",
+         {{kCall, 105, kSell, 3}},
+         covering,
+         100,
+         0.03,
+         100 * (105 - 98 + 3) - 10,
+         9510},
+    };
+    for (const auto& c : cases) {
+        const GraphModel model =
+            Graph(c.legs, c.holding, 30, {90, 100, c.latticeSteps, c.dividend});
+        PositionSummary s;
+        s.Compute(model);
+        const std::string what = std::string(c.name) + ": " + Describe(s);
+        ExpectExtreme(s.IsProfitUnlimited(), s.GetMaxProfit(), c.maxProfit, what);
+        ExpectExtreme(s.IsLossUnlimited(), s.GetMaxLoss(), c.maxLoss, what);
+    }
+}
+
+TEST(PositionSummary, BeforeExpirationBreakEvensAreWhereTheNetCurveCrossesZero) {
+    for (int latticeSteps : {0, 100}) {
+        static Settings settings;
+        settings.resolution = 100;
+        Option rows[4] = {MakeOption(kCall, 100, 60), MakeOption(kPut, 100, 60),
+                          MakeOption(kCall, 125, 90, kSell)};
+        rows[2].SetPrice(1.5);
+        for (Option& row : rows) row.SetLatticeSteps(latticeSteps);
+        GraphModel model(rows, Stock(), settings);
+        model.SetDateOffset(20);
+        model.SetVolatilityPosition(32);
+        model.RecomputeCurves();
+        PositionSummary s;
+        s.Compute(model);
+
+        std::vector<double> crossings;
+        for (int i = 1; i < model.GetPointCount(); ++i) {
+            const double p0 = model.GetCurve(GraphModel::kNetRow, i - 1);
+            const double p1 = model.GetCurve(GraphModel::kNetRow, i);
+            if ((p0 > 0) == (p1 > 0)) continue;
+            const double x0 = model.GetXMin() + (i - 1) * model.GetXStep();
+            crossings.push_back(x0 + model.GetXStep() * p0 / (p0 - p1));
+        }
+        ASSERT_GE(crossings.size(), 2u) << "lattice steps " << latticeSteps;
+        std::vector<double> onAxis;
+        for (int j = 0; j < s.GetBreakEvenCount(); ++j) {
+            const double x = s.GetBreakEven(j);
+            if (x > model.GetXMin() && x < model.GetXMax() - model.GetXStep()) onAxis.push_back(x);
+        }
+        ASSERT_EQ(onAxis.size(), crossings.size()) << "lattice steps " << latticeSteps;
+        for (std::size_t j = 0; j < crossings.size(); ++j)
+            EXPECT_NEAR(onAxis[j], crossings[j], 0.01) << "lattice steps " << latticeSteps;
+    }
+}
+
+TEST(PositionSummary, TextShowsEachAnswerInNumberText) {
+    const struct {
+        std::vector<Leg> legs;
+        int digits;
+        const char* text;
+    } cases[] = {
+        {{{kCall, 100, kBuy, 5, 2, 2}},
+         2,
+         "Break-even 105.02   Max profit unlimited   Max loss 1004.00   Chance of profit 27%"},
+        {{{kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}},
+         4,
+         "Break-even 93.0000, 107.0000   Max profit 200.0000   Max loss 300.0000   Chance of "
+         "profit 59%"},
+        {{{kCall, 100, kSell, 4}},
+         3,
+         "Break-even 104.000   Max profit 400.000   Max loss unlimited   Chance of profit 69%"},
+        {{{kCall, 90, kBuy, 12},
+          {kCall, 110, kSell, 2},
+          {kPut, 110, kBuy, 11},
+          {kPut, 90, kSell, 2}},
+         2,
+         "Break-even none   Max profit 100.00   Max loss -100.00   Chance of profit 100%"},
+        // A loss of exactly 0 reads 0, not the empty text of a 0 box.
+        {{{kCall, 100, kBuy, 0}},
+         2,
+         "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 48%"},
+    };
+    for (const auto& c : cases) {
+        PositionSummary s;
+        s.Compute(Graph(c.legs, Stock(), kDays));
+        EXPECT_EQ(s.Text(c.digits), c.text);
+    }
+}
+
+TEST(PositionSummary, AProfitBeyondDoublesGivesNoSummary) {
+    PositionSummary s;
+    s.Compute(OverflowingModel());
+    EXPECT_FALSE(s.IsValid());
+    EXPECT_EQ(s.Text(2), "");
+}
+
+}  // namespace
+}  // namespace qx
