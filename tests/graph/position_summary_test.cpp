@@ -327,6 +327,19 @@ TEST(PositionSummary, TextShowsEachAnswerInNumberText) {
     }
 }
 
+TEST(PositionSummary, OnTheBaseDateTheChanceIsWhetherTodaysPriceProfits) {
+    // Options expiring today leave no time for the price to move: the chance is certain.
+    const struct {
+        double strike;
+        double chance;
+    } cases[] = {{95, 1}, {99, 0}};
+    for (const auto& c : cases) {
+        PositionSummary s;
+        s.Compute(Graph({{kCall, c.strike, kBuy, 2}}, Stock(), 0, {0}));
+        EXPECT_EQ(s.GetChanceOfProfit(), c.chance) << "strike " << c.strike;
+    }
+}
+
 TEST(PositionSummary, AProfitBeyondDoublesGivesNoSummary) {
     PositionSummary s;
     s.Compute(OverflowingModel());
