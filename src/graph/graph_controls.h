@@ -28,6 +28,7 @@ enum class GraphControl : int {
     kDriftSlider,
     kDriftText,
     kReadout,  // the line above the plot with the price and value under the mouse
+    kSummary,  // the line under the plot: break-evens, best and worst case, chance of profit
     kCount
 };
 

@@ -177,8 +177,21 @@ void GraphWindowModel::ShowDrift() {
     Ctl(GraphControl::kDriftText).text = DriftText(model.GetDriftPosition());
 }
 
+void GraphWindowModel::ShowSummary() {
+    // The summary answers for the NET profit, so it stands beside the NET curve of value
+    // or profit and never beside a Greek.
+    std::string& line = Ctl(GraphControl::kSummary).text;
+    if (!model.IsNetSelected() || model.GetGraphType() != GraphType::ValueOrProfit) {
+        line.clear();
+        return;
+    }
+    summary.Compute(model);
+    line = summary.Text(settings.significantDigits);
+}
+
 void GraphWindowModel::Redraw() {
     model.RecomputeCurves();
+    ShowSummary();
     renderer.ClearCrosshair();
     pictureStale = true;
 }
@@ -194,6 +207,7 @@ void GraphWindowModel::FullUpdate() {
     } else {
         Ctl(GraphControl::kDateText).text.clear();
     }
+    ShowSummary();
     renderer.ClearCrosshair();
     pictureStale = true;
 }

@@ -7,6 +7,7 @@
 #include "graph/graph_controls.h"
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
+#include "graph/position_summary.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
 
@@ -105,6 +106,7 @@ class GraphWindowModel {
     void ShowDate();
     void ShowVolatility();
     void ShowDrift();
+    void ShowSummary();
     void ApplySliders();
     void ClickCurveBox(GraphControl control);
     void ClickGreekBox(GraphControl control);
@@ -117,6 +119,7 @@ class GraphWindowModel {
     Desktop& desktop;
     GraphModel model;
     PlotRenderer renderer;
+    PositionSummary summary;
 
     Control controls[static_cast<int>(GraphControl::kCount)];
     // Probability Weighted, Show Profit, Show Value, Share Weighted, % Scaled X-axis.

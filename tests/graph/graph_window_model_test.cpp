@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "graph/graph_fixtures.h"
+#include "graph/position_summary.h"
 #include "shell/settings.h"
 #include "test_support/recording_canvas.h"
 #include "test_support/recording_desktop.h"
@@ -471,6 +473,52 @@ TEST_F(GraphWindowModelTest, ControlColours) {
         EXPECT_EQ(window->CaptionPlotColor(c.box), -1);
         settings.colorPlotText = true;
         EXPECT_EQ(window->CaptionPlotColor(c.box), c.plotColor) << Ctl(c.box).text;
+    }
+}
+
+TEST_F(GraphWindowModelTest, SummaryLineFollowsEveryChangeWhileNetShowsValueOrProfit) {
+    OpenWindow();
+    // The line the position as the window now values it should show.
+    const auto fresh = [&] {
+        PositionSummary summary;
+        summary.Compute(Model());
+        return summary.Text(settings.significantDigits);
+    };
+    const std::string atOpening = Ctl(C::kSummary).text;
+    EXPECT_EQ(atOpening, fresh());
+    EXPECT_EQ(atOpening.rfind("Break-even ", 0), 0u) << atOpening;
+
+    // The view (value, profit, probability-weighted) and the option curves shown leave
+    // the NET profit, and so the line, as it was.
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        bool shown;
+        bool changes;
+    } steps[] = {
+        {"volatility", [&] { window->MoveSlider(C::kVolatilitySlider, 45); }, true, true},
+        {"date", [&] { window->MoveSlider(C::kDateSlider, 10); }, true, true},
+        {"drift", [&] { window->MoveSlider(C::kDriftSlider, 130); }, true, true},
+        {"show value", [&] { window->Command(GraphCommand::kShowValue); }, true, false},
+        {"weighted", [&] { window->Command(GraphCommand::kProbabilityWeighted); }, true, false},
+        {"a Greek", [&] { window->ClickBox(C::kDeltaBox); }, false, true},
+        {"a slider by a Greek", [&] { window->MoveSlider(C::kVolatilitySlider, 35); }, false,
+         false},
+        {"the Greek off", [&] { window->ClickBox(C::kDeltaBox); }, true, true},
+        {"option 1 as well", [&] { window->ClickBox(C::kOption1Box); }, true, false},
+        {"NET off", [&] { window->ClickBox(C::kNetBox); }, false, true},
+        {"a slider without NET", [&] { window->MoveSlider(C::kDriftSlider, 90); }, false, false},
+        {"NET on", [&] { window->ClickBox(C::kNetBox); }, true, true},
+        {"four decimals", [&] { settings.significantDigits = 4, window->AfterProperties(); }, true,
+         true},
+    };
+    std::string before = atOpening;
+    for (const auto& s : steps) {
+        s.act();
+        const std::string line = Ctl(C::kSummary).text;
+        EXPECT_EQ(line, s.shown ? fresh() : "") << s.step;
+        EXPECT_EQ(line != before, s.changes) << s.step;
+        before = line;
     }
 }
 
