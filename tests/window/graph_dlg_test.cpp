@@ -119,6 +119,7 @@ class GraphDlgTest : public QObject {
     void captionsTakeTheHighlightAndCurveColours();
     void propertiesAreAppliedWhateverTheSheetEndsWith();
     void helpAboutAndEscapeReachWhatTheMainWindowsDo();
+    void summaryLineUnderThePictureFollowsTheSlidersAndBoxes();
 
   private:
     GraphDlg* OpenWindow();
@@ -643,6 +644,43 @@ void GraphDlgTest::helpAboutAndEscapeReachWhatTheMainWindowsDo() {
     QTest::keyClick(window, Qt::Key_Escape);  // the window closes and is gone
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window);
+}
+
+void GraphDlgTest::summaryLineUnderThePictureFollowsTheSlidersAndBoxes() {
+    QVERIFY(OpenWindow());
+    auto* line = qobject_cast<QLabel*>(W(C::kSummary));
+    QVERIFY(line);
+    const auto model = [this] {
+        return QString::fromStdString(window->GetModel().GetControl(C::kSummary).text);
+    };
+    // Under the picture, and wide enough for the whole line.
+    const QWidget* plot = window->GetPlotView();
+    QVERIFY(line->mapTo(window, QPoint()).y() >=
+            plot->mapTo(window, QPoint(0, plot->height())).y());
+    QVERIFY(line->text().startsWith("Break-even "));
+    QCOMPARE(line->text(), model());
+    QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
+    const QSize size = window->size();
+
+    QString before = line->text();
+    W(C::kVolatilitySlider)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(W(C::kVolatilitySlider), Qt::Key_PageUp);
+    QVERIFY(line->text() != before);
+    QCOMPARE(line->text(), model());
+    before = line->text();
+    W(C::kDateSlider)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(W(C::kDateSlider), Qt::Key_PageDown);
+    QVERIFY(line->text() != before);
+    QCOMPARE(line->text(), model());
+
+    // Beside a Greek, and without NET, the line is empty; the window keeps its size.
+    Click(C::kDeltaBox);
+    QCOMPARE(line->text(), QString());
+    Click(C::kDeltaBox);
+    QCOMPARE(line->text(), model());
+    Click(C::kNetBox);
+    QCOMPARE(line->text(), QString());
+    QCOMPARE(window->size(), size);
 }
 
 }  // namespace qx

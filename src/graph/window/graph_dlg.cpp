@@ -117,6 +117,7 @@ void GraphDlg::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addLayout(top);
+    layout->addWidget(BuildSummary());
     layout->addLayout(sliders);
     // Laid out like a form: the size follows the contents and the font.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -213,6 +214,18 @@ QWidget* GraphDlg::BuildPlot() {
     plot->setAccessibleName(QStringLiteral("Graph picture"));
     column->addWidget(plot);
     return panel;
+}
+
+QLabel* GraphDlg::BuildSummary() {
+    QLabel* line = binding->Label(Id(C::kSummary), this);
+    line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A line with many break-evens wraps onto a second; the room for it is kept whether
+    // the line is long, short or empty, so that no change resizes the window.
+    line->setWordWrap(true);
+    line->setFixedHeight(2 * line->fontMetrics().lineSpacing());
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    line->setAccessibleName(QStringLiteral("Position summary"));
+    return line;
 }
 
 void GraphDlg::ApplyColors() {

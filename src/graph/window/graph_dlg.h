@@ -11,6 +11,7 @@
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QMenuBar;
 class QMouseEvent;
 
@@ -68,6 +69,7 @@ class GraphDlg : public QDialog {
     QGroupBox* BuildBoxGroup(GraphControl group, std::initializer_list<GraphControl> boxes);
     QGroupBox* BuildSliderGroup(GraphControl group, GraphControl slider, GraphControl text);
     QWidget* BuildPlot();
+    QLabel* BuildSummary();
 
     void MouseMoved(QPoint picturePoint, int flags);
     void MousePressed(QPoint picturePoint, Qt::MouseButton button);
