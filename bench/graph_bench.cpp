@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "four_option_position.h"
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
 #include "platform/qt/qpainter_canvas.h"
@@ -25,35 +26,6 @@ void EnsureApplication() {
     static QGuiApplication application(argc, argv);
 }
 
-// Four options on one underlying, a quarter to a year to expiration, under the rule
-// given by the lattice steps (0 for the closed form).
-void FillPosition(Option (&rows)[4], int latticeSteps) {
-    const struct {
-        int type;
-        double strike;
-        int days;
-        int side;
-    } legs[] = {{kCall, 95, 90, kBuy},
-                {kPut, 100, 180, kSell},
-                {kCall, 110, 270, kBuy},
-                {kPut, 90, 365, kBuy}};
-    for (int k = 0; k < 4; ++k) {
-        Option& o = rows[k];
-        o.SetOptionType(legs[k].type);
-        o.SetUnderlyingPrice(100);
-        o.SetStrike(legs[k].strike);
-        o.SetDaysLeft(legs[k].days);
-        o.SetInterestRate(0.05);
-        o.SetDividendYield(0.01);
-        o.SetVolatility(0.3);
-        o.SetSide(legs[k].side);
-        o.SetContracts(5);
-        o.SetUnitsPerContract(100);
-        o.SetPrice(4);
-        o.SetLatticeSteps(latticeSteps);
-    }
-}
-
 // One slider movement of a Theta graph at resolution 100 (300 points): the curves are
 // recomputed and the picture drawn on a QImage.
 void BM_ThetaRecomputeAndDraw(benchmark::State& state) {
@@ -61,7 +33,7 @@ void BM_ThetaRecomputeAndDraw(benchmark::State& state) {
     Settings settings;
     settings.resolution = 100;
     Option rows[4];
-    FillPosition(rows, static_cast<int>(state.range(0)));
+    FillFourOptions(rows, static_cast<int>(state.range(0)));
     GraphModel model(rows, Stock(), settings);
     for (int k = 1; k <= 4; ++k) model.SetOptionSelected(k, true);
     model.SetGraphType(GraphType::Theta);
@@ -85,7 +57,7 @@ void BM_DrawPicture(benchmark::State& state) {
     Settings settings;
     settings.resolution = 100;
     Option rows[4];
-    FillPosition(rows, 0);
+    FillFourOptions(rows, 0);
     GraphModel model(rows, Stock(), settings);
     for (int k = 1; k <= 4; ++k) model.SetOptionSelected(k, true);
     model.SetDateOffset(60);

@@ -5,6 +5,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "four_option_position.h"
 #include "graph/window/graph_dlg.h"
 #include "graph/window/plot_view.h"
 #include "pricing/option.h"
@@ -33,30 +34,7 @@ struct HeaviestGraph {
     HeaviestGraph() {
         Application();
         settings.resolution = 100;
-        const struct {
-            int type;
-            double strike;
-            int days;
-            int side;
-        } legs[] = {{kCall, 95, 90, kBuy},
-                    {kPut, 100, 180, kSell},
-                    {kCall, 110, 270, kBuy},
-                    {kPut, 90, 365, kBuy}};
-        for (int k = 0; k < 4; ++k) {
-            Option& o = rows[k];
-            o.SetOptionType(legs[k].type);
-            o.SetUnderlyingPrice(100);
-            o.SetStrike(legs[k].strike);
-            o.SetDaysLeft(legs[k].days);
-            o.SetInterestRate(0.05);
-            o.SetDividendYield(0.01);
-            o.SetVolatility(0.3);
-            o.SetSide(legs[k].side);
-            o.SetContracts(5);
-            o.SetUnitsPerContract(100);
-            o.SetPrice(4);
-            o.SetLatticeSteps(100);
-        }
+        FillFourOptions(rows, 100);
         window = GraphDlg::Open(rows, Stock(), settings, messages, desktop, files);
         for (GraphControl box :
              {GraphControl::kOption1Box, GraphControl::kOption2Box, GraphControl::kOption3Box,

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "four_option_position.h"
 #include "graph/graph_model.h"
 #include "graph/position_summary.h"
 #include "pricing/option.h"
@@ -9,34 +10,10 @@
 namespace qx {
 namespace {
 
-// Four options on one underlying, a quarter to a year to expiration, with a holding of
-// shares, under the rule given by the lattice steps (0 for the closed form).
+// The benchmarks' four options with fees, and a holding of shares.
 void FillPosition(Option (&rows)[4], Stock& holding, int latticeSteps) {
-    const struct {
-        int type;
-        double strike;
-        int days;
-        int side;
-    } legs[] = {{kCall, 95, 90, kBuy},
-                {kPut, 100, 180, kSell},
-                {kCall, 110, 270, kSell},
-                {kPut, 90, 365, kBuy}};
-    for (int k = 0; k < 4; ++k) {
-        Option& o = rows[k];
-        o.SetOptionType(legs[k].type);
-        o.SetUnderlyingPrice(100);
-        o.SetStrike(legs[k].strike);
-        o.SetDaysLeft(legs[k].days);
-        o.SetInterestRate(0.05);
-        o.SetDividendYield(0.01);
-        o.SetVolatility(0.3);
-        o.SetSide(legs[k].side);
-        o.SetContracts(5);
-        o.SetUnitsPerContract(100);
-        o.SetPrice(4);
-        o.SetFees(1.5);
-        o.SetLatticeSteps(latticeSteps);
-    }
+    FillFourOptions(rows, latticeSteps);
+    for (Option& row : rows) row.SetFees(1.5);
     holding.SetSide(kBuy);
     holding.SetPrice(97);
     holding.SetShares(500);
