@@ -26,6 +26,13 @@ struct Leg {
     int contracts = 1;
 };
 
+// Credit 2: the most it makes is 200, the most it loses 5 − 2 a unit.
+const std::vector<Leg> kCondor = {
+    {kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}};
+// Bought for 19, a box worth 20 at every price.
+const std::vector<Leg> kCheapBox = {
+    {kCall, 90, kBuy, 12}, {kCall, 110, kSell, 2}, {kPut, 110, kBuy, 11}, {kPut, 90, kSell, 2}};
+
 // The market and rule of a test position's options.
 struct Market {
     int days = kDays;
@@ -92,6 +99,11 @@ void ExpectExtreme(bool unlimited, double amount, double expected, const std::st
 
 TEST(PositionSummary, AtExpirationMatchesThePayoffsClosedForms) {
     const Stock none;
+    const Stock coveringShares = Holding(kBuy, 98, 100, 10);
+    const Stock shortShares = Holding(kSell, 100, 100, 0);
+    // A box pays 20 at every price: bought for 19 it gains 100 everywhere, for 21 nowhere.
+    std::vector<Leg> dearBox = kCheapBox;
+    dearBox[2].price = 13;
     const struct {
         const char* name;
         std::vector<Leg> legs;
@@ -100,76 +112,24 @@ TEST(PositionSummary, AtExpirationMatchesThePayoffsClosedForms) {
         double maxProfit, maxLoss;
         std::vector<std::pair<double, double>> profitable;
     } cases[] = {
-        {"long call: strike + premium + fees per unit",
-         {{kCall, 100, kBuy, 5, 2, 2}},
-         none,
-         {105.02},
-         kUnlimited,
-         1004,
-         {{105.02, kUnlimited}}},
-        {"short put: loss bounded at strike less premium",
-         {{kPut, 95, kSell, 3, 1}},
-         none,
-         {92.01},
-         299,
-         9201,
-         {{92.01, kUnlimited}}},
-        {"long straddle",
-         {{kCall, 100, kBuy, 4}, {kPut, 100, kBuy, 4}},
-         none,
-         {92, 108},
-         kUnlimited,
-         800,
-         {{0, 92}, {108, kUnlimited}}},
-        {"iron condor",
-         {{kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}},
-         none,
-         {93, 107},
-         200,
-         300,
-         {{93, 107}}},
-        {"covered call: 100 shares bounded by one short call",
-         {{kCall, 105, kSell, 3}},
-         Holding(kBuy, 98, 100, 10),
-         {95.1},
-         990,
-         9510,
-         {{95.1, kUnlimited}}},
-        {"short shares covered by a long call",
-         {{kCall, 100, kBuy, 5}},
-         Holding(kSell, 100, 100, 0),
-         {95},
-         9500,
-         500,
-         {{0, 95}}},
+        // clang-format off
+        {"long call: strike + premium + fees per unit", {{kCall, 100, kBuy, 5, 2, 2}}, none,
+         {105.02}, kUnlimited, 1004, {{105.02, kUnlimited}}},
+        {"short put: loss bounded at strike less premium", {{kPut, 95, kSell, 3, 1}}, none,
+         {92.01}, 299, 9201, {{92.01, kUnlimited}}},
+        {"long straddle", {{kCall, 100, kBuy, 4}, {kPut, 100, kBuy, 4}}, none,
+         {92, 108}, kUnlimited, 800, {{0, 92}, {108, kUnlimited}}},
+        {"iron condor", kCondor, none, {93, 107}, 200, 300, {{93, 107}}},
+        {"covered call: 100 shares bounded by one short call", {{kCall, 105, kSell, 3}},
+         coveringShares, {95.1}, 990, 9510, {{95.1, kUnlimited}}},
+        {"short shares covered by a long call", {{kCall, 100, kBuy, 5}}, shortShares,
+         {95}, 9500, 500, {{0, 95}}},
         {"naked short call", {{kCall, 100, kSell, 4}}, none, {104}, 400, kUnlimited, {{0, 104}}},
-        {"break-even beyond every strike's reach",
-         {{kCall, 100, kBuy, 500}},
-         none,
-         {600},
-         kUnlimited,
-         50000,
-         {{600, kUnlimited}}},
-        {"box bought below its width: profitable everywhere",
-         {{kCall, 90, kBuy, 12},
-          {kCall, 110, kSell, 2},
-          {kPut, 110, kBuy, 11},
-          {kPut, 90, kSell, 2}},
-         none,
-         {},
-         100,
-         -100,
-         {{0, kUnlimited}}},
-        {"box bought above its width: profitable nowhere",
-         {{kCall, 90, kBuy, 12},
-          {kCall, 110, kSell, 2},
-          {kPut, 110, kBuy, 13},
-          {kPut, 90, kSell, 2}},
-         none,
-         {},
-         -100,
-         100,
-         {}},
+        {"break-even beyond every strike's reach", {{kCall, 100, kBuy, 500}}, none,
+         {600}, kUnlimited, 50000, {{600, kUnlimited}}},
+        {"profitable everywhere", kCheapBox, none, {}, 100, -100, {{0, kUnlimited}}},
+        {"profitable nowhere", dearBox, none, {}, -100, 100, {}},
+        // clang-format on
     };
     const double t = kDays / 365.0;
     for (int drift : {100, 115}) {
@@ -206,46 +166,23 @@ TEST(PositionSummary, BeforeExpirationTheLimitsFollowTheValuationRule) {
         double dividend;
         double maxProfit, maxLoss;
     } cases[] = {
+        // clang-format off
         // A European put tends to K·e^(−rT) as the price falls to 0, an American one to K.
-        {"short put, closed form",
-         {{kPut, 95, kSell, 3, 1}},
-         Stock(),
-         0,
-         0,
-         299,
-         100 * (95 * discount - 3) + 1},
+        {"short put, closed form", {{kPut, 95, kSell, 3, 1}}, Stock(), 0, 0,
+         299, 100 * (95 * discount - 3) + 1},
         {"short put, lattice", {{kPut, 95, kSell, 3, 1}}, Stock(), 100, 0, 299, 9201},
         // A call far in the money tends to S − K·e^(−rT): the shares' gain levels off.
-        {"covered call, closed form",
-         {{kCall, 105, kSell, 3}},
-         covering,
-         0,
-         0,
-         100 * (105 * discount - 98 + 3) - 10,
-         9510},
-        {"bull call spread",
-         {{kCall, 95, kBuy, 6}, {kCall, 105, kSell, 2}},
-         Stock(),
-         0,
-         0,
-         1000 * discount - 400,
-         400},
+        {"covered call, closed form", {{kCall, 105, kSell, 3}}, covering, 0, 0,
+         100 * (105 * discount - 98 + 3) - 10, 9510},
+        {"bull call spread", {{kCall, 95, kBuy, 6}, {kCall, 105, kSell, 2}}, Stock(), 0, 0,
+         1000 * discount - 400, 400},
         // With a yield the closed form's call rises as S·e^(−qT), slower than the shares;
         // exercised early on the lattice it rises as S − K.
-        {"covered call, closed form with a yield",
-         {{kCall, 105, kSell, 3}},
-         covering,
-         0,
-         0.03,
-         kUnlimited,
-         9510},
-        {"covered call, lattice with a yield",
-         {{kCall, 105, kSell, 3}},
-         covering,
-         100,
-         0.03,
-         100 * (105 - 98 + 3) - 10,
-         9510},
+        {"covered call, closed form with a yield", {{kCall, 105, kSell, 3}}, covering, 0, 0.03,
+         kUnlimited, 9510},
+        {"covered call, lattice with a yield", {{kCall, 105, kSell, 3}}, covering, 100, 0.03,
+         100 * (105 - 98 + 3) - 10, 9510},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const GraphModel model =
@@ -299,26 +236,19 @@ TEST(PositionSummary, TextShowsEachAnswerInNumberText) {
         int digits;
         const char* text;
     } cases[] = {
-        {{{kCall, 100, kBuy, 5, 2, 2}},
-         2,
+        // clang-format off
+        {{{kCall, 100, kBuy, 5, 2, 2}}, 2,
          "Break-even 105.02   Max profit unlimited   Max loss 1004.00   Chance of profit 27%"},
-        {{{kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}},
-         4,
-         "Break-even 93.0000, 107.0000   Max profit 200.0000   Max loss 300.0000   Chance of "
-         "profit 59%"},
-        {{{kCall, 100, kSell, 4}},
-         3,
+        {kCondor, 4, "Break-even 93.0000, 107.0000   Max profit 200.0000   Max loss 300.0000   "
+                     "Chance of profit 59%"},
+        {{{kCall, 100, kSell, 4}}, 3,
          "Break-even 104.000   Max profit 400.000   Max loss unlimited   Chance of profit 69%"},
-        {{{kCall, 90, kBuy, 12},
-          {kCall, 110, kSell, 2},
-          {kPut, 110, kBuy, 11},
-          {kPut, 90, kSell, 2}},
-         2,
+        {kCheapBox, 2,
          "Break-even none   Max profit 100.00   Max loss -100.00   Chance of profit 100%"},
         // A loss of exactly 0 reads 0, not the empty text of a 0 box.
-        {{{kCall, 100, kBuy, 0}},
-         2,
+        {{{kCall, 100, kBuy, 0}}, 2,
          "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 48%"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         PositionSummary s;
