@@ -252,6 +252,9 @@ const std::string& PositionSummary::Text(int digits) {
     text += "Break-even ";
     if (breakEvenCount == 0) text += "none";
     for (int j = 0; j < breakEvenCount; ++j) {
+        // A profit that only touches 0 (a straddle bought for nothing) leaves and
+        // regains its sign at one price: one break-even to the reader.
+        if (j > 0 && breakEvens[j] - breakEvens[j - 1] < 0.005) continue;
         if (j > 0) text += ", ";
         AppendAmount(text, breakEvens[j], digits);
     }

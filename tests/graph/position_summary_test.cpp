@@ -248,6 +248,9 @@ TEST(PositionSummary, TextShowsEachAnswerInNumberText) {
         // A loss of exactly 0 reads 0, not the empty text of a 0 box.
         {{{kCall, 100, kBuy, 0}}, 2,
          "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 48%"},
+        // A profit that touches 0 at the strike only breaks even there once.
+        {{{kCall, 100, kBuy, 0}, {kPut, 100, kBuy, 0}}, 2,
+         "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 100%"},
         // clang-format on
     };
     for (const auto& c : cases) {
