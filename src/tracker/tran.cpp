@@ -153,13 +153,17 @@ double Tran::Total() const {
 double Tran::TotalFees() const { return kind == kOptionTran ? GetUnits() * fees : fees; }
 
 std::int64_t Tran::DeliveredUnits() const {
-    if (!IsExercise() || assetType == kIndexAsset) return 0;
     const std::int64_t n = static_cast<std::int64_t>(GetUnits()) * unitsPerContract;
-    const bool toHolder =
-        (optionType == kCall && side == kSell) || (optionType == kPut && side == kBuy);
-    const bool fromHolder =
-        (optionType == kCall && side == kBuy) || (optionType == kPut && side == kSell);
-    return toHolder ? n : fromHolder ? -n : 0;
+    const int delivery = DeliverySide();
+    return delivery == kBuy ? n : delivery == kSell ? -n : 0;
+}
+
+int Tran::DeliverySide() const {
+    if (!IsExercise() || assetType == kIndexAsset) return kNoSide;
+    if ((optionType == kCall && side == kSell) || (optionType == kPut && side == kBuy)) return kBuy;
+    if ((optionType == kCall && side == kBuy) || (optionType == kPut && side == kSell))
+        return kSell;
+    return kNoSide;
 }
 
 bool operator==(const Tran& a, const Tran& b) {

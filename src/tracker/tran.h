@@ -91,6 +91,10 @@ class Tran {
     // Units of the underlying an exercise moves into (+) or out of (-) the holding;
     // 0 for anything but an option exercise.
     std::int64_t DeliveredUnits() const;
+    // Which way an exercise moves the underlying: kBuy when units come into the holding
+    // (a call exercised, a put assigned), kSell when they go out, kNoSide for a
+    // cash-settled index option and for anything but an option exercise.
+    int DeliverySide() const;
 
     // Writes or reads the record in its document layout (defined with the document
     // code); false on a file error, which it has reported.

@@ -14,9 +14,11 @@ namespace qx {
 
 namespace {
 
-// A lot that may still be open: its quantity (0 when the transaction is no such lot)
-// and the price it was taken at.
+// A lot that may still be open, with its quantity and the price it was taken at. A lot
+// of no units (only a damaged or hand-made document holds one) is still a lot: it
+// counts its fees and, as the most recent, dates the position.
 struct Lot {
+    bool isLot = false;
     double quantity = 0;
     double price = 0;
 };
@@ -35,7 +37,7 @@ void TakeRecentLots(const Tran* transactions, int count, double quantity, LotOf 
     bool mostRecent = true;
     for (int i = count - 1; i >= 0 && remaining > 0; --i) {
         const Lot lot = lotOf(transactions[i]);
-        if (!(lot.quantity > 0)) continue;
+        if (!lot.isLot) continue;
         const double taken = std::min(lot.quantity, remaining);
         take(transactions[i], lot.price, taken / quantity, mostRecent);
         remaining -= taken;
@@ -46,12 +48,11 @@ void TakeRecentLots(const Tran* transactions, int count, double quantity, LotOf 
 // An acquisition (side Buy) or disposal (side Sell) of the underlying: an opening
 // trade, or an exercise that delivered units at the strike.
 Lot UnderlyingLot(const Tran& t, int side) {
+    const double quantity = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
     if (t.GetKind() == kUnderlyingTran && t.GetAction() == kOpen && t.GetSide() == side) {
-        return {static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract(), t.GetPrice()};
+        return {true, quantity, t.GetPrice()};
     }
-    const double delivered = static_cast<double>(t.DeliveredUnits());
-    const double toward = side == kBuy ? delivered : -delivered;
-    return toward > 0 ? Lot{toward, t.GetStrike()} : Lot{};
+    return t.DeliverySide() == side ? Lot{true, quantity, t.GetStrike()} : Lot{};
 }
 
 // The net contracts of every name over the whole list: buys add, sells subtract,
@@ -185,7 +186,7 @@ void TranList::AverageOptionPosition(Tran& position) const {
         [&position](const Tran& t) {
             const bool lot = t.GetKind() == kOptionTran && t.GetAction() == kOpen &&
                              t.GetSide() == position.GetSide() && t.Name() == position.Name();
-            return lot ? Lot{static_cast<double>(t.GetUnits()), t.GetPrice()} : Lot{};
+            return lot ? Lot{true, static_cast<double>(t.GetUnits()), t.GetPrice()} : Lot{};
         },
         [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
             price += lotPrice * weight;

@@ -17,9 +17,9 @@ bool TakesFromOpening(const Tran& t) {
     return t.GetAction() == kClose || t.GetAction() == kExercise;
 }
 
-// Units of the underlying an exercise put into the position that a trade of the given
-// side works against: a sale works against a long holding, a purchase against a short
-// one. Cash-settled index exercises deliver nothing.
+// Units of the underlying an exercise put into (positive) or took out of (negative) the
+// position that a trade of the given side works against: a sale works against a long
+// holding, a purchase against a short one. Cash-settled index exercises deliver nothing.
 double DeliveredAgainst(const Tran& exercise, int side) {
     const double delivered = static_cast<double>(exercise.DeliveredUnits());
     return side == kSell ? delivered : -delivered;
@@ -92,9 +92,9 @@ int TranList::CheckClose(int index, Messages& messages) const {
                 ++matches;
             }
         } else if (underlying && t.GetAction() == kExercise) {
-            // Every exercise may have delivered the units this sale or purchase closes.
-            const double delivered = DeliveredAgainst(t, side);
-            if (delivered > 0) open += delivered;
+            // Every exercise may have moved units of the position this sale or purchase
+            // closes: into it, or out of it (a put exercised against held shares).
+            open += DeliveredAgainst(t, side);
             ++matches;
         }
     }
