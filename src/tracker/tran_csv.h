@@ -1,0 +1,53 @@
+#ifndef QX_TRACKER_TRAN_CSV_H
+#define QX_TRACKER_TRAN_CSV_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "tracker/tran_list.h"
+
+namespace qx {
+
+// The book of transactions as a spreadsheet keeps it: comma-separated values (RFC 4180,
+// UTF-8) under one header row, numbers with a "." whatever the process locale.
+
+// The outcome of reading a spreadsheet of transactions into a copy of a book.
+struct TranCsvImport {
+    // True when every row was read and accepted by the book.
+    bool accepted = false;
+    // Why the file was refused, for the user ("Row 7: ..."); empty when accepted.
+    std::string message;
+    // The book with the file's transactions added; meaningful only when accepted.
+    TranList list;
+    // The number of transactions added.
+    int added = 0;
+};
+
+// The header row and every transaction of list in list order, CR LF after each row.
+// Dates are local "YYYY-MM-DD HH:MM:SS"; prices, fees and strikes in the shortest form
+// that reads back to the same number; Amount, Total and Cash Balance with
+// significantDigits decimals, as the tracker's list shows them.
+std::string WriteTranCsv(const TranList& list, int significantDigits);
+
+// Reads rows in the form WriteTranCsv writes, with the columns found by their header
+// names in any order (Amount, Total and Cash Balance are ignored: the book recomputes
+// them), a date with or without its time, and an optional byte-order mark. Every row
+// goes through the records' setters and TranList::Add on a copy of book; the first
+// refused value or transaction refuses the whole file.
+TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
+
+// Writes list to the file at path, replacing a file there only once all is written;
+// an empty text when written, else the message for the user.
+std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits);
+
+// Reads the file at path with ReadTranCsv; a file that cannot be read, or is larger
+// than a book of transactions can be, is refused with its message.
+TranCsvImport LoadTranCsv(const std::string& path, const TranList& book);
+
+// The largest file LoadTranCsv reads: far beyond a full book with long names.
+inline constexpr std::size_t kMaxTranCsvBytes = 4 << 20;
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_TRAN_CSV_H
