@@ -1,0 +1,89 @@
+// Recording, changing and deleting through the list, the two views, and a row of the
+// list loaded into the form.
+
+#include "pricing/number_text.h"
+#include "shell/settings.h"
+#include "tracker/tracker_window_model.h"
+#include "tracker/tran_list.h"
+
+namespace qx {
+
+namespace {
+
+using C = TrackerControl;
+
+}  // namespace
+
+void TrackerWindowModel::Record() {
+    if (!form.IsComplete() || transactions.Add(form, messages) < 0) return;
+    Ctl(C::kEntryList).selected = -1;
+    AfterListChange();
+}
+
+void TrackerWindowModel::ChangeRow() {
+    if (IsOpenView() || selectedRow < 0 || selectedRow >= transactions.GetCount()) return;
+    if (!form.IsComplete() || transactions.Change(selectedRow, form, messages) < 0) return;
+    AfterListChange();
+}
+
+void TrackerWindowModel::DeleteRow() {
+    if (IsOpenView() || selectedRow < 0 || selectedRow >= transactions.GetCount()) return;
+    if (transactions.Remove(selectedRow, messages) != 0) return;
+    AfterListChange();
+}
+
+// The list shows the book as it now is, with nothing selected, and the form is empty
+// for the next transaction (its date stays).
+void TrackerWindowModel::AfterListChange() {
+    BuildRows();
+    ClearEntryControls();
+    form.Clear();
+}
+
+void TrackerWindowModel::ShowView(bool openOnly) {
+    Ctl(C::kShowOpenOnly).checked = openOnly;
+    Ctl(C::kShowAll).checked = !openOnly;
+    settings.showOpenOnly = openOnly;
+    transactions.BuildPositions();
+    BuildRows();
+}
+
+void TrackerWindowModel::ClickRow(int index) {
+    if (index >= 0 && index < static_cast<int>(rows.size())) {
+        selectedRow = index;
+        LoadRow(index);
+        Ctl(C::kEntryList).selected = -1;
+    } else {
+        selectedRow = -1;
+    }
+    RefreshButtons();
+}
+
+void TrackerWindowModel::LoadRow(int index) {
+    form.Clear();
+    if (IsOpenView())
+        transactions.GetPosition(index, form);
+    else
+        transactions.GetAt(index, form);
+    const int kind = form.GetKind();
+    ShowSet(kind == kUnderlyingTran ? ControlSet::kUnderlying
+            : kind == kOptionTran   ? ControlSet::kOption
+            : kind == kDividendTran ? ControlSet::kDividend
+                                    : ControlSet::kNone);
+    // A future's trade counts contracts; a position counts units of the underlying.
+    if (kind == kUnderlyingTran || kind == kOptionTran)
+        FillUnits(kind == kOptionTran || form.GetAssetType() == kFutureAsset);
+    CheckAction(form.GetAction());
+    CheckSide(form.GetSide());
+    Ctl(C::kFees).checked = form.GetFees() != 0;
+    ShowFormDate();
+    Ctl(C::kUnits).text = IntegerText(form.GetUnits());
+    Ctl(C::kPrice).text =
+        NumberText(form.GetPrice(), settings.significantDigits, settings.showFractions);
+}
+
+void TrackerWindowModel::ResizeColumn(int column, int width) {
+    if (column >= 0 && column < kColumnCount) settings.columnWidths[column] = width;
+}
+
+}  // namespace qx

@@ -1,0 +1,152 @@
+#ifndef QX_TRACKER_TRACKER_WINDOW_MODEL_H
+#define QX_TRACKER_TRACKER_WINDOW_MODEL_H
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "pricing/option.h"
+#include "tracker/stock.h"
+#include "tracker/tracker_controls.h"
+#include "tracker/tran.h"
+
+namespace qx {
+
+class Clock;
+class FileChooser;
+class Messages;
+class Settings;
+class TranList;
+
+// The behaviour of the trade tracker: the entry form that collects a transaction, the
+// list of every transaction or of the open positions, recording, changing and deleting
+// through the document's TranList (which does all validation), the hand-off of the
+// open positions to a graph, and the book to and from a spreadsheet file. It holds the
+// state of every control; the window only mirrors it, forwards events and carries out
+// the requests.
+class TrackerWindowModel {
+  public:
+    // The columns of the list.
+    static constexpr int kColumnCount = 9;
+    // The option records the editor holds and the graph takes.
+    static constexpr int kOptionCount = 4;
+    // The entry list: the underlying, the editor's options, then the dividend.
+    static constexpr int kUnderlyingEntry = 0;
+    static constexpr int kDividendEntry = kOptionCount + 1;
+
+    // The texts of one row of the list.
+    using Row = std::array<std::string, kColumnCount>;
+
+    // Works on the editor's underlying and option records and the document's
+    // transactions in place; every reference must outlive the model.
+    TrackerWindowModel(const Stock& stock, std::array<const Option*, kOptionCount> options,
+                       TranList& transactions, Settings& settings, Messages& messages,
+                       FileChooser& files, const Clock& clock);
+    TrackerWindowModel(const TrackerWindowModel&) = delete;
+    TrackerWindowModel& operator=(const TrackerWindowModel&) = delete;
+
+    // Sets up the window: the list, the entries, today's date in the form, the buttons
+    // and the view the settings ask for.
+    void Open();
+    // Lists the entries again after an editor row changed or the window is shown again;
+    // a chosen entry that still reads the same stays chosen.
+    void RefillEntries();
+    // Lists the transactions and the entries of a new or opened document afresh.
+    void DocumentReplaced();
+
+    // Events of the window.
+
+    // The user left a box (date, units or price) after changing its text.
+    void LeaveBox(TrackerControl box, const std::string& text);
+    // The user typed into the units list's box.
+    void EditUnits(const std::string& text);
+    // The user chose item index of the entry list or the units list.
+    TrackerRequest ChooseItem(TrackerControl list, int item);
+    // The user clicked a radio button, the check box or a button.
+    TrackerRequest ClickButton(TrackerControl control);
+    // The user clicked row index of the list, or beside every row (-1).
+    void ClickRow(int index);
+    // The user dragged a column of the list to width pixels.
+    void ResizeColumn(int column, int width);
+
+    // State shown by the window.
+
+    const Control& GetControl(TrackerControl control) const {
+        return controls[static_cast<int>(control)];
+    }
+    // The title of a column, which depends on the view.
+    std::string ColumnTitle(int column) const;
+    static ColumnAlignment ColumnAlign(int column);
+    // The width of a column in pixels, from the settings.
+    int ColumnWidth(int column) const;
+    // The rows of the list: every transaction, or the open positions.
+    const std::vector<Row>& GetRows() const { return rows; }
+    // The selected row of the list, or -1.
+    int GetSelectedRow() const { return selectedRow; }
+    // The transaction the form holds.
+    const Tran& GetForm() const { return form; }
+
+    // The records a graph window takes after TrackerRequest::kOpenGraph.
+    const Option (&GraphOptions() const)[kOptionCount] { return graphOptions; }
+    const Stock& GraphStock() const { return graphStock; }
+
+  private:
+    enum class ControlSet { kNone, kUnderlying, kOption, kDividend };
+
+    Control& Ctl(TrackerControl control) { return controls[static_cast<int>(control)]; }
+    void InitControls();
+
+    // The entry form (tracker_window_model.cpp).
+    TrackerRequest ChooseEntry(int entry);
+    TrackerRequest RefuseEntry();
+    void ShowSet(ControlSet set);
+    void FillUnits(bool contracts);
+    void ClearEntryControls();
+    void CheckAction(int action);
+    void CheckSide(int side);
+    void ClickFees();
+    void EnterDate(const std::string& text);
+    void ShowFormDate();
+    void EnterPrice(const std::string& text);
+    void RefreshButtons();
+    bool IsOpenView() const { return GetControl(TrackerControl::kShowOpenOnly).checked; }
+
+    // The list's operations (tracker_list_ops.cpp).
+    void Record();
+    void ChangeRow();
+    void DeleteRow();
+    void ShowView(bool openOnly);
+    void LoadRow(int index);
+    void AfterListChange();
+
+    // The list's texts (tracker_list_view.cpp).
+    void BuildRows();
+    Row Cells(const Tran& record, double balance, bool position) const;
+    std::string DateCell(CTime date) const;
+
+    // Graph and files (tracker_handoff.cpp).
+    TrackerRequest HandToGraph();
+    void AddGraphOption(const Tran& position, Option& option) const;
+    void Export();
+    void Import();
+
+    const Stock& stock;
+    std::array<const Option*, kOptionCount> options;
+    TranList& transactions;
+    Settings& settings;
+    Messages& messages;
+    FileChooser& files;
+    const Clock& clock;
+
+    Control controls[static_cast<int>(TrackerControl::kCount)];
+    Tran form;  // what the entry controls hold
+    std::vector<Row> rows;
+    int selectedRow = -1;  // a row of the list, or -1
+    Option graphOptions[kOptionCount];
+    Stock graphStock;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_TRACKER_WINDOW_MODEL_H
