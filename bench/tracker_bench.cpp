@@ -7,6 +7,10 @@
 
 #include "platform/messages.h"
 #include "pricing/option.h"
+#include "shell/settings.h"
+#include "test_support/scripted_file_chooser.h"
+#include "test_support/stopped_clock.h"
+#include "tracker/tracker_window_model.h"
 #include "tracker/tran_list.h"
 
 namespace qx {
@@ -83,6 +87,75 @@ void BM_RecalculateOneHundred(benchmark::State& state) {
     if (!messages.refusal.empty()) state.SkipWithError(messages.refusal.c_str());
 }
 BENCHMARK(BM_RecalculateOneHundred)->Unit(benchmark::kMicrosecond);
+
+// The tracker window over a book of 99, as the user records the hundredth trade.
+class TrackerAtNinetyNine {
+  public:
+    TrackerAtNinetyNine() : list(NearlyFullList(messages)) {
+        stock.SetSymbol("XYZ");
+        stock.SetPrice(55);
+        clock.now = CTime(2027, 1, 4, 10);
+        model.Open();
+    }
+
+    // Chooses the underlying and fills in a sale of 500 at 55.
+    void FillSale() {
+        model.ChooseItem(TrackerControl::kEntryList, TrackerWindowModel::kUnderlyingEntry);
+        model.ClickButton(TrackerControl::kClose);
+        model.ClickButton(TrackerControl::kSell);
+        model.EditUnits("500");
+        model.LeaveBox(TrackerControl::kPrice, "55");
+    }
+
+    // Takes the recorded sale out again, so every round records into a book of 99.
+    void Undo() { list.Remove(list.GetCount() - 1, messages); }
+
+    NoMessages messages;
+    TranList list;
+    Stock stock;
+    Option records[4];
+    Settings settings;
+    ScriptedFileChooser files;
+    StoppedClock clock;
+    TrackerWindowModel model{stock,    {&records[0], &records[1], &records[2], &records[3]},
+                             list,     settings,
+                             messages, files,
+                             clock};
+};
+
+// The Record click alone: validation, insertion, recomputation, the list's rows rebuilt
+// and the buttons refreshed.
+void BM_TrackerRecordAtNinetyNine(benchmark::State& state) {
+    TrackerAtNinetyNine tracker;
+    for (auto _ : state) {
+        state.PauseTiming();
+        tracker.FillSale();
+        state.ResumeTiming();
+        tracker.model.ClickButton(TrackerControl::kRecord);
+        benchmark::DoNotOptimize(tracker.model.GetRows().data());
+        state.PauseTiming();
+        if (tracker.list.GetCount() != TranList::kMaxTransactions) state.SkipWithError("refused");
+        tracker.Undo();
+        state.ResumeTiming();
+    }
+    if (!tracker.messages.refusal.empty()) state.SkipWithError(tracker.messages.refusal.c_str());
+}
+BENCHMARK(BM_TrackerRecordAtNinetyNine)->Unit(benchmark::kMicrosecond);
+
+// The whole entry as the user makes it: the entry, four controls, then Record.
+void BM_TrackerEnterAndRecordAtNinetyNine(benchmark::State& state) {
+    TrackerAtNinetyNine tracker;
+    for (auto _ : state) {
+        tracker.FillSale();
+        tracker.model.ClickButton(TrackerControl::kRecord);
+        benchmark::DoNotOptimize(tracker.model.GetRows().data());
+        state.PauseTiming();
+        tracker.Undo();
+        state.ResumeTiming();
+    }
+    if (!tracker.messages.refusal.empty()) state.SkipWithError(tracker.messages.refusal.c_str());
+}
+BENCHMARK(BM_TrackerEnterAndRecordAtNinetyNine)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qx
