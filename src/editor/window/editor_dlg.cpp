@@ -28,6 +28,7 @@
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 #include "shell/window/notes_dlg.h"
+#include "tracker/window/tracker_dlg.h"
 
 namespace qx {
 
@@ -94,6 +95,7 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
       messages(messageBoxes),
       desktop(desktopShell),
       files(fileChooser),
+      clock(clock),
       model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, clock)) {
     setWindowTitle(QStringLiteral("Qualtrixon"));
     setObjectName(QStringLiteral("editor"));
@@ -349,6 +351,7 @@ void EditorDlg::Handle(EditorRequest request) {
             break;
         }
         case EditorRequest::kShowTracker:
+            ShowTracker();
             emit trackerRequested();
             break;
         case EditorRequest::kShowNotes:
@@ -372,6 +375,7 @@ void EditorDlg::Handle(EditorRequest request) {
             break;
         case EditorRequest::kCloseWindowsEndOk:
             notes.reset();
+            tracker.reset();
             done(QDialog::Accepted);
             break;
         case EditorRequest::kEndCancel:
@@ -402,8 +406,25 @@ void EditorDlg::ShowNotes() {
     notes->activateWindow();
 }
 
+void EditorDlg::ShowTracker() {
+    if (tracker) return tracker->ShowAgain();
+    Document& document = model->GetDocument();
+    tracker = std::make_unique<TrackerDlg>(
+        document.GetStock(),
+        std::array<const Option*, 4>{&document.GetOption(0), &document.GetOption(1),
+                                     &document.GetOption(2), &document.GetOption(3)},
+        document.GetTransactions(), settings, messages, desktop, files, clock, this);
+    tracker->show();
+    tracker->activateWindow();
+}
+
+void EditorDlg::RowChanged() {
+    if (tracker) tracker->RefillEntries();
+}
+
 void EditorDlg::DocumentReplaced() {
     if (notes) notes->Refresh();
+    if (tracker) tracker->DocumentReplaced();
 }
 
 void EditorDlg::reject() { RunCommand(kCommandCancel); }

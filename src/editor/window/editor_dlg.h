@@ -23,6 +23,7 @@ class FileChooser;
 class Messages;
 class NotesDlg;
 class Settings;
+class TrackerDlg;
 
 // The main window: the position editor with its menu. Every widget is bound to a
 // control of the EditorModel; each user event goes to the model, and the widgets then
@@ -49,6 +50,9 @@ class EditorDlg : public QDialog, private EditorObserver {
     // The notes window, or null until the Notes command first ran.
     NotesDlg* GetNotesWindow() const { return notes.get(); }
 
+    // The trade tracker, or null until the Tracker command first ran.
+    TrackerDlg* GetTrackerWindow() const { return tracker.get(); }
+
   signals:
     // The user asked for a new graph window on the position.
     void graphRequested();
@@ -64,6 +68,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void RowChanged() override;
     void DocumentReplaced() override;
 
     void BuildMenu(QMenuBar* bar);
@@ -76,6 +81,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     void RunCommand(int command);
     void Handle(EditorRequest request);
     void ShowNotes();
+    void ShowTracker();
     void ChooseAndOpen();
     void ChooseAndSave();
     void ApplyHighlightColors();
@@ -85,10 +91,12 @@ class EditorDlg : public QDialog, private EditorObserver {
     Messages& messages;
     Desktop& desktop;
     FileChooser& files;
+    const Clock& clock;
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
     std::map<int, QAction*> actions;  // menu items by command
     std::unique_ptr<NotesDlg> notes;
+    std::unique_ptr<TrackerDlg> tracker;
 };
 
 }  // namespace qx

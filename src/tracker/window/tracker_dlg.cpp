@@ -1,0 +1,258 @@
+#include "tracker/window/tracker_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/qt/control_binding.h"
+#include "platform/qt/dialog_units.h"
+#include "tracker/tracker_window_model.h"
+#include "tracker/window/tracker_list_ctrl.h"
+
+namespace qx {
+
+namespace {
+
+using C = TrackerControl;
+
+int Id(C control) { return static_cast<int>(control); }
+
+Qt::Alignment ToQt(ColumnAlignment alignment) {
+    switch (alignment) {
+        case ColumnAlignment::kLeft:
+            return Qt::AlignLeft;
+        case ColumnAlignment::kCenter:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignRight;
+    }
+}
+
+}  // namespace
+
+TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, 4> options,
+                       TranList& transactions, Settings& settingsRecord, Messages& messageBoxes,
+                       Desktop& desktopShell, FileChooser& fileChooser, const Clock& clock,
+                       QWidget* editorWindow)
+    : QDialog(nullptr),
+      settings(settingsRecord),
+      messages(messageBoxes),
+      desktop(desktopShell),
+      files(fileChooser),
+      editor(editorWindow),
+      model(std::make_unique<TrackerWindowModel>(stock, options, transactions, settingsRecord,
+                                                 messageBoxes, fileChooser, clock)) {
+    setWindowTitle(QStringLiteral("Trade Tracker"));
+    setObjectName(QStringLiteral("tracker"));
+    setSizeGripEnabled(true);
+
+    ControlBinding::Handlers handlers;
+    handlers.leave = [this](int control, const std::string& text) {
+        model->LeaveBox(C(control), text);
+        MirrorModel();
+    };
+    handlers.choose = [this](int control, int item) {
+        Handle(model->ChooseItem(C(control), item));
+    };
+    handlers.click = [this](int control) { Handle(model->ClickButton(C(control))); };
+    handlers.move = [](int, int) {};
+    binding = new ControlBinding(std::move(handlers), this);
+
+    list = new TrackerListCtrl(this);
+    list->setAccessibleName(QStringLiteral("Transactions"));
+    connect(list, &TrackerListCtrl::rowClicked, this, [this](int row) {
+        binding->LeaveFocusedBox();
+        model->ClickRow(row);
+        MirrorModel();
+    });
+    connect(list, &TrackerListCtrl::columnResized, this,
+            [this](int column, int width) { model->ResizeColumn(column, width); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildForm(), 1);
+    top->addWidget(BuildButtons());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(BuildViewLine());
+    layout->addWidget(list, 1);
+
+    model->Open();
+    MirrorModel();
+    int listWidth = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < TrackerWindowModel::kColumnCount; ++column)
+        listWidth += list->columnWidth(column);
+    const QMargins margins = layout->contentsMargins();
+    resize(std::max(sizeHint().width(), listWidth + margins.left() + margins.right()),
+           DialogUnits(*this, 0, 260).height());
+}
+
+TrackerDlg::~TrackerDlg() {
+    // The binding must not read boxes while the window's children go away.
+    delete binding;
+}
+
+QWidget* TrackerDlg::BuildForm() {
+    auto* form = new QWidget(this);
+    auto* grid = new QGridLayout(form);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    // The entry list on the left, the transaction's fields to its right.
+    entries = new QListWidget(form);
+    entries->setObjectName(QStringLiteral("entries"));
+    entries->setMinimumWidth(DialogUnits(*this, 90, 0).width());
+    entries->setMaximumHeight(DialogUnits(*this, 0, 62).height());
+    QLabel* entryLabel = binding->Label(Id(C::kEntryLabel), form);
+    entryLabel->setBuddy(entries);
+    grid->addWidget(entryLabel, 0, 0);
+    grid->addWidget(entries, 1, 0, 4, 1);
+    // The user's own pick, by mouse or keys; a click on the chosen entry chooses it again.
+    connect(entries, &QListWidget::currentRowChanged, this, &TrackerDlg::ChooseEntry);
+    connect(entries, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ChooseEntry(entries->row(item)); });
+
+    AddField(grid, 0, C::kDateLabel, binding->Box(Id(C::kDate), form));
+    auto* actions = new QHBoxLayout;
+    for (C control : {C::kOpen, C::kClose, C::kExercise})
+        actions->addWidget(binding->RadioButton(Id(control), form));
+    actions->addStretch();
+    grid->addLayout(actions, 1, 2, 1, 2);
+    QComboBox* units = binding->EditableList(Id(C::kUnits), form);
+    // The typed count is read as it stands, never completed from the list.
+    units->setCompleter(nullptr);
+    connect(units->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        model->EditUnits(text.toStdString());
+        MirrorModel();
+    });
+    AddField(grid, 2, C::kUnitsLabel, units);
+    auto* sides = new QHBoxLayout;
+    for (C control : {C::kBuy, C::kSell}) sides->addWidget(binding->RadioButton(Id(control), form));
+    sides->addStretch();
+    grid->addLayout(sides, 2, 3);
+    AddField(grid, 3, C::kPriceLabel, binding->Box(Id(C::kPrice), form));
+    grid->addWidget(binding->CheckBox(Id(C::kFees), form), 3, 3);
+
+    const int boxWidth = DialogUnits(*this, 60, 0).width();
+    for (C control : {C::kDate, C::kUnits, C::kPrice})
+        binding->Widget(Id(control))->setFixedWidth(boxWidth);
+    grid->setColumnMinimumWidth(3, DialogUnits(*this, 70, 0).width());
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(4, 1);
+    return form;
+}
+
+void TrackerDlg::AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field) {
+    QLabel* caption = binding->Label(Id(label), field->parentWidget());
+    caption->setBuddy(field);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(caption, line, 1);
+    grid->addWidget(field, line, 2);
+}
+
+QWidget* TrackerDlg::BuildButtons() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (C control : {C::kRecord, C::kChange, C::kDelete, C::kClear})
+        column->addWidget(binding->Button(Id(control), panel));
+    column->addStretch();
+    column->addWidget(binding->Button(Id(C::kGraph), panel));
+    panel->setMinimumWidth(DialogUnits(*this, 50, 0).width());
+    return panel;
+}
+
+QWidget* TrackerDlg::BuildViewLine() {
+    auto* line = new QWidget(this);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (C control : {C::kShowAll, C::kShowOpenOnly})
+        row->addWidget(binding->RadioButton(Id(control), line));
+    row->addStretch();
+    for (C control : {C::kExport, C::kImport}) row->addWidget(binding->Button(Id(control), line));
+    return line;
+}
+
+QWidget* TrackerDlg::GetControlWidget(TrackerControl control) const {
+    return control == C::kEntryList ? entries : binding->Widget(Id(control));
+}
+
+void TrackerDlg::ShowAgain() {
+    RefillEntries();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TrackerDlg::RefillEntries() {
+    model->RefillEntries();
+    MirrorModel();
+}
+
+void TrackerDlg::DocumentReplaced() {
+    model->DocumentReplaced();
+    MirrorModel();
+}
+
+void TrackerDlg::ChooseEntry(int entry) {
+    binding->LeaveFocusedBox();
+    Handle(model->ChooseItem(C::kEntryList, entry));
+}
+
+void TrackerDlg::Handle(TrackerRequest request) {
+    MirrorModel();
+    switch (request) {
+        case TrackerRequest::kNone:
+            break;
+        case TrackerRequest::kFocusEditor:
+            if (editor) {
+                editor->raise();
+                editor->activateWindow();
+            }
+            break;
+        case TrackerRequest::kOpenGraph:
+            emit graphRequested();
+            break;
+    }
+}
+
+void TrackerDlg::MirrorModel() {
+    for (int control = 0; control < Id(C::kCount); ++control)
+        if (control != Id(C::kEntryList)) binding->Mirror(control, model->GetControl(C(control)));
+    MirrorEntries();
+    MirrorList();
+}
+
+void TrackerDlg::MirrorEntries() {
+    const QSignalBlocker quiet(entries);
+    const Control& state = model->GetControl(C::kEntryList);
+    bool same = entries->count() == static_cast<int>(state.items.size());
+    for (int i = 0; same && i < entries->count(); ++i)
+        same = entries->item(i)->text().toStdString() == state.items[i];
+    if (!same) {
+        entries->clear();
+        for (const std::string& item : state.items) entries->addItem(QString::fromStdString(item));
+    }
+    if (entries->currentRow() != state.selected) entries->setCurrentRow(state.selected);
+    if (state.selected < 0) entries->clearSelection();
+}
+
+void TrackerDlg::MirrorList() {
+    std::vector<TrackerListCtrl::Column> columns;
+    for (int column = 0; column < TrackerWindowModel::kColumnCount; ++column)
+        columns.push_back({QString::fromStdString(model->ColumnTitle(column)),
+                           ToQt(TrackerWindowModel::ColumnAlign(column)),
+                           model->ColumnWidth(column)});
+    list->SetColumns(columns);
+    list->SetRows(model->GetRows());
+    list->SelectRow(model->GetSelectedRow());
+}
+
+}  // namespace qx

@@ -1,0 +1,85 @@
+#ifndef QX_TRACKER_WINDOW_TRACKER_DLG_H
+#define QX_TRACKER_WINDOW_TRACKER_DLG_H
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+#include "tracker/tracker_controls.h"
+
+class QListWidget;
+class QGridLayout;
+
+namespace qx {
+
+class Clock;
+class ControlBinding;
+class Desktop;
+class FileChooser;
+class Messages;
+class Option;
+class Settings;
+class Stock;
+class TrackerListCtrl;
+class TrackerWindowModel;
+class TranList;
+
+// The "Trade Tracker" window: the entry form and the list of the document's
+// transactions. Every widget mirrors a control of the TrackerWindowModel; each user
+// event goes to the model, and the window carries out what the model asks of it. It
+// stands beside the main window; closing it only hides it.
+class TrackerDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    // A top-level window on the editor's records and the document's transactions;
+    // editor is the window that gets the focus when an entry needs it first. Every
+    // reference must outlive the window.
+    TrackerDlg(const Stock& stock, std::array<const Option*, 4> options, TranList& transactions,
+               Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
+               const Clock& clock, QWidget* editor);
+    ~TrackerDlg() override;
+
+    // Shows the window again with its entries brought up to date, in front and focused.
+    void ShowAgain();
+    // Lists the entries again after an editor row changed.
+    void RefillEntries();
+    // Lists the transactions and entries of a new or opened document.
+    void DocumentReplaced();
+
+    // The model behind the window.
+    TrackerWindowModel& GetModel() { return *model; }
+    // The widget of a control.
+    QWidget* GetControlWidget(TrackerControl control) const;
+    // The list of transactions or positions.
+    TrackerListCtrl* GetList() const { return list; }
+
+  signals:
+    // "Graph!" handed the open positions over: a graph window opens on them.
+    void graphRequested();
+
+  private:
+    QWidget* BuildForm();
+    QWidget* BuildButtons();
+    QWidget* BuildViewLine();
+    void AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field);
+    void ChooseEntry(int entry);
+    void Handle(TrackerRequest request);
+    void MirrorModel();
+    void MirrorEntries();
+    void MirrorList();
+
+    Settings& settings;
+    Messages& messages;
+    Desktop& desktop;
+    FileChooser& files;
+    QWidget* editor;
+    std::unique_ptr<TrackerWindowModel> model;
+    ControlBinding* binding;
+    QListWidget* entries;
+    TrackerListCtrl* list;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_WINDOW_TRACKER_DLG_H
