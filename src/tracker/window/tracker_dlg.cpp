@@ -138,7 +138,10 @@ QWidget* TrackerDlg::BuildForm() {
     sides->addStretch();
     grid->addLayout(sides, 2, 3);
     AddField(grid, 3, C::kPriceLabel, binding->Box(Id(C::kPrice), form));
-    grid->addWidget(binding->CheckBox(Id(C::kFees), form), 3, 3);
+    auto* fees = new QHBoxLayout;
+    fees->addWidget(binding->CheckBox(Id(C::kFees), form));
+    fees->addStretch();
+    grid->addLayout(fees, 3, 3);
 
     const int boxWidth = DialogUnits(*this, 60, 0).width();
     for (C control : {C::kDate, C::kUnits, C::kPrice})

@@ -1,0 +1,298 @@
+#include "tracker/window/tracker_dlg.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "editor/editor_model.h"
+#include "editor/window/editor_dlg.h"
+#include "shell/document.h"
+#include "shell/settings.h"
+#include "test_support/recording_desktop.h"
+#include "test_support/recording_messages.h"
+#include "test_support/scripted_file_chooser.h"
+#include "test_support/stopped_clock.h"
+#include "test_support/time_zone.h"
+#include "tracker/tracker_window_model.h"
+#include "tracker/tran_list.h"
+#include "tracker/window/tracker_list_ctrl.h"
+
+namespace qx {
+
+using C = TrackerControl;
+
+// The tracker driven through its widgets as a user drives it, over the document of a
+// real main window.
+class TrackerDlgTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void recordChangeAndDeleteThroughTheWidgets();
+    void viewSwitchListsThePositions();
+    void unitsAreReadAsTypedAndLabelsNameTheirBoxes();
+    void draggedColumnWidthsGoIntoTheSettings();
+    void trackerCommandCreatesOnceAndTheCloseBoxesHideOrDestroy();
+    void editorRowsAndNewDocumentsRefreshTheTracker();
+
+  private:
+    TrackerDlg& Tracker();
+    QWidget* W(C control) { return Tracker().GetControlWidget(control); }
+    void Click(C control);
+    void Type(C control, const QString& text);
+    void ChooseEntry(int entry);
+    QString Cell(int row, int column) { return Tracker().GetList()->item(row, column)->text(); }
+    void EnterUnderlyingPrice();
+    void VerifyWindowMirrorsModel();
+
+    std::unique_ptr<ScopedTimeZone> zone;
+    Settings settings;
+    RecordingMessages messages;
+    RecordingDesktop desktop;
+    ScriptedFileChooser files;
+    StoppedClock clock;
+    std::unique_ptr<EditorDlg> editor;
+};
+
+void TrackerDlgTest::init() {
+    zone = std::make_unique<ScopedTimeZone>("EST5EDT,M4.1.0,M10.5.0");
+    settings = Settings();
+    messages = RecordingMessages();
+    clock.now = CTime(1999, 1, 15, 14, 30);
+    editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);
+    editor->show();
+    EnterUnderlyingPrice();
+}
+
+void TrackerDlgTest::cleanup() {
+    editor.reset();
+    zone.reset();
+}
+
+TrackerDlg& TrackerDlgTest::Tracker() {
+    if (!editor->GetTrackerWindow()) {
+        editor->GetMenuAction(kCommandTracker)->trigger();
+        // Typed text is read as the focus leaves a box, which takes the active window.
+        editor->GetTrackerWindow()->activateWindow();
+        [[maybe_unused]] const bool active =
+            QTest::qWaitForWindowActive(editor->GetTrackerWindow());
+    }
+    return *editor->GetTrackerWindow();
+}
+
+void TrackerDlgTest::EnterUnderlyingPrice() {
+    auto* price = qobject_cast<QLineEdit*>(editor->GetControlWidget(kPrice));
+    price->setFocus();
+    QTest::keyClicks(price, "47.3");
+    QTest::keyClick(price, Qt::Key_Return);
+}
+
+void TrackerDlgTest::Click(C control) {
+    QWidget* button = W(control);
+    QVERIFY2(button->isVisible() && button->isEnabled(),
+             qPrintable(QString("control %1 cannot be clicked").arg(int(control))));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Replaces the box's text by typing, then leaves it with Tab.
+void TrackerDlgTest::Type(C control, const QString& text) {
+    QWidget* box = W(control);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+void TrackerDlgTest::ChooseEntry(int entry) {
+    auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
+    const QRect place = entries->visualItemRect(entries->item(entry));
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+// Every widget shows what the model's control holds.
+void TrackerDlgTest::VerifyWindowMirrorsModel() {
+    const TrackerWindowModel& model = Tracker().GetModel();
+    for (int id = 0; id < int(C::kCount); ++id) {
+        const Control& state = model.GetControl(C(id));
+        QWidget* widget = W(C(id));
+        const QByteArray where = QString("control %1").arg(id).toUtf8();
+        QVERIFY2(widget, where);
+        QVERIFY2(widget->isHidden() == !state.visible, where);
+        QVERIFY2(widget->isEnabled() == state.enabled, where);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QVERIFY2(button->isChecked() == state.checked, where);
+            QVERIFY2(button->text().toStdString() == state.text, where);
+        }
+        if (auto* box = qobject_cast<QLineEdit*>(widget))
+            QVERIFY2(box->text().toStdString() == state.text, where);
+        if (auto* units = qobject_cast<QComboBox*>(widget))
+            QVERIFY2(units->currentText().toStdString() == state.text, where);
+    }
+    auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
+    QCOMPARE(entries->currentRow(), model.GetControl(C::kEntryList).selected);
+    TrackerListCtrl* list = Tracker().GetList();
+    QCOMPARE(list->rowCount(), int(model.GetRows().size()));
+    QCOMPARE(list->SelectedRow(), model.GetSelectedRow());
+}
+
+void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
+    QCOMPARE(Tracker().windowTitle(), QString("Trade Tracker"));
+    VerifyWindowMirrorsModel();
+    ChooseEntry(0);
+    Click(C::kOpen);
+    Click(C::kBuy);
+    Type(C::kUnits, "100");
+    Type(C::kPrice, "46");
+    Click(C::kFees);
+    VerifyWindowMirrorsModel();
+    Click(C::kRecord);
+    TranList& book = editor->GetModel().GetDocument().GetTransactions();
+    QCOMPARE(book.GetCount(), 1);
+    QCOMPARE(Cell(0, 0), QString("01/15/1999"));
+    QCOMPARE(Cell(0, 3), QString("100"));
+    QCOMPARE(Cell(0, 8), QString("-4625.00"));
+    QVERIFY(W(C::kPrice)->isHidden());
+
+    TrackerListCtrl* list = Tracker().GetList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0, 4)).center());
+    QCOMPARE(qobject_cast<QLineEdit*>(W(C::kPrice))->text(), QString("46.00"));
+    QVERIFY(qobject_cast<QAbstractButton*>(W(C::kFees))->isChecked());
+    Type(C::kPrice, "45.5");
+    Click(C::kChange);
+    QCOMPARE(Cell(0, 4), QString("45.50"));
+    QCOMPARE(list->SelectedRow(), -1);
+
+    // A sale closes part of the position; keyboard moves the selection onto it.
+    ChooseEntry(0);
+    Click(C::kClose);
+    Click(C::kSell);
+    Type(C::kUnits, "40");
+    Type(C::kPrice, "50");
+    Click(C::kRecord);
+    QCOMPARE(Cell(1, 3), QString("-40"));
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0, 0)).center());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(Tracker().GetModel().GetSelectedRow(), 1);
+    QCOMPARE(Tracker().GetModel().GetForm().GetUnits(), 40);
+    Click(C::kDelete);
+    QCOMPARE(book.GetCount(), 1);
+    QCOMPARE(list->rowCount(), 1);
+    VerifyWindowMirrorsModel();
+}
+
+void TrackerDlgTest::viewSwitchListsThePositions() {
+    ChooseEntry(0);
+    Click(C::kOpen);
+    Click(C::kBuy);
+    Type(C::kUnits, "300");
+    Type(C::kPrice, "46");
+    Click(C::kRecord);
+    ChooseEntry(5);
+    Type(C::kPrice, "25");
+    Click(C::kRecord);
+    TrackerListCtrl* list = Tracker().GetList();
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(Cell(1, 4), QString());
+
+    Click(C::kShowOpenOnly);
+    QVERIFY(settings.showOpenOnly);
+    QCOMPARE(list->horizontalHeaderItem(4)->text(), QString("Avg. Price"));
+    QCOMPARE(list->rowCount(), 1);
+    QCOMPARE(Cell(0, 1), QString("[Stock]"));
+    QVERIFY(!W(C::kDelete)->isEnabled());
+    Click(C::kShowAll);
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->horizontalHeaderItem(4)->text(), QString("Price"));
+    QCOMPARE(list->horizontalHeaderItem(8)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
+    VerifyWindowMirrorsModel();
+}
+
+void TrackerDlgTest::unitsAreReadAsTypedAndLabelsNameTheirBoxes() {
+    ChooseEntry(0);
+    auto* units = qobject_cast<QComboBox*>(W(C::kUnits));
+    QVERIFY(units->completer() == nullptr);
+    units->setFocus();
+    QTest::keyClicks(units, "1");
+    QCOMPARE(units->currentText(), QString("1"));
+    QCOMPARE(Tracker().GetModel().GetForm().GetUnits(), 1);
+    QTest::keyClicks(units, "x");
+    QCOMPARE(units->currentText(), QString("1"));
+    QTest::keyClick(units, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(units, "007");
+    QCOMPARE(units->currentText(), QString("7"));
+
+    for (C label : {C::kEntryLabel, C::kDateLabel, C::kUnitsLabel, C::kPriceLabel}) {
+        auto* caption = qobject_cast<QLabel*>(W(label));
+        QVERIFY2(caption && caption->buddy() == W(C(int(label) + 1)),
+                 qPrintable(QString("label %1").arg(int(label))));
+    }
+}
+
+void TrackerDlgTest::draggedColumnWidthsGoIntoTheSettings() {
+    QHeaderView* header = Tracker().GetList()->horizontalHeader();
+    const int shown = header->sectionSize(1);
+    QVERIFY(shown >= settings.columnWidths[1]);
+    header->resizeSection(1, shown * 2);
+    QVERIFY(std::abs(settings.columnWidths[1] - 2 * 82) <= 1);
+}
+
+void TrackerDlgTest::trackerCommandCreatesOnceAndTheCloseBoxesHideOrDestroy() {
+    QVERIFY(!editor->GetTrackerWindow());
+    TrackerDlg* first = &Tracker();
+    QVERIFY(first->isVisible());
+    first->close();
+    QVERIFY(first->isHidden());
+    QCOMPARE(editor->GetTrackerWindow(), first);
+    editor->GetMenuAction(kCommandTracker)->trigger();
+    QCOMPARE(editor->GetTrackerWindow(), first);
+    QVERIFY(first->isVisible());
+
+    editor->close();
+    QVERIFY(!editor->GetTrackerWindow());
+}
+
+void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
+    auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
+    QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
+    // An option filled in the editor's first row becomes an entry of the tracker.
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    auto* choice = qobject_cast<QComboBox*>(editor->GetControlWidget(RowControlId(0, kRowChoice)));
+    choice->setFocus();
+    QTest::keyClicks(choice, "1");
+    for (const auto& [control, text] :
+         {std::pair{kExpires, "mar 1999"}, std::pair{kStrike, "50"}}) {
+        QWidget* box = editor->GetControlWidget(RowControlId(0, control));
+        box->setFocus();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    QTest::mouseClick(editor->GetControlWidget(RowControlId(0, kCallButton)), Qt::LeftButton);
+    QCOMPARE(entries->item(1)->text(), QString("Mar 50 Call"));
+
+    Tracker().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Tracker()));
+    ChooseEntry(5);
+    Type(C::kPrice, "25");
+    Click(C::kRecord);
+    QCOMPARE(Tracker().GetList()->rowCount(), 1);
+    editor->GetMenuAction(kCommandNew)->trigger();
+    QCOMPARE(Tracker().GetList()->rowCount(), 0);
+    QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
+}
+
+}  // namespace qx
+
+QTEST_MAIN(qx::TrackerDlgTest)
+#include "tracker_dlg_test.moc"
