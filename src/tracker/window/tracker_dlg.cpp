@@ -67,23 +67,14 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, 4> options,
     handlers.move = [](int, int) {};
     binding = new ControlBinding(std::move(handlers), this);
 
-    list = new TrackerListCtrl(this);
-    list->setAccessibleName(QStringLiteral("Transactions"));
-    connect(list, &TrackerListCtrl::rowClicked, this, [this](int row) {
-        binding->LeaveFocusedBox();
-        model->ClickRow(row);
-        MirrorModel();
-    });
-    connect(list, &TrackerListCtrl::columnResized, this,
-            [this](int column, int width) { model->ResizeColumn(column, width); });
-
+    // Made in reading order, which is also the order Tab moves in.
     auto* top = new QHBoxLayout;
     top->addWidget(BuildForm(), 1);
     top->addWidget(BuildButtons());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(BuildViewLine());
-    layout->addWidget(list, 1);
+    layout->addWidget(BuildList(), 1);
 
     model->Open();
     MirrorModel();
@@ -181,6 +172,19 @@ QWidget* TrackerDlg::BuildViewLine() {
     row->addStretch();
     for (C control : {C::kExport, C::kImport}) row->addWidget(binding->Button(Id(control), line));
     return line;
+}
+
+QWidget* TrackerDlg::BuildList() {
+    list = new TrackerListCtrl(this);
+    list->setAccessibleName(QStringLiteral("Transactions"));
+    connect(list, &TrackerListCtrl::rowClicked, this, [this](int row) {
+        binding->LeaveFocusedBox();
+        model->ClickRow(row);
+        MirrorModel();
+    });
+    connect(list, &TrackerListCtrl::columnResized, this,
+            [this](int column, int width) { model->ResizeColumn(column, width); });
+    return list;
 }
 
 QWidget* TrackerDlg::GetControlWidget(TrackerControl control) const {

@@ -62,6 +62,7 @@ class TrackerDlg : public QDialog {
     QWidget* BuildForm();
     QWidget* BuildButtons();
     QWidget* BuildViewLine();
+    QWidget* BuildList();
     void AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field);
     void ChooseEntry(int entry);
     void Handle(TrackerRequest request);
