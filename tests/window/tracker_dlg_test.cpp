@@ -137,7 +137,9 @@ void TrackerDlgTest::VerifyWindowMirrorsModel() {
             QVERIFY2(units->currentText().toStdString() == state.text, where);
     }
     auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
-    QCOMPARE(entries->currentRow(), model.GetControl(C::kEntryList).selected);
+    const QList<QListWidgetItem*> picked = entries->selectedItems();
+    QCOMPARE(picked.isEmpty() ? -1 : entries->row(picked.front()),
+             model.GetControl(C::kEntryList).selected);
     TrackerListCtrl* list = Tracker().GetList();
     QCOMPARE(list->rowCount(), int(model.GetRows().size()));
     QCOMPARE(list->SelectedRow(), model.GetSelectedRow());
@@ -145,6 +147,10 @@ void TrackerDlgTest::VerifyWindowMirrorsModel() {
 
 void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
     QCOMPARE(Tracker().windowTitle(), QString("Trade Tracker"));
+    // Tabbing into the entries makes one current without choosing it.
+    W(C::kEntryList)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(Tracker().GetModel().GetControl(C::kEntryList).selected, -1);
+    QVERIFY(W(C::kPrice)->isHidden());
     VerifyWindowMirrorsModel();
     ChooseEntry(0);
     Click(C::kOpen);

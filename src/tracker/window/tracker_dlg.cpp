@@ -106,7 +106,11 @@ QWidget* TrackerDlg::BuildForm() {
     grid->addWidget(entryLabel, 0, 0);
     grid->addWidget(entries, 1, 0, 4, 1);
     // The user's own pick, by mouse or keys; a click on the chosen entry chooses it again.
-    connect(entries, &QListWidget::currentRowChanged, this, &TrackerDlg::ChooseEntry);
+    // (The focus alone makes an entry current, but does not select it.)
+    connect(entries, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> picked = entries->selectedItems();
+        if (!picked.isEmpty()) ChooseEntry(entries->row(picked.front()));
+    });
     connect(entries, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ChooseEntry(entries->row(item)); });
 
