@@ -11,6 +11,7 @@
 
 #include "platform/messages.h"
 #include "pricing/number_text.h"
+#include "tracker/csv_records.h"
 
 namespace qx {
 
@@ -84,62 +85,6 @@ void AppendRow(std::string& out, const std::array<std::string, kColumnCount>& fi
     }
     out += "\r\n";
 }
-
-// Splits RFC 4180 text into records one at a time. CR LF, LF or a lone CR end a
-// record; a quoted field may hold any of them, and commas and doubled quotes.
-class CsvRecords {
-  public:
-    explicit CsvRecords(std::string_view csv) : text(csv) {}
-
-    // The next record's fields; false at the end of the text or at a quote that does
-    // not pair up, which Damaged() then tells.
-    bool Next(std::vector<std::string>& fields) {
-        fields.clear();
-        if (at >= text.size()) return false;
-        std::string field;
-        bool inQuotes = false;
-        bool quoted = false;  // the field began with a quote
-        while (at < text.size()) {
-            const char c = text[at++];
-            if (inQuotes) {
-                if (c != '"') {
-                    field += c;
-                } else if (at < text.size() && text[at] == '"') {
-                    field += '"';
-                    ++at;
-                } else if (at < text.size() && !IsEnd(text[at]) && text[at] != ',') {
-                    damaged = true;  // text after a closing quote
-                    return false;
-                } else {
-                    inQuotes = false;
-                }
-            } else if (c == '"' && field.empty() && !quoted) {
-                inQuotes = quoted = true;
-            } else if (c == ',') {
-                fields.push_back(std::move(field));
-                field.clear();
-                quoted = false;
-            } else if (IsEnd(c)) {
-                if (c == '\r' && at < text.size() && text[at] == '\n') ++at;
-                break;
-            } else {
-                field += c;
-            }
-        }
-        damaged = inQuotes;
-        fields.push_back(std::move(field));
-        return !damaged;
-    }
-
-    bool Damaged() const { return damaged; }
-
-  private:
-    static bool IsEnd(char c) { return c == '\r' || c == '\n'; }
-
-    std::string_view text;
-    std::size_t at = 0;
-    bool damaged = false;
-};
 
 std::string Trimmed(const std::string& text) {
     const auto isSpace = [](unsigned char c) { return std::isspace(c) != 0; };
