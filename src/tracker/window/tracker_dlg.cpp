@@ -101,9 +101,7 @@ QWidget* TrackerDlg::BuildForm() {
     entries->setObjectName(QStringLiteral("entries"));
     entries->setMinimumWidth(DialogUnits(*this, 90, 0).width());
     entries->setMaximumHeight(DialogUnits(*this, 0, 62).height());
-    QLabel* entryLabel = binding->Label(Id(C::kEntryLabel), form);
-    entryLabel->setBuddy(entries);
-    grid->addWidget(entryLabel, 0, 0);
+    grid->addWidget(binding->LabelFor(Id(C::kEntryLabel), entries), 0, 0);
     grid->addWidget(entries, 1, 0, 4, 1);
     // The user's own pick, by mouse or keys; a click on the chosen entry chooses it again.
     // (The focus alone makes an entry current, but does not select it.)
@@ -121,8 +119,7 @@ QWidget* TrackerDlg::BuildForm() {
     actions->addStretch();
     grid->addLayout(actions, 1, 2, 1, 2);
     QComboBox* units = binding->EditableList(Id(C::kUnits), form);
-    // The typed count is read as it stands, never completed from the list.
-    units->setCompleter(nullptr);
+    // Each keystroke is a count of its own: "007" reads 7, and "0" empties the box.
     connect(units->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         model->EditUnits(text.toStdString());
         MirrorModel();
@@ -148,8 +145,7 @@ QWidget* TrackerDlg::BuildForm() {
 }
 
 void TrackerDlg::AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field) {
-    QLabel* caption = binding->Label(Id(label), field->parentWidget());
-    caption->setBuddy(field);
+    QLabel* caption = binding->LabelFor(Id(label), field);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(caption, line, 1);
     grid->addWidget(field, line, 2);
