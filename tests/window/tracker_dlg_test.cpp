@@ -1,6 +1,7 @@
 #include "tracker/window/tracker_dlg.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,8 @@
 
 #include "editor/editor_model.h"
 #include "editor/window/editor_dlg.h"
+#include "graph/graph_window_model.h"
+#include "graph/window/graph_dlg.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
@@ -42,6 +45,7 @@ class TrackerDlgTest : public QObject {
     void draggedColumnWidthsGoIntoTheSettings();
     void trackerCommandCreatesOnceAndTheCloseBoxesHideOrDestroy();
     void editorRowsAndNewDocumentsRefreshTheTracker();
+    void graphOpensAGraphWindowOnTheOpenPositions();
 
   private:
     TrackerDlg& Tracker();
@@ -51,6 +55,8 @@ class TrackerDlgTest : public QObject {
     void ChooseEntry(int entry);
     QString Cell(int row, int column) { return Tracker().GetList()->item(row, column)->text(); }
     void EnterUnderlyingPrice();
+    void FillEditorRow();
+    void Activate(QWidget* window);
     void VerifyWindowMirrorsModel();
 
     std::unique_ptr<ScopedTimeZone> zone;
@@ -80,10 +86,7 @@ void TrackerDlgTest::cleanup() {
 TrackerDlg& TrackerDlgTest::Tracker() {
     if (!editor->GetTrackerWindow()) {
         editor->GetMenuAction(kCommandTracker)->trigger();
-        // Typed text is read as the focus leaves a box, which takes the active window.
-        editor->GetTrackerWindow()->activateWindow();
-        [[maybe_unused]] const bool active =
-            QTest::qWaitForWindowActive(editor->GetTrackerWindow());
+        Activate(editor->GetTrackerWindow());
     }
     return *editor->GetTrackerWindow();
 }
@@ -115,6 +118,29 @@ void TrackerDlgTest::ChooseEntry(int entry) {
     auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
     const QRect place = entries->visualItemRect(entries->item(entry));
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+// A bought March 50 call in the editor's first row, typed in as a user would.
+void TrackerDlgTest::FillEditorRow() {
+    Activate(editor.get());
+    auto* choice = qobject_cast<QComboBox*>(editor->GetControlWidget(RowControlId(0, kRowChoice)));
+    choice->setFocus();
+    QTest::keyClicks(choice, "1");
+    for (const auto& [control, text] :
+         {std::pair{kExpires, "mar 1999"}, std::pair{kStrike, "50"}}) {
+        QWidget* box = editor->GetControlWidget(RowControlId(0, control));
+        box->setFocus();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    QTest::mouseClick(editor->GetControlWidget(RowControlId(0, kCallButton)), Qt::LeftButton);
+    Activate(&Tracker());
+}
+
+// Typed text is read as the focus leaves a box, which takes the window being active.
+void TrackerDlgTest::Activate(QWidget* window) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 // Every widget shows what the model's control holds.
@@ -272,23 +298,9 @@ void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
     auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
     QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
     // An option filled in the editor's first row becomes an entry of the tracker.
-    editor->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    auto* choice = qobject_cast<QComboBox*>(editor->GetControlWidget(RowControlId(0, kRowChoice)));
-    choice->setFocus();
-    QTest::keyClicks(choice, "1");
-    for (const auto& [control, text] :
-         {std::pair{kExpires, "mar 1999"}, std::pair{kStrike, "50"}}) {
-        QWidget* box = editor->GetControlWidget(RowControlId(0, control));
-        box->setFocus();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
-    }
-    QTest::mouseClick(editor->GetControlWidget(RowControlId(0, kCallButton)), Qt::LeftButton);
+    FillEditorRow();
     QCOMPARE(entries->item(1)->text(), QString("Mar 50 Call"));
 
-    Tracker().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&Tracker()));
     ChooseEntry(5);
     Type(C::kPrice, "25");
     Click(C::kRecord);
@@ -296,6 +308,31 @@ void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
     editor->GetMenuAction(kCommandNew)->trigger();
     QCOMPARE(Tracker().GetList()->rowCount(), 0);
     QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
+}
+
+void TrackerDlgTest::graphOpensAGraphWindowOnTheOpenPositions() {
+    FillEditorRow();
+    ChooseEntry(1);
+    Click(C::kOpen);
+    Click(C::kBuy);
+    Type(C::kUnits, "2");
+    Type(C::kPrice, "2.5");
+    Click(C::kRecord);
+    const auto graphs = [] {
+        QList<GraphDlg*> found;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* graph = qobject_cast<GraphDlg*>(window); graph && graph->isVisible())
+                found.append(graph);
+        return found;
+    };
+    QVERIFY(graphs().isEmpty());
+    Click(C::kGraph);
+    QCOMPARE(graphs().size(), 1);
+    GraphDlg* graph = graphs().front();
+    QCOMPARE(graph->GetModel().GetModel().GetOptionCount(), 1);
+    QCOMPARE(graph->GetModel().GetModel().GetOption(1).GetContracts(), 2);
+    QVERIFY(messages.shown.empty());
+    graph->close();
 }
 
 }  // namespace qx

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "graph/window/graph_dlg.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
 #include "tracker/tracker_window_model.h"
@@ -49,8 +50,10 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, 4> options,
       desktop(desktopShell),
       files(fileChooser),
       editor(editorWindow),
+      trackerMessages(messageBoxes, this, MessageOwner::kTracker),
+      trackerFiles(fileChooser, this),
       model(std::make_unique<TrackerWindowModel>(stock, options, transactions, settingsRecord,
-                                                 messageBoxes, fileChooser, clock)) {
+                                                 trackerMessages, trackerFiles, clock)) {
     setWindowTitle(QStringLiteral("Trade Tracker"));
     setObjectName(QStringLiteral("tracker"));
     setSizeGripEnabled(true);
@@ -225,7 +228,8 @@ void TrackerDlg::Handle(TrackerRequest request) {
             }
             break;
         case TrackerRequest::kOpenGraph:
-            emit graphRequested();
+            GraphDlg::Open(model->GraphOptions(), model->GraphStock(), settings, messages, desktop,
+                           files);
             break;
     }
 }

@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include "platform/qt/window_file_chooser.h"
+#include "platform/qt/window_messages.h"
 #include "tracker/tracker_controls.h"
 
 class QListWidget;
@@ -26,8 +28,9 @@ class TranList;
 
 // The "Trade Tracker" window: the entry form and the list of the document's
 // transactions. Every widget mirrors a control of the TrackerWindowModel; each user
-// event goes to the model, and the window carries out what the model asks of it. It
-// stands beside the main window; closing it only hides it.
+// event goes to the model, and the window carries out what the model asks of it: the
+// editor to the front, or a graph window on the open positions. It stands beside the
+// main window; closing it only hides it. Its own messages and file dialogs appear over it.
 class TrackerDlg : public QDialog {
     Q_OBJECT
 
@@ -54,10 +57,6 @@ class TrackerDlg : public QDialog {
     // The list of transactions or positions.
     TrackerListCtrl* GetList() const { return list; }
 
-  signals:
-    // "Graph!" handed the open positions over: a graph window opens on them.
-    void graphRequested();
-
   private:
     QWidget* BuildForm();
     QWidget* BuildButtons();
@@ -71,10 +70,12 @@ class TrackerDlg : public QDialog {
     void MirrorList();
 
     Settings& settings;
-    Messages& messages;
+    Messages& messages;  // the program's, which a graph window takes
     Desktop& desktop;
     FileChooser& files;
     QWidget* editor;
+    WindowMessages trackerMessages;  // the tracker's own, over this window
+    WindowFileChooser trackerFiles;
     std::unique_ptr<TrackerWindowModel> model;
     ControlBinding* binding;
     QListWidget* entries;
