@@ -39,12 +39,12 @@ void EditorModel::ShowEnvironmentNet() {
 
 void EditorModel::EnterPrice(const std::string& text) {
     const double x = ParseNumber(text);
-    if (!(x > 0)) {
+    // A price the record refuses (beyond any market) is no price, like text that is no number.
+    if (!(x > 0) || document->GetStock().SetPrice(x) != 0) {
         ClearPrice();
     } else {
         Ctl(kPrice).text = PriceText(x);
         ForEachSlot([&](Option& option) { option.SetUnderlyingPrice(x); });
-        document->GetStock().SetPrice(x);
         RebuildStrikeLists();
         ShowEnvironmentNet();
         ShowRowValues(0);

@@ -258,9 +258,10 @@ void EditorModel::ChooseExpiration(int row, const std::string& month) {
 
 void EditorModel::EnterStrike(int row, const std::string& text, bool chosen) {
     const double x = ParseNumber(text);
-    const bool valid = x > 0;
+    // A strike the record refuses (beyond any market) reads as no strike.
+    const bool valid = x > 0 && RowOption(row).SetStrike(x) == 0;
+    if (!valid) RowOption(row).SetStrike(0);
     SetListText(RowControlId(row, kStrike), chosen ? text : valid ? PriceText(x) : "");
-    RowOption(row).SetStrike(valid ? x : 0);
     CheckRow(row);
     UpdateRowTitle(row);
 }
@@ -282,8 +283,9 @@ void EditorModel::ClickType(int row, int type) {
 
 void EditorModel::EnterRowPrice(int row, const std::string& text) {
     const double x = ParseNumber(text);
-    RowCtl(row, kRowPrice).text = x > 0 ? PriceText(x) : "";
-    RowOption(row).SetPrice(x > 0 ? x : 0);
+    const bool valid = x > 0 && RowOption(row).SetPrice(x) == 0;
+    if (!valid) RowOption(row).SetPrice(0);
+    RowCtl(row, kRowPrice).text = valid ? PriceText(x) : "";
     CheckRow(row);
 }
 

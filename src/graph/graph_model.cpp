@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graph/pixel.h"
+#include "pricing/record_fields.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -114,9 +115,10 @@ void GraphModel::ComputePriceAxis() {
     const double D = dateOffset;
     const double s = rangeVolatility * std::sqrt(D) / std::sqrt(365.0);
     const double g = currentPrice * (1 + drift * D / 365);
-    xMin = g * std::exp(-2 * s);
+    // No record takes a price beyond the largest amount, so the axis ends there too.
+    xMin = std::min(g * std::exp(-2 * s), kMaxMagnitude);
     if (!(xMin > 0)) xMin = 0;
-    xMax = g * std::exp(2 * s);
+    xMax = std::min(g * std::exp(2 * s), kMaxMagnitude);
     xStep = (xMax - xMin) / pointCount;
 }
 

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace qx {
@@ -70,6 +69,19 @@ bool FolderExistsFor(const std::string& path) {
     struct stat status {};
     const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
     return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// The folder that holds path, "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A short hidden name for a save's temporary file in folder, so that any document name
+// the folder allows leaves room for it.
+std::string TemporaryName(const std::string& folder, int attempt) {
+    return folder + "/.qx" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
@@ -220,23 +232,44 @@ void CArchive::OpenForStoring() {
     const bool exists = ::stat(target.c_str(), &status) == 0;
     if (exists && (S_ISDIR(status.st_mode) || ::access(target.c_str(), W_OK) != 0))
         return Fail(FileError::kAccessDenied);
+    OpenTemporary(FolderOf(target));
+    // The replacement keeps the permissions of the file it replaces.
+    if (file >= 0 && exists) ::fchmod(file, status.st_mode & 07777);
+}
 
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string name = target.substr(folder.size());
-    for (int attempt = 0; attempt < 100 && file < 0; ++attempt) {
-        temporary = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-                    std::to_string(attempt) + ".tmp";
+void CArchive::OpenTemporary(const std::string& folder) {
+    // The kernel frees an unnamed file when its writer ends, however it ends.
+    file = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    unnamed = file >= 0;
+    // A file system without unnamed files (a FAT stick, a network share) gets a named
+    // one, removed again when the save fails.
+    const bool unsupported = file < 0 && (errno == EOPNOTSUPP || errno == EISDIR);
+    for (int attempt = 0; unsupported && attempt < 100 && file < 0; ++attempt) {
+        temporary = TemporaryName(folder, attempt);
         file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file < 0 && errno != EEXIST) break;
     }
     if (file < 0) {
         const int number = errno;
         temporary.clear();
-        return Fail(ErrorOfErrno(number, true));
+        Fail(ErrorOfErrno(number, true));
     }
-    // The replacement keeps the permissions of the file it replaces.
-    if (exists) ::fchmod(file, status.st_mode & 07777);
+}
+
+// Gives a complete unnamed file a short name of its own beside the target, so that
+// a rename can then put it in place of the target in one step.
+bool CArchive::NameTemporary() {
+    const std::string self = "/proc/self/fd/" + std::to_string(file);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = TemporaryName(FolderOf(target), attempt);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST) break;
+    }
+    const int number = errno;
+    temporary.clear();
+    FailWithErrno(number);
+    return false;
 }
 
 void CArchive::Fail(FileError failure) {
@@ -344,10 +377,10 @@ void CArchive::Exchange(double& value) {
 }
 
 void CArchive::Exchange(CTime& value) {
-    // The file holds 32-bit seconds; a time beyond their range keeps the nearest one.
-    constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-    auto seconds = static_cast<std::int32_t>(std::clamp(value.GetTime(), kLow, kHigh));
+    // The file holds 32-bit seconds. The setters refuse any other time, so one here is
+    // a fault, which fails the save rather than storing another date.
+    if (IsStoring() && !value.IsStorable()) return Fail(FileError::kGeneric);
+    auto seconds = static_cast<std::int32_t>(value.GetTime());
     Exchange(seconds);
     if (IsLoading()) value = CTime(seconds);
 }
@@ -360,7 +393,6 @@ void CArchive::WriteLength(std::size_t length) {
     if (length < kWideText) return ExchangeBits(bits, 2);
     mark = kLongerLength;
     ExchangeBits(mark, 2);
-    if (length > std::numeric_limits<std::uint32_t>::max()) return Fail(FileError::kGeneric);
     ExchangeBits(bits, 4);
 }
 
@@ -390,6 +422,9 @@ void CArchive::LoadText(std::string& text) {
     // A length beyond the end of the file is never believed, so a damaged prefix
     // cannot make the reader reserve more memory than the file holds.
     if (length * (wideText ? 2 : 1) > BytesLeft()) return Fail(FileError::kEndOfFile);
+    // Nor is one no document reaches, however large the file (a sparse one costs
+    // nothing to make).
+    if (length > kMaxTextSize) return Fail(FileError::kGeneric);
     try {
         if (!wideText) {
             std::string bytes(length, '\0');
@@ -407,17 +442,24 @@ void CArchive::LoadText(std::string& text) {
     } catch (const std::bad_alloc&) {
         Fail(FileError::kOutOfMemory);
     }
+    // Converted to UTF-8 a text may grow; it must still be one a save can write.
+    if (text.size() > kMaxTextSize) Fail(FileError::kGeneric);
     if (error != FileError::kNone) text.clear();
 }
 
 void CArchive::Exchange(std::string& text) {
     if (IsLoading()) return LoadText(text);
+    if (text.size() > kMaxTextSize) return Fail(FileError::kGeneric);
     WriteLength(text.size());
     WriteBytes(text.data(), text.size());
 }
 
+void CArchive::Expect(bool accepted) {
+    if (IsLoading() && !accepted) Fail(FileError::kGeneric);
+}
+
 void CArchive::ExpectRange(std::int32_t value, std::int32_t low, std::int32_t high) {
-    if (IsLoading() && (value < low || value > high)) Fail(FileError::kGeneric);
+    Expect(value >= low && value <= high);
 }
 
 bool CArchive::EndRecord() {
@@ -429,11 +471,15 @@ bool CArchive::EndRecord() {
 
 bool CArchive::Close() {
     if (file < 0) return error == FileError::kNone;
-    if (IsStoring() && error == FileError::kNone && FlushBuffer() && ::fsync(file) != 0)
+    bool complete = IsStoring() && error == FileError::kNone && FlushBuffer();
+    if (complete && ::fsync(file) != 0) {
         FailWithErrno(errno);
+        complete = false;
+    }
+    complete = complete && (!unnamed || NameTemporary());
     if (::close(file) != 0) FailWithErrno(errno);
     file = -1;
-    if (!IsStoring() || error != FileError::kNone) return error == FileError::kNone;
+    if (!complete || error != FileError::kNone) return error == FileError::kNone;
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         FailWithErrno(errno);
         return false;

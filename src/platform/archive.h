@@ -35,11 +35,16 @@ std::string FileErrorText(FileError error, const std::string& path);
 // A buffered binary stream over a document file, either storing or loading, in the
 // file's little-endian form. The first error met is kept: after it nothing more is
 // written, loaded values are zero or empty, and EndRecord reports it once. A storing
-// archive writes a temporary file beside the target and puts it in place of the
-// target only at Close, so a failed save never harms the file already there.
+// archive writes an unnamed file in the target's folder and names it in place of the
+// target only at Close, so a failed save never harms the file already there, and a
+// save cut short leaves nothing behind.
 class CArchive {
   public:
     enum class Mode { kStore, kLoad };
+
+    // The longest text a document holds, in bytes (UTF-8 in memory): far beyond any
+    // notes a person types, so a longer length prefix marks a damaged file.
+    static constexpr std::size_t kMaxTextSize = 16 * 1024 * 1024;
 
     // Opens path for the mode; a failure is kept as the archive's error.
     CArchive(const std::string& path, Mode mode, Messages& messages,
@@ -58,13 +63,16 @@ class CArchive {
 
     // Writes the value, or reads it into value, by the archive's direction: int32,
     // float64 (a loaded value that is not finite marks the file damaged), a time as
-    // 32-bit seconds, and a text with its length prefix (UTF-8 bytes when written; a
-    // loaded text that is not UTF-8 is read as Windows-1252, a wide one as UTF-16).
+    // 32-bit seconds (storing one beyond them fails), and a text of at most
+    // kMaxTextSize bytes with its length prefix (UTF-8 bytes when written; a loaded
+    // text that is not UTF-8 is read as Windows-1252, a wide one as UTF-16).
     void Exchange(std::int32_t& value);
     void Exchange(double& value);
     void Exchange(CTime& value);
     void Exchange(std::string& text);
 
+    // Marks a loaded file damaged unless accepted; storing ignores it.
+    void Expect(bool accepted);
     // Marks a loaded file damaged when value lies outside low..high; storing ignores it.
     void ExpectRange(std::int32_t value, std::int32_t low, std::int32_t high);
 
@@ -72,8 +80,8 @@ class CArchive {
     // the error's message, once per archive, and gives false.
     bool EndRecord();
 
-    // Storing: writes out the buffer, flushes the file to disk and puts it in place of
-    // the target. Loading: closes the file. False (the error kept) on failure.
+    // Storing: writes out the buffer, flushes the file to disk and names it in place
+    // of the target. Loading: closes the file. False (the error kept) on failure.
     bool Close();
 
     // The size of the stream's buffer in bytes.
@@ -81,6 +89,8 @@ class CArchive {
 
   private:
     void OpenForStoring();
+    void OpenTemporary(const std::string& folder);
+    bool NameTemporary();
     void OpenForLoading();
     void Fail(FileError failure);
     void FailWithErrno(int number);
@@ -99,7 +109,8 @@ class CArchive {
     MessageOwner owner;
     std::string path;       // the path the user named, as messages show it
     std::string target;     // the file a store replaces: path with links followed
-    std::string temporary;  // the file a store writes until Close; empty when none
+    std::string temporary;  // a named file a store writes until Close; empty when none
+    bool unnamed = false;   // storing into a file with no name until Close
     int file = -1;
     FileError error = FileError::kNone;
     bool reported = false;

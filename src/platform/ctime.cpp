@@ -1,5 +1,7 @@
 #include "platform/ctime.h"
 
+#include <climits>
+#include <cstdint>
 #include <ctime>
 
 namespace qx {
@@ -31,12 +33,16 @@ CTime::CTime(int year, int month, int day, int hour, int minute, int second) {
 
 CTime CTime::GetCurrentTime() { return CTime(static_cast<std::int64_t>(std::time(nullptr))); }
 
+bool CTime::IsStorable() const { return seconds >= INT32_MIN && seconds <= INT32_MAX; }
+
 CTime::Fields CTime::Local() const {
     const std::time_t t = static_cast<std::time_t>(seconds);
     std::tm tm{};
-    localtime_r(&t, &tm);
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour,
-            tm.tm_min,         tm.tm_sec,     tm.tm_wday + 1};
+    // No record holds a time this far out, but arithmetic on one may: a year beyond the
+    // C library's reads as the epoch, one beyond int's keeps the largest int.
+    if (localtime_r(&t, &tm) == nullptr) return {1970, 1, 1, 0, 0, 0, 5};
+    const int year = tm.tm_year > INT_MAX - 1900 ? INT_MAX : tm.tm_year + 1900;
+    return {year, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, tm.tm_wday + 1};
 }
 
 int CTime::GetYear() const { return Local().year; }

@@ -23,6 +23,10 @@ class CTime {
     // Seconds since 1970-01-01 00:00:00 UTC.
     std::int64_t GetTime() const { return seconds; }
 
+    // Whether a document can hold the time: its seconds fit in 32 signed bits
+    // (13 December 1901 to 19 January 2038).
+    bool IsStorable() const;
+
     // Local calendar fields: year (e.g. 1999), month 1..12, day 1..31, hour 0..23,
     // minute and second 0..59, day of the week 1 (Sunday) .. 7 (Saturday).
     int GetYear() const;

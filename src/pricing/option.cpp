@@ -41,7 +41,9 @@ int Option::SetDates(CTime valuation, CTime expirationDate) {
     const std::int64_t elapsed =
         expirationDate.GetWallClockSeconds() - valuation.GetWallClockSeconds();
     const std::int64_t days = elapsed / kSecondsPerDay + 1;
-    if (days <= 0 || days > INT_MAX) {
+    // A date the document cannot hold would come back from the file as another one.
+    const bool storable = valuation.IsStorable() && expirationDate.IsStorable();
+    if (!storable || days <= 0 || days > INT_MAX) {
         daysLeft = 0;
         years = 0;
         return -1;

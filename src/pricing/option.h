@@ -22,6 +22,8 @@ class Option {
     static constexpr double kYearsPerDay = 0.0027397260273972603;
 
     int SetOptionType(int value);
+    // The prices and the two rates refuse negatives, non-finite values and magnitudes
+    // beyond kMaxMagnitude.
     int SetUnderlyingPrice(double value);
     int SetStrike(double value);
     int SetPrice(double value);
@@ -30,7 +32,8 @@ class Option {
     // A negative count clears daysLeft and years and is refused.
     int SetDaysLeft(int days);
     // Counts the calendar days from a to b (the expiration day included) in local
-    // wall-clock time; refuses, clearing daysLeft and years, when that is not positive.
+    // wall-clock time; refuses, clearing daysLeft and years, when that is not positive
+    // or when a document cannot hold either date.
     int SetDates(CTime valuation, CTime expiration);
     int SetSide(int value);
     int SetAssetType(int value);
@@ -120,6 +123,9 @@ class Option {
     friend bool operator!=(const Option& a, const Option& b) { return !(a == b); }
 
   private:
+    // Rebuilds a record just read from a document through the setters, from the
+    // values read: false when a setter refuses one that is not a new record's own.
+    bool TakeLoaded(const Option& read);
     // FairValue with time to expiration T in place of years.
     double ValueAtYears(double T) const;
     // The whole position's share of a per-unit sensitivity.

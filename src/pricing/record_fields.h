@@ -1,12 +1,18 @@
 #ifndef QX_PRICING_RECORD_FIELDS_H
 #define QX_PRICING_RECORD_FIELDS_H
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace qx {
 
 // The setter rules the records share. Each stores the value and returns 0 when it is
 // accepted, or leaves the field as it was and returns -1.
+
+// The largest price, strike, fee or amount a record takes: far beyond any market, yet
+// small enough that sums over a whole book of trades stay finite and show as text.
+constexpr double kMaxMagnitude = 1e12;
 
 // Accepts a count within low..high.
 inline int SetInRange(int& field, int value, int low, int high) {
@@ -15,18 +21,25 @@ inline int SetInRange(int& field, int value, int low, int high) {
     return 0;
 }
 
-// Accepts a finite amount of 0 or more; NaN would slip past a plain "below 0" test.
+// Accepts an amount from 0 to kMaxMagnitude; NaN would slip past a plain "below 0" test.
 inline int SetNonNegative(double& field, double value) {
-    if (!std::isfinite(value) || value < 0) return -1;
+    if (!(value >= 0 && value <= kMaxMagnitude)) return -1;
     field = value;
     return 0;
 }
 
-// Stores minus the absolute value, so that a fee is always a cost; refuses non-finite.
+// Stores minus the absolute value, so that a fee is always a cost (a fee of 0 is held
+// as 0, not -0, so that it is written as such); refuses what SetNonNegative refuses in
+// magnitude.
 inline int SetFee(double& field, double value) {
-    if (!std::isfinite(value)) return -1;
-    field = -std::fabs(value);
+    if (!(std::fabs(value) <= kMaxMagnitude)) return -1;
+    field = value == 0 ? 0.0 : -std::fabs(value);
     return 0;
+}
+
+// Whether every setter result of a list is 0: the record took each value.
+inline bool AllAccepted(std::initializer_list<int> results) {
+    return std::all_of(results.begin(), results.end(), [](int result) { return result == 0; });
 }
 
 }  // namespace qx

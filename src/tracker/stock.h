@@ -12,13 +12,14 @@ class CArchive;
 // they refuse it, leaving the field unchanged.
 class Stock {
   public:
-    // Refuses a negative or non-finite price.
+    // Refuses a negative or non-finite price, or one beyond kMaxMagnitude.
     int SetPrice(double value);
     // Refuses a negative count.
     int SetShares(int value);
     // Refuses a negative multiplier; 0 is accepted and raised to 1 by the archive.
     int SetUnitsPerContract(int value);
-    // Stores minus the absolute value, so a fee is always a cost; refuses non-finite.
+    // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
+    // values and magnitudes beyond kMaxMagnitude.
     int SetFees(double value);
     // Refuses a side outside 0 (none), 1 (Buy), 2 (Sell).
     int SetSide(int value);
@@ -60,6 +61,10 @@ class Stock {
     friend bool operator!=(const Stock& a, const Stock& b) { return !(a == b); }
 
   private:
+    // Rebuilds a record just read from a document through the setters, from the
+    // values read: false when a setter refuses one.
+    bool TakeLoaded(const Stock& read);
+
     // Declaration order is the document order.
     double price = 0;
     int shares = 0;

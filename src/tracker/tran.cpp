@@ -20,6 +20,7 @@ std::int64_t LocalDay(CTime time) {
 }  // namespace
 
 int Tran::SetDate(CTime value) {
+    if (!value.IsStorable()) return -1;
     date = value;
     return 0;
 }
@@ -44,15 +45,12 @@ int Tran::SetUnits(int n) {
 
 int Tran::SetUnitsPerContract(int value) { return SetInRange(unitsPerContract, value, 1, INT_MAX); }
 
-int Tran::SetOptionType(int value) { return SetInRange(optionType, value, 1, INT_MAX); }
+int Tran::SetOptionType(int value) { return SetInRange(optionType, value, kCall, kPut); }
 
-int Tran::SetStrike(double value) {
-    if (!std::isfinite(value) || value <= 0) return -1;
-    strike = value;
-    return 0;
-}
+int Tran::SetStrike(double value) { return value == 0 ? -1 : SetNonNegative(strike, value); }
 
 int Tran::SetExpiration(CTime value) {
+    if (!value.IsStorable()) return -1;
     expiration = value;
     return 0;
 }

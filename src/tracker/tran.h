@@ -21,7 +21,7 @@ enum TranAction { kNoAction = 0, kOpen = 1, kClose = 2, kExercise = 3 };
 // return 0 when they accept a value and -1 when they refuse it, leaving it unchanged.
 class Tran {
   public:
-    // Any date is accepted.
+    // Refuses a date a document cannot hold (CTime::IsStorable).
     int SetDate(CTime value);
     // Refuses a kind outside 0..3 (TranKind).
     int SetKind(int value);
@@ -36,17 +36,18 @@ class Tran {
     int SetUnits(int n);
     // Refuses 0 and negatives.
     int SetUnitsPerContract(int value);
-    // Refuses 0 and negatives (1 call, 2 put).
+    // Accepts only 1 (call) and 2 (put).
     int SetOptionType(int value);
-    // Refuses 0, negatives and non-finite values.
+    // Refuses 0, negatives, non-finite values and magnitudes beyond kMaxMagnitude.
     int SetStrike(double value);
-    // Any date is accepted.
+    // Refuses a date a document cannot hold (CTime::IsStorable).
     int SetExpiration(CTime value);
     // Refuses a side outside 0..2 and re-signs the units by the new side.
     int SetSide(int value);
-    // Refuses negatives and non-finite values.
+    // Refuses negatives, non-finite values and magnitudes beyond kMaxMagnitude.
     int SetPrice(double value);
-    // Stores minus the absolute value, so a fee is always a cost; refuses non-finite.
+    // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
+    // values and magnitudes beyond kMaxMagnitude.
     int SetFees(double value);
 
     CTime GetDate() const { return date; }
@@ -104,6 +105,9 @@ class Tran {
     friend bool operator!=(const Tran& a, const Tran& b) { return !(a == b); }
 
   private:
+    // Rebuilds a record just read from a document through the setters, from the
+    // values read: false when a setter refuses one that is not a new record's own.
+    bool TakeLoaded(const Tran& read);
     // Amount and Total of an exercise, per contract, before fees.
     double ExercisePerContract() const;
 

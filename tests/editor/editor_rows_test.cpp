@@ -336,7 +336,7 @@ TEST_F(EditorTest, ValuesBeyondRangeShowEmptyBoxesNeverNanOrInf) {
     FillRow(1, 1, "0.0001", kPutButton, "1e308", "25", kRowSell);
     editor->Command(kCommandAmericanRule);
     editor->Command(kCommandIncludeFees);
-    EXPECT_EQ(Text(kNet), "") << "the underlying's value overflows";
+    EXPECT_EQ(Text(kPrice), "") << "a price beyond any market is refused";
     EXPECT_EQ(RowText(0, kRowNet), "");
     for (int id = 0; id < kEditorControlCount; ++id) {
         const std::string& text = editor->GetControl(id).text;

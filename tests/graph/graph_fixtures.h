@@ -1,6 +1,8 @@
 #ifndef QX_TESTS_GRAPH_GRAPH_FIXTURES_H
 #define QX_TESTS_GRAPH_GRAPH_FIXTURES_H
 
+#include <climits>
+
 #include "graph/graph_model.h"
 #include "pricing/option.h"
 #include "shell/settings.h"
@@ -38,16 +40,22 @@ inline Stock MakeHolding() {
     return stock;
 }
 
-// A position so large that the upper part of the price axis overflows the position value:
-// 10000 units of a call on an underlying near 1.3e304, shown alone, a year ahead.
-inline GraphModel OverflowingModel() {
+// The largest position the records take: calls on 2^31 - 1 contracts of 2^31 - 1 units
+// at a strike of 1e12, the underlying at 1e12 and near 10,000 % volatility, with as many
+// units of it held, all shown, a year ahead.
+inline GraphModel LargestModel() {
     static Settings settings;
-    settings.showProfit = false;
-    Option rows[4] = {MakeOption(kCall, 1, 400, kBuy, 100)};
-    rows[0].SetUnderlyingPrice(1.3e304);
-    GraphModel model(rows, Stock(), settings);
-    model.SetNetSelected(false);
+    Option rows[4] = {MakeOption(kCall, 1e12, 400, kBuy, INT_MAX)};
+    rows[0].SetUnderlyingPrice(1e12);
+    rows[0].SetUnitsPerContract(INT_MAX);
+    rows[0].SetVolatility(99.99);
+    Stock holding = MakeHolding();
+    holding.SetPrice(1e12);
+    holding.SetShares(INT_MAX);
+    holding.SetUnitsPerContract(INT_MAX);
+    GraphModel model(rows, holding, settings);
     model.SetOptionSelected(1, true);
+    model.SetStockSelected(true);
     model.SetDateOffset(365);
     return model;
 }

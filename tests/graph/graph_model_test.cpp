@@ -382,26 +382,21 @@ TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
     }
 }
 
-TEST(GraphModel, ValuesThatAreNotFiniteGetNoPixelRowAndStayOutOfTheRange) {
-    GraphModel model = OverflowingModel();
+// A price axis beyond the largest price a record takes would value the options at a
+// price they refuse; within it, even the largest position stays finite at every point.
+TEST(GraphModel, LargestPositionKeepsItsAxisAndEveryPointFinite) {
+    GraphModel model = LargestModel();
     model.RecomputeCurves();
 
-    int finite = 0, infinite = 0;
-    double highest = -1e300;
-    for (int i = 0; i < model.GetPointCount(); ++i) {
-        const double v = model.GetCurve(1, i);
-        if (std::isfinite(v)) {
-            ++finite;
-            highest = std::max(highest, v);
-            EXPECT_NE(model.GetPixelRow(1, i), GraphModel::kNoRow) << "point " << i;
-        } else {
-            ++infinite;
-            EXPECT_EQ(model.GetPixelRow(1, i), GraphModel::kNoRow) << "point " << i;
+    EXPECT_EQ(model.GetXMax(), 1e12);
+    for (int row : {0, 1, 5}) {
+        for (int i = 0; i < model.GetPointCount(); ++i) {
+            EXPECT_TRUE(std::isfinite(model.GetCurve(row, i))) << "row " << row << " point " << i;
+            EXPECT_NE(model.GetPixelRow(row, i), GraphModel::kNoRow)
+                << "row " << row << " point " << i;
         }
     }
-    ASSERT_GT(finite, 1);
-    ASSERT_GT(infinite, 0);
-    EXPECT_EQ(model.GetYMax(), highest);
+    EXPECT_GT(model.GetYMax(), 1e30);
     EXPECT_GT(model.GetYScale(), 0);
 }
 

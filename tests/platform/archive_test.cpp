@@ -1,9 +1,12 @@
 #include "platform/archive.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -98,9 +101,9 @@ TEST(CArchive, WritesPrimitivesLittleEndianWithoutPadding) {
              a.Exchange(v);
          },
          Bytes("\x00\xCA\x9A\x3B", 4)},
-        {"time beyond 32 bits keeps the latest",
+        {"time 2^31-1",
          [](CArchive& a) {
-             CTime v(std::int64_t{1} << 40);
+             CTime v(0x7FFFFFFF);
              a.Exchange(v);
          },
          "\xFF\xFF\xFF\x7F"},
@@ -410,6 +413,63 @@ TEST(CArchive, StoreThatRunsOutOfSpaceLeavesThePreviousFile) {
     EXPECT_EQ(messages.LastText(), "Disk full while accessing " + path + ".");
     EXPECT_EQ(ReadFileBytes(path), "previous content");
     EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
+}
+
+TEST(CArchive, StoreKilledMidwayLeavesNothingBehind) {
+    TempFolder folder;
+    const std::string path = folder.Path("doc.opt");
+    WriteFileBytes(path, "previous content");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The file-size signal, not ignored, kills the writer halfway through its file.
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{8192, 8192};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        RecordingMessages messages;
+        StoreText(path, std::string(100000, 'n'), true, messages);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
+    EXPECT_EQ(ReadFileBytes(path), "previous content");
+    EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
+}
+
+TEST(CArchive, StoreTakesTheLongestNameTheFolderAllows) {
+    TempFolder folder;
+    const std::string path = folder.Path(std::string(251, 'n') + ".opt");
+    RecordingMessages messages;
+    StoreText(path, "long", true, messages);
+    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    EXPECT_EQ(ReadFileBytes(path), "\x04long");
+    EXPECT_EQ(folder.CountEntries(), 1);
+}
+
+TEST(CArchive, TextBeyondTheLargestADocumentHoldsIsRefused) {
+    TempFolder folder;
+    // A sparse file costs nothing to make, so its size vouches for no length prefix.
+    const std::string path = folder.Path("sparse.opt");
+    WriteFileBytes(path, Bytes("\xFF\xFF\xFF\x01\x00\x00\x01", 7));  // 16 MiB + 1 follow
+    ASSERT_EQ(::truncate(path.c_str(), std::int64_t{1} << 32), 0);
+    RecordingMessages messages;
+    {
+        CArchive in(path, CArchive::Mode::kLoad, messages);
+        std::string text = "previous";
+        in.Exchange(text);
+        EXPECT_EQ(in.GetError(), FileError::kGeneric);
+        EXPECT_EQ(text, "");
+    }
+    const std::string target = folder.Path("doc.opt");
+    WriteFileBytes(target, "previous content");
+    StoreText(target, std::string(CArchive::kMaxTextSize + 1, 'n'), true, messages);
+    EXPECT_EQ(messages.LastText(), "An unknown error occurred while accessing " + target + ".");
+    EXPECT_EQ(ReadFileBytes(target), "previous content");
+    StoreText(target, std::string(CArchive::kMaxTextSize, 'n'), true, messages);
+    EXPECT_EQ(ReadFileBytes(target).size(), CArchive::kMaxTextSize + 7);
 }
 
 }  // namespace

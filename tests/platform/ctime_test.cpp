@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -21,7 +23,7 @@ TEST(CTime, LocalFieldsAndFormat) {
     EXPECT_EQ(t.GetHour(), 14);
     EXPECT_EQ(t.GetMinute(), 5);
     EXPECT_EQ(t.GetSecond(), 9);
-    EXPECT_EQ(t.GetDayOfWeek(), 7);  // a Saturday
+    EXPECT_EQ(t.GetDayOfWeek(), 7);     // a Saturday
     EXPECT_EQ(t.GetTime(), 916491909);  // 13:05:09 UTC
     EXPECT_EQ(t.Format("%b %Y"), "Jan 1999");
     EXPECT_EQ(t.Format("%m/%d %I:%M %p"), "01/16 02:05 PM");
@@ -47,6 +49,21 @@ TEST(CTime, AddDaysKeepsWallClockAcrossDaylightSaving) {
     EXPECT_EQ(after.GetTime() - before.GetTime(), 2 * 86400 - 3600);
     EXPECT_EQ(after.GetWallClockSeconds() - before.GetWallClockSeconds(), 2 * 86400);
     EXPECT_EQ(CTime(2026, 1, 31).AddDays(28), CTime(2026, 2, 28));
+}
+
+// Only 32-bit seconds fit a document; far beyond them the calendar fields must still be
+// read without overflow.
+TEST(CTime, StorableTimesAreThoseOf32BitSeconds) {
+    const ScopedTimeZone zone("UTC");
+    EXPECT_TRUE(CTime(0x7FFFFFFF).IsStorable());
+    EXPECT_TRUE(CTime(-0x7FFFFFFF - 1).IsStorable());
+    EXPECT_FALSE(CTime(0x80000000).IsStorable());
+    EXPECT_FALSE(CTime(-0x80000001LL).IsStorable());
+    EXPECT_EQ(CTime(0x7FFFFFFF).Format("%d %b %Y"), "19 Jan 2038");
+    // A year just past INT_MAX keeps INT_MAX; one the C library cannot reach reads as 1970.
+    const CTime farOut((INT_MAX + std::int64_t{1000} - 1970) * 31556952);
+    EXPECT_EQ(farOut.GetYear(), INT_MAX);
+    EXPECT_EQ(CTime(INT64_MAX).GetYear(), 1970);
 }
 
 }  // namespace

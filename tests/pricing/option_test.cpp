@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <functional>
@@ -30,6 +31,13 @@ const DoubleSetterCase kDoubleSetterCases[] = {
     {"price", &Option::SetUnderlyingPrice, &Option::GetUnderlyingPrice, 0, 0, 0},
     {"price", &Option::SetUnderlyingPrice, &Option::GetUnderlyingPrice, -0.01, -1, 7},
     {"price", &Option::SetUnderlyingPrice, &Option::GetUnderlyingPrice, kInf, -1, 7},
+    {"price", &Option::SetUnderlyingPrice, &Option::GetUnderlyingPrice, 1e12, 0, 1e12},
+    {"price", &Option::SetUnderlyingPrice, &Option::GetUnderlyingPrice, 1.0001e12, -1, 7},
+    {"strike", &Option::SetStrike, &Option::GetStrike, DBL_MAX, -1, 7},
+    {"premium", &Option::SetPrice, &Option::GetPrice, 1e300, -1, 7},
+    {"fees", &Option::SetFees, &Option::GetFees, -2e12, -1, -7},
+    {"fees", &Option::SetFees, &Option::GetFees, -0.0, 0, 0},  // held as +0, written as such
+    {"rate", &Option::SetInterestRate, &Option::GetInterestRate, 1e13, -1, 7},
     {"strike", &Option::SetStrike, &Option::GetStrike, 45.5, 0, 45.5},
     {"strike", &Option::SetStrike, &Option::GetStrike, -1, -1, 7},
     {"strike", &Option::SetStrike, &Option::GetStrike, kNaN, -1, 7},
@@ -56,6 +64,7 @@ TEST(Option, DoubleSettersRefuseNegativeAndNonFiniteValues) {
         (option.*c.set)(7);
         EXPECT_EQ((option.*c.set)(c.value), c.result) << c.name << " " << c.value;
         EXPECT_EQ((option.*c.get)(), c.stored) << c.name << " " << c.value;
+        EXPECT_EQ(std::signbit((option.*c.get)()), std::signbit(c.stored)) << c.name;
     }
 }
 
@@ -123,6 +132,11 @@ TEST(Option, SetDatesCountsWallClockDays) {
         {"same instant", CTime(2026, 3, 8, 3), CTime(2026, 3, 8, 3), 0, 1},
         {"half a day back", CTime(1999, 1, 5, 12), CTime(1999, 1, 5), 0, 1},
         {"a day back", CTime(1999, 1, 5), CTime(1999, 1, 4), -1, 0},
+        // A document holds 32-bit seconds: the last expiration it can store, and the
+        // first it cannot, which would reopen as another date.
+        {"to its last second", CTime(2038, 1, 1), CTime(0x7FFFFFFF), 0, 18},
+        {"to 2040", CTime(2038, 1, 1), CTime(2040, 6, 15), -1, 0},
+        {"from before 1902", CTime(-(std::int64_t{1} << 40)), CTime(2026, 3, 1), -1, 0},
     };
     for (const auto& c : cases) {
         Option option;

@@ -351,6 +351,23 @@ Bytes Patched(Bytes bytes, std::size_t at, const Bytes& with) {
     return bytes.replace(at, with.size(), with);
 }
 
+// The bytes of one transaction: selling 1000 units of XYZ at 10 with a fee of 5, whose
+// fields Set may change (offsets from the record's start; the name "XYZ" takes 4 bytes).
+struct TranBytes {
+    Bytes bytes = Time(CTime(1772460000)) + Int32(kUnderlyingTran) + Int32(kStockAsset) +
+                  ShortText("XYZ") + Int32(kOpen) + Int32(-1000) + Int32(1) + Int32(0) +
+                  Float64(0) + Time(CTime(0)) + Int32(kSell) + Float64(10) + Float64(-5);
+    TranBytes& Set(std::size_t at, const Bytes& with) {
+        bytes.replace(at, with.size(), with);
+        return *this;
+    }
+};
+
+// The empty document with one transaction in its list.
+Bytes WithTransaction(const Bytes& empty, const TranBytes& tran) {
+    return empty.substr(0, kCountAt) + Int32(1) + tran.bytes + Float64(0) + empty.substr(kNotesAt);
+}
+
 TEST(Document, DamagedFileIsRefusedAndLeavesANewDocument) {
     Fixture f;
     const std::string source = f.folder.Path("empty.opt");
@@ -375,6 +392,20 @@ TEST(Document, DamagedFileIsRefusedAndLeavesANewDocument) {
         {"asset type -1", Patched(empty, kSlot1At + 252, Int32(-1)), kUnknown},
         {"notes of 2 GiB", empty.substr(0, kNotesAt) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F", kPastEnd},
         {"count 1, no transaction", Patched(empty, kCountAt, Int32(1)), kPastEnd},
+        // Values the records' own setters refuse.
+        {"underlying price -5", Patched(empty, kStockAt, Float64(-5)), kUnknown},
+        {"underlying price 1e300", Patched(empty, kStockAt, Float64(1e300)), kUnknown},
+        {"option premium -5", Patched(empty, kSlot1At + 20, Float64(-5)), kUnknown},
+        {"strike beyond 1e12", Patched(empty, kSlot1At + 12, Float64(2e12)), kUnknown},
+        {"days left -1", Patched(empty, kSlot1At + 36, Int32(-1)), kUnknown},
+        {"units per contract -3", Patched(empty, kSlot1At + 56, Int32(-3)), kUnknown},
+        {"volatility 1e300", Patched(empty, kSlot1At + 80, Float64(1e300)), kUnknown},
+        {"transaction option type 7", WithTransaction(empty, TranBytes().Set(28, Int32(7))),
+         kUnknown},
+        {"transaction units per contract 0", WithTransaction(empty, TranBytes().Set(24, Int32(0))),
+         kUnknown},
+        {"transaction price 1e13", WithTransaction(empty, TranBytes().Set(48, Float64(1e13))),
+         kUnknown},
     };
     for (const Case& c : cases) {
         const std::string path = f.folder.Path("damaged.opt");
@@ -413,6 +444,36 @@ TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
     EXPECT_EQ(saved.substr(kNotesAt),
               "\x05"
               "caf\xC3\xA9");
+}
+
+TEST(Document, OpenNormalisesWhatTheSettersNormalise) {
+    Fixture f;
+    const std::string source = f.folder.Path("empty.opt");
+    ASSERT_TRUE(f.doc.Save(source));
+    Bytes file = ReadFileBytes(source);
+    file = Patched(file, kStockAt + 16, Float64(3));    // a fee of the wrong sign
+    file = Patched(file, kSlot1At + 28, Float64(2.5));  // likewise
+    file = Patched(file, kSlot1At + 36, Int32(30));     // 30 days left ...
+    file = Patched(file, kSlot1At + 40, Float64(99));   // ... but 99 years
+    file = Patched(file, kSlot1At + 96, Int32(-4));     // no lattice
+    file = WithTransaction(file, TranBytes()
+                                     .Set(20, Int32(1000))  // sold, yet counted as bought
+                                     .Set(56, Float64(5)));
+    const std::string path = f.folder.Path("normalised.opt");
+    WriteFileBytes(path, file);
+
+    ASSERT_EQ(f.doc.Open(path), Document::OpenResult::kOpened) << f.messages.LastText();
+    EXPECT_EQ(f.doc.GetStock().GetFees(), -3);
+    const Option& slot = f.doc.GetOption(0);
+    EXPECT_EQ(slot.GetFees(), -2.5);
+    EXPECT_EQ(slot.GetYears(), 30 * Option::kYearsPerDay);
+    EXPECT_EQ(slot.GetLatticeSteps(), 0);
+    Tran sale;
+    ASSERT_EQ(f.doc.GetTransactions().GetAt(0, sale), 0);
+    EXPECT_EQ(sale.GetSignedUnits(), -1000);
+    EXPECT_EQ(sale.GetFees(), -5);
+    // The balance follows the units the getters show: 1000 sold at 10, less the fee.
+    EXPECT_EQ(f.doc.GetTransactions().GetBalance(0), 9995);
 }
 
 TEST(Document, OpenOfAMissingFileChangesNothing) {

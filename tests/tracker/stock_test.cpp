@@ -29,6 +29,8 @@ TEST(Stock, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(stock.SetAssetType(4), -1);
     EXPECT_EQ(stock.SetAssetType(-1), -1);
     EXPECT_EQ(stock.SetFees(std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(stock.SetPrice(1e300), -1);
+    EXPECT_EQ(stock.SetFees(1.5e12), -1);
     EXPECT_EQ(stock, before);
 
     EXPECT_EQ(stock.SetPrice(0), 0);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
+#include <cstdint>
 #include <limits>
 
 #include "pricing/option.h"
@@ -50,6 +52,13 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
         {"price NaN", tran.SetPrice(nan)},
         {"fees infinite", tran.SetFees(std::numeric_limits<double>::infinity())},
         {"units INT_MIN", tran.SetUnits(INT_MIN)},
+        {"option type 3", tran.SetOptionType(3)},
+        {"option type 7", tran.SetOptionType(7)},
+        {"strike 1e300", tran.SetStrike(1e300)},
+        {"price DBL_MAX", tran.SetPrice(DBL_MAX)},
+        {"fees -2e12", tran.SetFees(-2e12)},
+        {"date in 2040", tran.SetDate(CTime(std::int64_t{2} << 31))},
+        {"expiration near year 2^31", tran.SetExpiration(CTime(std::int64_t{1} << 56))},
     };
     for (const auto& r : refusals) EXPECT_EQ(r.result, -1) << r.what;
     EXPECT_EQ(tran, before);
