@@ -1,9 +1,15 @@
 #ifndef QX_PLATFORM_SETTINGS_STORE_H
 #define QX_PLATFORM_SETTINGS_STORE_H
 
+#include <optional>
 #include <string>
 
 namespace qx {
+
+// The integer a stored text holds: decimal digits with an optional sign, spaces around
+// them allowed, within the 32-bit range; nothing for any other text, so that a value
+// edited out of range falls back to its default instead of keeping its low bits.
+std::optional<int> StoredInteger(const std::string& text);
 
 // The per-user key-value store of the preferences: integer and text values, each under
 // a section and a name. A value never stored reads as the default the caller gives.

@@ -9,6 +9,7 @@
 
 #include "platform/settings_store.h"
 #include "pricing/number_text.h"
+#include "pricing/record_fields.h"
 
 namespace qx {
 
@@ -87,7 +88,9 @@ void Read(const SettingsStore& store, const Binding& b, double* field) {
     *field = ParseNumber(store.GetText(b.section, b.name, FeeText(*field)));
 }
 void Read(const SettingsStore& store, const Binding& b, ColorRef* field) {
-    *field = static_cast<ColorRef>(store.GetInt(b.section, b.name, static_cast<int>(*field)));
+    // A colour reference has a zero top byte; any other number is no colour at all.
+    const int stored = store.GetInt(b.section, b.name, static_cast<int>(*field));
+    if (stored >= 0 && stored <= 0xFFFFFF) *field = static_cast<ColorRef>(stored);
 }
 
 // Writes one value from its field.
@@ -104,8 +107,11 @@ void Write(SettingsStore& store, const Binding& b, const ColorRef* field) {
     store.SetInt(b.section, b.name, static_cast<int>(*field));
 }
 
-// A fee is an amount paid, so it is finite and never below zero.
-double SaneFee(double fee) { return std::isfinite(fee) && fee > 0 ? fee : 0; }
+// A fee is an amount paid, so never below zero, and no larger than a record takes; it
+// is kept to the cent, as the store writes it, so that what loads saves as it loaded.
+double SaneFee(double fee) {
+    return fee > 0 && fee <= kMaxMagnitude ? std::round(fee * 100) / 100 : 0;
+}
 
 // Writes a version text only when the store holds another one.
 void WriteIfDifferent(SettingsStore& store, const char* name, const std::string& text) {
@@ -150,10 +156,6 @@ void Settings::Clamp() {
     for (int& width : columnWidths) width = std::clamp(width, 0, 2000);
     underlyingFees = SaneFee(underlyingFees);
     optionFees = SaneFee(optionFees);
-    // A colour reference has a zero top byte.
-    for (const Binding& b : Bindings(this)) {
-        if (ColorRef* const* color = std::get_if<ColorRef*>(&b.field)) **color &= 0xFFFFFF;
-    }
 }
 
 }  // namespace qx

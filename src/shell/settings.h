@@ -33,7 +33,7 @@ class Settings {
     static constexpr const char* kVersion = "1.04";
 
     // Reads every stored value, each with its default, and brings values outside their
-    // range into it.
+    // range into it; a colour that is no colour reference keeps its default.
     void Load(const SettingsStore& store);
 
     // Writes every value, including those never changed from their defaults, and puts

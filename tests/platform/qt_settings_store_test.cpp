@@ -4,6 +4,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <climits>
 
 #include "shell/settings.h"
 #include "test_support/temp_folder.h"
@@ -32,6 +33,32 @@ TEST(QtSettingsStore, KeepsIntegersAndTextsPerSectionAcrossInstances) {
     EXPECT_EQ(store.GetInt("Editor", "Missing", 42), 42);
     EXPECT_EQ(store.GetText("Editor", "Missing", "default"), "default");
     EXPECT_EQ(store.GetInt("Editor", "Stock Fees", 5), 5) << "a text is no integer";
+}
+
+// A store edited by hand may hold any text where an integer belongs: only a whole
+// 32-bit number counts, anything else reads as the fallback, never as its low bits.
+TEST(QtSettingsStore, IntegersAreWhole32BitNumbersOrTheFallback) {
+    TempFolder folder;
+    const std::string ini = folder.Path("store.ini");
+    WriteFileBytes(ini,
+                   "[Graph]\n"
+                   "Scale Color=99999999999\nResolution= +40 \nVolatility=-2147483648\n"
+                   "Title Color=2147483648\nBackground Color=12abc\nUnits=0x10\nPlain=\n");
+    const QtSettingsStore store(ini);
+    const struct {
+        const char* name;
+        int expected;
+    } cases[] = {
+        {"Scale Color", 7}, {"Resolution", 40},      {"Volatility", INT_MIN},
+        {"Title Color", 7}, {"Background Color", 7}, {"Units", 7},
+        {"Plain", 7},
+    };
+    for (const auto& c : cases) EXPECT_EQ(store.GetInt("Graph", c.name, 7), c.expected) << c.name;
+
+    Settings loaded;
+    loaded.Load(store);
+    EXPECT_EQ(loaded.scaleColor, Settings().scaleColor);
+    EXPECT_EQ(loaded.resolution, 40);
 }
 
 TEST(QtSettingsStore, SettingsSurviveTheStore) {

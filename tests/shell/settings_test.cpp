@@ -173,7 +173,10 @@ TEST(Settings, FeesAreStoredAsTwoDecimalTextsAndReadAsNumbers) {
         std::string text;
         double fee;
     };
-    for (const Stored& c : std::vector<Stored>{{"", 0}, {"12 1/2", 12.5}, {"7", 7}, {"x", 0}}) {
+    const std::vector<Stored> stored = {
+        {"", 0}, {"12 1/2", 12.5}, {"7", 7}, {"x", 0}, {"12 3/8", 12.38}, {"0.004", 0},
+    };
+    for (const Stored& c : stored) {
         MemorySettingsStore store;
         store.SetText("Editor", "Option Fees", c.text);
         Settings s;
@@ -249,7 +252,7 @@ TEST(Settings, LoadBringsWidthsFeesAndColoursIntoTheirRange) {
     EXPECT_EQ(s.columnWidths[3], 2000);
     EXPECT_EQ(s.underlyingFees, 0);
     EXPECT_EQ(s.optionFees, 0);
-    EXPECT_EQ(s.scaleColor, 0x123456u);
+    EXPECT_EQ(s.scaleColor, Settings().scaleColor) << "no colour: the default stays";
     EXPECT_TRUE(s.showOpenOnly);
 }
 

@@ -28,10 +28,11 @@ QtSettingsStore::~QtSettingsStore() = default;
 
 int QtSettingsStore::GetInt(const std::string& section, const std::string& name,
                             int fallback) const {
+    // The store holds every value as text; QVariant's own conversion would keep the
+    // low bits of a number beyond 32 bits.
     const QVariant value = settings->value(Key(section, name));
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    return value.isValid() && isNumber ? number : fallback;
+    if (!value.isValid()) return fallback;
+    return StoredInteger(value.toString().toStdString()).value_or(fallback);
 }
 
 std::string QtSettingsStore::GetText(const std::string& section, const std::string& name,
