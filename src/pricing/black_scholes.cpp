@@ -11,7 +11,8 @@ BlackScholes::BlackScholes(double spot, double strikePrice, double years, double
       K(strikePrice),
       T(years),
       sqrtT(std::sqrt(years)),
-      logMoneyness(std::log(spot / strikePrice)),
+      // Equal prices are at the money, also when both are 0 (where 0/0 would be NaN).
+      logMoneyness(spot == strikePrice ? 0 : std::log(spot / strikePrice)),
       drift((rate - yield) * years),
       dividendDiscount(yield == 0 ? 1 : std::exp(-yield * years)),  // most pay none
       rateDiscount(std::exp(-rate * years)) {}

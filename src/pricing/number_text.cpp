@@ -103,7 +103,10 @@ std::string TrimSpaces(const std::string& text) {
 int ParseInteger(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i < text.size() && text[i] == '+') ++i;
+    if (i < text.size() && text[i] == '+') {
+        // One sign only: "+-5" is no number.
+        if (++i < text.size() && text[i] == '-') return 0;
+    }
     int value = 0;
     const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
     return result.ec == std::errc() ? value : 0;

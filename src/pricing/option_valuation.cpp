@@ -25,21 +25,23 @@ double Option::ValueAtYears(double T) const {
     const double S = underlyingPrice;
     const double K = strike;
     if (S == 0 || K == 0 || volatility == 0) return 0;
-    if (T == 0) {
-        if (optionType == kCall) return S > K ? S - K : 0;
-        if (optionType == kPut) return S < K ? K - S : 0;
-        return 0;
-    }
+    const double intrinsic = optionType == kCall  ? std::max(S - K, 0.0)
+                             : optionType == kPut ? std::max(K - S, 0.0)
+                                                  : 0;
+    if (T == 0) return intrinsic;
     if (optionType != kCall && optionType != kPut) return 0;
-    double value;
-    if (latticeSteps > 0) {
-        const LatticeInputs in{optionType, S, K, T, interestRate, dividendYield, volatility};
-        value = LatticeValue(in, std::min(latticeSteps, kMaxLatticeSteps));
-    } else {
-        value = BlackScholes(S, K, T, interestRate, dividendYield).Value(optionType, volatility);
-    }
+    const auto european = [&] {
+        return BlackScholes(S, K, T, interestRate, dividendYield).Value(optionType, volatility);
+    };
     // The normal approximation can dip just below 0 far out of the money.
-    return value < 0 ? 0 : value;
+    if (latticeSteps == 0) return std::max(european(), 0.0);
+    const LatticeInputs in{optionType, S, K, T, interestRate, dividendYield, volatility};
+    const double value = LatticeValue(in, std::min(latticeSteps, kMaxLatticeSteps));
+    // A step's moves can lie beyond what a double holds (a yield of millions of percent,
+    // a volatility near 10,000 % over decades); the value is then at least the closed
+    // form's and the exercise value, both finite.
+    if (!std::isfinite(value)) return std::max(european(), intrinsic);
+    return std::max(value, 0.0);
 }
 
 double Option::FairValueAt(double sigma) const {
@@ -96,6 +98,10 @@ double Option::ImpliedVolatility() const {
     if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == 0) return -1;
     const BlackScholes model(S, K, T, interestRate, dividendYield);
     if (model.Value(optionType, kMinimumVolatility) > P) return 0;
+    // A premium above the most any volatility gives has no answer, however close to it
+    // the tolerance (an absolute one, which a tiny premium meets at once) would let
+    // a trial come.
+    if (model.Value(optionType, kMaximumVolatility) < P) return -1;
 
     // The value rises with sigma, so every trial narrows a bracket around the answer. A
     // Newton step that leaves it (as one from a flat, far out-of-the-money start does)
@@ -103,8 +109,10 @@ double Option::ImpliedVolatility() const {
     // in a few halvings of its ratio.
     double low = kMinimumVolatility;
     double high = kMaximumVolatility;
-    // Start from the at-the-money approximation P = 0.398 S sigma sqrt(T).
+    // Start from the at-the-money approximation P = 0.398 S sigma sqrt(T), inside the
+    // bracket.
     double sigma = (P / S) / (0.398 * std::sqrt(T));
+    if (!(sigma > low && sigma < high)) sigma = std::sqrt(low * high);
     for (int i = 0; i < kMaxIterations; ++i) {
         const double diff = P - model.Value(optionType, sigma);
         if (std::fabs(diff) < kPriceTolerance) return sigma;

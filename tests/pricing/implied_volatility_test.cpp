@@ -83,6 +83,12 @@ TEST(ImpliedVolatility, UnreachablePriceGivesNoAnswer) {
     Option call = ReferenceOption(kCall);
     call.SetPrice(150);
     EXPECT_EQ(call.ImpliedVolatility(), -1);
+    // Where the whole premium is below the search's tolerance, no trial may pass for an
+    // answer: 100 times the underlying's price is still out of reach.
+    call.SetUnderlyingPrice(2e-9);
+    call.SetStrike(2e-9);
+    call.SetPrice(2e-7);
+    EXPECT_EQ(call.ImpliedVolatility(), -1);
 }
 
 }  // namespace

@@ -107,6 +107,7 @@ TEST(ParseInteger, RefusesTextOutsideTheIntRange) {
     EXPECT_EQ(ParseInteger("  42abc"), 42);
     EXPECT_EQ(ParseInteger("+7"), 7);
     EXPECT_EQ(ParseInteger("x1"), 0);
+    EXPECT_EQ(ParseInteger("+-5"), 0) << "one sign only";
 }
 
 // Qt sets the process locale from the environment; a German decimal comma must not
