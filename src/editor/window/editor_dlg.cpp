@@ -387,7 +387,12 @@ void EditorDlg::Handle(EditorRequest request) {
 
 void EditorDlg::ChooseAndOpen() {
     const std::string path = files.ChooseFileToOpen();
-    if (!path.empty()) model->Open(path);
+    if (!path.empty()) OpenDocument(path);
+}
+
+void EditorDlg::OpenDocument(const std::string& path) {
+    model->Open(path);
+    MirrorModel();
 }
 
 void EditorDlg::ChooseAndSave() {

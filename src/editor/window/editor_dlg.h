@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "editor/editor_controls.h"
 #include "editor/editor_observer.h"
@@ -46,6 +47,9 @@ class EditorDlg : public QDialog, private EditorObserver {
 
     // The menu item of a command (EditorCommand), or null when the menu has none.
     QAction* GetMenuAction(int command) const;
+
+    // Opens the document at path as File > Open does once a file is chosen.
+    void OpenDocument(const std::string& path);
 
     // The notes window, or null until the Notes command first ran.
     NotesDlg* GetNotesWindow() const { return notes.get(); }

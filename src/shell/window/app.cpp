@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <functional>
 
 #include "editor/window/editor_dlg.h"
 #include "platform/qt/qt_desktop.h"
@@ -20,12 +23,14 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
-// Shows the main window and dispatches events until it ends; its result. Other windows
-// (notes, tracker, graphs) stay usable beside it, as they are not its children.
-int RunUntilEnded(QDialog& window) {
+// Shows the main window, runs shown, and dispatches events until the window ends; its
+// result. Other windows (notes, tracker, graphs) stay usable beside it, as they are not
+// its children.
+int RunUntilEnded(QDialog& window, const std::function<void()>& shown) {
     QEventLoop loop;
     QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::exit);
     window.show();
+    shown();
     return loop.exec();
 }
 
@@ -48,17 +53,25 @@ App::~App() = default;
 
 int App::Run() {
     QtSettingsStore store;
-    RunMainWindow(store);
+    RunMainWindow(store, DocumentArgument(arguments()));
     return 0;
 }
 
-int App::RunMainWindow(SettingsStore& store) {
+std::string App::DocumentArgument(const QStringList& arguments) {
+    if (arguments.size() != 2) return {};
+    // Back to the file name's own bytes, whatever the locale made of them.
+    return QFile::encodeName(QFileInfo(arguments[1]).absoluteFilePath()).toStdString();
+}
+
+int App::RunMainWindow(SettingsStore& store, const std::string& document) {
     settings.WriteVersionRecord(store);
     settings.Load(store);
     EditorDlg editor(settings, messages, *desktop, *files, clock);
     messages.SetOwnerWindow(MessageOwner::kMainWindow, &editor);
     files->SetParentWindow(&editor);
-    const int result = RunUntilEnded(editor);
+    const int result = RunUntilEnded(editor, [&] {
+        if (!document.empty()) editor.OpenDocument(document);
+    });
     if (result == QDialog::Accepted && !settings.Save(store))
         messages.Warning("The settings could not be saved to " + store.GetLocation() + ".",
                          kMessageCaption, MessageOwner::kNone);

@@ -2,7 +2,9 @@
 #define QX_SHELL_WINDOW_APP_H
 
 #include <QApplication>
+#include <QStringList>
 #include <memory>
+#include <string>
 
 #include "editor/system_clock.h"
 #include "platform/qt/qt_messages.h"
@@ -29,9 +31,14 @@ class App : public QApplication {
     int Run();
 
     // Writes the version record, loads the settings from store, runs the main window
-    // until it ends, and saves the settings into store when it ended with OK. Returns
-    // the window's result (QDialog::Accepted or Rejected).
-    int RunMainWindow(SettingsStore& store);
+    // until it ends, and saves the settings into store when it ended with OK. A
+    // document path given opens as soon as the window shows, as File > Open opens it.
+    // Returns the window's result (QDialog::Accepted or Rejected).
+    int RunMainWindow(SettingsStore& store, const std::string& document = {});
+
+    // The document a file manager hands over as the program's single argument (the
+    // program has no options), as an absolute path; empty unless there is exactly one.
+    static std::string DocumentArgument(const QStringList& arguments);
 
     // The settings of the run.
     const Settings& GetSettings() const { return settings; }
