@@ -2,11 +2,16 @@
 # missing, configure and build (Release) before they do their work. On a built tree
 # they go straight to the work: the packages are checked again only when the install
 # script changes, and CMake reconfigures itself when a CMakeLists.txt changes.
+#
+# Further: `make test-sanitize` (every test under the address and undefined-behaviour
+# sanitizers, in build/sanitize), `make fuzz-smoke` (each fuzz target for 30 s on its
+# corpus, in build/fuzz) and `make package` (the .deb, in build/package).
 PRESET ?= release
 BUILD  := build/$(PRESET)
 DEPS_STAMP := build/.deps-installed
+FUZZ_SECONDS ?= 30
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench test-sanitize fuzz-smoke package clean
 
 deps: $(DEPS_STAMP)
 
@@ -28,6 +33,18 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+test-sanitize: $(DEPS_STAMP)
+	@$(MAKE) --no-print-directory test PRESET=sanitize
+
+fuzz-smoke: $(DEPS_STAMP)
+	@$(MAKE) --no-print-directory build PRESET=fuzz
+	@scripts/fuzz-smoke build/fuzz $(FUZZ_SECONDS)
+
+package: $(DEPS_STAMP)
+	@$(MAKE) --no-print-directory build PRESET=package
+	@cd build/package && cpack -G DEB >/dev/null
+	@scripts/check-package build/package/qualtrixon_*.deb
 
 clean:
 	rm -rf build
