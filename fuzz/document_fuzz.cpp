@@ -9,37 +9,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
-#include "platform/messages.h"
+#include "fuzz_support.h"
 #include "shell/document.h"
 #include "shell/settings.h"
+#include "test_support/recording_messages.h"
+#include "test_support/temp_folder.h"
 
 namespace {
-
-// Message boxes nobody sees.
-class SilentMessages : public qx::Messages {
-  public:
-    void Warning(const std::string&, const std::string&, qx::MessageOwner) override {}
-    bool AskYesNo(const std::string&, const std::string&, qx::MessageOwner) override {
-        return false;
-    }
-};
 
 // Files of this process in a memory-backed folder when there is one.
 std::string WorkPath(const char* name) {
     static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     return folder + "/qx-document-fuzz-" + std::to_string(getpid()) + "-" + name;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Require(bool condition) {
-    if (!condition) __builtin_trap();
 }
 
 void RemoveWorkFiles() {
@@ -55,22 +38,21 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using qx::Require;
     const std::string input = WorkPath("input.opt");
-    {
-        std::ofstream out(input, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    qx::WriteFileBytes(input, std::string(reinterpret_cast<const char*>(data), size));
     const qx::Settings settings;
-    SilentMessages messages;
+    qx::RecordingMessages messages;
     qx::Document doc(settings, messages);
     if (doc.Open(input) != qx::Document::OpenResult::kOpened) return 0;
 
     const std::string first = WorkPath("first.opt");
     const std::string second = WorkPath("second.opt");
-    Require(doc.Save(first));
+    Require(doc.Save(first), "an opened document saves");
     qx::Document again(settings, messages);
-    Require(again.Open(first) == qx::Document::OpenResult::kOpened);
-    Require(again.Save(second));
-    Require(ReadAll(first) == ReadAll(second));
+    Require(again.Open(first) == qx::Document::OpenResult::kOpened, "a saved document opens");
+    Require(again.Save(second), "a reopened document saves");
+    Require(qx::ReadFileBytes(first) == qx::ReadFileBytes(second),
+            "saving, opening and saving again gives the same bytes");
     return 0;
 }

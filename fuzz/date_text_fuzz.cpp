@@ -1,0 +1,70 @@
+// Feeds arbitrary text to the date readers, in a zone with summer time. A date
+// ParseDate accepts is local midnight of a year a document can hold, and its text reads
+// back as the same date; a refused text leaves the date alone. An expiration month text
+// gives either the date that stands for none or a Saturday from the 16th to the 22nd
+// at midnight, the same again from its own month text or from the rewritten text.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "fuzz_support.h"
+#include "pricing/date_text.h"
+#include "pricing/expiration_calendar.h"
+
+namespace {
+
+using qx::CTime;
+using qx::Require;
+
+void CheckDate(const std::string& text, int format) {
+    const CTime unchanged(123456789);
+    CTime date = unchanged;
+    if (qx::ParseDate(text, format, date) != 0) {
+        Require(date == unchanged, "a refused date text leaves the date alone");
+        return;
+    }
+    Require(date.IsStorable(), "a read date fits a document");
+    Require(date.GetYear() >= 1970 && date.GetYear() <= 2037, "a read date's year is 1970..2037");
+    Require(date.GetHour() == 0 && date.GetMinute() == 0 && date.GetSecond() == 0,
+            "a read date is local midnight");
+    CTime again;
+    const std::string shown = qx::DateText(date, format);
+    Require(qx::ParseDate(shown, format, again) == 0 && again == date,
+            "date text \"" + shown + "\" reads as the date it shows");
+}
+
+void CheckExpiration(const std::string& text) {
+    std::string rewritten = text;
+    const CTime expiration = qx::ExpirationFromMonthText(rewritten);
+    std::string twice = rewritten;
+    Require(qx::ExpirationFromMonthText(twice) == expiration && twice == rewritten,
+            "a rewritten month text gives the same expiration and stays as it is");
+    if (expiration == CTime(1970, 1, 1)) return;
+    Require(expiration.GetDayOfWeek() == 7 && expiration.GetDay() >= 16 &&
+                expiration.GetDay() <= 22 && expiration.GetHour() == 0,
+            "an expiration is the Saturday after the third Friday, at midnight");
+    std::string month = expiration.Format("%b %Y");
+    Require(qx::ExpirationFromMonthText(month) == expiration,
+            "an expiration's own month text gives it again");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    setenv("TZ", "America/New_York", 1);
+    tzset();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    // The first byte chooses the date format, the rest is the text.
+    const int format = data[0] % 2 == 0 ? qx::kMonthDayYear : qx::kDayMonthYear;
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    CheckDate(text, format);
+    CheckExpiration(text);
+    return 0;
+}
