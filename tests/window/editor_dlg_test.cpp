@@ -141,6 +141,9 @@ void EditorDlgTest::init() {
 
 void EditorDlgTest::cleanup() {
     editor.reset();
+    // Graph windows a test opened are top-level and delete themselves once closed.
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     folder.reset();
     zone.reset();
 }
