@@ -5,6 +5,7 @@
 
 #include "graph/profit_search.h"
 #include "pricing/number_text.h"
+#include "pricing/record_fields.h"
 
 namespace qx {
 
@@ -169,7 +170,9 @@ void PositionSummary::AddOptionPrices(const Option& option) {
 }
 
 void PositionSummary::AddPrice(double price) {
-    if (priceCount < kMaxPrices && price > 0 && std::isfinite(price)) prices[priceCount++] = price;
+    // An option takes no underlying price beyond the largest amount, so none is tried.
+    if (priceCount < kMaxPrices && price > 0 && price <= kMaxMagnitude)
+        prices[priceCount++] = price;
 }
 
 void PositionSummary::ExtendBeyondLastPrice() {
@@ -182,7 +185,7 @@ void PositionSummary::ExtendBeyondLastPrice() {
         const double profit = profits[priceCount - 1];
         if ((profit > 0) == (slope > 0) || !std::isfinite(profit)) return;
         const double next = 2 * std::max(last, last - profit / slope);
-        if (!std::isfinite(next)) return;
+        if (!(next <= kMaxMagnitude)) return;
         prices[priceCount] = next;
         profits[priceCount] = ProfitAt(next);
         ++priceCount;
