@@ -329,6 +329,7 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
     if (!missing.empty()) return Refused(std::move(result), missing);
     const std::size_t width = fields.size();
 
+    std::vector<std::pair<int, Tran>> rows;  // with their row numbers
     int row = 1;
     while (records.Next(fields)) {
         ++row;
@@ -340,13 +341,21 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
         Tran tran;
         const std::string refusal = ReadRow(fields, places, tran);
         if (!refusal.empty()) return Refused(std::move(result), RowText(row) + refusal);
-        KeptWarning warning;
-        if (result.list.Add(tran, warning) < 0)
-            return Refused(std::move(result), RowText(row) + warning.text);
-        ++result.added;
+        rows.emplace_back(row, tran);
     }
     if (records.Damaged())
         return Refused(std::move(result), RowText(row + 1) + "A quote does not pair up.");
+    // The book judges a transaction by those dated before it only, so the rows go in by
+    // date (a day's rows in file order): a book taken whole is then consistent day by
+    // day, however the spreadsheet sorted its rows.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return !a.second.IsOnOrAfter(b.second); });
+    for (const auto& [number, tran] : rows) {
+        KeptWarning warning;
+        if (result.list.Add(tran, warning) < 0)
+            return Refused(std::move(result), RowText(number) + warning.text);
+        ++result.added;
+    }
     if (result.added == 0) return Refused(std::move(result), "The file holds no transactions.");
     result.accepted = true;
     return result;

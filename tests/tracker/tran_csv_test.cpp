@@ -100,6 +100,23 @@ TEST_F(TranCsv, ReadsASpreadsheetsOwnArrangement) {
     EXPECT_EQ(imported.list, expected);
 }
 
+// A spreadsheet sorted newest first: the close stands above the opening it closes, and
+// the book judges each row by the rows dated before it.
+TEST_F(TranCsv, TakesRowsInDateOrderWhateverTheirOrderInTheFile) {
+    const std::string text =
+        std::string(kHeader) +
+        "2026-03-05 10:00:00,XYZ,Underlying,Stock,Close,Sell,100,1,,,,48,0,,,\r\n"
+        "2026-03-02 10:00:00,XYZ,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+    const TranCsvImport imported = ReadTranCsv(text, TranList());
+    ASSERT_TRUE(imported.accepted) << imported.message;
+    TranList expected;
+    AddAll(expected,
+           {TranBuilder().Day(2).Underlying().Open().Buy(100).At(46),
+            TranBuilder().Day(5).Underlying().Close().Sell(100).At(48)},
+           "oldest first");
+    EXPECT_EQ(imported.list, expected);
+}
+
 // A file of rows built from one good row, with one field of one row replaced.
 std::string Rows(int count, int badRow = 0, const std::string& badField = "",
                  const std::string& badText = "") {
