@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <csignal>
 
 #include "shell/window/app.h"
@@ -7,5 +8,7 @@ int main(int argc, char** argv) {
     // end the program with the user's work.
     std::signal(SIGXFSZ, SIG_IGN);
     qx::App app(argc, argv);
+    // The installed menu entry's name, by which a desktop ties the windows to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tallmoor.Qualtrixon"));
     return app.Run();
 }
