@@ -24,7 +24,9 @@ double N(double x) {
     const double p =
         t * (0.31938153 +
              t * (-0.356563782 + t * (1.781477937 + t * (-1.821255978 + t * 1.330274429))));
-    // The upper tail Z*p is mirrored for negative x.
+    // The upper tail is mirrored for negative x as 1 - (1 - Z*p), not as Z*p: taking the
+    // rounded 1 - Z*p from 1 again is exact once it is at least a half (every x from
+    // about 1e-7 up), so that N(x) + N(-x) is then exactly 1.
     return x >= 0 ? 1 - Z * p : 1 - (1 - Z * p);
 }
 

@@ -31,9 +31,9 @@ class Option {
     int SetFees(double value);
     // A negative count clears daysLeft and years and is refused.
     int SetDaysLeft(int days);
-    // Counts the calendar days from a to b (the expiration day included) in local
-    // wall-clock time; refuses, clearing daysLeft and years, when that is not positive
-    // or when a document cannot hold either date.
+    // Counts the calendar days from the valuation date to the expiration, the expiration
+    // day included, in local wall-clock time; refuses, clearing daysLeft and years, when
+    // that count is not positive or when a document cannot hold either date.
     int SetDates(CTime valuation, CTime expiration);
     int SetSide(int value);
     int SetAssetType(int value);
@@ -139,7 +139,7 @@ class Option {
     double price = 0;
     double fees = 0;
     int daysLeft = 0;
-    double years = 0;  // always daysLeft / 365, except inside Theta
+    double years = 0;  // always daysLeft / 365
     int side = 0;
     int assetType = 0;
     int unitsPerContract = 0;
