@@ -22,13 +22,13 @@ double BlackScholes::D1(double sigma) const {
     return (logMoneyness + drift) / w + w / 2;
 }
 
-double BlackScholes::Value(int optionType, double sigma) const {
+double BlackScholes::Value(OptionType type, double sigma) const {
     const double w = sigma * sqrtT;
-    if (optionType == 1) {
+    if (type == kCall) {
         const double d1 = (logMoneyness + drift) / w + w / 2;
         return S * dividendDiscount * N(d1) - K * rateDiscount * N(d1 - w);
     }
-    if (optionType == 2) {
+    if (type == kPut) {
         // x is -d2 and x - w is -d1.
         const double x = (-logMoneyness - drift) / w + w / 2;
         return K * rateDiscount * N(x) - S * dividendDiscount * N(x - w);
@@ -36,9 +36,9 @@ double BlackScholes::Value(int optionType, double sigma) const {
     return -1;
 }
 
-double BlackScholes::Delta(int optionType, double sigma) const {
+double BlackScholes::Delta(OptionType type, double sigma) const {
     const double d1 = D1(sigma);
-    return optionType == 1 ? dividendDiscount * N(d1) : -dividendDiscount * N(-d1);
+    return type == kCall ? dividendDiscount * N(d1) : -dividendDiscount * N(-d1);
 }
 
 double BlackScholes::Gamma(double sigma) const {
@@ -51,10 +51,10 @@ double BlackScholes::Vega(double sigma) const {
     return S * dividendDiscount * sqrtT * n(D1(sigma));
 }
 
-double BlackScholes::Rho(int optionType, double sigma) const {
+double BlackScholes::Rho(OptionType type, double sigma) const {
     const double d2 = D1(sigma) - sigma * sqrtT;
     const double scale = K * T * rateDiscount;
-    return optionType == 1 ? scale * N(d2) : -scale * N(-d2);
+    return type == kCall ? scale * N(d2) : -scale * N(-d2);
 }
 
 }  // namespace qx

@@ -1,6 +1,8 @@
 #ifndef QX_PRICING_BLACK_SCHOLES_H
 #define QX_PRICING_BLACK_SCHOLES_H
 
+#include "pricing/option.h"
+
 namespace qx {
 
 // The closed-form value of a European option on an asset with a continuous dividend
@@ -13,21 +15,20 @@ class BlackScholes {
     // per year.
     BlackScholes(double spot, double strikePrice, double years, double rate, double yield);
 
-    // Value of a call (optionType 1) or a put (2) at volatility sigma; -1 for any
-    // other type.
-    double Value(int optionType, double sigma) const;
+    // Value of a call or a put at volatility sigma; -1 for no type.
+    double Value(OptionType type, double sigma) const;
 
     // d1 of the formula at volatility sigma: (ln(S/K) + (r - q) T) / w + w/2, w = sigma sqrt(T).
     double D1(double sigma) const;
 
-    // Slope of the value in the underlying's price, for a call (1) or a put (2).
-    double Delta(int optionType, double sigma) const;
+    // Slope of the value in the underlying's price, for a call or a put.
+    double Delta(OptionType type, double sigma) const;
     // Slope of delta in the underlying's price; 0 at a price of 0, its limit.
     double Gamma(double sigma) const;
     // Slope of the value in the volatility, the same for a call and a put.
     double Vega(double sigma) const;
-    // Slope of the value in the interest rate, for a call (1) or a put (2).
-    double Rho(int optionType, double sigma) const;
+    // Slope of the value in the interest rate, for a call or a put.
+    double Rho(OptionType type, double sigma) const;
 
   private:
     double S;

@@ -1,12 +1,14 @@
 #ifndef QX_PRICING_LATTICE_H
 #define QX_PRICING_LATTICE_H
 
+#include "pricing/option.h"
+
 namespace qx {
 
-// The contract and market of one lattice valuation: optionType 1 call, 2 put; price S,
-// strike K and time T in years above 0; rate r, yield q and volatility sigma per year.
+// The contract and market of one lattice valuation: a call or a put; price S, strike K
+// and time T in years above 0; rate r, yield q and volatility sigma per year.
 struct LatticeInputs {
-    int optionType = 0;
+    OptionType optionType = kNoOptionType;
     double S = 0;
     double K = 0;
     double T = 0;
@@ -17,7 +19,7 @@ struct LatticeInputs {
 
 // Value of one unit on a recombining binomial lattice of the given number of steps
 // (at least 1), with exercise allowed at every step when earlyExercise is set, else
-// only at expiry. 0 for an optionType other than 1 or 2. Reuses a per-thread buffer
+// only at expiry. 0 for an option of no type. Reuses a per-thread buffer
 // that only grows, so repeated valuations allocate nothing.
 double LatticeValue(const LatticeInputs& in, int steps, bool earlyExercise = true);
 

@@ -126,13 +126,13 @@ std::string Option::ExpirationText() const {
 }
 
 std::string Option::Description() const {
-    if (daysLeft == 0 || strike == 0 || optionType == 0) return "";
+    if (daysLeft == 0 || strike == 0 || optionType == kNoOptionType) return "";
     return expiration.Format("%b") + " " + NumberText(strike, 2, true) +
            (optionType == kCall ? " Call" : " Put");
 }
 
 std::string Option::TradeDescription() const {
-    if (strike == 0 || optionType == 0 || side == 0 || contracts == 0) return "";
+    if (strike == 0 || optionType == kNoOptionType || side == 0 || contracts == 0) return "";
     return (side == kBuy ? "Buy " : "Sell ") + IntegerText(contracts) + " " +
            expiration.Format("%b %Y ") + NumberText(strike, 2, true) + " " +
            (optionType == kCall ? "call" : "put") + (contracts > 1 ? "s" : "");

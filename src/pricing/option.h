@@ -132,6 +132,9 @@ class Option {
     double PerPosition(double perUnit, bool shareWeighted) const;
     // Whether volatility, time and type allow a sensitivity.
     bool HasGreeks() const;
+    // The type as the valuations take it; the field keeps the int the file stores, and
+    // the setter lets in only the three types.
+    OptionType Type() const { return static_cast<OptionType>(optionType); }
 
     int optionType = 0;
     double underlyingPrice = 0;

@@ -31,11 +31,11 @@ double Option::ValueAtYears(double T) const {
     if (T == 0) return intrinsic;
     if (optionType != kCall && optionType != kPut) return 0;
     const auto european = [&] {
-        return BlackScholes(S, K, T, interestRate, dividendYield).Value(optionType, volatility);
+        return BlackScholes(S, K, T, interestRate, dividendYield).Value(Type(), volatility);
     };
     // The normal approximation can dip just below 0 far out of the money.
     if (latticeSteps == 0) return std::max(european(), 0.0);
-    const LatticeInputs in{optionType, S, K, T, interestRate, dividendYield, volatility};
+    const LatticeInputs in{Type(), S, K, T, interestRate, dividendYield, volatility};
     const double value = LatticeValue(in, std::min(latticeSteps, kMaxLatticeSteps));
     // A step's moves can lie beyond what a double holds (a yield of millions of percent,
     // a volatility near 10,000 % over decades); the value is then at least the closed
@@ -46,7 +46,7 @@ double Option::ValueAtYears(double T) const {
 
 double Option::FairValueAt(double sigma) const {
     return BlackScholes(underlyingPrice, strike, years, interestRate, dividendYield)
-        .Value(optionType, sigma);
+        .Value(Type(), sigma);
 }
 
 bool Option::HasGreeks() const {
@@ -61,7 +61,7 @@ double Option::PerPosition(double perUnit, bool shareWeighted) const {
 double Option::Delta(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
     const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Delta(optionType, volatility), shareWeighted);
+    return PerPosition(model.Delta(Type(), volatility), shareWeighted);
 }
 
 double Option::Gamma(bool shareWeighted) const {
@@ -87,7 +87,7 @@ double Option::Vega(bool shareWeighted) const {
 double Option::Rho(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
     const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Rho(optionType, volatility), shareWeighted);
+    return PerPosition(model.Rho(Type(), volatility), shareWeighted);
 }
 
 double Option::ImpliedVolatility() const {
@@ -95,13 +95,13 @@ double Option::ImpliedVolatility() const {
     const double K = strike;
     const double T = years;
     const double P = price;
-    if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == 0) return -1;
+    if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == kNoOptionType) return -1;
     const BlackScholes model(S, K, T, interestRate, dividendYield);
-    if (model.Value(optionType, kMinimumVolatility) > P) return 0;
+    if (model.Value(Type(), kMinimumVolatility) > P) return 0;
     // A premium above the most any volatility gives has no answer, however close to it
     // the tolerance (an absolute one, which a tiny premium meets at once) would let
     // a trial come.
-    if (model.Value(optionType, kMaximumVolatility) < P) return -1;
+    if (model.Value(Type(), kMaximumVolatility) < P) return -1;
 
     // The value rises with sigma, so every trial narrows a bracket around the answer. A
     // Newton step that leaves it (as one from a flat, far out-of-the-money start does)
@@ -114,7 +114,7 @@ double Option::ImpliedVolatility() const {
     double sigma = (P / S) / (0.398 * std::sqrt(T));
     if (!(sigma > low && sigma < high)) sigma = std::sqrt(low * high);
     for (int i = 0; i < kMaxIterations; ++i) {
-        const double diff = P - model.Value(optionType, sigma);
+        const double diff = P - model.Value(Type(), sigma);
         if (std::fabs(diff) < kPriceTolerance) return sigma;
         if (diff > 0)
             low = std::max(low, sigma);

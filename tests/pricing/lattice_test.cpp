@@ -45,7 +45,7 @@ TEST(Lattice, ExpiredOptionIsWorthItsIntrinsicValue) {
 // Without early exercise the lattice prices a European option and must approach the
 // closed form, with and without a dividend yield; the error shrinks as steps grow.
 TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
-    for (int type : {kCall, kPut}) {
+    for (OptionType type : {kCall, kPut}) {
         for (double q : {0.0, 0.03, 0.1}) {
             for (double K : {80.0, 100.0, 130.0}) {
                 const LatticeInputs in{type, 100, K, 1.5, 0.05, q, 0.25};
@@ -64,7 +64,7 @@ TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
 // Early exercise is worth something for a put and for a call on a dividend payer, and
 // nothing for a call on an asset that pays none.
 TEST(Lattice, EarlyExerciseNeverLowersTheValue) {
-    for (int type : {kCall, kPut}) {
+    for (OptionType type : {kCall, kPut}) {
         for (double q : {0.0, 0.06}) {
             const LatticeInputs in{type, 100, 100, 1, 0.05, q, 0.2};
             const double american = LatticeValue(in, 200);
