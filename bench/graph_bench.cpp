@@ -7,6 +7,7 @@
 
 #include "four_option_position.h"
 #include "graph/graph_model.h"
+#include "graph/plot_geometry.h"
 #include "graph/plot_renderer.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "pricing/option.h"
@@ -40,7 +41,7 @@ void BM_ThetaRecomputeAndDraw(benchmark::State& state) {
     model.SetDateOffset(60);
     PlotRenderer renderer(model, settings);
     QImage picture =
-        QPainterCanvas::NewPicture(PlotRenderer::kPictureWidth, PlotRenderer::kPictureHeight);
+        QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     for (auto _ : state) {
@@ -64,7 +65,7 @@ void BM_DrawPicture(benchmark::State& state) {
     model.Recompute();
     PlotRenderer renderer(model, settings);
     QImage picture =
-        QPainterCanvas::NewPicture(PlotRenderer::kPictureWidth, PlotRenderer::kPictureHeight);
+        QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     for (auto _ : state) renderer.DrawPicture(canvas);

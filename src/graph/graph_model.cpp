@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graph/pixel.h"
+#include "graph/plot_geometry.h"
 #include "pricing/record_fields.h"
 #include "shell/settings.h"
 

@@ -25,9 +25,6 @@ class GraphModel {
     static constexpr int kCurveRows = 6;
     static constexpr int kNetRow = 0;
     static constexpr int kStockRow = 5;
-    // The plot area in pixels: the price axis spans its width, the value range its height.
-    static constexpr int kPlotWidth = 300;
-    static constexpr int kPlotHeight = 275;
     // The pixel row of a value that is not finite: the curve is broken there.
     static constexpr int kNoRow = std::numeric_limits<int>::min();
 

@@ -25,9 +25,8 @@ class Settings;
 class GraphWindowModel {
   public:
     static constexpr int kMenuItemCount = 5;
-    // The picture's top left corner in the client coordinates the mouse events take:
-    // the plot area (60..360, 20..295 in the picture) falls on client x 270..570 and
-    // y 88..363.
+    // The picture's top left corner in the client coordinates the mouse events take,
+    // which put the plot area (plot_geometry.h) where it stood on the original window.
     static constexpr int kPictureLeft = 210;
     static constexpr int kPictureTop = 68;
 

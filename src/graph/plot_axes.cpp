@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "graph/pixel.h"
+#include "graph/plot_geometry.h"
 #include "graph/tick_rule.h"
 #include "platform/canvas.h"
 #include "pricing/number_text.h"
@@ -13,10 +14,8 @@ namespace qx {
 
 namespace {
 
-constexpr int kPlotLeft = 60;
-constexpr int kPlotRight = 360;
-constexpr int kPlotTop = 20;
-constexpr int kPlotBottom = 295;
+// The value scale's line stands one pixel left of the plot; its ticks reach across it.
+constexpr int kValueScaleX = kPlotLeft - 1;
 
 // A guard against a step too small for its range: no scale has more ticks than this.
 constexpr int kMaxTicks = 1000;
@@ -67,7 +66,7 @@ void PlotAxes::DrawValueAxis(const ValueRange& range) {
     const double R = range.yMax - range.yMin;
     const ValueUnit unit = ValueUnitOf(range.yMin, range.yMax);
     const TickSteps steps = ChooseTicks(R, TickAxis::kValues);
-    Tick(59, kPlotTop, 59, TruncateToPixel(R * range.yScale) + kPlotTop);
+    Tick(kValueScaleX, kPlotTop, kValueScaleX, TruncateToPixel(R * range.yScale) + kPlotTop);
 
     const auto yOf = [&](double v) {
         return TruncateToPixel((range.yMax - v) * range.yScale) + kPlotTop;
@@ -77,12 +76,12 @@ void PlotAxes::DrawValueAxis(const ValueRange& range) {
     // above the plot or on the title, so a tick stands only on the plot's height.
     const auto onPlot = [&](double v) { return yOf(v) >= kPlotTop && yOf(v) <= kPlotBottom; };
     const auto minorTick = [&](double v) {
-        if (onPlot(v)) Tick(57, yOf(v), 61, yOf(v));
+        if (onPlot(v)) Tick(kValueScaleX - 2, yOf(v), kValueScaleX + 2, yOf(v));
     };
     // Labels with decimals name their unit too: 250000 is "250.00K", never "250.00".
     const auto majorTick = [&](double v) {
         if (!onPlot(v)) return;
-        Tick(54, yOf(v), 64, yOf(v));
+        Tick(kValueScaleX - 5, yOf(v), kValueScaleX + 5, yOf(v));
         ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false) + unit.suffix);
     };
     const double firstMinor = FirstTick(range.yMin, steps.minor, range.yMin);
@@ -167,10 +166,10 @@ double PlotAxes::LabelledStep(double first, double major, double last, double sp
 void PlotAxes::Tick(int x1, int y1, int x2, int y2) { canvas.Line(x1, y1, x2, y2, colors.pen); }
 
 void PlotAxes::ValueLabel(int y, const std::string& label) {
-    // Right-aligned to x 55, centred on its tick.
+    // Right-aligned a pixel short of the major ticks, centred on its tick.
     const std::string text = label.empty() ? "0" : label;
     const Canvas::TextExtent extent = canvas.MeasureText(text);
-    canvas.Text(55 - extent.width, y - extent.height / 2, text, colors.text, colors.background);
+    canvas.Text(kValueScaleX - 4 - extent.width, y - extent.height / 2, text, colors.text, colors.background);
 }
 
 void PlotAxes::PriceLabel(int offset, int h, const std::string& label) {

@@ -9,7 +9,7 @@ namespace qx {
 class Canvas;
 
 // The two scales of the graph picture, with ticks and labels, placed around the plot
-// area (x 60 to 360, y 20 to 295).
+// area (plot_geometry.h).
 class PlotAxes {
   public:
     // The colours a scale is drawn in: its lines, its labels and the picture's

@@ -2,6 +2,7 @@
 
 #include "graph/graph_model.h"
 #include "graph/pixel.h"
+#include "graph/plot_geometry.h"
 #include "graph/plot_axes.h"
 #include "platform/canvas.h"
 #include "pricing/number_text.h"
@@ -94,7 +95,7 @@ void PlotRenderer::DrawCrosshairLines(Canvas& screen) const {
 void PlotRenderer::DrawTitle(Canvas& picture) const {
     const std::string title = Title();
     const int width = picture.MeasureText(title).width;
-    picture.Text((kPictureWidth - width) / 2, 320, title, settings.titleColor,
+    picture.Text((kPictureWidth - width) / 2, kTitleTop, title, settings.titleColor,
                  settings.backgroundColor);
 }
 
@@ -133,7 +134,7 @@ void PlotRenderer::DrawCurve(Canvas& picture, int row, std::uint32_t pen) const 
             length = 0;
             continue;
         }
-        const int x = j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + 61;
+        const int x = j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
         run[length++] = {x, r + kPlotTop};
     }
     picture.Polyline(run, length, pen);

@@ -10,19 +10,11 @@ class Canvas;
 class GraphModel;
 class Settings;
 
-// Draws a graph model's curves into the fixed-size graph picture: background, title,
+// Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background, title,
 // value scale with its unit, price scale in price or percent, and the curves shown. Also
 // keeps the crosshair, which is drawn over a copy of the picture and never into it.
 class PlotRenderer {
   public:
-    static constexpr int kPictureWidth = 382;
-    static constexpr int kPictureHeight = 344;
-    // The plot area: prices from left to right, values from top (yMax) to bottom (yMin).
-    static constexpr int kPlotLeft = 60;
-    static constexpr int kPlotRight = 360;
-    static constexpr int kPlotTop = 20;
-    static constexpr int kPlotBottom = 295;
-
     // Reads the model's results and the settings live; takes the pen colours now.
     PlotRenderer(const GraphModel& model, const Settings& settings);
 

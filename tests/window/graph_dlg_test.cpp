@@ -26,6 +26,7 @@
 #include "editor/window/editor_dlg.h"
 #include "graph/graph_fixtures.h"
 #include "graph/graph_window_model.h"
+#include "graph/plot_geometry.h"
 #include "graph/window/plot_view.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -51,8 +52,8 @@ QRgb ToRgb(ColorRef color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(co
 
 // The picture at 100 %, as printing copies it.
 QImage PictureAtOneToOne(const GraphWindowModel& model) {
-    QImage picture = QPainterCanvas::NewPicture(PlotRenderer::kPictureWidth + 1,
-                                                PlotRenderer::kPictureHeight + 1);
+    QImage picture = QPainterCanvas::NewPicture(kPictureWidth + 1,
+                                                kPictureHeight + 1);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     model.DrawPictureCopy(canvas);
@@ -230,7 +231,7 @@ bool GraphDlgTest::CurveShownAsComputed(int row) const {
         }
         if (covered) continue;
         const int x = qFloor(j * model.GetPixelStep()) + 61;
-        if (!shownNear(x, r + PlotRenderer::kPlotTop)) return false;
+        if (!shownNear(x, r + kPlotTop)) return false;
         ++seen;
     }
     return seen >= 3;
@@ -528,7 +529,7 @@ void GraphDlgTest::savePictureWritesPngOrPdfOfTheSamePicture() {
         QCOMPARE(image.pixel(1, 1), ToRgb(settings.backgroundColor));
         for (int j : {5, 25, 50}) {
             const int x = qFloor(j * model.GetPixelStep()) + 61;
-            const int y = model.GetPixelRow(0, j) + PlotRenderer::kPlotTop;
+            const int y = model.GetPixelRow(0, j) + kPlotTop;
             QCOMPARE(image.pixel((x - 1) * 3 + 1, (y - 1) * 3 + 1), ToRgb(settings.plotColors[0]));
         }
     }

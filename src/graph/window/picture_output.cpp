@@ -9,14 +9,15 @@
 #include <QSaveFile>
 
 #include "graph/graph_window_model.h"
+#include "graph/plot_geometry.h"
 #include "platform/qt/qpainter_canvas.h"
 
 namespace qx {
 
 namespace {
 
-constexpr int kWidth = PlotRenderer::kPictureWidth;
-constexpr int kHeight = PlotRenderer::kPictureHeight;
+constexpr int kWidth = kPictureWidth;
+constexpr int kHeight = kPictureHeight;
 
 // Draws the picture from its pixel (1, 1), where its background starts, onto a painter
 // whose origin is the top left corner of the output.

@@ -6,6 +6,7 @@
 
 #include "graph/graph_controls.h"
 #include "graph/graph_window_model.h"
+#include "graph/plot_geometry.h"
 #include "platform/qt/qpainter_canvas.h"
 
 namespace qx {
@@ -15,8 +16,8 @@ namespace {
 // The frame shows picture pixel (x, y) at its own (x, y); its one-pixel black edge lies
 // over the picture's first row and column, which the picture never paints, and just
 // beyond its last.
-constexpr int kFrameWidth = PlotRenderer::kPictureWidth + 1;
-constexpr int kFrameHeight = PlotRenderer::kPictureHeight + 1;
+constexpr int kFrameWidth = kPictureWidth + 1;
+constexpr int kFrameHeight = kPictureHeight + 1;
 
 }  // namespace
 
