@@ -17,7 +17,7 @@ namespace {
 // a page of notes.
 struct FullDocument {
     FullDocument() : doc(settings, messages) {
-        for (int slot = 0; slot < Document::kSlots; ++slot) {
+        for (int slot = 0; slot < kOptionSlots; ++slot) {
             Option& option = doc.GetOption(slot);
             option.SetOptionType(kCall);
             option.SetStrike(50 + slot);

@@ -8,7 +8,7 @@ namespace qx {
 // The benchmarks' position: four options of 5 contracts on one underlying at 100, a
 // quarter to a year to expiration, under the rule given by the lattice steps (0 for the
 // closed form).
-inline void FillFourOptions(Option (&rows)[4], int latticeSteps) {
+inline void FillFourOptions(Option (&rows)[kOptionSlots], int latticeSteps) {
     const struct {
         int type;
         double strike;

@@ -11,7 +11,7 @@ namespace qx {
 namespace {
 
 // The benchmarks' four options with fees, and a holding of shares.
-void FillPosition(Option (&rows)[4], Stock& holding, int latticeSteps) {
+void FillPosition(Option (&rows)[kOptionSlots], Stock& holding, int latticeSteps) {
     FillFourOptions(rows, latticeSteps);
     for (Option& row : rows) row.SetFees(1.5);
     holding.SetSide(kBuy);

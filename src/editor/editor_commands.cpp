@@ -145,8 +145,8 @@ EditorRequest EditorModel::SaveToChosen(const std::string& path) {
 
 std::string EditorModel::SuggestedFileName() const { return document->GetStock().GetSymbol(); }
 
-void EditorModel::CopyForGraph(Option (&options)[4], Stock& stock) const {
-    for (int i = 0; i < kSlotCount; ++i) options[i].CopyFrom(Slot(i));
+void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) const {
+    for (int i = 0; i < kOptionSlots; ++i) options[i].CopyFrom(Slot(i));
     stock.CopyFrom(document->GetStock());
 }
 
@@ -171,7 +171,7 @@ void EditorModel::Open(const std::string& path) {
 void EditorModel::ChooseRowsFromSlots() {
     rowRecord[0] = rowRecord[1] = -1;
     int row = 0;
-    for (int i = 0; i < kSlotCount && row < kEditorRows; ++i)
+    for (int i = 0; i < kOptionSlots && row < kEditorRows; ++i)
         if (Slot(i).GetDaysLeft() > 0) rowRecord[row++] = i;
 }
 

@@ -9,6 +9,7 @@
 #include "editor/saved_document.h"
 #include "platform/controls.h"
 #include "platform/ctime.h"
+#include "pricing/option.h"
 
 namespace qx {
 
@@ -16,7 +17,6 @@ class Clock;
 class Document;
 class EditorObserver;
 class Messages;
-class Option;
 class Settings;
 class Stock;
 
@@ -69,7 +69,7 @@ class EditorModel {
     // Applies what the property sheet may have changed, accepted or cancelled.
     void AfterProperties();
     // Copies of the four option records and the underlying for a new graph window.
-    void CopyForGraph(Option (&options)[4], Stock& stock) const;
+    void CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) const;
 
     // State shown by the window.
 
@@ -151,7 +151,7 @@ class EditorModel {
     const Option& Slot(int index) const;
     template <class F>
     void ForEachSlot(F apply) {
-        for (int i = 0; i < kSlotCount; ++i) apply(Slot(i));
+        for (int i = 0; i < kOptionSlots; ++i) apply(Slot(i));
     }
     bool HasRecord(int row) const { return rowRecord[row] >= 0; }
     Option& RowOption(int row) { return Slot(rowRecord[row]); }
@@ -220,8 +220,6 @@ class EditorModel {
     void ShowUnderlying();
     void SaveWithQuestion();
     bool MayDiscard(int command, EditorRequest& instead);
-
-    static constexpr int kSlotCount = 4;
 
     Settings& settings;
     Messages& messages;

@@ -155,7 +155,7 @@ void EditorModel::UpdateRowTitle(int row) {
 
 void EditorModel::RefreshOptionLists() {
     std::vector<std::string> items;
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kOptionSlots; ++i) {
         const std::string description = Slot(i).Description();
         items.push_back(IntegerText(i + 1) +
                         (description.empty() ? " New Option" : " " + description));
@@ -172,7 +172,7 @@ void EditorModel::RefreshOptionLists() {
 
 void EditorModel::UpdateGraphCommand() {
     recordsWithSide = 0;
-    for (int i = 0; i < kSlotCount; ++i)
+    for (int i = 0; i < kOptionSlots; ++i)
         if (Slot(i).GetSide() != kNoSide) ++recordsWithSide;
     if (recordsWithSide == 0)
         Ctl(kGraphButton).enabled = graphItem.enabled = false;

@@ -4,7 +4,7 @@ namespace qx {
 
 void SavedDocument::Take(const Document& document) {
     stock.CopyFrom(document.GetStock());
-    for (int slot = 0; slot < Document::kSlots; ++slot)
+    for (int slot = 0; slot < kOptionSlots; ++slot)
         options[slot].CopyFrom(document.GetOption(slot));
     transactions.CopyFrom(document.GetTransactions());
     notes = document.GetNotes();
@@ -14,7 +14,7 @@ bool SavedDocument::Differs(const Document& document) const {
     if (stock != document.GetStock() || transactions != document.GetTransactions() ||
         notes != document.GetNotes())
         return true;
-    for (int slot = 0; slot < Document::kSlots; ++slot)
+    for (int slot = 0; slot < kOptionSlots; ++slot)
         if (options[slot] != document.GetOption(slot)) return true;
     return false;
 }
@@ -30,7 +30,7 @@ bool SavedDocument::IsBlank(const Document& document) {
     if (stock.GetPrice() != 0 || !Stock::IsPlaceholderSymbol(stock.GetSymbol()) ||
         document.GetTransactions().GetCount() != 0 || !document.GetNotes().empty())
         return false;
-    for (int slot = 0; slot < Document::kSlots; ++slot) {
+    for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& option = document.GetOption(slot);
         if (option.GetDaysLeft() != 0 || option.GetStrike() != 0 || option.GetPrice() != 0 ||
             option.GetContracts() != 0)

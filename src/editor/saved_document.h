@@ -28,7 +28,7 @@ class SavedDocument {
     static bool IsBlank(const Document& document);
 
     Stock stock;
-    std::array<Option, Document::kSlots> options;
+    std::array<Option, kOptionSlots> options;
     TranList transactions;
     std::string notes;
 };

@@ -17,7 +17,7 @@ constexpr double kRangeStart = 999999999999999.0;
 
 }  // namespace
 
-GraphModel::GraphModel(const Option (&rows)[kMaxOptions], const Stock& holding,
+GraphModel::GraphModel(const Option (&rows)[kOptionSlots], const Stock& holding,
                        const Settings& settingsRecord)
     : settings(settingsRecord) {
     for (const Option& row : rows) {

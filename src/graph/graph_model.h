@@ -20,7 +20,6 @@ enum class GraphType { ValueOrProfit, Gamma, Delta, Theta, Vega, Rho };
 // vertical range in pixel rows. Holds fixed arrays only, so recomputing never allocates.
 class GraphModel {
   public:
-    static constexpr int kMaxOptions = 4;
     static constexpr int kMaxPoints = 300;
     static constexpr int kCurveRows = 6;
     static constexpr int kNetRow = 0;
@@ -30,7 +29,7 @@ class GraphModel {
 
     // Copies the options whose side is set, in order, gaps closed up, and the holding.
     // Shows NET only, plots value or profit, with no drift; reads the settings live.
-    GraphModel(const Option (&options)[kMaxOptions], const Stock& stock, const Settings& settings);
+    GraphModel(const Option (&options)[kOptionSlots], const Stock& stock, const Settings& settings);
 
     // Moves the graph date d days after the base date and gives every option the days
     // it will have left then.
@@ -109,9 +108,9 @@ class GraphModel {
     void ComputePixelRows();
     bool IsRowSelected(int row) const;
 
-    Option options[kMaxOptions];
+    Option options[kOptionSlots];
     int optionCount = 0;
-    int daysLeftAtStart[kMaxOptions] = {};
+    int daysLeftAtStart[kOptionSlots] = {};
     Stock stock;
     const Settings& settings;
 
@@ -137,7 +136,7 @@ class GraphModel {
 
     GraphType graphType = GraphType::ValueOrProfit;
     bool netSelected = true;
-    bool optionSelected[kMaxOptions] = {};
+    bool optionSelected[kOptionSlots] = {};
     bool stockSelected = false;
     int selectedCount = 1;  // NET and options shown; the holding is not counted
 };

@@ -61,7 +61,7 @@ std::string DriftText(int position) {
 
 }  // namespace
 
-GraphWindowModel::GraphWindowModel(const Option (&options)[GraphModel::kMaxOptions],
+GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots],
                                    const Stock& stock, Settings& settingsRecord,
                                    Messages& messageBoxes, Desktop& desktopShell)
     : settings(settingsRecord),

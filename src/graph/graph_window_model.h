@@ -32,7 +32,7 @@ class GraphWindowModel {
 
     // Takes copies of the position; reads the settings live and changes four of them
     // from the menu.
-    GraphWindowModel(const Option (&options)[GraphModel::kMaxOptions], const Stock& stock,
+    GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock,
                      Settings& settings, Messages& messages, Desktop& desktop);
     GraphWindowModel(const GraphWindowModel&) = delete;
     GraphWindowModel& operator=(const GraphWindowModel&) = delete;

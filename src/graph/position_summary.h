@@ -64,7 +64,7 @@ class PositionSummary {
     void ComputeChance(const GraphModel& model);
 
     // Copies of the model's kept options, priced at each grid price in turn.
-    Option options[GraphModel::kMaxOptions];
+    Option options[kOptionSlots];
     int optionCount = 0;
     Stock stock;
     bool holds = false;  // the holding's profit counts

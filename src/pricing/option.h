@@ -14,6 +14,10 @@ enum OptionType { kNoOptionType = 0, kCall = 1, kPut = 2 };
 enum Side { kNoSide = 0, kBuy = 1, kSell = 2 };
 enum AssetType { kNoAssetType = 0, kStockAsset = 1, kIndexAsset = 2, kFutureAsset = 3 };
 
+// The option records of one position: a document holds this many, the editor shows them
+// two at a time, and a graph window plots them all.
+inline constexpr int kOptionSlots = 4;
+
 // One option position with the market environment that values it. Setters return 0
 // when they accept a value and -1 when they refuse it, leaving the field unchanged.
 class Option {

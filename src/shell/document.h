@@ -26,9 +26,6 @@ class Document {
         kReset,      // the file was damaged after its tag; the document is a new one
     };
 
-    // The number of option slots a document holds.
-    static constexpr int kSlots = 4;
-
     // A new document; settings give its environment, also at every later Reset.
     Document(const Settings& settings, Messages& messages);
 
@@ -51,7 +48,7 @@ class Document {
     Stock& GetStock() { return stock; }
     const Stock& GetStock() const { return stock; }
 
-    // Option slot 0 to 3.
+    // Option slot 0 to kOptionSlots - 1.
     Option& GetOption(int slot) { return options.at(slot); }
     const Option& GetOption(int slot) const { return options.at(slot); }
 
@@ -73,7 +70,7 @@ class Document {
     Messages& messages;
     std::string notes;
     std::string path;
-    std::array<Option, kSlots> options;
+    std::array<Option, kOptionSlots> options;
     Stock stock;
     TranList transactions;
 };

@@ -37,7 +37,7 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
             graphStock.SetFees(position.GetFees());
             graphStock.SetSide(position.GetSide());
             graphStock.SetSymbol(stock.GetSymbol());
-        } else if (next < kOptionCount) {
+        } else if (next < kOptionSlots) {
             // A graph takes four options: a fifth open series stays out.
             AddGraphOption(position, graphOptions[next++]);
         }

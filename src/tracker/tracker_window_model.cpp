@@ -31,7 +31,7 @@ std::vector<std::string> UnitsItems(bool contracts) {
 }  // namespace
 
 TrackerWindowModel::TrackerWindowModel(const Stock& underlying,
-                                       std::array<const Option*, kOptionCount> optionRecords,
+                                       std::array<const Option*, kOptionSlots> optionRecords,
                                        TranList& list, Settings& settingsRecord,
                                        Messages& messageBoxes, FileChooser& fileChooser,
                                        const Clock& now)
@@ -87,9 +87,9 @@ void TrackerWindowModel::Open() {
 
 void TrackerWindowModel::RefillEntries() {
     std::vector<std::string> items = {stock.GetSymbol()};
-    for (int row = 1; row <= kOptionCount; ++row) {
-        const std::string description = options[row - 1]->Description();
-        items.push_back(description.empty() ? IntegerText(row) + " New Option" : description);
+    for (int slot = 0; slot < kOptionSlots; ++slot) {
+        const std::string description = options[slot]->Description();
+        items.push_back(description.empty() ? IntegerText(slot + 1) + " New Option" : description);
     }
     items.push_back("Dividend");
     Control& entries = Ctl(C::kEntryList);

@@ -29,18 +29,16 @@ class TrackerWindowModel {
   public:
     // The columns of the list.
     static constexpr int kColumnCount = 9;
-    // The option records the editor holds and the graph takes.
-    static constexpr int kOptionCount = 4;
     // The entry list: the underlying, the editor's options, then the dividend.
     static constexpr int kUnderlyingEntry = 0;
-    static constexpr int kDividendEntry = kOptionCount + 1;
+    static constexpr int kDividendEntry = kOptionSlots + 1;
 
     // The texts of one row of the list.
     using Row = std::array<std::string, kColumnCount>;
 
     // Works on the editor's underlying and option records and the document's
     // transactions in place; every reference must outlive the model.
-    TrackerWindowModel(const Stock& stock, std::array<const Option*, kOptionCount> options,
+    TrackerWindowModel(const Stock& stock, std::array<const Option*, kOptionSlots> options,
                        TranList& transactions, Settings& settings, Messages& messages,
                        FileChooser& files, const Clock& clock);
     TrackerWindowModel(const TrackerWindowModel&) = delete;
@@ -88,7 +86,7 @@ class TrackerWindowModel {
     const Tran& GetForm() const { return form; }
 
     // The records a graph window takes after TrackerRequest::kOpenGraph.
-    const Option (&GraphOptions() const)[kOptionCount] { return graphOptions; }
+    const Option (&GraphOptions() const)[kOptionSlots] { return graphOptions; }
     const Stock& GraphStock() const { return graphStock; }
 
   private:
@@ -132,7 +130,7 @@ class TrackerWindowModel {
     void Import();
 
     const Stock& stock;
-    std::array<const Option*, kOptionCount> options;
+    std::array<const Option*, kOptionSlots> options;
     TranList& transactions;
     Settings& settings;
     Messages& messages;
@@ -143,7 +141,7 @@ class TrackerWindowModel {
     Tran form;  // what the entry controls hold
     std::vector<Row> rows;
     int selectedRow = -1;  // a row of the list, or -1
-    Option graphOptions[kOptionCount];
+    Option graphOptions[kOptionSlots];
     Stock graphStock;
 };
 

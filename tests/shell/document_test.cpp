@@ -66,7 +66,7 @@ void ExpectSameOption(const Option& a, const Option& b, const std::string& where
 void ExpectSameDocument(const Document& a, const Document& b, const std::string& where,
                         bool datesAndSteps = true) {
     EXPECT_TRUE(a.GetStock() == b.GetStock()) << where << ": underlying";
-    for (int slot = 0; slot < Document::kSlots; ++slot)
+    for (int slot = 0; slot < kOptionSlots; ++slot)
         ExpectSameOption(a.GetOption(slot), b.GetOption(slot),
                          where + ": slot " + std::to_string(slot + 1), datesAndSteps);
     EXPECT_TRUE(a.GetTransactions() == b.GetTransactions()) << where << ": transactions";
@@ -192,7 +192,7 @@ Bytes LaidOut(const Document& doc) {
     bytes += Float64(stock.GetPrice()) + Int32(stock.GetShares()) +
              Int32(stock.GetUnitsPerContract()) + Float64(stock.GetFees()) +
              Int32(stock.GetSide()) + Int32(stock.GetAssetType()) + ShortText(stock.GetSymbol());
-    for (int slot = 0; slot < Document::kSlots; ++slot) {
+    for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& o = doc.GetOption(slot);
         bytes += Int32(o.GetOptionType()) + Float64(o.GetUnderlyingPrice()) +
                  Float64(o.GetStrike()) + Float64(o.GetPrice()) + Float64(o.GetFees()) +
@@ -536,7 +536,7 @@ TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
     EXPECT_EQ(stock.GetSide(), kNoSide);
     EXPECT_EQ(stock.GetPrice(), 0);
     EXPECT_EQ(stock.GetShares(), 0);
-    for (int slot = 0; slot < Document::kSlots; ++slot) {
+    for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& option = f.doc.GetOption(slot);
         EXPECT_EQ(option.GetSide(), kNoSide) << slot;
         EXPECT_EQ(option.GetStrike(), 0) << slot;

@@ -343,7 +343,7 @@ void EditorDlg::Handle(EditorRequest request) {
             ApplyHighlightColors();
             break;
         case EditorRequest::kOpenGraph: {
-            Option options[4];
+            Option options[kOptionSlots];
             Stock stock;
             model->CopyForGraph(options, stock);
             GraphDlg::Open(options, stock, settings, messages, desktop, files);
@@ -416,7 +416,7 @@ void EditorDlg::ShowTracker() {
     Document& document = model->GetDocument();
     tracker = std::make_unique<TrackerDlg>(
         document.GetStock(),
-        std::array<const Option*, 4>{&document.GetOption(0), &document.GetOption(1),
+        std::array<const Option*, kOptionSlots>{&document.GetOption(0), &document.GetOption(1),
                                      &document.GetOption(2), &document.GetOption(3)},
         document.GetTransactions(), settings, messages, desktop, files, clock, this);
     tracker->show();

@@ -50,7 +50,7 @@ int Id(C control) { return static_cast<int>(control); }
 
 }  // namespace
 
-GraphDlg* GraphDlg::Open(const Option (&options)[4], const Stock& stock, Settings& settings,
+GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
                          Messages& messages, Desktop& desktop, FileChooser& files) {
     auto* window = new GraphDlg(options, stock, settings, messages, desktop, files);
     if (!window->model->Open()) {
@@ -62,7 +62,7 @@ GraphDlg* GraphDlg::Open(const Option (&options)[4], const Stock& stock, Setting
     return window;
 }
 
-GraphDlg::GraphDlg(const Option (&options)[4], const Stock& stock, Settings& settingsRecord,
+GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settingsRecord,
                    Messages& messageBoxes, Desktop& desktop, FileChooser& fileChooser)
     : QDialog(nullptr),
       settings(settingsRecord),

@@ -7,6 +7,7 @@
 
 #include "graph/graph_controls.h"
 #include "platform/qt/window_file_chooser.h"
+#include "pricing/option.h"
 #include "platform/qt/window_messages.h"
 
 class QAction;
@@ -22,7 +23,6 @@ class Desktop;
 class FileChooser;
 class GraphWindowModel;
 class Messages;
-class Option;
 class PlotView;
 class Settings;
 class Stock;
@@ -39,7 +39,7 @@ class GraphDlg : public QDialog {
     // Opens a new top-level, non-modal graph window on copies of the options and the
     // holding, shows it and returns it; or warns and returns null when no option has a
     // side. The references must outlive the window.
-    static GraphDlg* Open(const Option (&options)[4], const Stock& stock, Settings& settings,
+    static GraphDlg* Open(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
                           Messages& messages, Desktop& desktop, FileChooser& files);
     ~GraphDlg() override;
 
@@ -61,7 +61,7 @@ class GraphDlg : public QDialog {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    GraphDlg(const Option (&options)[4], const Stock& stock, Settings& settings, Messages& messages,
+    GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings, Messages& messages,
              Desktop& desktop, FileChooser& files);
 
     void BuildLayout();

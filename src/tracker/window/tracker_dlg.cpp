@@ -40,7 +40,7 @@ Qt::Alignment ToQt(ColumnAlignment alignment) {
 
 }  // namespace
 
-TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, 4> options,
+TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options,
                        TranList& transactions, Settings& settingsRecord, Messages& messageBoxes,
                        Desktop& desktopShell, FileChooser& fileChooser, const Clock& clock,
                        QWidget* editorWindow)

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/qt/window_file_chooser.h"
+#include "pricing/option.h"
 #include "platform/qt/window_messages.h"
 #include "tracker/tracker_controls.h"
 
@@ -19,7 +20,6 @@ class ControlBinding;
 class Desktop;
 class FileChooser;
 class Messages;
-class Option;
 class Settings;
 class Stock;
 class TrackerListCtrl;
@@ -38,7 +38,7 @@ class TrackerDlg : public QDialog {
     // A top-level window on the editor's records and the document's transactions;
     // editor is the window that gets the focus when an entry needs it first. Every
     // reference must outlive the window.
-    TrackerDlg(const Stock& stock, std::array<const Option*, 4> options, TranList& transactions,
+    TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options, TranList& transactions,
                Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
                const Clock& clock, QWidget* editor);
     ~TrackerDlg() override;
