@@ -2,7 +2,7 @@
 
 #include "editor/choice_lists.h"
 #include "editor/editor_model.h"
-#include "editor/slider_text.h"
+#include "pricing/slider_text.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"

@@ -4,7 +4,7 @@
 
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
-#include "editor/slider_text.h"
+#include "pricing/slider_text.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"

@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
+#include "pricing/slider_text.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -42,15 +43,6 @@ template <typename T, std::size_t n>
 int IndexIn(const T (&table)[n], T value) {
     const auto found = std::find(std::begin(table), std::end(table), value);
     return found == std::end(table) ? -1 : static_cast<int>(found - std::begin(table));
-}
-
-// The volatility slider's text: the position in percent as a fraction with three
-// decimals, 5 showing 0.050, 25 showing 0.250, anything from 100 up 1.000.
-std::string VolatilityText(int percent) {
-    const std::string t = IntegerText(percent);
-    if (percent <= 9) return "0.0" + t + "0";
-    if (percent >= 100) return "1.000";
-    return "0." + t + "0";
 }
 
 // The drift slider's text: percent per year above or below no drift (position 100).
@@ -170,7 +162,7 @@ void GraphWindowModel::ShowDate() {
 }
 
 void GraphWindowModel::ShowVolatility() {
-    Ctl(GraphControl::kVolatilityText).text = VolatilityText(model.GetVolatilityPosition());
+    Ctl(GraphControl::kVolatilityText).text = VolatilitySliderText(model.GetVolatilityPosition());
 }
 
 void GraphWindowModel::ShowDrift() {

@@ -1,4 +1,4 @@
-#include "editor/slider_text.h"
+#include "pricing/slider_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,12 +1,12 @@
-#ifndef QX_EDITOR_SLIDER_TEXT_H
-#define QX_EDITOR_SLIDER_TEXT_H
+#ifndef QX_PRICING_SLIDER_TEXT_H
+#define QX_PRICING_SLIDER_TEXT_H
 
 #include <string>
 
 namespace qx {
 
-// The volatility slider's text: whole percent as a fraction with three decimals
-// (30 gives "0.300"); 100 or more gives "1.000".
+// The text beside a volatility slider, the main window's or a graph window's: whole
+// percent as a fraction with three decimals (30 gives "0.300"); 100 or more gives "1.000".
 std::string VolatilitySliderText(int percent);
 
 // The interest or dividend slider's text: tenths of a percent as a percentage with one
@@ -15,4 +15,4 @@ std::string RateSliderText(int tenths);
 
 }  // namespace qx
 
-#endif  // QX_EDITOR_SLIDER_TEXT_H
+#endif  // QX_PRICING_SLIDER_TEXT_H
