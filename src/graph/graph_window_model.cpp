@@ -47,8 +47,7 @@ int IndexIn(const T (&table)[n], T value) {
 
 // The drift slider's text: percent per year above or below no drift (position 100).
 std::string DriftText(int position) {
-    const int d = position - 100;
-    return (d == 0 ? "0" : IntegerText(d)) + ".0%";
+    return IntegerText(position - 100, true) + ".0%";
 }
 
 }  // namespace

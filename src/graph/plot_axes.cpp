@@ -1,7 +1,6 @@
 #include "graph/plot_axes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "graph/pixel.h"
@@ -52,10 +51,7 @@ ValueUnit ValueUnitOf(double yMin, double yMax) {
 
 // Decimal digits of a value's whole part, "0" included, for the percent labels.
 std::string WholeText(double v) {
-    char buffer[32];
-    const long long whole = std::fabs(v) < 1e18 ? static_cast<long long>(std::trunc(v)) : 0;
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
-    return std::string(buffer, end);
+    return IntegerText(std::fabs(v) < 1e18 ? static_cast<long long>(std::trunc(v)) : 0, true);
 }
 
 }  // namespace

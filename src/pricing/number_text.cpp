@@ -87,7 +87,9 @@ double LeadingNumber(const std::string& text) {
 
 }  // namespace
 
-std::string IntegerText(int value) { return value == 0 ? "" : std::to_string(value); }
+std::string IntegerText(long long value, bool zeroShown) {
+    return value == 0 && !zeroShown ? "" : std::to_string(value);
+}
 
 std::string NumberText(double x, int digits, bool fractions) {
     if (x == 0 || !std::isfinite(x)) return "";

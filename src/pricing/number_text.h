@@ -5,8 +5,9 @@
 
 namespace qx {
 
-// Decimal text of an integer; 0 gives an empty text, as an empty box shows it.
-std::string IntegerText(int value);
+// Decimal text of an integer. A box shows 0 as an empty text, and so 0 gives one,
+// unless zeroShown asks for "0", as a label, a slider's text or a stored name shows it.
+std::string IntegerText(long long value, bool zeroShown = false);
 
 // Display text of a number: in 64ths after the whole part when fractions is set
 // (50.25 gives "50 1/4"), else with exactly digits places after the point. Exactly 0,

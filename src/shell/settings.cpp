@@ -1,7 +1,6 @@
 #include "shell/settings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <variant>
@@ -25,9 +24,7 @@ struct Binding {
 
 // An indexed value name: the stem followed by the decimal index, with no leading zeros.
 std::string Indexed(const char* stem, std::size_t index) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, index).ptr;
-    return stem + std::string(digits, end);
+    return stem + IntegerText(static_cast<long long>(index), true);
 }
 
 // Every stored value of the record, in the order the store is read and written.

@@ -61,6 +61,10 @@ TEST(IntegerText, ZeroIsEmpty) {
     EXPECT_EQ(IntegerText(0), "");
     EXPECT_EQ(IntegerText(-12), "-12");
     EXPECT_EQ(IntegerText(100), "100");
+    // A label, a slider's text or a stored name shows 0 as a digit.
+    EXPECT_EQ(IntegerText(0, true), "0");
+    EXPECT_EQ(IntegerText(-40, true), "-40");
+    EXPECT_EQ(IntegerText(999999999999999999, true), "999999999999999999");
 }
 
 struct ParseCase {
