@@ -17,13 +17,13 @@ constexpr double kRangeStart = 999999999999999.0;
 
 }  // namespace
 
-GraphModel::GraphModel(const Option (&rows)[kOptionSlots], const Stock& holding,
+GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holding,
                        const Settings& settingsRecord)
     : settings(settingsRecord) {
-    for (const Option& row : rows) {
-        if (row.GetSide() == kNoSide) continue;
-        options[optionCount].CopyFrom(row);
-        daysLeftAtStart[optionCount] = row.GetDaysLeft();
+    for (const Option& record : records) {
+        if (record.GetSide() == kNoSide) continue;
+        options[optionCount].CopyFrom(record);
+        daysLeftAtStart[optionCount] = record.GetDaysLeft();
         ++optionCount;
     }
     stock.CopyFrom(holding);
@@ -134,7 +134,7 @@ void GraphModel::ComputeCurves() {
             curves[k + 1][i] = c;
             net += c;
         }
-        curves[kNetRow][i] = net;
+        curves[kNetCurve][i] = net;
     }
     AddHoldingProfit();
 }
@@ -168,26 +168,26 @@ void GraphModel::AddHoldingProfit() {
                             !settings.probabilityWeighted && settings.showProfit;
     const bool holds = profitView && stock.Value() != 0;
     for (int i = 0; i < pointCount; ++i) {
-        curves[kStockRow][i] = holds ? stock.ProfitAt(xMin + i * xStep) : 0;
-        curves[kNetRow][i] += curves[kStockRow][i];
+        curves[kStockCurve][i] = holds ? stock.ProfitAt(xMin + i * xStep) : 0;
+        curves[kNetCurve][i] += curves[kStockCurve][i];
     }
 }
 
-bool GraphModel::IsRowSelected(int row) const {
-    if (row == kNetRow) return netSelected;
-    if (row == kStockRow) return stockSelected;
-    return row <= optionCount && optionSelected[row - 1];
+bool GraphModel::IsCurveSelected(int curve) const {
+    if (curve == kNetCurve) return netSelected;
+    if (curve == kStockCurve) return stockSelected;
+    return curve <= optionCount && optionSelected[curve - 1];
 }
 
 void GraphModel::ComputeRange() {
     yMin = kRangeStart;
     yMax = -kRangeStart;
     bool anySelected = false;
-    for (int row = 0; row < kCurveRows; ++row) {
-        if (!IsRowSelected(row)) continue;
+    for (int curve = 0; curve < kCurveCount; ++curve) {
+        if (!IsCurveSelected(curve)) continue;
         anySelected = true;
         for (int i = 0; i < pointCount; ++i) {
-            const double v = curves[row][i];
+            const double v = curves[curve][i];
             if (!std::isfinite(v)) continue;
             yMax = std::max(yMax, v);
             yMin = std::min(yMin, v);
@@ -207,11 +207,11 @@ void GraphModel::ComputeRange() {
 }
 
 void GraphModel::ComputePixelRows() {
-    for (int row = 0; row < kCurveRows; ++row) {
-        if (row > optionCount && !(row == kStockRow && stockSelected)) continue;
+    for (int curve = 0; curve < kCurveCount; ++curve) {
+        if (curve > optionCount && !(curve == kStockCurve && stockSelected)) continue;
         for (int i = 0; i < pointCount; ++i) {
-            const double v = curves[row][i];
-            pixelRows[row][i] = std::isfinite(v) ? TruncateToPixel((yMax - v) * yScale) : kNoRow;
+            const double v = curves[curve][i];
+            pixelRows[curve][i] = std::isfinite(v) ? TruncateToPixel((yMax - v) * yScale) : kNoRow;
         }
     }
 }

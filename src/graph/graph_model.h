@@ -21,9 +21,9 @@ enum class GraphType { ValueOrProfit, Gamma, Delta, Theta, Vega, Rho };
 class GraphModel {
   public:
     static constexpr int kMaxPoints = 300;
-    static constexpr int kCurveRows = 6;
-    static constexpr int kNetRow = 0;
-    static constexpr int kStockRow = 5;
+    static constexpr int kCurveCount = 6;
+    static constexpr int kNetCurve = 0;
+    static constexpr int kStockCurve = 5;
     // The pixel row of a value that is not finite: the curve is broken there.
     static constexpr int kNoRow = std::numeric_limits<int>::min();
 
@@ -89,10 +89,10 @@ class GraphModel {
     double GetYMin() const { return yMin; }
     double GetYMax() const { return yMax; }
     double GetYScale() const { return yScale; }
-    // Value of curve row at point i (0..pointCount − 1).
-    double GetCurve(int row, int i) const { return curves[row][i]; }
-    // Pixels below the plot's top edge of curve row at point i, or kNoRow.
-    int GetPixelRow(int row, int i) const { return pixelRows[row][i]; }
+    // Value of curve (kNetCurve, option k, kStockCurve) at point i (0..pointCount − 1).
+    double GetCurve(int curve, int i) const { return curves[curve][i]; }
+    // Pixels below the plot's top edge of curve at point i, or kNoRow.
+    int GetPixelRow(int curve, int i) const { return pixelRows[curve][i]; }
     GraphType GetGraphType() const { return graphType; }
     bool IsNetSelected() const { return netSelected; }
     bool IsOptionSelected(int k) const { return optionSelected[k - 1]; }
@@ -106,7 +106,7 @@ class GraphModel {
     void AddHoldingProfit();
     void ComputeRange();
     void ComputePixelRows();
-    bool IsRowSelected(int row) const;
+    bool IsCurveSelected(int curve) const;
 
     Option options[kOptionSlots];
     int optionCount = 0;
@@ -128,11 +128,11 @@ class GraphModel {
     double xMin = 0;
     double xMax = 0;
     double xStep = 0;
-    double curves[kCurveRows][kMaxPoints] = {};
+    double curves[kCurveCount][kMaxPoints] = {};
     double yMin = 0;
     double yMax = 0;
     double yScale = 0;
-    int pixelRows[kCurveRows][kMaxPoints] = {};
+    int pixelRows[kCurveCount][kMaxPoints] = {};
 
     GraphType graphType = GraphType::ValueOrProfit;
     bool netSelected = true;

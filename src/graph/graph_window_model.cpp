@@ -21,7 +21,7 @@ constexpr const char* kNoOptionsText =
     "option from the trade sheet.";
 constexpr const char* kNoOptionsCaption = "Brantovelium";
 
-// The curve boxes by curve row: NET, options 1 to 4, the holding.
+// The curve boxes by curve: NET, options 1 to 4, the holding.
 constexpr GraphControl kCurveBoxes[] = {GraphControl::kNetBox,     GraphControl::kOption1Box,
                                         GraphControl::kOption2Box, GraphControl::kOption3Box,
                                         GraphControl::kOption4Box, GraphControl::kStockBox};
@@ -225,14 +225,14 @@ void GraphWindowModel::ClickBox(GraphControl control) {
 }
 
 void GraphWindowModel::ClickCurveBox(GraphControl control) {
-    const int row = IndexIn(kCurveBoxes, control);
+    const int curve = IndexIn(kCurveBoxes, control);
     const bool checked = Ctl(control).checked;
-    if (row == GraphModel::kNetRow)
+    if (curve == GraphModel::kNetCurve)
         model.SetNetSelected(checked);
-    else if (row == GraphModel::kStockRow)
+    else if (curve == GraphModel::kStockCurve)
         model.SetStockSelected(checked);
     else
-        model.SetOptionSelected(row, checked);
+        model.SetOptionSelected(curve, checked);
 }
 
 void GraphWindowModel::ClickGreekBox(GraphControl control) {

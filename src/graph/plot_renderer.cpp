@@ -23,8 +23,8 @@ PlotRenderer::PlotRenderer(const GraphModel& graphModel, const Settings& setting
 }
 
 void PlotRenderer::CreatePens() {
-    for (int row = 0; row < GraphModel::kCurveRows; ++row)
-        curvePens[row] = settings.plotColors[row];
+    for (int curve = 0; curve < GraphModel::kCurveCount; ++curve)
+        curvePens[curve] = settings.plotColors[curve];
     scalePen = settings.scaleColor;
     crosshairPen = settings.crosshairColor;
 }
@@ -114,21 +114,21 @@ void PlotRenderer::DrawAxes(Canvas& picture) const {
 }
 
 void PlotRenderer::DrawCurves(Canvas& picture) const {
-    if (model.IsNetSelected()) DrawCurve(picture, GraphModel::kNetRow, curvePens[0]);
+    if (model.IsNetSelected()) DrawCurve(picture, GraphModel::kNetCurve, curvePens[0]);
     for (int k = 1; k <= model.GetOptionCount(); ++k) {
         if (model.IsOptionSelected(k)) DrawCurve(picture, k, curvePens[k]);
     }
     if (model.IsStockSelected())
-        DrawCurve(picture, GraphModel::kStockRow, curvePens[GraphModel::kStockRow]);
+        DrawCurve(picture, GraphModel::kStockCurve, curvePens[GraphModel::kStockCurve]);
 }
 
-void PlotRenderer::DrawCurve(Canvas& picture, int row, std::uint32_t pen) const {
+void PlotRenderer::DrawCurve(Canvas& picture, int curve, std::uint32_t pen) const {
     // Points after the first stand one pixel right of the even spacing; a point that is
     // not finite breaks the curve into runs drawn one by one.
     Canvas::Point run[GraphModel::kMaxPoints];
     int length = 0;
     for (int j = 0; j < model.GetPointCount(); ++j) {
-        const int r = model.GetPixelRow(row, j);
+        const int r = model.GetPixelRow(curve, j);
         if (r == GraphModel::kNoRow) {
             picture.Polyline(run, length, pen);
             length = 0;

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "graph/graph_model.h"
+
 namespace qx {
 
 class Canvas;
-class GraphModel;
 class Settings;
 
 // Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background, title,
@@ -54,13 +55,13 @@ class PlotRenderer {
     void DrawTitle(Canvas& picture) const;
     void DrawAxes(Canvas& picture) const;
     void DrawCurves(Canvas& picture) const;
-    void DrawCurve(Canvas& picture, int row, std::uint32_t pen) const;
+    void DrawCurve(Canvas& picture, int curve, std::uint32_t pen) const;
 
     const GraphModel& model;
     const Settings& settings;
 
     // Pens, taken from the settings at opening and after the properties were edited.
-    std::uint32_t curvePens[6] = {};
+    std::uint32_t curvePens[GraphModel::kCurveCount] = {};
     std::uint32_t scalePen = 0;
     std::uint32_t crosshairPen = 0;
 

@@ -212,8 +212,8 @@ TEST(PositionSummary, BeforeExpirationBreakEvensAreWhereTheNetCurveCrossesZero) 
 
         std::vector<double> crossings;
         for (int i = 1; i < model.GetPointCount(); ++i) {
-            const double p0 = model.GetCurve(GraphModel::kNetRow, i - 1);
-            const double p1 = model.GetCurve(GraphModel::kNetRow, i);
+            const double p0 = model.GetCurve(GraphModel::kNetCurve, i - 1);
+            const double p1 = model.GetCurve(GraphModel::kNetCurve, i);
             if ((p0 > 0) == (p1 > 0)) continue;
             const double x0 = model.GetXMin() + (i - 1) * model.GetXStep();
             crossings.push_back(x0 + model.GetXStep() * p0 / (p0 - p1));

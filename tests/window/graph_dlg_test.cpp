@@ -276,7 +276,7 @@ void GraphDlgTest::opensWithTheOptionsHandedInTheirOrder() {
             QCOMPARE(qobject_cast<QAbstractButton*>(W(boxes[k]))->text(), QString(c.captions[k]));
             QCOMPARE(W(boxes[k])->isEnabled(), k < (c.firstEmpty ? 1 : 2));
         }
-        QVERIFY(Checked(C::kNetBox) && CurveShownAsComputed(GraphModel::kNetRow));
+        QVERIFY(Checked(C::kNetBox) && CurveShownAsComputed(GraphModel::kNetCurve));
     }
     QVERIFY(messages.shown.empty());
 }
@@ -622,7 +622,7 @@ void GraphDlgTest::propertiesAreAppliedWhateverTheSheetEndsWith() {
         Trigger(GraphCommand::kProperties);
         QCOMPARE(sheetParent, static_cast<QWidget*>(window.data()));
         QCOMPARE(window->GetModel().GetModel().GetPointCount(), ok ? 150 : 300);
-        QVERIFY(CurveShownAsComputed(GraphModel::kNetRow));
+        QVERIFY(CurveShownAsComputed(GraphModel::kNetCurve));
         const QColor caption = W(C::kNetBox)->palette().color(QPalette::WindowText);
         QCOMPARE(caption.rgb() == ToRgb(settings.plotColors[0]), !ok);
     }
