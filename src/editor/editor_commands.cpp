@@ -8,21 +8,10 @@
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
-
-namespace {
-
-// A rate held as a fraction, in the settings' whole units (100 for percent, 1000 for
-// tenths of a percent), brought into the slider's range.
-int SettingUnits(double fraction, double scale, int low, int high) {
-    const double units = std::round(fraction * scale);
-    if (!std::isfinite(units)) return low;
-    return static_cast<int>(std::clamp(units, static_cast<double>(low), static_cast<double>(high)));
-}
-
-}  // namespace
 
 EditorRequest EditorModel::Command(int command) {
     const MenuItem* item = FindMenuItem(command);
@@ -58,7 +47,7 @@ EditorRequest EditorModel::Command(int command) {
             break;
         case kCommandIncludeFees:
             settings.includeFees = !includeFeesItem.checked;
-            SetFeesShown(settings.includeFees);
+            ShowFees();
             break;
         case kCommandShowDecimal:
             SetFractionsShown(!settings.showFractions);
@@ -175,46 +164,23 @@ void EditorModel::ChooseRowsFromSlots() {
         if (Slot(i).GetDaysLeft() > 0) rowRecord[row++] = i;
 }
 
-// Row 1's option carries its environment into the settings and the editor.
-void EditorModel::TakeOverRowOne(const Option& first) {
-    valuationDate = first.GetValuationDate();
-    settings.volatility = SettingUnits(first.GetVolatility(), 100, 1, 99);
-    settings.interest = SettingUnits(first.GetInterestRate(), 1000, 0, 150);
-    settings.unitsPerContract = std::max(first.GetUnitsPerContract(), 1);
-    if (first.GetDividendYield() != 0)
-        settings.dividend = SettingUnits(first.GetDividendYield(), 1000, 0, 150);
-}
-
 // Brings the editor in line with a document just read. Without a slot that has days
 // left nothing in the file says which environment to use, so the current one stays.
 void EditorModel::RefreshAfterOpen() {
     ChooseRowsFromSlots();
     const Stock& stock = document->GetStock();
     const bool hasFirst = HasRecord(0);
-    Option first;
-    if (hasFirst) {
-        first.CopyFrom(RowOption(0));
-        TakeOverRowOne(first);
-    }
-    if (stock.GetAssetType() >= kStockAsset && stock.GetAssetType() <= kFutureAsset)
-        settings.assetType = stock.GetAssetType();
+    if (hasFirst) valuationDate = RowOption(0).GetValuationDate();
+    TakeOverEnvironment(hasFirst ? &RowOption(0) : nullptr, stock, settings);
     RebuildExpirationLists();
     RebuildStrikeLists();
     for (int row = 0; row < kEditorRows; ++row) ShowOpenedRow(row);
     ShowUnderlying();
     ShowSliders();
-    SetDividendShown(hasFirst ? first.GetDividendYield() != 0 : settings.includeDividend);
-    if (settings.basicMode) {
-        const bool optionFees = hasFirst && first.GetFees() != 0;
-        if (optionFees) settings.optionFees = std::fabs(first.GetFees());
-        if (stock.GetFees() != 0) settings.underlyingFees = std::fabs(stock.GetFees());
-        settings.includeFees = hasFirst ? optionFees || stock.GetFees() != 0 : settings.includeFees;
-        SetFeesShown(settings.includeFees);
-    } else {
-        // Advanced mode counts no fees; the file's amounts must not linger in the records.
-        SetFeesShown(false);
-    }
-    SetEuropeanRule(hasFirst ? first.GetLatticeSteps() == 0 : settings.europeanRule);
+    SetDividendShown(settings.includeDividend);
+    // Advanced mode counts no fees; the file's amounts must not linger in the records.
+    ShowFees();
+    SetEuropeanRule(settings.europeanRule);
     rowsEnabled = stock.GetPrice() > 0 || hasFirst;
     for (int row = 0; row < kEditorRows; ++row) RowCtl(row, kRowChoice).visible = rowsEnabled;
     UpdateGraphCommand();
@@ -256,12 +222,9 @@ void EditorModel::AfterProperties() {
         settings.unitsPerContract = std::max(Slot(0).GetUnitsPerContract(), 1);
     ForEachSlot([&](Option& option) { option.SetUnitsPerContract(settings.unitsPerContract); });
     Stock& stock = document->GetStock();
-    if (stock.GetAssetType() == kFutureAsset) stock.SetUnitsPerContract(settings.unitsPerContract);
+    stock.SetUnitsPerContract(UnderlyingUnitsPerContract(stock.GetAssetType(), settings));
     SetListText(kUnits, IntegerText(settings.unitsPerContract));
-    if (FeesOn()) {
-        ForEachSlot([&](Option& option) { option.SetFees(settings.optionFees); });
-        stock.SetFees(settings.underlyingFees);
-    }
+    ApplyFees();
     if (!settings.europeanRule) SetEuropeanRule(false);
     Ctl(kDate).text = DateText(valuationDate, settings.dateFormat);
     RewritePrices();

@@ -6,6 +6,7 @@
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -19,22 +20,22 @@ std::string EditorModel::MoneyText(double value) const {
 }
 
 void EditorModel::ApplyEnvironment() {
-    const double dividendYield = settings.includeDividend ? settings.dividend * 0.001 : 0;
-    const double optionFees = FeesOn() ? settings.optionFees : 0;
-    ForEachSlot([&](Option& option) {
-        option.SetVolatility(settings.volatility * 0.01);
-        option.SetInterestRate(settings.interest * 0.001);
-        option.SetDividendYield(dividendYield);
-        option.SetFees(optionFees);
-    });
-    document->GetStock().SetFees(FeesOn() ? settings.underlyingFees : 0);
+    const MarketEnvironment environment = EnvironmentOf(settings);
+    ForEachSlot([&](Option& option) { environment.ApplyTo(option); });
+    document->GetStock().SetFees(environment.underlyingFees);
+}
+
+void EditorModel::ApplyFees() {
+    const MarketEnvironment environment = EnvironmentOf(settings);
+    ForEachSlot([&](Option& option) { option.SetFees(environment.optionFees); });
+    document->GetStock().SetFees(environment.underlyingFees);
 }
 
 void EditorModel::ShowEnvironmentNet() {
     const Stock& stock = document->GetStock();
     const double value = stock.Value();
     Ctl(kNet).text = MoneyText(value);
-    Ctl(kFees).text = FeesOn() && value != 0 ? MoneyText(stock.GetFees()) : "";
+    Ctl(kFees).text = FeesInForce(settings) && value != 0 ? MoneyText(stock.GetFees()) : "";
 }
 
 void EditorModel::EnterPrice(const std::string& text) {
@@ -117,7 +118,7 @@ void EditorModel::ChooseAssetType(int type) {
     Stock& stock = document->GetStock();
     stock.SetAssetType(type);
     ForEachSlot([&](Option& option) { option.SetAssetType(type); });
-    stock.SetUnitsPerContract(type == kFutureAsset ? settings.unitsPerContract : 1);
+    stock.SetUnitsPerContract(UnderlyingUnitsPerContract(type, settings));
     if (Stock::IsPlaceholderSymbol(stock.GetSymbol())) {
         stock.SetSymbol(Stock::PlaceholderSymbol(type));
     }
@@ -150,8 +151,7 @@ void EditorModel::EnterUnits(const std::string& text) {
     } else {
         settings.unitsPerContract = n;
         Stock& stock = document->GetStock();
-        // Stocks and indexes are held unit by unit; only a future's holding is in contracts.
-        if (stock.GetAssetType() == kFutureAsset) stock.SetUnitsPerContract(n);
+        stock.SetUnitsPerContract(UnderlyingUnitsPerContract(stock.GetAssetType(), settings));
         ForEachSlot([&](Option& option) { option.SetUnitsPerContract(n); });
         SetListText(kUnits, IntegerText(n));
         ShowEnvironmentNet();
@@ -168,17 +168,21 @@ void EditorModel::MoveSlider(int control, int position) {
     slider.position = std::clamp(position, slider.minimum, slider.maximum);
     if (Ctl(kVolatilitySlider).position != settings.volatility) {
         settings.volatility = Ctl(kVolatilitySlider).position;
-        ForEachSlot([&](Option& option) { option.SetVolatility(settings.volatility * 0.01); });
+        ForEachSlot([&](Option& option) {
+            option.SetVolatility(VolatilityFromPercent(settings.volatility));
+        });
     }
     if (Ctl(kInterestSlider).position != settings.interest) {
         settings.interest = Ctl(kInterestSlider).position;
-        ForEachSlot([&](Option& option) { option.SetInterestRate(settings.interest * 0.001); });
+        ForEachSlot([&](Option& option) {
+            option.SetInterestRate(RateFromTenths(settings.interest));
+        });
     }
     if (Ctl(kDividendSlider).position != settings.dividend) {
         settings.dividend = Ctl(kDividendSlider).position;
         if (settings.includeDividend)
             ForEachSlot(
-                [&](Option& option) { option.SetDividendYield(settings.dividend * 0.001); });
+                [&](Option& option) { option.SetDividendYield(RateFromTenths(settings.dividend)); });
     }
     ShowSliders();
     ShowRowValues(0);

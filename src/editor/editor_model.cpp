@@ -133,8 +133,6 @@ Option& EditorModel::Slot(int index) { return document->GetOption(index); }
 
 const Option& EditorModel::Slot(int index) const { return document->GetOption(index); }
 
-bool EditorModel::FeesOn() const { return settings.includeFees && settings.basicMode; }
-
 const Control& EditorModel::GetControl(int control) const {
     static const Control kNoControl;
     if (control < 0 || control >= kEditorControlCount) return kNoControl;

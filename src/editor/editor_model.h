@@ -101,6 +101,8 @@ class EditorModel {
     void ResetAllRecords();
     // Carries volatility, interest, dividend and fees of the settings into all records.
     void ApplyEnvironment();
+    // Charges every record and the underlying the fees in force.
+    void ApplyFees();
     // Keeps the row's fields valid in entry order, then revalues and redisplays it.
     void CheckRow(int row);
     // Shows the row's fair value and implied volatility.
@@ -130,8 +132,8 @@ class EditorModel {
     void SetBasicMode(bool on);
     // The closed form (European) or the lattice with the settings' steps (American).
     void SetEuropeanRule(bool on);
-    // Fees counted in every leg, or none.
-    void SetFeesShown(bool on);
+    // Fees counted in every leg while they are in force, or none.
+    void ShowFees();
     // The continuous dividend yield in every record, or none.
     void SetDividendShown(bool on);
     // Prices and strikes in 64ths, or in decimals.
@@ -156,7 +158,6 @@ class EditorModel {
     bool HasRecord(int row) const { return rowRecord[row] >= 0; }
     Option& RowOption(int row) { return Slot(rowRecord[row]); }
     const Option& RowOption(int row) const { return Slot(rowRecord[row]); }
-    bool FeesOn() const;
     MenuItem* FindMenuItem(int command);
 
     // Construction (editor_model.cpp).
@@ -215,7 +216,6 @@ class EditorModel {
     void ResetUnderlying();
     void RefreshAfterOpen();
     void ChooseRowsFromSlots();
-    void TakeOverRowOne(const Option& first);
     void ShowOpenedRow(int row);
     void ShowUnderlying();
     void SaveWithQuestion();

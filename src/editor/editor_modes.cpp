@@ -2,6 +2,7 @@
 #include "editor/editor_observer.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -16,7 +17,7 @@ constexpr int kEnvironmentPositionControls[] = {kSharesLabel, kShares,   kBuyBut
 void EditorModel::SetBasicMode(bool on) {
     settings.basicMode = on;
     ShowPositionControls();
-    if (settings.includeFees) SetFeesShown(on);
+    if (settings.includeFees) ShowFees();
     Ctl(kModeLabel).text = on ? "Basic Mode" : "Advanced Mode";
     basicModeItem.checked = on;
     advancedModeItem.checked = !on;
@@ -37,7 +38,8 @@ void EditorModel::ShowPositionControls() {
 
 void EditorModel::SetEuropeanRule(bool on) {
     settings.europeanRule = on;
-    ForEachSlot([&](Option& option) { option.SetLatticeSteps(on ? 0 : settings.iterations); });
+    const int steps = LatticeStepsOf(settings);
+    ForEachSlot([&](Option& option) { option.SetLatticeSteps(steps); });
     ShowRowValues(0);
     ShowRowValues(1);
     ShowRuleLabel();
@@ -51,12 +53,11 @@ void EditorModel::ShowRuleLabel() {
                                : "American Rule (" + IntegerText(settings.iterations) + ")";
 }
 
-void EditorModel::SetFeesShown(bool on) {
+void EditorModel::ShowFees() {
+    const bool on = FeesInForce(settings);
     includeFeesItem.checked = on;
     Ctl(kFeesLabel).visible = Ctl(kFees).visible = on;
-    const double optionFees = on ? settings.optionFees : 0;
-    ForEachSlot([&](Option& option) { option.SetFees(optionFees); });
-    document->GetStock().SetFees(on ? settings.underlyingFees : 0);
+    ApplyFees();
     for (int row = 0; row < kEditorRows; ++row) {
         if (HasRecord(row)) RowCtl(row, kRowFeesLabel).visible = RowCtl(row, kRowFees).visible = on;
         ShowRowNet(row);
@@ -69,7 +70,7 @@ void EditorModel::SetDividendShown(bool on) {
     dividendItem.checked = on;
     for (int control : {kDividendLabel, kDividendSlider, kDividendText}) Ctl(control).visible = on;
     ShowSliders();
-    const double yield = on ? settings.dividend * 0.001 : 0;
+    const double yield = EnvironmentOf(settings).dividendYield;
     ForEachSlot([&](Option& option) { option.SetDividendYield(yield); });
     ShowRowValues(0);
     ShowRowValues(1);
@@ -118,7 +119,7 @@ void EditorModel::ResetUnderlying() {
     stock.Clear();
     stock.SetSide(kNoSide);
     ChooseAssetType(type);
-    stock.SetFees(FeesOn() ? settings.underlyingFees : 0);
+    stock.SetFees(EnvironmentOf(settings).underlyingFees);
     rowsEnabled = false;
     ShowEnvironmentNet();
 }

@@ -6,6 +6,7 @@
 #include "pricing/expiration_calendar.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -52,20 +53,14 @@ constexpr RowControl kFeeControls[] = {kRowFeesLabel, kRowFees};
 
 void EditorModel::ResetRecord(int index) {
     Option& option = Slot(index);
-    option.Clear();
+    ResetOption(option, settings);
     ApplyEnvironment();
     option.SetUnderlyingPrice(document->GetStock().GetPrice());
-    option.SetUnitsPerContract(settings.unitsPerContract);
-    option.SetAssetType(settings.assetType);
 }
 
 void EditorModel::ResetAllRecords() {
-    ForEachSlot([&](Option& option) {
-        option.Clear();
-        option.SetUnitsPerContract(settings.unitsPerContract);
-        option.SetAssetType(settings.assetType);
-    });
-    ApplyEnvironment();
+    ForEachSlot([&](Option& option) { ResetOption(option, settings); });
+    document->GetStock().SetFees(EnvironmentOf(settings).underlyingFees);
     rowRecord[0] = rowRecord[1] = -1;
 }
 
@@ -189,7 +184,7 @@ void EditorModel::ShowRowControls(int row, bool shown) {
     for (RowControl control : kPositionControls)
         RowCtl(row, control).visible = shown && settings.basicMode;
     for (RowControl control : kFeeControls)
-        RowCtl(row, control).visible = shown && settings.basicMode && settings.includeFees;
+        RowCtl(row, control).visible = shown && FeesInForce(settings);
 }
 
 void EditorModel::ChooseRecord(int row, int item) {

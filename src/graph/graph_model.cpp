@@ -6,6 +6,7 @@
 #include "graph/pixel.h"
 #include "graph/plot_geometry.h"
 #include "pricing/record_fields.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -47,7 +48,7 @@ void GraphModel::SetDateOffset(int days) {
 
 void GraphModel::SetVolatilityPosition(int percent) {
     volatilityPosition = percent;
-    rangeVolatility = percent * 0.01;
+    rangeVolatility = VolatilityFromPercent(percent);
     for (int k = 0; k < optionCount; ++k) options[k].SetVolatility(rangeVolatility);
 }
 

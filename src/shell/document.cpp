@@ -2,6 +2,7 @@
 
 #include "platform/archive.h"
 #include "platform/messages.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -24,18 +25,9 @@ void Document::Reset() {
     stock.SetAssetType(settings.assetType);
     stock.SetSide(kNoSide);
     stock.Clear();
-    stock.SetUnitsPerContract(settings.assetType == kFutureAsset ? settings.unitsPerContract : 1);
-    stock.SetFees(settings.underlyingFees);
-
-    for (Option& option : options) {
-        option.Clear();
-        option.SetUnitsPerContract(settings.unitsPerContract);
-        option.SetAssetType(settings.assetType);
-        option.SetVolatility(settings.volatility * 0.01);
-        option.SetInterestRate(settings.interest * 0.001);
-        if (settings.includeDividend) option.SetDividendYield(settings.dividend * 0.001);
-        if (settings.includeFees) option.SetFees(settings.optionFees);
-    }
+    stock.SetUnitsPerContract(UnderlyingUnitsPerContract(settings.assetType, settings));
+    stock.SetFees(EnvironmentOf(settings).underlyingFees);
+    for (Option& option : options) ResetOption(option, settings);
     transactions.RemoveAll();
     notes.clear();
     path.clear();

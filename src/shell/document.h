@@ -39,9 +39,9 @@ class Document {
     // document. Errors and foreign files are shown.
     OpenResult Open(const std::string& path);
 
-    // Makes this a new document: an underlying with no trade and the placeholder symbol
-    // of the asset type setting, the settings' environment in every slot (lattice steps
-    // and dates stay), no transactions, no notes, no path.
+    // Makes this a new document: an underlying with no trade, the placeholder symbol of
+    // the asset type setting and the fees in force, the settings' environment in every
+    // slot (lattice steps and dates stay), no transactions, no notes, no path.
     void Reset();
 
     // The underlying asset.

@@ -6,6 +6,7 @@
 
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 #include "tracker/tracker_window_model.h"
 #include "tracker/tran_csv.h"
@@ -49,6 +50,11 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
 }
 
 void TrackerWindowModel::AddGraphOption(const Tran& position, Option& option) const {
+    // The market the editor values its own options in; the fees and units are the
+    // position's own.
+    EnvironmentOf(settings).ApplyTo(option);
+    option.SetLatticeSteps(LatticeStepsOf(settings));
+    option.SetAssetType(stock.GetAssetType());
     option.SetOptionType(position.GetOptionType());
     option.SetUnderlyingPrice(stock.GetPrice());
     option.SetStrike(position.GetStrike());
@@ -59,13 +65,6 @@ void TrackerWindowModel::AddGraphOption(const Tran& position, Option& option) co
     option.SetContracts(position.GetUnits());
     // Valued from the day the position was last added to, not from today.
     option.SetDates(position.GetDate(), position.GetExpiration());
-    option.SetVolatility(settings.volatility * 0.01);
-    // The market the editor values its own options in: interest, dividend and rule.
-    const Option& editorRecord = *options[0];
-    option.SetAssetType(stock.GetAssetType());
-    option.SetInterestRate(editorRecord.GetInterestRate());
-    option.SetDividendYield(editorRecord.GetDividendYield());
-    option.SetLatticeSteps(editorRecord.GetLatticeSteps());
 }
 
 void TrackerWindowModel::Export() {

@@ -143,9 +143,9 @@ TEST(Document, EmptyDocumentIsWrittenByteForByte) {
     ASSERT_TRUE(f.doc.Save(path));
 
     Bytes expected = ShortText("Qualtrixon");
-    // The underlying: no price, no shares, multiplier 1, the fee setting as a cost,
+    // The underlying: no price, no shares, multiplier 1, no fee (fees are not included),
     // no side, a stock, the placeholder symbol.
-    expected += Float64(0) + Int32(0) + Int32(1) + Float64(-25) + Int32(0) + Int32(1) +
+    expected += Float64(0) + Int32(0) + Int32(1) + Float64(0) + Int32(0) + Int32(1) +
                 ShortText("[Stock]");
     for (int slot = 0; slot < 4; ++slot) {
         expected += Int32(0) + Float64(0) + Float64(0) + Float64(0) + Float64(0);
@@ -551,6 +551,12 @@ TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
     EXPECT_EQ(f.doc.GetTransactions().GetCount(), 0);
     EXPECT_EQ(f.doc.GetNotes(), "");
     EXPECT_EQ(f.doc.GetPath(), "");
+
+    // Advanced mode holds no positions and so charges no fees, as the editor does.
+    f.settings.basicMode = false;
+    f.doc.Reset();
+    EXPECT_EQ(f.doc.GetStock().GetFees(), 0);
+    EXPECT_EQ(f.doc.GetOption(3).GetFees(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+#ifndef QX_SHELL_MARKET_ENVIRONMENT_H
+#define QX_SHELL_MARKET_ENVIRONMENT_H
+
+namespace qx {
+
+class Option;
+class Settings;
+class Stock;
+
+// The market the settings put every record of a position in. The settings hold
+// volatility in whole percent and the rates in tenths of a percent; the records hold
+// fractions per year.
+struct MarketEnvironment {
+    double volatility = 0;
+    double interestRate = 0;
+    double dividendYield = 0;   // 0 while the continuous dividend is off
+    double optionFees = 0;      // per contract; 0 while fees are not in force
+    double underlyingFees = 0;  // per trade; 0 while fees are not in force
+    int unitsPerContract = 0;
+
+    // Gives an option record the volatility, the two rates and the option fees.
+    void ApplyTo(Option& option) const;
+};
+
+// A volatility in whole percent as a fraction per year.
+double VolatilityFromPercent(int percent);
+
+// An interest or dividend rate in tenths of a percent as a fraction per year.
+double RateFromTenths(int tenths);
+
+// Whether fees are charged: Include Fees is on and the editor holds positions (Basic
+// mode); Advanced mode values options only and charges nothing.
+bool FeesInForce(const Settings& settings);
+
+// The environment the settings give every record.
+MarketEnvironment EnvironmentOf(const Settings& settings);
+
+// The lattice steps of the valuation rule the settings choose: 0 for the closed form
+// (European rule), the iterations for the lattice (American rule).
+int LatticeStepsOf(const Settings& settings);
+
+// The units per contract of an underlying of the asset type: a future is held in
+// contracts of the settings' units, a stock or an index unit by unit.
+int UnderlyingUnitsPerContract(int assetType, const Settings& settings);
+
+// An option record as a new position starts it: cleared (its dates and lattice steps
+// stay), with the settings' asset type and units per contract and their environment.
+void ResetOption(Option& option, const Settings& settings);
+
+// The way back, when a document is opened: the settings take over the environment of
+// row 1's option, first (null when no slot has days left, which leaves the environment
+// as it is), and the underlying's asset type. Only in Basic mode, which holds positions,
+// do the document's fees become the settings' and decide whether fees are included.
+void TakeOverEnvironment(const Option* first, const Stock& stock, Settings& settings);
+
+}  // namespace qx
+
+#endif  // QX_SHELL_MARKET_ENVIRONMENT_H
