@@ -15,14 +15,14 @@ class SilentMessages : public Messages {
 };
 
 void FillRow(EditorModel& editor, int row, int record, int month, const char* strike,
-             int typeButton, const char* price) {
-    editor.ChooseItem(RowControlId(row, kRowChoice), record);
-    editor.ChooseItem(RowControlId(row, kExpires), month);
-    editor.LeaveBox(RowControlId(row, kStrike), strike);
-    editor.ClickButton(RowControlId(row, RowControl(typeButton)));
-    editor.LeaveBox(RowControlId(row, kRowPrice), price);
-    editor.LeaveBox(RowControlId(row, kContracts), "5");
-    editor.ClickButton(RowControlId(row, kRowBuy));
+             RowControl typeButton, const char* price) {
+    editor.ChooseItem(RowControlId(row, RowControl::kRowChoice), record);
+    editor.ChooseItem(RowControlId(row, RowControl::kExpires), month);
+    editor.LeaveBox(RowControlId(row, RowControl::kStrike), strike);
+    editor.ClickButton(RowControlId(row, typeButton));
+    editor.LeaveBox(RowControlId(row, RowControl::kRowPrice), price);
+    editor.LeaveBox(RowControlId(row, RowControl::kContracts), "5");
+    editor.ClickButton(RowControlId(row, RowControl::kRowBuy));
 }
 
 // The heaviest single event of the main window: a slider move that revalues both rows,
@@ -34,16 +34,17 @@ void BM_SliderMoveRevaluesBothRowsAmerican100(benchmark::State& state) {
     SilentMessages messages;
     SystemClock clock;
     EditorModel editor(settings, messages, clock);
-    editor.LeaveBox(kPrice, "50");
-    FillRow(editor, 0, 0, 3, "50", kCallButton, "2.5");
-    FillRow(editor, 1, 1, 6, "55", kPutButton, "7");
+    editor.LeaveBox(EditorControl::kPrice, "50");
+    FillRow(editor, 0, 0, 3, "50", RowControl::kCallButton, "2.5");
+    FillRow(editor, 1, 1, 6, "55", RowControl::kPutButton, "7");
     int position = 20;
     for (auto _ : state) {
         position = position == 20 ? 21 : 20;
-        editor.MoveSlider(kVolatilitySlider, position);
-        benchmark::DoNotOptimize(editor.GetControl(RowControlId(1, kFairValue)).text.data());
+        editor.MoveSlider(EditorControl::kVolatilitySlider, position);
+        benchmark::DoNotOptimize(
+            editor.GetControl(RowControlId(1, RowControl::kFairValue)).text.data());
     }
-    if (editor.GetControl(RowControlId(1, kFairValue)).text.empty())
+    if (editor.GetControl(RowControlId(1, RowControl::kFairValue)).text.empty())
         state.SkipWithError("row 2 shows no fair value");
 }
 BENCHMARK(BM_SliderMoveRevaluesBothRowsAmerican100)->Unit(benchmark::kMicrosecond);

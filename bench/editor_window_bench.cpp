@@ -37,15 +37,15 @@ struct Window {
         editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);
         editor->show();
         EditorModel& model = editor->GetModel();
-        model.LeaveBox(kPrice, "50");
+        model.LeaveBox(EditorControl::kPrice, "50");
         const char* strikes[] = {"50", "55"};
-        const RowControl types[] = {kCallButton, kPutButton};
+        const RowControl types[] = {RowControl::kCallButton, RowControl::kPutButton};
         for (int row = 0; row < kEditorRows; ++row) {
-            model.ChooseItem(RowControlId(row, kRowChoice), row);
-            model.ChooseItem(RowControlId(row, kExpires), 3 + 3 * row);
-            model.LeaveBox(RowControlId(row, kStrike), strikes[row]);
+            model.ChooseItem(RowControlId(row, RowControl::kRowChoice), row);
+            model.ChooseItem(RowControlId(row, RowControl::kExpires), 3 + 3 * row);
+            model.LeaveBox(RowControlId(row, RowControl::kStrike), strikes[row]);
             model.ClickButton(RowControlId(row, types[row]));
-            model.LeaveBox(RowControlId(row, kRowPrice), "4");
+            model.LeaveBox(RowControlId(row, RowControl::kRowPrice), "4");
         }
     }
 
@@ -61,7 +61,8 @@ struct Window {
 // window brought in line with the model.
 void BM_SliderStepThroughTheWindow(benchmark::State& state) {
     Window window;
-    auto* slider = qobject_cast<QSlider*>(window.editor->GetControlWidget(kVolatilitySlider));
+    auto* slider =
+        qobject_cast<QSlider*>(window.editor->GetControlWidget(EditorControl::kVolatilitySlider));
     int position = 20;
     for (auto _ : state) {
         position = position == 20 ? 21 : 20;
@@ -73,7 +74,7 @@ BENCHMARK(BM_SliderStepThroughTheWindow)->Unit(benchmark::kMicrosecond);
 // A price typed into a row and committed with Enter, keystroke by keystroke.
 void BM_TypedRowPriceThroughTheWindow(benchmark::State& state) {
     Window window;
-    QWidget* box = window.editor->GetControlWidget(RowControlId(0, kRowPrice));
+    QWidget* box = window.editor->GetControlWidget(RowControlId(0, RowControl::kRowPrice));
     box->setFocus();
     bool high = false;
     for (auto _ : state) {

@@ -13,71 +13,78 @@
 
 namespace qx {
 
-EditorRequest EditorModel::Command(int command) {
+namespace {
+
+using C = EditorControl;
+using R = RowControl;
+
+}  // namespace
+
+EditorRequest EditorModel::Command(EditorCommand command) {
     const MenuItem* item = FindMenuItem(command);
     if (item && !item->enabled) return EditorRequest::kNone;
-    pendingCommand = 0;
+    pendingCommand.reset();
     EditorRequest instead = EditorRequest::kNone;
     if (!MayDiscard(command, instead)) return instead;
     switch (command) {
-        case kCommandOk:
+        case EditorCommand::kOk:
             return EditorRequest::kNone;
-        case kCommandCancel:
+        case EditorCommand::kCancel:
             return EditorRequest::kEndCancel;
-        case kCommandClose:
+        case EditorCommand::kClose:
             return EditorRequest::kCloseWindowsEndOk;
-        case kCommandNew:
+        case EditorCommand::kNew:
             NewDocument();
             break;
-        case kCommandOpen:
+        case EditorCommand::kOpen:
             return EditorRequest::kChooseFileToOpen;
-        case kCommandSave:
+        case EditorCommand::kSave:
             if (document->GetPath().empty()) return EditorRequest::kChooseFileToSave;
             SaveWithQuestion();
             break;
-        case kCommandSaveAs:
+        case EditorCommand::kSaveAs:
             return EditorRequest::kChooseFileToSave;
-        case kCommandExit:
+        case EditorCommand::kExit:
             return EditorRequest::kEndOk;
-        case kCommandBasicMode:
+        case EditorCommand::kBasicMode:
             SetBasicMode(true);
             break;
-        case kCommandAdvancedMode:
+        case EditorCommand::kAdvancedMode:
             SetBasicMode(false);
             break;
-        case kCommandIncludeFees:
+        case EditorCommand::kIncludeFees:
             settings.includeFees = !includeFeesItem.checked;
             ShowFees();
             break;
-        case kCommandShowDecimal:
+        case EditorCommand::kShowDecimal:
             SetFractionsShown(!settings.showFractions);
             break;
-        case kCommandShowUnits:
+        case EditorCommand::kShowUnits:
             SetUnitsShown(!showUnitsItem.checked);
             break;
-        case kCommandEuropeanRule:
+        case EditorCommand::kEuropeanRule:
             SetEuropeanRule(true);
             break;
-        case kCommandAmericanRule:
+        case EditorCommand::kAmericanRule:
             SetEuropeanRule(false);
             break;
-        case kCommandDividend:
+        case EditorCommand::kDividend:
             SetDividendShown(!dividendItem.checked);
             break;
-        case kCommandProperties:
+        case EditorCommand::kProperties:
             return EditorRequest::kRunProperties;
-        case kCommandGraph:
+        case EditorCommand::kGraph:
             return EditorRequest::kOpenGraph;
-        case kCommandTracker:
+        case EditorCommand::kTracker:
             return EditorRequest::kShowTracker;
-        case kCommandNotes:
+        case EditorCommand::kNotes:
             return EditorRequest::kShowNotes;
-        case kCommandContents:
+        case EditorCommand::kContents:
             return EditorRequest::kShowHelpContents;
-        case kCommandHomePage:
+        case EditorCommand::kHomePage:
             return EditorRequest::kOpenHomePage;
-        case kCommandAbout:
-        case kCommandSystemAbout:
+        case EditorCommand::kAbout:
+        case EditorCommand::kSystemAbout:
             return EditorRequest::kShowAbout;
         default:
             break;
@@ -85,15 +92,15 @@ EditorRequest EditorModel::Command(int command) {
     return EditorRequest::kNone;
 }
 
-EditorRequest EditorModel::CloseBox() { return Command(kCommandClose); }
+EditorRequest EditorModel::CloseBox() { return Command(EditorCommand::kClose); }
 
 // A stray Escape or a hasty New must not cost the user unsaved work: before a command
 // that drops the document, a changed one is offered for saving. False when the command
 // must not go on; instead is then what the window does, the save dialog or nothing.
-bool EditorModel::MayDiscard(int command, EditorRequest& instead) {
-    const bool discards = command == kCommandNew || command == kCommandOpen ||
-                          command == kCommandExit || command == kCommandCancel ||
-                          command == kCommandClose;
+bool EditorModel::MayDiscard(EditorCommand command, EditorRequest& instead) {
+    const bool discards = command == EditorCommand::kNew || command == EditorCommand::kOpen ||
+                          command == EditorCommand::kExit || command == EditorCommand::kCancel ||
+                          command == EditorCommand::kClose;
     if (!discards || !HasUnsavedWork()) return true;
     switch (messages.AskYesNoCancel("The document has changes that are not saved. Save them first?",
                                     kMessageCaption, MessageOwner::kMainWindow)) {
@@ -126,10 +133,10 @@ bool EditorModel::SaveTo(const std::string& path) {
 }
 
 EditorRequest EditorModel::SaveToChosen(const std::string& path) {
-    const int command = pendingCommand;
-    pendingCommand = 0;
-    if (path.empty() || !SaveTo(path) || command == 0) return EditorRequest::kNone;
-    return Command(command);
+    const std::optional<EditorCommand> command = pendingCommand;
+    pendingCommand.reset();
+    if (path.empty() || !SaveTo(path) || !command) return EditorRequest::kNone;
+    return Command(*command);
 }
 
 std::string EditorModel::SuggestedFileName() const { return document->GetStock().GetSymbol(); }
@@ -182,7 +189,7 @@ void EditorModel::RefreshAfterOpen() {
     ShowFees();
     SetEuropeanRule(settings.europeanRule);
     rowsEnabled = stock.GetPrice() > 0 || hasFirst;
-    for (int row = 0; row < kEditorRows; ++row) RowCtl(row, kRowChoice).visible = rowsEnabled;
+    for (int row = 0; row < kEditorRows; ++row) RowCtl(row, R::kRowChoice).visible = rowsEnabled;
     UpdateGraphCommand();
     ShowEnvironmentNet();
     UpdatePrompt();
@@ -206,12 +213,12 @@ void EditorModel::ShowOpenedRow(int row) {
 // The underlying's boxes and buttons from the document.
 void EditorModel::ShowUnderlying() {
     const Stock& stock = document->GetStock();
-    Ctl(kPrice).text = PriceText(stock.GetPrice());
-    SetListText(kShares, IntegerText(stock.GetShares()));
-    Ctl(kBuyButton).checked = stock.GetSide() == kBuy;
-    Ctl(kSellButton).checked = stock.GetSide() == kSell;
+    Ctl(C::kPrice).text = PriceText(stock.GetPrice());
+    SetListText(C::kShares, IntegerText(stock.GetShares()));
+    Ctl(C::kBuyButton).checked = stock.GetSide() == kBuy;
+    Ctl(C::kSellButton).checked = stock.GetSide() == kSell;
     ShowAssetType();
-    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
     ShowDateBox();
 }
 
@@ -223,10 +230,10 @@ void EditorModel::AfterProperties() {
     ForEachSlot([&](Option& option) { option.SetUnitsPerContract(settings.unitsPerContract); });
     Stock& stock = document->GetStock();
     stock.SetUnitsPerContract(UnderlyingUnitsPerContract(stock.GetAssetType(), settings));
-    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
     ApplyFees();
     if (!settings.europeanRule) SetEuropeanRule(false);
-    Ctl(kDate).text = DateText(valuationDate, settings.dateFormat);
+    Ctl(C::kDate).text = DateText(valuationDate, settings.dateFormat);
     RewritePrices();
     for (int row = 0; row < kEditorRows; ++row) {
         ShowRowValues(row);

@@ -3,8 +3,9 @@
 
 namespace qx {
 
-// The controls of the main window outside the two option rows, with their labels.
-enum EditorControl : int {
+// The controls of the main window outside the two option rows, with their labels; the
+// ids of the rows' controls follow them (RowControlId).
+enum class EditorControl : int {
     kEnvironmentGroup,  // the "Environment" group box; its text is the title
     kSymbolLabel,
     kSymbol,
@@ -40,8 +41,11 @@ enum EditorControl : int {
     kClock,   // the narrow right pane of the status line
     kGraphButton,
     kTrackerButton,
-    kEnvironmentControlCount
+    kFirstRowControl
 };
+
+// The number of controls outside the rows.
+inline constexpr int kEnvironmentControlCount = static_cast<int>(EditorControl::kFirstRowControl);
 
 // The two texts of kSharesLabel: a stock's or an index's holding is in units, a
 // future's in contracts.
@@ -49,7 +53,7 @@ inline constexpr const char* kSharesLabelText = "Shares (Units)";
 inline constexpr const char* kFutureSharesLabelText = "Contracts";
 
 // The controls of one option row; both rows have the same set.
-enum RowControl : int {
+enum class RowControl : int {
     kRowGroup,   // the "Option" group box; its text is the row title
     kRowChoice,  // which record the row shows
     kExpiresLabel,
@@ -75,15 +79,19 @@ enum RowControl : int {
     kRowNetLabel,
     kRowNet,
     kClear,
-    kRowControlCount
+    kCount
 };
+
+// The number of controls of one row.
+inline constexpr int kRowControlCount = static_cast<int>(RowControl::kCount);
 
 // The number of option rows the main window shows.
 inline constexpr int kEditorRows = 2;
 
 // The id of a row's control: row 0 or 1.
-constexpr int RowControlId(int row, RowControl control) {
-    return kEnvironmentControlCount + row * kRowControlCount + control;
+constexpr EditorControl RowControlId(int row, RowControl control) {
+    return static_cast<EditorControl>(kEnvironmentControlCount + row * kRowControlCount +
+                                      static_cast<int>(control));
 }
 
 // The number of control ids, environment and rows together.
@@ -92,31 +100,31 @@ inline constexpr int kEditorControlCount =
 
 // The main window's commands: menu items, the two command buttons, the system menu's
 // About item and the dialog's Enter and Escape keys, with the system's own numbers.
-enum EditorCommand : int {
-    kCommandOk = 1,      // the Enter key
-    kCommandCancel = 2,  // the Escape key
-    kCommandSystemAbout = 16,
-    kCommandNew = 32771,
-    kCommandOpen = 32772,
-    kCommandSave = 32773,
-    kCommandSaveAs = 32774,
-    kCommandExit = 32775,
-    kCommandBasicMode = 32776,
-    kCommandAdvancedMode = 32777,
-    kCommandIncludeFees = 32778,
-    kCommandShowDecimal = 32779,
-    kCommandEuropeanRule = 32780,
-    kCommandAmericanRule = 32781,
-    kCommandDividend = 32782,
-    kCommandProperties = 32783,
-    kCommandGraph = 32784,
-    kCommandNotes = 32785,
-    kCommandAbout = 32786,
-    kCommandTracker = 32795,
-    kCommandShowUnits = 32797,
-    kCommandHomePage = 32802,
-    kCommandContents = 57667,
-    kCommandClose = 61536,  // the close box, as the system menu's Close
+enum class EditorCommand : int {
+    kOk = 1,      // the Enter key
+    kCancel = 2,  // the Escape key
+    kSystemAbout = 16,
+    kNew = 32771,
+    kOpen = 32772,
+    kSave = 32773,
+    kSaveAs = 32774,
+    kExit = 32775,
+    kBasicMode = 32776,
+    kAdvancedMode = 32777,
+    kIncludeFees = 32778,
+    kShowDecimal = 32779,
+    kEuropeanRule = 32780,
+    kAmericanRule = 32781,
+    kDividend = 32782,
+    kProperties = 32783,
+    kGraph = 32784,
+    kNotes = 32785,
+    kAbout = 32786,
+    kTracker = 32795,
+    kShowUnits = 32797,
+    kHomePage = 32802,
+    kContents = 57667,
+    kClose = 61536,  // the close box, as the system menu's Close
 };
 
 // What the window layer must do after a command: the model cannot open windows or

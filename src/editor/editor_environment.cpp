@@ -2,14 +2,21 @@
 
 #include "editor/choice_lists.h"
 #include "editor/editor_model.h"
-#include "pricing/slider_text.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
+#include "pricing/slider_text.h"
 #include "shell/document.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
+
+namespace {
+
+using C = EditorControl;
+using R = RowControl;
+
+}  // namespace
 
 std::string EditorModel::PriceText(double value) const {
     return NumberText(value, settings.significantDigits, settings.showFractions);
@@ -34,8 +41,8 @@ void EditorModel::ApplyFees() {
 void EditorModel::ShowEnvironmentNet() {
     const Stock& stock = document->GetStock();
     const double value = stock.Value();
-    Ctl(kNet).text = MoneyText(value);
-    Ctl(kFees).text = FeesInForce(settings) && value != 0 ? MoneyText(stock.GetFees()) : "";
+    Ctl(C::kNet).text = MoneyText(value);
+    Ctl(C::kFees).text = FeesInForce(settings) && value != 0 ? MoneyText(stock.GetFees()) : "";
 }
 
 void EditorModel::EnterPrice(const std::string& text) {
@@ -44,14 +51,14 @@ void EditorModel::EnterPrice(const std::string& text) {
     if (!(x > 0) || document->GetStock().SetPrice(x) != 0) {
         ClearPrice();
     } else {
-        Ctl(kPrice).text = PriceText(x);
+        Ctl(C::kPrice).text = PriceText(x);
         ForEachSlot([&](Option& option) { option.SetUnderlyingPrice(x); });
         RebuildStrikeLists();
         ShowEnvironmentNet();
         ShowRowValues(0);
         ShowRowValues(1);
         if (!rowsEnabled) {
-            RowCtl(0, kRowChoice).visible = RowCtl(1, kRowChoice).visible = true;
+            RowCtl(0, R::kRowChoice).visible = RowCtl(1, R::kRowChoice).visible = true;
             rowsEnabled = true;
         }
     }
@@ -60,40 +67,40 @@ void EditorModel::EnterPrice(const std::string& text) {
 
 // Without a price no row can be used: every record, and the underlying's position, go.
 void EditorModel::ClearPrice() {
-    Ctl(kPrice).text = "";
+    Ctl(C::kPrice).text = "";
     rowsEnabled = false;
     HideRows(0);
     HideRows(1);
     ResetAllRecords();
     for (int row = 0; row < kEditorRows; ++row) {
-        RowCtl(row, kRowChoice).selected = -1;
-        RowCtl(row, kRowGroup).text = "Option";
+        RowCtl(row, R::kRowChoice).selected = -1;
+        RowCtl(row, R::kRowGroup).text = "Option";
     }
     RefreshOptionLists();
     Stock& stock = document->GetStock();
     stock.SetPrice(0);
     stock.SetShares(0);
     stock.SetSide(kNoSide);
-    Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
-    SetListText(kShares, "");
+    Ctl(C::kBuyButton).checked = Ctl(C::kSellButton).checked = false;
+    SetListText(C::kShares, "");
     ShowEnvironmentNet();
     UpdateGraphCommand();
 }
 
 void EditorModel::EnterShares(const std::string& text, bool chosen) {
     if (!rowsEnabled) {
-        SetListText(kShares, "");
+        SetListText(C::kShares, "");
         return;
     }
     Stock& stock = document->GetStock();
     const int n = ParseInteger(text);
     if (n < 1) {
-        SetListText(kShares, "");
+        SetListText(C::kShares, "");
         stock.SetShares(0);
         stock.SetSide(kNoSide);
-        Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
+        Ctl(C::kBuyButton).checked = Ctl(C::kSellButton).checked = false;
     } else {
-        SetListText(kShares, chosen ? text : IntegerText(n));
+        SetListText(C::kShares, chosen ? text : IntegerText(n));
         stock.SetShares(n);
     }
     ShowEnvironmentNet();
@@ -104,11 +111,11 @@ void EditorModel::EnterShares(const std::string& text, bool chosen) {
 void EditorModel::ClickSide(int side) {
     Stock& stock = document->GetStock();
     if (stock.GetShares() <= 0) {
-        Ctl(side == kBuy ? kBuyButton : kSellButton).checked = false;
+        Ctl(side == kBuy ? C::kBuyButton : C::kSellButton).checked = false;
         return;
     }
-    Ctl(kBuyButton).checked = side == kBuy;
-    Ctl(kSellButton).checked = side == kSell;
+    Ctl(C::kBuyButton).checked = side == kBuy;
+    Ctl(C::kSellButton).checked = side == kSell;
     stock.SetSide(side);
     ShowEnvironmentNet();
     UpdatePrompt();
@@ -131,58 +138,59 @@ void EditorModel::ChooseAssetType(int type) {
 // The three type buttons, the symbol and the holdings list of the underlying's type.
 void EditorModel::ShowAssetType() {
     const Stock& stock = document->GetStock();
-    Ctl(kStock).checked = stock.GetAssetType() == kStockAsset;
-    Ctl(kIndex).checked = stock.GetAssetType() == kIndexAsset;
-    Ctl(kFuture).checked = stock.GetAssetType() == kFutureAsset;
-    Ctl(kSymbol).text = stock.GetSymbol();
+    Ctl(C::kStock).checked = stock.GetAssetType() == kStockAsset;
+    Ctl(C::kIndex).checked = stock.GetAssetType() == kIndexAsset;
+    Ctl(C::kFuture).checked = stock.GetAssetType() == kFutureAsset;
+    Ctl(C::kSymbol).text = stock.GetSymbol();
     RebuildSharesList();
 }
 
 void EditorModel::RebuildSharesList() {
     const int type = document->GetStock().GetAssetType();
-    Ctl(kSharesLabel).text = type == kFutureAsset ? kFutureSharesLabelText : kSharesLabelText;
-    SetListItems(kShares, SharesList(type));
+    Ctl(C::kSharesLabel).text = type == kFutureAsset ? kFutureSharesLabelText : kSharesLabelText;
+    SetListItems(C::kShares, SharesList(type));
 }
 
 void EditorModel::EnterUnits(const std::string& text) {
     const int n = ParseInteger(text);
     if (n < 1) {
-        SetListText(kUnits, IntegerText(settings.unitsPerContract));
+        SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
     } else {
         settings.unitsPerContract = n;
         Stock& stock = document->GetStock();
         stock.SetUnitsPerContract(UnderlyingUnitsPerContract(stock.GetAssetType(), settings));
         ForEachSlot([&](Option& option) { option.SetUnitsPerContract(n); });
-        SetListText(kUnits, IntegerText(n));
+        SetListText(C::kUnits, IntegerText(n));
         ShowEnvironmentNet();
     }
     for (int row = 0; row < kEditorRows; ++row)
         if (HasRecord(row)) CheckRow(row);
 }
 
-void EditorModel::MoveSlider(int control, int position) {
-    if (control != kVolatilitySlider && control != kInterestSlider && control != kDividendSlider)
+void EditorModel::MoveSlider(EditorControl control, int position) {
+    if (control != C::kVolatilitySlider && control != C::kInterestSlider &&
+        control != C::kDividendSlider)
         return;
     if (!Ctl(control).visible || !Ctl(control).enabled) return;
     Control& slider = Ctl(control);
     slider.position = std::clamp(position, slider.minimum, slider.maximum);
-    if (Ctl(kVolatilitySlider).position != settings.volatility) {
-        settings.volatility = Ctl(kVolatilitySlider).position;
+    if (Ctl(C::kVolatilitySlider).position != settings.volatility) {
+        settings.volatility = Ctl(C::kVolatilitySlider).position;
         ForEachSlot([&](Option& option) {
             option.SetVolatility(VolatilityFromPercent(settings.volatility));
         });
     }
-    if (Ctl(kInterestSlider).position != settings.interest) {
-        settings.interest = Ctl(kInterestSlider).position;
-        ForEachSlot([&](Option& option) {
-            option.SetInterestRate(RateFromTenths(settings.interest));
-        });
+    if (Ctl(C::kInterestSlider).position != settings.interest) {
+        settings.interest = Ctl(C::kInterestSlider).position;
+        ForEachSlot(
+            [&](Option& option) { option.SetInterestRate(RateFromTenths(settings.interest)); });
     }
-    if (Ctl(kDividendSlider).position != settings.dividend) {
-        settings.dividend = Ctl(kDividendSlider).position;
+    if (Ctl(C::kDividendSlider).position != settings.dividend) {
+        settings.dividend = Ctl(C::kDividendSlider).position;
         if (settings.includeDividend)
-            ForEachSlot(
-                [&](Option& option) { option.SetDividendYield(RateFromTenths(settings.dividend)); });
+            ForEachSlot([&](Option& option) {
+                option.SetDividendYield(RateFromTenths(settings.dividend));
+            });
     }
     ShowSliders();
     ShowRowValues(0);
@@ -191,12 +199,12 @@ void EditorModel::MoveSlider(int control, int position) {
 
 // Slider positions and texts from the settings.
 void EditorModel::ShowSliders() {
-    Ctl(kVolatilitySlider).position = settings.volatility;
-    Ctl(kInterestSlider).position = settings.interest;
-    Ctl(kDividendSlider).position = settings.dividend;
-    Ctl(kVolatilityText).text = VolatilitySliderText(settings.volatility);
-    Ctl(kInterestText).text = RateSliderText(settings.interest);
-    Ctl(kDividendText).text = RateSliderText(settings.dividend);
+    Ctl(C::kVolatilitySlider).position = settings.volatility;
+    Ctl(C::kInterestSlider).position = settings.interest;
+    Ctl(C::kDividendSlider).position = settings.dividend;
+    Ctl(C::kVolatilityText).text = VolatilitySliderText(settings.volatility);
+    Ctl(C::kInterestText).text = RateSliderText(settings.interest);
+    Ctl(C::kDividendText).text = RateSliderText(settings.dividend);
 }
 
 void EditorModel::EnterDate(const std::string& text) {
@@ -215,7 +223,7 @@ void EditorModel::EnterDate(const std::string& text) {
     UpdatePrompt();
 }
 
-void EditorModel::ShowDateBox() { Ctl(kDate).text = DateBoxText(valuationDate); }
+void EditorModel::ShowDateBox() { Ctl(C::kDate).text = DateBoxText(valuationDate); }
 
 // A date in the order the user types dates, so the box reads back as the same day.
 std::string EditorModel::DateBoxText(CTime date) const {
@@ -224,21 +232,23 @@ std::string EditorModel::DateBoxText(CTime date) const {
 
 void EditorModel::RebuildExpirationLists() {
     const std::vector<std::string> months = ExpirationList(valuationDate);
-    for (int row = 0; row < kEditorRows; ++row) SetListItems(RowControlId(row, kExpires), months);
+    for (int row = 0; row < kEditorRows; ++row)
+        SetListItems(RowControlId(row, R::kExpires), months);
 }
 
 void EditorModel::RebuildStrikeLists() {
     const std::vector<std::string> strikes = StrikeList(document->GetStock().GetPrice());
-    for (int row = 0; row < kEditorRows; ++row) SetListItems(RowControlId(row, kStrike), strikes);
+    for (int row = 0; row < kEditorRows; ++row)
+        SetListItems(RowControlId(row, R::kStrike), strikes);
 }
 
 // Prices and strikes in the current digits and form.
 void EditorModel::RewritePrices() {
-    Ctl(kPrice).text = PriceText(document->GetStock().GetPrice());
+    Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice());
     for (int row = 0; row < kEditorRows; ++row) {
         if (!HasRecord(row)) continue;
-        SetListText(RowControlId(row, kStrike), PriceText(RowOption(row).GetStrike()));
-        RowCtl(row, kRowPrice).text = PriceText(RowOption(row).GetPrice());
+        SetListText(RowControlId(row, R::kStrike), PriceText(RowOption(row).GetStrike()));
+        RowCtl(row, R::kRowPrice).text = PriceText(RowOption(row).GetPrice());
     }
 }
 

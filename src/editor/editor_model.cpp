@@ -4,8 +4,8 @@
 
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
-#include "pricing/slider_text.h"
 #include "pricing/number_text.h"
+#include "pricing/slider_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 
@@ -13,53 +13,58 @@ namespace qx {
 
 namespace {
 
+using C = EditorControl;
+using R = RowControl;
+
+template <class Id>
 struct LabelText {
-    int control;
+    Id control;
     const char* text;
 };
 
-constexpr LabelText kEnvironmentTexts[] = {
-    {kEnvironmentGroup, "Environment"},
-    {kSymbolLabel, "Symbol"},
-    {kStock, "Stock"},
-    {kIndex, "Index"},
-    {kFuture, "Future"},
-    {kDateLabel, "Date"},
-    {kPriceLabel, "Price"},
-    {kSharesLabel, kSharesLabelText},
-    {kBuyButton, "Buy"},
-    {kSellButton, "Sell"},
-    {kFeesLabel, "Fees"},
-    {kNetLabel, "NET"},
-    {kUnitsLabel, "Units/Contract"},
-    {kVolatilityLabel, "Volatility"},
-    {kInterestLabel, "Interest"},
-    {kDividendLabel, "Dividend"},
-    {kGraphButton, "Graph!"},
-    {kTrackerButton, "Tracker"},
+constexpr LabelText<EditorControl> kEnvironmentTexts[] = {
+    {C::kEnvironmentGroup, "Environment"},
+    {C::kSymbolLabel, "Symbol"},
+    {C::kStock, "Stock"},
+    {C::kIndex, "Index"},
+    {C::kFuture, "Future"},
+    {C::kDateLabel, "Date"},
+    {C::kPriceLabel, "Price"},
+    {C::kSharesLabel, kSharesLabelText},
+    {C::kBuyButton, "Buy"},
+    {C::kSellButton, "Sell"},
+    {C::kFeesLabel, "Fees"},
+    {C::kNetLabel, "NET"},
+    {C::kUnitsLabel, "Units/Contract"},
+    {C::kVolatilityLabel, "Volatility"},
+    {C::kInterestLabel, "Interest"},
+    {C::kDividendLabel, "Dividend"},
+    {C::kGraphButton, "Graph!"},
+    {C::kTrackerButton, "Tracker"},
 };
 
-constexpr LabelText kRowTexts[] = {
-    {kRowGroup, "Option"},
-    {kExpiresLabel, "Expires"},
-    {kDaysLeftLabel, "Days Left"},
-    {kStrikeLabel, "Strike"},
-    {kFairValueLabel, "Fair Value"},
-    {kCallButton, "Call"},
-    {kPutButton, "Put"},
-    {kRowPriceLabel, "Price"},
-    {kImpliedVolatilityLabel, "Implied Volatility"},
-    {kContractsLabel, "Contracts"},
-    {kRowBuy, "Buy"},
-    {kRowSell, "Sell"},
-    {kRowFeesLabel, "Fees"},
-    {kRowNetLabel, "NET"},
-    {kClear, "Clear"},
+constexpr LabelText<RowControl> kRowTexts[] = {
+    {R::kRowGroup, "Option"},
+    {R::kExpiresLabel, "Expires"},
+    {R::kDaysLeftLabel, "Days Left"},
+    {R::kStrikeLabel, "Strike"},
+    {R::kFairValueLabel, "Fair Value"},
+    {R::kCallButton, "Call"},
+    {R::kPutButton, "Put"},
+    {R::kRowPriceLabel, "Price"},
+    {R::kImpliedVolatilityLabel, "Implied Volatility"},
+    {R::kContractsLabel, "Contracts"},
+    {R::kRowBuy, "Buy"},
+    {R::kRowSell, "Sell"},
+    {R::kRowFeesLabel, "Fees"},
+    {R::kRowNetLabel, "NET"},
+    {R::kClear, "Clear"},
 };
 
-constexpr int kTextHighlighted[] = {kVolatilityText, kInterestText, kDividendText, kFees, kNet};
-constexpr RowControl kRowTextHighlighted[] = {kDaysLeft, kFairValue, kImpliedVolatility, kRowFees,
-                                              kRowNet};
+constexpr EditorControl kTextHighlighted[] = {C::kVolatilityText, C::kInterestText,
+                                              C::kDividendText, C::kFees, C::kNet};
+constexpr RowControl kRowTextHighlighted[] = {R::kDaysLeft, R::kFairValue, R::kImpliedVolatility,
+                                              R::kRowFees, R::kRowNet};
 
 }  // namespace
 
@@ -79,29 +84,29 @@ void EditorModel::SetObserver(EditorObserver* value) { observer = value; }
 
 // Texts, colours and the fixed lists; the rows start hidden until a price is entered.
 void EditorModel::InitControls() {
-    for (const LabelText& label : kEnvironmentTexts) Ctl(label.control).text = label.text;
-    Ctl(kEnvironmentGroup).color = TextColor::kGroupHighlight;
-    for (int control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
-    for (int control : {kModeLabel, kRuleLabel, kPrompt})
+    for (const auto& label : kEnvironmentTexts) Ctl(label.control).text = label.text;
+    Ctl(C::kEnvironmentGroup).color = TextColor::kGroupHighlight;
+    for (EditorControl control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
+    for (EditorControl control : {C::kModeLabel, C::kRuleLabel, C::kPrompt})
         Ctl(control).color = TextColor::kMessageHighlight;
-    Ctl(kVolatilitySlider).minimum = 1;
-    Ctl(kVolatilitySlider).maximum = 99;
-    Ctl(kInterestSlider).maximum = 150;
-    Ctl(kDividendSlider).maximum = 150;
-    Ctl(kUnits).items = UnitsList();
-    for (int control : {kFeesLabel, kFees, kUnitsLabel, kUnits}) Ctl(control).visible = false;
+    Ctl(C::kVolatilitySlider).minimum = 1;
+    Ctl(C::kVolatilitySlider).maximum = 99;
+    Ctl(C::kInterestSlider).maximum = 150;
+    Ctl(C::kDividendSlider).maximum = 150;
+    Ctl(C::kUnits).items = UnitsList();
+    for (EditorControl control : {C::kFeesLabel, C::kFees, C::kUnitsLabel, C::kUnits})
+        Ctl(control).visible = false;
     for (int row = 0; row < kEditorRows; ++row) {
-        for (const LabelText& label : kRowTexts)
-            RowCtl(row, RowControl(label.control)).text = label.text;
-        RowCtl(row, kRowGroup).color = TextColor::kGroupHighlight;
+        for (const auto& label : kRowTexts) RowCtl(row, label.control).text = label.text;
+        RowCtl(row, R::kRowGroup).color = TextColor::kGroupHighlight;
         for (RowControl control : kRowTextHighlighted)
             RowCtl(row, control).color = TextColor::kTextHighlight;
-        RowCtl(row, kContracts).items = ContractsList();
+        RowCtl(row, R::kContracts).items = ContractsList();
         HideRows(row);
     }
     basicModeItem.radio = advancedModeItem.radio = true;
     europeanRuleItem.radio = americanRuleItem.radio = true;
-    graphItem.enabled = Ctl(kGraphButton).enabled = false;
+    graphItem.enabled = Ctl(C::kGraphButton).enabled = false;
 }
 
 // The main window's opening: asset type, sliders, empty rows, the settings' modes and
@@ -133,38 +138,37 @@ Option& EditorModel::Slot(int index) { return document->GetOption(index); }
 
 const Option& EditorModel::Slot(int index) const { return document->GetOption(index); }
 
-const Control& EditorModel::GetControl(int control) const {
+const Control& EditorModel::GetControl(EditorControl control) const {
     static const Control kNoControl;
-    if (control < 0 || control >= kEditorControlCount) return kNoControl;
-    return controls[control];
+    return IsControl(control) ? controls[static_cast<int>(control)] : kNoControl;
 }
 
-MenuItem* EditorModel::FindMenuItem(int command) {
+MenuItem* EditorModel::FindMenuItem(EditorCommand command) {
     switch (command) {
-        case kCommandBasicMode:
+        case EditorCommand::kBasicMode:
             return &basicModeItem;
-        case kCommandAdvancedMode:
+        case EditorCommand::kAdvancedMode:
             return &advancedModeItem;
-        case kCommandIncludeFees:
+        case EditorCommand::kIncludeFees:
             return &includeFeesItem;
-        case kCommandShowDecimal:
+        case EditorCommand::kShowDecimal:
             return &showDecimalItem;
-        case kCommandShowUnits:
+        case EditorCommand::kShowUnits:
             return &showUnitsItem;
-        case kCommandEuropeanRule:
+        case EditorCommand::kEuropeanRule:
             return &europeanRuleItem;
-        case kCommandAmericanRule:
+        case EditorCommand::kAmericanRule:
             return &americanRuleItem;
-        case kCommandDividend:
+        case EditorCommand::kDividend:
             return &dividendItem;
-        case kCommandGraph:
+        case EditorCommand::kGraph:
             return &graphItem;
         default:
             return nullptr;
     }
 }
 
-const MenuItem& EditorModel::GetMenuItem(int command) const {
+const MenuItem& EditorModel::GetMenuItem(EditorCommand command) const {
     static const MenuItem kPlainItem;
     const MenuItem* item = const_cast<EditorModel*>(this)->FindMenuItem(command);
     return item ? *item : kPlainItem;
@@ -172,12 +176,12 @@ const MenuItem& EditorModel::GetMenuItem(int command) const {
 
 // Replaces a list's items; the text typed in its box stays, selected when it is one of
 // the new items.
-void EditorModel::SetListItems(int control, std::vector<std::string> items) {
+void EditorModel::SetListItems(EditorControl control, std::vector<std::string> items) {
     Ctl(control).items = std::move(items);
     SetListText(control, Ctl(control).text);
 }
 
-void EditorModel::SetListText(int control, const std::string& text) {
+void EditorModel::SetListText(EditorControl control, const std::string& text) {
     Control& list = Ctl(control);
     list.text = text;
     const auto found = std::find(list.items.begin(), list.items.end(), text);
@@ -186,95 +190,94 @@ void EditorModel::SetListText(int control, const std::string& text) {
                         : static_cast<int>(found - list.items.begin());
 }
 
-void EditorModel::LeaveBox(int control, const std::string& text) {
-    if (control < 0 || control >= kEditorControlCount || !Ctl(control).visible) return;
+void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
+    if (!IsControl(control) || !Ctl(control).visible) return;
     switch (control) {
-        case kSymbol:
-            Ctl(kSymbol).text = text;
+        case C::kSymbol:
+            Ctl(C::kSymbol).text = text;
             document->GetStock().SetSymbol(text);
             return;
-        case kDate:
+        case C::kDate:
             return EnterDate(text);
-        case kPrice:
+        case C::kPrice:
             return EnterPrice(text);
-        case kShares:
+        case C::kShares:
             return EnterShares(text, false);
-        case kUnits:
+        case C::kUnits:
             return EnterUnits(text);
         default:
             break;
     }
-    if (control < kEnvironmentControlCount) return;
+    if (!IsRowControl(control)) return;
     const int row = RowOf(control);
     if (!HasRecord(row)) return;
     switch (RowControlOf(control)) {
-        case kExpires:
+        case R::kExpires:
             return EnterExpiration(row, text);
-        case kStrike:
+        case R::kStrike:
             return EnterStrike(row, text, false);
-        case kRowPrice:
+        case R::kRowPrice:
             return EnterRowPrice(row, text);
-        case kContracts:
+        case R::kContracts:
             return EnterContracts(row, text, false);
         default:
             return;
     }
 }
 
-void EditorModel::ChooseItem(int control, int item) {
-    if (control < 0 || control >= kEditorControlCount || !Ctl(control).visible) return;
+void EditorModel::ChooseItem(EditorControl control, int item) {
+    if (!IsControl(control) || !Ctl(control).visible) return;
     if (item < 0 || item >= static_cast<int>(Ctl(control).items.size())) return;
     const std::string entry = Ctl(control).items[item];
     switch (control) {
-        case kShares:
+        case C::kShares:
             return EnterShares(entry, true);
-        case kUnits:
+        case C::kUnits:
             return EnterUnits(entry);
         default:
             break;
     }
-    if (control < kEnvironmentControlCount) return;
+    if (!IsRowControl(control)) return;
     const int row = RowOf(control);
-    if (RowControlOf(control) == kRowChoice) return ChooseRecord(row, item);
+    if (RowControlOf(control) == R::kRowChoice) return ChooseRecord(row, item);
     if (!HasRecord(row)) return;
     switch (RowControlOf(control)) {
-        case kExpires:
+        case R::kExpires:
             return ChooseExpiration(row, entry);
-        case kStrike:
+        case R::kStrike:
             return EnterStrike(row, entry, true);
-        case kContracts:
+        case R::kContracts:
             return EnterContracts(row, entry, true);
         default:
             return;
     }
 }
 
-EditorRequest EditorModel::ClickButton(int control) {
-    if (control < 0 || control >= kEditorControlCount) return EditorRequest::kNone;
+EditorRequest EditorModel::ClickButton(EditorControl control) {
+    if (!IsControl(control)) return EditorRequest::kNone;
     if (!Ctl(control).visible || !Ctl(control).enabled) return EditorRequest::kNone;
     switch (control) {
-        case kStock:
+        case C::kStock:
             ChooseAssetType(kStockAsset);
             break;
-        case kIndex:
+        case C::kIndex:
             ChooseAssetType(kIndexAsset);
             break;
-        case kFuture:
+        case C::kFuture:
             ChooseAssetType(kFutureAsset);
             break;
-        case kBuyButton:
+        case C::kBuyButton:
             ClickSide(kBuy);
             break;
-        case kSellButton:
+        case C::kSellButton:
             ClickSide(kSell);
             break;
-        case kGraphButton:
-            return Command(kCommandGraph);
-        case kTrackerButton:
-            return Command(kCommandTracker);
+        case C::kGraphButton:
+            return Command(EditorCommand::kGraph);
+        case C::kTrackerButton:
+            return Command(EditorCommand::kTracker);
         default:
-            if (control >= kEnvironmentControlCount)
-                ClickRowButton(RowOf(control), RowControlOf(control));
+            if (IsRowControl(control)) ClickRowButton(RowOf(control), RowControlOf(control));
     }
     return EditorRequest::kNone;
 }
@@ -282,15 +285,15 @@ EditorRequest EditorModel::ClickButton(int control) {
 void EditorModel::ClickRowButton(int row, RowControl control) {
     if (!HasRecord(row)) return;
     switch (control) {
-        case kCallButton:
+        case R::kCallButton:
             return ClickType(row, kCall);
-        case kPutButton:
+        case R::kPutButton:
             return ClickType(row, kPut);
-        case kRowBuy:
+        case R::kRowBuy:
             return ClickRowSide(row, kBuy);
-        case kRowSell:
+        case R::kRowSell:
             return ClickRowSide(row, kSell);
-        case kClear:
+        case R::kClear:
             return ClearRow(row);
         default:
             return;

@@ -2,6 +2,7 @@
 #define QX_EDITOR_EDITOR_MODEL_H
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,18 +40,18 @@ class EditorModel {
     // Events of the window.
 
     // The user left a text box or an editable list after typing text into it.
-    void LeaveBox(int control, const std::string& text);
+    void LeaveBox(EditorControl control, const std::string& text);
     // The user chose item index of a list.
-    void ChooseItem(int control, int item);
+    void ChooseItem(EditorControl control, int item);
     // The user clicked a button or check box; the two command buttons return the
     // request of their command.
-    EditorRequest ClickButton(int control);
+    EditorRequest ClickButton(EditorControl control);
     // The user moved a slider to position.
-    void MoveSlider(int control, int position);
-    // A menu command, command button, system-menu item, Enter or Escape (EditorCommand).
-    // New, Open, Exit, Escape and the close box first ask whether to save a document
-    // that has changed; Cancel, or a save that failed, keeps the window as it is.
-    EditorRequest Command(int command);
+    void MoveSlider(EditorControl control, int position);
+    // A menu command, command button, system-menu item, Enter or Escape. New, Open,
+    // Exit, Escape and the close box first ask whether to save a document that has
+    // changed; Cancel, or a save that failed, keeps the window as it is.
+    EditorRequest Command(EditorCommand command);
     // The close box of the main window.
     EditorRequest CloseBox();
 
@@ -73,10 +74,10 @@ class EditorModel {
 
     // State shown by the window.
 
-    // The state of a control (EditorControl, or RowControlId for a row's control).
-    const Control& GetControl(int control) const;
-    // The state of a menu item given by its command (EditorCommand).
-    const MenuItem& GetMenuItem(int command) const;
+    // The state of a control (RowControlId gives a row's control).
+    const Control& GetControl(EditorControl control) const;
+    // The state of a menu item given by its command.
+    const MenuItem& GetMenuItem(EditorCommand command) const;
     // The open document: the notes window and the tracker work on it in place.
     Document& GetDocument() { return *document; }
     const Document& GetDocument() const { return *document; }
@@ -144,10 +145,10 @@ class EditorModel {
     void NewDocument();
 
   private:
-    Control& Ctl(int control) { return controls[control]; }
-    Control& RowCtl(int row, RowControl control) { return controls[RowControlId(row, control)]; }
+    Control& Ctl(EditorControl control) { return controls[static_cast<int>(control)]; }
+    Control& RowCtl(int row, RowControl control) { return Ctl(RowControlId(row, control)); }
     const Control& RowCtl(int row, RowControl control) const {
-        return controls[RowControlId(row, control)];
+        return GetControl(RowControlId(row, control));
     }
     Option& Slot(int index);
     const Option& Slot(int index) const;
@@ -158,18 +159,25 @@ class EditorModel {
     bool HasRecord(int row) const { return rowRecord[row] >= 0; }
     Option& RowOption(int row) { return Slot(rowRecord[row]); }
     const Option& RowOption(int row) const { return Slot(rowRecord[row]); }
-    MenuItem* FindMenuItem(int command);
+    MenuItem* FindMenuItem(EditorCommand command);
 
     // Construction (editor_model.cpp).
     void InitControls();
     void OpenWindow();
-    void SetListItems(int control, std::vector<std::string> items);
-    void SetListText(int control, const std::string& text);
-    static int RowOf(int control) {
-        return (control - kEnvironmentControlCount) / kRowControlCount;
+    void SetListItems(EditorControl control, std::vector<std::string> items);
+    void SetListText(EditorControl control, const std::string& text);
+    static bool IsControl(EditorControl control) {
+        return static_cast<int>(control) >= 0 && static_cast<int>(control) < kEditorControlCount;
     }
-    static RowControl RowControlOf(int control) {
-        return RowControl((control - kEnvironmentControlCount) % kRowControlCount);
+    static bool IsRowControl(EditorControl control) {
+        return static_cast<int>(control) >= kEnvironmentControlCount;
+    }
+    static int RowOf(EditorControl control) {
+        return (static_cast<int>(control) - kEnvironmentControlCount) / kRowControlCount;
+    }
+    static RowControl RowControlOf(EditorControl control) {
+        return static_cast<RowControl>((static_cast<int>(control) - kEnvironmentControlCount) %
+                                       kRowControlCount);
     }
     void ClickRowButton(int row, RowControl control);
 
@@ -219,7 +227,7 @@ class EditorModel {
     void ShowOpenedRow(int row);
     void ShowUnderlying();
     void SaveWithQuestion();
-    bool MayDiscard(int command, EditorRequest& instead);
+    bool MayDiscard(EditorCommand command, EditorRequest& instead);
 
     Settings& settings;
     Messages& messages;
@@ -228,8 +236,8 @@ class EditorModel {
 
     std::unique_ptr<Document> document;
     SavedDocument saved;  // the document as last opened, saved or made new
-    // The command that waits for the save dialog the user agreed to first; 0 for none.
-    int pendingCommand = 0;
+    // The command that waits for the save dialog the user agreed to first, if any.
+    std::optional<EditorCommand> pendingCommand;
     Control controls[kEditorControlCount];
     // Checked, radio and enabled states of the items that have any; the others are
     // plain enabled items.

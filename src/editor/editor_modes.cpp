@@ -9,8 +9,11 @@ namespace qx {
 
 namespace {
 
-constexpr int kEnvironmentPositionControls[] = {kSharesLabel, kShares,   kBuyButton,
-                                                kSellButton,  kNetLabel, kNet};
+using C = EditorControl;
+using R = RowControl;
+
+constexpr EditorControl kEnvironmentPositionControls[] = {
+    C::kSharesLabel, C::kShares, C::kBuyButton, C::kSellButton, C::kNetLabel, C::kNet};
 
 }  // namespace
 
@@ -18,20 +21,21 @@ void EditorModel::SetBasicMode(bool on) {
     settings.basicMode = on;
     ShowPositionControls();
     if (settings.includeFees) ShowFees();
-    Ctl(kModeLabel).text = on ? "Basic Mode" : "Advanced Mode";
+    Ctl(C::kModeLabel).text = on ? "Basic Mode" : "Advanced Mode";
     basicModeItem.checked = on;
     advancedModeItem.checked = !on;
     includeFeesItem.enabled = on;
     if (on) {
         UpdateGraphCommand();
     } else {
-        Ctl(kGraphButton).enabled = graphItem.enabled = false;
+        Ctl(C::kGraphButton).enabled = graphItem.enabled = false;
     }
 }
 
 // Positions are held in the editor only in Basic mode.
 void EditorModel::ShowPositionControls() {
-    for (int control : kEnvironmentPositionControls) Ctl(control).visible = settings.basicMode;
+    for (EditorControl control : kEnvironmentPositionControls)
+        Ctl(control).visible = settings.basicMode;
     for (int row = 0; row < kEditorRows; ++row)
         if (HasRecord(row)) ShowRows(row);
 }
@@ -48,18 +52,19 @@ void EditorModel::SetEuropeanRule(bool on) {
 }
 
 void EditorModel::ShowRuleLabel() {
-    Ctl(kRuleLabel).text = settings.europeanRule
-                               ? "European Rule"
-                               : "American Rule (" + IntegerText(settings.iterations) + ")";
+    Ctl(C::kRuleLabel).text = settings.europeanRule
+                                  ? "European Rule"
+                                  : "American Rule (" + IntegerText(settings.iterations) + ")";
 }
 
 void EditorModel::ShowFees() {
     const bool on = FeesInForce(settings);
     includeFeesItem.checked = on;
-    Ctl(kFeesLabel).visible = Ctl(kFees).visible = on;
+    Ctl(C::kFeesLabel).visible = Ctl(C::kFees).visible = on;
     ApplyFees();
     for (int row = 0; row < kEditorRows; ++row) {
-        if (HasRecord(row)) RowCtl(row, kRowFeesLabel).visible = RowCtl(row, kRowFees).visible = on;
+        if (HasRecord(row))
+            RowCtl(row, R::kRowFeesLabel).visible = RowCtl(row, R::kRowFees).visible = on;
         ShowRowNet(row);
     }
     ShowEnvironmentNet();
@@ -68,7 +73,8 @@ void EditorModel::ShowFees() {
 void EditorModel::SetDividendShown(bool on) {
     settings.includeDividend = on;
     dividendItem.checked = on;
-    for (int control : {kDividendLabel, kDividendSlider, kDividendText}) Ctl(control).visible = on;
+    for (EditorControl control : {C::kDividendLabel, C::kDividendSlider, C::kDividendText})
+        Ctl(control).visible = on;
     ShowSliders();
     const double yield = EnvironmentOf(settings).dividendYield;
     ForEachSlot([&](Option& option) { option.SetDividendYield(yield); });
@@ -85,8 +91,8 @@ void EditorModel::SetFractionsShown(bool on) {
 void EditorModel::SetUnitsShown(bool on) {
     settings.showContractUnits = on;
     showUnitsItem.checked = on;
-    Ctl(kUnitsLabel).visible = Ctl(kUnits).visible = on;
-    SetListText(kUnits, IntegerText(settings.unitsPerContract));
+    Ctl(C::kUnitsLabel).visible = Ctl(C::kUnits).visible = on;
+    SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
 }
 
 void EditorModel::NewDocument() {
@@ -105,16 +111,16 @@ void EditorModel::NewDocument() {
 
 // The underlying's inputs as a new document has them, dated at the editor's start.
 void EditorModel::ResetUnderlying() {
-    Ctl(kPrice).text = "";
-    SetListText(kShares, "");
-    Ctl(kBuyButton).checked = Ctl(kSellButton).checked = false;
+    Ctl(C::kPrice).text = "";
+    SetListText(C::kShares, "");
+    Ctl(C::kBuyButton).checked = Ctl(C::kSellButton).checked = false;
     valuationDate = startupDate;
     ShowDateBox();
     RebuildExpirationLists();
     Stock& stock = document->GetStock();
-    const int type = Ctl(kFuture).checked  ? kFutureAsset
-                     : Ctl(kIndex).checked ? kIndexAsset
-                                           : kStockAsset;
+    const int type = Ctl(C::kFuture).checked  ? kFutureAsset
+                     : Ctl(C::kIndex).checked ? kIndexAsset
+                                              : kStockAsset;
     stock.SetSymbol("");
     stock.Clear();
     stock.SetSide(kNoSide);

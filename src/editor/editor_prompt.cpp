@@ -8,6 +8,12 @@
 
 namespace qx {
 
+namespace {
+
+using C = EditorControl;
+
+}  // namespace
+
 std::string EditorModel::RowPhrase(int row) const {
     if (!HasRecord(row)) return "";
     const Option& option = RowOption(row);
@@ -30,7 +36,7 @@ std::string EditorModel::RowPhrase(int row) const {
 // One sentence naming what to enter next, in entry order: the underlying, then each row,
 // then a new option or a graph.
 void EditorModel::UpdatePrompt() {
-    Ctl(kClock).text = clock.Now().Format("%I:%M %p");
+    Ctl(C::kClock).text = clock.Now().Format("%I:%M %p");
     const Stock& stock = document->GetStock();
     std::vector<std::string> phrases;
     if (stock.GetPrice() == 0) {
@@ -50,7 +56,7 @@ void EditorModel::UpdatePrompt() {
         if (!HasRecord(0) || !HasRecord(1) || bothTraded) phrases.push_back("select a new option");
         if (recordsWithSide > 0) phrases.push_back("graph options");
     }
-    Ctl(kPrompt).text = PromptSentence(phrases);
+    Ctl(C::kPrompt).text = PromptSentence(phrases);
 }
 
 }  // namespace qx

@@ -13,6 +13,9 @@ namespace qx {
 
 namespace {
 
+using C = EditorControl;
+using R = RowControl;
+
 // Forgets the option's type: the setter refuses "unset", so the record is cleared and
 // given back everything but its type, strike, price, contracts and side.
 void ForgetType(Option& option) {
@@ -29,25 +32,25 @@ void ForgetType(Option& option) {
     option.SetVolatility(kept.GetVolatility());
 }
 
-constexpr RowControl kAlwaysShown[] = {kRowChoice,
-                                       kExpiresLabel,
-                                       kExpires,
-                                       kDaysLeftLabel,
-                                       kDaysLeft,
-                                       kStrikeLabel,
-                                       kStrike,
-                                       kFairValueLabel,
-                                       kFairValue,
-                                       kCallButton,
-                                       kPutButton,
-                                       kRowPriceLabel,
-                                       kRowPrice,
-                                       kImpliedVolatilityLabel,
-                                       kImpliedVolatility,
-                                       kClear};
-constexpr RowControl kPositionControls[] = {kContractsLabel, kContracts,   kRowBuy,
-                                            kRowSell,        kRowNetLabel, kRowNet};
-constexpr RowControl kFeeControls[] = {kRowFeesLabel, kRowFees};
+constexpr RowControl kAlwaysShown[] = {R::kRowChoice,
+                                       R::kExpiresLabel,
+                                       R::kExpires,
+                                       R::kDaysLeftLabel,
+                                       R::kDaysLeft,
+                                       R::kStrikeLabel,
+                                       R::kStrike,
+                                       R::kFairValueLabel,
+                                       R::kFairValue,
+                                       R::kCallButton,
+                                       R::kPutButton,
+                                       R::kRowPriceLabel,
+                                       R::kRowPrice,
+                                       R::kImpliedVolatilityLabel,
+                                       R::kImpliedVolatility,
+                                       R::kClear};
+constexpr RowControl kPositionControls[] = {R::kContractsLabel, R::kContracts,   R::kRowBuy,
+                                            R::kRowSell,        R::kRowNetLabel, R::kRowNet};
+constexpr RowControl kFeeControls[] = {R::kRowFeesLabel, R::kRowFees};
 
 }  // namespace
 
@@ -69,22 +72,23 @@ void EditorModel::ResetAllRecords() {
 void EditorModel::CheckRow(int row) {
     if (HasRecord(row)) {
         Option& option = RowOption(row);
-        const bool typeChosen = RowCtl(row, kCallButton).checked || RowCtl(row, kPutButton).checked;
+        const bool typeChosen =
+            RowCtl(row, R::kCallButton).checked || RowCtl(row, R::kPutButton).checked;
         if (option.GetDaysLeft() == 0) {
             ResetRecord(rowRecord[row]);
             VoidRow(row);
         } else if (option.GetStrike() == 0) {
-            RowCtl(row, kCallButton).checked = RowCtl(row, kPutButton).checked = false;
+            RowCtl(row, R::kCallButton).checked = RowCtl(row, R::kPutButton).checked = false;
             ForgetType(option);
-            RowCtl(row, kRowPrice).text = "";
+            RowCtl(row, R::kRowPrice).text = "";
             VoidPosition(row);
         } else if (!typeChosen || option.GetPrice() == 0) {
             option.SetPrice(0);
-            RowCtl(row, kRowPrice).text = "";
+            RowCtl(row, R::kRowPrice).text = "";
             VoidPosition(row);
         } else if (option.GetContracts() == 0) {
             option.SetSide(kNoSide);
-            RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+            RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
         }
     }
     UpdateGraphCommand();
@@ -96,44 +100,44 @@ void EditorModel::CheckRow(int row) {
 
 // The row's entries after an expiration that is no longer valid.
 void EditorModel::VoidRow(int row) {
-    SetListText(RowControlId(row, kStrike), "");
-    RowCtl(row, kCallButton).checked = RowCtl(row, kPutButton).checked = false;
-    RowCtl(row, kRowPrice).text = "";
-    SetListText(RowControlId(row, kContracts), "");
-    RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+    SetListText(RowControlId(row, R::kStrike), "");
+    RowCtl(row, R::kCallButton).checked = RowCtl(row, R::kPutButton).checked = false;
+    RowCtl(row, R::kRowPrice).text = "";
+    SetListText(RowControlId(row, R::kContracts), "");
+    RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
 }
 
 void EditorModel::VoidPosition(int row) {
     Option& option = RowOption(row);
     option.SetContracts(0);
-    SetListText(RowControlId(row, kContracts), "");
+    SetListText(RowControlId(row, R::kContracts), "");
     option.SetSide(kNoSide);
-    RowCtl(row, kRowBuy).checked = RowCtl(row, kRowSell).checked = false;
+    RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
 }
 
 void EditorModel::ShowRowValues(int row) {
     if (!HasRecord(row)) return;
     const Option& option = RowOption(row);
-    RowCtl(row, kFairValue).text = NumberText(option.FairValue(), 3, false);
+    RowCtl(row, R::kFairValue).text = NumberText(option.FairValue(), 3, false);
     const double v = option.ImpliedVolatility();
     std::string text;
     if (std::isfinite(v) && v > 0.01) text = v >= 2 ? "2.000" : NumberText(v, 3, false);
-    RowCtl(row, kImpliedVolatility).text = text;
+    RowCtl(row, R::kImpliedVolatility).text = text;
 }
 
 void EditorModel::ShowDaysLeft(int row) {
     if (!HasRecord(row)) return;
     const int days = RowOption(row).GetDaysLeft();
-    RowCtl(row, kDaysLeft).text = days > 0 ? IntegerText(days) : "";
+    RowCtl(row, R::kDaysLeft).text = days > 0 ? IntegerText(days) : "";
 }
 
 void EditorModel::ShowRowNet(int row) {
     if (!HasRecord(row)) return;
     const Option& option = RowOption(row);
     const double cash = option.CashFlow();
-    RowCtl(row, kRowNet).text = MoneyText(cash);
+    RowCtl(row, R::kRowNet).text = MoneyText(cash);
     // A row without a trade has no fees to show; an old amount would mislead.
-    RowCtl(row, kRowFees).text =
+    RowCtl(row, R::kRowFees).text =
         cash != 0 ? MoneyText(option.GetContracts() * option.GetFees()) : "";
 }
 
@@ -144,7 +148,7 @@ void EditorModel::UpdateRowTitle(int row) {
         const std::string code = RowOption(row).SymbolCode();
         if (!code.empty()) title += " " + code;
     }
-    RowCtl(row, kRowGroup).text = title;
+    RowCtl(row, R::kRowGroup).text = title;
     RefreshOptionLists();
 }
 
@@ -156,7 +160,7 @@ void EditorModel::RefreshOptionLists() {
                         (description.empty() ? " New Option" : " " + description));
     }
     for (int row = 0; row < kEditorRows; ++row) {
-        Control& list = RowCtl(row, kRowChoice);
+        Control& list = RowCtl(row, R::kRowChoice);
         list.items = items;
         list.selected = rowRecord[row];
         // The record the other row shows is greyed, so the arrow keys pass over it.
@@ -170,9 +174,9 @@ void EditorModel::UpdateGraphCommand() {
     for (int i = 0; i < kOptionSlots; ++i)
         if (Slot(i).GetSide() != kNoSide) ++recordsWithSide;
     if (recordsWithSide == 0)
-        Ctl(kGraphButton).enabled = graphItem.enabled = false;
+        Ctl(C::kGraphButton).enabled = graphItem.enabled = false;
     else if (settings.basicMode)
-        Ctl(kGraphButton).enabled = graphItem.enabled = true;
+        Ctl(C::kGraphButton).enabled = graphItem.enabled = true;
 }
 
 void EditorModel::ShowRows(int row) { ShowRowControls(row, true); }
@@ -190,10 +194,10 @@ void EditorModel::ShowRowControls(int row, bool shown) {
 void EditorModel::ChooseRecord(int row, int item) {
     const int other = rowRecord[1 - row];
     if (item == other) {
-        RowCtl(row, kRowChoice).selected = rowRecord[row];
+        RowCtl(row, R::kRowChoice).selected = rowRecord[row];
     } else {
         rowRecord[row] = item;
-        RowCtl(row, kRowChoice).selected = item;
+        RowCtl(row, R::kRowChoice).selected = item;
         ShowRows(row);
         FillRow(row);
         ShowDaysLeft(row);
@@ -207,19 +211,19 @@ void EditorModel::ChooseRecord(int row, int item) {
 // The row's entry boxes from its record.
 void EditorModel::FillRow(int row) {
     const Option& option = RowOption(row);
-    SetListText(RowControlId(row, kExpires), option.ExpirationText());
-    SetListText(RowControlId(row, kStrike), PriceText(option.GetStrike()));
-    RowCtl(row, kCallButton).checked = option.GetOptionType() == kCall;
-    RowCtl(row, kPutButton).checked = option.GetOptionType() == kPut;
-    RowCtl(row, kRowPrice).text = PriceText(option.GetPrice());
-    SetListText(RowControlId(row, kContracts), IntegerText(option.GetContracts()));
-    RowCtl(row, kRowBuy).checked = option.GetSide() == kBuy;
-    RowCtl(row, kRowSell).checked = option.GetSide() == kSell;
+    SetListText(RowControlId(row, R::kExpires), option.ExpirationText());
+    SetListText(RowControlId(row, R::kStrike), PriceText(option.GetStrike()));
+    RowCtl(row, R::kCallButton).checked = option.GetOptionType() == kCall;
+    RowCtl(row, R::kPutButton).checked = option.GetOptionType() == kPut;
+    RowCtl(row, R::kRowPrice).text = PriceText(option.GetPrice());
+    SetListText(RowControlId(row, R::kContracts), IntegerText(option.GetContracts()));
+    RowCtl(row, R::kRowBuy).checked = option.GetSide() == kBuy;
+    RowCtl(row, R::kRowSell).checked = option.GetSide() == kSell;
 }
 
 void EditorModel::EnterExpiration(int row, const std::string& text) {
     Option& option = RowOption(row);
-    const int expires = RowControlId(row, kExpires);
+    const EditorControl expires = RowControlId(row, R::kExpires);
     CTime date;
     if (ParseDate(text, settings.dateFormat, date) == 0) {
         SetListText(expires, DateBoxText(date));
@@ -244,7 +248,7 @@ void EditorModel::EnterExpiration(int row, const std::string& text) {
 void EditorModel::ChooseExpiration(int row, const std::string& month) {
     std::string text = month;
     RowOption(row).SetDates(valuationDate, ExpirationFromMonthText(text));
-    SetListText(RowControlId(row, kExpires), month);
+    SetListText(RowControlId(row, R::kExpires), month);
     ShowDaysLeft(row);
     ShowRowValues(row);
     UpdateRowTitle(row);
@@ -256,19 +260,19 @@ void EditorModel::EnterStrike(int row, const std::string& text, bool chosen) {
     // A strike the record refuses (beyond any market) reads as no strike.
     const bool valid = x > 0 && RowOption(row).SetStrike(x) == 0;
     if (!valid) RowOption(row).SetStrike(0);
-    SetListText(RowControlId(row, kStrike), chosen ? text : valid ? PriceText(x) : "");
+    SetListText(RowControlId(row, R::kStrike), chosen ? text : valid ? PriceText(x) : "");
     CheckRow(row);
     UpdateRowTitle(row);
 }
 
 // Call and Put act as a pair; changing the type voids the price quoted for the other.
 void EditorModel::ClickType(int row, int type) {
-    Control& clicked = RowCtl(row, type == kCall ? kCallButton : kPutButton);
-    Control& other = RowCtl(row, type == kCall ? kPutButton : kCallButton);
+    Control& clicked = RowCtl(row, type == kCall ? R::kCallButton : R::kPutButton);
+    Control& other = RowCtl(row, type == kCall ? R::kPutButton : R::kCallButton);
     if (other.checked) {
         other.checked = false;
         RowOption(row).SetPrice(0);
-        RowCtl(row, kRowPrice).text = "";
+        RowCtl(row, R::kRowPrice).text = "";
     }
     clicked.checked = true;
     RowOption(row).SetOptionType(type);
@@ -280,30 +284,30 @@ void EditorModel::EnterRowPrice(int row, const std::string& text) {
     const double x = ParseNumber(text);
     const bool valid = x > 0 && RowOption(row).SetPrice(x) == 0;
     if (!valid) RowOption(row).SetPrice(0);
-    RowCtl(row, kRowPrice).text = valid ? PriceText(x) : "";
+    RowCtl(row, R::kRowPrice).text = valid ? PriceText(x) : "";
     CheckRow(row);
 }
 
 void EditorModel::EnterContracts(int row, const std::string& text, bool chosen) {
     const int n = ParseInteger(text);
     const bool valid = n >= 1;
-    SetListText(RowControlId(row, kContracts), chosen ? text : valid ? IntegerText(n) : "");
+    SetListText(RowControlId(row, R::kContracts), chosen ? text : valid ? IntegerText(n) : "");
     RowOption(row).SetContracts(valid ? n : 0);
     CheckRow(row);
 }
 
 void EditorModel::ClickRowSide(int row, int side) {
-    RowCtl(row, kRowBuy).checked = side == kBuy;
-    RowCtl(row, kRowSell).checked = side == kSell;
+    RowCtl(row, R::kRowBuy).checked = side == kBuy;
+    RowCtl(row, R::kRowSell).checked = side == kSell;
     RowOption(row).SetSide(side);
     CheckRow(row);
 }
 
 void EditorModel::ClearRow(int row) {
     HideRows(row);
-    RowCtl(row, kRowChoice).visible = true;
-    RowCtl(row, kRowChoice).selected = -1;
-    RowCtl(row, kRowGroup).text = "Option";
+    RowCtl(row, R::kRowChoice).visible = true;
+    RowCtl(row, R::kRowChoice).selected = -1;
+    RowCtl(row, R::kRowGroup).text = "Option";
     ResetRecord(rowRecord[row]);
     rowRecord[row] = -1;
     RefreshOptionLists();

@@ -19,7 +19,7 @@ class EditorDocumentTest : public EditorTest {
     std::string Screen() const {
         std::string screen;
         for (int id = 0; id < kEditorControlCount; ++id) {
-            const Control& c = editor->GetControl(id);
+            const Control& c = editor->GetControl(static_cast<EditorControl>(id));
             if (!c.visible) continue;
             screen += std::to_string(id) + ": '" + c.text + "'" + (c.checked ? " checked" : "") +
                       (c.enabled ? "" : " disabled") + " #" + std::to_string(c.selected) + " @" +
@@ -35,16 +35,16 @@ class EditorDocumentTest : public EditorTest {
 
 TEST_F(EditorDocumentTest, SaveAsksBeforeReplacingTheDocumentsFile) {
     const std::string path = folder.Path("position.opt");
-    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kChooseFileToSave)
+    EXPECT_EQ(editor->Command(EditorCommand::kSave), EditorRequest::kChooseFileToSave)
         << "a new document is saved as";
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ASSERT_TRUE(editor->SaveTo(path));
     EXPECT_EQ(editor->GetDocument().GetPath(), path);
     const std::string first = ReadFileBytes(path);
-    Type(kShares, "300");
+    Type(C::kShares, "300");
 
     messages.answer = false;
-    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kNone);
+    EXPECT_EQ(editor->Command(EditorCommand::kSave), EditorRequest::kNone);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].question);
     EXPECT_EQ(messages.shown[0].text, "Are you sure you want to replace " + path + " ?");
@@ -52,31 +52,31 @@ TEST_F(EditorDocumentTest, SaveAsksBeforeReplacingTheDocumentsFile) {
     EXPECT_EQ(ReadFileBytes(path), first) << "No leaves the file alone";
 
     messages.answer = true;
-    editor->Command(kCommandSave);
+    editor->Command(EditorCommand::kSave);
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_NE(ReadFileBytes(path), first) << "Yes writes it";
 }
 
 TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     const std::string path = folder.Path("two.opt");
-    editor->Command(kCommandIncludeFees);
-    editor->Command(kCommandDividend);
-    editor->Command(kCommandAmericanRule);
-    editor->Command(kCommandShowUnits);
+    editor->Command(EditorCommand::kIncludeFees);
+    editor->Command(EditorCommand::kDividend);
+    editor->Command(EditorCommand::kAmericanRule);
+    editor->Command(EditorCommand::kShowUnits);
     settings.optionFees = 10;
     settings.underlyingFees = 12;
     editor->AfterProperties();
-    editor->MoveSlider(kVolatilitySlider, 29);
-    editor->MoveSlider(kInterestSlider, 60);
-    editor->MoveSlider(kDividendSlider, 20);
-    Choose(kUnits, "500");
-    Click(kIndex);
-    Type(kDate, "2/1/1999");
-    Type(kPrice, "50");
-    Type(kShares, "100");
-    Click(kBuyButton);
-    FillRow(0, 1, "50", kCallButton, "2", "3", kRowBuy);
-    FillRow(1, 3, "45", kPutButton, "1", "2", kRowSell);
+    editor->MoveSlider(C::kVolatilitySlider, 29);
+    editor->MoveSlider(C::kInterestSlider, 60);
+    editor->MoveSlider(C::kDividendSlider, 20);
+    Choose(C::kUnits, "500");
+    Click(C::kIndex);
+    Type(C::kDate, "2/1/1999");
+    Type(C::kPrice, "50");
+    Type(C::kShares, "100");
+    Click(C::kBuyButton);
+    FillRow(0, 1, "50", R::kCallButton, "2", "3", R::kRowBuy);
+    FillRow(1, 3, "45", R::kPutButton, "1", "2", R::kRowSell);
     ASSERT_TRUE(editor->SaveTo(path));
 
     settings = Settings();
@@ -89,8 +89,8 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     EXPECT_EQ(observer.replacements, 1) << "notes and tracker follow the opened document";
     EXPECT_EQ(editor->GetRowRecord(0), 1);
     EXPECT_EQ(editor->GetRowRecord(1), 3);
-    EXPECT_EQ(RowText(0, kRowGroup), "Option 2 CJ");
-    EXPECT_EQ(RowText(1, kRowGroup), "Option 4 OI");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 2 CJ");
+    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 4 OI");
     EXPECT_EQ(settings.volatility, 29);
     EXPECT_EQ(settings.interest, 60);
     EXPECT_EQ(settings.dividend, 20);
@@ -101,70 +101,70 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     EXPECT_DOUBLE_EQ(settings.optionFees, 10);
     EXPECT_DOUBLE_EQ(settings.underlyingFees, 12);
     EXPECT_FALSE(settings.europeanRule);
-    EXPECT_EQ(Text(kRuleLabel), "American Rule (30)");
+    EXPECT_EQ(Text(C::kRuleLabel), "American Rule (30)");
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Record(i).GetLatticeSteps(), 30) << "slot " << i;
-    EXPECT_EQ(Text(kDate), "02/01/1999");
+    EXPECT_EQ(Text(C::kDate), "02/01/1999");
     EXPECT_EQ(editor->GetValuationDate(), CTime(1999, 2, 1));
-    EXPECT_EQ(Ctl(kVolatilitySlider).position, 29);
-    EXPECT_EQ(Text(kVolatilityText), "0.290");
-    EXPECT_EQ(Text(kInterestText), "6.0%");
-    EXPECT_TRUE(Ctl(kDividendSlider).visible);
-    EXPECT_EQ(Text(kDividendText), "2.0%");
-    EXPECT_TRUE(Ctl(kIndex).checked);
-    EXPECT_EQ(Text(kSymbol), "[Index]");
-    EXPECT_EQ(Text(kPrice), "50.00");
-    EXPECT_EQ(Text(kShares), "100");
-    EXPECT_TRUE(Ctl(kBuyButton).checked);
-    EXPECT_EQ(Text(kNet), "-5012.00");
-    EXPECT_EQ(Text(kFees), "-12.00");
-    EXPECT_EQ(RowText(0, kStrike), "50.00");
-    EXPECT_EQ(RowText(1, kStrike), "45.00");
-    EXPECT_TRUE(Row(1, kPutButton).checked);
-    EXPECT_TRUE(Row(1, kRowSell).checked);
-    EXPECT_EQ(RowText(1, kRowNet), "980.00");
-    EXPECT_EQ(RowText(0, kDaysLeft), "48");
-    EXPECT_EQ(Row(0, kStrike).items.front(), "25.00");
+    EXPECT_EQ(Ctl(C::kVolatilitySlider).position, 29);
+    EXPECT_EQ(Text(C::kVolatilityText), "0.290");
+    EXPECT_EQ(Text(C::kInterestText), "6.0%");
+    EXPECT_TRUE(Ctl(C::kDividendSlider).visible);
+    EXPECT_EQ(Text(C::kDividendText), "2.0%");
+    EXPECT_TRUE(Ctl(C::kIndex).checked);
+    EXPECT_EQ(Text(C::kSymbol), "[Index]");
+    EXPECT_EQ(Text(C::kPrice), "50.00");
+    EXPECT_EQ(Text(C::kShares), "100");
+    EXPECT_TRUE(Ctl(C::kBuyButton).checked);
+    EXPECT_EQ(Text(C::kNet), "-5012.00");
+    EXPECT_EQ(Text(C::kFees), "-12.00");
+    EXPECT_EQ(RowText(0, R::kStrike), "50.00");
+    EXPECT_EQ(RowText(1, R::kStrike), "45.00");
+    EXPECT_TRUE(Row(1, R::kPutButton).checked);
+    EXPECT_TRUE(Row(1, R::kRowSell).checked);
+    EXPECT_EQ(RowText(1, R::kRowNet), "980.00");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "48");
+    EXPECT_EQ(Row(0, R::kStrike).items.front(), "25.00");
     EXPECT_TRUE(editor->RowsEnabled());
-    EXPECT_TRUE(Ctl(kGraphButton).enabled);
+    EXPECT_TRUE(Ctl(C::kGraphButton).enabled);
     EXPECT_EQ(editor->GetDocument().GetPath(), path);
 }
 
 TEST_F(EditorDocumentTest, OpenWithoutAnySlotWithDaysKeepsTheCurrentEnvironment) {
     const std::string path = folder.Path("stock-only.opt");
-    Type(kPrice, "50");
-    Type(kShares, "100");
-    Click(kBuyButton);
+    Type(C::kPrice, "50");
+    Type(C::kShares, "100");
+    Click(C::kBuyButton);
     ASSERT_TRUE(editor->SaveTo(path));
 
     settings = Settings();
     settings.volatility = 40;
     Reopen();
-    Type(kDate, "1/20/1999");
-    editor->Command(kCommandAmericanRule);
-    Type(kPrice, "80");
-    FillRow(0, 0, "80", kCallButton, "3", "1", kRowBuy);
+    Type(C::kDate, "1/20/1999");
+    editor->Command(EditorCommand::kAmericanRule);
+    Type(C::kPrice, "80");
+    FillRow(0, 0, "80", R::kCallButton, "3", "1", R::kRowBuy);
     editor->Open(path);
     EXPECT_EQ(settings.volatility, 40);
     EXPECT_FALSE(settings.europeanRule);
     EXPECT_EQ(Record(2).GetLatticeSteps(), 25) << "the rule in force reaches the new slots";
-    EXPECT_EQ(Text(kDate), "01/20/1999");
+    EXPECT_EQ(Text(C::kDate), "01/20/1999");
     EXPECT_EQ(editor->GetRowRecord(0), -1);
     EXPECT_EQ(editor->GetRowRecord(1), -1);
-    EXPECT_EQ(RowText(0, kRowGroup), "Option");
-    EXPECT_FALSE(Row(0, kStrike).visible);
-    EXPECT_TRUE(Row(0, kRowChoice).visible) << "a price is there, so records can be chosen";
-    EXPECT_EQ(Text(kPrice), "50.00");
-    EXPECT_EQ(Text(kNet), "-5000.00");
-    EXPECT_EQ(Text(kPrompt), "Select a new option.");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option");
+    EXPECT_FALSE(Row(0, R::kStrike).visible);
+    EXPECT_TRUE(Row(0, R::kRowChoice).visible) << "a price is there, so records can be chosen";
+    EXPECT_EQ(Text(C::kPrice), "50.00");
+    EXPECT_EQ(Text(C::kNet), "-5000.00");
+    EXPECT_EQ(Text(C::kPrompt), "Select a new option.");
 }
 
 TEST_F(EditorDocumentTest, OpenInAdvancedModeLeavesTheFilesFeesOut) {
     const std::string path = folder.Path("fees.opt");
-    editor->Command(kCommandIncludeFees);
-    Type(kPrice, "50");
-    Type(kShares, "100");
-    Click(kBuyButton);
-    FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+    editor->Command(EditorCommand::kIncludeFees);
+    Type(C::kPrice, "50");
+    Type(C::kShares, "100");
+    Click(C::kBuyButton);
+    FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     ASSERT_TRUE(editor->SaveTo(path));
 
     for (const bool includeFees : {false, true}) {
@@ -177,88 +177,88 @@ TEST_F(EditorDocumentTest, OpenInAdvancedModeLeavesTheFilesFeesOut) {
         EXPECT_EQ(settings.includeFees, includeFees) << label;
         EXPECT_EQ(Record(0).GetFees(), 0) << label;
         EXPECT_EQ(Underlying().GetFees(), 0) << label;
-        editor->Command(kCommandBasicMode);
-        EXPECT_EQ(RowText(0, kRowNet), includeFees ? "-675.00" : "-600.00") << label;
-        EXPECT_EQ(Text(kNet), includeFees ? "-5025.00" : "-5000.00") << label;
+        editor->Command(EditorCommand::kBasicMode);
+        EXPECT_EQ(RowText(0, R::kRowNet), includeFees ? "-675.00" : "-600.00") << label;
+        EXPECT_EQ(Text(C::kNet), includeFees ? "-5025.00" : "-5000.00") << label;
     }
 }
 
 TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne) {
     const std::string foreign = folder.Path("foreign.opt");
     WriteFileBytes(foreign, std::string("\x05hello", 6));
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     editor->Open(foreign);
     EXPECT_EQ(messages.LastText(), foreign + " is not an Qualtrixon file.");
-    EXPECT_EQ(Text(kPrice), "50.00");
+    EXPECT_EQ(Text(C::kPrice), "50.00");
     EXPECT_TRUE(editor->RowsEnabled());
 
     const std::string damaged = folder.Path("damaged.opt");
-    editor->Command(kCommandAmericanRule);
+    editor->Command(EditorCommand::kAmericanRule);
     ASSERT_TRUE(editor->SaveTo(damaged));
-    editor->Command(kCommandEuropeanRule);
+    editor->Command(EditorCommand::kEuropeanRule);
     const std::string bytes = ReadFileBytes(damaged);
     WriteFileBytes(damaged, bytes.substr(0, bytes.size() - 10));
-    FillRow(0, 0, "50", kCallButton, "2", "1", kRowBuy);
+    FillRow(0, 0, "50", R::kCallButton, "2", "1", R::kRowBuy);
     editor->Open(damaged);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(Record(i).GetLatticeSteps(), 0) << "slot " << i << " follows the rule in force";
     EXPECT_EQ(messages.LastText(), "An attempt was made to access " + damaged + " past its end.");
-    EXPECT_EQ(Text(kPrice), "");
+    EXPECT_EQ(Text(C::kPrice), "");
     EXPECT_FALSE(editor->RowsEnabled());
     EXPECT_EQ(editor->GetRowRecord(0), -1);
     EXPECT_EQ(Record(0).GetSide(), 0);
     EXPECT_EQ(editor->GetDocument().GetPath(), "");
-    EXPECT_EQ(Text(kPrompt), "Enter price.");
+    EXPECT_EQ(Text(C::kPrompt), "Enter price.");
 }
 
 // A user's whole session: the underlying, two options from the lists, fees, the American
 // rule, save, New, and open again; the window must look exactly as it did.
 TEST_F(EditorDocumentTest, WorkingSessionSurvivesSaveNewAndOpen) {
     const std::string path = folder.Path("session.opt");
-    Type(kSymbol, "XYZ");
-    Type(kPrice, "47.30");
-    Choose(kShares, "300");
-    Click(kBuyButton);
+    Type(C::kSymbol, "XYZ");
+    Type(C::kPrice, "47.30");
+    Choose(C::kShares, "300");
+    Click(C::kBuyButton);
     ChooseRecord(0, 0);
-    ChooseInRow(0, kExpires, "Apr 1999");
-    ChooseInRow(0, kStrike, "50.00");
-    ClickInRow(0, kCallButton);
-    TypeInRow(0, kRowPrice, "1.25");
-    ChooseInRow(0, kContracts, "3");
-    ClickInRow(0, kRowSell);
+    ChooseInRow(0, R::kExpires, "Apr 1999");
+    ChooseInRow(0, R::kStrike, "50.00");
+    ClickInRow(0, R::kCallButton);
+    TypeInRow(0, R::kRowPrice, "1.25");
+    ChooseInRow(0, R::kContracts, "3");
+    ClickInRow(0, R::kRowSell);
     ChooseRecord(1, 1);
-    ChooseInRow(1, kExpires, "Jun 1999");
-    ChooseInRow(1, kStrike, "45.00");
-    ClickInRow(1, kPutButton);
-    TypeInRow(1, kRowPrice, "2 1/8");
-    ChooseInRow(1, kContracts, "10");
-    ClickInRow(1, kRowBuy);
-    editor->Command(kCommandIncludeFees);
-    editor->Command(kCommandAmericanRule);
+    ChooseInRow(1, R::kExpires, "Jun 1999");
+    ChooseInRow(1, R::kStrike, "45.00");
+    ClickInRow(1, R::kPutButton);
+    TypeInRow(1, R::kRowPrice, "2 1/8");
+    ChooseInRow(1, R::kContracts, "10");
+    ClickInRow(1, R::kRowBuy);
+    editor->Command(EditorCommand::kIncludeFees);
+    editor->Command(EditorCommand::kAmericanRule);
 
-    EXPECT_EQ(Text(kPrice), "47.30");
-    EXPECT_EQ(Text(kNet), "-14215.00");
-    EXPECT_EQ(Text(kFees), "-25.00");
-    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 DJ");
-    EXPECT_EQ(RowText(0, kDaysLeft), "92");
-    EXPECT_EQ(RowText(0, kRowNet), "300.00");
-    EXPECT_EQ(RowText(0, kRowFees), "-75.00");
-    EXPECT_EQ(RowText(1, kRowGroup), "Option 2 RI");
-    EXPECT_EQ(RowText(1, kRowPrice), "2.12");
-    EXPECT_EQ(RowText(1, kRowNet), "-2375.00");
-    EXPECT_EQ(RowText(1, kRowFees), "-250.00");
-    EXPECT_FALSE(RowText(0, kFairValue).empty());
-    EXPECT_FALSE(RowText(1, kImpliedVolatility).empty());
-    EXPECT_EQ(Text(kRuleLabel), "American Rule (25)");
-    EXPECT_EQ(Text(kPrompt), "Select a new option or graph options.");
+    EXPECT_EQ(Text(C::kPrice), "47.30");
+    EXPECT_EQ(Text(C::kNet), "-14215.00");
+    EXPECT_EQ(Text(C::kFees), "-25.00");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 DJ");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "92");
+    EXPECT_EQ(RowText(0, R::kRowNet), "300.00");
+    EXPECT_EQ(RowText(0, R::kRowFees), "-75.00");
+    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 2 RI");
+    EXPECT_EQ(RowText(1, R::kRowPrice), "2.12");
+    EXPECT_EQ(RowText(1, R::kRowNet), "-2375.00");
+    EXPECT_EQ(RowText(1, R::kRowFees), "-250.00");
+    EXPECT_FALSE(RowText(0, R::kFairValue).empty());
+    EXPECT_FALSE(RowText(1, R::kImpliedVolatility).empty());
+    EXPECT_EQ(Text(C::kRuleLabel), "American Rule (25)");
+    EXPECT_EQ(Text(C::kPrompt), "Select a new option or graph options.");
     const std::string before = Screen();
 
-    EXPECT_EQ(editor->Command(kCommandSave), EditorRequest::kChooseFileToSave);
+    EXPECT_EQ(editor->Command(EditorCommand::kSave), EditorRequest::kChooseFileToSave);
     EXPECT_EQ(editor->SuggestedFileName(), "XYZ");
     ASSERT_TRUE(editor->SaveTo(path));
-    editor->Command(kCommandNew);
-    EXPECT_EQ(Text(kPrice), "");
-    EXPECT_EQ(Text(kPrompt), "Enter price.");
+    editor->Command(EditorCommand::kNew);
+    EXPECT_EQ(Text(C::kPrice), "");
+    EXPECT_EQ(Text(C::kPrompt), "Enter price.");
     editor->Open(path);
     EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
     EXPECT_EQ(Screen(), before);

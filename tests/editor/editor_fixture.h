@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "editor/editor_model.h"
@@ -16,33 +17,47 @@
 
 namespace qx {
 
+// Control and command ids in a failure message, by number.
+inline std::ostream& operator<<(std::ostream& out, EditorControl control) {
+    return out << static_cast<int>(control);
+}
+inline std::ostream& operator<<(std::ostream& out, RowControl control) {
+    return out << static_cast<int>(control);
+}
+inline std::ostream& operator<<(std::ostream& out, EditorCommand command) {
+    return out << static_cast<int>(command);
+}
+
 // An editor opened on 15 January 1999, 2:30 PM, New York time, with default settings
 // unless a test changes them and calls Reopen.
 class EditorTest : public ::testing::Test {
   protected:
+    using C = EditorControl;
+    using R = RowControl;
+
     EditorTest() : zone("EST5EDT,M4.1.0,M10.5.0") { Reopen(); }
 
     void Reopen() { editor = std::make_unique<EditorModel>(settings, messages, clock); }
 
-    const Control& Ctl(int control) const { return editor->GetControl(control); }
+    const Control& Ctl(EditorControl control) const { return editor->GetControl(control); }
     const Control& Row(int row, RowControl control) const {
         return editor->GetControl(RowControlId(row, control));
     }
-    const std::string& Text(int control) const { return Ctl(control).text; }
+    const std::string& Text(EditorControl control) const { return Ctl(control).text; }
     const std::string& RowText(int row, RowControl control) const { return Row(row, control).text; }
     const Option& Record(int index) const { return editor->GetDocument().GetOption(index); }
     const Stock& Underlying() const { return editor->GetDocument().GetStock(); }
 
-    void Type(int control, const std::string& text) { editor->LeaveBox(control, text); }
+    void Type(EditorControl control, const std::string& text) { editor->LeaveBox(control, text); }
     void TypeInRow(int row, RowControl control, const std::string& text) {
         editor->LeaveBox(RowControlId(row, control), text);
     }
-    void Click(int control) { editor->ClickButton(control); }
+    void Click(EditorControl control) { editor->ClickButton(control); }
     void ClickInRow(int row, RowControl control) {
         editor->ClickButton(RowControlId(row, control));
     }
     // Chooses the item with the given text; fails the test when the list lacks it.
-    void Choose(int control, const std::string& item) {
+    void Choose(EditorControl control, const std::string& item) {
         const std::vector<std::string>& items = Ctl(control).items;
         const auto found = std::find(items.begin(), items.end(), item);
         ASSERT_NE(found, items.end()) << "no item " << item << " in list " << control;
@@ -52,18 +67,18 @@ class EditorTest : public ::testing::Test {
         Choose(RowControlId(row, control), item);
     }
     void ChooseRecord(int row, int index) {
-        editor->ChooseItem(RowControlId(row, kRowChoice), index);
+        editor->ChooseItem(RowControlId(row, RowControl::kRowChoice), index);
     }
 
     // Fills a row completely: Mar 1999, the strike, call or put, price, contracts, side.
     void FillRow(int row, int record, const std::string& strike, RowControl type,
                  const std::string& price, const std::string& contracts, RowControl side) {
         ChooseRecord(row, record);
-        ChooseInRow(row, kExpires, "Mar 1999");
-        TypeInRow(row, kStrike, strike);
+        ChooseInRow(row, RowControl::kExpires, "Mar 1999");
+        TypeInRow(row, RowControl::kStrike, strike);
         ClickInRow(row, type);
-        TypeInRow(row, kRowPrice, price);
-        TypeInRow(row, kContracts, contracts);
+        TypeInRow(row, RowControl::kRowPrice, price);
+        TypeInRow(row, RowControl::kContracts, contracts);
         ClickInRow(row, side);
     }
 

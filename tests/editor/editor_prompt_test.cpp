@@ -15,57 +15,57 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
     };
     const Case cases[] = {
         {"empty editor", [] {}, "Enter price."},
-        {"price only", [this] { Type(kPrice, "50"); }, "Enter shares or select a new option."},
+        {"price only", [this] { Type(C::kPrice, "50"); }, "Enter shares or select a new option."},
         {"a future's price",
          [this] {
-             Click(kFuture);
-             Type(kPrice, "50");
+             Click(C::kFuture);
+             Type(C::kPrice, "50");
          },
          "Enter contracts or select a new option."},
         {"shares without a side",
          [this] {
-             Type(kPrice, "50");
-             Type(kShares, "100");
+             Type(C::kPrice, "50");
+             Type(C::kShares, "100");
          },
          "Buy or sell shares or select a new option."},
         {"row 1 with only an expiration",
          [this] {
-             Type(kPrice, "50");
-             Type(kShares, "100");
-             Click(kBuyButton);
+             Type(C::kPrice, "50");
+             Type(C::kShares, "100");
+             Click(C::kBuyButton);
              ChooseRecord(0, 0);
-             ChooseInRow(0, kExpires, "Mar 1999");
+             ChooseInRow(0, R::kExpires, "Mar 1999");
          },
          "Enter strike for option 1 or select a new option."},
         {"two incomplete rows and a complete record elsewhere",
          [this] {
-             Type(kPrice, "50");
-             FillRow(0, 2, "50", kCallButton, "2", "1", kRowBuy);
+             Type(C::kPrice, "50");
+             FillRow(0, 2, "50", R::kCallButton, "2", "1", R::kRowBuy);
              ChooseRecord(0, 0);
-             ChooseInRow(0, kExpires, "Mar 1999");
-             TypeInRow(0, kStrike, "50");
-             ClickInRow(0, kPutButton);
+             ChooseInRow(0, R::kExpires, "Mar 1999");
+             TypeInRow(0, R::kStrike, "50");
+             ClickInRow(0, R::kPutButton);
              ChooseRecord(1, 1);
-             ChooseInRow(1, kExpires, "Mar 1999");
-             TypeInRow(1, kStrike, "55");
+             ChooseInRow(1, R::kExpires, "Mar 1999");
+             TypeInRow(1, R::kStrike, "55");
          },
          "Enter shares, enter price for option 1, select call or put for option 2 or graph "
          "options."},
         {"a row without contracts, then without a side",
          [this] {
-             Type(kPrice, "50");
-             Type(kShares, "100");
-             Click(kSellButton);
-             FillRow(0, 0, "50", kCallButton, "2", "", kRowBuy);
+             Type(C::kPrice, "50");
+             Type(C::kShares, "100");
+             Click(C::kSellButton);
+             FillRow(0, 0, "50", R::kCallButton, "2", "", R::kRowBuy);
          },
          "Enter number of contracts for option 1 or select a new option."},
         {"both rows complete",
          [this] {
-             Type(kPrice, "50");
-             Type(kShares, "100");
-             Click(kBuyButton);
-             FillRow(0, 0, "50", kCallButton, "2", "1", kRowBuy);
-             FillRow(1, 3, "45", kPutButton, "1", "2", kRowSell);
+             Type(C::kPrice, "50");
+             Type(C::kShares, "100");
+             Click(C::kBuyButton);
+             FillRow(0, 0, "50", R::kCallButton, "2", "1", R::kRowBuy);
+             FillRow(1, 3, "45", R::kPutButton, "1", "2", R::kRowSell);
          },
          "Select a new option or graph options."},
     };
@@ -73,31 +73,31 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
         settings = Settings();
         Reopen();
         c.act();
-        EXPECT_EQ(Text(kPrompt), c.sentence) << c.situation;
+        EXPECT_EQ(Text(C::kPrompt), c.sentence) << c.situation;
     }
 }
 
 TEST_F(EditorTest, PromptAsksForTheSideOnceContractsAreThere) {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ChooseRecord(1, 3);
-    ChooseInRow(1, kExpires, "Apr 1999");
-    TypeInRow(1, kStrike, "50");
-    ClickInRow(1, kCallButton);
-    TypeInRow(1, kRowPrice, "2");
-    TypeInRow(1, kContracts, "4");
-    EXPECT_EQ(Text(kPrompt),
+    ChooseInRow(1, R::kExpires, "Apr 1999");
+    TypeInRow(1, R::kStrike, "50");
+    ClickInRow(1, R::kCallButton);
+    TypeInRow(1, R::kRowPrice, "2");
+    TypeInRow(1, R::kContracts, "4");
+    EXPECT_EQ(Text(C::kPrompt),
               "Enter shares, enter buy or sell for option 4 or select a new option.");
 }
 
 TEST_F(EditorTest, ClockPaneShowsTheTimeOfTheLastUpdate) {
-    EXPECT_EQ(Text(kClock), "02:30 PM");
+    EXPECT_EQ(Text(C::kClock), "02:30 PM");
     clock.now = CTime(1999, 1, 15, 9, 5);
-    EXPECT_EQ(Text(kClock), "02:30 PM") << "there is no timer";
-    Type(kPrice, "50");
-    EXPECT_EQ(Text(kClock), "09:05 AM");
+    EXPECT_EQ(Text(C::kClock), "02:30 PM") << "there is no timer";
+    Type(C::kPrice, "50");
+    EXPECT_EQ(Text(C::kClock), "09:05 AM");
     clock.now = CTime(1999, 1, 16, 0, 1);
     editor->UpdatePrompt();
-    EXPECT_EQ(Text(kClock), "12:01 AM");
+    EXPECT_EQ(Text(C::kClock), "12:01 AM");
 }
 
 }  // namespace

@@ -25,25 +25,25 @@ class EditorRowTest : public EditorTest {
     // A fresh editor whose row 1 holds a complete bought call.
     void StartCompleteRow() {
         Reopen();
-        Type(kPrice, "50");
-        FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
+        Type(C::kPrice, "50");
+        FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     }
 
     void ExpectRow(const RowState& want, const std::string& label) {
         const Option& option = Record(editor->GetRowRecord(0));
         EXPECT_EQ(option.GetDaysLeft() > 0, want.expires) << label;
-        EXPECT_EQ(!RowText(0, kDaysLeft).empty(), want.expires) << label;
+        EXPECT_EQ(!RowText(0, R::kDaysLeft).empty(), want.expires) << label;
         EXPECT_DOUBLE_EQ(option.GetStrike(), want.strike) << label;
         EXPECT_EQ(option.GetOptionType(), want.type) << label;
-        EXPECT_EQ(Row(0, kCallButton).checked, want.type == kCall) << label;
-        EXPECT_EQ(Row(0, kPutButton).checked, want.type == kPut) << label;
+        EXPECT_EQ(Row(0, R::kCallButton).checked, want.type == kCall) << label;
+        EXPECT_EQ(Row(0, R::kPutButton).checked, want.type == kPut) << label;
         EXPECT_DOUBLE_EQ(option.GetPrice(), want.price) << label;
-        EXPECT_EQ(RowText(0, kRowPrice).empty(), want.price == 0) << label;
+        EXPECT_EQ(RowText(0, R::kRowPrice).empty(), want.price == 0) << label;
         EXPECT_EQ(option.GetContracts(), want.contracts) << label;
-        EXPECT_EQ(RowText(0, kContracts), IntegerText(want.contracts)) << label;
+        EXPECT_EQ(RowText(0, R::kContracts), IntegerText(want.contracts)) << label;
         EXPECT_EQ(option.GetSide(), want.side) << label;
-        EXPECT_EQ(Row(0, kRowBuy).checked, want.side == kBuy) << label;
-        EXPECT_EQ(Row(0, kRowSell).checked, want.side == kSell) << label;
+        EXPECT_EQ(Row(0, R::kRowBuy).checked, want.side == kBuy) << label;
+        EXPECT_EQ(Row(0, R::kRowSell).checked, want.side == kSell) << label;
     }
 };
 
@@ -56,23 +56,23 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
     const Case cases[] = {
         {"nothing", [] {}, {true, 50, kCall, 2, 3, kBuy}},
         {"month already past",
-         [this] { TypeInRow(0, kExpires, "dec 1998"); },
+         [this] { TypeInRow(0, R::kExpires, "dec 1998"); },
          {false, 0, 0, 0, 0, 0}},
         {"unreadable expiration",
-         [this] { TypeInRow(0, kExpires, "soon"); },
+         [this] { TypeInRow(0, R::kExpires, "soon"); },
          {false, 0, 0, 0, 0, 0}},
-        {"strike cleared", [this] { TypeInRow(0, kStrike, "abc"); }, {true, 0, 0, 0, 0, 0}},
-        {"price cleared", [this] { TypeInRow(0, kRowPrice, "0"); }, {true, 50, kCall, 0, 0, 0}},
+        {"strike cleared", [this] { TypeInRow(0, R::kStrike, "abc"); }, {true, 0, 0, 0, 0, 0}},
+        {"price cleared", [this] { TypeInRow(0, R::kRowPrice, "0"); }, {true, 50, kCall, 0, 0, 0}},
         {"contracts cleared",
-         [this] { TypeInRow(0, kContracts, "-2"); },
+         [this] { TypeInRow(0, R::kContracts, "-2"); },
          {true, 50, kCall, 2, 0, 0}},
-        {"type changed", [this] { ClickInRow(0, kPutButton); }, {true, 50, kPut, 0, 0, 0}},
+        {"type changed", [this] { ClickInRow(0, R::kPutButton); }, {true, 50, kPut, 0, 0, 0}},
         {"same type clicked again",
-         [this] { ClickInRow(0, kCallButton); },
+         [this] { ClickInRow(0, R::kCallButton); },
          {true, 50, kCall, 2, 3, kBuy}},
-        {"side changed", [this] { ClickInRow(0, kRowSell); }, {true, 50, kCall, 2, 3, kSell}},
+        {"side changed", [this] { ClickInRow(0, R::kRowSell); }, {true, 50, kCall, 2, 3, kSell}},
         {"strike changed",
-         [this] { ChooseInRow(0, kStrike, "55.00"); },
+         [this] { ChooseInRow(0, R::kStrike, "55.00"); },
          {true, 55, kCall, 2, 3, kBuy}},
     };
     for (const Case& c : cases) {
@@ -83,40 +83,40 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
 }
 
 TEST_F(EditorRowTest, AStrikeEnteredAgainAfterItWasClearedAsksForTheTypeFirst) {
-    TypeInRow(0, kStrike, "");
-    TypeInRow(0, kStrike, "45");
-    EXPECT_EQ(Text(kPrompt),
+    TypeInRow(0, R::kStrike, "");
+    TypeInRow(0, R::kStrike, "45");
+    EXPECT_EQ(Text(C::kPrompt),
               "Enter shares, select call or put for option 1 or select a new option.");
-    EXPECT_EQ(RowText(0, kFairValue), "") << "no type, no value";
-    ClickInRow(0, kPutButton);
-    TypeInRow(0, kRowPrice, "1.5");
+    EXPECT_EQ(RowText(0, R::kFairValue), "") << "no type, no value";
+    ClickInRow(0, R::kPutButton);
+    TypeInRow(0, R::kRowPrice, "1.5");
     EXPECT_DOUBLE_EQ(Record(0).GetPrice(), 1.5) << "the price is kept once a type is chosen";
 }
 
 TEST_F(EditorRowTest, RowShowsValuesNetAndTitle) {
-    EXPECT_EQ(RowText(0, kDaysLeft), "64");
-    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 CJ");
-    EXPECT_EQ(Row(0, kRowChoice).items[0], "1 Mar 50 Call");
-    EXPECT_EQ(Row(1, kRowChoice).items[0], "1 Mar 50 Call");
-    EXPECT_EQ(Row(0, kRowChoice).items[1], "2 New Option");
-    EXPECT_EQ(RowText(0, kRowNet), "-600.00") << "fees off: contracts x units x price";
-    EXPECT_EQ(RowText(0, kRowFees), "");
-    EXPECT_FALSE(Row(0, kRowFees).visible);
-    EXPECT_FALSE(RowText(0, kFairValue).empty());
-    EXPECT_FALSE(RowText(0, kImpliedVolatility).empty());
-    EXPECT_TRUE(Ctl(kGraphButton).enabled);
-    EXPECT_TRUE(editor->GetMenuItem(kCommandGraph).enabled);
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 CJ");
+    EXPECT_EQ(Row(0, R::kRowChoice).items[0], "1 Mar 50 Call");
+    EXPECT_EQ(Row(1, R::kRowChoice).items[0], "1 Mar 50 Call");
+    EXPECT_EQ(Row(0, R::kRowChoice).items[1], "2 New Option");
+    EXPECT_EQ(RowText(0, R::kRowNet), "-600.00") << "fees off: contracts x units x price";
+    EXPECT_EQ(RowText(0, R::kRowFees), "");
+    EXPECT_FALSE(Row(0, R::kRowFees).visible);
+    EXPECT_FALSE(RowText(0, R::kFairValue).empty());
+    EXPECT_FALSE(RowText(0, R::kImpliedVolatility).empty());
+    EXPECT_TRUE(Ctl(C::kGraphButton).enabled);
+    EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kGraph).enabled);
     EXPECT_EQ(editor->RecordsWithSide(), 1);
 }
 
 TEST_F(EditorRowTest, FeesOnChargeEveryContract) {
-    editor->Command(kCommandIncludeFees);
-    EXPECT_TRUE(Row(0, kRowFees).visible);
-    EXPECT_EQ(RowText(0, kRowNet), "-675.00");
-    EXPECT_EQ(RowText(0, kRowFees), "-75.00");
-    TypeInRow(0, kContracts, "0");
-    EXPECT_EQ(RowText(0, kRowNet), "");
-    EXPECT_EQ(RowText(0, kRowFees), "") << "no trade, no fees shown";
+    editor->Command(EditorCommand::kIncludeFees);
+    EXPECT_TRUE(Row(0, R::kRowFees).visible);
+    EXPECT_EQ(RowText(0, R::kRowNet), "-675.00");
+    EXPECT_EQ(RowText(0, R::kRowFees), "-75.00");
+    TypeInRow(0, R::kContracts, "0");
+    EXPECT_EQ(RowText(0, R::kRowNet), "");
+    EXPECT_EQ(RowText(0, R::kRowFees), "") << "no trade, no fees shown";
 }
 
 TEST_F(EditorRowTest, ImpliedVolatilityBoxShowsTheFractionWithinLimits) {
@@ -126,8 +126,9 @@ TEST_F(EditorRowTest, ImpliedVolatilityBoxShowsTheFractionWithinLimits) {
         const double price = Record(0).FairValueAt(sigma);
         char text[64];
         *std::to_chars(text, text + 63, price).ptr = '\0';
-        TypeInRow(0, kRowPrice, text);
-        EXPECT_EQ(RowText(0, kImpliedVolatility), shown) << "sigma " << sigma << " price " << text;
+        TypeInRow(0, R::kRowPrice, text);
+        EXPECT_EQ(RowText(0, R::kImpliedVolatility), shown)
+            << "sigma " << sigma << " price " << text;
     }
 }
 
@@ -135,45 +136,45 @@ TEST_F(EditorRowTest, ChoosingTheOtherRowsRecordChangesNothing) {
     ChooseRecord(1, 2);
     ChooseRecord(1, 0);
     EXPECT_EQ(editor->GetRowRecord(1), 2);
-    EXPECT_EQ(Row(1, kRowChoice).selected, 2);
-    EXPECT_EQ(RowText(1, kRowGroup), "Option 3");
+    EXPECT_EQ(Row(1, R::kRowChoice).selected, 2);
+    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 3");
 }
 
 TEST_F(EditorRowTest, EachRowGreysTheRecordTheOtherRowShows) {
     using Items = std::vector<int>;
-    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{});
-    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{0});
+    EXPECT_EQ(Row(0, R::kRowChoice).unavailable, Items{});
+    EXPECT_EQ(Row(1, R::kRowChoice).unavailable, Items{0});
     ChooseRecord(1, 2);
-    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{2});
+    EXPECT_EQ(Row(0, R::kRowChoice).unavailable, Items{2});
     ChooseRecord(0, 1);
-    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{1});
-    ClickInRow(1, kClear);
-    EXPECT_EQ(Row(0, kRowChoice).unavailable, Items{});
-    editor->Command(kCommandNew);
-    EXPECT_EQ(Row(1, kRowChoice).unavailable, Items{});
+    EXPECT_EQ(Row(1, R::kRowChoice).unavailable, Items{1});
+    ClickInRow(1, R::kClear);
+    EXPECT_EQ(Row(0, R::kRowChoice).unavailable, Items{});
+    editor->Command(EditorCommand::kNew);
+    EXPECT_EQ(Row(1, R::kRowChoice).unavailable, Items{});
 }
 
 TEST_F(EditorRowTest, ChoosingARecordFillsTheRowFromIt) {
     ChooseRecord(0, 1);
-    EXPECT_EQ(RowText(0, kStrike), "");
-    EXPECT_FALSE(Row(0, kCallButton).checked);
-    EXPECT_EQ(RowText(0, kRowNet), "");
-    EXPECT_EQ(RowText(0, kRowGroup), "Option 2");
+    EXPECT_EQ(RowText(0, R::kStrike), "");
+    EXPECT_FALSE(Row(0, R::kCallButton).checked);
+    EXPECT_EQ(RowText(0, R::kRowNet), "");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 2");
     ChooseRecord(1, 0);
-    EXPECT_EQ(RowText(1, kExpires), "Mar 1999");
-    EXPECT_EQ(RowText(1, kStrike), "50.00");
-    EXPECT_EQ(Row(1, kStrike).selected, 5);
-    EXPECT_TRUE(Row(1, kCallButton).checked);
-    EXPECT_EQ(RowText(1, kRowPrice), "2.00");
-    EXPECT_EQ(RowText(1, kContracts), "3");
-    EXPECT_TRUE(Row(1, kRowBuy).checked);
-    EXPECT_EQ(RowText(1, kDaysLeft), "64");
-    EXPECT_EQ(RowText(1, kRowNet), "-600.00");
-    EXPECT_EQ(RowText(1, kRowGroup), "Option 1 CJ");
+    EXPECT_EQ(RowText(1, R::kExpires), "Mar 1999");
+    EXPECT_EQ(RowText(1, R::kStrike), "50.00");
+    EXPECT_EQ(Row(1, R::kStrike).selected, 5);
+    EXPECT_TRUE(Row(1, R::kCallButton).checked);
+    EXPECT_EQ(RowText(1, R::kRowPrice), "2.00");
+    EXPECT_EQ(RowText(1, R::kContracts), "3");
+    EXPECT_TRUE(Row(1, R::kRowBuy).checked);
+    EXPECT_EQ(RowText(1, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(1, R::kRowNet), "-600.00");
+    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 1 CJ");
 }
 
 TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ChooseRecord(0, 0);
     struct Case {
         const char* typed;
@@ -188,16 +189,16 @@ TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
         {"Oct 1999", "Oct 1999", CTime(1999, 10, 16)},
     };
     for (const Case& c : cases) {
-        TypeInRow(0, kExpires, c.typed);
-        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
+        TypeInRow(0, R::kExpires, c.typed);
+        EXPECT_EQ(RowText(0, R::kExpires), c.shown) << c.typed;
         EXPECT_EQ(Record(0).GetExpiration(), c.expiration) << c.typed;
         EXPECT_GT(Record(0).GetDaysLeft(), 0) << c.typed;
     }
     for (const char* past : {"dec 1998", "xyz", ""}) {
-        TypeInRow(0, kExpires, past);
-        EXPECT_EQ(RowText(0, kExpires), "") << past;
+        TypeInRow(0, R::kExpires, past);
+        EXPECT_EQ(RowText(0, R::kExpires), "") << past;
         EXPECT_EQ(Record(0).GetDaysLeft(), 0) << past;
-        EXPECT_EQ(RowText(0, kDaysLeft), "") << past;
+        EXPECT_EQ(RowText(0, R::kDaysLeft), "") << past;
     }
 }
 
@@ -210,18 +211,18 @@ TEST_F(EditorTest, TypedExpirationDateReadsBackAsTheSameDayInEitherFormat) {
     for (const auto& c : cases) {
         settings.dateFormat = c.dateFormat;
         Reopen();
-        Type(kPrice, "50");
+        Type(C::kPrice, "50");
         ChooseRecord(0, 0);
-        TypeInRow(0, kExpires, c.typed);
-        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
-        TypeInRow(0, kExpires, RowText(0, kExpires));
+        TypeInRow(0, R::kExpires, c.typed);
+        EXPECT_EQ(RowText(0, R::kExpires), c.shown) << c.typed;
+        TypeInRow(0, R::kExpires, RowText(0, R::kExpires));
         EXPECT_EQ(Record(0).GetExpiration(), CTime(1999, 3, 19)) << c.typed;
-        EXPECT_EQ(RowText(0, kExpires), c.shown) << c.typed;
+        EXPECT_EQ(RowText(0, R::kExpires), c.shown) << c.typed;
     }
 }
 
 TEST_F(EditorTest, ExpiresListOffersOnlyMonthsARecordCanHold) {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ChooseRecord(0, 0);
     const struct {
         const char* date;
@@ -229,24 +230,24 @@ TEST_F(EditorTest, ExpiresListOffersOnlyMonthsARecordCanHold) {
         const char* last;
     } cases[] = {{"6/15/2036", 13, "Jun 2037"}, {"6/15/2037", 7, "Dec 2037"}};
     for (const auto& c : cases) {
-        Type(kDate, c.date);
-        const std::vector<std::string> items = Row(0, kExpires).items;
+        Type(C::kDate, c.date);
+        const std::vector<std::string> items = Row(0, R::kExpires).items;
         ASSERT_EQ(items.size(), c.months) << c.date;
         EXPECT_EQ(items.back(), c.last) << c.date;
         for (const std::string& month : items) {
-            ChooseInRow(0, kExpires, month);
+            ChooseInRow(0, R::kExpires, month);
             EXPECT_GT(Record(0).GetDaysLeft(), 0) << c.date << ": " << month;
         }
     }
 }
 
 TEST_F(EditorTest, ChosenExpirationDoesNotRunTheCascade) {
-    Type(kPrice, "50");
-    FillRow(0, 0, "50", kCallButton, "2", "3", kRowBuy);
-    ChooseInRow(0, kExpires, "Jan 1999");  // its expiration, 16 January, is still ahead
-    EXPECT_EQ(RowText(0, kDaysLeft), "1");
+    Type(C::kPrice, "50");
+    FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
+    ChooseInRow(0, R::kExpires, "Jan 1999");  // its expiration, 16 January, is still ahead
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "1");
     EXPECT_EQ(Record(0).GetSide(), kBuy);
-    EXPECT_EQ(RowText(0, kRowGroup), "Option 1 AJ");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 AJ");
 }
 
 TEST_F(EditorTest, StrikesArePricesInTheChosenForm) {
@@ -261,65 +262,65 @@ TEST_F(EditorTest, StrikesArePricesInTheChosenForm) {
         settings.showFractions = fractions;
         settings.significantDigits = digits;
         Reopen();
-        Type(kPrice, "50");
+        Type(C::kPrice, "50");
         ChooseRecord(0, 0);
-        ChooseInRow(0, kExpires, "Mar 1999");
-        TypeInRow(0, kStrike, typed);
+        ChooseInRow(0, R::kExpires, "Mar 1999");
+        TypeInRow(0, R::kStrike, typed);
         EXPECT_DOUBLE_EQ(Record(0).GetStrike(), strike) << typed;
-        EXPECT_EQ(RowText(0, kStrike), shown) << typed;
+        EXPECT_EQ(RowText(0, R::kStrike), shown) << typed;
     }
 }
 
 TEST_F(EditorTest, BuyWithoutContractsLeavesNoSide) {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ChooseRecord(0, 0);
-    ChooseInRow(0, kExpires, "Mar 1999");
-    TypeInRow(0, kStrike, "50");
-    ClickInRow(0, kCallButton);
-    TypeInRow(0, kRowPrice, "2");
-    ClickInRow(0, kRowBuy);
-    EXPECT_FALSE(Row(0, kRowBuy).checked);
-    EXPECT_FALSE(Row(0, kRowSell).checked);
+    ChooseInRow(0, R::kExpires, "Mar 1999");
+    TypeInRow(0, R::kStrike, "50");
+    ClickInRow(0, R::kCallButton);
+    TypeInRow(0, R::kRowPrice, "2");
+    ClickInRow(0, R::kRowBuy);
+    EXPECT_FALSE(Row(0, R::kRowBuy).checked);
+    EXPECT_FALSE(Row(0, R::kRowSell).checked);
     EXPECT_EQ(Record(0).GetSide(), 0);
-    ChooseInRow(0, kContracts, "15");
+    ChooseInRow(0, R::kContracts, "15");
     EXPECT_EQ(Record(0).GetContracts(), 15);
-    ClickInRow(0, kRowSell);
+    ClickInRow(0, R::kRowSell);
     EXPECT_EQ(Record(0).GetSide(), kSell);
-    EXPECT_EQ(RowText(0, kRowNet), "3000.00");
+    EXPECT_EQ(RowText(0, R::kRowNet), "3000.00");
 }
 
 TEST_F(EditorTest, ClearEmptiesTheRowAndOffersTheRecordAgain) {
-    Type(kPrice, "50");
-    FillRow(0, 2, "50", kPutButton, "2", "3", kRowSell);
-    ASSERT_TRUE(Ctl(kGraphButton).enabled);
-    ClickInRow(0, kClear);
+    Type(C::kPrice, "50");
+    FillRow(0, 2, "50", R::kPutButton, "2", "3", R::kRowSell);
+    ASSERT_TRUE(Ctl(C::kGraphButton).enabled);
+    ClickInRow(0, R::kClear);
     EXPECT_EQ(editor->GetRowRecord(0), -1);
-    EXPECT_TRUE(Row(0, kRowChoice).visible);
-    EXPECT_EQ(Row(0, kRowChoice).selected, -1);
-    for (RowControl control : {kExpires, kStrike, kCallButton, kRowPrice, kContracts, kRowBuy,
-                               kRowNet, kClear, kFairValue})
+    EXPECT_TRUE(Row(0, R::kRowChoice).visible);
+    EXPECT_EQ(Row(0, R::kRowChoice).selected, -1);
+    for (RowControl control : {R::kExpires, R::kStrike, R::kCallButton, R::kRowPrice, R::kContracts,
+                               R::kRowBuy, R::kRowNet, R::kClear, R::kFairValue})
         EXPECT_FALSE(Row(0, control).visible) << "control " << control;
-    EXPECT_EQ(RowText(0, kRowGroup), "Option");
-    EXPECT_EQ(Row(0, kRowChoice).items[2], "3 New Option");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option");
+    EXPECT_EQ(Row(0, R::kRowChoice).items[2], "3 New Option");
     EXPECT_EQ(Record(2).GetSide(), 0);
     EXPECT_DOUBLE_EQ(Record(2).GetVolatility(), 0.15) << "the environment stays";
     EXPECT_DOUBLE_EQ(Record(2).GetUnderlyingPrice(), 50);
-    EXPECT_FALSE(Ctl(kGraphButton).enabled);
-    EXPECT_EQ(Text(kPrompt), "Enter shares or select a new option.");
+    EXPECT_FALSE(Ctl(C::kGraphButton).enabled);
+    EXPECT_EQ(Text(C::kPrompt), "Enter shares or select a new option.");
 }
 
 TEST_F(EditorTest, RowsShowPositionControlsOnlyInBasicMode) {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     ChooseRecord(0, 0);
-    const RowControl position[] = {kContractsLabel, kContracts,   kRowBuy,
-                                   kRowSell,        kRowNetLabel, kRowNet};
+    const RowControl position[] = {R::kContractsLabel, R::kContracts,   R::kRowBuy,
+                                   R::kRowSell,        R::kRowNetLabel, R::kRowNet};
     for (RowControl control : position) EXPECT_TRUE(Row(0, control).visible) << control;
-    EXPECT_FALSE(Row(0, kRowFees).visible);
-    editor->Command(kCommandAdvancedMode);
+    EXPECT_FALSE(Row(0, R::kRowFees).visible);
+    editor->Command(EditorCommand::kAdvancedMode);
     for (RowControl control : position) EXPECT_FALSE(Row(0, control).visible) << control;
-    EXPECT_TRUE(Row(0, kStrike).visible);
-    EXPECT_TRUE(Row(0, kClear).visible);
-    EXPECT_FALSE(Row(1, kStrike).visible) << "a row without a record stays empty";
+    EXPECT_TRUE(Row(0, R::kStrike).visible);
+    EXPECT_TRUE(Row(0, R::kClear).visible);
+    EXPECT_FALSE(Row(1, R::kStrike).visible) << "a row without a record stays empty";
 }
 
 }  // namespace
@@ -329,27 +330,27 @@ namespace qx {
 namespace {
 
 TEST_F(EditorTest, ValuesBeyondRangeShowEmptyBoxesNeverNanOrInf) {
-    Type(kPrice, "1e308");
-    Type(kShares, "10000");
-    Click(kBuyButton);
-    FillRow(0, 0, "1e308", kCallButton, "1e308", "25", kRowBuy);
-    FillRow(1, 1, "0.0001", kPutButton, "1e308", "25", kRowSell);
-    editor->Command(kCommandAmericanRule);
-    editor->Command(kCommandIncludeFees);
-    EXPECT_EQ(Text(kPrice), "") << "a price beyond any market is refused";
-    EXPECT_EQ(RowText(0, kRowNet), "");
+    Type(C::kPrice, "1e308");
+    Type(C::kShares, "10000");
+    Click(C::kBuyButton);
+    FillRow(0, 0, "1e308", R::kCallButton, "1e308", "25", R::kRowBuy);
+    FillRow(1, 1, "0.0001", R::kPutButton, "1e308", "25", R::kRowSell);
+    editor->Command(EditorCommand::kAmericanRule);
+    editor->Command(EditorCommand::kIncludeFees);
+    EXPECT_EQ(Text(C::kPrice), "") << "a price beyond any market is refused";
+    EXPECT_EQ(RowText(0, R::kRowNet), "");
     for (int id = 0; id < kEditorControlCount; ++id) {
-        const std::string& text = editor->GetControl(id).text;
+        const std::string& text = editor->GetControl(static_cast<EditorControl>(id)).text;
         EXPECT_EQ(text.find("nan"), std::string::npos) << "control " << id << ": " << text;
         EXPECT_EQ(text.find("inf"), std::string::npos) << "control " << id << ": " << text;
     }
 }
 
 TEST_F(EditorTest, GraphGetsCopiesOfTheRecordsAndTheUnderlying) {
-    Type(kPrice, "50");
-    Type(kShares, "100");
-    Click(kBuyButton);
-    FillRow(1, 2, "50", kCallButton, "2", "3", kRowBuy);
+    Type(C::kPrice, "50");
+    Type(C::kShares, "100");
+    Click(C::kBuyButton);
+    FillRow(1, 2, "50", R::kCallButton, "2", "3", R::kRowBuy);
     Option options[4];
     Stock stock;
     editor->CopyForGraph(options, stock);

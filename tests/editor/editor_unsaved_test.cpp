@@ -16,9 +16,9 @@ class EditorUnsavedTest : public EditorTest {
   protected:
     // The command as the window gives it, with the save dialog answered by dialogPath
     // if the model asks for one; the request the window is finally left with.
-    EditorRequest Run(int command, const std::string& dialogPath) {
+    EditorRequest Run(EditorCommand command, const std::string& dialogPath) {
         const EditorRequest request =
-            command == kCommandClose ? editor->CloseBox() : editor->Command(command);
+            command == EditorCommand::kClose ? editor->CloseBox() : editor->Command(command);
         if (request != EditorRequest::kChooseFileToSave) return request;
         ++saveDialogs;
         return editor->SaveToChosen(dialogPath);
@@ -37,7 +37,7 @@ class EditorUnsavedTest : public EditorTest {
 TEST_F(EditorUnsavedTest, ChangedDocumentIsOfferedForSavingBeforeItIsDropped) {
     enum Written { kNothing, kOwnFile, kChosenFile };
     struct Case {
-        int command;
+        EditorCommand command;
         bool hasFile;  // the document was saved to its own file before the change
         Answer answer;
         const char* dialog;  // what the save dialog returns when it opens
@@ -48,37 +48,40 @@ TEST_F(EditorUnsavedTest, ChangedDocumentIsOfferedForSavingBeforeItIsDropped) {
     const std::string own = folder.Path("own.opt");
     const std::string chosen = folder.Path("chosen.opt");
     const Case cases[] = {
-        {kCommandNew, false, Answer::kNo, "", EditorRequest::kNone, kNothing, true},
-        {kCommandNew, false, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
-        {kCommandNew, true, Answer::kYes, "", EditorRequest::kNone, kOwnFile, true},
-        {kCommandNew, false, Answer::kYes, "chosen.opt", EditorRequest::kNone, kChosenFile, true},
-        {kCommandNew, false, Answer::kYes, "", EditorRequest::kNone, kNothing, false},
-        {kCommandNew, false, Answer::kYes, "missing/x.opt", EditorRequest::kNone, kNothing, false},
-        {kCommandOpen, false, Answer::kYes, "chosen.opt", EditorRequest::kChooseFileToOpen,
-         kChosenFile, false},
-        {kCommandOpen, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
-        {kCommandExit, true, Answer::kYes, "", EditorRequest::kEndOk, kOwnFile, false},
-        {kCommandExit, false, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
-        {kCommandCancel, false, Answer::kYes, "chosen.opt", EditorRequest::kEndCancel, kChosenFile,
+        {EditorCommand::kNew, false, Answer::kNo, "", EditorRequest::kNone, kNothing, true},
+        {EditorCommand::kNew, false, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kNew, true, Answer::kYes, "", EditorRequest::kNone, kOwnFile, true},
+        {EditorCommand::kNew, false, Answer::kYes, "chosen.opt", EditorRequest::kNone, kChosenFile,
+         true},
+        {EditorCommand::kNew, false, Answer::kYes, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kNew, false, Answer::kYes, "missing/x.opt", EditorRequest::kNone, kNothing,
          false},
-        {kCommandCancel, false, Answer::kNo, "", EditorRequest::kEndCancel, kNothing, false},
-        {kCommandCancel, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
-        {kCommandClose, false, Answer::kYes, "chosen.opt", EditorRequest::kCloseWindowsEndOk,
+        {EditorCommand::kOpen, false, Answer::kYes, "chosen.opt", EditorRequest::kChooseFileToOpen,
          kChosenFile, false},
-        {kCommandClose, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kOpen, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kExit, true, Answer::kYes, "", EditorRequest::kEndOk, kOwnFile, false},
+        {EditorCommand::kExit, false, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kCancel, false, Answer::kYes, "chosen.opt", EditorRequest::kEndCancel,
+         kChosenFile, false},
+        {EditorCommand::kCancel, false, Answer::kNo, "", EditorRequest::kEndCancel, kNothing,
+         false},
+        {EditorCommand::kCancel, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
+        {EditorCommand::kClose, false, Answer::kYes, "chosen.opt",
+         EditorRequest::kCloseWindowsEndOk, kChosenFile, false},
+        {EditorCommand::kClose, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
     };
     for (const Case& c : cases) {
-        const std::string where = "command " + std::to_string(c.command) + ", answer " +
+        const std::string where = "command " + std::to_string(int(c.command)) + ", answer " +
                                   std::to_string(int(c.answer)) + ", dialog " + c.dialog;
         std::remove(own.c_str());
         std::remove(chosen.c_str());
         Reopen();
-        Type(kPrice, "50");
+        Type(C::kPrice, "50");
         if (c.hasFile) {
             ASSERT_TRUE(editor->SaveTo(own)) << where;
         }
         const std::string ownBefore = ReadFileBytes(own);
-        Type(kPrice, "60");
+        Type(C::kPrice, "60");
         messages = RecordingMessages();
         messages.threeWayAnswer = c.answer;
         saveDialogs = 0;
@@ -89,7 +92,7 @@ TEST_F(EditorUnsavedTest, ChangedDocumentIsOfferedForSavingBeforeItIsDropped) {
         EXPECT_EQ(saveDialogs, c.answer == Answer::kYes && !c.hasFile ? 1 : 0) << where;
         EXPECT_EQ(ReadFileBytes(own) != ownBefore, c.written == kOwnFile) << where;
         EXPECT_EQ(!ReadFileBytes(chosen).empty(), c.written == kChosenFile) << where;
-        EXPECT_EQ(Text(kPrice).empty(), c.replaced) << where;
+        EXPECT_EQ(Text(C::kPrice).empty(), c.replaced) << where;
         // Whatever was written is the document's file now, and nothing is left to save.
         if (c.written != kNothing) {
             EXPECT_FALSE(editor->HasUnsavedWork()) << where;
@@ -108,37 +111,37 @@ TEST_F(EditorUnsavedTest, OnlyWorkThatWouldBeLostRaisesTheQuestion) {
         {"a new document", [] {}, false},
         {"only the environment of a blank document",
          [&] {
-             editor->Command(kCommandIncludeFees);
-             editor->MoveSlider(kVolatilitySlider, 40);
-             Type(kSymbol, "[Stock]");
+             editor->Command(EditorCommand::kIncludeFees);
+             editor->MoveSlider(C::kVolatilitySlider, 40);
+             Type(C::kSymbol, "[Stock]");
          },
          false},
         {"a price typed and emptied again",
          [&] {
-             Type(kPrice, "50");
-             Type(kPrice, "");
+             Type(C::kPrice, "50");
+             Type(C::kPrice, "");
          },
          false},
         {"a document just saved",
          [&] {
-             Type(kPrice, "50");
+             Type(C::kPrice, "50");
              editor->SaveTo(path);
          },
          false},
         {"a document just opened",
          [&] {
-             Type(kPrice, "50");
+             Type(C::kPrice, "50");
              editor->SaveTo(path);
-             Type(kPrice, "70");
+             Type(C::kPrice, "70");
              editor->Open(path);
          },
          false},
-        {"a symbol", [&] { Type(kSymbol, "XYZ"); }, true},
+        {"a symbol", [&] { Type(C::kSymbol, "XYZ"); }, true},
         {"a slider moved under a saved position",
          [&] {
-             Type(kPrice, "50");
+             Type(C::kPrice, "50");
              editor->SaveTo(path);
-             editor->MoveSlider(kVolatilitySlider, 40);
+             editor->MoveSlider(C::kVolatilitySlider, 40);
          },
          true},
         {"notes typed in the notes window", [&] { editor->GetDocument().GetNotes() = "x"; }, true},
@@ -154,7 +157,7 @@ TEST_F(EditorUnsavedTest, OnlyWorkThatWouldBeLostRaisesTheQuestion) {
         Reopen();
         c.act();
         messages = RecordingMessages();
-        EXPECT_EQ(editor->Command(kCommandExit), EditorRequest::kEndOk) << c.what;
+        EXPECT_EQ(editor->Command(EditorCommand::kExit), EditorRequest::kEndOk) << c.what;
         EXPECT_EQ(Questions(), c.asks ? 1 : 0) << c.what;
     }
 }

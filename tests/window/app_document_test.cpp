@@ -34,7 +34,7 @@ void RunWithDocument(const std::string& document, QStringList& boxes,
             if (auto* editor = qobject_cast<EditorDlg*>(window); editor && editor->isVisible()) {
                 poll.stop();
                 inspect(*editor);
-                return editor->GetMenuAction(kCommandExit)->trigger();
+                return editor->GetMenuAction(EditorCommand::kExit)->trigger();
             }
         }
     });
@@ -43,7 +43,7 @@ void RunWithDocument(const std::string& document, QStringList& boxes,
 }
 
 QString SymbolShown(EditorDlg& editor) {
-    return qobject_cast<QLineEdit*>(editor.GetControlWidget(kSymbol))->text();
+    return qobject_cast<QLineEdit*>(editor.GetControlWidget(EditorControl::kSymbol))->text();
 }
 
 }  // namespace

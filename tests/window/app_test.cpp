@@ -27,7 +27,7 @@ void WhenMainWindowShows(std::function<void(EditorDlg&)> act) {
     });
 }
 
-void Trigger(EditorDlg& editor, int command) { editor.GetMenuAction(command)->trigger(); }
+void Trigger(EditorDlg& editor, EditorCommand command) { editor.GetMenuAction(command)->trigger(); }
 
 }  // namespace
 
@@ -64,9 +64,10 @@ void AppTest::settingsAreLoadedBeforeTheMainWindowOpens() {
     bool advanced = false;
     WhenMainWindowShows([&](EditorDlg& editor) {
         shownVolatility =
-            qobject_cast<QSlider*>(editor.GetControlWidget(kVolatilitySlider))->value();
-        advanced = editor.GetMenuAction(kCommandAdvancedMode)->isChecked();
-        Trigger(editor, kCommandExit);
+            qobject_cast<QSlider*>(editor.GetControlWidget(EditorControl::kVolatilitySlider))
+                ->value();
+        advanced = editor.GetMenuAction(EditorCommand::kAdvancedMode)->isChecked();
+        Trigger(editor, EditorCommand::kExit);
     });
     app().RunMainWindow(store);
     QCOMPARE(shownVolatility, 30);
@@ -75,14 +76,14 @@ void AppTest::settingsAreLoadedBeforeTheMainWindowOpens() {
 
 void AppTest::exitAndTheCloseBoxSaveTheSettings() {
     const std::function<void(EditorDlg&)> endings[] = {
-        [](EditorDlg& editor) { Trigger(editor, kCommandExit); },
+        [](EditorDlg& editor) { Trigger(editor, EditorCommand::kExit); },
         [](EditorDlg& editor) { editor.close(); },
     };
     for (const auto& end : endings) {
         MemorySettingsStore store;
         WhenMainWindowShows([&](EditorDlg& editor) {
-            Trigger(editor, kCommandIncludeFees);
-            Trigger(editor, kCommandAmericanRule);
+            Trigger(editor, EditorCommand::kIncludeFees);
+            Trigger(editor, EditorCommand::kAmericanRule);
             end(editor);
         });
         QCOMPARE(app().RunMainWindow(store), int(QDialog::Accepted));
@@ -99,7 +100,7 @@ void AppTest::escapeKeepsTheStoreAsItWas() {
     MemorySettingsStore store;
     store.SetInt("Editor", "Include Fees", 0);
     WhenMainWindowShows([](EditorDlg& editor) {
-        Trigger(editor, kCommandIncludeFees);
+        Trigger(editor, EditorCommand::kIncludeFees);
         QTest::keyClick(&editor, Qt::Key_Escape);
     });
     QCOMPARE(app().RunMainWindow(store), int(QDialog::Rejected));
@@ -116,8 +117,8 @@ void AppTest::aQSettingsStoreInATemporaryFolderKeepsTheRun() {
     {
         QtSettingsStore store(ini);
         WhenMainWindowShows([](EditorDlg& editor) {
-            Trigger(editor, kCommandDividend);
-            Trigger(editor, kCommandExit);
+            Trigger(editor, EditorCommand::kDividend);
+            Trigger(editor, EditorCommand::kExit);
         });
         app().RunMainWindow(store);
     }
@@ -142,7 +143,7 @@ void AppTest::settingsThatCannotBeWrittenAreNamedInAWarning() {
         box->accept();
     });
     watch.start(10);
-    WhenMainWindowShows([](EditorDlg& editor) { Trigger(editor, kCommandExit); });
+    WhenMainWindowShows([](EditorDlg& editor) { Trigger(editor, EditorCommand::kExit); });
     QCOMPARE(app().RunMainWindow(store), int(QDialog::Accepted));
     QCOMPARE(caption, QString("Qualtrixon"));
     QCOMPARE(text, "The settings could not be saved to " + QString::fromStdString(ini) + ".");
@@ -154,7 +155,7 @@ void AppTest::helpListsEveryShortcutOfTheMenus() {
     WhenMainWindowShows([&keys](EditorDlg& editor) {
         for (const QAction* action : editor.findChildren<QAction*>())
             for (const QKeySequence& key : action->shortcuts()) keys << key.toString();
-        Trigger(editor, kCommandExit);
+        Trigger(editor, EditorCommand::kExit);
     });
     app().RunMainWindow(store);
     QFile page(":/help/index.html");

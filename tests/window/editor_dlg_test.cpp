@@ -34,10 +34,21 @@ namespace qx {
 
 namespace {
 
+using C = EditorControl;
+using R = RowControl;
+
 QString Qt(const std::string& text) { return QString::fromStdString(text); }
 
-int Row0(RowControl control) { return RowControlId(0, control); }
-int Row1(RowControl control) { return RowControlId(1, control); }
+EditorControl Row0(RowControl control) { return RowControlId(0, control); }
+EditorControl Row1(RowControl control) { return RowControlId(1, control); }
+
+// Every control id, the rows' included, for the checks that go over them all.
+std::vector<EditorControl> EveryControl() {
+    std::vector<EditorControl> every;
+    for (int id = 0; id < kEditorControlCount; ++id)
+        every.push_back(static_cast<EditorControl>(id));
+    return every;
+}
 
 // What a widget shows, in the terms of the model's control state, so the two compare.
 struct Shown {
@@ -106,12 +117,12 @@ class EditorDlgTest : public QObject {
     void everyBoxIsNamedByItsLabel();
 
   private:
-    QWidget* W(int control) const { return editor->GetControlWidget(control); }
-    QLineEdit* BoxOf(int control) const;
-    void Type(int control, const QString& text);
-    void PressKey(int control, const QString& keys);
-    void Click(int control);
-    void Trigger(int command);
+    QWidget* W(EditorControl control) const { return editor->GetControlWidget(control); }
+    QLineEdit* BoxOf(EditorControl control) const;
+    void Type(EditorControl control, const QString& text);
+    void PressKey(EditorControl control, const QString& keys);
+    void Click(EditorControl control);
+    void Trigger(EditorCommand command);
     void EnterPosition();
     void VerifyWindowMirrorsModel();
 
@@ -148,15 +159,15 @@ void EditorDlgTest::cleanup() {
     zone.reset();
 }
 
-QLineEdit* EditorDlgTest::BoxOf(int control) const {
+QLineEdit* EditorDlgTest::BoxOf(EditorControl control) const {
     if (auto* list = qobject_cast<QComboBox*>(W(control))) return list->lineEdit();
     return qobject_cast<QLineEdit*>(W(control));
 }
 
 // Replaces the box's text by typing, then leaves it with Tab.
-void EditorDlgTest::Type(int control, const QString& text) {
+void EditorDlgTest::Type(EditorControl control, const QString& text) {
     QWidget* box = W(control);  // an editable list takes the keys of its box itself
-    QVERIFY2(box->isVisible(), qPrintable(QString("box %1 is not there").arg(control)));
+    QVERIFY2(box->isVisible(), qPrintable(QString("box %1 is not there").arg(int(control))));
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, text);
@@ -164,46 +175,46 @@ void EditorDlgTest::Type(int control, const QString& text) {
 }
 
 // Types keys into a list that is not editable, which picks the item they begin.
-void EditorDlgTest::PressKey(int control, const QString& keys) {
+void EditorDlgTest::PressKey(EditorControl control, const QString& keys) {
     QWidget* list = W(control);
     list->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(list, keys);
 }
 
-void EditorDlgTest::Click(int control) {
+void EditorDlgTest::Click(EditorControl control) {
     QWidget* button = W(control);
     QVERIFY2(button->isVisible() && button->isEnabled(),
-             qPrintable(QString("control %1 cannot be clicked").arg(control)));
+             qPrintable(QString("control %1 cannot be clicked").arg(int(control))));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void EditorDlgTest::Trigger(int command) {
+void EditorDlgTest::Trigger(EditorCommand command) {
     QAction* action = editor->GetMenuAction(command);
-    QVERIFY2(action, qPrintable(QString("no menu item for command %1").arg(command)));
+    QVERIFY2(action, qPrintable(QString("no menu item for command %1").arg(int(command))));
     action->trigger();
 }
 
 // A bought underlying and a complete bought call in row 1, entered as a user would.
 void EditorDlgTest::EnterPosition() {
-    Type(kSymbol, "XYZ");
-    Type(kPrice, "47.3");
-    Type(kShares, "100");
-    Click(kBuyButton);
-    PressKey(Row0(kRowChoice), "1");
-    Type(Row0(kExpires), "mar 1999");
-    Type(Row0(kStrike), "50");
-    Click(Row0(kCallButton));
-    Type(Row0(kRowPrice), "2 1/2");
-    Type(Row0(kContracts), "10");
-    Click(Row0(kRowBuy));
+    Type(C::kSymbol, "XYZ");
+    Type(C::kPrice, "47.3");
+    Type(C::kShares, "100");
+    Click(C::kBuyButton);
+    PressKey(Row0(R::kRowChoice), "1");
+    Type(Row0(R::kExpires), "mar 1999");
+    Type(Row0(R::kStrike), "50");
+    Click(Row0(R::kCallButton));
+    Type(Row0(R::kRowPrice), "2 1/2");
+    Type(Row0(R::kContracts), "10");
+    Click(Row0(R::kRowBuy));
 }
 
 // Every widget shows exactly what the model's control holds.
 void EditorDlgTest::VerifyWindowMirrorsModel() {
-    for (int control = 0; control < kEditorControlCount; ++control) {
+    for (EditorControl control : EveryControl()) {
         const Control& state = editor->GetModel().GetControl(control);
         const Shown shown = WhatWidgetShows(W(control));
-        const QByteArray where = QString("control %1").arg(control).toUtf8();
+        const QByteArray where = QString("control %1").arg(int(control)).toUtf8();
         QVERIFY2(shown.hidden == !state.visible, where);
         QVERIFY2(shown.enabled == state.enabled, where);
         if (qobject_cast<QSlider*>(W(control))) {
@@ -226,8 +237,8 @@ void EditorDlgTest::VerifyWindowMirrorsModel() {
 
 void EditorDlgTest::everyControlOfTheModelHasItsOwnWidget() {
     QSet<QWidget*> widgets;
-    for (int control = 0; control < kEditorControlCount; ++control) {
-        QVERIFY2(W(control), qPrintable(QString("control %1 has no widget").arg(control)));
+    for (EditorControl control : EveryControl()) {
+        QVERIFY2(W(control), qPrintable(QString("control %1 has no widget").arg(int(control))));
         widgets.insert(W(control));
     }
     QCOMPARE(widgets.size(), kEditorControlCount);
@@ -236,22 +247,23 @@ void EditorDlgTest::everyControlOfTheModelHasItsOwnWidget() {
 }
 
 void EditorDlgTest::typedPriceReachesTheModelAndTheWindowShowsItsTexts() {
-    QCOMPARE(qobject_cast<QLabel*>(W(kPrompt))->text(), QString("Enter price."));
-    QVERIFY(W(Row0(kRowChoice))->isHidden());
+    QCOMPARE(qobject_cast<QLabel*>(W(C::kPrompt))->text(), QString("Enter price."));
+    QVERIFY(W(Row0(R::kRowChoice))->isHidden());
 
-    Type(kPrice, "47.3");
+    Type(C::kPrice, "47.3");
     QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 47.3);
-    QCOMPARE(BoxOf(kPrice)->text(), QString("47.30"));
-    QCOMPARE(qobject_cast<QLabel*>(W(kPrompt))->text(),
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString("47.30"));
+    QCOMPARE(qobject_cast<QLabel*>(W(C::kPrompt))->text(),
              QString("Enter shares or select a new option."));
-    QVERIFY(!W(Row0(kRowChoice))->isHidden());
-    QVERIFY(!W(Row1(kRowChoice))->isHidden());
-    QCOMPARE(qobject_cast<QComboBox*>(W(Row0(kRowChoice)))->itemText(0), QString("1 New Option"));
+    QVERIFY(!W(Row0(R::kRowChoice))->isHidden());
+    QVERIFY(!W(Row1(R::kRowChoice))->isHidden());
+    QCOMPARE(qobject_cast<QComboBox*>(W(Row0(R::kRowChoice)))->itemText(0),
+             QString("1 New Option"));
     VerifyWindowMirrorsModel();
 
-    Type(kPrice, "none");
-    QCOMPARE(BoxOf(kPrice)->text(), QString());
-    QVERIFY(W(Row0(kRowChoice))->isHidden());
+    Type(C::kPrice, "none");
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString());
+    QVERIFY(W(Row0(R::kRowChoice))->isHidden());
     VerifyWindowMirrorsModel();
 }
 
@@ -262,58 +274,64 @@ void EditorDlgTest::rowFilledThroughItsWidgetsValuesTheOption() {
     QCOMPARE(option.GetPrice(), 2.5);
     QCOMPARE(option.GetContracts(), 10);
     QCOMPARE(option.GetSide(), int(kBuy));
-    QCOMPARE(BoxOf(Row0(kExpires))->text(), QString("Mar 1999"));
-    QCOMPARE(BoxOf(Row0(kDaysLeft))->text(), QString("64"));
-    QCOMPARE(BoxOf(Row0(kRowPrice))->text(), QString("2.50"));
-    QVERIFY(!BoxOf(Row0(kFairValue))->text().isEmpty());
-    QVERIFY(!BoxOf(Row0(kRowNet))->text().isEmpty());
-    QVERIFY(qobject_cast<QGroupBox*>(W(Row0(kRowGroup)))->title().startsWith("Option 1"));
+    QCOMPARE(BoxOf(Row0(R::kExpires))->text(), QString("Mar 1999"));
+    QCOMPARE(BoxOf(Row0(R::kDaysLeft))->text(), QString("64"));
+    QCOMPARE(BoxOf(Row0(R::kRowPrice))->text(), QString("2.50"));
+    QVERIFY(!BoxOf(Row0(R::kFairValue))->text().isEmpty());
+    QVERIFY(!BoxOf(Row0(R::kRowNet))->text().isEmpty());
+    QVERIFY(qobject_cast<QGroupBox*>(W(Row0(R::kRowGroup)))->title().startsWith("Option 1"));
     QCOMPARE(editor->GetModel().GetDocument().GetStock().GetSymbol(), std::string("XYZ"));
     VerifyWindowMirrorsModel();
 
     // The volatility slider moved by keyboard revalues the row.
-    const QString fairValue = BoxOf(Row0(kFairValue))->text();
-    W(kVolatilitySlider)->setFocus();
-    QTest::keyClick(W(kVolatilitySlider), Qt::Key_PageUp);
-    QCOMPARE(settings.volatility, qobject_cast<QSlider*>(W(kVolatilitySlider))->value());
+    const QString fairValue = BoxOf(Row0(R::kFairValue))->text();
+    W(C::kVolatilitySlider)->setFocus();
+    QTest::keyClick(W(C::kVolatilitySlider), Qt::Key_PageUp);
+    QCOMPARE(settings.volatility, qobject_cast<QSlider*>(W(C::kVolatilitySlider))->value());
     QVERIFY(settings.volatility > 15);
-    QVERIFY(BoxOf(Row0(kFairValue))->text() != fairValue);
+    QVERIFY(BoxOf(Row0(R::kFairValue))->text() != fairValue);
     VerifyWindowMirrorsModel();
 }
 
 void EditorDlgTest::settingsMenuMovesItsCheckAndRadioMarks() {
     struct Step {
-        int command;
-        std::vector<std::pair<int, bool>> checked;  // command and its expected mark
+        EditorCommand command;
+        std::vector<std::pair<EditorCommand, bool>> checked;  // command and its expected mark
     };
     const Step steps[] = {
-        {kCommandIncludeFees, {{kCommandIncludeFees, true}}},
-        {kCommandIncludeFees, {{kCommandIncludeFees, false}}},
-        {kCommandAdvancedMode, {{kCommandAdvancedMode, true}, {kCommandBasicMode, false}}},
-        {kCommandBasicMode, {{kCommandAdvancedMode, false}, {kCommandBasicMode, true}}},
-        {kCommandAmericanRule, {{kCommandAmericanRule, true}, {kCommandEuropeanRule, false}}},
-        {kCommandEuropeanRule, {{kCommandAmericanRule, false}, {kCommandEuropeanRule, true}}},
-        {kCommandDividend, {{kCommandDividend, true}}},
-        {kCommandShowDecimal, {{kCommandShowDecimal, false}}},
-        {kCommandShowUnits, {{kCommandShowUnits, true}}},
+        {EditorCommand::kIncludeFees, {{EditorCommand::kIncludeFees, true}}},
+        {EditorCommand::kIncludeFees, {{EditorCommand::kIncludeFees, false}}},
+        {EditorCommand::kAdvancedMode,
+         {{EditorCommand::kAdvancedMode, true}, {EditorCommand::kBasicMode, false}}},
+        {EditorCommand::kBasicMode,
+         {{EditorCommand::kAdvancedMode, false}, {EditorCommand::kBasicMode, true}}},
+        {EditorCommand::kAmericanRule,
+         {{EditorCommand::kAmericanRule, true}, {EditorCommand::kEuropeanRule, false}}},
+        {EditorCommand::kEuropeanRule,
+         {{EditorCommand::kAmericanRule, false}, {EditorCommand::kEuropeanRule, true}}},
+        {EditorCommand::kDividend, {{EditorCommand::kDividend, true}}},
+        {EditorCommand::kShowDecimal, {{EditorCommand::kShowDecimal, false}}},
+        {EditorCommand::kShowUnits, {{EditorCommand::kShowUnits, true}}},
     };
     for (const Step& step : steps) {
         Trigger(step.command);
         for (const auto& [command, mark] : step.checked) {
-            const QByteArray where =
-                QString("after command %1, item %2").arg(step.command).arg(command).toUtf8();
+            const QByteArray where = QString("after command %1, item %2")
+                                         .arg(int(step.command))
+                                         .arg(int(command))
+                                         .toUtf8();
             QVERIFY2(editor->GetMenuAction(command)->isChecked() == mark, where);
         }
         VerifyWindowMirrorsModel();
     }
-    QVERIFY(editor->GetMenuAction(kCommandBasicMode)->actionGroup()->isExclusive());
-    QVERIFY(editor->GetMenuAction(kCommandIncludeFees)->actionGroup() == nullptr);
+    QVERIFY(editor->GetMenuAction(EditorCommand::kBasicMode)->actionGroup()->isExclusive());
+    QVERIFY(editor->GetMenuAction(EditorCommand::kIncludeFees)->actionGroup() == nullptr);
 
-    Trigger(kCommandAmericanRule);
-    QCOMPARE(qobject_cast<QLabel*>(W(kRuleLabel))->text(), QString("American Rule (25)"));
-    Trigger(kCommandAdvancedMode);
-    QCOMPARE(qobject_cast<QLabel*>(W(kModeLabel))->text(), QString("Advanced Mode"));
-    QVERIFY(!editor->GetMenuAction(kCommandIncludeFees)->isEnabled());
+    Trigger(EditorCommand::kAmericanRule);
+    QCOMPARE(qobject_cast<QLabel*>(W(C::kRuleLabel))->text(), QString("American Rule (25)"));
+    Trigger(EditorCommand::kAdvancedMode);
+    QCOMPARE(qobject_cast<QLabel*>(W(C::kModeLabel))->text(), QString("Advanced Mode"));
+    QVERIFY(!editor->GetMenuAction(EditorCommand::kIncludeFees)->isEnabled());
     QVERIFY(!settings.basicMode);
     QVERIFY(!settings.europeanRule);
     QVERIFY(settings.includeDividend);
@@ -321,7 +339,7 @@ void EditorDlgTest::settingsMenuMovesItsCheckAndRadioMarks() {
 }
 
 void EditorDlgTest::enterReadsTheBoxAndNeverClosesTheWindow() {
-    QLineEdit* price = BoxOf(kPrice);
+    QLineEdit* price = BoxOf(C::kPrice);
     price->setFocus();
     QTest::keyClicks(price, "120");
     QTest::keyClick(price, Qt::Key_Return);
@@ -329,10 +347,11 @@ void EditorDlgTest::enterReadsTheBoxAndNeverClosesTheWindow() {
     QCOMPARE(price->text(), QString("120.00"));
     QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 120.0);
 
-    for (int control : {int(kVolatilitySlider), int(kStock), Row0(kRowChoice)}) {
+    for (EditorControl control : {C::kVolatilitySlider, C::kStock, Row0(R::kRowChoice)}) {
         W(control)->setFocus();
         QTest::keyClick(W(control), Qt::Key_Enter);
-        QVERIFY2(editor->isVisible(), qPrintable(QString("closed from control %1").arg(control)));
+        QVERIFY2(editor->isVisible(),
+                 qPrintable(QString("closed from control %1").arg(int(control))));
     }
     QTest::keyClick(editor.get(), Qt::Key_Return);
     QVERIFY(editor->isVisible());
@@ -341,43 +360,43 @@ void EditorDlgTest::enterReadsTheBoxAndNeverClosesTheWindow() {
 
 void EditorDlgTest::boxesAreReadOnlyWhenTheUserChangedThem() {
     // Passing through the date box leaves the valuation date at the clock's time of day.
-    W(kDate)->setFocus();
-    QTest::keyClick(W(kDate), Qt::Key_Tab);
+    W(C::kDate)->setFocus();
+    QTest::keyClick(W(C::kDate), Qt::Key_Tab);
     QVERIFY(editor->GetModel().GetValuationDate() == clock.now);
 
     // Text still being typed is read before a menu command acts on the document.
-    W(kPrice)->setFocus();
-    QTest::keyClicks(W(kPrice), "80");
+    W(C::kPrice)->setFocus();
+    QTest::keyClicks(W(C::kPrice), "80");
     const std::string path = folder->Path("typed.opt");
     files.answers.push_back(path);
-    Trigger(kCommandSaveAs);
+    Trigger(EditorCommand::kSaveAs);
     QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 80.0);
-    QCOMPARE(BoxOf(kPrice)->text(), QString("80.00"));
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString("80.00"));
 
     // ... and before a click elsewhere, even one that does not take the focus.
-    QTest::keyClick(W(kPrice), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(W(kPrice), "120");
-    W(kStock)->setFocusPolicy(Qt::NoFocus);
-    QTest::mouseClick(W(kStock), Qt::LeftButton);
+    QTest::keyClick(W(C::kPrice), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(W(C::kPrice), "120");
+    W(C::kStock)->setFocusPolicy(Qt::NoFocus);
+    QTest::mouseClick(W(C::kStock), Qt::LeftButton);
     QCOMPARE(editor->GetModel().GetDocument().GetStock().GetPrice(), 120.0);
 }
 
 void EditorDlgTest::escapeEndsTheWindowWithCancel() {
     QSignalSpy finished(editor.get(), &QDialog::finished);
-    BoxOf(kPrice)->setFocus();
-    QTest::keyClick(BoxOf(kPrice), Qt::Key_Escape);
+    BoxOf(C::kPrice)->setFocus();
+    QTest::keyClick(BoxOf(C::kPrice), Qt::Key_Escape);
     QVERIFY(editor->isHidden());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
 }
 
 void EditorDlgTest::exitAndCloseBoxEndWithOkAndTheCloseBoxDestroysTheNotesFirst() {
-    Trigger(kCommandExit);
+    Trigger(EditorCommand::kExit);
     QVERIFY(editor->isHidden());
     QCOMPARE(editor->result(), int(QDialog::Accepted));
 
     init();
-    Trigger(kCommandNotes);
+    Trigger(EditorCommand::kNotes);
     QPointer<NotesDlg> notes = editor->GetNotesWindow();
     QVERIFY(notes);
     QVERIFY(editor->close());
@@ -386,7 +405,7 @@ void EditorDlgTest::exitAndCloseBoxEndWithOkAndTheCloseBoxDestroysTheNotesFirst(
 }
 
 void EditorDlgTest::notesTypedInTheNotesWindowAreInTheSavedFile() {
-    Trigger(kCommandNotes);
+    Trigger(EditorCommand::kNotes);
     NotesDlg* notes = editor->GetNotesWindow();
     QVERIFY(notes && notes->isVisible());
     auto* text = notes->findChild<QPlainTextEdit*>();
@@ -398,24 +417,24 @@ void EditorDlgTest::notesTypedInTheNotesWindowAreInTheSavedFile() {
 
     const std::string path = folder->Path("notes.opt");
     files.answers.push_back(path);
-    Trigger(kCommandSaveAs);
+    Trigger(EditorCommand::kSaveAs);
     const std::string bytes = ReadFileBytes(path);
     QVERIFY(bytes.find("rolled from Feb\r\nwatch earnings") != std::string::npos);
 
-    Trigger(kCommandNew);
+    Trigger(EditorCommand::kNew);
     QCOMPARE(text->toPlainText(), QString());
     files.answers.push_back(path);
-    Trigger(kCommandOpen);
+    Trigger(EditorCommand::kOpen);
     QCOMPARE(text->toPlainText(), QString("rolled from Feb\nwatch earnings"));
 }
 
 void EditorDlgTest::notesCommandShowsTheOneNotesWindowAgain() {
-    Trigger(kCommandNotes);
+    Trigger(EditorCommand::kNotes);
     NotesDlg* first = editor->GetNotesWindow();
     QTest::keyClicks(first->findChild<QPlainTextEdit*>(), "kept");
     QTest::keyClick(first, Qt::Key_Escape);
     QVERIFY(first->isHidden());
-    Trigger(kCommandNotes);
+    Trigger(EditorCommand::kNotes);
     QCOMPARE(editor->GetNotesWindow(), first);
     QVERIFY(first->isVisible());
     QCOMPARE(first->windowTitle(), QString("Notes"));
@@ -425,53 +444,53 @@ void EditorDlgTest::notesCommandShowsTheOneNotesWindowAgain() {
 
 void EditorDlgTest::saveNewAndOpenRoundTripThePosition() {
     EnterPosition();
-    Trigger(kCommandIncludeFees);
+    Trigger(EditorCommand::kIncludeFees);
     std::vector<Shown> before;
-    for (int control = 0; control < kEditorControlCount; ++control)
-        before.push_back(WhatWidgetShows(W(control)));
+    for (EditorControl control : EveryControl()) before.push_back(WhatWidgetShows(W(control)));
 
     const std::string path = folder->Path("position.opt");
     files.answers.push_back(path);
-    Trigger(kCommandSave);  // a new document has no path: Save acts as Save As
+    Trigger(EditorCommand::kSave);  // a new document has no path: Save acts as Save As
     QCOMPARE(files.suggestedNames, std::vector<std::string>{"XYZ"});
     QVERIFY(!ReadFileBytes(path).empty());
     QVERIFY(messages.shown.empty());
 
-    Trigger(kCommandNew);
-    QCOMPARE(BoxOf(kPrice)->text(), QString());
-    QCOMPARE(BoxOf(kSymbol)->text(), QString("[Stock]"));
-    QVERIFY(W(Row0(kExpires))->isHidden());
+    Trigger(EditorCommand::kNew);
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString());
+    QCOMPARE(BoxOf(C::kSymbol)->text(), QString("[Stock]"));
+    QVERIFY(W(Row0(R::kExpires))->isHidden());
     VerifyWindowMirrorsModel();
 
     files.answers.push_back(path);
-    Trigger(kCommandOpen);
+    Trigger(EditorCommand::kOpen);
     QCOMPARE(files.openDialogs, 1);
     QCOMPARE(editor->GetModel().GetDocument().GetPath(), path);
-    for (int control = 0; control < kEditorControlCount; ++control) {
+    for (EditorControl control : EveryControl()) {
         const Shown after = WhatWidgetShows(W(control));
-        const QByteArray where = QString("control %1").arg(control).toUtf8();
-        QVERIFY2(after.text == before[control].text, where + ": " + after.text.toUtf8());
-        QVERIFY2(after.checked == before[control].checked, where);
-        QVERIFY2(after.hidden == before[control].hidden, where);
-        QVERIFY2(after.enabled == before[control].enabled, where);
+        const Shown& saved = before[static_cast<int>(control)];
+        const QByteArray where = QString("control %1").arg(int(control)).toUtf8();
+        QVERIFY2(after.text == saved.text, where + ": " + after.text.toUtf8());
+        QVERIFY2(after.checked == saved.checked, where);
+        QVERIFY2(after.hidden == saved.hidden, where);
+        QVERIFY2(after.enabled == saved.enabled, where);
     }
     VerifyWindowMirrorsModel();
 
     // A cancelled dialog changes nothing.
-    Trigger(kCommandOpen);
+    Trigger(EditorCommand::kOpen);
     QCOMPARE(editor->GetModel().GetDocument().GetPath(), path);
 }
 
 void EditorDlgTest::saveAsksBeforeReplacingTheDocumentsFile() {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     const std::string path = folder->Path("asked.opt");
     files.answers.push_back(path);
-    Trigger(kCommandSaveAs);
+    Trigger(EditorCommand::kSaveAs);
     const std::string saved = ReadFileBytes(path);
 
-    Type(kSymbol, "CHANGED");
+    Type(C::kSymbol, "CHANGED");
     messages.answer = false;
-    Trigger(kCommandSave);
+    Trigger(EditorCommand::kSave);
     QCOMPARE(messages.shown.size(), size_t(1));
     QVERIFY(messages.shown[0].question);
     QCOMPARE(messages.shown[0].text, "Are you sure you want to replace " + path + " ?");
@@ -480,37 +499,37 @@ void EditorDlgTest::saveAsksBeforeReplacingTheDocumentsFile() {
     QVERIFY(files.suggestedNames.size() == 1);  // no second dialog
 
     messages.answer = true;
-    Trigger(kCommandSave);
+    Trigger(EditorCommand::kSave);
     QVERIFY(ReadFileBytes(path).find("CHANGED") != std::string::npos);
 }
 
 void EditorDlgTest::fileErrorsAreShownAndLeaveTheDocument() {
-    Type(kPrice, "50");
+    Type(C::kPrice, "50");
     const std::string missing = folder->Path("missing.opt");
     files.answers.push_back(missing);
-    Trigger(kCommandOpen);
+    Trigger(EditorCommand::kOpen);
     QCOMPARE(messages.LastText(), missing + " was not found.");
-    QCOMPARE(BoxOf(kPrice)->text(), QString("50.00"));
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString("50.00"));
 
     const std::string foreign = folder->Path("foreign.opt");
     WriteFileBytes(foreign, std::string("\x05Other", 6));
     files.answers.push_back(foreign);
-    Trigger(kCommandOpen);
+    Trigger(EditorCommand::kOpen);
     QCOMPARE(messages.LastText(), foreign + " is not an Qualtrixon file.");
-    QCOMPARE(BoxOf(kPrice)->text(), QString("50.00"));
+    QCOMPARE(BoxOf(C::kPrice)->text(), QString("50.00"));
     VerifyWindowMirrorsModel();
 }
 
 void EditorDlgTest::helpAndHomePageGoThroughTheDesktop() {
-    Trigger(kCommandContents);
-    Trigger(kCommandHomePage);
+    Trigger(EditorCommand::kContents);
+    Trigger(EditorCommand::kHomePage);
     QCOMPARE(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
     QCOMPARE(desktop.addresses, std::vector<std::string>{kHomePageAddress});
     QVERIFY(messages.shown.empty());
 
     desktop.succeed = false;
-    Trigger(kCommandContents);
-    Trigger(kCommandHomePage);
+    Trigger(EditorCommand::kContents);
+    Trigger(EditorCommand::kHomePage);
     QCOMPARE(messages.shown.size(), size_t(2));
     QCOMPARE(messages.shown[0].caption, std::string(kMessageCaption));
 }
@@ -518,25 +537,25 @@ void EditorDlgTest::helpAndHomePageGoThroughTheDesktop() {
 void EditorDlgTest::graphAndTrackerFollowTheModelAndHandOverTheirRequests() {
     QSignalSpy graphs(editor.get(), &EditorDlg::graphRequested);
     QSignalSpy trackers(editor.get(), &EditorDlg::trackerRequested);
-    QAction* graphItem = editor->GetMenuAction(kCommandGraph);
-    QVERIFY(!W(kGraphButton)->isEnabled());
+    QAction* graphItem = editor->GetMenuAction(EditorCommand::kGraph);
+    QVERIFY(!W(C::kGraphButton)->isEnabled());
     QVERIFY(!graphItem->isEnabled());
 
     EnterPosition();
-    QVERIFY(W(kGraphButton)->isEnabled());
+    QVERIFY(W(C::kGraphButton)->isEnabled());
     QVERIFY(graphItem->isEnabled());
-    Click(kGraphButton);
-    Trigger(kCommandGraph);
+    Click(C::kGraphButton);
+    Trigger(EditorCommand::kGraph);
     QCOMPARE(graphs.count(), 2);
 
-    Click(kTrackerButton);
-    Trigger(kCommandTracker);
+    Click(C::kTrackerButton);
+    Trigger(EditorCommand::kTracker);
     QCOMPARE(trackers.count(), 2);
 
-    Trigger(kCommandAdvancedMode);
-    QVERIFY(!W(kGraphButton)->isEnabled());
+    Trigger(EditorCommand::kAdvancedMode);
+    QVERIFY(!W(C::kGraphButton)->isEnabled());
     QVERIFY(!graphItem->isEnabled());
-    QTest::mouseClick(W(kGraphButton), Qt::LeftButton);
+    QTest::mouseClick(W(C::kGraphButton), Qt::LeftButton);
     QCOMPARE(graphs.count(), 2);
 }
 
@@ -557,7 +576,7 @@ void EditorDlgTest::aboutBoxShowsTheVersion() {
         height = about->height();
         QTest::mouseClick(button, Qt::LeftButton);
     });
-    Trigger(kCommandAbout);
+    Trigger(EditorCommand::kAbout);
     QVERIFY(sawAbout);
     QCOMPARE(version, QString("1.04 "));
     // Name and version at the top, OK below them at the bottom: no empty half.
@@ -567,32 +586,33 @@ void EditorDlgTest::aboutBoxShowsTheVersion() {
 }
 
 void EditorDlgTest::highlightColorsOfTheSettingsColourOnlyTheirTexts() {
-    const auto colorOf = [this](int control) {
+    const auto colorOf = [this](EditorControl control) {
         return W(control)->palette().color(QPalette::Active, QPalette::WindowText);
     };
     const QColor group(0, 0, 225), text(25, 25, 225), message(255, 0, 0);
-    QCOMPARE(colorOf(kEnvironmentGroup), group);
-    QCOMPARE(colorOf(Row0(kRowGroup)), group);
-    QCOMPARE(colorOf(kVolatilityText), text);
-    QCOMPARE(W(Row0(kFairValue))->palette().color(QPalette::Active, QPalette::Text), text);
-    QCOMPARE(colorOf(kPrompt), message);
-    QCOMPARE(colorOf(kModeLabel), message);
+    QCOMPARE(colorOf(C::kEnvironmentGroup), group);
+    QCOMPARE(colorOf(Row0(R::kRowGroup)), group);
+    QCOMPARE(colorOf(C::kVolatilityText), text);
+    QCOMPARE(W(Row0(R::kFairValue))->palette().color(QPalette::Active, QPalette::Text), text);
+    QCOMPARE(colorOf(C::kPrompt), message);
+    QCOMPARE(colorOf(C::kModeLabel), message);
     // Controls inside a highlighted group keep the ordinary text colour.
     const QColor normal = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-    for (int control : {int(kSymbolLabel), int(kStock), Row0(kStrikeLabel), Row0(kCallButton)})
-        QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(control)));
-    QCOMPARE(BoxOf(kPrice)->palette().color(QPalette::Active, QPalette::Text),
+    for (EditorControl control :
+         {C::kSymbolLabel, C::kStock, Row0(R::kStrikeLabel), Row0(R::kCallButton)})
+        QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(int(control))));
+    QCOMPARE(BoxOf(C::kPrice)->palette().color(QPalette::Active, QPalette::Text),
              QApplication::palette().color(QPalette::Active, QPalette::Text));
 }
 
 void EditorDlgTest::typedEntriesInListsAreReadAsTheyStand() {
-    Type(kPrice, "47.3");
-    Trigger(kCommandShowUnits);
-    PressKey(Row0(kRowChoice), "1");
-    Type(Row0(kExpires), "mar 1999");
+    Type(C::kPrice, "47.3");
+    Trigger(EditorCommand::kShowUnits);
+    PressKey(Row0(R::kRowChoice), "1");
+    Type(Row0(R::kExpires), "mar 1999");
     const Document& document = editor->GetModel().GetDocument();
     struct Case {
-        int control;
+        EditorControl control;
         const char* typed;  // replaces the box's text; none for a key on the list alone
         Qt::Key key;        // how the user leaves or moves in the list
         const char* shown;
@@ -603,15 +623,15 @@ void EditorDlgTest::typedEntriesInListsAreReadAsTheyStand() {
     const auto units = [&] { return double(settings.unitsPerContract); };
     const auto strike = [&] { return document.GetOption(0).GetStrike(); };
     const Case cases[] = {
-        {kShares, "50", Qt::Key_Tab, "50", shares, 50},
-        {kShares, "10", Qt::Key_Tab, "10", shares, 10},
-        {kShares, "25", Qt::Key_Return, "25", shares, 25},
-        {kShares, "700", Qt::Key_Enter, "700", shares, 700},
-        {kShares, nullptr, Qt::Key_Down, "800", shares, 800},  // a chosen item is taken
-        {kUnits, "50", Qt::Key_Tab, "50", units, 50},
-        {kUnits, "10", Qt::Key_Return, "10", units, 10},
-        {Row0(kStrike), "4", Qt::Key_Tab, "4.00", strike, 4},
-        {Row0(kStrike), "5", Qt::Key_Return, "5.00", strike, 5},
+        {C::kShares, "50", Qt::Key_Tab, "50", shares, 50},
+        {C::kShares, "10", Qt::Key_Tab, "10", shares, 10},
+        {C::kShares, "25", Qt::Key_Return, "25", shares, 25},
+        {C::kShares, "700", Qt::Key_Enter, "700", shares, 700},
+        {C::kShares, nullptr, Qt::Key_Down, "800", shares, 800},  // a chosen item is taken
+        {C::kUnits, "50", Qt::Key_Tab, "50", units, 50},
+        {C::kUnits, "10", Qt::Key_Return, "10", units, 10},
+        {Row0(R::kStrike), "4", Qt::Key_Tab, "4.00", strike, 4},
+        {Row0(R::kStrike), "5", Qt::Key_Return, "5.00", strike, 5},
     };
     for (const Case& c : cases) {
         QWidget* list = W(c.control);
@@ -627,16 +647,16 @@ void EditorDlgTest::typedEntriesInListsAreReadAsTheyStand() {
         QVERIFY2(c.taken() == c.expected, where);
         QVERIFY2(editor->isVisible(), where);
     }
-    Click(kBuyButton);
-    QCOMPARE(BoxOf(kNet)->text(), QString("-37840.00"));  // 800 shares at 47.30
+    Click(C::kBuyButton);
+    QCOMPARE(BoxOf(C::kNet)->text(), QString("-37840.00"));  // 800 shares at 47.30
     VerifyWindowMirrorsModel();
 }
 
 void EditorDlgTest::aResultTooLongForItsBoxKeepsItsSign() {
-    Type(kPrice, "123456789");
-    Type(kShares, "10000");
-    Click(kBuyButton);
-    QLineEdit* net = BoxOf(kNet);
+    Type(C::kPrice, "123456789");
+    Type(C::kShares, "10000");
+    Click(C::kBuyButton);
+    QLineEdit* net = BoxOf(C::kNet);
     QCOMPARE(net->text(), QString("-1234567890000.00"));
     net->grab();  // the box places its text as it paints it
     // The start of the text, its sign, is in view, and the tooltip holds the whole.
@@ -646,7 +666,7 @@ void EditorDlgTest::aResultTooLongForItsBoxKeepsItsSign() {
     QVERIFY(start.center().x() < net->width() / 4);
     QCOMPARE(net->toolTip(), net->text());
 
-    Type(kShares, "1");
+    Type(C::kShares, "1");
     net->grab();
     QCOMPARE(net->text(), QString("-123456789.00"));
     QCOMPARE(net->toolTip(), QString());
@@ -671,12 +691,12 @@ void EditorDlgTest::changedDocumentIsOfferedForSavingBeforeTheWindowEnds() {
         init();
         const std::string path = folder->Path("asked.opt");
         std::remove(path.c_str());
-        Type(kPrice, "50");
+        Type(C::kPrice, "50");
         messages.threeWayAnswer = c.answer;
         files.answers.push_back(path);
-        if (c.ending == kEscapeKey) QTest::keyClick(BoxOf(kPrice), Qt::Key_Escape);
+        if (c.ending == kEscapeKey) QTest::keyClick(BoxOf(C::kPrice), Qt::Key_Escape);
         if (c.ending == kCloseBox) editor->close();
-        if (c.ending == kExitItem) Trigger(kCommandExit);
+        if (c.ending == kExitItem) Trigger(EditorCommand::kExit);
         const QByteArray where =
             QString("ending %1, answer %2").arg(c.ending).arg(int(c.answer)).toUtf8();
         QVERIFY2(messages.shown.size() == 1 && messages.shown[0].caption == "Qualtrixon", where);
@@ -687,10 +707,10 @@ void EditorDlgTest::changedDocumentIsOfferedForSavingBeforeTheWindowEnds() {
 }
 
 void EditorDlgTest::arrowKeysPassTheRecordTheOtherRowShows() {
-    Type(kPrice, "50");
-    PressKey(Row0(kRowChoice), "1");
+    Type(C::kPrice, "50");
+    PressKey(Row0(R::kRowChoice), "1");
     QCOMPARE(editor->GetModel().GetRowRecord(0), 0);
-    QWidget* list = W(Row1(kRowChoice));
+    QWidget* list = W(Row1(R::kRowChoice));
     list->setFocus(Qt::TabFocusReason);
     const std::pair<Qt::Key, int> steps[] = {
         {Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_Up, 1}};
@@ -702,25 +722,27 @@ void EditorDlgTest::arrowKeysPassTheRecordTheOtherRowShows() {
 }
 
 void EditorDlgTest::choosingFutureMovesNoColumn() {
-    const int watched[] = {kShares,           kBuyButton,      kNet,      kVolatilityLabel,
-                           kVolatilitySlider, kVolatilityText, kModeLabel};
+    const EditorControl watched[] = {C::kShares,          C::kBuyButton,        C::kNet,
+                                     C::kVolatilityLabel, C::kVolatilitySlider, C::kVolatilityText,
+                                     C::kModeLabel};
     const auto columns = [&] {
         QApplication::processEvents();  // the window lays itself out again first
         std::vector<int> x;
-        for (int control : watched) x.push_back(W(control)->mapTo(editor.get(), QPoint()).x());
+        for (EditorControl control : watched)
+            x.push_back(W(control)->mapTo(editor.get(), QPoint()).x());
         return x;
     };
     const std::vector<int> stock = columns();
-    Click(kFuture);
-    QCOMPARE(qobject_cast<QLabel*>(W(kSharesLabel))->text(), QString("Contracts"));
+    Click(C::kFuture);
+    QCOMPARE(qobject_cast<QLabel*>(W(C::kSharesLabel))->text(), QString("Contracts"));
     QCOMPARE(columns(), stock);
-    Click(kStock);
+    Click(C::kStock);
     QCOMPARE(columns(), stock);
 }
 
 void EditorDlgTest::buttonsActTheSameHoweverTheyAreToggled() {
     enum Way { kMouse, kSpaceKey, kAssistiveToggle };
-    const auto toggle = [this](int control, Way way) {
+    const auto toggle = [this](EditorControl control, Way way) {
         QWidget* button = W(control);
         if (way == kMouse) QTest::mouseClick(button, Qt::LeftButton);
         if (way == kSpaceKey) {
@@ -735,16 +757,16 @@ void EditorDlgTest::buttonsActTheSameHoweverTheyAreToggled() {
         init();
         const Document& document = editor->GetModel().GetDocument();
         const QByteArray where = QString("way %1").arg(way).toUtf8();
-        Type(kPrice, "50");
-        toggle(kBuyButton, way);  // refused without shares: the tick goes again
-        QVERIFY2(!qobject_cast<QCheckBox*>(W(kBuyButton))->isChecked(), where);
-        Type(kShares, "100");
-        toggle(kSellButton, way);
+        Type(C::kPrice, "50");
+        toggle(C::kBuyButton, way);  // refused without shares: the tick goes again
+        QVERIFY2(!qobject_cast<QCheckBox*>(W(C::kBuyButton))->isChecked(), where);
+        Type(C::kShares, "100");
+        toggle(C::kSellButton, way);
         QVERIFY2(document.GetStock().GetSide() == kSell, where);
-        toggle(kIndex, way);
+        toggle(C::kIndex, way);
         QVERIFY2(document.GetStock().GetAssetType() == kIndexAsset, where);
-        toggle(kIndex, way);  // a second toggle does not take the type back
-        QVERIFY2(qobject_cast<QAbstractButton*>(W(kIndex))->isChecked(), where);
+        toggle(C::kIndex, way);  // a second toggle does not take the type back
+        QVERIFY2(qobject_cast<QAbstractButton*>(W(C::kIndex))->isChecked(), where);
         VerifyWindowMirrorsModel();
     }
 }
@@ -753,13 +775,13 @@ void EditorDlgTest::everyBoxIsNamedByItsLabel() {
     QHash<QWidget*, QLabel*> labelOf;
     for (QLabel* label : editor->findChildren<QLabel*>())
         if (label->buddy()) labelOf[label->buddy()] = label;
-    for (int control = 0; control < kEditorControlCount; ++control) {
+    for (EditorControl control : EveryControl()) {
         QWidget* widget = W(control);
         const bool isBox =
             qobject_cast<QLineEdit*>(widget) || qobject_cast<QSlider*>(widget) ||
             (qobject_cast<QComboBox*>(widget) && qobject_cast<QComboBox*>(widget)->isEditable());
         if (!isBox) continue;
-        const QByteArray where = QString("control %1").arg(control).toUtf8();
+        const QByteArray where = QString("control %1").arg(int(control)).toUtf8();
         QVERIFY2(labelOf.contains(widget), where + " has no label as buddy");
         // A screen reader names a box by the label its accessibility relations give.
         QAccessibleInterface* label = QAccessible::queryAccessibleInterface(labelOf[widget]);

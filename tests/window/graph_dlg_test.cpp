@@ -52,8 +52,7 @@ QRgb ToRgb(ColorRef color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(co
 
 // The picture at 100 %, as printing copies it.
 QImage PictureAtOneToOne(const GraphWindowModel& model) {
-    QImage picture = QPainterCanvas::NewPicture(kPictureWidth + 1,
-                                                kPictureHeight + 1);
+    QImage picture = QPainterCanvas::NewPicture(kPictureWidth + 1, kPictureHeight + 1);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     model.DrawPictureCopy(canvas);
@@ -300,16 +299,16 @@ void GraphDlgTest::eachGraphCommandOfTheMainWindowOpensAWindowOfItsOwn() {
     QVERIFY(QTest::qWaitForWindowActive(&editor));
     // A bought put entered in the first row as a user types it; a null text is a click.
     const struct {
-        int control;
+        EditorControl control;
         const char* keys;
-    } entries[] = {{kPrice, "50"},
-                   {RowControlId(0, kRowChoice), "1"},
-                   {RowControlId(0, kExpires), "mar 1999"},
-                   {RowControlId(0, kStrike), "55"},
-                   {RowControlId(0, kPutButton), nullptr},
-                   {RowControlId(0, kRowPrice), "4"},
-                   {RowControlId(0, kContracts), "3"},
-                   {RowControlId(0, kRowBuy), nullptr}};
+    } entries[] = {{EditorControl::kPrice, "50"},
+                   {RowControlId(0, RowControl::kRowChoice), "1"},
+                   {RowControlId(0, RowControl::kExpires), "mar 1999"},
+                   {RowControlId(0, RowControl::kStrike), "55"},
+                   {RowControlId(0, RowControl::kPutButton), nullptr},
+                   {RowControlId(0, RowControl::kRowPrice), "4"},
+                   {RowControlId(0, RowControl::kContracts), "3"},
+                   {RowControlId(0, RowControl::kRowBuy), nullptr}};
     for (const auto& entry : entries) {
         QWidget* widget = editor.GetControlWidget(entry.control);
         widget->setFocus(Qt::TabFocusReason);
@@ -322,7 +321,7 @@ void GraphDlgTest::eachGraphCommandOfTheMainWindowOpensAWindowOfItsOwn() {
     }
     QList<QPointer<GraphDlg>> graphs;
     for (int opened = 1; opened <= 2; ++opened) {
-        QTest::mouseClick(editor.GetControlWidget(kGraphButton), Qt::LeftButton);
+        QTest::mouseClick(editor.GetControlWidget(EditorControl::kGraphButton), Qt::LeftButton);
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* graph = qobject_cast<GraphDlg*>(top); graph && !graphs.contains(graph))
                 graphs << graph;

@@ -268,7 +268,7 @@ void PropSheetTest::RunFromMainWindow(EditorDlg& editor,
         QTest::mouseClick(SheetButton(*shown, end), Qt::LeftButton);
         if (shown->isVisible()) shown->reject();  // a failed script must not hang the test
     });
-    editor.GetMenuAction(kCommandProperties)->trigger();
+    editor.GetMenuAction(EditorCommand::kProperties)->trigger();
     QVERIFY2(ran, "the sheet did not open modally");
 }
 
@@ -281,11 +281,11 @@ void PropSheetTest::okFromTheMainWindowChangesWhatItShowsAndCancelNothing() {
     ScriptedFileChooser files;
     EditorDlg editor(settings, messages, desktop, files, clock);
     editor.show();
-    editor.GetMenuAction(kCommandAmericanRule)->trigger();
-    const auto editorText = [&editor](int control) {
+    editor.GetMenuAction(EditorCommand::kAmericanRule)->trigger();
+    const auto editorText = [&editor](EditorControl control) {
         return Text(editor.GetModel().GetControl(control).text);
     };
-    QCOMPARE(editorText(kDate), QString("01/15/1999"));
+    QCOMPARE(editorText(EditorControl::kDate), QString("01/15/1999"));
     const auto script = [](PropSheet& shown) {
         Type(shown.GetControlWidget(C::kUnits), "500");
         QTest::mouseClick(shown.GetControlWidget(C::kDayFirst), Qt::LeftButton);
@@ -308,21 +308,22 @@ void PropSheetTest::okFromTheMainWindowChangesWhatItShowsAndCancelNothing() {
     const auto before = SettingsSnapshot(settings);
     RunFromMainWindow(editor, script, QDialogButtonBox::Cancel);
     QCOMPARE(SettingsSnapshot(settings), before);
-    QCOMPARE(editorText(kUnits), QString("100"));
-    QCOMPARE(editorText(kDate), QString("1/15/1999"));
-    QCOMPARE(editorText(kRuleLabel), QString("American Rule (25)"));
+    QCOMPARE(editorText(EditorControl::kUnits), QString("100"));
+    QCOMPARE(editorText(EditorControl::kDate), QString("1/15/1999"));
+    QCOMPARE(editorText(EditorControl::kRuleLabel), QString("American Rule (25)"));
 
     RunFromMainWindow(editor, script, QDialogButtonBox::Ok);
     QCOMPARE(settings.unitsPerContract, 500);
     QCOMPARE(settings.dateFormat, 2);
     QCOMPARE(settings.customColors[2], Rgb(9, 9, 9));
-    QCOMPARE(editorText(kUnits), QString("500"));
-    QCOMPARE(editorText(kDate), QString("15/1/1999"));
-    QCOMPARE(editorText(kRuleLabel), QString("American Rule (40)"));
+    QCOMPARE(editorText(EditorControl::kUnits), QString("500"));
+    QCOMPARE(editorText(EditorControl::kDate), QString("15/1/1999"));
+    QCOMPARE(editorText(EditorControl::kRuleLabel), QString("American Rule (40)"));
     QCOMPARE(editor.GetModel().GetDocument().GetOption(0).GetLatticeSteps(), 40);
-    QCOMPARE(
-        editor.GetControlWidget(kPrompt)->palette().color(QPalette::Active, QPalette::WindowText),
-        QColor(0, 128, 0));
+    QCOMPARE(editor.GetControlWidget(EditorControl::kPrompt)
+                 ->palette()
+                 .color(QPalette::Active, QPalette::WindowText),
+             QColor(0, 128, 0));
 }
 
 }  // namespace qx

@@ -85,14 +85,14 @@ void TrackerDlgTest::cleanup() {
 
 TrackerDlg& TrackerDlgTest::Tracker() {
     if (!editor->GetTrackerWindow()) {
-        editor->GetMenuAction(kCommandTracker)->trigger();
+        editor->GetMenuAction(EditorCommand::kTracker)->trigger();
         Activate(editor->GetTrackerWindow());
     }
     return *editor->GetTrackerWindow();
 }
 
 void TrackerDlgTest::EnterUnderlyingPrice() {
-    auto* price = qobject_cast<QLineEdit*>(editor->GetControlWidget(kPrice));
+    auto* price = qobject_cast<QLineEdit*>(editor->GetControlWidget(EditorControl::kPrice));
     price->setFocus();
     QTest::keyClicks(price, "47.3");
     QTest::keyClick(price, Qt::Key_Return);
@@ -123,17 +123,19 @@ void TrackerDlgTest::ChooseEntry(int entry) {
 // A bought March 50 call in the editor's first row, typed in as a user would.
 void TrackerDlgTest::FillEditorRow() {
     Activate(editor.get());
-    auto* choice = qobject_cast<QComboBox*>(editor->GetControlWidget(RowControlId(0, kRowChoice)));
+    auto* choice =
+        qobject_cast<QComboBox*>(editor->GetControlWidget(RowControlId(0, RowControl::kRowChoice)));
     choice->setFocus();
     QTest::keyClicks(choice, "1");
     for (const auto& [control, text] :
-         {std::pair{kExpires, "mar 1999"}, std::pair{kStrike, "50"}}) {
+         {std::pair{RowControl::kExpires, "mar 1999"}, std::pair{RowControl::kStrike, "50"}}) {
         QWidget* box = editor->GetControlWidget(RowControlId(0, control));
         box->setFocus();
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Tab);
     }
-    QTest::mouseClick(editor->GetControlWidget(RowControlId(0, kCallButton)), Qt::LeftButton);
+    QTest::mouseClick(editor->GetControlWidget(RowControlId(0, RowControl::kCallButton)),
+                      Qt::LeftButton);
     Activate(&Tracker());
 }
 
@@ -286,7 +288,7 @@ void TrackerDlgTest::trackerCommandCreatesOnceAndTheCloseBoxesHideOrDestroy() {
     first->close();
     QVERIFY(first->isHidden());
     QCOMPARE(editor->GetTrackerWindow(), first);
-    editor->GetMenuAction(kCommandTracker)->trigger();
+    editor->GetMenuAction(EditorCommand::kTracker)->trigger();
     QCOMPARE(editor->GetTrackerWindow(), first);
     QVERIFY(first->isVisible());
 
@@ -305,7 +307,7 @@ void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
     Type(C::kPrice, "25");
     Click(C::kRecord);
     QCOMPARE(Tracker().GetList()->rowCount(), 1);
-    editor->GetMenuAction(kCommandNew)->trigger();
+    editor->GetMenuAction(EditorCommand::kNew)->trigger();
     QCOMPARE(Tracker().GetList()->rowCount(), 0);
     QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
 }

@@ -34,11 +34,14 @@ namespace qx {
 
 namespace {
 
+using C = EditorControl;
+using R = RowControl;
+
 // One item of the menu bar with its shortcut, if any; a null text is a separator. The
 // shortcuts are the same on every desktop, so the help's list of keys holds everywhere.
 struct MenuEntry {
     const char* text;
-    int command;
+    EditorCommand command;
     const char* key;
 };
 
@@ -49,41 +52,42 @@ struct Menu {
 
 const Menu kMenus[] = {
     {"&File",
-     {{"&New", kCommandNew, "Ctrl+N"},
-      {"&Open", kCommandOpen, "Ctrl+O"},
-      {"&Save", kCommandSave, "Ctrl+S"},
-      {"Save &As", kCommandSaveAs, "Ctrl+Shift+S"},
-      {nullptr, 0, nullptr},
-      {"E&xit", kCommandExit, "Ctrl+Q"}}},
+     {{"&New", EditorCommand::kNew, "Ctrl+N"},
+      {"&Open", EditorCommand::kOpen, "Ctrl+O"},
+      {"&Save", EditorCommand::kSave, "Ctrl+S"},
+      {"Save &As", EditorCommand::kSaveAs, "Ctrl+Shift+S"},
+      {nullptr, EditorCommand::kOk, nullptr},
+      {"E&xit", EditorCommand::kExit, "Ctrl+Q"}}},
     {"Settings",
-     {{"Basic Mode", kCommandBasicMode, nullptr},
-      {"Advanced Mode", kCommandAdvancedMode, nullptr},
-      {nullptr, 0, nullptr},
-      {"Include Fees", kCommandIncludeFees, nullptr},
-      {"Show Fractions as Decimal", kCommandShowDecimal, nullptr},
-      {"Show Units per Contract", kCommandShowUnits, nullptr},
-      {nullptr, 0, nullptr},
-      {"European Rule", kCommandEuropeanRule, nullptr},
-      {"America Rule", kCommandAmericanRule, nullptr},
-      {"Continuous Dividend", kCommandDividend, nullptr},
-      {nullptr, 0, nullptr},
-      {"Properties", kCommandProperties, nullptr}}},
+     {{"Basic Mode", EditorCommand::kBasicMode, nullptr},
+      {"Advanced Mode", EditorCommand::kAdvancedMode, nullptr},
+      {nullptr, EditorCommand::kOk, nullptr},
+      {"Include Fees", EditorCommand::kIncludeFees, nullptr},
+      {"Show Fractions as Decimal", EditorCommand::kShowDecimal, nullptr},
+      {"Show Units per Contract", EditorCommand::kShowUnits, nullptr},
+      {nullptr, EditorCommand::kOk, nullptr},
+      {"European Rule", EditorCommand::kEuropeanRule, nullptr},
+      {"America Rule", EditorCommand::kAmericanRule, nullptr},
+      {"Continuous Dividend", EditorCommand::kDividend, nullptr},
+      {nullptr, EditorCommand::kOk, nullptr},
+      {"Properties", EditorCommand::kProperties, nullptr}}},
     {"&Tools",
-     {{"Graph", kCommandGraph, nullptr},
-      {"Trade Tracker", kCommandTracker, nullptr},
-      {"Notes", kCommandNotes, nullptr}}},
+     {{"Graph", EditorCommand::kGraph, nullptr},
+      {"Trade Tracker", EditorCommand::kTracker, nullptr},
+      {"Notes", EditorCommand::kNotes, nullptr}}},
     {"&Help",
-     {{"Contents", kCommandContents, "F1"},
-      {"Home Page", kCommandHomePage, nullptr},
-      {nullptr, 0, nullptr},
-      {"&About", kCommandAbout, nullptr}}},
+     {{"Contents", EditorCommand::kContents, "F1"},
+      {"Home Page", EditorCommand::kHomePage, nullptr},
+      {nullptr, EditorCommand::kOk, nullptr},
+      {"&About", EditorCommand::kAbout, nullptr}}},
 };
 
 // Menu items that carry a check mark; the pairs below carry radio marks instead.
-const int kCheckedCommands[] = {kCommandIncludeFees, kCommandShowDecimal, kCommandShowUnits,
-                                kCommandDividend};
-const int kRadioPairs[][2] = {{kCommandBasicMode, kCommandAdvancedMode},
-                              {kCommandEuropeanRule, kCommandAmericanRule}};
+const EditorCommand kCheckedCommands[] = {EditorCommand::kIncludeFees, EditorCommand::kShowDecimal,
+                                          EditorCommand::kShowUnits, EditorCommand::kDividend};
+const EditorCommand kRadioPairs[][2] = {
+    {EditorCommand::kBasicMode, EditorCommand::kAdvancedMode},
+    {EditorCommand::kEuropeanRule, EditorCommand::kAmericanRule}};
 
 QColor ToQColor(ColorRef color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -103,20 +107,12 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     // and it draws a minimised or dragged window's application icon by itself.
     model->SetObserver(this);
 
+    const auto then = [this](auto... request) { Handle(request...); };
     ControlBinding::Handlers handlers;
-    handlers.leave = [this](int control, const std::string& text) {
-        model->LeaveBox(control, text);
-        MirrorModel();
-    };
-    handlers.choose = [this](int control, int item) {
-        model->ChooseItem(control, item);
-        MirrorModel();
-    };
-    handlers.click = [this](int control) { Handle(model->ClickButton(control)); };
-    handlers.move = [this](int control, int position) {
-        model->MoveSlider(control, position);
-        MirrorModel();
-    };
+    handlers.leave = Forward(*model, &EditorModel::LeaveBox, then);
+    handlers.choose = Forward(*model, &EditorModel::ChooseItem, then);
+    handlers.click = Forward(*model, &EditorModel::ClickButton, then);
+    handlers.move = Forward(*model, &EditorModel::MoveSlider, then);
     binding = new ControlBinding(std::move(handlers), this);
 
     auto* menuBar = new QMenuBar(this);
@@ -145,9 +141,11 @@ EditorDlg::~EditorDlg() {
     delete binding;
 }
 
-QWidget* EditorDlg::GetControlWidget(int control) const { return binding->Widget(control); }
+QWidget* EditorDlg::GetControlWidget(EditorControl control) const {
+    return binding->Widget(control);
+}
 
-QAction* EditorDlg::GetMenuAction(int command) const {
+QAction* EditorDlg::GetMenuAction(EditorCommand command) const {
     const auto found = actions.find(command);
     return found == actions.end() ? nullptr : found->second;
 }
@@ -162,61 +160,64 @@ void EditorDlg::BuildMenu(QMenuBar* bar) {
             }
             QAction* action = pulldown->addAction(QString::fromUtf8(entry.text));
             if (entry.key) action->setShortcut(QKeySequence(QString::fromLatin1(entry.key)));
-            const int command = entry.command;
+            const EditorCommand command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
             actions[command] = action;
         }
     }
-    for (int command : kCheckedCommands) actions[command]->setCheckable(true);
+    for (EditorCommand command : kCheckedCommands) actions[command]->setCheckable(true);
     for (const auto& pair : kRadioPairs) {
         auto* group = new QActionGroup(this);
-        for (int command : pair) {
+        for (EditorCommand command : pair) {
             actions[command]->setCheckable(true);
             group->addAction(actions[command]);
         }
     }
 }
 
-void EditorDlg::AddField(QGridLayout* grid, int line, int column, int label, QWidget* field) {
+void EditorDlg::AddField(QGridLayout* grid, int line, int column, EditorControl label,
+                         QWidget* field) {
     grid->addWidget(binding->LabelFor(label, field), line, column);
     grid->addWidget(field, line, column + 1);
 }
 
 QWidget* EditorDlg::BuildEnvironment() {
-    QGroupBox* group = binding->Group(kEnvironmentGroup, this);
+    QGroupBox* group = binding->Group(C::kEnvironmentGroup, this);
     auto* grid = new QGridLayout(group);
     const int inputWidth = DialogUnits(*this, 58, 0).width();
     const int resultWidth = DialogUnits(*this, 52, 0).width();
 
     // The asset and its market on the left, its position in the middle.
     auto* types = new QHBoxLayout;
-    for (int control : {kStock, kIndex, kFuture})
+    for (EditorControl control : {C::kStock, C::kIndex, C::kFuture})
         types->addWidget(binding->RadioButton(control, group));
     types->addStretch();
     grid->addLayout(types, 0, 0, 1, 2);
-    AddField(grid, 1, 0, kSymbolLabel, binding->Box(kSymbol, group));
-    AddField(grid, 2, 0, kDateLabel, binding->Box(kDate, group));
-    AddField(grid, 3, 0, kPriceLabel, binding->Box(kPrice, group));
-    AddField(grid, 4, 0, kUnitsLabel, binding->EditableList(kUnits, group));
-    AddField(grid, 0, 3, kSharesLabel, binding->EditableList(kShares, group));
+    AddField(grid, 1, 0, C::kSymbolLabel, binding->Box(C::kSymbol, group));
+    AddField(grid, 2, 0, C::kDateLabel, binding->Box(C::kDate, group));
+    AddField(grid, 3, 0, C::kPriceLabel, binding->Box(C::kPrice, group));
+    AddField(grid, 4, 0, C::kUnitsLabel, binding->EditableList(C::kUnits, group));
+    AddField(grid, 0, 3, C::kSharesLabel, binding->EditableList(C::kShares, group));
     auto* sides = new QHBoxLayout;
-    sides->addWidget(binding->CheckBox(kBuyButton, group));
-    sides->addWidget(binding->CheckBox(kSellButton, group));
+    sides->addWidget(binding->CheckBox(C::kBuyButton, group));
+    sides->addWidget(binding->CheckBox(C::kSellButton, group));
     sides->addStretch();
     grid->addLayout(sides, 1, 4);
     // NET above Fees: with fees off, their empty place is the last line, not a gap.
-    AddField(grid, 2, 3, kNetLabel, binding->ResultBox(kNet, group));
-    AddField(grid, 3, 3, kFeesLabel, binding->ResultBox(kFees, group));
-    for (int control : {kSymbol, kDate, kPrice, kUnits, kShares})
+    AddField(grid, 2, 3, C::kNetLabel, binding->ResultBox(C::kNet, group));
+    AddField(grid, 3, 3, C::kFeesLabel, binding->ResultBox(C::kFees, group));
+    for (EditorControl control : {C::kSymbol, C::kDate, C::kPrice, C::kUnits, C::kShares})
         binding->Widget(control)->setMinimumWidth(inputWidth);
-    for (int control : {kFees, kNet}) binding->Widget(control)->setMinimumWidth(resultWidth);
+    for (EditorControl control : {C::kFees, C::kNet})
+        binding->Widget(control)->setMinimumWidth(resultWidth);
     // The holding's label reads "Contracts" for a future; the columns beside it stay put.
-    binding->ReserveWidth(kSharesLabel, {kSharesLabelText, kFutureSharesLabelText});
+    binding->ReserveWidth(C::kSharesLabel, {kSharesLabelText, kFutureSharesLabelText});
 
     // The three market sliders on the right, each with its value beside it.
-    const int sliders[][3] = {{kVolatilityLabel, kVolatilitySlider, kVolatilityText},
-                              {kInterestLabel, kInterestSlider, kInterestText},
-                              {kDividendLabel, kDividendSlider, kDividendText}};
+    const EditorControl sliders[][3] = {
+        {C::kVolatilityLabel, C::kVolatilitySlider, C::kVolatilityText},
+        {C::kInterestLabel, C::kInterestSlider, C::kInterestText},
+        {C::kDividendLabel, C::kDividendSlider, C::kDividendText}};
     const QSize textSize = DialogUnits(*this, 26, 0);
     for (int line = 0; line < 3; ++line) {
         QSlider* slider = binding->Slider(sliders[line][1], group);
@@ -240,13 +241,13 @@ QWidget* EditorDlg::BuildShellLabels() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    for (int control : {kModeLabel, kRuleLabel}) {
+    for (EditorControl control : {C::kModeLabel, C::kRuleLabel}) {
         QLabel* label = binding->Label(control, panel);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         column->addWidget(label);
     }
     column->addStretch();
-    for (int control : {kGraphButton, kTrackerButton})
+    for (EditorControl control : {C::kGraphButton, C::kTrackerButton})
         column->addWidget(binding->Button(control, panel));
     panel->setMinimumWidth(DialogUnits(*this, 70, 0).width());
     return panel;
@@ -254,36 +255,37 @@ QWidget* EditorDlg::BuildShellLabels() {
 
 QWidget* EditorDlg::BuildRow(int row) {
     const auto id = [row](RowControl control) { return RowControlId(row, control); };
-    QGroupBox* group = binding->Group(id(kRowGroup), this);
+    QGroupBox* group = binding->Group(id(R::kRowGroup), this);
     auto* grid = new QGridLayout(group);
 
     // Inputs on the left in the order they are entered, results on the right.
-    grid->addWidget(binding->ChoiceList(id(kRowChoice), group), 0, 0, 1, 4);
-    grid->addWidget(binding->Button(id(kClear), group), 0, 4);
-    AddField(grid, 1, 0, id(kExpiresLabel), binding->EditableList(id(kExpires), group));
-    AddField(grid, 1, 3, id(kDaysLeftLabel), binding->ResultBox(id(kDaysLeft), group));
-    AddField(grid, 2, 0, id(kStrikeLabel), binding->EditableList(id(kStrike), group));
-    AddField(grid, 2, 3, id(kFairValueLabel), binding->ResultBox(id(kFairValue), group));
+    grid->addWidget(binding->ChoiceList(id(R::kRowChoice), group), 0, 0, 1, 4);
+    grid->addWidget(binding->Button(id(R::kClear), group), 0, 4);
+    AddField(grid, 1, 0, id(R::kExpiresLabel), binding->EditableList(id(R::kExpires), group));
+    AddField(grid, 1, 3, id(R::kDaysLeftLabel), binding->ResultBox(id(R::kDaysLeft), group));
+    AddField(grid, 2, 0, id(R::kStrikeLabel), binding->EditableList(id(R::kStrike), group));
+    AddField(grid, 2, 3, id(R::kFairValueLabel), binding->ResultBox(id(R::kFairValue), group));
     auto* types = new QHBoxLayout;
-    types->addWidget(binding->CheckBox(id(kCallButton), group));
-    types->addWidget(binding->CheckBox(id(kPutButton), group));
+    types->addWidget(binding->CheckBox(id(R::kCallButton), group));
+    types->addWidget(binding->CheckBox(id(R::kPutButton), group));
     types->addStretch();
     grid->addLayout(types, 3, 1);
-    AddField(grid, 4, 0, id(kRowPriceLabel), binding->Box(id(kRowPrice), group));
-    AddField(grid, 4, 3, id(kImpliedVolatilityLabel),
-             binding->ResultBox(id(kImpliedVolatility), group));
-    AddField(grid, 5, 0, id(kContractsLabel), binding->EditableList(id(kContracts), group));
-    AddField(grid, 5, 3, id(kRowNetLabel), binding->ResultBox(id(kRowNet), group));
+    AddField(grid, 4, 0, id(R::kRowPriceLabel), binding->Box(id(R::kRowPrice), group));
+    AddField(grid, 4, 3, id(R::kImpliedVolatilityLabel),
+             binding->ResultBox(id(R::kImpliedVolatility), group));
+    AddField(grid, 5, 0, id(R::kContractsLabel), binding->EditableList(id(R::kContracts), group));
+    AddField(grid, 5, 3, id(R::kRowNetLabel), binding->ResultBox(id(R::kRowNet), group));
     auto* sides = new QHBoxLayout;
-    sides->addWidget(binding->CheckBox(id(kRowBuy), group));
-    sides->addWidget(binding->CheckBox(id(kRowSell), group));
+    sides->addWidget(binding->CheckBox(id(R::kRowBuy), group));
+    sides->addWidget(binding->CheckBox(id(R::kRowSell), group));
     sides->addStretch();
     grid->addLayout(sides, 6, 1);
-    AddField(grid, 6, 3, id(kRowFeesLabel), binding->ResultBox(id(kRowFees), group));
+    AddField(grid, 6, 3, id(R::kRowFeesLabel), binding->ResultBox(id(R::kRowFees), group));
 
-    for (RowControl control : {kExpires, kStrike, kRowPrice, kContracts})
+    for (RowControl control : {R::kExpires, R::kStrike, R::kRowPrice, R::kContracts})
         binding->Widget(id(control))->setMinimumWidth(DialogUnits(*this, 58, 0).width());
-    for (RowControl control : {kDaysLeft, kFairValue, kImpliedVolatility, kRowFees, kRowNet})
+    for (RowControl control :
+         {R::kDaysLeft, R::kFairValue, R::kImpliedVolatility, R::kRowFees, R::kRowNet})
         binding->Widget(id(control))->setMinimumWidth(DialogUnits(*this, 52, 0).width());
     grid->setColumnMinimumWidth(2, DialogUnits(*this, 10, 0).width());
     grid->setColumnStretch(1, 1);
@@ -294,10 +296,10 @@ QWidget* EditorDlg::BuildRow(int row) {
 QWidget* EditorDlg::BuildStatusLine() {
     auto* status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
-    QLabel* prompt = binding->Label(kPrompt, status);
+    QLabel* prompt = binding->Label(C::kPrompt, status);
     prompt->setMinimumWidth(DialogUnits(*this, 200, 0).width());
     status->addWidget(prompt, 1);
-    QLabel* clock = binding->Label(kClock, status);
+    QLabel* clock = binding->Label(C::kClock, status);
     clock->setMinimumWidth(DialogUnits(*this, 40, 0).width());
     clock->setAlignment(Qt::AlignCenter);
     status->addPermanentWidget(clock);
@@ -311,8 +313,7 @@ void EditorDlg::ApplyHighlightColors() {
 }
 
 void EditorDlg::MirrorModel() {
-    for (int control = 0; control < kEditorControlCount; ++control)
-        binding->Mirror(control, model->GetControl(control));
+    binding->MirrorAll<EditorControl>(*model);
     for (const auto& [command, action] : actions) {
         const MenuItem& item = model->GetMenuItem(command);
         if (action->isCheckable() && action->isChecked() != item.checked)
@@ -321,7 +322,7 @@ void EditorDlg::MirrorModel() {
     }
 }
 
-void EditorDlg::RunCommand(int command) {
+void EditorDlg::RunCommand(EditorCommand command) {
     // A menu command acts on what the user sees, including text still being typed.
     binding->LeaveFocusedBox();
     Handle(model->Command(command));
@@ -417,7 +418,7 @@ void EditorDlg::ShowTracker() {
     tracker = std::make_unique<TrackerDlg>(
         document.GetStock(),
         std::array<const Option*, kOptionSlots>{&document.GetOption(0), &document.GetOption(1),
-                                     &document.GetOption(2), &document.GetOption(3)},
+                                                &document.GetOption(2), &document.GetOption(3)},
         document.GetTransactions(), settings, messages, desktop, files, clock, this);
     tracker->show();
     tracker->activateWindow();
@@ -432,12 +433,12 @@ void EditorDlg::DocumentReplaced() {
     if (tracker) tracker->DocumentReplaced();
 }
 
-void EditorDlg::reject() { RunCommand(kCommandCancel); }
+void EditorDlg::reject() { RunCommand(EditorCommand::kCancel); }
 
 void EditorDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // The dialog's OK command: swallowed, Enter never ends the editor.
-        RunCommand(kCommandOk);
+        RunCommand(EditorCommand::kOk);
         return;
     }
     QDialog::keyPressEvent(event);

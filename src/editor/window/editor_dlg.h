@@ -42,11 +42,11 @@ class EditorDlg : public QDialog, private EditorObserver {
     // The model behind the window.
     EditorModel& GetModel() { return *model; }
 
-    // The widget bound to a control (EditorControl, or RowControlId for a row's).
-    QWidget* GetControlWidget(int control) const;
+    // The widget bound to a control (RowControlId gives a row's).
+    QWidget* GetControlWidget(EditorControl control) const;
 
-    // The menu item of a command (EditorCommand), or null when the menu has none.
-    QAction* GetMenuAction(int command) const;
+    // The menu item of a command, or null when the menu has none.
+    QAction* GetMenuAction(EditorCommand command) const;
 
     // Opens the document at path as File > Open does once a file is chosen.
     void OpenDocument(const std::string& path);
@@ -80,10 +80,10 @@ class EditorDlg : public QDialog, private EditorObserver {
     QWidget* BuildShellLabels();
     QWidget* BuildRow(int row);
     QWidget* BuildStatusLine();
-    void AddField(QGridLayout* grid, int line, int column, int label, QWidget* field);
+    void AddField(QGridLayout* grid, int line, int column, EditorControl label, QWidget* field);
 
-    void RunCommand(int command);
-    void Handle(EditorRequest request);
+    void RunCommand(EditorCommand command);
+    void Handle(EditorRequest request = EditorRequest::kNone);
     void ShowNotes();
     void ShowTracker();
     void ChooseAndOpen();
@@ -98,7 +98,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     const Clock& clock;
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
-    std::map<int, QAction*> actions;  // menu items by command
+    std::map<EditorCommand, QAction*> actions;  // menu items by command
     std::unique_ptr<NotesDlg> notes;
     std::unique_ptr<TrackerDlg> tracker;
 };

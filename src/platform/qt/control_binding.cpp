@@ -75,7 +75,8 @@ ControlBinding::ControlBinding(Handlers eventHandlers, QObject* parent)
     : QObject(parent), handlers(std::move(eventHandlers)) {}
 
 template <class W>
-W* ControlBinding::Add(int control, Kind kind, W* widget) {
+W* ControlBinding::Add(ControlId id, Kind kind, W* widget) {
+    const int control = id.Index();
     if (control >= static_cast<int>(bound.size())) bound.resize(control + 1);
     // Rows and fields appear and disappear; the window keeps their place so that
     // nothing else moves.
@@ -95,27 +96,27 @@ W* ControlBinding::Add(int control, Kind kind, W* widget) {
     return widget;
 }
 
-QLabel* ControlBinding::Label(int control, QWidget* parent) {
+QLabel* ControlBinding::Label(ControlId control, QWidget* parent) {
     return Add(control, Kind::kLabel, new QLabel(parent));
 }
 
-QLabel* ControlBinding::LabelFor(int control, QWidget* field) {
+QLabel* ControlBinding::LabelFor(ControlId control, QWidget* field) {
     QLabel* label = Label(control, field->parentWidget());
     label->setBuddy(field);
     return label;
 }
 
-QGroupBox* ControlBinding::Group(int control, QWidget* parent) {
+QGroupBox* ControlBinding::Group(ControlId control, QWidget* parent) {
     return Add(control, Kind::kGroup, new QGroupBox(parent));
 }
 
-QLineEdit* ControlBinding::Box(int control, QWidget* parent) {
+QLineEdit* ControlBinding::Box(ControlId control, QWidget* parent) {
     auto* box = Add(control, Kind::kBox, new QLineEdit(parent));
     WatchBox(control, box, box);
     return box;
 }
 
-QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
+QLineEdit* ControlBinding::ResultBox(ControlId control, QWidget* parent) {
     auto* box = new ResultLineEdit(parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -128,7 +129,7 @@ QLineEdit* ControlBinding::ResultBox(int control, QWidget* parent) {
     return Add(control, Kind::kResult, box);
 }
 
-QComboBox* ControlBinding::EditableList(int control, QWidget* parent) {
+QComboBox* ControlBinding::EditableList(ControlId control, QWidget* parent) {
     auto* list = Add(control, Kind::kList, new QComboBox(parent));
     list->setEditable(true);
     // What the user types is read as it stands: 50 must not become the 500 of the list.
@@ -139,27 +140,27 @@ QComboBox* ControlBinding::EditableList(int control, QWidget* parent) {
     WatchBox(control, list, list->lineEdit());
     connect(list, &QComboBox::activated, this, [this, control, list](int item) {
         BeforeEvent(list);
-        handlers.choose(control, item);
+        if (handlers.choose) handlers.choose(control.Index(), item);
     });
     return list;
 }
 
-QComboBox* ControlBinding::ChoiceList(int control, QWidget* parent) {
+QComboBox* ControlBinding::ChoiceList(ControlId control, QWidget* parent) {
     auto* list = Add(control, Kind::kChoice, new QComboBox(parent));
     connect(list, &QComboBox::activated, this, [this, control, list](int item) {
         BeforeEvent(list);
-        handlers.choose(control, item);
+        if (handlers.choose) handlers.choose(control.Index(), item);
     });
     return list;
 }
 
-QCheckBox* ControlBinding::CheckBox(int control, QWidget* parent) {
+QCheckBox* ControlBinding::CheckBox(ControlId control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QCheckBox(parent));
     WatchToggles(control, button);
     return button;
 }
 
-QRadioButton* ControlBinding::RadioButton(int control, QWidget* parent) {
+QRadioButton* ControlBinding::RadioButton(ControlId control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QRadioButton(parent));
     // The model decides which of the buttons is checked.
     button->setAutoExclusive(false);
@@ -170,39 +171,39 @@ QRadioButton* ControlBinding::RadioButton(int control, QWidget* parent) {
 // A click, Space and an assistive tool's Toggle action all toggle the button, but only
 // the first two also report a click; the toggle is what every way has in common. The
 // model's answer arrives through Mirror, whose changes raise no toggles.
-void ControlBinding::WatchToggles(int control, QAbstractButton* button) {
+void ControlBinding::WatchToggles(ControlId control, QAbstractButton* button) {
     connect(button, &QAbstractButton::toggled, this, [this, control, button] {
         BeforeEvent(button);
-        handlers.click(control);
+        if (handlers.click) handlers.click(control.Index());
     });
 }
 
-QPushButton* ControlBinding::Button(int control, QWidget* parent) {
+QPushButton* ControlBinding::Button(ControlId control, QWidget* parent) {
     auto* button = Add(control, Kind::kButton, new QPushButton(parent));
     // Enter in a box must never press a button of the window.
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, control, button] {
         BeforeEvent(button);
-        handlers.click(control);
+        if (handlers.click) handlers.click(control.Index());
     });
     return button;
 }
 
-QSlider* ControlBinding::Slider(int control, QWidget* parent) {
+QSlider* ControlBinding::Slider(ControlId control, QWidget* parent) {
     auto* slider = Add(control, Kind::kSlider, new QSlider(Qt::Horizontal, parent));
     connect(slider, &QSlider::valueChanged, this, [this, control, slider](int position) {
         BeforeEvent(slider);
-        handlers.move(control, position);
+        if (handlers.move) handlers.move(control.Index(), position);
     });
     return slider;
 }
 
-QWidget* ControlBinding::Widget(int control) const {
-    return control >= 0 && control < static_cast<int>(bound.size()) ? bound[control].widget
-                                                                    : nullptr;
+QWidget* ControlBinding::Widget(ControlId control) const {
+    const int index = control.Index();
+    return index >= 0 && index < static_cast<int>(bound.size()) ? bound[index].widget : nullptr;
 }
 
-void ControlBinding::ReserveWidth(int control, const std::vector<std::string>& texts) {
+void ControlBinding::ReserveWidth(ControlId control, const std::vector<std::string>& texts) {
     QWidget* widget = Widget(control);
     auto* label = qobject_cast<QLabel*>(widget);
     auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -222,8 +223,8 @@ void ControlBinding::ReserveWidth(int control, const std::vector<std::string>& t
     widget->setMinimumWidth(width);
 }
 
-void ControlBinding::WatchBox(int control, QWidget* focusTaker, QLineEdit* box) {
-    boxes[focusTaker] = Watched{control, box};
+void ControlBinding::WatchBox(ControlId control, QWidget* focusTaker, QLineEdit* box) {
+    boxes[focusTaker] = Watched{control.Index(), box};
     focusTaker->installEventFilter(this);
 }
 
@@ -244,7 +245,7 @@ void ControlBinding::Leave(int control, QLineEdit* box) {
     // example, re-date the position to the start of the day shown in the date box.
     if (mirroring || box->isReadOnly() || !box->isModified()) return;
     box->setModified(false);
-    handlers.leave(control, box->text().toStdString());
+    if (handlers.leave) handlers.leave(control, box->text().toStdString());
 }
 
 void ControlBinding::LeaveFocusedBox() {
@@ -265,8 +266,8 @@ void ControlBinding::SetHighlightColors(const std::array<QColor, 3>& colors) {
         if (b.widget) MirrorColor(b, b.color, true);
 }
 
-void ControlBinding::Mirror(int control, const Control& state) {
-    Bound& b = bound.at(control);
+void ControlBinding::Mirror(ControlId control, const Control& state) {
+    Bound& b = bound.at(control.Index());
     if (!b.widget) return;
     const bool wasMirroring = mirroring;
     mirroring = true;

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -25,6 +26,19 @@ class QWidget;
 
 namespace qx {
 
+// A control's id as a binding keeps it: a model's enum class of controls, or its index.
+class ControlId {
+  public:
+    template <class Id, class = std::enable_if_t<std::is_enum_v<Id>>>
+    constexpr ControlId(Id id) : value(static_cast<int>(id)) {}
+    constexpr ControlId(int index) : value(index) {}
+
+    constexpr int Index() const { return value; }
+
+  private:
+    int value;
+};
+
 // Widgets bound to the controls of a model by control id. A user event on a widget
 // reaches the model through one of four handlers; Mirror copies a control's state back
 // into its widget without raising events. Text boxes, editable lists included, are read
@@ -33,7 +47,8 @@ namespace qx {
 // buttons report a click however they are toggled: mouse, Space or an assistive tool.
 class ControlBinding : public QObject {
   public:
-    // What the model is told about user events.
+    // What the model is told about user events; a window whose model takes no such
+    // event leaves its handler empty.
     struct Handlers {
         std::function<void(int control, const std::string& text)> leave;  // a box was left
         std::function<void(int control, int item)> choose;                // a list item was chosen
@@ -45,36 +60,43 @@ class ControlBinding : public QObject {
     ControlBinding(Handlers handlers, QObject* parent);
 
     // Widgets bound to control, made as children of parent.
-    QLabel* Label(int control, QWidget* parent);
+    QLabel* Label(ControlId control, QWidget* parent);
     // A label bound to control that names field: made beside it, with field as its
     // buddy, so screen readers announce the field by the label and mnemonics reach it.
-    QLabel* LabelFor(int control, QWidget* field);
-    QGroupBox* Group(int control, QWidget* parent);
-    QLineEdit* Box(int control, QWidget* parent);
+    QLabel* LabelFor(ControlId control, QWidget* field);
+    QGroupBox* Group(ControlId control, QWidget* parent);
+    QLineEdit* Box(ControlId control, QWidget* parent);
     // A box that only shows a result: read-only, on the window's background. A text
     // too long for it shows its start (a sign, the leading digits) and lies whole in
     // the tooltip.
-    QLineEdit* ResultBox(int control, QWidget* parent);
+    QLineEdit* ResultBox(ControlId control, QWidget* parent);
     // A list whose box can also be typed into.
-    QComboBox* EditableList(int control, QWidget* parent);
-    QComboBox* ChoiceList(int control, QWidget* parent);
-    QCheckBox* CheckBox(int control, QWidget* parent);
-    QRadioButton* RadioButton(int control, QWidget* parent);
-    QPushButton* Button(int control, QWidget* parent);
-    QSlider* Slider(int control, QWidget* parent);
+    QComboBox* EditableList(ControlId control, QWidget* parent);
+    QComboBox* ChoiceList(ControlId control, QWidget* parent);
+    QCheckBox* CheckBox(ControlId control, QWidget* parent);
+    QRadioButton* RadioButton(ControlId control, QWidget* parent);
+    QPushButton* Button(ControlId control, QWidget* parent);
+    QSlider* Slider(ControlId control, QWidget* parent);
 
     // The widget bound to control, or null when none is.
-    QWidget* Widget(int control) const;
+    QWidget* Widget(ControlId control) const;
 
     // Keeps the widget of a label or button at least as wide as the widest of texts,
     // so a control that changes between them moves nothing beside it.
-    void ReserveWidth(int control, const std::vector<std::string>& texts);
+    void ReserveWidth(ControlId control, const std::vector<std::string>& texts);
 
     // The colours of the three highlight roles: group, text and message highlight.
     void SetHighlightColors(const std::array<QColor, 3>& colors);
 
     // Copies the state of control into its widget.
-    void Mirror(int control, const Control& state);
+    void Mirror(ControlId control, const Control& state);
+
+    // Copies the state of every bound control from the model, whose GetControl takes Id.
+    template <class Id, class Model>
+    void MirrorAll(const Model& model) {
+        for (int control = 0; control < static_cast<int>(bound.size()); ++control)
+            if (bound[control].widget) Mirror(control, model.GetControl(static_cast<Id>(control)));
+    }
 
     // Reads the text box that has the keyboard focus, as if the user had left it, so a
     // command sees what the user typed.
@@ -94,9 +116,9 @@ class ControlBinding : public QObject {
     };
 
     template <class W>
-    W* Add(int control, Kind kind, W* widget);
-    void WatchBox(int control, QWidget* focusTaker, QLineEdit* box);
-    void WatchToggles(int control, QAbstractButton* button);
+    W* Add(ControlId control, Kind kind, W* widget);
+    void WatchBox(ControlId control, QWidget* focusTaker, QLineEdit* box);
+    void WatchToggles(ControlId control, QAbstractButton* button);
     void Leave(int control, QLineEdit* box);
     void BeforeEvent(const QObject* source);
     void MirrorText(const Bound& bound, const Control& state);
@@ -116,6 +138,22 @@ class ControlBinding : public QObject {
     std::array<QColor, 3> highlight;
     bool mirroring = false;  // set while widgets change under the model's hand
 };
+
+// A handler that gives one event method of a model (LeaveBox, ClickButton, ...) the
+// control as the model's own id, then calls then with what the method returned: a
+// request for the window to carry out, or nothing.
+template <class Model, class Result, class Id, class... Args, class Then>
+std::function<void(int, Args...)> Forward(Model& model, Result (Model::*event)(Id, Args...),
+                                          Then then) {
+    return [&model, event, then](int control, Args... args) {
+        if constexpr (std::is_void_v<Result>) {
+            (model.*event)(static_cast<Id>(control), args...);
+            then();
+        } else {
+            then((model.*event)(static_cast<Id>(control), args...));
+        }
+    };
+}
 
 }  // namespace qx
 
