@@ -2,17 +2,12 @@
 
 #include "editor/editor_model.h"
 #include "editor/system_clock.h"
-#include "platform/messages.h"
 #include "shell/settings.h"
+#include "test_support/recording_desktop.h"
+#include "test_support/recording_messages.h"
 
 namespace qx {
 namespace {
-
-class SilentMessages : public Messages {
-  public:
-    void Warning(const std::string&, const std::string&, MessageOwner) override {}
-    bool AskYesNo(const std::string&, const std::string&, MessageOwner) override { return false; }
-};
 
 void FillRow(EditorModel& editor, int row, int record, int month, const char* strike,
              RowControl typeButton, const char* price) {
@@ -31,9 +26,10 @@ void BM_SliderMoveRevaluesBothRowsAmerican100(benchmark::State& state) {
     Settings settings;
     settings.iterations = 100;
     settings.europeanRule = false;
-    SilentMessages messages;
+    RecordingMessages messages;
+    RecordingDesktop desktop;
     SystemClock clock;
-    EditorModel editor(settings, messages, clock);
+    EditorModel editor(settings, messages, desktop, clock);
     editor.LeaveBox(EditorControl::kPrice, "50");
     FillRow(editor, 0, 0, 3, "50", RowControl::kCallButton, "2.5");
     FillRow(editor, 1, 1, 6, "55", RowControl::kPutButton, "7");

@@ -8,6 +8,7 @@
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
+#include "shell/help_links.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
 
@@ -21,8 +22,7 @@ using R = RowControl;
 }  // namespace
 
 EditorRequest EditorModel::Command(EditorCommand command) {
-    const MenuItem* item = FindMenuItem(command);
-    if (item && !item->enabled) return EditorRequest::kNone;
+    if (!GetMenuItem(command).enabled) return EditorRequest::kNone;
     pendingCommand.reset();
     EditorRequest instead = EditorRequest::kNone;
     if (!MayDiscard(command, instead)) return instead;
@@ -53,14 +53,14 @@ EditorRequest EditorModel::Command(EditorCommand command) {
             SetBasicMode(false);
             break;
         case EditorCommand::kIncludeFees:
-            settings.includeFees = !includeFeesItem.checked;
+            settings.includeFees = !menu[EditorCommand::kIncludeFees].checked;
             ShowFees();
             break;
         case EditorCommand::kShowDecimal:
             SetFractionsShown(!settings.showFractions);
             break;
         case EditorCommand::kShowUnits:
-            SetUnitsShown(!showUnitsItem.checked);
+            SetUnitsShown(!menu[EditorCommand::kShowUnits].checked);
             break;
         case EditorCommand::kEuropeanRule:
             SetEuropeanRule(true);
@@ -69,7 +69,7 @@ EditorRequest EditorModel::Command(EditorCommand command) {
             SetEuropeanRule(false);
             break;
         case EditorCommand::kDividend:
-            SetDividendShown(!dividendItem.checked);
+            SetDividendShown(!menu[EditorCommand::kDividend].checked);
             break;
         case EditorCommand::kProperties:
             return EditorRequest::kRunProperties;
@@ -80,9 +80,11 @@ EditorRequest EditorModel::Command(EditorCommand command) {
         case EditorCommand::kNotes:
             return EditorRequest::kShowNotes;
         case EditorCommand::kContents:
-            return EditorRequest::kShowHelpContents;
+            ShowHelpContents(desktop, messages, MessageOwner::kMainWindow);
+            break;
         case EditorCommand::kHomePage:
-            return EditorRequest::kOpenHomePage;
+            OpenHomePage(desktop, messages, MessageOwner::kMainWindow);
+            break;
         case EditorCommand::kAbout:
         case EditorCommand::kSystemAbout:
             return EditorRequest::kShowAbout;

@@ -137,8 +137,6 @@ enum class EditorRequest {
     kOpenGraph,          // a new graph window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker
     kShowNotes,          // create, or show and focus, the notes window
-    kShowHelpContents,   // the help file at its contents page
-    kOpenHomePage,       // the product's home page in the browser
     kShowAbout,          // the about box, modally
     kEndOk,              // end the main window with OK: the settings are saved
     kCloseWindowsEndOk,  // destroy the notes and tracker windows, then end with OK

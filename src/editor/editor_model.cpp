@@ -68,9 +68,11 @@ constexpr RowControl kRowTextHighlighted[] = {R::kDaysLeft, R::kFairValue, R::kI
 
 }  // namespace
 
-EditorModel::EditorModel(Settings& settings, Messages& messages, const Clock& clock)
+EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& desktop,
+                         const Clock& clock)
     : settings(settings),
       messages(messages),
+      desktop(desktop),
       clock(clock),
       document(std::make_unique<Document>(settings, messages)) {
     InitControls();
@@ -104,9 +106,13 @@ void EditorModel::InitControls() {
         RowCtl(row, R::kContracts).items = ContractsList();
         HideRows(row);
     }
-    basicModeItem.radio = advancedModeItem.radio = true;
-    europeanRuleItem.radio = americanRuleItem.radio = true;
-    graphItem.enabled = Ctl(C::kGraphButton).enabled = false;
+    for (EditorCommand choice : {EditorCommand::kBasicMode, EditorCommand::kAdvancedMode,
+                                 EditorCommand::kEuropeanRule, EditorCommand::kAmericanRule})
+        menu.Add(choice, MenuMark::kRadio);
+    for (EditorCommand toggle : {EditorCommand::kIncludeFees, EditorCommand::kShowDecimal,
+                                 EditorCommand::kShowUnits, EditorCommand::kDividend})
+        menu.Add(toggle, MenuMark::kCheck);
+    menu.Add(EditorCommand::kGraph).enabled = Ctl(C::kGraphButton).enabled = false;
 }
 
 // The main window's opening: asset type, sliders, empty rows, the settings' modes and
@@ -143,36 +149,7 @@ const Control& EditorModel::GetControl(EditorControl control) const {
     return IsControl(control) ? controls[static_cast<int>(control)] : kNoControl;
 }
 
-MenuItem* EditorModel::FindMenuItem(EditorCommand command) {
-    switch (command) {
-        case EditorCommand::kBasicMode:
-            return &basicModeItem;
-        case EditorCommand::kAdvancedMode:
-            return &advancedModeItem;
-        case EditorCommand::kIncludeFees:
-            return &includeFeesItem;
-        case EditorCommand::kShowDecimal:
-            return &showDecimalItem;
-        case EditorCommand::kShowUnits:
-            return &showUnitsItem;
-        case EditorCommand::kEuropeanRule:
-            return &europeanRuleItem;
-        case EditorCommand::kAmericanRule:
-            return &americanRuleItem;
-        case EditorCommand::kDividend:
-            return &dividendItem;
-        case EditorCommand::kGraph:
-            return &graphItem;
-        default:
-            return nullptr;
-    }
-}
-
-const MenuItem& EditorModel::GetMenuItem(EditorCommand command) const {
-    static const MenuItem kPlainItem;
-    const MenuItem* item = const_cast<EditorModel*>(this)->FindMenuItem(command);
-    return item ? *item : kPlainItem;
-}
+const MenuItem& EditorModel::GetMenuItem(EditorCommand command) const { return menu.Get(command); }
 
 // Replaces a list's items; the text typed in its box stays, selected when it is one of
 // the new items.

@@ -15,6 +15,7 @@
 namespace qx {
 
 class Clock;
+class Desktop;
 class Document;
 class EditorObserver;
 class Messages;
@@ -26,9 +27,9 @@ class Stock;
 // so that the window layer only mirrors it. Events arrive as named operations.
 class EditorModel {
   public:
-    // Opens the main window's state from the settings, dated by the clock. The three
-    // references must outlive the model.
-    EditorModel(Settings& settings, Messages& messages, const Clock& clock);
+    // Opens the main window's state from the settings, dated by the clock; help and the
+    // home page open through the desktop. The references must outlive the model.
+    EditorModel(Settings& settings, Messages& messages, Desktop& desktop, const Clock& clock);
     ~EditorModel();
 
     EditorModel(const EditorModel&) = delete;
@@ -159,7 +160,6 @@ class EditorModel {
     bool HasRecord(int row) const { return rowRecord[row] >= 0; }
     Option& RowOption(int row) { return Slot(rowRecord[row]); }
     const Option& RowOption(int row) const { return Slot(rowRecord[row]); }
-    MenuItem* FindMenuItem(EditorCommand command);
 
     // Construction (editor_model.cpp).
     void InitControls();
@@ -231,6 +231,7 @@ class EditorModel {
 
     Settings& settings;
     Messages& messages;
+    Desktop& desktop;
     const Clock& clock;
     EditorObserver* observer = nullptr;
 
@@ -239,10 +240,7 @@ class EditorModel {
     // The command that waits for the save dialog the user agreed to first, if any.
     std::optional<EditorCommand> pendingCommand;
     Control controls[kEditorControlCount];
-    // Checked, radio and enabled states of the items that have any; the others are
-    // plain enabled items.
-    MenuItem basicModeItem, advancedModeItem, includeFeesItem, showDecimalItem, showUnitsItem;
-    MenuItem europeanRuleItem, americanRuleItem, dividendItem, graphItem;
+    MenuItems<EditorCommand> menu;
     int rowRecord[kEditorRows] = {-1, -1};  // never equal unless both are -1
     CTime valuationDate;
     CTime startupDate;

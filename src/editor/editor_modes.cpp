@@ -22,13 +22,13 @@ void EditorModel::SetBasicMode(bool on) {
     ShowPositionControls();
     if (settings.includeFees) ShowFees();
     Ctl(C::kModeLabel).text = on ? "Basic Mode" : "Advanced Mode";
-    basicModeItem.checked = on;
-    advancedModeItem.checked = !on;
-    includeFeesItem.enabled = on;
+    menu[EditorCommand::kBasicMode].checked = on;
+    menu[EditorCommand::kAdvancedMode].checked = !on;
+    menu[EditorCommand::kIncludeFees].enabled = on;
     if (on) {
         UpdateGraphCommand();
     } else {
-        Ctl(C::kGraphButton).enabled = graphItem.enabled = false;
+        Ctl(C::kGraphButton).enabled = menu[EditorCommand::kGraph].enabled = false;
     }
 }
 
@@ -47,8 +47,8 @@ void EditorModel::SetEuropeanRule(bool on) {
     ShowRowValues(0);
     ShowRowValues(1);
     ShowRuleLabel();
-    europeanRuleItem.checked = on;
-    americanRuleItem.checked = !on;
+    menu[EditorCommand::kEuropeanRule].checked = on;
+    menu[EditorCommand::kAmericanRule].checked = !on;
 }
 
 void EditorModel::ShowRuleLabel() {
@@ -59,7 +59,7 @@ void EditorModel::ShowRuleLabel() {
 
 void EditorModel::ShowFees() {
     const bool on = FeesInForce(settings);
-    includeFeesItem.checked = on;
+    menu[EditorCommand::kIncludeFees].checked = on;
     Ctl(C::kFeesLabel).visible = Ctl(C::kFees).visible = on;
     ApplyFees();
     for (int row = 0; row < kEditorRows; ++row) {
@@ -72,7 +72,7 @@ void EditorModel::ShowFees() {
 
 void EditorModel::SetDividendShown(bool on) {
     settings.includeDividend = on;
-    dividendItem.checked = on;
+    menu[EditorCommand::kDividend].checked = on;
     for (EditorControl control : {C::kDividendLabel, C::kDividendSlider, C::kDividendText})
         Ctl(control).visible = on;
     ShowSliders();
@@ -84,13 +84,13 @@ void EditorModel::SetDividendShown(bool on) {
 
 void EditorModel::SetFractionsShown(bool on) {
     settings.showFractions = on;
-    showDecimalItem.checked = !on;
+    menu[EditorCommand::kShowDecimal].checked = !on;
     RewritePrices();
 }
 
 void EditorModel::SetUnitsShown(bool on) {
     settings.showContractUnits = on;
-    showUnitsItem.checked = on;
+    menu[EditorCommand::kShowUnits].checked = on;
     Ctl(C::kUnitsLabel).visible = Ctl(C::kUnits).visible = on;
     SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
 }

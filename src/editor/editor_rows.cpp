@@ -174,9 +174,9 @@ void EditorModel::UpdateGraphCommand() {
     for (int i = 0; i < kOptionSlots; ++i)
         if (Slot(i).GetSide() != kNoSide) ++recordsWithSide;
     if (recordsWithSide == 0)
-        Ctl(C::kGraphButton).enabled = graphItem.enabled = false;
+        Ctl(C::kGraphButton).enabled = menu[EditorCommand::kGraph].enabled = false;
     else if (settings.basicMode)
-        Ctl(C::kGraphButton).enabled = graphItem.enabled = true;
+        Ctl(C::kGraphButton).enabled = menu[EditorCommand::kGraph].enabled = true;
 }
 
 void EditorModel::ShowRows(int row) { ShowRowControls(row, true); }

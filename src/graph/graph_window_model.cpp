@@ -9,6 +9,7 @@
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
+#include "shell/help_links.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -33,11 +34,6 @@ constexpr GraphControl kGreekBoxes[] = {GraphControl::kDeltaBox, GraphControl::k
 constexpr GraphType kGreekTypes[] = {GraphType::Delta, GraphType::Gamma, GraphType::Theta,
                                      GraphType::Vega, GraphType::Rho};
 
-// The menu items that carry a mark, in the order of GraphWindowModel::menu.
-constexpr GraphCommand kMarkedCommands[] = {
-    GraphCommand::kProbabilityWeighted, GraphCommand::kShowProfit, GraphCommand::kShowValue,
-    GraphCommand::kShareWeighted, GraphCommand::kPercentScaled};
-
 // Index of value in a table, or -1.
 template <typename T, std::size_t n>
 int IndexIn(const T (&table)[n], T value) {
@@ -46,15 +42,13 @@ int IndexIn(const T (&table)[n], T value) {
 }
 
 // The drift slider's text: percent per year above or below no drift (position 100).
-std::string DriftText(int position) {
-    return IntegerText(position - 100, true) + ".0%";
-}
+std::string DriftText(int position) { return IntegerText(position - 100, true) + ".0%"; }
 
 }  // namespace
 
-GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots],
-                                   const Stock& stock, Settings& settingsRecord,
-                                   Messages& messageBoxes, Desktop& desktopShell)
+GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock,
+                                   Settings& settingsRecord, Messages& messageBoxes,
+                                   Desktop& desktopShell)
     : settings(settingsRecord),
       messages(messageBoxes),
       desktop(desktopShell),
@@ -97,8 +91,11 @@ void GraphWindowModel::InitControls() {
     for (GraphControl box :
          {GraphControl::kOption2Box, GraphControl::kOption3Box, GraphControl::kOption4Box})
         Ctl(box).enabled = false;
-    Menu(GraphCommand::kShowProfit).radio = true;
-    Menu(GraphCommand::kShowValue).radio = true;
+    for (GraphCommand toggle : {GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted,
+                                GraphCommand::kPercentScaled})
+        menu.Add(toggle, MenuMark::kCheck);
+    menu.Add(GraphCommand::kShowProfit, MenuMark::kRadio);
+    menu.Add(GraphCommand::kShowValue, MenuMark::kRadio);
 }
 
 bool GraphWindowModel::Open() {
@@ -114,11 +111,11 @@ bool GraphWindowModel::Open() {
         box.enabled = true;
     }
     OpenSliders();
-    Menu(GraphCommand::kShareWeighted).checked = settings.shareWeighted;
-    Menu(GraphCommand::kProbabilityWeighted).checked = settings.probabilityWeighted;
-    Menu(GraphCommand::kShowProfit).checked = settings.showProfit;
-    Menu(GraphCommand::kShowValue).checked = !settings.showProfit;
-    Menu(GraphCommand::kPercentScaled).checked = settings.percentScaled;
+    menu[GraphCommand::kShareWeighted].checked = settings.shareWeighted;
+    menu[GraphCommand::kProbabilityWeighted].checked = settings.probabilityWeighted;
+    menu[GraphCommand::kShowProfit].checked = settings.showProfit;
+    menu[GraphCommand::kShowValue].checked = !settings.showProfit;
+    menu[GraphCommand::kPercentScaled].checked = settings.percentScaled;
     // The holding's box follows its rule from the start, as before every recomputation.
     ApplyHoldingRule();
     Redraw();
@@ -211,7 +208,7 @@ void GraphWindowModel::ApplyHoldingRule() {
     model.SetStockSelected(false);
 }
 
-void GraphWindowModel::ClickBox(GraphControl control) {
+void GraphWindowModel::ClickButton(GraphControl control) {
     const bool curve = IndexIn(kCurveBoxes, control) >= 0;
     const bool greek = IndexIn(kGreekBoxes, control) >= 0;
     Control& box = Ctl(control);
@@ -310,10 +307,10 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
             ChooseProfit(command == GraphCommand::kShowProfit);
             break;
         case GraphCommand::kHomePage:
-            desktop.OpenAddress(kHomePageAddress);
+            OpenHomePage(desktop, messages, MessageOwner::kGraph);
             break;
         case GraphCommand::kContents:
-            desktop.OpenHelp(kHelpContentsPage);
+            ShowHelpContents(desktop, messages, MessageOwner::kGraph);
             break;
         case GraphCommand::kProperties:
             return GraphRequest::kRunProperties;
@@ -333,14 +330,14 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
 
 void GraphWindowModel::ToggleSetting(bool& setting, GraphCommand command) {
     setting = !setting;
-    Menu(command).checked = setting;
+    menu[command].checked = setting;
     FullUpdate();
 }
 
 void GraphWindowModel::ChooseProfit(bool showProfit) {
     settings.showProfit = showProfit;
-    Menu(GraphCommand::kShowProfit).checked = showProfit;
-    Menu(GraphCommand::kShowValue).checked = !showProfit;
+    menu[GraphCommand::kShowProfit].checked = showProfit;
+    menu[GraphCommand::kShowValue].checked = !showProfit;
     FullUpdate();
 }
 
@@ -383,15 +380,6 @@ void GraphWindowModel::PictureNotSaved(const std::string& path) {
 
 void GraphWindowModel::PrintFailed() {
     messages.Warning("The graph could not be printed.", kMessageCaption, MessageOwner::kGraph);
-}
-
-const MenuItem& GraphWindowModel::GetMenuItem(GraphCommand command) const {
-    const int index = IndexIn(kMarkedCommands, command);
-    return index < 0 ? noMark : menu[index];
-}
-
-MenuItem& GraphWindowModel::Menu(GraphCommand command) {
-    return menu[IndexIn(kMarkedCommands, command)];
 }
 
 int GraphWindowModel::CaptionPlotColor(GraphControl control) const {

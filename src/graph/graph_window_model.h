@@ -24,7 +24,6 @@ class Settings;
 // draws the picture when it is stale.
 class GraphWindowModel {
   public:
-    static constexpr int kMenuItemCount = 5;
     // The picture's top left corner in the client coordinates the mouse events take,
     // which put the plot area (plot_geometry.h) where it stood on the original window.
     static constexpr int kPictureLeft = 210;
@@ -32,8 +31,8 @@ class GraphWindowModel {
 
     // Takes copies of the position; reads the settings live and changes four of them
     // from the menu.
-    GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock,
-                     Settings& settings, Messages& messages, Desktop& desktop);
+    GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
+                     Messages& messages, Desktop& desktop);
     GraphWindowModel(const GraphWindowModel&) = delete;
     GraphWindowModel& operator=(const GraphWindowModel&) = delete;
 
@@ -42,7 +41,7 @@ class GraphWindowModel {
     bool Open();
 
     // A click on a check box: a curve box, the holding's box or a Greek box.
-    void ClickBox(GraphControl control);
+    void ClickButton(GraphControl control);
     // A slider moved to a position; every slider that differs from what the curves
     // were computed with is then applied, date first, volatility, then drift.
     void MoveSlider(GraphControl slider, int position);
@@ -84,8 +83,8 @@ class GraphWindowModel {
     const Control& GetControl(GraphControl control) const {
         return controls[static_cast<int>(control)];
     }
-    // The check marks of the menu's toggles and choices; other commands have none.
-    const MenuItem& GetMenuItem(GraphCommand command) const;
+    // The marks of the menu's toggles and choices; other commands have none.
+    const MenuItem& GetMenuItem(GraphCommand command) const { return menu.Get(command); }
     // The curve whose colour a box's caption takes (0 NET, 1..4 options, 5 holding), or -1
     // for its normal colour.
     int CaptionPlotColor(GraphControl control) const;
@@ -95,7 +94,6 @@ class GraphWindowModel {
 
   private:
     Control& Ctl(GraphControl control) { return controls[static_cast<int>(control)]; }
-    MenuItem& Menu(GraphCommand command);
     void InitControls();
     void OpenSliders();
     void SetSlider(GraphControl slider, int minimum, int maximum, int position);
@@ -121,9 +119,7 @@ class GraphWindowModel {
     PositionSummary summary;
 
     Control controls[static_cast<int>(GraphControl::kCount)];
-    // Probability Weighted, Show Profit, Show Value, Share Weighted, % Scaled X-axis.
-    MenuItem menu[kMenuItemCount];
-    MenuItem noMark;
+    MenuItems<GraphCommand> menu;
     bool pictureStale = true;
 };
 

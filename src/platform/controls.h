@@ -1,6 +1,7 @@
 #ifndef QX_PLATFORM_CONTROLS_H
 #define QX_PLATFORM_CONTROLS_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,41 @@ struct Control {
     TextColor color = TextColor::kNormal;
 };
 
-// What a window shows for one menu item; radio marks a choice among its neighbours.
+// How a menu item shows that it is on: not at all, by a check mark, or by a radio mark
+// that makes it one choice among the radio items next to it.
+enum class MenuMark { kNone, kCheck, kRadio };
+
+// What a window shows for one menu item.
 struct MenuItem {
+    MenuMark mark = MenuMark::kNone;
     bool checked = false;
-    bool radio = false;
     bool enabled = true;
+};
+
+// The menu items of one window that carry a mark or can be greyed, by command; every
+// other command is a plain item that is always enabled.
+template <class Command>
+class MenuItems {
+  public:
+    // Adds the item of a command, with its mark.
+    MenuItem& Add(Command command, MenuMark mark = MenuMark::kNone) {
+        MenuItem& item = items[command];
+        item.mark = mark;
+        return item;
+    }
+
+    // The item of a command that was added.
+    MenuItem& operator[](Command command) { return items.at(command); }
+
+    // The item of any command.
+    const MenuItem& Get(Command command) const {
+        static const MenuItem kPlain;
+        const auto found = items.find(command);
+        return found == items.end() ? kPlain : found->second;
+    }
+
+  private:
+    std::map<Command, MenuItem> items;
 };
 
 }  // namespace qx

@@ -11,6 +11,7 @@
 #include "pricing/number_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
+#include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"
 #include "test_support/stopped_clock.h"
 #include "test_support/time_zone.h"
@@ -37,7 +38,7 @@ class EditorTest : public ::testing::Test {
 
     EditorTest() : zone("EST5EDT,M4.1.0,M10.5.0") { Reopen(); }
 
-    void Reopen() { editor = std::make_unique<EditorModel>(settings, messages, clock); }
+    void Reopen() { editor = std::make_unique<EditorModel>(settings, messages, desktop, clock); }
 
     const Control& Ctl(EditorControl control) const { return editor->GetControl(control); }
     const Control& Row(int row, RowControl control) const {
@@ -85,6 +86,7 @@ class EditorTest : public ::testing::Test {
     ScopedTimeZone zone;
     Settings settings;
     RecordingMessages messages;
+    RecordingDesktop desktop;
     StoppedClock clock;
     std::unique_ptr<EditorModel> editor;
 };

@@ -29,7 +29,7 @@ TEST_F(EditorTest, AdvancedModeHidesPositionsAndTurnsFeesOffWithoutForgettingThe
     EXPECT_EQ(Text(C::kModeLabel), "Advanced Mode");
     EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kAdvancedMode).checked);
     EXPECT_FALSE(editor->GetMenuItem(EditorCommand::kBasicMode).checked);
-    EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kBasicMode).radio);
+    EXPECT_EQ(editor->GetMenuItem(EditorCommand::kBasicMode).mark, MenuMark::kRadio);
     EXPECT_FALSE(editor->GetMenuItem(EditorCommand::kIncludeFees).enabled);
     EXPECT_FALSE(editor->GetMenuItem(EditorCommand::kIncludeFees).checked);
     EXPECT_FALSE(Ctl(C::kGraphButton).enabled);
@@ -174,8 +174,8 @@ TEST_F(EditorTest, CommandsHandTheirWindowsToTheWindowLayer) {
         {EditorCommand::kProperties, EditorRequest::kRunProperties},
         {EditorCommand::kTracker, EditorRequest::kShowTracker},
         {EditorCommand::kNotes, EditorRequest::kShowNotes},
-        {EditorCommand::kContents, EditorRequest::kShowHelpContents},
-        {EditorCommand::kHomePage, EditorRequest::kOpenHomePage},
+        {EditorCommand::kContents, EditorRequest::kNone},
+        {EditorCommand::kHomePage, EditorRequest::kNone},
         {EditorCommand::kAbout, EditorRequest::kShowAbout},
         {EditorCommand::kSystemAbout, EditorRequest::kShowAbout},
         {EditorCommand::kGraph, EditorRequest::kNone},
@@ -187,6 +187,21 @@ TEST_F(EditorTest, CommandsHandTheirWindowsToTheWindowLayer) {
     EXPECT_EQ(editor->CloseBox(), EditorRequest::kCloseWindowsEndOk);
     EXPECT_EQ(editor->SuggestedFileName(), "[Stock]");
     EXPECT_TRUE(messages.shown.empty());
+    // Help and the home page need no window of their own: the desktop shows them.
+    EXPECT_EQ(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
+    EXPECT_EQ(desktop.addresses, std::vector<std::string>{kHomePageAddress});
+}
+
+TEST_F(EditorTest, HelpTheDesktopCannotShowIsSaidOverTheMainWindow) {
+    desktop.succeed = false;
+    const std::pair<EditorCommand, const char*> cases[] = {
+        {EditorCommand::kContents, "The help pages could not be shown."},
+        {EditorCommand::kHomePage, "No web browser could be started for the home page."}};
+    for (const auto& [command, text] : cases) {
+        EXPECT_EQ(editor->Command(command), EditorRequest::kNone);
+        EXPECT_EQ(messages.LastText(), text);
+        EXPECT_EQ(messages.shown.back().owner, MessageOwner::kMainWindow);
+    }
 }
 
 TEST_F(EditorTest, NewResetsTheDocumentAndTheEditor) {

@@ -126,7 +126,7 @@ TEST_F(GraphWindowModelTest, MenuMarksFollowTheSettingsAtOpening) {
         EXPECT_EQ(window->GetMenuItem(GraphCommand::kProbabilityWeighted).checked, c.weighted);
         EXPECT_EQ(window->GetMenuItem(GraphCommand::kShowProfit).checked, c.profit);
         EXPECT_EQ(window->GetMenuItem(GraphCommand::kShowValue).checked, !c.profit);
-        EXPECT_TRUE(window->GetMenuItem(GraphCommand::kShowValue).radio);
+        EXPECT_EQ(window->GetMenuItem(GraphCommand::kShowValue).mark, MenuMark::kRadio);
         EXPECT_EQ(window->GetMenuItem(GraphCommand::kPercentScaled).checked, c.percent);
         EXPECT_FALSE(window->GetMenuItem(GraphCommand::kPrint).checked);
     }
@@ -135,7 +135,7 @@ TEST_F(GraphWindowModelTest, MenuMarksFollowTheSettingsAtOpening) {
 TEST_F(GraphWindowModelTest, HoldingBoxFollowsTheHoldingRule) {
     OpenWindow();
     EXPECT_TRUE(Ctl(C::kStockBox).enabled);
-    window->ClickBox(C::kStockBox);
+    window->ClickButton(C::kStockBox);
     EXPECT_TRUE(Ctl(C::kStockBox).checked);
     EXPECT_TRUE(Model().IsStockSelected());
     EXPECT_EQ(Model().GetSelectedCount(), 1);  // the holding is not counted
@@ -152,7 +152,7 @@ TEST_F(GraphWindowModelTest, HoldingBoxFollowsTheHoldingRule) {
     EXPECT_TRUE(Ctl(C::kStockBox).enabled);
     EXPECT_FALSE(Ctl(C::kStockBox).checked);
 
-    window->ClickBox(C::kThetaBox);  // a Greek has no holding curve
+    window->ClickButton(C::kThetaBox);  // a Greek has no holding curve
     EXPECT_FALSE(Ctl(C::kStockBox).enabled);
 }
 
@@ -160,18 +160,18 @@ TEST_F(GraphWindowModelTest, HoldingBoxIsDisabledWithoutAHolding) {
     holding = Stock();
     OpenWindow();
     EXPECT_FALSE(Ctl(C::kStockBox).enabled);
-    window->ClickBox(C::kStockBox);
+    window->ClickButton(C::kStockBox);
     EXPECT_FALSE(Ctl(C::kStockBox).checked);
     EXPECT_FALSE(Model().IsStockSelected());
 }
 
 TEST_F(GraphWindowModelTest, NothingSelectedBlanksThePictureAndTheDate) {
     OpenWindow();
-    window->ClickBox(C::kNetBox);
+    window->ClickButton(C::kNetBox);
     EXPECT_EQ(Model().GetSelectedCount(), 0);
     EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
     EXPECT_EQ(Ctl(C::kDateText).text, "");
-    window->ClickBox(C::kStockBox);  // the holding alone changes nothing
+    window->ClickButton(C::kStockBox);  // the holding alone changes nothing
     EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
 
     RecordingCanvas picture;
@@ -181,7 +181,7 @@ TEST_F(GraphWindowModelTest, NothingSelectedBlanksThePictureAndTheDate) {
     window->MouseMove(400, 200, 0);
     EXPECT_EQ(Ctl(C::kReadout).text, "");
 
-    window->ClickBox(C::kOption2Box);  // option 2 alone: its expiration bounds the date
+    window->ClickButton(C::kOption2Box);  // option 2 alone: its expiration bounds the date
     EXPECT_TRUE(Ctl(C::kDateSlider).enabled);
     EXPECT_EQ(Ctl(C::kDateSlider).maximum, 60);
     EXPECT_EQ(Ctl(C::kDateText).text, "03/31/2000");
@@ -189,19 +189,19 @@ TEST_F(GraphWindowModelTest, NothingSelectedBlanksThePictureAndTheDate) {
 
 TEST_F(GraphWindowModelTest, GreekBoxesActAsAGroupThatMayBeEmpty) {
     OpenWindow();
-    window->ClickBox(C::kDeltaBox);
+    window->ClickButton(C::kDeltaBox);
     EXPECT_EQ(Model().GetGraphType(), GraphType::Delta);
     // A Greek keeps a day on every option: the date moves back from 30 to 29.
     EXPECT_EQ(Ctl(C::kDateSlider).maximum, 29);
     EXPECT_EQ(Ctl(C::kDateSlider).position, 29);
     EXPECT_EQ(Ctl(C::kDateText).text, "03/30/2000");
 
-    window->ClickBox(C::kGammaBox);
+    window->ClickButton(C::kGammaBox);
     EXPECT_FALSE(Ctl(C::kDeltaBox).checked);
     EXPECT_TRUE(Ctl(C::kGammaBox).checked);
     EXPECT_EQ(Model().GetGraphType(), GraphType::Gamma);
 
-    window->ClickBox(C::kGammaBox);
+    window->ClickButton(C::kGammaBox);
     EXPECT_FALSE(Ctl(C::kGammaBox).checked);
     EXPECT_EQ(Model().GetGraphType(), GraphType::ValueOrProfit);
 
@@ -214,7 +214,7 @@ TEST_F(GraphWindowModelTest, GreekBoxesActAsAGroupThatMayBeEmpty) {
                  {C::kVegaBox, GraphType::Vega},
                  {C::kRhoBox, GraphType::Rho}};
     for (const auto& c : cases) {
-        window->ClickBox(c.box);
+        window->ClickButton(c.box);
         EXPECT_EQ(Model().GetGraphType(), c.type) << Ctl(c.box).text;
     }
 }
@@ -223,7 +223,7 @@ TEST_F(GraphWindowModelTest, GreekOnAnOptionExpiringTomorrowStaysAtTheBaseDate) 
     rows[0].SetDates(CTime(2000, 3, 1), CTime(2000, 3, 1));  // one day left
     OpenWindow();
     ASSERT_EQ(Ctl(C::kDateSlider).maximum, 1);
-    window->ClickBox(C::kDeltaBox);
+    window->ClickButton(C::kDeltaBox);
     const struct {
         C slider;
         int position;
@@ -239,7 +239,7 @@ TEST_F(GraphWindowModelTest, GreekOnAnOptionExpiringTomorrowStaysAtTheBaseDate) 
         EXPECT_EQ(Ctl(C::kDateText).text, "03/01/2000");
     }
     // Back to value: the last day is open again, and the date stays until it is moved.
-    window->ClickBox(C::kDeltaBox);
+    window->ClickButton(C::kDeltaBox);
     EXPECT_EQ(Ctl(C::kDateSlider).minimum, 0);
     EXPECT_EQ(Ctl(C::kDateSlider).maximum, 1);
     EXPECT_EQ(Ctl(C::kDateSlider).position, 0);
@@ -353,6 +353,18 @@ TEST_F(GraphWindowModelTest, CommandsThatLeaveTheModel) {
     EXPECT_EQ(window->Command(GraphCommand::kContents), GraphRequest::kNone);
     EXPECT_EQ(desktop.addresses, std::vector<std::string>{kHomePageAddress});
     EXPECT_EQ(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
+    EXPECT_TRUE(messages.shown.empty());
+
+    // As in the main window, help the desktop cannot show is said, over this window.
+    desktop.succeed = false;
+    const std::pair<GraphCommand, const char*> failures[] = {
+        {GraphCommand::kContents, "The help pages could not be shown."},
+        {GraphCommand::kHomePage, "No web browser could be started for the home page."}};
+    for (const auto& [command, text] : failures) {
+        EXPECT_EQ(window->Command(command), GraphRequest::kNone);
+        EXPECT_EQ(messages.LastText(), text);
+        EXPECT_EQ(messages.shown.back().owner, MessageOwner::kGraph);
+    }
 }
 
 TEST_F(GraphWindowModelTest, PicturesAreSavedByTheirExtensionUnderTheSymbol) {
@@ -409,12 +421,12 @@ TEST_F(GraphWindowModelTest, AfterPropertiesTakesResolutionColoursAndDateFormat)
     EXPECT_EQ(picture.LinesIn(Rgb(1, 2, 3)).size(), 299u);
 
     // With no curve shown the date stays blank whatever the format.
-    window->ClickBox(C::kNetBox);
+    window->ClickButton(C::kNetBox);
     settings.dateFormat = 1;
     window->AfterProperties();
     EXPECT_FALSE(Ctl(C::kDateSlider).enabled);
     EXPECT_EQ(Ctl(C::kDateText).text, "");
-    window->ClickBox(C::kNetBox);
+    window->ClickButton(C::kNetBox);
     EXPECT_EQ(Ctl(C::kDateText).text, "03/31/2000");
 }
 
@@ -501,14 +513,14 @@ TEST_F(GraphWindowModelTest, SummaryLineFollowsEveryChangeWhileNetShowsValueOrPr
         {"drift", [&] { window->MoveSlider(C::kDriftSlider, 130); }, true, true},
         {"show value", [&] { window->Command(GraphCommand::kShowValue); }, true, false},
         {"weighted", [&] { window->Command(GraphCommand::kProbabilityWeighted); }, true, false},
-        {"a Greek", [&] { window->ClickBox(C::kDeltaBox); }, false, true},
+        {"a Greek", [&] { window->ClickButton(C::kDeltaBox); }, false, true},
         {"a slider by a Greek", [&] { window->MoveSlider(C::kVolatilitySlider, 35); }, false,
          false},
-        {"the Greek off", [&] { window->ClickBox(C::kDeltaBox); }, true, true},
-        {"option 1 as well", [&] { window->ClickBox(C::kOption1Box); }, true, false},
-        {"NET off", [&] { window->ClickBox(C::kNetBox); }, false, true},
+        {"the Greek off", [&] { window->ClickButton(C::kDeltaBox); }, true, true},
+        {"option 1 as well", [&] { window->ClickButton(C::kOption1Box); }, true, false},
+        {"NET off", [&] { window->ClickButton(C::kNetBox); }, false, true},
         {"a slider without NET", [&] { window->MoveSlider(C::kDriftSlider, 90); }, false, false},
-        {"NET on", [&] { window->ClickBox(C::kNetBox); }, true, true},
+        {"NET on", [&] { window->ClickButton(C::kNetBox); }, true, true},
         {"four decimals", [&] { settings.significantDigits = 4, window->AfterProperties(); }, true,
          true},
     };

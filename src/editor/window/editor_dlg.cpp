@@ -1,7 +1,5 @@
 #include "editor/window/editor_dlg.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,11 +16,11 @@
 
 #include "editor/editor_model.h"
 #include "graph/window/graph_dlg.h"
-#include "platform/desktop.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "platform/qt/menu_binding.h"
 #include "prefs/window/prop_sheet.h"
 #include "shell/document.h"
 #include "shell/settings.h"
@@ -37,59 +35,41 @@ namespace {
 using C = EditorControl;
 using R = RowControl;
 
-// One item of the menu bar with its shortcut, if any; a null text is a separator. The
-// shortcuts are the same on every desktop, so the help's list of keys holds everywhere.
-struct MenuEntry {
-    const char* text;
-    EditorCommand command;
-    const char* key;
-};
-
-struct Menu {
-    const char* title;
-    std::vector<MenuEntry> entries;
-};
-
-const Menu kMenus[] = {
-    {"&File",
-     {{"&New", EditorCommand::kNew, "Ctrl+N"},
-      {"&Open", EditorCommand::kOpen, "Ctrl+O"},
-      {"&Save", EditorCommand::kSave, "Ctrl+S"},
-      {"Save &As", EditorCommand::kSaveAs, "Ctrl+Shift+S"},
-      {nullptr, EditorCommand::kOk, nullptr},
-      {"E&xit", EditorCommand::kExit, "Ctrl+Q"}}},
-    {"Settings",
-     {{"Basic Mode", EditorCommand::kBasicMode, nullptr},
-      {"Advanced Mode", EditorCommand::kAdvancedMode, nullptr},
-      {nullptr, EditorCommand::kOk, nullptr},
-      {"Include Fees", EditorCommand::kIncludeFees, nullptr},
-      {"Show Fractions as Decimal", EditorCommand::kShowDecimal, nullptr},
-      {"Show Units per Contract", EditorCommand::kShowUnits, nullptr},
-      {nullptr, EditorCommand::kOk, nullptr},
-      {"European Rule", EditorCommand::kEuropeanRule, nullptr},
-      {"America Rule", EditorCommand::kAmericanRule, nullptr},
-      {"Continuous Dividend", EditorCommand::kDividend, nullptr},
-      {nullptr, EditorCommand::kOk, nullptr},
-      {"Properties", EditorCommand::kProperties, nullptr}}},
-    {"&Tools",
-     {{"Graph", EditorCommand::kGraph, nullptr},
-      {"Trade Tracker", EditorCommand::kTracker, nullptr},
-      {"Notes", EditorCommand::kNotes, nullptr}}},
-    {"&Help",
-     {{"Contents", EditorCommand::kContents, "F1"},
-      {"Home Page", EditorCommand::kHomePage, nullptr},
-      {nullptr, EditorCommand::kOk, nullptr},
-      {"&About", EditorCommand::kAbout, nullptr}}},
-};
-
-// Menu items that carry a check mark; the pairs below carry radio marks instead.
-const EditorCommand kCheckedCommands[] = {EditorCommand::kIncludeFees, EditorCommand::kShowDecimal,
-                                          EditorCommand::kShowUnits, EditorCommand::kDividend};
-const EditorCommand kRadioPairs[][2] = {
-    {EditorCommand::kBasicMode, EditorCommand::kAdvancedMode},
-    {EditorCommand::kEuropeanRule, EditorCommand::kAmericanRule}};
-
-QColor ToQColor(ColorRef color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+// The menu bar. The shortcuts are the same on every desktop, so the help's list of keys
+// holds everywhere.
+std::vector<MenuBinding::Entry> EditorMenus() {
+    using E = EditorCommand;
+    const auto item = [](const char* text, E command, const char* key = nullptr) {
+        return MenuBinding::Entry{text, command, QKeySequence(QString::fromLatin1(key))};
+    };
+    const MenuBinding::Entry separator;
+    return {
+        {"&File",
+         0,
+         {},
+         {item("&New", E::kNew, "Ctrl+N"), item("&Open", E::kOpen, "Ctrl+O"),
+          item("&Save", E::kSave, "Ctrl+S"), item("Save &As", E::kSaveAs, "Ctrl+Shift+S"),
+          separator, item("E&xit", E::kExit, "Ctrl+Q")}},
+        {"Settings",
+         0,
+         {},
+         {item("Basic Mode", E::kBasicMode), item("Advanced Mode", E::kAdvancedMode), separator,
+          item("Include Fees", E::kIncludeFees), item("Show Fractions as Decimal", E::kShowDecimal),
+          item("Show Units per Contract", E::kShowUnits), separator,
+          item("European Rule", E::kEuropeanRule), item("America Rule", E::kAmericanRule),
+          item("Continuous Dividend", E::kDividend), separator,
+          item("Properties", E::kProperties)}},
+        {"&Tools",
+         0,
+         {},
+         {item("Graph", E::kGraph), item("Trade Tracker", E::kTracker), item("Notes", E::kNotes)}},
+        {"&Help",
+         0,
+         {},
+         {item("Contents", E::kContents, "F1"), item("Home Page", E::kHomePage), separator,
+          item("&About", E::kAbout)}},
+    };
+}
 
 }  // namespace
 
@@ -100,7 +80,7 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
       desktop(desktopShell),
       files(fileChooser),
       clock(clock),
-      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, clock)) {
+      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, desktopShell, clock)) {
     setWindowTitle(QStringLiteral("Qualtrixon"));
     setObjectName(QStringLiteral("editor"));
     // This desktop has no system menu to extend with About (the Help menu carries it),
@@ -116,7 +96,10 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     binding = new ControlBinding(std::move(handlers), this);
 
     auto* menuBar = new QMenuBar(this);
-    BuildMenu(menuBar);
+    menus =
+        new MenuBinding([this](int command) { RunCommand(static_cast<EditorCommand>(command)); },
+                        MenuBinding::ItemsOf<EditorCommand>(*model), this);
+    menus->Build(menuBar, EditorMenus());
     auto* top = new QHBoxLayout;
     top->addWidget(BuildEnvironment(), 1);
     top->addWidget(BuildShellLabels());
@@ -145,35 +128,7 @@ QWidget* EditorDlg::GetControlWidget(EditorControl control) const {
     return binding->Widget(control);
 }
 
-QAction* EditorDlg::GetMenuAction(EditorCommand command) const {
-    const auto found = actions.find(command);
-    return found == actions.end() ? nullptr : found->second;
-}
-
-void EditorDlg::BuildMenu(QMenuBar* bar) {
-    for (const Menu& menu : kMenus) {
-        QMenu* pulldown = bar->addMenu(QString::fromUtf8(menu.title));
-        for (const MenuEntry& entry : menu.entries) {
-            if (!entry.text) {
-                pulldown->addSeparator();
-                continue;
-            }
-            QAction* action = pulldown->addAction(QString::fromUtf8(entry.text));
-            if (entry.key) action->setShortcut(QKeySequence(QString::fromLatin1(entry.key)));
-            const EditorCommand command = entry.command;
-            connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-            actions[command] = action;
-        }
-    }
-    for (EditorCommand command : kCheckedCommands) actions[command]->setCheckable(true);
-    for (const auto& pair : kRadioPairs) {
-        auto* group = new QActionGroup(this);
-        for (EditorCommand command : pair) {
-            actions[command]->setCheckable(true);
-            group->addAction(actions[command]);
-        }
-    }
-}
+QAction* EditorDlg::GetMenuAction(EditorCommand command) const { return menus->Action(command); }
 
 void EditorDlg::AddField(QGridLayout* grid, int line, int column, EditorControl label,
                          QWidget* field) {
@@ -307,19 +262,13 @@ QWidget* EditorDlg::BuildStatusLine() {
 }
 
 void EditorDlg::ApplyHighlightColors() {
-    binding->SetHighlightColors({ToQColor(settings.groupHighlightColor),
-                                 ToQColor(settings.textHighlightColor),
-                                 ToQColor(settings.messageHighlightColor)});
+    binding->SetHighlightColors({settings.groupHighlightColor, settings.textHighlightColor,
+                                 settings.messageHighlightColor});
 }
 
 void EditorDlg::MirrorModel() {
     binding->MirrorAll<EditorControl>(*model);
-    for (const auto& [command, action] : actions) {
-        const MenuItem& item = model->GetMenuItem(command);
-        if (action->isCheckable() && action->isChecked() != item.checked)
-            action->setChecked(item.checked);
-        if (action->isEnabled() != item.enabled) action->setEnabled(item.enabled);
-    }
+    menus->Mirror();
 }
 
 void EditorDlg::RunCommand(EditorCommand command) {
@@ -357,16 +306,6 @@ void EditorDlg::Handle(EditorRequest request) {
             break;
         case EditorRequest::kShowNotes:
             ShowNotes();
-            break;
-        case EditorRequest::kShowHelpContents:
-            if (!desktop.OpenHelp(kHelpContentsPage))
-                messages.Warning("The help pages could not be shown.", kMessageCaption,
-                                 MessageOwner::kMainWindow);
-            break;
-        case EditorRequest::kOpenHomePage:
-            if (!desktop.OpenAddress(kHomePageAddress))
-                messages.Warning("No web browser could be started for the home page.",
-                                 kMessageCaption, MessageOwner::kMainWindow);
             break;
         case EditorRequest::kShowAbout:
             AboutDlg(settings, this).exec();

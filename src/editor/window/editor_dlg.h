@@ -2,7 +2,6 @@
 #define QX_EDITOR_WINDOW_EDITOR_DLG_H
 
 #include <QDialog>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -11,7 +10,6 @@
 
 class QAction;
 class QGridLayout;
-class QMenuBar;
 class QWidget;
 
 namespace qx {
@@ -21,6 +19,7 @@ class ControlBinding;
 class Desktop;
 class EditorModel;
 class FileChooser;
+class MenuBinding;
 class Messages;
 class NotesDlg;
 class Settings;
@@ -75,7 +74,6 @@ class EditorDlg : public QDialog, private EditorObserver {
     void RowChanged() override;
     void DocumentReplaced() override;
 
-    void BuildMenu(QMenuBar* bar);
     QWidget* BuildEnvironment();
     QWidget* BuildShellLabels();
     QWidget* BuildRow(int row);
@@ -98,7 +96,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     const Clock& clock;
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
-    std::map<EditorCommand, QAction*> actions;  // menu items by command
+    MenuBinding* menus;
     std::unique_ptr<NotesDlg> notes;
     std::unique_ptr<TrackerDlg> tracker;
 };

@@ -1,7 +1,5 @@
 #include "graph/window/graph_dlg.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -21,6 +19,8 @@
 #include "graph/window/plot_view.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "platform/qt/menu_binding.h"
+#include "platform/qt/qt_color.h"
 #include "prefs/window/prop_sheet.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
@@ -35,23 +35,46 @@ using C = GraphControl;
 // so the graph measures on the page what it would on paper.
 constexpr int kFilePrinterResolution = 300;
 
-// Menu items with a check mark, and the pair with radio marks.
-const GraphCommand kCheckedCommands[] = {
-    GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted, GraphCommand::kPercentScaled};
-const GraphCommand kRadioCommands[] = {GraphCommand::kShowProfit, GraphCommand::kShowValue};
+// The menu bar: the picture's three commands on the bar itself, then two menus.
+std::vector<MenuBinding::Entry> GraphMenus() {
+    using G = GraphCommand;
+    const MenuBinding::Entry separator;
+    return {
+        {"&Print", G::kPrint, QKeySequence::Print},
+        {"Sa&ve Picture...", G::kSavePicture, QKeySequence::Save},
+        {"&Copy Picture", G::kCopyPicture, QKeySequence::Copy},
+        {"&Settings",
+         0,
+         {},
+         {{"&Options",
+           0,
+           {},
+           {{"Probability Weighted", G::kProbabilityWeighted},
+            {"Show Profit", G::kShowProfit},
+            {"Show Value", G::kShowValue}}},
+          {"&Greeks", 0, {}, {{"Share Weighted", G::kShareWeighted}}},
+          {"% Scaled X-axis", G::kPercentScaled},
+          separator,
+          {"Properties", G::kProperties}}},
+        {"&Help",
+         0,
+         {},
+         {{"Contents", G::kContents, QKeySequence::HelpContents},
+          {"Home Page", G::kHomePage},
+          separator,
+          {"&About", G::kAbout}}},
+    };
+}
 
 // The curve boxes, whose captions may take their curves' colours.
 const C kCurveBoxes[] = {C::kNetBox,     C::kOption1Box, C::kOption2Box,
                          C::kOption3Box, C::kOption4Box, C::kStockBox};
 
-QColor ToQColor(ColorRef color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
-
-int Id(C control) { return static_cast<int>(control); }
-
 }  // namespace
 
-GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
-                         Messages& messages, Desktop& desktop, FileChooser& files) {
+GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& stock,
+                         Settings& settings, Messages& messages, Desktop& desktop,
+                         FileChooser& files) {
     auto* window = new GraphDlg(options, stock, settings, messages, desktop, files);
     if (!window->model->Open()) {
         delete window;
@@ -62,8 +85,9 @@ GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& sto
     return window;
 }
 
-GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settingsRecord,
-                   Messages& messageBoxes, Desktop& desktop, FileChooser& fileChooser)
+GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
+                   Settings& settingsRecord, Messages& messageBoxes, Desktop& desktop,
+                   FileChooser& fileChooser)
     : QDialog(nullptr),
       settings(settingsRecord),
       messages(messageBoxes, this, MessageOwner::kGraph),
@@ -78,15 +102,10 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Se
     // Moving over the window away from the picture empties the readout.
     setMouseTracking(true);
 
+    const auto then = [this](auto... request) { Handle(request...); };
     ControlBinding::Handlers handlers;
-    handlers.click = [this](int control) {
-        model->ClickBox(static_cast<C>(control));
-        MirrorModel();
-    };
-    handlers.move = [this](int control, int position) {
-        model->MoveSlider(static_cast<C>(control), position);
-        MirrorModel();
-    };
+    handlers.click = Forward(*model, &GraphWindowModel::ClickButton, then);
+    handlers.move = Forward(*model, &GraphWindowModel::MoveSlider, then);
     binding = new ControlBinding(std::move(handlers), this);
 
     BuildLayout();
@@ -95,7 +114,9 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Se
 
 void GraphDlg::BuildLayout() {
     auto* menuBar = new QMenuBar(this);
-    BuildMenu(menuBar);
+    menus = new MenuBinding([this](int command) { RunCommand(static_cast<GraphCommand>(command)); },
+                            MenuBinding::ItemsOf<GraphCommand>(*model), this);
+    menus->Build(menuBar, GraphMenus());
     // The curve and type choices down the left, the picture beside them, and the three
     // what-if sliders in a row beneath.
     auto* left = new QVBoxLayout;
@@ -128,65 +149,25 @@ GraphDlg::~GraphDlg() {
     delete binding;
 }
 
-QWidget* GraphDlg::GetControlWidget(GraphControl control) const {
-    return binding->Widget(Id(control));
-}
+QWidget* GraphDlg::GetControlWidget(GraphControl control) const { return binding->Widget(control); }
 
-QAction* GraphDlg::GetMenuAction(GraphCommand command) const {
-    const auto found = actions.find(command);
-    return found == actions.end() ? nullptr : found->second;
-}
-
-void GraphDlg::BuildMenu(QMenuBar* bar) {
-    const auto add = [this](auto* menu, const char* text, GraphCommand command,
-                            QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
-        if (key != QKeySequence::UnknownKey) action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-        actions[command] = action;
-    };
-    add(bar, "&Print", GraphCommand::kPrint, QKeySequence::Print);
-    add(bar, "Sa&ve Picture...", GraphCommand::kSavePicture, QKeySequence::Save);
-    add(bar, "&Copy Picture", GraphCommand::kCopyPicture, QKeySequence::Copy);
-    QMenu* settingsMenu = bar->addMenu(QStringLiteral("&Settings"));
-    QMenu* options = settingsMenu->addMenu(QStringLiteral("&Options"));
-    add(options, "Probability Weighted", GraphCommand::kProbabilityWeighted);
-    add(options, "Show Profit", GraphCommand::kShowProfit);
-    add(options, "Show Value", GraphCommand::kShowValue);
-    QMenu* greeks = settingsMenu->addMenu(QStringLiteral("&Greeks"));
-    add(greeks, "Share Weighted", GraphCommand::kShareWeighted);
-    add(settingsMenu, "% Scaled X-axis", GraphCommand::kPercentScaled);
-    settingsMenu->addSeparator();
-    add(settingsMenu, "Properties", GraphCommand::kProperties);
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    add(help, "Contents", GraphCommand::kContents, QKeySequence::HelpContents);
-    add(help, "Home Page", GraphCommand::kHomePage);
-    help->addSeparator();
-    add(help, "&About", GraphCommand::kAbout);
-
-    for (GraphCommand command : kCheckedCommands) actions[command]->setCheckable(true);
-    auto* group = new QActionGroup(this);
-    for (GraphCommand command : kRadioCommands) {
-        actions[command]->setCheckable(true);
-        group->addAction(actions[command]);
-    }
-}
+QAction* GraphDlg::GetMenuAction(GraphCommand command) const { return menus->Action(command); }
 
 QGroupBox* GraphDlg::BuildBoxGroup(GraphControl control,
                                    std::initializer_list<GraphControl> boxes) {
-    QGroupBox* group = binding->Group(Id(control), this);
+    QGroupBox* group = binding->Group(control, this);
     auto* column = new QVBoxLayout(group);
-    for (GraphControl box : boxes) column->addWidget(binding->CheckBox(Id(box), group));
+    for (GraphControl box : boxes) column->addWidget(binding->CheckBox(box, group));
     group->setMinimumWidth(DialogUnits(*this, 125, 0).width());
     return group;
 }
 
 QGroupBox* GraphDlg::BuildSliderGroup(GraphControl control, GraphControl slider,
                                       GraphControl text) {
-    QGroupBox* group = binding->Group(Id(control), this);
+    QGroupBox* group = binding->Group(control, this);
     auto* row = new QHBoxLayout(group);
-    QSlider* bar = binding->Slider(Id(slider), group);
-    QLineEdit* value = binding->ResultBox(Id(text), group);
+    QSlider* bar = binding->Slider(slider, group);
+    QLineEdit* value = binding->ResultBox(text, group);
     value->setFixedWidth(DialogUnits(*this, 50, 0).width());
     // The group's caption names both for a screen reader.
     const QString name = QString::fromStdString(model->GetControl(control).text);
@@ -201,7 +182,7 @@ QWidget* GraphDlg::BuildPlot() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    QLabel* readout = binding->Label(Id(C::kReadout), panel);
+    QLabel* readout = binding->Label(C::kReadout, panel);
     readout->setAlignment(Qt::AlignCenter);
     // Room for the longest readout, so the line never changes the window's size.
     readout->setMinimumHeight(readout->fontMetrics().height());
@@ -217,7 +198,7 @@ QWidget* GraphDlg::BuildPlot() {
 }
 
 QLabel* GraphDlg::BuildSummary() {
-    QLabel* line = binding->Label(Id(C::kSummary), this);
+    QLabel* line = binding->Label(C::kSummary, this);
     line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // A line with many break-evens wraps onto a second; the room for it is kept whether
     // the line is long, short or empty, so that no change resizes the window.
@@ -229,13 +210,12 @@ QLabel* GraphDlg::BuildSummary() {
 }
 
 void GraphDlg::ApplyColors() {
-    binding->SetHighlightColors({ToQColor(settings.groupHighlightColor),
-                                 ToQColor(settings.textHighlightColor),
-                                 ToQColor(settings.messageHighlightColor)});
+    binding->SetHighlightColors({settings.groupHighlightColor, settings.textHighlightColor,
+                                 settings.messageHighlightColor});
     for (C box : kCurveBoxes) {
         const int curve = model->CaptionPlotColor(box);
         if (curve < 0) continue;
-        QWidget* widget = binding->Widget(Id(box));
+        QWidget* widget = binding->Widget(box);
         QPalette palette = widget->palette();
         const QColor color = ToQColor(settings.plotColors[curve]);
         // The caption only: the check mark keeps its own colour.
@@ -248,13 +228,8 @@ void GraphDlg::ApplyColors() {
 }
 
 void GraphDlg::MirrorModel() {
-    for (int control = 0; control < Id(C::kCount); ++control)
-        binding->Mirror(control, model->GetControl(static_cast<C>(control)));
-    for (const auto& [command, action] : actions) {
-        const MenuItem& item = model->GetMenuItem(command);
-        if (action->isCheckable() && action->isChecked() != item.checked)
-            action->setChecked(item.checked);
-    }
+    binding->MirrorAll<GraphControl>(*model);
+    menus->Mirror();
     plot->update();
 }
 

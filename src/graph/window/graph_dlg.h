@@ -2,18 +2,16 @@
 #define QX_GRAPH_WINDOW_GRAPH_DLG_H
 
 #include <QDialog>
-#include <map>
 #include <memory>
 
 #include "graph/graph_controls.h"
 #include "platform/qt/window_file_chooser.h"
-#include "pricing/option.h"
 #include "platform/qt/window_messages.h"
+#include "pricing/option.h"
 
 class QAction;
 class QGroupBox;
 class QLabel;
-class QMenuBar;
 class QMouseEvent;
 
 namespace qx {
@@ -22,6 +20,7 @@ class ControlBinding;
 class Desktop;
 class FileChooser;
 class GraphWindowModel;
+class MenuBinding;
 class Messages;
 class PlotView;
 class Settings;
@@ -39,8 +38,9 @@ class GraphDlg : public QDialog {
     // Opens a new top-level, non-modal graph window on copies of the options and the
     // holding, shows it and returns it; or warns and returns null when no option has a
     // side. The references must outlive the window.
-    static GraphDlg* Open(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
-                          Messages& messages, Desktop& desktop, FileChooser& files);
+    static GraphDlg* Open(const Option (&options)[kOptionSlots], const Stock& stock,
+                          Settings& settings, Messages& messages, Desktop& desktop,
+                          FileChooser& files);
     ~GraphDlg() override;
 
     // The model behind the window.
@@ -61,11 +61,10 @@ class GraphDlg : public QDialog {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings, Messages& messages,
-             Desktop& desktop, FileChooser& files);
+    GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
+             Messages& messages, Desktop& desktop, FileChooser& files);
 
     void BuildLayout();
-    void BuildMenu(QMenuBar* bar);
     QGroupBox* BuildBoxGroup(GraphControl group, std::initializer_list<GraphControl> boxes);
     QGroupBox* BuildSliderGroup(GraphControl group, GraphControl slider, GraphControl text);
     QWidget* BuildPlot();
@@ -74,7 +73,7 @@ class GraphDlg : public QDialog {
     void MouseMoved(QPoint picturePoint, int flags);
     void MousePressed(QPoint picturePoint, Qt::MouseButton button);
     void RunCommand(GraphCommand command);
-    void Handle(GraphRequest request);
+    void Handle(GraphRequest request = GraphRequest::kNone);
     void RunProperties();
     void Print();
     void SavePictureAs();
@@ -88,7 +87,7 @@ class GraphDlg : public QDialog {
     std::unique_ptr<GraphWindowModel> model;
     ControlBinding* binding;
     PlotView* plot = nullptr;
-    std::map<GraphCommand, QAction*> actions;  // menu items by command
+    MenuBinding* menus;
 };
 
 }  // namespace qx

@@ -17,6 +17,8 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
+#include "platform/qt/qt_color.h"
+
 namespace qx {
 
 namespace {
@@ -75,7 +77,7 @@ ControlBinding::ControlBinding(Handlers eventHandlers, QObject* parent)
     : QObject(parent), handlers(std::move(eventHandlers)) {}
 
 template <class W>
-W* ControlBinding::Add(ControlId id, Kind kind, W* widget) {
+W* ControlBinding::Add(ModelId id, Kind kind, W* widget) {
     const int control = id.Index();
     if (control >= static_cast<int>(bound.size())) bound.resize(control + 1);
     // Rows and fields appear and disappear; the window keeps their place so that
@@ -96,27 +98,27 @@ W* ControlBinding::Add(ControlId id, Kind kind, W* widget) {
     return widget;
 }
 
-QLabel* ControlBinding::Label(ControlId control, QWidget* parent) {
+QLabel* ControlBinding::Label(ModelId control, QWidget* parent) {
     return Add(control, Kind::kLabel, new QLabel(parent));
 }
 
-QLabel* ControlBinding::LabelFor(ControlId control, QWidget* field) {
+QLabel* ControlBinding::LabelFor(ModelId control, QWidget* field) {
     QLabel* label = Label(control, field->parentWidget());
     label->setBuddy(field);
     return label;
 }
 
-QGroupBox* ControlBinding::Group(ControlId control, QWidget* parent) {
+QGroupBox* ControlBinding::Group(ModelId control, QWidget* parent) {
     return Add(control, Kind::kGroup, new QGroupBox(parent));
 }
 
-QLineEdit* ControlBinding::Box(ControlId control, QWidget* parent) {
+QLineEdit* ControlBinding::Box(ModelId control, QWidget* parent) {
     auto* box = Add(control, Kind::kBox, new QLineEdit(parent));
     WatchBox(control, box, box);
     return box;
 }
 
-QLineEdit* ControlBinding::ResultBox(ControlId control, QWidget* parent) {
+QLineEdit* ControlBinding::ResultBox(ModelId control, QWidget* parent) {
     auto* box = new ResultLineEdit(parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -129,7 +131,7 @@ QLineEdit* ControlBinding::ResultBox(ControlId control, QWidget* parent) {
     return Add(control, Kind::kResult, box);
 }
 
-QComboBox* ControlBinding::EditableList(ControlId control, QWidget* parent) {
+QComboBox* ControlBinding::EditableList(ModelId control, QWidget* parent) {
     auto* list = Add(control, Kind::kList, new QComboBox(parent));
     list->setEditable(true);
     // What the user types is read as it stands: 50 must not become the 500 of the list.
@@ -145,7 +147,7 @@ QComboBox* ControlBinding::EditableList(ControlId control, QWidget* parent) {
     return list;
 }
 
-QComboBox* ControlBinding::ChoiceList(ControlId control, QWidget* parent) {
+QComboBox* ControlBinding::ChoiceList(ModelId control, QWidget* parent) {
     auto* list = Add(control, Kind::kChoice, new QComboBox(parent));
     connect(list, &QComboBox::activated, this, [this, control, list](int item) {
         BeforeEvent(list);
@@ -154,13 +156,13 @@ QComboBox* ControlBinding::ChoiceList(ControlId control, QWidget* parent) {
     return list;
 }
 
-QCheckBox* ControlBinding::CheckBox(ControlId control, QWidget* parent) {
+QCheckBox* ControlBinding::CheckBox(ModelId control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QCheckBox(parent));
     WatchToggles(control, button);
     return button;
 }
 
-QRadioButton* ControlBinding::RadioButton(ControlId control, QWidget* parent) {
+QRadioButton* ControlBinding::RadioButton(ModelId control, QWidget* parent) {
     auto* button = Add(control, Kind::kCheck, new QRadioButton(parent));
     // The model decides which of the buttons is checked.
     button->setAutoExclusive(false);
@@ -171,14 +173,14 @@ QRadioButton* ControlBinding::RadioButton(ControlId control, QWidget* parent) {
 // A click, Space and an assistive tool's Toggle action all toggle the button, but only
 // the first two also report a click; the toggle is what every way has in common. The
 // model's answer arrives through Mirror, whose changes raise no toggles.
-void ControlBinding::WatchToggles(ControlId control, QAbstractButton* button) {
+void ControlBinding::WatchToggles(ModelId control, QAbstractButton* button) {
     connect(button, &QAbstractButton::toggled, this, [this, control, button] {
         BeforeEvent(button);
         if (handlers.click) handlers.click(control.Index());
     });
 }
 
-QPushButton* ControlBinding::Button(ControlId control, QWidget* parent) {
+QPushButton* ControlBinding::Button(ModelId control, QWidget* parent) {
     auto* button = Add(control, Kind::kButton, new QPushButton(parent));
     // Enter in a box must never press a button of the window.
     button->setAutoDefault(false);
@@ -189,7 +191,7 @@ QPushButton* ControlBinding::Button(ControlId control, QWidget* parent) {
     return button;
 }
 
-QSlider* ControlBinding::Slider(ControlId control, QWidget* parent) {
+QSlider* ControlBinding::Slider(ModelId control, QWidget* parent) {
     auto* slider = Add(control, Kind::kSlider, new QSlider(Qt::Horizontal, parent));
     connect(slider, &QSlider::valueChanged, this, [this, control, slider](int position) {
         BeforeEvent(slider);
@@ -198,12 +200,12 @@ QSlider* ControlBinding::Slider(ControlId control, QWidget* parent) {
     return slider;
 }
 
-QWidget* ControlBinding::Widget(ControlId control) const {
+QWidget* ControlBinding::Widget(ModelId control) const {
     const int index = control.Index();
     return index >= 0 && index < static_cast<int>(bound.size()) ? bound[index].widget : nullptr;
 }
 
-void ControlBinding::ReserveWidth(ControlId control, const std::vector<std::string>& texts) {
+void ControlBinding::ReserveWidth(ModelId control, const std::vector<std::string>& texts) {
     QWidget* widget = Widget(control);
     auto* label = qobject_cast<QLabel*>(widget);
     auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -223,7 +225,7 @@ void ControlBinding::ReserveWidth(ControlId control, const std::vector<std::stri
     widget->setMinimumWidth(width);
 }
 
-void ControlBinding::WatchBox(ControlId control, QWidget* focusTaker, QLineEdit* box) {
+void ControlBinding::WatchBox(ModelId control, QWidget* focusTaker, QLineEdit* box) {
     boxes[focusTaker] = Watched{control.Index(), box};
     focusTaker->installEventFilter(this);
 }
@@ -260,13 +262,14 @@ void ControlBinding::BeforeEvent(const QObject* source) {
     if (QApplication::focusWidget() != source) LeaveFocusedBox();
 }
 
-void ControlBinding::SetHighlightColors(const std::array<QColor, 3>& colors) {
-    highlight = colors;
+void ControlBinding::SetHighlightColors(const std::array<std::uint32_t, 3>& colors) {
+    for (std::size_t role = 0; role < colors.size(); ++role)
+        highlight[role] = ToQColor(colors[role]);
     for (Bound& b : bound)
         if (b.widget) MirrorColor(b, b.color, true);
 }
 
-void ControlBinding::Mirror(ControlId control, const Control& state) {
+void ControlBinding::Mirror(ModelId control, const Control& state) {
     Bound& b = bound.at(control.Index());
     if (!b.widget) return;
     const bool wasMirroring = mirroring;

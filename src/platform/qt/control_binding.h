@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPalette>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/qt/model_id.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -25,19 +27,6 @@ class QSlider;
 class QWidget;
 
 namespace qx {
-
-// A control's id as a binding keeps it: a model's enum class of controls, or its index.
-class ControlId {
-  public:
-    template <class Id, class = std::enable_if_t<std::is_enum_v<Id>>>
-    constexpr ControlId(Id id) : value(static_cast<int>(id)) {}
-    constexpr ControlId(int index) : value(index) {}
-
-    constexpr int Index() const { return value; }
-
-  private:
-    int value;
-};
 
 // Widgets bound to the controls of a model by control id. A user event on a widget
 // reaches the model through one of four handlers; Mirror copies a control's state back
@@ -60,36 +49,37 @@ class ControlBinding : public QObject {
     ControlBinding(Handlers handlers, QObject* parent);
 
     // Widgets bound to control, made as children of parent.
-    QLabel* Label(ControlId control, QWidget* parent);
+    QLabel* Label(ModelId control, QWidget* parent);
     // A label bound to control that names field: made beside it, with field as its
     // buddy, so screen readers announce the field by the label and mnemonics reach it.
-    QLabel* LabelFor(ControlId control, QWidget* field);
-    QGroupBox* Group(ControlId control, QWidget* parent);
-    QLineEdit* Box(ControlId control, QWidget* parent);
+    QLabel* LabelFor(ModelId control, QWidget* field);
+    QGroupBox* Group(ModelId control, QWidget* parent);
+    QLineEdit* Box(ModelId control, QWidget* parent);
     // A box that only shows a result: read-only, on the window's background. A text
     // too long for it shows its start (a sign, the leading digits) and lies whole in
     // the tooltip.
-    QLineEdit* ResultBox(ControlId control, QWidget* parent);
+    QLineEdit* ResultBox(ModelId control, QWidget* parent);
     // A list whose box can also be typed into.
-    QComboBox* EditableList(ControlId control, QWidget* parent);
-    QComboBox* ChoiceList(ControlId control, QWidget* parent);
-    QCheckBox* CheckBox(ControlId control, QWidget* parent);
-    QRadioButton* RadioButton(ControlId control, QWidget* parent);
-    QPushButton* Button(ControlId control, QWidget* parent);
-    QSlider* Slider(ControlId control, QWidget* parent);
+    QComboBox* EditableList(ModelId control, QWidget* parent);
+    QComboBox* ChoiceList(ModelId control, QWidget* parent);
+    QCheckBox* CheckBox(ModelId control, QWidget* parent);
+    QRadioButton* RadioButton(ModelId control, QWidget* parent);
+    QPushButton* Button(ModelId control, QWidget* parent);
+    QSlider* Slider(ModelId control, QWidget* parent);
 
     // The widget bound to control, or null when none is.
-    QWidget* Widget(ControlId control) const;
+    QWidget* Widget(ModelId control) const;
 
     // Keeps the widget of a label or button at least as wide as the widest of texts,
     // so a control that changes between them moves nothing beside it.
-    void ReserveWidth(ControlId control, const std::vector<std::string>& texts);
+    void ReserveWidth(ModelId control, const std::vector<std::string>& texts);
 
-    // The colours of the three highlight roles: group, text and message highlight.
-    void SetHighlightColors(const std::array<QColor, 3>& colors);
+    // The colours of the three highlight roles, as colour references: group, text and
+    // message highlight.
+    void SetHighlightColors(const std::array<std::uint32_t, 3>& colors);
 
     // Copies the state of control into its widget.
-    void Mirror(ControlId control, const Control& state);
+    void Mirror(ModelId control, const Control& state);
 
     // Copies the state of every bound control from the model, whose GetControl takes Id.
     template <class Id, class Model>
@@ -116,9 +106,9 @@ class ControlBinding : public QObject {
     };
 
     template <class W>
-    W* Add(ControlId control, Kind kind, W* widget);
-    void WatchBox(ControlId control, QWidget* focusTaker, QLineEdit* box);
-    void WatchToggles(ControlId control, QAbstractButton* button);
+    W* Add(ModelId control, Kind kind, W* widget);
+    void WatchBox(ModelId control, QWidget* focusTaker, QLineEdit* box);
+    void WatchToggles(ModelId control, QAbstractButton* button);
     void Leave(int control, QLineEdit* box);
     void BeforeEvent(const QObject* source);
     void MirrorText(const Bound& bound, const Control& state);

@@ -24,7 +24,7 @@ PropColors::PropColors(ControlBinding& binding, const PropSheetModel& model, QWi
 
 QWidget* PropColors::BuildGroup(ControlBinding& binding, const PropSheetModel& model,
                                 PropControl title, Swatch first, Swatch last) {
-    QGroupBox* group = binding.Group(static_cast<int>(title), this);
+    QGroupBox* group = binding.Group(title, this);
     auto* grid = new QGridLayout(group);
     int row = 0;
     for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i, ++row) {
@@ -32,7 +32,7 @@ QWidget* PropColors::BuildGroup(ControlBinding& binding, const PropSheetModel& m
         auto* swatch = new ColorButton(group);
         // The swatch has no text of its own; screen readers name it after its label.
         swatch->setAccessibleName(QString::fromStdString(model.GetControl(label).text));
-        QLabel* caption = binding.Label(static_cast<int>(label), group);
+        QLabel* caption = binding.Label(label, group);
         caption->setBuddy(swatch);
         grid->addWidget(swatch, row, 0);
         grid->addWidget(caption, row, 1);

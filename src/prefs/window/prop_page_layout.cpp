@@ -17,8 +17,6 @@ namespace qx {
 
 namespace {
 
-int Id(PropControl control) { return static_cast<int>(control); }
-
 // The columns of a page: labels, their fields, and a slider's text.
 constexpr int kLabelColumn = 0;
 constexpr int kFieldColumn = 1;
@@ -35,15 +33,15 @@ PropPageLayout::PropPageLayout(QWidget* pageWidget, ControlBinding& controls,
 }
 
 void PropPageLayout::AddBox(PropControl label, PropControl box, int width) {
-    AddField(label, binding.Box(Id(box), page), width);
+    AddField(label, binding.Box(box, page), width);
 }
 
 void PropPageLayout::AddList(PropControl label, PropControl list, int width) {
-    AddField(label, binding.EditableList(Id(list), page), width);
+    AddField(label, binding.EditableList(list, page), width);
 }
 
 void PropPageLayout::AddField(PropControl label, QWidget* field, int width) {
-    QLabel* caption = binding.Label(Id(label), page);
+    QLabel* caption = binding.Label(label, page);
     caption->setBuddy(field);
     field->setFixedWidth(DialogUnits(*page, width, 0).width());
     grid->addWidget(caption, row, kLabelColumn);
@@ -53,19 +51,19 @@ void PropPageLayout::AddField(PropControl label, QWidget* field, int width) {
 
 void PropPageLayout::AddSlider(PropControl label, PropControl slider, PropControl text,
                                PropControl note) {
-    QSlider* bar = binding.Slider(Id(slider), page);
+    QSlider* bar = binding.Slider(slider, page);
     bar->setMinimumWidth(DialogUnits(*page, 80, 0).width());
-    QLabel* caption = binding.Label(Id(label), page);
+    QLabel* caption = binding.Label(label, page);
     caption->setBuddy(bar);
     grid->addWidget(caption, row, kLabelColumn);
     grid->addWidget(bar, row, kFieldColumn);
-    QLineEdit* position = binding.ResultBox(Id(text), page);
+    QLineEdit* position = binding.ResultBox(text, page);
     // The text has no label of its own: it tells the slider's position.
     position->setAccessibleName(QString::fromStdString(model.GetControl(label).text));
     position->setFixedWidth(DialogUnits(*page, 20, 0).width());
     grid->addWidget(position, row, kTextColumn);
     ++row;
-    grid->addWidget(binding.Label(Id(note), page), row, kLabelColumn, 1, 3);
+    grid->addWidget(binding.Label(note, page), row, kLabelColumn, 1, 3);
     ++row;
 }
 
@@ -73,12 +71,12 @@ void PropPageLayout::AddChoice(PropControl label, std::initializer_list<PropCont
     auto* choice = new QHBoxLayout;
     QWidget* first = nullptr;
     for (PropControl box : boxes) {
-        QWidget* button = binding.CheckBox(Id(box), page);
+        QWidget* button = binding.CheckBox(box, page);
         if (!first) first = button;
         choice->addWidget(button);
     }
     choice->addStretch();
-    QLabel* caption = binding.Label(Id(label), page);
+    QLabel* caption = binding.Label(label, page);
     caption->setBuddy(first);
     grid->addWidget(caption, row, kLabelColumn);
     grid->addLayout(choice, row, kFieldColumn, 1, 2);
@@ -86,7 +84,7 @@ void PropPageLayout::AddChoice(PropControl label, std::initializer_list<PropCont
 }
 
 void PropPageLayout::AddCheckBox(PropControl box) {
-    grid->addWidget(binding.CheckBox(Id(box), page), row, kLabelColumn, 1, 3);
+    grid->addWidget(binding.CheckBox(box, page), row, kLabelColumn, 1, 3);
     ++row;
 }
 

@@ -27,23 +27,12 @@ PropSheet::PropSheet(Settings& settings, Messages& messages, QWidget* parent, Co
     }
     model = std::make_unique<PropSheetModel>(settings, messages, *chooser);
 
+    const auto then = [this] { MirrorModel(); };
     ControlBinding::Handlers handlers;
-    handlers.leave = [this](int control, const std::string& text) {
-        model->LeaveBox(static_cast<PropControl>(control), text);
-        MirrorModel();
-    };
-    handlers.choose = [this](int control, int item) {
-        model->ChooseItem(static_cast<PropControl>(control), item);
-        MirrorModel();
-    };
-    handlers.click = [this](int control) {
-        model->ClickButton(static_cast<PropControl>(control));
-        MirrorModel();
-    };
-    handlers.move = [this](int control, int position) {
-        model->MoveSlider(static_cast<PropControl>(control), position);
-        MirrorModel();
-    };
+    handlers.leave = Forward(*model, &PropSheetModel::LeaveBox, then);
+    handlers.choose = Forward(*model, &PropSheetModel::ChooseItem, then);
+    handlers.click = Forward(*model, &PropSheetModel::ClickButton, then);
+    handlers.move = Forward(*model, &PropSheetModel::MoveSlider, then);
     binding = new ControlBinding(std::move(handlers), this);
 
     tabs = new QTabWidget(this);
@@ -78,9 +67,7 @@ PropSheet::~PropSheet() {
     delete binding;
 }
 
-QWidget* PropSheet::GetControlWidget(PropControl control) const {
-    return binding->Widget(static_cast<int>(control));
-}
+QWidget* PropSheet::GetControlWidget(PropControl control) const { return binding->Widget(control); }
 
 ColorButton* PropSheet::GetSwatch(Swatch swatch) const { return colors->GetSwatch(swatch); }
 
@@ -119,8 +106,7 @@ void PropSheet::FocusRefusedBox() {
 }
 
 void PropSheet::MirrorModel() {
-    for (int control = 0; control < static_cast<int>(PropControl::kCount); ++control)
-        binding->Mirror(control, model->GetControl(static_cast<PropControl>(control)));
+    binding->MirrorAll<PropControl>(*model);
     for (int i = 0; i < kSwatchCount; ++i)
         GetSwatch(static_cast<Swatch>(i))->SetColor(model->GetSwatchColor(static_cast<Swatch>(i)));
 }

@@ -25,8 +25,6 @@ namespace {
 
 using C = TrackerControl;
 
-int Id(C control) { return static_cast<int>(control); }
-
 Qt::Alignment ToQt(ColumnAlignment alignment) {
     switch (alignment) {
         case ColumnAlignment::kLeft:
@@ -58,16 +56,11 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlot
     setObjectName(QStringLiteral("tracker"));
     setSizeGripEnabled(true);
 
+    const auto then = [this](auto... request) { Handle(request...); };
     ControlBinding::Handlers handlers;
-    handlers.leave = [this](int control, const std::string& text) {
-        model->LeaveBox(C(control), text);
-        MirrorModel();
-    };
-    handlers.choose = [this](int control, int item) {
-        Handle(model->ChooseItem(C(control), item));
-    };
-    handlers.click = [this](int control) { Handle(model->ClickButton(C(control))); };
-    handlers.move = [](int, int) {};
+    handlers.leave = Forward(*model, &TrackerWindowModel::LeaveBox, then);
+    handlers.choose = Forward(*model, &TrackerWindowModel::ChooseItem, then);
+    handlers.click = Forward(*model, &TrackerWindowModel::ClickButton, then);
     binding = new ControlBinding(std::move(handlers), this);
 
     // Made in reading order, which is also the order Tab moves in.
@@ -104,7 +97,7 @@ QWidget* TrackerDlg::BuildForm() {
     entries->setObjectName(QStringLiteral("entries"));
     entries->setMinimumWidth(DialogUnits(*this, 90, 0).width());
     entries->setMaximumHeight(DialogUnits(*this, 0, 62).height());
-    grid->addWidget(binding->LabelFor(Id(C::kEntryLabel), entries), 0, 0);
+    grid->addWidget(binding->LabelFor(C::kEntryLabel, entries), 0, 0);
     grid->addWidget(entries, 1, 0, 4, 1);
     // The user's own pick, by mouse or keys; a click on the chosen entry chooses it again.
     // (The focus alone makes an entry current, but does not select it.)
@@ -115,13 +108,13 @@ QWidget* TrackerDlg::BuildForm() {
     connect(entries, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ChooseEntry(entries->row(item)); });
 
-    AddField(grid, 0, C::kDateLabel, binding->Box(Id(C::kDate), form));
+    AddField(grid, 0, C::kDateLabel, binding->Box(C::kDate, form));
     auto* actions = new QHBoxLayout;
     for (C control : {C::kOpen, C::kClose, C::kExercise})
-        actions->addWidget(binding->RadioButton(Id(control), form));
+        actions->addWidget(binding->RadioButton(control, form));
     actions->addStretch();
     grid->addLayout(actions, 1, 2, 1, 2);
-    QComboBox* units = binding->EditableList(Id(C::kUnits), form);
+    QComboBox* units = binding->EditableList(C::kUnits, form);
     // Each keystroke is a count of its own: "007" reads 7, and "0" empties the box.
     connect(units->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         model->EditUnits(text.toStdString());
@@ -129,18 +122,18 @@ QWidget* TrackerDlg::BuildForm() {
     });
     AddField(grid, 2, C::kUnitsLabel, units);
     auto* sides = new QHBoxLayout;
-    for (C control : {C::kBuy, C::kSell}) sides->addWidget(binding->RadioButton(Id(control), form));
+    for (C control : {C::kBuy, C::kSell}) sides->addWidget(binding->RadioButton(control, form));
     sides->addStretch();
     grid->addLayout(sides, 2, 3);
-    AddField(grid, 3, C::kPriceLabel, binding->Box(Id(C::kPrice), form));
+    AddField(grid, 3, C::kPriceLabel, binding->Box(C::kPrice, form));
     auto* fees = new QHBoxLayout;
-    fees->addWidget(binding->CheckBox(Id(C::kFees), form));
+    fees->addWidget(binding->CheckBox(C::kFees, form));
     fees->addStretch();
     grid->addLayout(fees, 3, 3);
 
     const int boxWidth = DialogUnits(*this, 60, 0).width();
     for (C control : {C::kDate, C::kUnits, C::kPrice})
-        binding->Widget(Id(control))->setFixedWidth(boxWidth);
+        binding->Widget(control)->setFixedWidth(boxWidth);
     grid->setColumnMinimumWidth(3, DialogUnits(*this, 70, 0).width());
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(4, 1);
@@ -148,7 +141,7 @@ QWidget* TrackerDlg::BuildForm() {
 }
 
 void TrackerDlg::AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field) {
-    QLabel* caption = binding->LabelFor(Id(label), field);
+    QLabel* caption = binding->LabelFor(label, field);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(caption, line, 1);
     grid->addWidget(field, line, 2);
@@ -159,9 +152,9 @@ QWidget* TrackerDlg::BuildButtons() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     for (C control : {C::kRecord, C::kChange, C::kDelete, C::kClear})
-        column->addWidget(binding->Button(Id(control), panel));
+        column->addWidget(binding->Button(control, panel));
     column->addStretch();
-    column->addWidget(binding->Button(Id(C::kGraph), panel));
+    column->addWidget(binding->Button(C::kGraph, panel));
     panel->setMinimumWidth(DialogUnits(*this, 50, 0).width());
     return panel;
 }
@@ -171,9 +164,9 @@ QWidget* TrackerDlg::BuildViewLine() {
     auto* row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, 0, 0);
     for (C control : {C::kShowAll, C::kShowOpenOnly})
-        row->addWidget(binding->RadioButton(Id(control), line));
+        row->addWidget(binding->RadioButton(control, line));
     row->addStretch();
-    for (C control : {C::kExport, C::kImport}) row->addWidget(binding->Button(Id(control), line));
+    for (C control : {C::kExport, C::kImport}) row->addWidget(binding->Button(control, line));
     return line;
 }
 
@@ -191,7 +184,7 @@ QWidget* TrackerDlg::BuildList() {
 }
 
 QWidget* TrackerDlg::GetControlWidget(TrackerControl control) const {
-    return control == C::kEntryList ? entries : binding->Widget(Id(control));
+    return control == C::kEntryList ? entries : binding->Widget(control);
 }
 
 void TrackerDlg::ShowAgain() {
@@ -235,8 +228,7 @@ void TrackerDlg::Handle(TrackerRequest request) {
 }
 
 void TrackerDlg::MirrorModel() {
-    for (int control = 0; control < Id(C::kCount); ++control)
-        if (control != Id(C::kEntryList)) binding->Mirror(control, model->GetControl(C(control)));
+    binding->MirrorAll<TrackerControl>(*model);
     MirrorEntries();
     MirrorList();
 }

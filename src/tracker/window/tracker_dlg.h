@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "platform/qt/window_file_chooser.h"
-#include "pricing/option.h"
 #include "platform/qt/window_messages.h"
+#include "pricing/option.h"
 #include "tracker/tracker_controls.h"
 
 class QListWidget;
@@ -38,9 +38,9 @@ class TrackerDlg : public QDialog {
     // A top-level window on the editor's records and the document's transactions;
     // editor is the window that gets the focus when an entry needs it first. Every
     // reference must outlive the window.
-    TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options, TranList& transactions,
-               Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
-               const Clock& clock, QWidget* editor);
+    TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options,
+               TranList& transactions, Settings& settings, Messages& messages, Desktop& desktop,
+               FileChooser& files, const Clock& clock, QWidget* editor);
     ~TrackerDlg() override;
 
     // Shows the window again with its entries brought up to date, in front and focused.
@@ -64,7 +64,7 @@ class TrackerDlg : public QDialog {
     QWidget* BuildList();
     void AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field);
     void ChooseEntry(int entry);
-    void Handle(TrackerRequest request);
+    void Handle(TrackerRequest request = TrackerRequest::kNone);
     void MirrorModel();
     void MirrorEntries();
     void MirrorList();
