@@ -95,56 +95,6 @@ class EditorModel {
     // How many of the four records hold a side.
     int RecordsWithSide() const { return recordsWithSide; }
 
-    // Operations of the editor, also used by the window's modes and the document.
-
-    // Clears record index and gives it the environment, the price, units and asset type.
-    void ResetRecord(int index);
-    // Clears all four records, gives them the environment, and empties both rows.
-    void ResetAllRecords();
-    // Carries volatility, interest, dividend and fees of the settings into all records.
-    void ApplyEnvironment();
-    // Charges every record and the underlying the fees in force.
-    void ApplyFees();
-    // Keeps the row's fields valid in entry order, then revalues and redisplays it.
-    void CheckRow(int row);
-    // Shows the row's fair value and implied volatility.
-    void ShowRowValues(int row);
-    // Shows the row's days left.
-    void ShowDaysLeft(int row);
-    // Shows the row's net cash and fees.
-    void ShowRowNet(int row);
-    // Shows the underlying's net cash and fees.
-    void ShowEnvironmentNet();
-    // Titles the row's group after its record, then refreshes the record lists.
-    void UpdateRowTitle(int row);
-    // Rebuilds both rows' record-choice lists and selects each row's record.
-    void RefreshOptionLists();
-    // Recounts the records with a side and enables or disables Graph.
-    void UpdateGraphCommand();
-    // Shows the row's controls for the current mode and fees.
-    void ShowRows(int row);
-    // Hides the row's controls.
-    void HideRows(int row);
-    // Rewrites the status line: what to enter next, and the time.
-    void UpdatePrompt();
-
-    // Modes, rules and toggles of the Settings menu.
-
-    // Basic mode (positions in the editor) or Advanced mode (values only).
-    void SetBasicMode(bool on);
-    // The closed form (European) or the lattice with the settings' steps (American).
-    void SetEuropeanRule(bool on);
-    // Fees counted in every leg while they are in force, or none.
-    void ShowFees();
-    // The continuous dividend yield in every record, or none.
-    void SetDividendShown(bool on);
-    // Prices and strikes in 64ths, or in decimals.
-    void SetFractionsShown(bool on);
-    // The "Units/Contract" box shown or hidden.
-    void SetUnitsShown(bool on);
-    // Replaces the document with a new, empty one and resets the editor.
-    void NewDocument();
-
   private:
     Control& Ctl(EditorControl control) { return controls[static_cast<int>(control)]; }
     Control& RowCtl(int row, RowControl control) { return Ctl(RowControlId(row, control)); }
@@ -182,6 +132,12 @@ class EditorModel {
     void ClickRowButton(int row, RowControl control);
 
     // Environment (editor_environment.cpp).
+    // Carries volatility, interest, dividend and fees of the settings into all records.
+    void ApplyEnvironment();
+    // Charges every record and the underlying the fees in force.
+    void ApplyFees();
+    // Shows the underlying's net cash and fees.
+    void ShowEnvironmentNet();
     void EnterPrice(const std::string& text);
     void ClearPrice();
     void EnterShares(const std::string& text, bool chosen);
@@ -200,7 +156,31 @@ class EditorModel {
     std::string PriceText(double value) const;
     std::string MoneyText(double value) const;
 
-    // Option rows (editor_rows.cpp).
+    // Option rows (editor_rows.cpp): their records, the entry-order rule that keeps a
+    // row's fields valid and names what it lacks, and what the rows show.
+    // Clears record index and gives it the environment, the price, units and asset type.
+    void ResetRecord(int index);
+    // Clears all four records, gives them the environment, and empties both rows.
+    void ResetAllRecords();
+    // Keeps the row's fields valid in entry order, then revalues and redisplays it.
+    void CheckRow(int row);
+    // What the status line asks of the row: its first missing field, or nothing.
+    std::string RowPhrase(int row) const;
+    // Shows the row's fair value and implied volatility.
+    void ShowRowValues(int row);
+    // Shows the row's days left.
+    void ShowDaysLeft(int row);
+    // Shows the row's net cash and fees.
+    void ShowRowNet(int row);
+    // Titles the row's group after its record, then refreshes the record lists.
+    void UpdateRowTitle(int row);
+    // Rebuilds both rows' record-choice lists and selects each row's record.
+    void RefreshOptionLists();
+    // Recounts the records with a side and enables or disables Graph.
+    void UpdateGraphCommand();
+    // Shows the row's controls for the current mode and fees, or hides them all.
+    void ShowRows(int row);
+    void HideRows(int row);
     void ChooseRecord(int row, int item);
     void FillRow(int row);
     void EnterExpiration(int row, const std::string& text);
@@ -215,13 +195,29 @@ class EditorModel {
     void VoidPosition(int row);
     void ShowRowControls(int row, bool shown);
 
-    // Status line (editor_prompt.cpp).
-    std::string RowPhrase(int row) const;
+    // Status line (editor_prompt.cpp): what to enter next, and the time.
+    void UpdatePrompt();
 
-    // Modes, rules, commands and documents (editor_modes.cpp, editor_commands.cpp).
+    // Modes, rules and toggles of the Settings menu (editor_modes.cpp).
+    // Basic mode (positions in the editor) or Advanced mode (values only).
+    void SetBasicMode(bool on);
+    // The closed form (European) or the lattice with the settings' steps (American).
+    void SetEuropeanRule(bool on);
+    // Fees counted in every leg while they are in force, or none.
+    void ShowFees();
+    // The continuous dividend yield in every record, or none.
+    void SetDividendShown(bool on);
+    // Prices and strikes in 64ths, or in decimals.
+    void SetFractionsShown(bool on);
+    // The "Units/Contract" box shown or hidden.
+    void SetUnitsShown(bool on);
+    // Replaces the document with a new, empty one and resets the editor.
+    void NewDocument();
     void ShowRuleLabel();
     void ShowPositionControls();
     void ResetUnderlying();
+
+    // Commands and documents (editor_commands.cpp).
     void RefreshAfterOpen();
     void ChooseRowsFromSlots();
     void ShowOpenedRow(int row);

@@ -3,7 +3,6 @@
 #include "editor/clock.h"
 #include "editor/editor_model.h"
 #include "editor/prompt_text.h"
-#include "pricing/number_text.h"
 #include "shell/document.h"
 
 namespace qx {
@@ -13,25 +12,6 @@ namespace {
 using C = EditorControl;
 
 }  // namespace
-
-std::string EditorModel::RowPhrase(int row) const {
-    if (!HasRecord(row)) return "";
-    const Option& option = RowOption(row);
-    const char* missing = nullptr;
-    if (option.GetDaysLeft() == 0)
-        missing = "enter expiration for option ";
-    else if (option.GetStrike() == 0)
-        missing = "enter strike for option ";
-    else if (option.GetOptionType() == kNoOptionType)
-        missing = "select call or put for option ";
-    else if (option.GetPrice() == 0)
-        missing = "enter price for option ";
-    else if (option.GetContracts() == 0)
-        missing = "enter number of contracts for option ";
-    else if (option.GetSide() == kNoSide)
-        missing = "enter buy or sell for option ";
-    return missing ? missing + IntegerText(rowRecord[row] + 1) : "";
-}
 
 // One sentence naming what to enter next, in entry order: the underlying, then each row,
 // then a new option or a graph.

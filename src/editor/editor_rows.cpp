@@ -32,6 +32,27 @@ void ForgetType(Option& option) {
     option.SetVolatility(kept.GetVolatility());
 }
 
+// The fields of a row in the order they are entered; a field is only valid while every
+// field before it is there.
+enum class RowEntry { kExpiration, kStrike, kType, kPrice, kContracts, kSide, kComplete };
+
+// The first field of the row's record that is missing, in entry order.
+RowEntry FirstMissing(const Option& option) {
+    if (option.GetDaysLeft() == 0) return RowEntry::kExpiration;
+    if (option.GetStrike() == 0) return RowEntry::kStrike;
+    if (option.GetOptionType() == kNoOptionType) return RowEntry::kType;
+    if (option.GetPrice() == 0) return RowEntry::kPrice;
+    if (option.GetContracts() == 0) return RowEntry::kContracts;
+    if (option.GetSide() == kNoSide) return RowEntry::kSide;
+    return RowEntry::kComplete;
+}
+
+// What the status line asks for, by the first missing field.
+constexpr const char* kMissingPhrases[] = {
+    "enter expiration for option ",          "enter strike for option ",
+    "select call or put for option ",        "enter price for option ",
+    "enter number of contracts for option ", "enter buy or sell for option "};
+
 constexpr RowControl kAlwaysShown[] = {R::kRowChoice,
                                        R::kExpiresLabel,
                                        R::kExpires,
@@ -72,23 +93,30 @@ void EditorModel::ResetAllRecords() {
 void EditorModel::CheckRow(int row) {
     if (HasRecord(row)) {
         Option& option = RowOption(row);
-        const bool typeChosen =
-            RowCtl(row, R::kCallButton).checked || RowCtl(row, R::kPutButton).checked;
-        if (option.GetDaysLeft() == 0) {
-            ResetRecord(rowRecord[row]);
-            VoidRow(row);
-        } else if (option.GetStrike() == 0) {
-            RowCtl(row, R::kCallButton).checked = RowCtl(row, R::kPutButton).checked = false;
-            ForgetType(option);
-            RowCtl(row, R::kRowPrice).text = "";
-            VoidPosition(row);
-        } else if (!typeChosen || option.GetPrice() == 0) {
-            option.SetPrice(0);
-            RowCtl(row, R::kRowPrice).text = "";
-            VoidPosition(row);
-        } else if (option.GetContracts() == 0) {
-            option.SetSide(kNoSide);
-            RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
+        switch (FirstMissing(option)) {
+            case RowEntry::kExpiration:
+                ResetRecord(rowRecord[row]);
+                VoidRow(row);
+                break;
+            case RowEntry::kStrike:
+                RowCtl(row, R::kCallButton).checked = RowCtl(row, R::kPutButton).checked = false;
+                ForgetType(option);
+                RowCtl(row, R::kRowPrice).text = "";
+                VoidPosition(row);
+                break;
+            case RowEntry::kType:
+            case RowEntry::kPrice:
+                option.SetPrice(0);
+                RowCtl(row, R::kRowPrice).text = "";
+                VoidPosition(row);
+                break;
+            case RowEntry::kContracts:
+                option.SetSide(kNoSide);
+                RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
+                break;
+            case RowEntry::kSide:
+            case RowEntry::kComplete:
+                break;
         }
     }
     UpdateGraphCommand();
@@ -96,6 +124,13 @@ void EditorModel::CheckRow(int row) {
     ShowRowNet(row);
     UpdatePrompt();
     if (observer) observer->RowChanged();
+}
+
+std::string EditorModel::RowPhrase(int row) const {
+    if (!HasRecord(row)) return "";
+    const RowEntry missing = FirstMissing(RowOption(row));
+    if (missing == RowEntry::kComplete) return "";
+    return kMissingPhrases[static_cast<int>(missing)] + IntegerText(rowRecord[row] + 1);
 }
 
 // The row's entries after an expiration that is no longer valid.

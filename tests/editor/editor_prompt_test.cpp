@@ -96,7 +96,7 @@ TEST_F(EditorTest, ClockPaneShowsTheTimeOfTheLastUpdate) {
     Type(C::kPrice, "50");
     EXPECT_EQ(Text(C::kClock), "09:05 AM");
     clock.now = CTime(1999, 1, 16, 0, 1);
-    editor->UpdatePrompt();
+    Type(C::kShares, "100");  // any event that rewrites the status line
     EXPECT_EQ(Text(C::kClock), "12:01 AM");
 }
 
