@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "editor/prompt_text.h"
 
 namespace qx {
 namespace {
@@ -75,19 +74,6 @@ TEST(ChoiceLists, HoldingsDependOnTheAssetType) {
                                                          "9", "10", "15", "20", "25"}));
     EXPECT_EQ(UnitsList(),
               (std::vector<std::string>{"100", "500", "1000", "10000", "100000", "1000000"}));
-}
-
-TEST(PromptSentence, JoinsOneToFourPhrases) {
-    using Phrases = std::vector<std::string>;
-    const std::pair<Phrases, const char*> cases[] = {
-        {{}, ""},
-        {{"enter price"}, "Enter price."},
-        {{"enter shares", "select a new option"}, "Enter shares or select a new option."},
-        {{"a", "b", "c"}, "A, b or c."},
-        {{"a", "b", "c", "d"}, "A, b, c or d."},
-    };
-    for (const auto& [phrases, sentence] : cases)
-        EXPECT_EQ(PromptSentence(phrases), sentence) << phrases.size() << " phrases";
 }
 
 }  // namespace

@@ -1,17 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "editor/editor_observer.h"
 #include "editor_fixture.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
 namespace {
-
-class CountingObserver : public EditorObserver {
-  public:
-    void DocumentReplaced() override { ++replacements; }
-    int replacements = 0;
-};
 
 class EditorDocumentTest : public EditorTest {
   protected:

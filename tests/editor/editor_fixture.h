@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/editor_model.h"
+#include "editor/editor_observer.h"
 #include "pricing/number_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
@@ -28,6 +29,15 @@ inline std::ostream& operator<<(std::ostream& out, RowControl control) {
 inline std::ostream& operator<<(std::ostream& out, EditorCommand command) {
     return out << static_cast<int>(command);
 }
+
+// Counts what the editor told the windows beside it.
+class CountingObserver : public EditorObserver {
+  public:
+    void RowChanged() override { ++rowChanges; }
+    void DocumentReplaced() override { ++replacements; }
+    int rowChanges = 0;
+    int replacements = 0;
+};
 
 // An editor opened on 15 January 1999, 2:30 PM, New York time, with default settings
 // unless a test changes them and calls Reopen.

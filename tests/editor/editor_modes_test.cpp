@@ -1,18 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "editor/editor_observer.h"
 #include "editor_fixture.h"
 
 namespace qx {
 namespace {
-
-class CountingObserver : public EditorObserver {
-  public:
-    void RowChanged() override { ++rowChanges; }
-    void DocumentReplaced() override { ++replacements; }
-    int rowChanges = 0;
-    int replacements = 0;
-};
 
 TEST_F(EditorTest, AdvancedModeHidesPositionsAndTurnsFeesOffWithoutForgettingThem) {
     editor->Command(EditorCommand::kIncludeFees);

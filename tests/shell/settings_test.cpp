@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/memory_settings_store.h"
+#include "test_support/memory_settings_store.h"
 
 namespace qx {
 namespace {

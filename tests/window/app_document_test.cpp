@@ -8,7 +8,7 @@
 
 #include "editor/editor_model.h"
 #include "editor/window/editor_dlg.h"
-#include "platform/memory_settings_store.h"
+#include "test_support/memory_settings_store.h"
 #include "shell/document.h"
 #include "shell/window/app.h"
 #include "test_support/recording_messages.h"

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "editor/window/editor_dlg.h"
-#include "platform/memory_settings_store.h"
+#include "test_support/memory_settings_store.h"
 #include "platform/qt/qt_settings_store.h"
 #include "test_support/temp_folder.h"
 

@@ -1,5 +1,5 @@
-#ifndef QX_PLATFORM_MEMORY_SETTINGS_STORE_H
-#define QX_PLATFORM_MEMORY_SETTINGS_STORE_H
+#ifndef QX_TEST_SUPPORT_MEMORY_SETTINGS_STORE_H
+#define QX_TEST_SUPPORT_MEMORY_SETTINGS_STORE_H
 
 #include <cstddef>
 #include <map>
@@ -10,9 +10,9 @@
 
 namespace qx {
 
-// A settings store held in memory, for tests and for runs that must leave the user's
-// own store alone. A value read as the other type than it was stored reads as the
-// fallback, as the platform's store does.
+// A settings store held in memory, for tests that must leave the user's own store
+// alone. A value read as the other type than it was stored reads as the fallback, as
+// the platform's store does.
 class MemorySettingsStore : public SettingsStore {
   public:
     int GetInt(const std::string& section, const std::string& name, int fallback) const override {
@@ -60,4 +60,4 @@ class MemorySettingsStore : public SettingsStore {
 
 }  // namespace qx
 
-#endif  // QX_PLATFORM_MEMORY_SETTINGS_STORE_H
+#endif  // QX_TEST_SUPPORT_MEMORY_SETTINGS_STORE_H
