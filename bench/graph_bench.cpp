@@ -40,8 +40,7 @@ void BM_ThetaRecomputeAndDraw(benchmark::State& state) {
     model.SetGraphType(GraphType::Theta);
     model.SetDateOffset(60);
     PlotRenderer renderer(model, settings);
-    QImage picture =
-        QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
+    QImage picture = QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     for (auto _ : state) {
@@ -64,8 +63,7 @@ void BM_DrawPicture(benchmark::State& state) {
     model.SetDateOffset(60);
     model.Recompute();
     PlotRenderer renderer(model, settings);
-    QImage picture =
-        QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
+    QImage picture = QPainterCanvas::NewPicture(kPictureWidth, kPictureHeight);
     QPainter painter(&picture);
     QPainterCanvas canvas(painter);
     for (auto _ : state) renderer.DrawPicture(canvas);

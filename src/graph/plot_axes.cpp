@@ -165,7 +165,8 @@ void PlotAxes::ValueLabel(int y, const std::string& label) {
     // Right-aligned a pixel short of the major ticks, centred on its tick.
     const std::string text = label.empty() ? "0" : label;
     const Canvas::TextExtent extent = canvas.MeasureText(text);
-    canvas.Text(kValueScaleX - 4 - extent.width, y - extent.height / 2, text, colors.text, colors.background);
+    canvas.Text(kValueScaleX - 4 - extent.width, y - extent.height / 2, text, colors.text,
+                colors.background);
 }
 
 void PlotAxes::PriceLabel(int offset, int h, const std::string& label) {

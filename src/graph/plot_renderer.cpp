@@ -2,8 +2,8 @@
 
 #include "graph/graph_model.h"
 #include "graph/pixel.h"
-#include "graph/plot_geometry.h"
 #include "graph/plot_axes.h"
+#include "graph/plot_geometry.h"
 #include "platform/canvas.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
@@ -134,7 +134,8 @@ void PlotRenderer::DrawCurve(Canvas& picture, int curve, std::uint32_t pen) cons
             length = 0;
             continue;
         }
-        const int x = j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
+        const int x =
+            j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
         run[length++] = {x, r + kPlotTop};
     }
     picture.Polyline(run, length, pen);

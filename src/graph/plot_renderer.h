@@ -11,8 +11,8 @@ namespace qx {
 class Canvas;
 class Settings;
 
-// Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background, title,
-// value scale with its unit, price scale in price or percent, and the curves shown. Also
+// Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background,
+// title, value scale with its unit, price scale in price or percent, and the curves shown. Also
 // keeps the crosshair, which is drawn over a copy of the picture and never into it.
 class PlotRenderer {
   public:

@@ -34,7 +34,8 @@ char StrikeLetter(double strike) {
 }  // namespace
 
 std::string SymbolCode(const Option& option) {
-    if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 || option.GetOptionType() == kNoOptionType)
+    if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 ||
+        option.GetOptionType() == kNoOptionType)
         return "";
     const char strikeLetter = StrikeLetter(option.GetStrike());
     if (strikeLetter == 0) return "";

@@ -38,7 +38,8 @@ bool Document::Save(const std::string& target) {
     std::string tag = kTag;
     archive.Exchange(tag);
     bool written = archive.EndRecord() && stock.Serialize(archive);
-    for (int slot = 0; written && slot < kOptionSlots; ++slot) written = options[slot].Serialize(archive);
+    for (int slot = 0; written && slot < kOptionSlots; ++slot)
+        written = options[slot].Serialize(archive);
     written = written && transactions.Serialize(archive);
     if (written) archive.Exchange(notes);
     // Only a file written, flushed and put in place becomes the document's file.

@@ -145,8 +145,8 @@ TEST(Document, EmptyDocumentIsWrittenByteForByte) {
     Bytes expected = ShortText("Qualtrixon");
     // The underlying: no price, no shares, multiplier 1, no fee (fees are not included),
     // no side, a stock, the placeholder symbol.
-    expected += Float64(0) + Int32(0) + Int32(1) + Float64(0) + Int32(0) + Int32(1) +
-                ShortText("[Stock]");
+    expected +=
+        Float64(0) + Int32(0) + Int32(1) + Float64(0) + Int32(0) + Int32(1) + ShortText("[Stock]");
     for (int slot = 0; slot < 4; ++slot) {
         expected += Int32(0) + Float64(0) + Float64(0) + Float64(0) + Float64(0);
         expected += Int32(0) + Float64(0) + Int32(0) + Int32(1) + Int32(100) + Int32(0);

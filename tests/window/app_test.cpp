@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "editor/window/editor_dlg.h"
-#include "test_support/memory_settings_store.h"
 #include "platform/qt/qt_settings_store.h"
+#include "test_support/memory_settings_store.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
