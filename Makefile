@@ -3,15 +3,16 @@
 # they go straight to the work: the packages are checked again only when the install
 # script changes, and CMake reconfigures itself when a CMakeLists.txt changes.
 #
-# Further: `make test-sanitize` (every test under the address and undefined-behaviour
-# sanitizers, in build/sanitize), `make fuzz-smoke` (each fuzz target for 30 s on its
-# corpus, in build/fuzz) and `make package` (the .deb, in build/package).
+# Further: `make check-format` (every C++ file as .clang-format asks), `make
+# test-sanitize` (every test under the address and undefined-behaviour sanitizers, in
+# build/sanitize), `make fuzz-smoke` (each fuzz target for 30 s on its corpus, in
+# build/fuzz) and `make package` (the .deb, in build/package).
 PRESET ?= release
 BUILD  := build/$(PRESET)
 DEPS_STAMP := build/.deps-installed
 FUZZ_SECONDS ?= 30
 
-.PHONY: deps build run test bench test-sanitize fuzz-smoke package clean
+.PHONY: deps build run test bench check-format test-sanitize fuzz-smoke package clean
 
 deps: $(DEPS_STAMP)
 
@@ -33,6 +34,9 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+check-format: $(DEPS_STAMP)
+	@scripts/check-format
 
 test-sanitize: $(DEPS_STAMP)
 	@$(MAKE) --no-print-directory test PRESET=sanitize
