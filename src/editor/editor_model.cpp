@@ -16,13 +16,7 @@ namespace {
 using C = EditorControl;
 using R = RowControl;
 
-template <class Id>
-struct LabelText {
-    Id control;
-    const char* text;
-};
-
-constexpr LabelText<EditorControl> kEnvironmentTexts[] = {
+constexpr Caption<EditorControl> kEnvironmentCaptions[] = {
     {C::kEnvironmentGroup, "Environment"},
     {C::kSymbolLabel, "Symbol"},
     {C::kStock, "Stock"},
@@ -43,7 +37,7 @@ constexpr LabelText<EditorControl> kEnvironmentTexts[] = {
     {C::kTrackerButton, "Tracker"},
 };
 
-constexpr LabelText<RowControl> kRowTexts[] = {
+constexpr Caption<RowControl> kRowCaptions[] = {
     {R::kRowGroup, "Option"},
     {R::kExpiresLabel, "Expires"},
     {R::kDaysLeftLabel, "Days Left"},
@@ -86,7 +80,7 @@ void EditorModel::SetObserver(EditorObserver* value) { observer = value; }
 
 // Texts, colours and the fixed lists; the rows start hidden until a price is entered.
 void EditorModel::InitControls() {
-    for (const auto& label : kEnvironmentTexts) Ctl(label.control).text = label.text;
+    for (const auto& caption : kEnvironmentCaptions) Ctl(caption.control).text = caption.text;
     Ctl(C::kEnvironmentGroup).color = TextColor::kGroupHighlight;
     for (EditorControl control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
     for (EditorControl control : {C::kModeLabel, C::kRuleLabel, C::kPrompt})
@@ -99,7 +93,7 @@ void EditorModel::InitControls() {
     for (EditorControl control : {C::kFeesLabel, C::kFees, C::kUnitsLabel, C::kUnits})
         Ctl(control).visible = false;
     for (int row = 0; row < kEditorRows; ++row) {
-        for (const auto& label : kRowTexts) RowCtl(row, label.control).text = label.text;
+        for (const auto& caption : kRowCaptions) RowCtl(row, caption.control).text = caption.text;
         RowCtl(row, R::kRowGroup).color = TextColor::kGroupHighlight;
         for (RowControl control : kRowTextHighlighted)
             RowCtl(row, control).color = TextColor::kTextHighlight;

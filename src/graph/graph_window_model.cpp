@@ -4,6 +4,7 @@
 #include <cctype>
 #include <iterator>
 
+#include "graph/plot_geometry.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
@@ -44,6 +45,26 @@ int IndexIn(const T (&table)[n], T value) {
 // The drift slider's text: percent per year above or below no drift (position 100).
 std::string DriftText(int position) { return IntegerText(position - 100, true) + ".0%"; }
 
+// The captions the controls start with.
+constexpr Caption<GraphControl> kCaptions[] = {
+    {GraphControl::kSelectGroup, "Select Option"},
+    {GraphControl::kNetBox, "NET"},
+    {GraphControl::kOption1Box, "Option 1"},
+    {GraphControl::kOption2Box, "Option 2"},
+    {GraphControl::kOption3Box, "Option 3"},
+    {GraphControl::kOption4Box, "Option 4"},
+    {GraphControl::kStockBox, "Stock/Asset"},
+    {GraphControl::kTypeGroup, "Graph Type"},
+    {GraphControl::kDeltaBox, "Delta - (sensitivity to asset price)"},
+    {GraphControl::kGammaBox, "Gamma - (rate delta changes)"},
+    {GraphControl::kThetaBox, "Theta - (time decay)"},
+    {GraphControl::kVegaBox, "Vega - (sensitivity to volatility)"},
+    {GraphControl::kRhoBox, "Rho - (sensitivity to interest rate)"},
+    {GraphControl::kDateGroup, "Date"},
+    {GraphControl::kVolatilityGroup, "Volatility"},
+    {GraphControl::kDriftGroup, "Annual Price Drift"},
+};
+
 }  // namespace
 
 GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock,
@@ -58,28 +79,7 @@ GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots], const 
 }
 
 void GraphWindowModel::InitControls() {
-    const struct {
-        GraphControl control;
-        const char* text;
-    } captions[] = {
-        {GraphControl::kSelectGroup, "Select Option"},
-        {GraphControl::kNetBox, "NET"},
-        {GraphControl::kOption1Box, "Option 1"},
-        {GraphControl::kOption2Box, "Option 2"},
-        {GraphControl::kOption3Box, "Option 3"},
-        {GraphControl::kOption4Box, "Option 4"},
-        {GraphControl::kStockBox, "Stock/Asset"},
-        {GraphControl::kTypeGroup, "Graph Type"},
-        {GraphControl::kDeltaBox, "Delta - (sensitivity to asset price)"},
-        {GraphControl::kGammaBox, "Gamma - (rate delta changes)"},
-        {GraphControl::kThetaBox, "Theta - (time decay)"},
-        {GraphControl::kVegaBox, "Vega - (sensitivity to volatility)"},
-        {GraphControl::kRhoBox, "Rho - (sensitivity to interest rate)"},
-        {GraphControl::kDateGroup, "Date"},
-        {GraphControl::kVolatilityGroup, "Volatility"},
-        {GraphControl::kDriftGroup, "Annual Price Drift"},
-    };
-    for (const auto& caption : captions) Ctl(caption.control).text = caption.text;
+    for (const auto& caption : kCaptions) Ctl(caption.control).text = caption.text;
     for (GraphControl group :
          {GraphControl::kSelectGroup, GraphControl::kTypeGroup, GraphControl::kDateGroup,
           GraphControl::kVolatilityGroup, GraphControl::kDriftGroup})

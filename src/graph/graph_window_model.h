@@ -24,11 +24,6 @@ class Settings;
 // draws the picture when it is stale.
 class GraphWindowModel {
   public:
-    // The picture's top left corner in the client coordinates the mouse events take,
-    // which put the plot area (plot_geometry.h) where it stood on the original window.
-    static constexpr int kPictureLeft = 210;
-    static constexpr int kPictureTop = 68;
-
     // Takes copies of the position; reads the settings live and changes four of them
     // from the menu.
     GraphWindowModel(const Option (&options)[kOptionSlots], const Stock& stock, Settings& settings,
@@ -46,7 +41,7 @@ class GraphWindowModel {
     // were computed with is then applied, date first, volatility, then drift.
     void MoveSlider(GraphControl slider, int position);
     // The mouse moved over the window with the given buttons and keys down (MouseFlags);
-    // client coordinates.
+    // client coordinates, in which the picture stands at kPictureLeft, kPictureTop.
     void MouseMove(int x, int y, int flags);
     // The left button was pressed at a client point: the crosshair goes there.
     void LeftButtonDown(int x, int y);

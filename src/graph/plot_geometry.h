@@ -21,6 +21,11 @@ inline constexpr int kPlotHeight = kPlotBottom - kPlotTop;
 // The top of the title, centred under the plot and its price scale.
 inline constexpr int kTitleTop = 320;
 
+// The picture's top left corner in the window's client coordinates, which the mouse
+// events of a graph window model take.
+inline constexpr int kPictureLeft = 210;
+inline constexpr int kPictureTop = 68;
+
 }  // namespace qx
 
 #endif  // QX_GRAPH_PLOT_GEOMETRY_H

@@ -27,6 +27,13 @@ struct Control {
     TextColor color = TextColor::kNormal;
 };
 
+// A control's caption, for the tables of captions a model starts from.
+template <class Id>
+struct Caption {
+    Id control;
+    const char* text;
+};
+
 // How a menu item shows that it is on: not at all, by a check mark, or by a radio mark
 // that makes it one choice among the radio items next to it.
 enum class MenuMark { kNone, kCheck, kRadio };

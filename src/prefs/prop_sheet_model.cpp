@@ -34,6 +34,42 @@ std::array<ColorRef*, kSwatchCount> SwatchFields(Settings& s) {
 // A fee as its box shows it: two decimals, and nothing for 0.
 std::string FeeText(double fee) { return NumberText(fee, 2, false); }
 
+// The captions the controls start with.
+constexpr Caption<C> kCaptions[] = {
+    {C::kStockFeesLabel, "Underlying commission per trade."},
+    {C::kOptionFeesLabel, "Option commission per contract."},
+    {C::kUnitsLabel, "Units per contract."},
+    {C::kIterationsLabel, "Number of iterations for american options"},
+    {C::kIterationsNote, "(High values can significantly decrease performance)"},
+    {C::kDigitsLabel, "Significant Digits:"},
+    {C::kDigits2, "2"},
+    {C::kDigits3, "3"},
+    {C::kDigits4, "4"},
+    {C::kDateFormatLabel, "Date Format:"},
+    {C::kMonthFirst, "MM/DD/YYYY"},
+    {C::kDayFirst, "DD/MM/YYYY"},
+    {C::kResolutionLabel, "Resolution of Graph"},
+    {C::kResolutionNote, "(Choose lower values to increase drawing speed)"},
+    {C::kColorPlotText, "Color plot description text same color as plot."},
+    {C::kPlotColorsGroup, "Plot Colors:"},
+    {C::kGraphColorsGroup, "Graph Colors:"},
+    {C::kApplicationColorsGroup, "Application Colors:"},
+    {SwatchLabel(Swatch::kNet), "Net color"},
+    {SwatchLabel(Swatch::kStock), "Stock / index color"},
+    {SwatchLabel(Swatch::kOption1), "Option 1 color"},
+    {SwatchLabel(Swatch::kOption2), "Option 2 color"},
+    {SwatchLabel(Swatch::kOption3), "Option 3 color"},
+    {SwatchLabel(Swatch::kOption4), "Option 4 color"},
+    {SwatchLabel(Swatch::kBackground), "Background color"},
+    {SwatchLabel(Swatch::kTitle), "Title color"},
+    {SwatchLabel(Swatch::kScale), "Scale color"},
+    {SwatchLabel(Swatch::kScaleText), "Scale text color"},
+    {SwatchLabel(Swatch::kCrosshair), "Crosshair color"},
+    {SwatchLabel(Swatch::kGroupHighlight), "Group highlight color"},
+    {SwatchLabel(Swatch::kTextHighlight), "Text highlight color"},
+    {SwatchLabel(Swatch::kMessageHighlight), "Msg highlight color"},
+};
+
 }  // namespace
 
 PropSheetModel::PropSheetModel(Settings& settingsRecord, Messages& messageBoxes,
@@ -44,44 +80,7 @@ PropSheetModel::PropSheetModel(Settings& settingsRecord, Messages& messageBoxes,
 }
 
 void PropSheetModel::InitCaptions() {
-    const struct {
-        C control;
-        const char* text;
-    } captions[] = {
-        {C::kStockFeesLabel, "Underlying commission per trade."},
-        {C::kOptionFeesLabel, "Option commission per contract."},
-        {C::kUnitsLabel, "Units per contract."},
-        {C::kIterationsLabel, "Number of iterations for american options"},
-        {C::kIterationsNote, "(High values can significantly decrease performance)"},
-        {C::kDigitsLabel, "Significant Digits:"},
-        {C::kDigits2, "2"},
-        {C::kDigits3, "3"},
-        {C::kDigits4, "4"},
-        {C::kDateFormatLabel, "Date Format:"},
-        {C::kMonthFirst, "MM/DD/YYYY"},
-        {C::kDayFirst, "DD/MM/YYYY"},
-        {C::kResolutionLabel, "Resolution of Graph"},
-        {C::kResolutionNote, "(Choose lower values to increase drawing speed)"},
-        {C::kColorPlotText, "Color plot description text same color as plot."},
-        {C::kPlotColorsGroup, "Plot Colors:"},
-        {C::kGraphColorsGroup, "Graph Colors:"},
-        {C::kApplicationColorsGroup, "Application Colors:"},
-        {SwatchLabel(Swatch::kNet), "Net color"},
-        {SwatchLabel(Swatch::kStock), "Stock / index color"},
-        {SwatchLabel(Swatch::kOption1), "Option 1 color"},
-        {SwatchLabel(Swatch::kOption2), "Option 2 color"},
-        {SwatchLabel(Swatch::kOption3), "Option 3 color"},
-        {SwatchLabel(Swatch::kOption4), "Option 4 color"},
-        {SwatchLabel(Swatch::kBackground), "Background color"},
-        {SwatchLabel(Swatch::kTitle), "Title color"},
-        {SwatchLabel(Swatch::kScale), "Scale color"},
-        {SwatchLabel(Swatch::kScaleText), "Scale text color"},
-        {SwatchLabel(Swatch::kCrosshair), "Crosshair color"},
-        {SwatchLabel(Swatch::kGroupHighlight), "Group highlight color"},
-        {SwatchLabel(Swatch::kTextHighlight), "Text highlight color"},
-        {SwatchLabel(Swatch::kMessageHighlight), "Msg highlight color"},
-    };
-    for (const auto& caption : captions) Ctl(caption.control).text = caption.text;
+    for (const auto& caption : kCaptions) Ctl(caption.control).text = caption.text;
     Ctl(C::kUnits).items.assign(std::begin(kUnitsItems), std::end(kUnitsItems));
 }
 

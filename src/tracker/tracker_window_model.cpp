@@ -28,6 +28,29 @@ std::vector<std::string> UnitsItems(bool contracts) {
     return items;
 }
 
+// The captions the controls start with.
+constexpr Caption<C> kCaptions[] = {
+    {C::kEntryLabel, "Entry"},
+    {C::kDateLabel, "Trans. Date"},
+    {C::kOpen, "Open"},
+    {C::kClose, "Close"},
+    {C::kExercise, "Exercise"},
+    {C::kUnitsLabel, "Shares"},
+    {C::kBuy, "Buy"},
+    {C::kSell, "Sell"},
+    {C::kPriceLabel, "Price"},
+    {C::kFees, "Fees"},
+    {C::kClear, "Clear"},
+    {C::kRecord, "Record"},
+    {C::kChange, "Change"},
+    {C::kDelete, "Delete"},
+    {C::kGraph, "Graph!"},
+    {C::kExport, "Export..."},
+    {C::kImport, "Import..."},
+    {C::kShowAll, "Show all transactions"},
+    {C::kShowOpenOnly, "Show open transactions only"},
+};
+
 }  // namespace
 
 TrackerWindowModel::TrackerWindowModel(const Stock& underlying,
@@ -46,31 +69,7 @@ TrackerWindowModel::TrackerWindowModel(const Stock& underlying,
 }
 
 void TrackerWindowModel::InitControls() {
-    const struct {
-        C control;
-        const char* text;
-    } captions[] = {
-        {C::kEntryLabel, "Entry"},
-        {C::kDateLabel, "Trans. Date"},
-        {C::kOpen, "Open"},
-        {C::kClose, "Close"},
-        {C::kExercise, "Exercise"},
-        {C::kUnitsLabel, "Shares"},
-        {C::kBuy, "Buy"},
-        {C::kSell, "Sell"},
-        {C::kPriceLabel, "Price"},
-        {C::kFees, "Fees"},
-        {C::kClear, "Clear"},
-        {C::kRecord, "Record"},
-        {C::kChange, "Change"},
-        {C::kDelete, "Delete"},
-        {C::kGraph, "Graph!"},
-        {C::kExport, "Export..."},
-        {C::kImport, "Import..."},
-        {C::kShowAll, "Show all transactions"},
-        {C::kShowOpenOnly, "Show open transactions only"},
-    };
-    for (const auto& caption : captions) Ctl(caption.control).text = caption.text;
+    for (const auto& caption : kCaptions) Ctl(caption.control).text = caption.text;
     ShowSet(ControlSet::kNone);
 }
 

@@ -87,13 +87,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     // and it draws a minimised or dragged window's application icon by itself.
     model->SetObserver(this);
 
-    const auto then = [this](auto... request) { Handle(request...); };
-    ControlBinding::Handlers handlers;
-    handlers.leave = Forward(*model, &EditorModel::LeaveBox, then);
-    handlers.choose = Forward(*model, &EditorModel::ChooseItem, then);
-    handlers.click = Forward(*model, &EditorModel::ClickButton, then);
-    handlers.move = Forward(*model, &EditorModel::MoveSlider, then);
-    binding = new ControlBinding(std::move(handlers), this);
+    binding = new ControlBinding(
+        ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
     auto* menuBar = new QMenuBar(this);
     menus =

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "graph/graph_window_model.h"
+#include "graph/plot_geometry.h"
 #include "graph/window/picture_output.h"
 #include "graph/window/plot_view.h"
 #include "platform/qt/control_binding.h"
@@ -102,11 +103,8 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
     // Moving over the window away from the picture empties the readout.
     setMouseTracking(true);
 
-    const auto then = [this](auto... request) { Handle(request...); };
-    ControlBinding::Handlers handlers;
-    handlers.click = Forward(*model, &GraphWindowModel::ClickButton, then);
-    handlers.move = Forward(*model, &GraphWindowModel::MoveSlider, then);
-    binding = new ControlBinding(std::move(handlers), this);
+    binding = new ControlBinding(
+        ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
     BuildLayout();
     ApplyColors();
@@ -234,15 +232,13 @@ void GraphDlg::MirrorModel() {
 }
 
 void GraphDlg::MouseMoved(QPoint point, int flags) {
-    model->MouseMove(point.x() + GraphWindowModel::kPictureLeft,
-                     point.y() + GraphWindowModel::kPictureTop, flags);
+    model->MouseMove(point.x() + kPictureLeft, point.y() + kPictureTop, flags);
     MirrorModel();
 }
 
 void GraphDlg::MousePressed(QPoint point, Qt::MouseButton button) {
     if (button == Qt::LeftButton)
-        model->LeftButtonDown(point.x() + GraphWindowModel::kPictureLeft,
-                              point.y() + GraphWindowModel::kPictureTop);
+        model->LeftButtonDown(point.x() + kPictureLeft, point.y() + kPictureTop);
     else if (button == Qt::RightButton)
         model->RightButtonDown();
     MirrorModel();

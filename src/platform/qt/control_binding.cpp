@@ -132,7 +132,8 @@ QLineEdit* ControlBinding::ResultBox(ModelId control, QWidget* parent) {
 }
 
 QComboBox* ControlBinding::EditableList(ModelId control, QWidget* parent) {
-    auto* list = Add(control, Kind::kList, new QComboBox(parent));
+    QComboBox* list = ChoiceList(control, parent);
+    bound[control.Index()].kind = Kind::kList;
     list->setEditable(true);
     // What the user types is read as it stands: 50 must not become the 500 of the list.
     list->setCompleter(nullptr);
@@ -140,10 +141,6 @@ QComboBox* ControlBinding::EditableList(ModelId control, QWidget* parent) {
     list->setMaxVisibleItems(14);
     // The list takes the focus and the keys for its box, so it is the one watched.
     WatchBox(control, list, list->lineEdit());
-    connect(list, &QComboBox::activated, this, [this, control, list](int item) {
-        BeforeEvent(list);
-        if (handlers.choose) handlers.choose(control.Index(), item);
-    });
     return list;
 }
 

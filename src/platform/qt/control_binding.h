@@ -145,6 +145,38 @@ std::function<void(int, Args...)> Forward(Model& model, Result (Model::*event)(I
     };
 }
 
+// Whether a model takes each kind of widget event.
+template <class Model, class = void>
+inline constexpr bool kTakesLeaveBox = false;
+template <class Model>
+inline constexpr bool kTakesLeaveBox<Model, std::void_t<decltype(&Model::LeaveBox)>> = true;
+template <class Model, class = void>
+inline constexpr bool kTakesChooseItem = false;
+template <class Model>
+inline constexpr bool kTakesChooseItem<Model, std::void_t<decltype(&Model::ChooseItem)>> = true;
+template <class Model, class = void>
+inline constexpr bool kTakesClickButton = false;
+template <class Model>
+inline constexpr bool kTakesClickButton<Model, std::void_t<decltype(&Model::ClickButton)>> = true;
+template <class Model, class = void>
+inline constexpr bool kTakesMoveSlider = false;
+template <class Model>
+inline constexpr bool kTakesMoveSlider<Model, std::void_t<decltype(&Model::MoveSlider)>> = true;
+
+// The handlers of a window over model: each event goes to the model's LeaveBox,
+// ChooseItem, ClickButton or MoveSlider, those it has, and then to then (see Forward).
+template <class Model, class Then>
+ControlBinding::Handlers ForwardEvents(Model& model, Then then) {
+    ControlBinding::Handlers handlers;
+    if constexpr (kTakesLeaveBox<Model>) handlers.leave = Forward(model, &Model::LeaveBox, then);
+    if constexpr (kTakesChooseItem<Model>)
+        handlers.choose = Forward(model, &Model::ChooseItem, then);
+    if constexpr (kTakesClickButton<Model>)
+        handlers.click = Forward(model, &Model::ClickButton, then);
+    if constexpr (kTakesMoveSlider<Model>) handlers.move = Forward(model, &Model::MoveSlider, then);
+    return handlers;
+}
+
 }  // namespace qx
 
 #endif  // QX_PLATFORM_QT_CONTROL_BINDING_H

@@ -27,13 +27,7 @@ PropSheet::PropSheet(Settings& settings, Messages& messages, QWidget* parent, Co
     }
     model = std::make_unique<PropSheetModel>(settings, messages, *chooser);
 
-    const auto then = [this] { MirrorModel(); };
-    ControlBinding::Handlers handlers;
-    handlers.leave = Forward(*model, &PropSheetModel::LeaveBox, then);
-    handlers.choose = Forward(*model, &PropSheetModel::ChooseItem, then);
-    handlers.click = Forward(*model, &PropSheetModel::ClickButton, then);
-    handlers.move = Forward(*model, &PropSheetModel::MoveSlider, then);
-    binding = new ControlBinding(std::move(handlers), this);
+    binding = new ControlBinding(ForwardEvents(*model, [this] { MirrorModel(); }), this);
 
     tabs = new QTabWidget(this);
     auto* general = new PropGeneral(*binding, *model, tabs);

@@ -25,16 +25,8 @@ namespace {
 
 using C = TrackerControl;
 
-Qt::Alignment ToQt(ColumnAlignment alignment) {
-    switch (alignment) {
-        case ColumnAlignment::kLeft:
-            return Qt::AlignLeft;
-        case ColumnAlignment::kCenter:
-            return Qt::AlignHCenter;
-        default:
-            return Qt::AlignRight;
-    }
-}
+// The Qt alignment of each ColumnAlignment, in its order.
+constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
 }  // namespace
 
@@ -56,12 +48,8 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlot
     setObjectName(QStringLiteral("tracker"));
     setSizeGripEnabled(true);
 
-    const auto then = [this](auto... request) { Handle(request...); };
-    ControlBinding::Handlers handlers;
-    handlers.leave = Forward(*model, &TrackerWindowModel::LeaveBox, then);
-    handlers.choose = Forward(*model, &TrackerWindowModel::ChooseItem, then);
-    handlers.click = Forward(*model, &TrackerWindowModel::ClickButton, then);
-    binding = new ControlBinding(std::move(handlers), this);
+    binding = new ControlBinding(
+        ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
     // Made in reading order, which is also the order Tab moves in.
     auto* top = new QHBoxLayout;
@@ -251,7 +239,7 @@ void TrackerDlg::MirrorList() {
     std::vector<TrackerListCtrl::Column> columns;
     for (int column = 0; column < TrackerWindowModel::kColumnCount; ++column)
         columns.push_back({QString::fromStdString(model->ColumnTitle(column)),
-                           ToQt(TrackerWindowModel::ColumnAlign(column)),
+                           kAlignments[static_cast<int>(TrackerWindowModel::ColumnAlign(column))],
                            model->ColumnWidth(column)});
     list->SetColumns(columns);
     list->SetRows(model->GetRows());
