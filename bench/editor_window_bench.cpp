@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
@@ -9,6 +8,7 @@
 #include "editor/editor_model.h"
 #include "editor/system_clock.h"
 #include "editor/window/editor_dlg.h"
+#include "offscreen_application.h"
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"
@@ -17,21 +17,10 @@
 namespace qx {
 namespace {
 
-// One application for the whole program, on the offscreen platform so that the
-// benchmark runs without a display.
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "editor_window_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // The main window on a 100-step lattice under the American rule, with two valued rows.
 struct Window {
     Window() {
-        Application();
+        OffscreenApplication();
         settings.iterations = 100;
         settings.europeanRule = false;
         editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);

@@ -1,14 +1,13 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "four_option_position.h"
 #include "graph/graph_model.h"
 #include "graph/plot_geometry.h"
 #include "graph/plot_renderer.h"
+#include "offscreen_application.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "pricing/option.h"
 #include "shell/settings.h"
@@ -17,20 +16,10 @@
 namespace qx {
 namespace {
 
-// Fonts need a GUI application; the picture is off-screen, so no display is needed.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "graph_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() != nullptr) return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication application(argc, argv);
-}
-
 // One slider movement of a Theta graph at resolution 100 (300 points): the curves are
 // recomputed and the picture drawn on a QImage.
 void BM_ThetaRecomputeAndDraw(benchmark::State& state) {
-    EnsureApplication();
+    OffscreenApplication();
     Settings settings;
     settings.resolution = 100;
     Option rows[4];
@@ -53,7 +42,7 @@ BENCHMARK(BM_ThetaRecomputeAndDraw)->Arg(100)->Arg(0)->Unit(benchmark::kMillisec
 
 // The drawing alone, to separate it from the valuation.
 void BM_DrawPicture(benchmark::State& state) {
-    EnsureApplication();
+    OffscreenApplication();
     Settings settings;
     settings.resolution = 100;
     Option rows[4];

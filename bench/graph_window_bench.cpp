@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QSlider>
 #include <QTest>
@@ -8,6 +7,7 @@
 #include "four_option_position.h"
 #include "graph/window/graph_dlg.h"
 #include "graph/window/plot_view.h"
+#include "offscreen_application.h"
 #include "pricing/option.h"
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
@@ -18,21 +18,10 @@
 namespace qx {
 namespace {
 
-// One application for the whole program, on the offscreen platform so that the
-// benchmark runs without a display; QT_SCALE_FACTOR=2 runs it at 200 %.
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "graph_window_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // The heaviest graph: four legs on a 100-step lattice, 300 points, Theta, every curve shown.
 struct HeaviestGraph {
     HeaviestGraph() {
-        Application();
+        OffscreenApplication();
         settings.resolution = 100;
         FillFourOptions(rows, 100);
         window = GraphDlg::Open(rows, Stock(), settings, messages, desktop, files);

@@ -154,12 +154,7 @@ TEST(Greeks, MatchFiniteDifferencesOfTheFairValue) {
 }
 
 TEST(Greeks, HaveNoValueWithoutVolatilityTimeOrType) {
-    Option noVolatility = ReferenceOption(kCall);
-    noVolatility.Clear();
-    noVolatility.SetOptionType(kCall);
-    noVolatility.SetUnderlyingPrice(100);
-    noVolatility.SetStrike(100);
-    noVolatility.SetDaysLeft(365);
+    Option noVolatility = ReferenceCallWithoutVolatility();
     Option expired = ReferenceOption(kCall);
     expired.SetDaysLeft(0);
     const Option noType = ReferenceOption(kNoOptionType);

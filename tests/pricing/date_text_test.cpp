@@ -22,7 +22,7 @@ const ParseDateCase kParseDateCases[] = {
     {"1/1/37", kMonthDayYear, 2037, 1, 1},  // two-digit years below 70 are 20xx...
     {"1/1/69", kMonthDayYear, 0, 0, 0},     // ...so 69 is 2069, past what a document holds
     {"1/1/70", kMonthDayYear, 1970, 1, 1},
-    {"25.12.1998", kMonthDayYear, 0, 0, 0},  // no separator: the month reads as 0
+    {"25.12.1998", kMonthDayYear, 0, 0, 0},   // no separator: the month reads as 0
     {"12/25/19988", kMonthDayYear, 0, 0, 0},  // 11 characters
     {"13/1/1999", kMonthDayYear, 0, 0, 0},
     {"1/32/1999", kMonthDayYear, 0, 0, 0},

@@ -58,12 +58,7 @@ TEST(ImpliedVolatility, PriceBelowTheMinimumValueGivesZero) {
 }
 
 TEST(ImpliedVolatility, MissingInputsGiveNoAnswer) {
-    Option noVolatility = ReferenceOption(kCall);
-    noVolatility.Clear();
-    noVolatility.SetOptionType(kCall);
-    noVolatility.SetUnderlyingPrice(100);
-    noVolatility.SetStrike(100);
-    noVolatility.SetDaysLeft(365);
+    Option noVolatility = ReferenceCallWithoutVolatility();
     noVolatility.SetPrice(10.45);
     EXPECT_EQ(noVolatility.ImpliedVolatility(), -1);
 

@@ -23,6 +23,17 @@ inline Option ReferenceOption(int optionType, double dividendYield = 0, int latt
     return option;
 }
 
+// The reference call without a volatility, which only a new or cleared record lacks
+// (the setter refuses 0): the contract and the time, nothing else.
+inline Option ReferenceCallWithoutVolatility() {
+    Option option;
+    option.SetOptionType(kCall);
+    option.SetUnderlyingPrice(100);
+    option.SetStrike(100);
+    option.SetDaysLeft(365);
+    return option;
+}
+
 }  // namespace qx
 
 #endif  // QX_TEST_SUPPORT_REFERENCE_OPTION_H

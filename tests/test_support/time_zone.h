@@ -10,7 +10,7 @@ namespace qx {
 // Puts the process in a named time zone for the life of the object, so that local
 // calendar tests do not depend on the machine's zone.
 class ScopedTimeZone {
-public:
+  public:
     explicit ScopedTimeZone(const char* zone) {
         const char* old = std::getenv("TZ");
         hadZone = old != nullptr;
@@ -28,7 +28,7 @@ public:
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
-private:
+  private:
     bool hadZone = false;
     std::string saved;
 };

@@ -23,12 +23,8 @@
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 #include "shell/window/notes_dlg.h"
-#include "test_support/recording_desktop.h"
-#include "test_support/recording_messages.h"
-#include "test_support/scripted_file_chooser.h"
-#include "test_support/stopped_clock.h"
+#include "test_support/main_window_test.h"
 #include "test_support/temp_folder.h"
-#include "test_support/time_zone.h"
 
 namespace qx {
 
@@ -84,7 +80,7 @@ Shown WhatWidgetShows(QWidget* widget) {
 }  // namespace
 
 // The main window driven through its widgets, keyboard and focus as a user drives it.
-class EditorDlgTest : public QObject {
+class EditorDlgTest : public MainWindowTest {
     Q_OBJECT
 
   private slots:
@@ -126,37 +122,17 @@ class EditorDlgTest : public QObject {
     void EnterPosition();
     void VerifyWindowMirrorsModel();
 
-    std::unique_ptr<ScopedTimeZone> zone;
     std::unique_ptr<TempFolder> folder;
-    Settings settings;
-    RecordingMessages messages;
-    RecordingDesktop desktop;
-    ScriptedFileChooser files;
-    StoppedClock clock;
-    std::unique_ptr<EditorDlg> editor;
 };
 
 void EditorDlgTest::init() {
-    zone = std::make_unique<ScopedTimeZone>("EST5EDT,M4.1.0,M10.5.0");
     folder = std::make_unique<TempFolder>();
-    settings = Settings();
-    messages = RecordingMessages();
-    desktop = RecordingDesktop();
-    files = ScriptedFileChooser();
-    clock = StoppedClock();
-    editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);
-    editor->show();
-    editor->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    OpenEditor();
 }
 
 void EditorDlgTest::cleanup() {
-    editor.reset();
-    // Graph windows a test opened are top-level and delete themselves once closed.
-    QApplication::closeAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseEditor();
     folder.reset();
-    zone.reset();
 }
 
 QLineEdit* EditorDlgTest::BoxOf(EditorControl control) const {

@@ -17,11 +17,7 @@
 #include "graph/window/graph_dlg.h"
 #include "shell/document.h"
 #include "shell/settings.h"
-#include "test_support/recording_desktop.h"
-#include "test_support/recording_messages.h"
-#include "test_support/scripted_file_chooser.h"
-#include "test_support/stopped_clock.h"
-#include "test_support/time_zone.h"
+#include "test_support/main_window_test.h"
 #include "tracker/tracker_window_model.h"
 #include "tracker/tran_list.h"
 #include "tracker/window/tracker_list_ctrl.h"
@@ -32,7 +28,7 @@ using C = TrackerControl;
 
 // The tracker driven through its widgets as a user drives it, over the document of a
 // real main window.
-class TrackerDlgTest : public QObject {
+class TrackerDlgTest : public MainWindowTest {
     Q_OBJECT
 
   private slots:
@@ -58,30 +54,14 @@ class TrackerDlgTest : public QObject {
     void FillEditorRow();
     void Activate(QWidget* window);
     void VerifyWindowMirrorsModel();
-
-    std::unique_ptr<ScopedTimeZone> zone;
-    Settings settings;
-    RecordingMessages messages;
-    RecordingDesktop desktop;
-    ScriptedFileChooser files;
-    StoppedClock clock;
-    std::unique_ptr<EditorDlg> editor;
 };
 
 void TrackerDlgTest::init() {
-    zone = std::make_unique<ScopedTimeZone>("EST5EDT,M4.1.0,M10.5.0");
-    settings = Settings();
-    messages = RecordingMessages();
-    clock.now = CTime(1999, 1, 15, 14, 30);
-    editor = std::make_unique<EditorDlg>(settings, messages, desktop, files, clock);
-    editor->show();
+    OpenEditor();
     EnterUnderlyingPrice();
 }
 
-void TrackerDlgTest::cleanup() {
-    editor.reset();
-    zone.reset();
-}
+void TrackerDlgTest::cleanup() { CloseEditor(); }
 
 TrackerDlg& TrackerDlgTest::Tracker() {
     if (!editor->GetTrackerWindow()) {
