@@ -80,6 +80,19 @@ class CArchive {
     // the error's message, once per archive, and gives false.
     bool EndRecord();
 
+    // A whole record: stores the fields of record in the order listed, or loads them
+    // into a copy that takeLoaded then brings in through the record's own setters, so
+    // a value the record refuses marks the file damaged. Ends the record (EndRecord).
+    template <class Record, class... Field>
+    bool ExchangeRecord(Record& record, bool (Record::*takeLoaded)(const Record&),
+                        Field Record::*... fields) {
+        Record read = record;
+        Record& source = IsStoring() ? record : read;
+        (Exchange(source.*fields), ...);
+        if (IsLoading()) Expect((record.*takeLoaded)(read));
+        return EndRecord();
+    }
+
     // Storing: writes out the buffer, flushes the file to disk and names it in place
     // of the target. Loading: closes the file. False (the error kept) on failure.
     bool Close();

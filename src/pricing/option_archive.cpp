@@ -7,27 +7,12 @@ namespace qx {
 // The document keeps the two dates after the three rates, not where the record holds
 // them.
 bool Option::Serialize(CArchive& archive) {
-    Option read = *this;
-    Option& fields = archive.IsStoring() ? *this : read;
-    archive.Exchange(fields.optionType);
-    archive.Exchange(fields.underlyingPrice);
-    archive.Exchange(fields.strike);
-    archive.Exchange(fields.price);
-    archive.Exchange(fields.fees);
-    archive.Exchange(fields.daysLeft);
-    archive.Exchange(fields.years);
-    archive.Exchange(fields.side);
-    archive.Exchange(fields.assetType);
-    archive.Exchange(fields.unitsPerContract);
-    archive.Exchange(fields.contracts);
-    archive.Exchange(fields.interestRate);
-    archive.Exchange(fields.dividendYield);
-    archive.Exchange(fields.volatility);
-    archive.Exchange(fields.valuationDate);
-    archive.Exchange(fields.expiration);
-    archive.Exchange(fields.latticeSteps);
-    if (archive.IsLoading()) archive.Expect(TakeLoaded(read));
-    return archive.EndRecord();
+    return archive.ExchangeRecord(
+        *this, &Option::TakeLoaded, &Option::optionType, &Option::underlyingPrice, &Option::strike,
+        &Option::price, &Option::fees, &Option::daysLeft, &Option::years, &Option::side,
+        &Option::assetType, &Option::unitsPerContract, &Option::contracts, &Option::interestRate,
+        &Option::dividendYield, &Option::volatility, &Option::valuationDate, &Option::expiration,
+        &Option::latticeSteps);
 }
 
 // The unset type and volatility are what a new or cleared slot holds; years follow

@@ -5,17 +5,10 @@
 namespace qx {
 
 bool Stock::Serialize(CArchive& archive) {
-    Stock read = *this;
-    Stock& fields = archive.IsStoring() ? *this : read;
-    archive.Exchange(fields.price);
-    archive.Exchange(fields.shares);
-    archive.Exchange(fields.unitsPerContract);
-    archive.Exchange(fields.fees);
-    archive.Exchange(fields.side);
-    archive.Exchange(fields.assetType);
-    archive.Exchange(fields.symbol);
-    if (archive.IsLoading()) archive.Expect(TakeLoaded(read));
-    if (!archive.EndRecord()) return false;
+    if (!archive.ExchangeRecord(*this, &Stock::TakeLoaded, &Stock::price, &Stock::shares,
+                                &Stock::unitsPerContract, &Stock::fees, &Stock::side,
+                                &Stock::assetType, &Stock::symbol))
+        return false;
     // Every amount is counted per unit, so a multiplier below 1 would void the leg.
     if (unitsPerContract < 1) unitsPerContract = 1;
     return true;

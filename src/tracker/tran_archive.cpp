@@ -6,23 +6,10 @@
 namespace qx {
 
 bool Tran::Serialize(CArchive& archive) {
-    Tran read = *this;
-    Tran& fields = archive.IsStoring() ? *this : read;
-    archive.Exchange(fields.date);
-    archive.Exchange(fields.kind);
-    archive.Exchange(fields.assetType);
-    archive.Exchange(fields.name);
-    archive.Exchange(fields.action);
-    archive.Exchange(fields.units);
-    archive.Exchange(fields.unitsPerContract);
-    archive.Exchange(fields.optionType);
-    archive.Exchange(fields.strike);
-    archive.Exchange(fields.expiration);
-    archive.Exchange(fields.side);
-    archive.Exchange(fields.price);
-    archive.Exchange(fields.fees);
-    if (archive.IsLoading()) archive.Expect(TakeLoaded(read));
-    return archive.EndRecord();
+    return archive.ExchangeRecord(*this, &Tran::TakeLoaded, &Tran::date, &Tran::kind,
+                                  &Tran::assetType, &Tran::name, &Tran::action, &Tran::units,
+                                  &Tran::unitsPerContract, &Tran::optionType, &Tran::strike,
+                                  &Tran::expiration, &Tran::side, &Tran::price, &Tran::fees);
 }
 
 // A trade of the underlying or a dividend holds no option type and no strike, as a

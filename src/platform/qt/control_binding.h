@@ -145,35 +145,34 @@ std::function<void(int, Args...)> Forward(Model& model, Result (Model::*event)(I
     };
 }
 
-// Whether a model takes each kind of widget event.
-template <class Model, class = void>
-inline constexpr bool kTakesLeaveBox = false;
+// Whether a model takes a kind of widget event: Event<Model> names the model's event
+// method, and is well formed only when the model has it.
+template <template <class> class Event, class Model, class = void>
+inline constexpr bool kTakes = false;
+template <template <class> class Event, class Model>
+inline constexpr bool kTakes<Event, Model, std::void_t<Event<Model>>> = true;
 template <class Model>
-inline constexpr bool kTakesLeaveBox<Model, std::void_t<decltype(&Model::LeaveBox)>> = true;
-template <class Model, class = void>
-inline constexpr bool kTakesChooseItem = false;
+using LeaveBoxEvent = decltype(&Model::LeaveBox);
 template <class Model>
-inline constexpr bool kTakesChooseItem<Model, std::void_t<decltype(&Model::ChooseItem)>> = true;
-template <class Model, class = void>
-inline constexpr bool kTakesClickButton = false;
+using ChooseItemEvent = decltype(&Model::ChooseItem);
 template <class Model>
-inline constexpr bool kTakesClickButton<Model, std::void_t<decltype(&Model::ClickButton)>> = true;
-template <class Model, class = void>
-inline constexpr bool kTakesMoveSlider = false;
+using ClickButtonEvent = decltype(&Model::ClickButton);
 template <class Model>
-inline constexpr bool kTakesMoveSlider<Model, std::void_t<decltype(&Model::MoveSlider)>> = true;
+using MoveSliderEvent = decltype(&Model::MoveSlider);
 
 // The handlers of a window over model: each event goes to the model's LeaveBox,
 // ChooseItem, ClickButton or MoveSlider, those it has, and then to then (see Forward).
 template <class Model, class Then>
 ControlBinding::Handlers ForwardEvents(Model& model, Then then) {
     ControlBinding::Handlers handlers;
-    if constexpr (kTakesLeaveBox<Model>) handlers.leave = Forward(model, &Model::LeaveBox, then);
-    if constexpr (kTakesChooseItem<Model>)
+    if constexpr (kTakes<LeaveBoxEvent, Model>)
+        handlers.leave = Forward(model, &Model::LeaveBox, then);
+    if constexpr (kTakes<ChooseItemEvent, Model>)
         handlers.choose = Forward(model, &Model::ChooseItem, then);
-    if constexpr (kTakesClickButton<Model>)
+    if constexpr (kTakes<ClickButtonEvent, Model>)
         handlers.click = Forward(model, &Model::ClickButton, then);
-    if constexpr (kTakesMoveSlider<Model>) handlers.move = Forward(model, &Model::MoveSlider, then);
+    if constexpr (kTakes<MoveSliderEvent, Model>)
+        handlers.move = Forward(model, &Model::MoveSlider, then);
     return handlers;
 }
 
