@@ -26,10 +26,8 @@ using qx::Require;
 // the largest amount a record takes.
 double AnyAmount(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            return in.ConsumeFloatingPoint<double>();
-        case 1:
-            return in.ConsumeProbability<double>();
+        case 0: return in.ConsumeFloatingPoint<double>();
+        case 1: return in.ConsumeProbability<double>();
         default:
             return in.ConsumeProbability<double>() *
                    std::pow(10.0, in.ConsumeIntegralInRange(-9, 13));

@@ -27,58 +27,36 @@ EditorRequest EditorModel::Command(EditorCommand command) {
     EditorRequest instead = EditorRequest::kNone;
     if (!MayDiscard(command, instead)) return instead;
     switch (command) {
-        case EditorCommand::kOk:
-            return EditorRequest::kNone;
-        case EditorCommand::kCancel:
-            return EditorRequest::kEndCancel;
-        case EditorCommand::kClose:
-            return EditorRequest::kCloseWindowsEndOk;
-        case EditorCommand::kNew:
-            NewDocument();
-            break;
-        case EditorCommand::kOpen:
-            return EditorRequest::kChooseFileToOpen;
+        case EditorCommand::kOk: return EditorRequest::kNone;
+        case EditorCommand::kCancel: return EditorRequest::kEndCancel;
+        case EditorCommand::kClose: return EditorRequest::kCloseWindowsEndOk;
+        case EditorCommand::kNew: NewDocument(); break;
+        case EditorCommand::kOpen: return EditorRequest::kChooseFileToOpen;
         case EditorCommand::kSave:
             if (document->GetPath().empty()) return EditorRequest::kChooseFileToSave;
             SaveWithQuestion();
             break;
-        case EditorCommand::kSaveAs:
-            return EditorRequest::kChooseFileToSave;
-        case EditorCommand::kExit:
-            return EditorRequest::kEndOk;
-        case EditorCommand::kBasicMode:
-            SetBasicMode(true);
-            break;
-        case EditorCommand::kAdvancedMode:
-            SetBasicMode(false);
-            break;
+        case EditorCommand::kSaveAs: return EditorRequest::kChooseFileToSave;
+        case EditorCommand::kExit: return EditorRequest::kEndOk;
+        case EditorCommand::kBasicMode: SetBasicMode(true); break;
+        case EditorCommand::kAdvancedMode: SetBasicMode(false); break;
         case EditorCommand::kIncludeFees:
             settings.includeFees = !menu[EditorCommand::kIncludeFees].checked;
             ShowFees();
             break;
-        case EditorCommand::kShowDecimal:
-            SetFractionsShown(!settings.showFractions);
-            break;
+        case EditorCommand::kShowDecimal: SetFractionsShown(!settings.showFractions); break;
         case EditorCommand::kShowUnits:
             SetUnitsShown(!menu[EditorCommand::kShowUnits].checked);
             break;
-        case EditorCommand::kEuropeanRule:
-            SetEuropeanRule(true);
-            break;
-        case EditorCommand::kAmericanRule:
-            SetEuropeanRule(false);
-            break;
+        case EditorCommand::kEuropeanRule: SetEuropeanRule(true); break;
+        case EditorCommand::kAmericanRule: SetEuropeanRule(false); break;
         case EditorCommand::kDividend:
             SetDividendShown(!menu[EditorCommand::kDividend].checked);
             break;
-        case EditorCommand::kProperties:
-            return EditorRequest::kRunProperties;
-        case EditorCommand::kGraph:
-            return EditorRequest::kOpenGraph;
-        case EditorCommand::kTracker:
-            return EditorRequest::kShowTracker;
-        case EditorCommand::kNotes:
-            return EditorRequest::kShowNotes;
+        case EditorCommand::kProperties: return EditorRequest::kRunProperties;
+        case EditorCommand::kGraph: return EditorRequest::kOpenGraph;
+        case EditorCommand::kTracker: return EditorRequest::kShowTracker;
+        case EditorCommand::kNotes: return EditorRequest::kShowNotes;
         case EditorCommand::kContents:
             ShowHelpContents(desktop, messages, MessageOwner::kMainWindow);
             break;
@@ -86,10 +64,8 @@ EditorRequest EditorModel::Command(EditorCommand command) {
             OpenHomePage(desktop, messages, MessageOwner::kMainWindow);
             break;
         case EditorCommand::kAbout:
-        case EditorCommand::kSystemAbout:
-            return EditorRequest::kShowAbout;
-        default:
-            break;
+        case EditorCommand::kSystemAbout: return EditorRequest::kShowAbout;
+        default: break;
     }
     return EditorRequest::kNone;
 }
@@ -106,12 +82,9 @@ bool EditorModel::MayDiscard(EditorCommand command, EditorRequest& instead) {
     if (!discards || !HasUnsavedWork()) return true;
     switch (messages.AskYesNoCancel("The document has changes that are not saved. Save them first?",
                                     kMessageCaption, MessageOwner::kMainWindow)) {
-        case Answer::kNo:
-            return true;
-        case Answer::kCancel:
-            return false;
-        case Answer::kYes:
-            break;
+        case Answer::kNo: return true;
+        case Answer::kCancel: return false;
+        case Answer::kYes: break;
     }
     // The user has just agreed to saving, so the document's own file is written without
     // the question Save asks before replacing it.
@@ -150,17 +123,14 @@ void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) co
 
 void EditorModel::Open(const std::string& path) {
     switch (document->Open(path)) {
-        case Document::OpenResult::kOpened:
-            RefreshAfterOpen();
-            break;
+        case Document::OpenResult::kOpened: RefreshAfterOpen(); break;
         case Document::OpenResult::kReset:
             NewDocument();
             // The slots read before the damage carry the file's lattice steps, which a
             // reset keeps; the rule in force must value them.
             SetEuropeanRule(settings.europeanRule);
             break;
-        case Document::OpenResult::kUnchanged:
-            return;
+        case Document::OpenResult::kUnchanged: return;
     }
     saved.Take(*document);
 }

@@ -168,31 +168,21 @@ void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
             Ctl(C::kSymbol).text = text;
             document->GetStock().SetSymbol(text);
             return;
-        case C::kDate:
-            return EnterDate(text);
-        case C::kPrice:
-            return EnterPrice(text);
-        case C::kShares:
-            return EnterShares(text, false);
-        case C::kUnits:
-            return EnterUnits(text);
-        default:
-            break;
+        case C::kDate: return EnterDate(text);
+        case C::kPrice: return EnterPrice(text);
+        case C::kShares: return EnterShares(text, false);
+        case C::kUnits: return EnterUnits(text);
+        default: break;
     }
     if (!IsRowControl(control)) return;
     const int row = RowOf(control);
     if (!HasRecord(row)) return;
     switch (RowControlOf(control)) {
-        case R::kExpires:
-            return EnterExpiration(row, text);
-        case R::kStrike:
-            return EnterStrike(row, text, false);
-        case R::kRowPrice:
-            return EnterRowPrice(row, text);
-        case R::kContracts:
-            return EnterContracts(row, text, false);
-        default:
-            return;
+        case R::kExpires: return EnterExpiration(row, text);
+        case R::kStrike: return EnterStrike(row, text, false);
+        case R::kRowPrice: return EnterRowPrice(row, text);
+        case R::kContracts: return EnterContracts(row, text, false);
+        default: return;
     }
 }
 
@@ -201,26 +191,19 @@ void EditorModel::ChooseItem(EditorControl control, int item) {
     if (item < 0 || item >= static_cast<int>(Ctl(control).items.size())) return;
     const std::string entry = Ctl(control).items[item];
     switch (control) {
-        case C::kShares:
-            return EnterShares(entry, true);
-        case C::kUnits:
-            return EnterUnits(entry);
-        default:
-            break;
+        case C::kShares: return EnterShares(entry, true);
+        case C::kUnits: return EnterUnits(entry);
+        default: break;
     }
     if (!IsRowControl(control)) return;
     const int row = RowOf(control);
     if (RowControlOf(control) == R::kRowChoice) return ChooseRecord(row, item);
     if (!HasRecord(row)) return;
     switch (RowControlOf(control)) {
-        case R::kExpires:
-            return ChooseExpiration(row, entry);
-        case R::kStrike:
-            return EnterStrike(row, entry, true);
-        case R::kContracts:
-            return EnterContracts(row, entry, true);
-        default:
-            return;
+        case R::kExpires: return ChooseExpiration(row, entry);
+        case R::kStrike: return EnterStrike(row, entry, true);
+        case R::kContracts: return EnterContracts(row, entry, true);
+        default: return;
     }
 }
 
@@ -228,25 +211,13 @@ EditorRequest EditorModel::ClickButton(EditorControl control) {
     if (!IsControl(control)) return EditorRequest::kNone;
     if (!Ctl(control).visible || !Ctl(control).enabled) return EditorRequest::kNone;
     switch (control) {
-        case C::kStock:
-            ChooseAssetType(kStockAsset);
-            break;
-        case C::kIndex:
-            ChooseAssetType(kIndexAsset);
-            break;
-        case C::kFuture:
-            ChooseAssetType(kFutureAsset);
-            break;
-        case C::kBuyButton:
-            ClickSide(kBuy);
-            break;
-        case C::kSellButton:
-            ClickSide(kSell);
-            break;
-        case C::kGraphButton:
-            return Command(EditorCommand::kGraph);
-        case C::kTrackerButton:
-            return Command(EditorCommand::kTracker);
+        case C::kStock: ChooseAssetType(kStockAsset); break;
+        case C::kIndex: ChooseAssetType(kIndexAsset); break;
+        case C::kFuture: ChooseAssetType(kFutureAsset); break;
+        case C::kBuyButton: ClickSide(kBuy); break;
+        case C::kSellButton: ClickSide(kSell); break;
+        case C::kGraphButton: return Command(EditorCommand::kGraph);
+        case C::kTrackerButton: return Command(EditorCommand::kTracker);
         default:
             if (IsRowControl(control)) ClickRowButton(RowOf(control), RowControlOf(control));
     }
@@ -256,18 +227,12 @@ EditorRequest EditorModel::ClickButton(EditorControl control) {
 void EditorModel::ClickRowButton(int row, RowControl control) {
     if (!HasRecord(row)) return;
     switch (control) {
-        case R::kCallButton:
-            return ClickType(row, kCall);
-        case R::kPutButton:
-            return ClickType(row, kPut);
-        case R::kRowBuy:
-            return ClickRowSide(row, kBuy);
-        case R::kRowSell:
-            return ClickRowSide(row, kSell);
-        case R::kClear:
-            return ClearRow(row);
-        default:
-            return;
+        case R::kCallButton: return ClickType(row, kCall);
+        case R::kPutButton: return ClickType(row, kPut);
+        case R::kRowBuy: return ClickRowSide(row, kBuy);
+        case R::kRowSell: return ClickRowSide(row, kSell);
+        case R::kClear: return ClearRow(row);
+        default: return;
     }
 }
 

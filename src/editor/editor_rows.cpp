@@ -115,8 +115,7 @@ void EditorModel::CheckRow(int row) {
                 RowCtl(row, R::kRowBuy).checked = RowCtl(row, R::kRowSell).checked = false;
                 break;
             case RowEntry::kSide:
-            case RowEntry::kComplete:
-                break;
+            case RowEntry::kComplete: break;
         }
     }
     UpdateGraphCommand();

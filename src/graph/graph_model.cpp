@@ -143,18 +143,12 @@ void GraphModel::ComputeCurves() {
 double GraphModel::OptionQuantity(Option& option) {
     const bool shares = settings.shareWeighted;
     switch (graphType) {
-        case GraphType::Gamma:
-            return option.Gamma(shares);
-        case GraphType::Delta:
-            return option.Delta(shares);
-        case GraphType::Theta:
-            return option.Theta(shares);
-        case GraphType::Vega:
-            return option.Vega(shares);
-        case GraphType::Rho:
-            return option.Rho(shares);
-        case GraphType::ValueOrProfit:
-            break;
+        case GraphType::Gamma: return option.Gamma(shares);
+        case GraphType::Delta: return option.Delta(shares);
+        case GraphType::Theta: return option.Theta(shares);
+        case GraphType::Vega: return option.Vega(shares);
+        case GraphType::Rho: return option.Rho(shares);
+        case GraphType::ValueOrProfit: break;
     }
     // The weight's horizon is the time to the graph date, not the option's time left.
     if (settings.probabilityWeighted)

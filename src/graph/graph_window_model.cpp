@@ -296,34 +296,20 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
         case GraphCommand::kProbabilityWeighted:
             ToggleSetting(settings.probabilityWeighted, command);
             break;
-        case GraphCommand::kShareWeighted:
-            ToggleSetting(settings.shareWeighted, command);
-            break;
-        case GraphCommand::kPercentScaled:
-            ToggleSetting(settings.percentScaled, command);
-            break;
+        case GraphCommand::kShareWeighted: ToggleSetting(settings.shareWeighted, command); break;
+        case GraphCommand::kPercentScaled: ToggleSetting(settings.percentScaled, command); break;
         case GraphCommand::kShowProfit:
-        case GraphCommand::kShowValue:
-            ChooseProfit(command == GraphCommand::kShowProfit);
-            break;
-        case GraphCommand::kHomePage:
-            OpenHomePage(desktop, messages, MessageOwner::kGraph);
-            break;
+        case GraphCommand::kShowValue: ChooseProfit(command == GraphCommand::kShowProfit); break;
+        case GraphCommand::kHomePage: OpenHomePage(desktop, messages, MessageOwner::kGraph); break;
         case GraphCommand::kContents:
             ShowHelpContents(desktop, messages, MessageOwner::kGraph);
             break;
-        case GraphCommand::kProperties:
-            return GraphRequest::kRunProperties;
-        case GraphCommand::kPrint:
-            return GraphRequest::kPrint;
-        case GraphCommand::kAbout:
-            return GraphRequest::kShowAbout;
-        case GraphCommand::kSavePicture:
-            return GraphRequest::kSavePicture;
-        case GraphCommand::kCopyPicture:
-            return GraphRequest::kCopyPicture;
-        case GraphCommand::kCancel:
-            return GraphRequest::kClose;
+        case GraphCommand::kProperties: return GraphRequest::kRunProperties;
+        case GraphCommand::kPrint: return GraphRequest::kPrint;
+        case GraphCommand::kAbout: return GraphRequest::kShowAbout;
+        case GraphCommand::kSavePicture: return GraphRequest::kSavePicture;
+        case GraphCommand::kCopyPicture: return GraphRequest::kCopyPicture;
+        case GraphCommand::kCancel: return GraphRequest::kClose;
     }
     return GraphRequest::kNone;
 }

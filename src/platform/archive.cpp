@@ -23,41 +23,29 @@ constexpr std::uint16_t kLongerLength = 0xFFFF;
 
 FileError ErrorOfErrno(int number, bool creating) {
     switch (number) {
-        case ENOENT:
-            return creating ? FileError::kBadPath : FileError::kFileNotFound;
+        case ENOENT: return creating ? FileError::kBadPath : FileError::kFileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
-        case EINVAL:
-            return FileError::kBadPath;
+        case EINVAL: return FileError::kBadPath;
         case EMFILE:
-        case ENFILE:
-            return FileError::kTooManyOpenFiles;
+        case ENFILE: return FileError::kTooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR:
-            return FileError::kAccessDenied;
-        case EBADF:
-            return FileError::kInvalidFile;
-        case EMLINK:
-            return FileError::kDirectoryFull;
-        case EIO:
-            return FileError::kHardwareIo;
+        case EISDIR: return FileError::kAccessDenied;
+        case EBADF: return FileError::kInvalidFile;
+        case EMLINK: return FileError::kDirectoryFull;
+        case EIO: return FileError::kHardwareIo;
         case EBUSY:
-        case ETXTBSY:
-            return FileError::kSharingViolation;
+        case ETXTBSY: return FileError::kSharingViolation;
         case ENOLCK:
-        case EDEADLK:
-            return FileError::kLockViolation;
+        case EDEADLK: return FileError::kLockViolation;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG:
-            return FileError::kDiskFull;
-        case ENOMEM:
-            return FileError::kOutOfMemory;
-        default:
-            return FileError::kGeneric;
+        case EFBIG: return FileError::kDiskFull;
+        case ENOMEM: return FileError::kOutOfMemory;
+        default: return FileError::kGeneric;
     }
 }
 

@@ -79,42 +79,18 @@ std::string CTime::Format(const char* format) const {
             continue;
         }
         switch (*++c) {
-            case 'b':
-                text.append(kMonthNames[f.month - 1], 3);
-                break;
-            case 'B':
-                text += kMonthNames[f.month - 1];
-                break;
-            case 'Y':
-                text += std::to_string(f.year);
-                break;
-            case 'y':
-                AppendTwoDigits(text, f.year % 100);
-                break;
-            case 'm':
-                AppendTwoDigits(text, f.month);
-                break;
-            case 'd':
-                AppendTwoDigits(text, f.day);
-                break;
-            case 'H':
-                AppendTwoDigits(text, f.hour);
-                break;
-            case 'I':
-                AppendTwoDigits(text, f.hour % 12 == 0 ? 12 : f.hour % 12);
-                break;
-            case 'M':
-                AppendTwoDigits(text, f.minute);
-                break;
-            case 'S':
-                AppendTwoDigits(text, f.second);
-                break;
-            case 'p':
-                text += f.hour < 12 ? "AM" : "PM";
-                break;
-            case '%':
-                text += '%';
-                break;
+            case 'b': text.append(kMonthNames[f.month - 1], 3); break;
+            case 'B': text += kMonthNames[f.month - 1]; break;
+            case 'Y': text += std::to_string(f.year); break;
+            case 'y': AppendTwoDigits(text, f.year % 100); break;
+            case 'm': AppendTwoDigits(text, f.month); break;
+            case 'd': AppendTwoDigits(text, f.day); break;
+            case 'H': AppendTwoDigits(text, f.hour); break;
+            case 'I': AppendTwoDigits(text, f.hour % 12 == 0 ? 12 : f.hour % 12); break;
+            case 'M': AppendTwoDigits(text, f.minute); break;
+            case 'S': AppendTwoDigits(text, f.second); break;
+            case 'p': text += f.hour < 12 ? "AM" : "PM"; break;
+            case '%': text += '%'; break;
             default:
                 text += '%';
                 text += *c;

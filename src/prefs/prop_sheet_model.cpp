@@ -132,11 +132,8 @@ void PropSheetModel::LeaveBox(PropControl control, const std::string& text) {
             Ctl(control).text = fee > 0 ? FeeText(fee) : "";
             break;
         }
-        case C::kUnits:
-            SetUnitsText(ParseInteger(text) < 1 ? "" : text);
-            break;
-        default:
-            break;
+        case C::kUnits: SetUnitsText(ParseInteger(text) < 1 ? "" : text); break;
+        default: break;
     }
 }
 
@@ -150,18 +147,11 @@ void PropSheetModel::ClickButton(PropControl control) {
     switch (control) {
         case C::kDigits2:
         case C::kDigits3:
-        case C::kDigits4:
-            CheckOneOf({C::kDigits2, C::kDigits3, C::kDigits4}, control);
-            break;
+        case C::kDigits4: CheckOneOf({C::kDigits2, C::kDigits3, C::kDigits4}, control); break;
         case C::kMonthFirst:
-        case C::kDayFirst:
-            CheckOneOf({C::kMonthFirst, C::kDayFirst}, control);
-            break;
-        case C::kColorPlotText:
-            Ctl(control).checked = !Ctl(control).checked;
-            break;
-        default:
-            break;
+        case C::kDayFirst: CheckOneOf({C::kMonthFirst, C::kDayFirst}, control); break;
+        case C::kColorPlotText: Ctl(control).checked = !Ctl(control).checked; break;
+        default: break;
     }
 }
 

@@ -26,12 +26,9 @@ int Stock::SetSymbol(const std::string& value) {
 
 const char* Stock::PlaceholderSymbol(int assetType) {
     switch (assetType) {
-        case kIndexAsset:
-            return "[Index]";
-        case kFutureAsset:
-            return "[Future]";
-        default:
-            return "[Stock]";
+        case kIndexAsset: return "[Index]";
+        case kFutureAsset: return "[Future]";
+        default: return "[Stock]";
     }
 }
 

@@ -113,17 +113,10 @@ void TrackerWindowModel::DocumentReplaced() {
 
 void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
     switch (box) {
-        case C::kDate:
-            EnterDate(text);
-            break;
-        case C::kUnits:
-            EditUnits(text);
-            return;
-        case C::kPrice:
-            EnterPrice(text);
-            break;
-        default:
-            return;
+        case C::kDate: EnterDate(text); break;
+        case C::kUnits: EditUnits(text); return;
+        case C::kPrice: EnterPrice(text); break;
+        default: return;
     }
     RefreshButtons();
 }
@@ -260,9 +253,7 @@ TrackerRequest TrackerWindowModel::ClickButton(TrackerControl control) {
             CheckSide(control == C::kBuy ? kBuy : kSell);
             form.SetSide(control == C::kBuy ? kBuy : kSell);
             break;
-        case C::kFees:
-            ClickFees();
-            break;
+        case C::kFees: ClickFees(); break;
         case C::kClear: {
             ClearEntryControls();
             const int kind = form.GetKind();
@@ -270,30 +261,15 @@ TrackerRequest TrackerWindowModel::ClickButton(TrackerControl control) {
             form.SetKind(kind);
             break;
         }
-        case C::kRecord:
-            Record();
-            break;
-        case C::kChange:
-            ChangeRow();
-            break;
-        case C::kDelete:
-            DeleteRow();
-            break;
-        case C::kGraph:
-            request = HandToGraph();
-            break;
+        case C::kRecord: Record(); break;
+        case C::kChange: ChangeRow(); break;
+        case C::kDelete: DeleteRow(); break;
+        case C::kGraph: request = HandToGraph(); break;
         case C::kShowAll:
-        case C::kShowOpenOnly:
-            ShowView(control == C::kShowOpenOnly);
-            break;
-        case C::kExport:
-            Export();
-            break;
-        case C::kImport:
-            Import();
-            break;
-        default:
-            return request;
+        case C::kShowOpenOnly: ShowView(control == C::kShowOpenOnly); break;
+        case C::kExport: Export(); break;
+        case C::kImport: Import(); break;
+        default: return request;
     }
     RefreshButtons();
     return request;

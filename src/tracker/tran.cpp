@@ -84,16 +84,13 @@ bool Tran::IsComplete() const {
     const bool traded =
         !name.empty() && action != kNoAction && units != 0 && side != kNoSide && price != 0;
     switch (kind) {
-        case kUnderlyingTran:
-            return traded;
+        case kUnderlyingTran: return traded;
         case kOptionTran:
             // An exercise takes its side from the opening it exercises.
             if (action == kExercise) return !name.empty() && units != 0 && price != 0;
             return traded;
-        case kDividendTran:
-            return !name.empty() && price != 0;
-        default:
-            return false;
+        case kDividendTran: return !name.empty() && price != 0;
+        default: return false;
     }
 }
 
@@ -119,14 +116,11 @@ double Tran::Amount() const {
     if (IsExercise()) return GetUnits() * ExercisePerContract();
     const double u = units;
     switch (kind) {
-        case kDividendTran:
-            return price;
-        case kOptionTran:
-            return -(unitsPerContract * u * price);
+        case kDividendTran: return price;
+        case kOptionTran: return -(unitsPerContract * u * price);
         case kUnderlyingTran:
             return assetType == kFutureAsset ? -(unitsPerContract * u * price) : -(u * price);
-        default:
-            return 0;
+        default: return 0;
     }
 }
 
@@ -137,14 +131,12 @@ double Tran::Total() const {
         return priced ? GetUnits() * (ExercisePerContract() + fees) : 0;
     }
     switch (kind) {
-        case kDividendTran:
-            return price;
+        case kDividendTran: return price;
         case kOptionTran:
         case kUnderlyingTran:
             // Option fees are per contract; other fees are charged once per trade.
             return Amount() + TotalFees();
-        default:
-            return 0;
+        default: return 0;
     }
 }
 

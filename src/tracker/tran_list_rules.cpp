@@ -40,12 +40,9 @@ int TranList::Validate(int index, Messages& messages) {
                 return CheckOpen(index, messages);
             }
             return 0;
-        case kClose:
-            return CheckClose(index, messages);
-        case kExercise:
-            return CheckExercise(index, messages);
-        default:
-            return 0;  // a dividend opens and closes nothing
+        case kClose: return CheckClose(index, messages);
+        case kExercise: return CheckExercise(index, messages);
+        default: return 0;  // a dividend opens and closes nothing
     }
 }
 

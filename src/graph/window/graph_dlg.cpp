@@ -257,26 +257,13 @@ void GraphDlg::RunCommand(GraphCommand command) { Handle(model->Command(command)
 
 void GraphDlg::Handle(GraphRequest request) {
     switch (request) {
-        case GraphRequest::kNone:
-            break;
-        case GraphRequest::kPrint:
-            Print();
-            break;
-        case GraphRequest::kRunProperties:
-            RunProperties();
-            break;
-        case GraphRequest::kShowAbout:
-            AboutDlg(settings, this).exec();
-            break;
-        case GraphRequest::kSavePicture:
-            SavePictureAs();
-            break;
-        case GraphRequest::kCopyPicture:
-            CopyPicture();
-            break;
-        case GraphRequest::kClose:
-            QDialog::reject();
-            return;
+        case GraphRequest::kNone: break;
+        case GraphRequest::kPrint: Print(); break;
+        case GraphRequest::kRunProperties: RunProperties(); break;
+        case GraphRequest::kShowAbout: AboutDlg(settings, this).exec(); break;
+        case GraphRequest::kSavePicture: SavePictureAs(); break;
+        case GraphRequest::kCopyPicture: CopyPicture(); break;
+        case GraphRequest::kClose: QDialog::reject(); return;
     }
     MirrorModel();
 }

@@ -290,8 +290,7 @@ void ControlBinding::Mirror(ModelId control, const Control& state) {
             if (slider->value() != state.position) slider->setValue(state.position);
             break;
         }
-        default:
-            MirrorText(b, state);
+        default: MirrorText(b, state);
     }
     if (w->isEnabled() != state.enabled) w->setEnabled(state.enabled);
     if (w->isHidden() == state.visible) w->setVisible(state.visible);
@@ -317,9 +316,7 @@ void ControlBinding::MirrorText(const Bound& b, const Control& state) {
             if (box->text() != text) box->setText(text);
             break;
         }
-        case Kind::kResult:
-            static_cast<ResultLineEdit*>(b.widget)->ShowText(text);
-            break;
+        case Kind::kResult: static_cast<ResultLineEdit*>(b.widget)->ShowText(text); break;
         default: {
             auto* button = static_cast<QAbstractButton*>(b.widget);
             if (button->text() != text) button->setText(text);

@@ -34,12 +34,9 @@ Answer QtMessages::AskYesNoCancel(const std::string& text, const std::string& ca
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-        case QMessageBox::Yes:
-            return Answer::kYes;
-        case QMessageBox::No:
-            return Answer::kNo;
-        default:
-            return Answer::kCancel;
+        case QMessageBox::Yes: return Answer::kYes;
+        case QMessageBox::No: return Answer::kNo;
+        default: return Answer::kCancel;
     }
 }
 

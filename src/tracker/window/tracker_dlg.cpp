@@ -200,8 +200,7 @@ void TrackerDlg::ChooseEntry(int entry) {
 void TrackerDlg::Handle(TrackerRequest request) {
     MirrorModel();
     switch (request) {
-        case TrackerRequest::kNone:
-            break;
+        case TrackerRequest::kNone: break;
         case TrackerRequest::kFocusEditor:
             if (editor) {
                 editor->raise();
