@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <initializer_list>
 
 #include "editor/editor_model.h"
 #include "graph/window/graph_dlg.h"
@@ -69,6 +70,15 @@ std::vector<MenuBinding::Entry> EditorMenus() {
          {item("Contents", E::kContents, "F1"), item("Home Page", E::kHomePage), separator,
           item("&About", E::kAbout)}},
     };
+}
+
+// Buttons side by side in a cell of grid (columnSpan columns wide), kept to the left.
+void AddButtonLine(QGridLayout* grid, int line, int column, std::initializer_list<QWidget*> buttons,
+                   int columnSpan = 1) {
+    auto* buttonLine = new QHBoxLayout;
+    for (QWidget* button : buttons) buttonLine->addWidget(button);
+    buttonLine->addStretch();
+    grid->addLayout(buttonLine, line, column, 1, columnSpan);
 }
 
 }  // namespace
@@ -138,21 +148,18 @@ QWidget* EditorDlg::BuildEnvironment() {
     const int resultWidth = DialogUnits(*this, 52, 0).width();
 
     // The asset and its market on the left, its position in the middle.
-    auto* types = new QHBoxLayout;
-    for (EditorControl control : {C::kStock, C::kIndex, C::kFuture})
-        types->addWidget(binding->RadioButton(control, group));
-    types->addStretch();
-    grid->addLayout(types, 0, 0, 1, 2);
+    AddButtonLine(grid, 0, 0,
+                  {binding->RadioButton(C::kStock, group), binding->RadioButton(C::kIndex, group),
+                   binding->RadioButton(C::kFuture, group)},
+                  2);
     AddField(grid, 1, 0, C::kSymbolLabel, binding->Box(C::kSymbol, group));
     AddField(grid, 2, 0, C::kDateLabel, binding->Box(C::kDate, group));
     AddField(grid, 3, 0, C::kPriceLabel, binding->Box(C::kPrice, group));
     AddField(grid, 4, 0, C::kUnitsLabel, binding->EditableList(C::kUnits, group));
     AddField(grid, 0, 3, C::kSharesLabel, binding->EditableList(C::kShares, group));
-    auto* sides = new QHBoxLayout;
-    sides->addWidget(binding->CheckBox(C::kBuyButton, group));
-    sides->addWidget(binding->CheckBox(C::kSellButton, group));
-    sides->addStretch();
-    grid->addLayout(sides, 1, 4);
+    AddButtonLine(
+        grid, 1, 4,
+        {binding->CheckBox(C::kBuyButton, group), binding->CheckBox(C::kSellButton, group)});
     // NET above Fees: with fees off, their empty place is the last line, not a gap.
     AddField(grid, 2, 3, C::kNetLabel, binding->ResultBox(C::kNet, group));
     AddField(grid, 3, 3, C::kFeesLabel, binding->ResultBox(C::kFees, group));
@@ -215,21 +222,17 @@ QWidget* EditorDlg::BuildRow(int row) {
     AddField(grid, 1, 3, id(R::kDaysLeftLabel), binding->ResultBox(id(R::kDaysLeft), group));
     AddField(grid, 2, 0, id(R::kStrikeLabel), binding->EditableList(id(R::kStrike), group));
     AddField(grid, 2, 3, id(R::kFairValueLabel), binding->ResultBox(id(R::kFairValue), group));
-    auto* types = new QHBoxLayout;
-    types->addWidget(binding->CheckBox(id(R::kCallButton), group));
-    types->addWidget(binding->CheckBox(id(R::kPutButton), group));
-    types->addStretch();
-    grid->addLayout(types, 3, 1);
+    AddButtonLine(grid, 3, 1,
+                  {binding->CheckBox(id(R::kCallButton), group),
+                   binding->CheckBox(id(R::kPutButton), group)});
     AddField(grid, 4, 0, id(R::kRowPriceLabel), binding->Box(id(R::kRowPrice), group));
     AddField(grid, 4, 3, id(R::kImpliedVolatilityLabel),
              binding->ResultBox(id(R::kImpliedVolatility), group));
     AddField(grid, 5, 0, id(R::kContractsLabel), binding->EditableList(id(R::kContracts), group));
     AddField(grid, 5, 3, id(R::kRowNetLabel), binding->ResultBox(id(R::kRowNet), group));
-    auto* sides = new QHBoxLayout;
-    sides->addWidget(binding->CheckBox(id(R::kRowBuy), group));
-    sides->addWidget(binding->CheckBox(id(R::kRowSell), group));
-    sides->addStretch();
-    grid->addLayout(sides, 6, 1);
+    AddButtonLine(
+        grid, 6, 1,
+        {binding->CheckBox(id(R::kRowBuy), group), binding->CheckBox(id(R::kRowSell), group)});
     AddField(grid, 6, 3, id(R::kRowFeesLabel), binding->ResultBox(id(R::kRowFees), group));
 
     for (RowControl control : {R::kExpires, R::kStrike, R::kRowPrice, R::kContracts})
@@ -274,14 +277,9 @@ void EditorDlg::RunCommand(EditorCommand command) {
 
 void EditorDlg::Handle(EditorRequest request) {
     switch (request) {
-        case EditorRequest::kNone:
-            break;
-        case EditorRequest::kChooseFileToOpen:
-            ChooseAndOpen();
-            break;
-        case EditorRequest::kChooseFileToSave:
-            ChooseAndSave();
-            break;
+        case EditorRequest::kNone: break;
+        case EditorRequest::kChooseFileToOpen: ChooseAndOpen(); break;
+        case EditorRequest::kChooseFileToSave: ChooseAndSave(); break;
         case EditorRequest::kRunProperties:
             PropSheet(settings, messages, this).exec();
             model->AfterProperties();
@@ -299,23 +297,15 @@ void EditorDlg::Handle(EditorRequest request) {
             ShowTracker();
             emit trackerRequested();
             break;
-        case EditorRequest::kShowNotes:
-            ShowNotes();
-            break;
-        case EditorRequest::kShowAbout:
-            AboutDlg(settings, this).exec();
-            break;
-        case EditorRequest::kEndOk:
-            done(QDialog::Accepted);
-            break;
+        case EditorRequest::kShowNotes: ShowNotes(); break;
+        case EditorRequest::kShowAbout: AboutDlg(settings, this).exec(); break;
+        case EditorRequest::kEndOk: done(QDialog::Accepted); break;
         case EditorRequest::kCloseWindowsEndOk:
             notes.reset();
             tracker.reset();
             done(QDialog::Accepted);
             break;
-        case EditorRequest::kEndCancel:
-            done(QDialog::Rejected);
-            break;
+        case EditorRequest::kEndCancel: done(QDialog::Rejected); break;
     }
     MirrorModel();
 }
