@@ -158,12 +158,25 @@ PlotAxes::PriceRange Prices(double xMin, double xMax, double currentPrice = 100)
     return {xMin, xMax, (xMax - xMin) / 60, 5, currentPrice, 60};
 }
 
+// A price or percent axis and the labels it should carry.
+struct LabelCase {
+    PlotAxes::PriceRange range;
+    bool percent;
+    Texts labels;
+};
+
+// Draws the axis of the case at y 249 and gives the labels written on it.
+Texts DrawLabels(RecordingCanvas& canvas, const LabelCase& c) {
+    PlotAxes axes(canvas, {kPen, kText, kBackground});
+    if (c.percent)
+        axes.DrawPercentAxis(c.range, 249);
+    else
+        axes.DrawPriceAxis(c.range, 249);
+    return canvas.TextsIn(kText);
+}
+
 TEST(PlotAxes, PriceLabelsInPricesAndPercent) {
-    const struct {
-        PlotAxes::PriceRange range;
-        bool percent;
-        Texts labels;
-    } cases[] = {
+    const LabelCase cases[] = {
         // The label at the left edge would reach out of the plot and is left out.
         {Prices(10, 10.4),
          false,
@@ -181,12 +194,7 @@ TEST(PlotAxes, PriceLabelsInPricesAndPercent) {
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas;
-        PlotAxes axes(canvas, {kPen, kText, kBackground});
-        if (c.percent)
-            axes.DrawPercentAxis(c.range, 249);
-        else
-            axes.DrawPriceAxis(c.range, 249);
-        EXPECT_EQ(canvas.TextsIn(kText), c.labels)
+        EXPECT_EQ(DrawLabels(canvas, c), c.labels)
             << "prices " << c.range.xMin << " to " << c.range.xMax << " percent " << c.percent;
         ASSERT_FALSE(canvas.lines.empty());
         EXPECT_EQ(canvas.lines[0].x1, 60);  // the axis line itself
@@ -204,23 +212,14 @@ class WideFontCanvas : public RecordingCanvas {
 };
 
 TEST(PlotAxes, PriceLabelsThatWouldRunIntoTheirNeighbourAreLeftOut) {
-    const struct {
-        PlotAxes::PriceRange range;
-        bool percent;
-        Texts labels;
-    } cases[] = {
+    const LabelCase cases[] = {
         // Majors 33 pixels apart: "100%" is 36 wide, so every other label stands.
         {Prices(80, 125), true, {"90%", "100%", "110%", "120%"}},
         {Prices(80, 125), false, {"85", "90", "95", "100", "105", "110", "115", "120", "125"}},
     };
     for (const auto& c : cases) {
         WideFontCanvas canvas;
-        PlotAxes axes(canvas, {kPen, kText, kBackground});
-        if (c.percent)
-            axes.DrawPercentAxis(c.range, 249);
-        else
-            axes.DrawPriceAxis(c.range, 249);
-        EXPECT_EQ(canvas.TextsIn(kText), c.labels) << "percent " << c.percent;
+        EXPECT_EQ(DrawLabels(canvas, c), c.labels) << "percent " << c.percent;
     }
 }
 
