@@ -135,6 +135,13 @@ struct Fixture {
     Settings settings;
     RecordingMessages messages;
     Document doc;
+
+    // Saves the document as name in the folder and gives what the file holds.
+    Bytes SavedBytes(const std::string& name) {
+        const std::string path = folder.Path(name);
+        EXPECT_TRUE(doc.Save(path)) << messages.LastText();
+        return ReadFileBytes(path);
+    }
 };
 
 TEST(Document, EmptyDocumentIsWrittenByteForByte) {
@@ -220,9 +227,7 @@ Bytes LaidOut(const Document& doc) {
 TEST(Document, EveryRecordIsWrittenFieldByFieldInItsLayout) {
     Fixture f;
     MakeRich(f.doc, f.messages, "A");
-    const std::string path = f.folder.Path("rich.opt");
-    ASSERT_TRUE(f.doc.Save(path));
-    const Bytes written = ReadFileBytes(path);
+    const Bytes written = f.SavedBytes("rich.opt");
     const Bytes expected = LaidOut(f.doc);
     ASSERT_EQ(written.size(), expected.size());
     for (std::size_t i = 0; i < written.size(); ++i)
@@ -260,9 +265,7 @@ Bytes WithTag(const Bytes& document, const std::string& tag) {
 TEST(Document, OpensBothTagsAndRefusesAnyOtherExactly) {
     Fixture f;
     MakeRich(f.doc, f.messages, "A");
-    const std::string source = f.folder.Path("source.opt");
-    ASSERT_TRUE(f.doc.Save(source));
-    const Bytes saved = ReadFileBytes(source);
+    const Bytes saved = f.SavedBytes("source.opt");
 
     struct Case {
         std::string tag;
@@ -310,9 +313,7 @@ void ExpectNewDocument(const Document& doc, const Settings& settings, const std:
 TEST(Document, FileCutAtAnyByteGivesItsMessageAndANewDocument) {
     Fixture f;
     MakeRich(f.doc, f.messages, "A");
-    const std::string source = f.folder.Path("source.opt");
-    ASSERT_TRUE(f.doc.Save(source));
-    const Bytes saved = ReadFileBytes(source);
+    const Bytes saved = f.SavedBytes("source.opt");
 
     Document before(f.settings, f.messages);
     MakeRich(before, f.messages, "B");
@@ -370,9 +371,7 @@ Bytes WithTransaction(const Bytes& empty, const TranBytes& tran) {
 
 TEST(Document, DamagedFileIsRefusedAndLeavesANewDocument) {
     Fixture f;
-    const std::string source = f.folder.Path("empty.opt");
-    ASSERT_TRUE(f.doc.Save(source));
-    const Bytes empty = ReadFileBytes(source);
+    const Bytes empty = f.SavedBytes("empty.opt");
     ASSERT_EQ(empty.size(), kNotesAt + 1);
     const std::string kUnknown = "An unknown error occurred while accessing %1.";
     const std::string kPastEnd = "An attempt was made to access %1 past its end.";
@@ -424,9 +423,7 @@ TEST(Document, DamagedFileIsRefusedAndLeavesANewDocument) {
 
 TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
     Fixture f;
-    const std::string source = f.folder.Path("empty.opt");
-    ASSERT_TRUE(f.doc.Save(source));
-    Bytes file = ReadFileBytes(source);
+    Bytes file = f.SavedBytes("empty.opt");
     file = Patched(file, kStockAt + 12, Int32(-5));  // a multiplier below 1
     file = file.substr(0, kNotesAt) +
            "\x04"
@@ -448,9 +445,7 @@ TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
 
 TEST(Document, OpenNormalisesWhatTheSettersNormalise) {
     Fixture f;
-    const std::string source = f.folder.Path("empty.opt");
-    ASSERT_TRUE(f.doc.Save(source));
-    Bytes file = ReadFileBytes(source);
+    Bytes file = f.SavedBytes("empty.opt");
     file = Patched(file, kStockAt + 16, Float64(3));    // a fee of the wrong sign
     file = Patched(file, kSlot1At + 28, Float64(2.5));  // likewise
     file = Patched(file, kSlot1At + 36, Int32(30));     // 30 days left ...
