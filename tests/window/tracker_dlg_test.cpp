@@ -49,6 +49,7 @@ class TrackerDlgTest : public MainWindowTest {
     void Click(C control);
     void Type(C control, const QString& text);
     void ChooseEntry(int entry);
+    void EnterTrade(int entry, C action, C side, const QString& units, const QString& price);
     QString Cell(int row, int column) { return Tracker().GetList()->item(row, column)->text(); }
     void EnterUnderlyingPrice();
     void FillEditorRow();
@@ -98,6 +99,16 @@ void TrackerDlgTest::ChooseEntry(int entry) {
     auto* entries = qobject_cast<QListWidget*>(W(C::kEntryList));
     const QRect place = entries->visualItemRect(entries->item(entry));
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, place.center());
+}
+
+// Fills the form for a trade in the entry: opening or closing, the side, units and price.
+void TrackerDlgTest::EnterTrade(int entry, C action, C side, const QString& units,
+                                const QString& price) {
+    ChooseEntry(entry);
+    Click(action);
+    Click(side);
+    Type(C::kUnits, units);
+    Type(C::kPrice, price);
 }
 
 // A bought March 50 call in the editor's first row, typed in as a user would.
@@ -160,11 +171,7 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
     QCOMPARE(Tracker().GetModel().GetControl(C::kEntryList).selected, -1);
     QVERIFY(W(C::kPrice)->isHidden());
     VerifyWindowMirrorsModel();
-    ChooseEntry(0);
-    Click(C::kOpen);
-    Click(C::kBuy);
-    Type(C::kUnits, "100");
-    Type(C::kPrice, "46");
+    EnterTrade(0, C::kOpen, C::kBuy, "100", "46");
     Click(C::kFees);
     VerifyWindowMirrorsModel();
     Click(C::kRecord);
@@ -186,11 +193,7 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
     QCOMPARE(list->SelectedRow(), -1);
 
     // A sale closes part of the position; keyboard moves the selection onto it.
-    ChooseEntry(0);
-    Click(C::kClose);
-    Click(C::kSell);
-    Type(C::kUnits, "40");
-    Type(C::kPrice, "50");
+    EnterTrade(0, C::kClose, C::kSell, "40", "50");
     Click(C::kRecord);
     QCOMPARE(Cell(1, 3), QString("-40"));
     list->setFocus();
@@ -206,11 +209,7 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
 }
 
 void TrackerDlgTest::viewSwitchListsThePositions() {
-    ChooseEntry(0);
-    Click(C::kOpen);
-    Click(C::kBuy);
-    Type(C::kUnits, "300");
-    Type(C::kPrice, "46");
+    EnterTrade(0, C::kOpen, C::kBuy, "300", "46");
     Click(C::kRecord);
     ChooseEntry(5);
     Type(C::kPrice, "25");
@@ -294,11 +293,7 @@ void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
 
 void TrackerDlgTest::graphOpensAGraphWindowOnTheOpenPositions() {
     FillEditorRow();
-    ChooseEntry(1);
-    Click(C::kOpen);
-    Click(C::kBuy);
-    Type(C::kUnits, "2");
-    Type(C::kPrice, "2.5");
+    EnterTrade(1, C::kOpen, C::kBuy, "2", "2.5");
     Click(C::kRecord);
     const auto graphs = [] {
         QList<GraphDlg*> found;
