@@ -11,6 +11,17 @@
 namespace qx {
 namespace {
 
+// The underlying's price at the model's point i.
+double PriceAt(const GraphModel& model, int i) { return model.GetXMin() + i * model.GetXStep(); }
+
+// A model of the option alone, without a holding, its graph date the days ahead.
+GraphModel OneOptionModel(const Option& option, const Settings& settings, int days) {
+    const Option rows[kOptionSlots] = {option};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(days);
+    return model;
+}
+
 TEST(GraphModel, KeepsOnlyOptionsWithASideInOrder) {
     Settings settings;
     Option rows[4];
@@ -96,24 +107,19 @@ TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
 
 TEST(GraphModel, WorkedAxisAtOneYear) {
     Settings settings;
-    Option rows[4] = {MakeOption(kCall, 100, 400)};
-    GraphModel model(rows, Stock(), settings);
-    model.SetDateOffset(365);
+    GraphModel model = OneOptionModel(MakeOption(kCall, 100, 400), settings, 365);
     model.RecomputeCurves();
     EXPECT_NEAR(model.GetXMin(), 54.88, 0.005);
     EXPECT_NEAR(model.GetXMax(), 182.21, 0.005);
     // Resolution 20: 60 points, the last one step short of xMax.
     ASSERT_EQ(model.GetPointCount(), 60);
-    const double last = model.GetXMin() + 59 * model.GetXStep();
-    EXPECT_NEAR(model.GetXMax() - last, model.GetXStep(), 1e-9);
+    EXPECT_NEAR(model.GetXMax() - PriceAt(model, 59), model.GetXStep(), 1e-9);
 }
 
 TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
     Settings settings;
     settings.showProfit = false;
-    Option rows[4] = {MakeOption(kPut, 100, 1000)};
-    GraphModel model(rows, Stock(), settings);
-    model.SetDateOffset(800);
+    GraphModel model = OneOptionModel(MakeOption(kPut, 100, 1000), settings, 800);
     model.SetDriftPosition(50);
     model.RecomputeCurves();
 
@@ -134,7 +140,7 @@ TEST(GraphModel, NetIsTheOptionsPlusTheHoldingsProfitInTheProfitView) {
     model.Recompute();
 
     for (int i = 0; i < model.GetPointCount(); ++i) {
-        const double x = model.GetXMin() + i * model.GetXStep();
+        const double x = PriceAt(model, i);
         const double sum = model.GetCurve(1, i) + model.GetCurve(2, i) + holding.ProfitAt(x);
         EXPECT_NEAR(model.GetCurve(0, i), sum, 1e-9) << "point " << i << " price " << x;
         EXPECT_NEAR(model.GetCurve(5, i), holding.ProfitAt(x), 1e-9) << "point " << i;
@@ -188,7 +194,7 @@ TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
         model.RecomputeCurves();
         const int i = 17;
         Option expected = MakeOption(kPut, 100, 60);
-        expected.SetUnderlyingPrice(model.GetXMin() + i * model.GetXStep());
+        expected.SetUnderlyingPrice(PriceAt(model, i));
         EXPECT_DOUBLE_EQ(model.GetCurve(1, i), c.quantity(expected))
             << "type " << static_cast<int>(c.type);
     }
@@ -197,13 +203,11 @@ TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
 TEST(GraphModel, WeightedProfitUsesTheTimeToTheGraphDate) {
     Settings settings;
     settings.probabilityWeighted = true;
-    Option rows[4] = {MakeOption(kCall, 100, 90)};
-    GraphModel model(rows, Stock(), settings);
-    model.SetDateOffset(40);
+    GraphModel model = OneOptionModel(MakeOption(kCall, 100, 90), settings, 40);
     model.RecomputeCurves();
     const int i = 10;
     Option expected = MakeOption(kCall, 100, 50);
-    expected.SetUnderlyingPrice(model.GetXMin() + i * model.GetXStep());
+    expected.SetUnderlyingPrice(PriceAt(model, i));
     EXPECT_DOUBLE_EQ(model.GetCurve(1, i), expected.WeightedProfit(100, 40 * Option::kYearsPerDay));
 }
 
@@ -402,10 +406,9 @@ TEST(GraphModel, LargestPositionKeepsItsAxisAndEveryPointFinite) {
 
 TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
     Settings settings;
-    Option rows[4] = {MakeOption(kCall, 100, 30)};
-    rows[0].SetDates(CTime(1000000000), CTime(1000000000 + 40 * 86400));
-    GraphModel model(rows, Stock(), settings);
-    model.SetDateOffset(12);
+    Option option = MakeOption(kCall, 100, 30);
+    option.SetDates(CTime(1000000000), CTime(1000000000 + 40 * 86400));
+    const GraphModel model = OneOptionModel(option, settings, 12);
     EXPECT_EQ(model.GetBaseDate(), CTime(1000000000));
     EXPECT_EQ(model.GraphDate().GetTime(), 1000000000 + 12 * 86400);
     EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 41 - 12);
