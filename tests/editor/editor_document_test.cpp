@@ -23,6 +23,19 @@ class EditorDocumentTest : public EditorTest {
         return screen;
     }
 
+    // Fills a row from its lists, as FillRow does by typing; only the price is typed.
+    void PickRow(int row, int record, const std::string& expires, const std::string& strike,
+                 RowControl type, const std::string& price, const std::string& contracts,
+                 RowControl side) {
+        ChooseRecord(row, record);
+        ChooseInRow(row, R::kExpires, expires);
+        ChooseInRow(row, R::kStrike, strike);
+        ClickInRow(row, type);
+        TypeInRow(row, R::kRowPrice, price);
+        ChooseInRow(row, R::kContracts, contracts);
+        ClickInRow(row, side);
+    }
+
     TempFolder folder;
 };
 
@@ -65,9 +78,7 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     Choose(C::kUnits, "500");
     Click(C::kIndex);
     Type(C::kDate, "2/1/1999");
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     FillRow(0, 1, "50", R::kCallButton, "2", "3", R::kRowBuy);
     FillRow(1, 3, "45", R::kPutButton, "1", "2", R::kRowSell);
     ASSERT_TRUE(editor->SaveTo(path));
@@ -124,9 +135,7 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
 
 TEST_F(EditorDocumentTest, OpenWithoutAnySlotWithDaysKeepsTheCurrentEnvironment) {
     const std::string path = folder.Path("stock-only.opt");
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     ASSERT_TRUE(editor->SaveTo(path));
 
     settings = Settings();
@@ -154,9 +163,7 @@ TEST_F(EditorDocumentTest, OpenWithoutAnySlotWithDaysKeepsTheCurrentEnvironment)
 TEST_F(EditorDocumentTest, OpenInAdvancedModeLeavesTheFilesFeesOut) {
     const std::string path = folder.Path("fees.opt");
     editor->Command(EditorCommand::kIncludeFees);
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     ASSERT_TRUE(editor->SaveTo(path));
 
@@ -212,20 +219,8 @@ TEST_F(EditorDocumentTest, WorkingSessionSurvivesSaveNewAndOpen) {
     Type(C::kPrice, "47.30");
     Choose(C::kShares, "300");
     Click(C::kBuyButton);
-    ChooseRecord(0, 0);
-    ChooseInRow(0, R::kExpires, "Apr 1999");
-    ChooseInRow(0, R::kStrike, "50.00");
-    ClickInRow(0, R::kCallButton);
-    TypeInRow(0, R::kRowPrice, "1.25");
-    ChooseInRow(0, R::kContracts, "3");
-    ClickInRow(0, R::kRowSell);
-    ChooseRecord(1, 1);
-    ChooseInRow(1, R::kExpires, "Jun 1999");
-    ChooseInRow(1, R::kStrike, "45.00");
-    ClickInRow(1, R::kPutButton);
-    TypeInRow(1, R::kRowPrice, "2 1/8");
-    ChooseInRow(1, R::kContracts, "10");
-    ClickInRow(1, R::kRowBuy);
+    PickRow(0, 0, "Apr 1999", "50.00", R::kCallButton, "1.25", "3", R::kRowSell);
+    PickRow(1, 1, "Jun 1999", "45.00", R::kPutButton, "2 1/8", "10", R::kRowBuy);
     editor->Command(EditorCommand::kIncludeFees);
     editor->Command(EditorCommand::kAmericanRule);
 

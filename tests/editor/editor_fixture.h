@@ -81,12 +81,31 @@ class EditorTest : public ::testing::Test {
         editor->ChooseItem(RowControlId(row, RowControl::kRowChoice), index);
     }
 
+    // Gives a toggling command and checks that its setting and its menu mark follow.
+    void ExpectToggle(EditorCommand command, const bool& setting, bool on) {
+        editor->Command(command);
+        EXPECT_EQ(setting, on) << "command " << command;
+        EXPECT_EQ(editor->GetMenuItem(command).checked, on) << "command " << command;
+    }
+
+    // The underlying at 50 with 100 shares bought or sold (kBuyButton or kSellButton).
+    void HoldShares(EditorControl side) {
+        Type(EditorControl::kPrice, "50");
+        Type(EditorControl::kShares, "100");
+        Click(side);
+    }
+
+    // Starts a row as a user does: the record, the expiration from its list, a typed strike.
+    void StartRow(int row, int record, const std::string& expires, const std::string& strike) {
+        ChooseRecord(row, record);
+        ChooseInRow(row, RowControl::kExpires, expires);
+        TypeInRow(row, RowControl::kStrike, strike);
+    }
+
     // Fills a row completely: Mar 1999, the strike, call or put, price, contracts, side.
     void FillRow(int row, int record, const std::string& strike, RowControl type,
                  const std::string& price, const std::string& contracts, RowControl side) {
-        ChooseRecord(row, record);
-        ChooseInRow(row, RowControl::kExpires, "Mar 1999");
-        TypeInRow(row, RowControl::kStrike, strike);
+        StartRow(row, record, "Mar 1999", strike);
         ClickInRow(row, type);
         TypeInRow(row, RowControl::kRowPrice, price);
         TypeInRow(row, RowControl::kContracts, contracts);

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "editor_fixture.h"
+#include "test_support/help_failures.h"
 
 namespace qx {
 namespace {
 
 TEST_F(EditorTest, AdvancedModeHidesPositionsAndTurnsFeesOffWithoutForgettingThem) {
     editor->Command(EditorCommand::kIncludeFees);
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     ASSERT_EQ(Text(C::kFees), "-25.00");
     ASSERT_TRUE(Ctl(C::kGraphButton).enabled);
@@ -47,14 +46,10 @@ TEST_F(EditorTest, AdvancedModeHidesPositionsAndTurnsFeesOffWithoutForgettingThe
 }
 
 TEST_F(EditorTest, IncludeFeesTogglesEveryLegsFees) {
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     EXPECT_EQ(Text(C::kNet), "-5000.00");
     EXPECT_FALSE(Ctl(C::kFees).visible);
-    editor->Command(EditorCommand::kIncludeFees);
-    EXPECT_TRUE(settings.includeFees);
-    EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kIncludeFees).checked);
+    ExpectToggle(EditorCommand::kIncludeFees, settings.includeFees, true);
     EXPECT_TRUE(Ctl(C::kFees).visible);
     EXPECT_EQ(Text(C::kFees), "-25.00");
     EXPECT_EQ(Text(C::kNet), "-5025.00");
@@ -87,9 +82,7 @@ TEST_F(EditorTest, DividendToggleShowsTheSliderAndCarriesTheYield) {
     Type(C::kPrice, "50");
     FillRow(0, 0, "50", R::kCallButton, "2", "1", R::kRowBuy);
     const std::string without = RowText(0, R::kFairValue);
-    editor->Command(EditorCommand::kDividend);
-    EXPECT_TRUE(settings.includeDividend);
-    EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kDividend).checked);
+    ExpectToggle(EditorCommand::kDividend, settings.includeDividend, true);
     for (EditorControl control : {C::kDividendLabel, C::kDividendSlider, C::kDividendText})
         EXPECT_TRUE(Ctl(control).visible) << "control " << control;
     EXPECT_EQ(Text(C::kDividendText), "5.0%");
@@ -118,9 +111,7 @@ TEST_F(EditorTest, FractionsToggleRewritesPricesAndStrikes) {
 
 TEST_F(EditorTest, UnitsPerContractBoxFollowsItsMenuItem) {
     EXPECT_FALSE(Ctl(C::kUnits).visible);
-    editor->Command(EditorCommand::kShowUnits);
-    EXPECT_TRUE(settings.showContractUnits);
-    EXPECT_TRUE(editor->GetMenuItem(EditorCommand::kShowUnits).checked);
+    ExpectToggle(EditorCommand::kShowUnits, settings.showContractUnits, true);
     EXPECT_TRUE(Ctl(C::kUnits).visible);
     EXPECT_TRUE(Ctl(C::kUnitsLabel).visible);
     EXPECT_EQ(Text(C::kUnits), "100");
@@ -184,15 +175,7 @@ TEST_F(EditorTest, CommandsHandTheirWindowsToTheWindowLayer) {
 }
 
 TEST_F(EditorTest, HelpTheDesktopCannotShowIsSaidOverTheMainWindow) {
-    desktop.succeed = false;
-    const std::pair<EditorCommand, const char*> cases[] = {
-        {EditorCommand::kContents, "The help pages could not be shown."},
-        {EditorCommand::kHomePage, "No web browser could be started for the home page."}};
-    for (const auto& [command, text] : cases) {
-        EXPECT_EQ(editor->Command(command), EditorRequest::kNone);
-        EXPECT_EQ(messages.LastText(), text);
-        EXPECT_EQ(messages.shown.back().owner, MessageOwner::kMainWindow);
-    }
+    ExpectHelpFailuresSaid<EditorCommand>(*editor, desktop, messages, MessageOwner::kMainWindow);
 }
 
 TEST_F(EditorTest, NewResetsTheDocumentAndTheEditor) {

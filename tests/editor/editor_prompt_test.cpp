@@ -30,9 +30,7 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
          "Buy or sell shares or select a new option."},
         {"row 1 with only an expiration",
          [this] {
-             Type(C::kPrice, "50");
-             Type(C::kShares, "100");
-             Click(C::kBuyButton);
+             HoldShares(C::kBuyButton);
              ChooseRecord(0, 0);
              ChooseInRow(0, R::kExpires, "Mar 1999");
          },
@@ -41,29 +39,21 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
          [this] {
              Type(C::kPrice, "50");
              FillRow(0, 2, "50", R::kCallButton, "2", "1", R::kRowBuy);
-             ChooseRecord(0, 0);
-             ChooseInRow(0, R::kExpires, "Mar 1999");
-             TypeInRow(0, R::kStrike, "50");
+             StartRow(0, 0, "Mar 1999", "50");
              ClickInRow(0, R::kPutButton);
-             ChooseRecord(1, 1);
-             ChooseInRow(1, R::kExpires, "Mar 1999");
-             TypeInRow(1, R::kStrike, "55");
+             StartRow(1, 1, "Mar 1999", "55");
          },
          "Enter shares, enter price for option 1, select call or put for option 2 or graph "
          "options."},
         {"a row without contracts, then without a side",
          [this] {
-             Type(C::kPrice, "50");
-             Type(C::kShares, "100");
-             Click(C::kSellButton);
+             HoldShares(C::kSellButton);
              FillRow(0, 0, "50", R::kCallButton, "2", "", R::kRowBuy);
          },
          "Enter number of contracts for option 1 or select a new option."},
         {"both rows complete",
          [this] {
-             Type(C::kPrice, "50");
-             Type(C::kShares, "100");
-             Click(C::kBuyButton);
+             HoldShares(C::kBuyButton);
              FillRow(0, 0, "50", R::kCallButton, "2", "1", R::kRowBuy);
              FillRow(1, 3, "45", R::kPutButton, "1", "2", R::kRowSell);
          },
@@ -79,9 +69,7 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
 
 TEST_F(EditorTest, PromptAsksForTheSideOnceContractsAreThere) {
     Type(C::kPrice, "50");
-    ChooseRecord(1, 3);
-    ChooseInRow(1, R::kExpires, "Apr 1999");
-    TypeInRow(1, R::kStrike, "50");
+    StartRow(1, 3, "Apr 1999", "50");
     ClickInRow(1, R::kCallButton);
     TypeInRow(1, R::kRowPrice, "2");
     TypeInRow(1, R::kContracts, "4");

@@ -263,9 +263,7 @@ TEST_F(EditorTest, StrikesArePricesInTheChosenForm) {
         settings.significantDigits = digits;
         Reopen();
         Type(C::kPrice, "50");
-        ChooseRecord(0, 0);
-        ChooseInRow(0, R::kExpires, "Mar 1999");
-        TypeInRow(0, R::kStrike, typed);
+        StartRow(0, 0, "Mar 1999", typed);
         EXPECT_DOUBLE_EQ(Record(0).GetStrike(), strike) << typed;
         EXPECT_EQ(RowText(0, R::kStrike), shown) << typed;
     }
@@ -273,9 +271,7 @@ TEST_F(EditorTest, StrikesArePricesInTheChosenForm) {
 
 TEST_F(EditorTest, BuyWithoutContractsLeavesNoSide) {
     Type(C::kPrice, "50");
-    ChooseRecord(0, 0);
-    ChooseInRow(0, R::kExpires, "Mar 1999");
-    TypeInRow(0, R::kStrike, "50");
+    StartRow(0, 0, "Mar 1999", "50");
     ClickInRow(0, R::kCallButton);
     TypeInRow(0, R::kRowPrice, "2");
     ClickInRow(0, R::kRowBuy);
@@ -347,9 +343,7 @@ TEST_F(EditorTest, ValuesBeyondRangeShowEmptyBoxesNeverNanOrInf) {
 }
 
 TEST_F(EditorTest, GraphGetsCopiesOfTheRecordsAndTheUnderlying) {
-    Type(C::kPrice, "50");
-    Type(C::kShares, "100");
-    Click(C::kBuyButton);
+    HoldShares(C::kBuyButton);
     FillRow(1, 2, "50", R::kCallButton, "2", "3", R::kRowBuy);
     Option options[4];
     Stock stock;

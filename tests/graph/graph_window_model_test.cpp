@@ -8,6 +8,7 @@
 #include "graph/graph_fixtures.h"
 #include "graph/position_summary.h"
 #include "shell/settings.h"
+#include "test_support/help_failures.h"
 #include "test_support/recording_canvas.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"
@@ -250,22 +251,24 @@ TEST_F(GraphWindowModelTest, GreekOnAnOptionExpiringTomorrowStaysAtTheBaseDate) 
     EXPECT_EQ(Ctl(C::kDateText).text, "03/02/2000");
 }
 
+// A slider's position and the text shown beside it.
+struct SliderText {
+    int position;
+    const char* text;
+};
+
 TEST_F(GraphWindowModelTest, VolatilityAndDriftTexts) {
     OpenWindow();
-    const struct {
-        int position;
-        const char* text;
-    } volatility[] = {{5, "0.050"}, {9, "0.090"}, {10, "0.100"}, {25, "0.250"}, {99, "0.990"}};
+    const SliderText volatility[] = {
+        {5, "0.050"}, {9, "0.090"}, {10, "0.100"}, {25, "0.250"}, {99, "0.990"}};
     for (const auto& c : volatility) {
         window->MoveSlider(C::kVolatilitySlider, c.position);
         EXPECT_EQ(Ctl(C::kVolatilityText).text, c.text) << "position " << c.position;
         EXPECT_DOUBLE_EQ(Model().GetOption(1).GetVolatility(), c.position * 0.01);
         EXPECT_DOUBLE_EQ(Model().GetOption(2).GetVolatility(), c.position * 0.01);
     }
-    const struct {
-        int position;
-        const char* text;
-    } drift[] = {{150, "50.0%"}, {50, "-50.0%"}, {101, "1.0%"}, {99, "-1.0%"}, {100, "0.0%"}};
+    const SliderText drift[] = {
+        {150, "50.0%"}, {50, "-50.0%"}, {101, "1.0%"}, {99, "-1.0%"}, {100, "0.0%"}};
     for (const auto& c : drift) {
         window->MoveSlider(C::kDriftSlider, c.position);
         EXPECT_EQ(Ctl(C::kDriftText).text, c.text) << "position " << c.position;
@@ -356,15 +359,7 @@ TEST_F(GraphWindowModelTest, CommandsThatLeaveTheModel) {
     EXPECT_TRUE(messages.shown.empty());
 
     // As in the main window, help the desktop cannot show is said, over this window.
-    desktop.succeed = false;
-    const std::pair<GraphCommand, const char*> failures[] = {
-        {GraphCommand::kContents, "The help pages could not be shown."},
-        {GraphCommand::kHomePage, "No web browser could be started for the home page."}};
-    for (const auto& [command, text] : failures) {
-        EXPECT_EQ(window->Command(command), GraphRequest::kNone);
-        EXPECT_EQ(messages.LastText(), text);
-        EXPECT_EQ(messages.shown.back().owner, MessageOwner::kGraph);
-    }
+    ExpectHelpFailuresSaid<GraphCommand>(*window, desktop, messages, MessageOwner::kGraph);
 }
 
 TEST_F(GraphWindowModelTest, PicturesAreSavedByTheirExtensionUnderTheSymbol) {
