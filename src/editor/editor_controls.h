@@ -127,12 +127,10 @@ enum class EditorCommand : int {
     kClose = 61536,  // the close box, as the system menu's Close
 };
 
-// What the window layer must do after a command: the model cannot open windows or
-// file dialogs, so it hands these out.
+// What the window layer must do after a command: the model cannot open windows, so it
+// hands these out.
 enum class EditorRequest {
     kNone,
-    kChooseFileToOpen,   // file-open dialog, then Open(path) on OK
-    kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveToChosen(path)
     kRunProperties,      // the property sheet, then AfterProperties() whatever its result
     kOpenGraph,          // a new graph window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker

@@ -44,10 +44,11 @@ constexpr EditorControl kTextHighlighted[] = {C::kVolatilityText, C::kInterestTe
 }  // namespace
 
 EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& desktop,
-                         const Clock& clock)
+                         FileChooser& files, const Clock& clock)
     : settings(settings),
       messages(messages),
       desktop(desktop),
+      files(files),
       clock(clock),
       document(std::make_unique<Document>(settings, messages)),
       rows{OptionRow(*document, settings, valuationDate),

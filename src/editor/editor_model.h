@@ -3,7 +3,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@ class Clock;
 class Desktop;
 class Document;
 class EditorObserver;
+class FileChooser;
 class Messages;
 class Settings;
 class Stock;
@@ -31,7 +31,8 @@ class EditorModel {
   public:
     // Opens the main window's state from the settings, dated by the clock; help and the
     // home page open through the desktop. The references must outlive the model.
-    EditorModel(Settings& settings, Messages& messages, Desktop& desktop, const Clock& clock);
+    EditorModel(Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
+                const Clock& clock);
     ~EditorModel();
 
     EditorModel(const EditorModel&) = delete;
@@ -65,11 +66,6 @@ class EditorModel {
     void Open(const std::string& path);
     // Saves the document to path; true when written, and the path becomes the document's.
     bool SaveTo(const std::string& path);
-    // Saves to the path the save dialog gave (empty when cancelled), then goes on with
-    // the command that asked for the save first, if any; the request that follows.
-    EditorRequest SaveToChosen(const std::string& path);
-    // The file name the save dialog proposes: the underlying's symbol.
-    std::string SuggestedFileName() const;
     // Applies what the property sheet may have changed, accepted or cancelled.
     void AfterProperties();
     // Copies of the four option records and the underlying for a new graph window.
@@ -185,19 +181,23 @@ class EditorModel {
     // The slots with days left, in slot order, for the rows; -1 where none is left.
     std::array<int, kEditorRows> SlotsWithDaysLeft() const;
     void ShowUnderlying();
-    void SaveWithQuestion();
-    bool MayDiscard(EditorCommand command, EditorRequest& instead);
+    static bool Discards(EditorCommand command);
+    bool MayDiscard();
+    // Save, Save As and the way there: each true when the document was written.
+    bool Save();
+    bool SaveAs();
+    std::string SuggestedFileName() const;
+    void OpenChosen();
 
     Settings& settings;
     Messages& messages;
     Desktop& desktop;
+    FileChooser& files;
     const Clock& clock;
     EditorObserver* observer = nullptr;
 
     std::unique_ptr<Document> document;
     SavedDocument saved;  // the document as last opened, saved or made new
-    // The command that waits for the save dialog the user agreed to first, if any.
-    std::optional<EditorCommand> pendingCommand;
     Control controls[kEnvironmentControlCount];
     MenuItems<EditorCommand> menu;
     CTime valuationDate;

@@ -90,7 +90,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
       desktop(desktopShell),
       files(fileChooser),
       clock(clock),
-      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, desktopShell, clock)) {
+      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, desktopShell, fileChooser,
+                                          clock)) {
     setWindowTitle(QStringLiteral("Qualtrixon"));
     setObjectName(QStringLiteral("editor"));
     // This desktop has no system menu to extend with About (the Help menu carries it),
@@ -278,8 +279,6 @@ void EditorDlg::RunCommand(EditorCommand command) {
 void EditorDlg::Handle(EditorRequest request) {
     switch (request) {
         case EditorRequest::kNone: break;
-        case EditorRequest::kChooseFileToOpen: ChooseAndOpen(); break;
-        case EditorRequest::kChooseFileToSave: ChooseAndSave(); break;
         case EditorRequest::kRunProperties:
             PropSheet(settings, messages, this).exec();
             model->AfterProperties();
@@ -310,19 +309,9 @@ void EditorDlg::Handle(EditorRequest request) {
     MirrorModel();
 }
 
-void EditorDlg::ChooseAndOpen() {
-    const std::string path = files.ChooseFileToOpen();
-    if (!path.empty()) OpenDocument(path);
-}
-
 void EditorDlg::OpenDocument(const std::string& path) {
     model->Open(path);
     MirrorModel();
-}
-
-void EditorDlg::ChooseAndSave() {
-    // A save the user agreed to before New, Open or leaving goes on with that command.
-    Handle(model->SaveToChosen(files.ChooseFileToSave(model->SuggestedFileName())));
 }
 
 void EditorDlg::ShowNotes() {

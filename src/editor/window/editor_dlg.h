@@ -84,8 +84,6 @@ class EditorDlg : public QDialog, private EditorObserver {
     void Handle(EditorRequest request = EditorRequest::kNone);
     void ShowNotes();
     void ShowTracker();
-    void ChooseAndOpen();
-    void ChooseAndSave();
     void ApplyHighlightColors();
     void MirrorModel();
 
