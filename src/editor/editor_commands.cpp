@@ -23,8 +23,14 @@ using C = EditorControl;
 }  // namespace
 
 EditorRequest EditorModel::Command(EditorCommand command) {
+    const EventScope scope(*this);
     if (!GetMenuItem(command).enabled) return EditorRequest::kNone;
     if (Discards(command) && !MayDiscard()) return EditorRequest::kNone;
+    Strategy strategy;
+    if (IsStrategyCommand(command, strategy)) {
+        ApplyStrategy(strategy);
+        return EditorRequest::kNone;
+    }
     switch (command) {
         case EditorCommand::kOk: return EditorRequest::kNone;
         case EditorCommand::kCancel: return EditorRequest::kEndCancel;
@@ -34,6 +40,8 @@ EditorRequest EditorModel::Command(EditorCommand command) {
         case EditorCommand::kSave: Save(); break;
         case EditorCommand::kSaveAs: SaveAs(); break;
         case EditorCommand::kExit: return EditorRequest::kEndOk;
+        case EditorCommand::kUndo: ShowSnapshot(history.Undo()); break;
+        case EditorCommand::kRedo: ShowSnapshot(history.Redo()); break;
         case EditorCommand::kBasicMode: SetBasicMode(true); break;
         case EditorCommand::kAdvancedMode: SetBasicMode(false); break;
         case EditorCommand::kIncludeFees:
@@ -69,9 +77,10 @@ EditorRequest EditorModel::Command(EditorCommand command) {
 EditorRequest EditorModel::CloseBox() { return Command(EditorCommand::kClose); }
 
 bool EditorModel::Discards(EditorCommand command) {
+    Strategy strategy;
     return command == EditorCommand::kNew || command == EditorCommand::kOpen ||
            command == EditorCommand::kExit || command == EditorCommand::kCancel ||
-           command == EditorCommand::kClose;
+           command == EditorCommand::kClose || IsStrategyCommand(command, strategy);
 }
 
 // A stray Escape or a hasty New must not cost the user unsaved work: before the document
@@ -115,6 +124,12 @@ std::string EditorModel::SuggestedFileName() const {
     return Stock::IsPlaceholderSymbol(symbol) ? "Untitled" : symbol;
 }
 
+std::string EditorModel::WindowTitle() const {
+    const std::string& path = document->GetPath();
+    const std::string name = path.empty() ? "Untitled" : path.substr(path.find_last_of('/') + 1);
+    return name + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
+}
+
 void EditorModel::OpenChosen() {
     const std::string path = files.ChooseFileToOpen();
     if (!path.empty()) Open(path);
@@ -126,6 +141,7 @@ void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) co
 }
 
 void EditorModel::Open(const std::string& path) {
+    const EventScope scope(*this);
     switch (document->Open(path)) {
         case Document::OpenResult::kOpened: RefreshAfterOpen(); break;
         case Document::OpenResult::kReset:
@@ -137,6 +153,7 @@ void EditorModel::Open(const std::string& path) {
         case Document::OpenResult::kUnchanged: return;
     }
     saved.Take(*document);
+    StartHistory();
 }
 
 // The slots with days left, in slot order, for the rows; -1 where none is left.
@@ -153,10 +170,12 @@ std::array<int, kEditorRows> EditorModel::SlotsWithDaysLeft() const {
 // left nothing in the file says which environment to use, so the current one stays.
 void EditorModel::RefreshAfterOpen() {
     const std::array<int, kEditorRows> slots = SlotsWithDaysLeft();
-    const Stock& stock = document->GetStock();
-    const bool hasFirst = slots[0] >= 0;
-    if (hasFirst) valuationDate = Slot(slots[0]).GetValuationDate();
-    TakeOverEnvironment(hasFirst ? &Slot(slots[0]) : nullptr, stock, settings);
+    if (slots[0] >= 0) valuationDate = Slot(slots[0]).GetValuationDate();
+    TakeOverEnvironment(slots[0] >= 0 ? &Slot(slots[0]) : nullptr, document->GetStock(), settings);
+    ShowDocument(slots);
+}
+
+void EditorModel::ShowDocument(const std::array<int, kEditorRows>& slots) {
     RebuildExpirationLists();
     RebuildStrikeLists();
     for (int row = 0; row < kEditorRows; ++row) {
@@ -172,7 +191,7 @@ void EditorModel::RefreshAfterOpen() {
     // Advanced mode counts no fees; the file's amounts must not linger in the records.
     ShowFees();
     SetEuropeanRule(settings.europeanRule);
-    rowsEnabled = stock.GetPrice() > 0 || hasFirst;
+    rowsEnabled = document->GetStock().GetPrice() > 0 || slots[0] >= 0;
     ForEachRow([&](OptionRow& row) { row.ShowChoice(rowsEnabled); });
     UpdateGraphCommand();
     ShowEnvironmentNet();
@@ -193,6 +212,7 @@ void EditorModel::ShowUnderlying() {
 }
 
 void EditorModel::AfterProperties() {
+    const EventScope scope(*this);
     // An emptied units box on the sheet stores 0; as in the editor's own box, the units
     // in force stay rather than valuing every contract at nothing.
     if (settings.unitsPerContract < 1)
