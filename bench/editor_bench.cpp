@@ -5,6 +5,7 @@
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"
+#include "test_support/scripted_file_chooser.h"
 
 namespace qx {
 namespace {
@@ -28,8 +29,9 @@ void BM_SliderMoveRevaluesBothRowsAmerican100(benchmark::State& state) {
     settings.europeanRule = false;
     RecordingMessages messages;
     RecordingDesktop desktop;
+    ScriptedFileChooser files;
     SystemClock clock;
-    EditorModel editor(settings, messages, desktop, clock);
+    EditorModel editor(settings, messages, desktop, files, clock);
     editor.LeaveBox(EditorControl::kPrice, "50");
     FillRow(editor, 0, 0, 3, "50", RowControl::kCallButton, "2.5");
     FillRow(editor, 1, 1, 6, "55", RowControl::kPutButton, "7");

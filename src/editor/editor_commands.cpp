@@ -5,6 +5,7 @@
 #include "editor/editor_model.h"
 #include "editor/editor_observer.h"
 #include "editor/editor_text.h"
+#include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
@@ -22,22 +23,25 @@ using C = EditorControl;
 }  // namespace
 
 EditorRequest EditorModel::Command(EditorCommand command) {
+    const EventScope scope(*this);
     if (!GetMenuItem(command).enabled) return EditorRequest::kNone;
-    pendingCommand.reset();
-    EditorRequest instead = EditorRequest::kNone;
-    if (!MayDiscard(command, instead)) return instead;
+    if (Discards(command) && !MayDiscard()) return EditorRequest::kNone;
+    Strategy strategy;
+    if (IsStrategyCommand(command, strategy)) {
+        ApplyStrategy(strategy);
+        return EditorRequest::kNone;
+    }
     switch (command) {
         case EditorCommand::kOk: return EditorRequest::kNone;
         case EditorCommand::kCancel: return EditorRequest::kEndCancel;
         case EditorCommand::kClose: return EditorRequest::kCloseWindowsEndOk;
         case EditorCommand::kNew: NewDocument(); break;
-        case EditorCommand::kOpen: return EditorRequest::kChooseFileToOpen;
-        case EditorCommand::kSave:
-            if (document->GetPath().empty()) return EditorRequest::kChooseFileToSave;
-            SaveWithQuestion();
-            break;
-        case EditorCommand::kSaveAs: return EditorRequest::kChooseFileToSave;
+        case EditorCommand::kOpen: OpenChosen(); break;
+        case EditorCommand::kSave: Save(); break;
+        case EditorCommand::kSaveAs: SaveAs(); break;
         case EditorCommand::kExit: return EditorRequest::kEndOk;
+        case EditorCommand::kUndo: ShowSnapshot(history.Undo()); break;
+        case EditorCommand::kRedo: ShowSnapshot(history.Redo()); break;
         case EditorCommand::kBasicMode: SetBasicMode(true); break;
         case EditorCommand::kAdvancedMode: SetBasicMode(false); break;
         case EditorCommand::kIncludeFees:
@@ -72,14 +76,18 @@ EditorRequest EditorModel::Command(EditorCommand command) {
 
 EditorRequest EditorModel::CloseBox() { return Command(EditorCommand::kClose); }
 
-// A stray Escape or a hasty New must not cost the user unsaved work: before a command
-// that drops the document, a changed one is offered for saving. False when the command
-// must not go on; instead is then what the window does, the save dialog or nothing.
-bool EditorModel::MayDiscard(EditorCommand command, EditorRequest& instead) {
-    const bool discards = command == EditorCommand::kNew || command == EditorCommand::kOpen ||
-                          command == EditorCommand::kExit || command == EditorCommand::kCancel ||
-                          command == EditorCommand::kClose;
-    if (!discards || !HasUnsavedWork()) return true;
+bool EditorModel::Discards(EditorCommand command) {
+    Strategy strategy;
+    return command == EditorCommand::kNew || command == EditorCommand::kOpen ||
+           command == EditorCommand::kExit || command == EditorCommand::kCancel ||
+           command == EditorCommand::kClose || IsStrategyCommand(command, strategy);
+}
+
+// A stray Escape or a hasty New must not cost the user unsaved work: before the document
+// is dropped, a changed one is offered for saving. False when it must be kept: the user
+// cancelled, or the save did not happen.
+bool EditorModel::MayDiscard() {
+    if (!HasUnsavedWork()) return true;
     switch (messages.AskYesNoCancel("The document has changes that are not saved. Save them first?",
                                     kMessageCaption, MessageOwner::kMainWindow)) {
         case Answer::kNo: return true;
@@ -88,17 +96,20 @@ bool EditorModel::MayDiscard(EditorCommand command, EditorRequest& instead) {
     }
     // The user has just agreed to saving, so the document's own file is written without
     // the question Save asks before replacing it.
-    if (!document->GetPath().empty()) return SaveTo(document->GetPath());
-    pendingCommand = command;
-    instead = EditorRequest::kChooseFileToSave;
-    return false;
+    return document->GetPath().empty() ? SaveAs() : SaveTo(document->GetPath());
 }
 
-void EditorModel::SaveWithQuestion() {
+bool EditorModel::Save() {
     const std::string path = document->GetPath();
-    if (messages.AskYesNo("Are you sure you want to replace " + path + " ?", "Warning",
-                          MessageOwner::kMainWindow))
-        SaveTo(path);
+    if (path.empty()) return SaveAs();
+    return messages.AskYesNo("Are you sure you want to replace " + path + " ?", "Warning",
+                             MessageOwner::kMainWindow) &&
+           SaveTo(path);
+}
+
+bool EditorModel::SaveAs() {
+    const std::string path = files.ChooseFileToSave(SuggestedFileName());
+    return !path.empty() && SaveTo(path);
 }
 
 bool EditorModel::SaveTo(const std::string& path) {
@@ -107,14 +118,22 @@ bool EditorModel::SaveTo(const std::string& path) {
     return true;
 }
 
-EditorRequest EditorModel::SaveToChosen(const std::string& path) {
-    const std::optional<EditorCommand> command = pendingCommand;
-    pendingCommand.reset();
-    if (path.empty() || !SaveTo(path) || !command) return EditorRequest::kNone;
-    return Command(*command);
+// The underlying's symbol names the file; a placeholder such as "[Stock]" names nothing.
+std::string EditorModel::SuggestedFileName() const {
+    const std::string& symbol = document->GetStock().GetSymbol();
+    return Stock::IsPlaceholderSymbol(symbol) ? "Untitled" : symbol;
 }
 
-std::string EditorModel::SuggestedFileName() const { return document->GetStock().GetSymbol(); }
+std::string EditorModel::WindowTitle() const {
+    const std::string& path = document->GetPath();
+    const std::string name = path.empty() ? "Untitled" : path.substr(path.find_last_of('/') + 1);
+    return name + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
+}
+
+void EditorModel::OpenChosen() {
+    const std::string path = files.ChooseFileToOpen();
+    if (!path.empty()) Open(path);
+}
 
 void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) const {
     for (int i = 0; i < kOptionSlots; ++i) options[i].CopyFrom(Slot(i));
@@ -122,6 +141,7 @@ void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) co
 }
 
 void EditorModel::Open(const std::string& path) {
+    const EventScope scope(*this);
     switch (document->Open(path)) {
         case Document::OpenResult::kOpened: RefreshAfterOpen(); break;
         case Document::OpenResult::kReset:
@@ -133,6 +153,7 @@ void EditorModel::Open(const std::string& path) {
         case Document::OpenResult::kUnchanged: return;
     }
     saved.Take(*document);
+    StartHistory();
 }
 
 // The slots with days left, in slot order, for the rows; -1 where none is left.
@@ -149,10 +170,12 @@ std::array<int, kEditorRows> EditorModel::SlotsWithDaysLeft() const {
 // left nothing in the file says which environment to use, so the current one stays.
 void EditorModel::RefreshAfterOpen() {
     const std::array<int, kEditorRows> slots = SlotsWithDaysLeft();
-    const Stock& stock = document->GetStock();
-    const bool hasFirst = slots[0] >= 0;
-    if (hasFirst) valuationDate = Slot(slots[0]).GetValuationDate();
-    TakeOverEnvironment(hasFirst ? &Slot(slots[0]) : nullptr, stock, settings);
+    if (slots[0] >= 0) valuationDate = Slot(slots[0]).GetValuationDate();
+    TakeOverEnvironment(slots[0] >= 0 ? &Slot(slots[0]) : nullptr, document->GetStock(), settings);
+    ShowDocument(slots);
+}
+
+void EditorModel::ShowDocument(const std::array<int, kEditorRows>& slots) {
     RebuildExpirationLists();
     RebuildStrikeLists();
     for (int row = 0; row < kEditorRows; ++row) {
@@ -168,7 +191,7 @@ void EditorModel::RefreshAfterOpen() {
     // Advanced mode counts no fees; the file's amounts must not linger in the records.
     ShowFees();
     SetEuropeanRule(settings.europeanRule);
-    rowsEnabled = stock.GetPrice() > 0 || hasFirst;
+    rowsEnabled = document->GetStock().GetPrice() > 0 || slots[0] >= 0;
     ForEachRow([&](OptionRow& row) { row.ShowChoice(rowsEnabled); });
     UpdateGraphCommand();
     ShowEnvironmentNet();
@@ -189,6 +212,7 @@ void EditorModel::ShowUnderlying() {
 }
 
 void EditorModel::AfterProperties() {
+    const EventScope scope(*this);
     // An emptied units box on the sheet stores 0; as in the editor's own box, the units
     // in force stay rather than valuing every contract at nothing.
     if (settings.unitsPerContract < 1)

@@ -1,6 +1,8 @@
 #ifndef QX_EDITOR_EDITOR_CONTROLS_H
 #define QX_EDITOR_EDITOR_CONTROLS_H
 
+#include "editor/strategy_template.h"
+
 namespace qx {
 
 // The controls of the main window outside the two option rows, with their labels; the
@@ -41,6 +43,8 @@ enum class EditorControl : int {
     kClock,   // the narrow right pane of the status line
     kGraphButton,
     kTrackerButton,
+    kPositionLabel,  // "Position"
+    kPosition,       // the position table: the holding, the four slots and the total
     kFirstRowControl
 };
 
@@ -124,15 +128,30 @@ enum class EditorCommand : int {
     kShowUnits = 32797,
     kHomePage = 32802,
     kContents = 57667,
-    kClose = 61536,  // the close box, as the system menu's Close
+    kUndo = 57643,
+    kRedo = 57644,
+    kClose = 61536,          // the close box, as the system menu's Close
+    kFirstStrategy = 33300,  // the Strategy menu's items, one a Strategy in its order
 };
 
-// What the window layer must do after a command: the model cannot open windows or
-// file dialogs, so it hands these out.
+// The command of a strategy template's menu item.
+constexpr EditorCommand StrategyCommand(Strategy strategy) {
+    return static_cast<EditorCommand>(static_cast<int>(EditorCommand::kFirstStrategy) +
+                                      static_cast<int>(strategy));
+}
+
+// Whether a command lays out a strategy; strategy is then the one it lays out.
+constexpr bool IsStrategyCommand(EditorCommand command, Strategy& strategy) {
+    const int index = static_cast<int>(command) - static_cast<int>(EditorCommand::kFirstStrategy);
+    if (index < 0 || index >= kStrategyCount) return false;
+    strategy = static_cast<Strategy>(index);
+    return true;
+}
+
+// What the window layer must do after a command: the model cannot open windows, so it
+// hands these out.
 enum class EditorRequest {
     kNone,
-    kChooseFileToOpen,   // file-open dialog, then Open(path) on OK
-    kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveToChosen(path)
     kRunProperties,      // the property sheet, then AfterProperties() whatever its result
     kOpenGraph,          // a new graph window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker

@@ -154,6 +154,8 @@ void EditorModel::EnterUnits(const std::string& text) {
 }
 
 void EditorModel::MoveSlider(EditorControl control, int position) {
+    const EventScope scope(*this);
+    stepSlider = control;
     if (control != C::kVolatilitySlider && control != C::kInterestSlider &&
         control != C::kDividendSlider)
         return;

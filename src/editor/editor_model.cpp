@@ -36,6 +36,7 @@ constexpr Caption<EditorControl> kEnvironmentCaptions[] = {
     {C::kDividendLabel, "Dividend"},
     {C::kGraphButton, "Graph!"},
     {C::kTrackerButton, "Tracker"},
+    {C::kPositionLabel, "Position"},
 };
 
 constexpr EditorControl kTextHighlighted[] = {C::kVolatilityText, C::kInterestText,
@@ -44,10 +45,11 @@ constexpr EditorControl kTextHighlighted[] = {C::kVolatilityText, C::kInterestTe
 }  // namespace
 
 EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& desktop,
-                         const Clock& clock)
+                         FileChooser& files, const Clock& clock)
     : settings(settings),
       messages(messages),
       desktop(desktop),
+      files(files),
       clock(clock),
       document(std::make_unique<Document>(settings, messages)),
       rows{OptionRow(*document, settings, valuationDate),
@@ -55,6 +57,23 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& deskto
     InitControls();
     OpenWindow();
     saved.Take(*document);
+    StartHistory();
+    ShowPosition();
+    UpdateEditCommands();
+}
+
+EditorModel::EventScope::EventScope(EditorModel& model) : model(model) {
+    if (model.eventDepth++ > 0) return;
+    model.stepSlider.reset();
+    model.RecordStep();
+    model.UpdateEditCommands();
+}
+
+EditorModel::EventScope::~EventScope() {
+    if (--model.eventDepth > 0) return;
+    model.RecordStep();
+    model.ShowPosition();
+    model.UpdateEditCommands();
 }
 
 EditorModel::~EditorModel() = default;
@@ -82,6 +101,9 @@ void EditorModel::InitControls() {
                                  EditorCommand::kShowUnits, EditorCommand::kDividend})
         menu.Add(toggle, MenuMark::kCheck);
     menu.Add(EditorCommand::kGraph).enabled = Ctl(C::kGraphButton).enabled = false;
+    menu.Add(EditorCommand::kUndo);
+    menu.Add(EditorCommand::kRedo);
+    for (int i = 0; i < kStrategyCount; ++i) menu.Add(StrategyCommand(static_cast<Strategy>(i)));
 }
 
 // The main window's opening: asset type, sliders, empty rows, the settings' modes and
@@ -141,6 +163,7 @@ void EditorModel::SetListText(EditorControl control, const std::string& text) {
 }
 
 void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
+    const EventScope scope(*this);
     if (!IsControl(control) || !GetControl(control).visible) return;
     int row = 0;
     RowControl rowControl{};
@@ -162,6 +185,7 @@ void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
 }
 
 void EditorModel::ChooseItem(EditorControl control, int item) {
+    const EventScope scope(*this);
     if (!IsControl(control) || !GetControl(control).visible) return;
     if (item < 0 || item >= static_cast<int>(GetControl(control).items.size())) return;
     const std::string entry = GetControl(control).items[item];
@@ -173,6 +197,7 @@ void EditorModel::ChooseItem(EditorControl control, int item) {
         return;
     }
     switch (control) {
+        case C::kPosition: return ChoosePositionLine(item);
         case C::kShares: return EnterShares(entry, true);
         case C::kUnits: return EnterUnits(entry);
         default: return;
@@ -180,6 +205,7 @@ void EditorModel::ChooseItem(EditorControl control, int item) {
 }
 
 EditorRequest EditorModel::ClickButton(EditorControl control) {
+    const EventScope scope(*this);
     if (!IsControl(control)) return EditorRequest::kNone;
     if (!GetControl(control).visible || !GetControl(control).enabled) return EditorRequest::kNone;
     int row = 0;

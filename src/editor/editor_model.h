@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "editor/edit_history.h"
 #include "editor/editor_controls.h"
+#include "editor/editor_snapshot.h"
 #include "editor/option_row.h"
 #include "editor/saved_document.h"
 #include "platform/controls.h"
@@ -20,6 +22,7 @@ class Clock;
 class Desktop;
 class Document;
 class EditorObserver;
+class FileChooser;
 class Messages;
 class Settings;
 class Stock;
@@ -31,7 +34,8 @@ class EditorModel {
   public:
     // Opens the main window's state from the settings, dated by the clock; help and the
     // home page open through the desktop. The references must outlive the model.
-    EditorModel(Settings& settings, Messages& messages, Desktop& desktop, const Clock& clock);
+    EditorModel(Settings& settings, Messages& messages, Desktop& desktop, FileChooser& files,
+                const Clock& clock);
     ~EditorModel();
 
     EditorModel(const EditorModel&) = delete;
@@ -51,9 +55,9 @@ class EditorModel {
     EditorRequest ClickButton(EditorControl control);
     // The user moved a slider to position.
     void MoveSlider(EditorControl control, int position);
-    // A menu command, command button, system-menu item, Enter or Escape. New, Open,
-    // Exit, Escape and the close box first ask whether to save a document that has
-    // changed; Cancel, or a save that failed, keeps the window as it is.
+    // A menu command, command button, system-menu item, Enter or Escape. New, Open, a
+    // strategy, Exit, Escape and the close box first ask whether to save a document
+    // that has changed; Cancel, or a save that failed, keeps the window as it is.
     EditorRequest Command(EditorCommand command);
     // The close box of the main window.
     EditorRequest CloseBox();
@@ -65,12 +69,8 @@ class EditorModel {
     void Open(const std::string& path);
     // Saves the document to path; true when written, and the path becomes the document's.
     bool SaveTo(const std::string& path);
-    // Saves to the path the save dialog gave (empty when cancelled), then goes on with
-    // the command that asked for the save first, if any; the request that follows.
-    EditorRequest SaveToChosen(const std::string& path);
-    // The file name the save dialog proposes: the underlying's symbol.
-    std::string SuggestedFileName() const;
-    // Applies what the property sheet may have changed, accepted or cancelled.
+    // Applies what the property sheet may have changed, accepted or cancelled, here or
+    // in another window.
     void AfterProperties();
     // Copies of the four option records and the underlying for a new graph window.
     void CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) const;
@@ -96,8 +96,23 @@ class EditorModel {
     bool HasUnsavedWork() const { return saved.HasUnsavedWork(*document); }
     // How many of the four records hold a side.
     int RecordsWithSide() const { return recordsWithSide; }
+    // The window's title: the document's file name or "Untitled", marked with "*"
+    // while it holds unsaved work.
+    std::string WindowTitle() const;
 
   private:
+    // Marks one event of the window: a change made elsewhere before it (the tracker, an
+    // import) becomes an undo step of its own, and once the outermost event is done,
+    // its change becomes one step and the position table and menus follow.
+    class EventScope {
+      public:
+        explicit EventScope(EditorModel& model);
+        ~EventScope();
+
+      private:
+        EditorModel& model;
+    };
+
     Control& Ctl(EditorControl control) { return controls[static_cast<int>(control)]; }
     Option& Slot(int index);
     const Option& Slot(int index) const;
@@ -161,6 +176,21 @@ class EditorModel {
     // Status line (editor_prompt.cpp): what to enter next, and the time.
     void UpdatePrompt();
 
+    // Strategies, the position table and undo (editor_position.cpp).
+    // Lays out a strategy around the underlying's price in the four slots and the holding.
+    void ApplyStrategy(Strategy strategy);
+    // Fills the position table and shows the line chosen in it in a row.
+    void ShowPosition();
+    void ChoosePositionLine(int line);
+    EditorSnapshot Snapshot() const;
+    // The document as opened or made new is the first state; nothing to undo.
+    void StartHistory();
+    // Makes what changed since the last step a step of its own.
+    void RecordStep();
+    void ShowSnapshot(const EditorSnapshot& snapshot);
+    // Undo, Redo and the strategies greyed when they cannot act.
+    void UpdateEditCommands();
+
     // Modes, rules and toggles of the Settings menu (editor_modes.cpp).
     // Basic mode (positions in the editor) or Advanced mode (values only).
     void SetBasicMode(bool on);
@@ -184,20 +214,26 @@ class EditorModel {
     void RefreshAfterOpen();
     // The slots with days left, in slot order, for the rows; -1 where none is left.
     std::array<int, kEditorRows> SlotsWithDaysLeft() const;
+    // Shows the document as it now stands, the rows on slots, in the settings' modes.
+    void ShowDocument(const std::array<int, kEditorRows>& slots);
     void ShowUnderlying();
-    void SaveWithQuestion();
-    bool MayDiscard(EditorCommand command, EditorRequest& instead);
+    static bool Discards(EditorCommand command);
+    bool MayDiscard();
+    // Save, Save As and the way there: each true when the document was written.
+    bool Save();
+    bool SaveAs();
+    std::string SuggestedFileName() const;
+    void OpenChosen();
 
     Settings& settings;
     Messages& messages;
     Desktop& desktop;
+    FileChooser& files;
     const Clock& clock;
     EditorObserver* observer = nullptr;
 
     std::unique_ptr<Document> document;
     SavedDocument saved;  // the document as last opened, saved or made new
-    // The command that waits for the save dialog the user agreed to first, if any.
-    std::optional<EditorCommand> pendingCommand;
     Control controls[kEnvironmentControlCount];
     MenuItems<EditorCommand> menu;
     CTime valuationDate;
@@ -205,6 +241,12 @@ class EditorModel {
     CTime startupDate;
     bool rowsEnabled = false;
     int recordsWithSide = 0;
+    EditHistory history;
+    int eventDepth = 0;  // events under way, nested ones included
+    // The slider the event under way moves, and the one the last step moved: moves of
+    // one slider in a row merge into one step.
+    std::optional<EditorControl> stepSlider;
+    std::optional<EditorControl> lastStepSlider;
 };
 
 }  // namespace qx

@@ -101,6 +101,7 @@ void EditorModel::NewDocument() {
     UpdatePrompt();
     if (observer) observer->DocumentReplaced();
     saved.Take(*document);
+    StartHistory();
 }
 
 // The underlying's inputs as a new document has them, dated at the editor's start.

@@ -23,10 +23,13 @@ void EditorModel::UpdatePrompt() {
         phrases.push_back("enter price");
     } else {
         const char* units = stock.GetAssetType() == kFutureAsset ? " contracts" : " shares";
-        if (stock.GetShares() == 0)
-            phrases.push_back(std::string("enter") + units);
-        else if (stock.GetSide() == kNoSide)
+        // A position of options alone holds no shares: once an option is traded, the
+        // holding is no longer asked for.
+        if (stock.GetShares() == 0) {
+            if (recordsWithSide == 0) phrases.push_back(std::string("enter") + units);
+        } else if (stock.GetSide() == kNoSide) {
             phrases.push_back(std::string("buy or sell") + units);
+        }
         for (const OptionRow& row : rows) {
             const std::string phrase = row.Phrase();
             if (!phrase.empty()) phrases.push_back(phrase);

@@ -41,10 +41,10 @@ class EditorDocumentTest : public EditorTest {
 
 TEST_F(EditorDocumentTest, SaveAsksBeforeReplacingTheDocumentsFile) {
     const std::string path = folder.Path("position.opt");
-    EXPECT_EQ(editor->Command(EditorCommand::kSave), EditorRequest::kChooseFileToSave)
-        << "a new document is saved as";
     Type(C::kPrice, "50");
-    ASSERT_TRUE(editor->SaveTo(path));
+    files.answers = {path};
+    editor->Command(EditorCommand::kSave);
+    EXPECT_EQ(files.suggestedNames.size(), 1u) << "a new document is saved as";
     EXPECT_EQ(editor->GetDocument().GetPath(), path);
     const std::string first = ReadFileBytes(path);
     Type(C::kShares, "300");
@@ -241,9 +241,9 @@ TEST_F(EditorDocumentTest, WorkingSessionSurvivesSaveNewAndOpen) {
     EXPECT_EQ(Text(C::kPrompt), "Select a new option or graph options.");
     const std::string before = Screen();
 
-    EXPECT_EQ(editor->Command(EditorCommand::kSave), EditorRequest::kChooseFileToSave);
-    EXPECT_EQ(editor->SuggestedFileName(), "XYZ");
-    ASSERT_TRUE(editor->SaveTo(path));
+    files.answers = {path};
+    editor->Command(EditorCommand::kSaveAs);
+    EXPECT_EQ(files.suggestedNames, std::vector<std::string>{"XYZ"});
     editor->Command(EditorCommand::kNew);
     EXPECT_EQ(Text(C::kPrice), "");
     EXPECT_EQ(Text(C::kPrompt), "Enter price.");

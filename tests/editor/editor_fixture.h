@@ -14,6 +14,7 @@
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"
+#include "test_support/scripted_file_chooser.h"
 #include "test_support/stopped_clock.h"
 #include "test_support/time_zone.h"
 
@@ -48,7 +49,9 @@ class EditorTest : public ::testing::Test {
 
     EditorTest() : zone("EST5EDT,M4.1.0,M10.5.0") { Reopen(); }
 
-    void Reopen() { editor = std::make_unique<EditorModel>(settings, messages, desktop, clock); }
+    void Reopen() {
+        editor = std::make_unique<EditorModel>(settings, messages, desktop, files, clock);
+    }
 
     const Control& Ctl(EditorControl control) const { return editor->GetControl(control); }
     const Control& Row(int row, RowControl control) const {
@@ -116,6 +119,7 @@ class EditorTest : public ::testing::Test {
     Settings settings;
     RecordingMessages messages;
     RecordingDesktop desktop;
+    ScriptedFileChooser files;
     StoppedClock clock;
     std::unique_ptr<EditorModel> editor;
 };

@@ -150,9 +150,9 @@ TEST_F(EditorTest, CommandsHandTheirWindowsToTheWindowLayer) {
         {EditorCommand::kOk, EditorRequest::kNone},
         {EditorCommand::kCancel, EditorRequest::kEndCancel},
         {EditorCommand::kExit, EditorRequest::kEndOk},
-        {EditorCommand::kOpen, EditorRequest::kChooseFileToOpen},
-        {EditorCommand::kSaveAs, EditorRequest::kChooseFileToSave},
-        {EditorCommand::kSave, EditorRequest::kChooseFileToSave},
+        {EditorCommand::kOpen, EditorRequest::kNone},
+        {EditorCommand::kSaveAs, EditorRequest::kNone},
+        {EditorCommand::kSave, EditorRequest::kNone},
         {EditorCommand::kProperties, EditorRequest::kRunProperties},
         {EditorCommand::kTracker, EditorRequest::kShowTracker},
         {EditorCommand::kNotes, EditorRequest::kShowNotes},
@@ -167,7 +167,9 @@ TEST_F(EditorTest, CommandsHandTheirWindowsToTheWindowLayer) {
         EXPECT_EQ(editor->Command(command), request) << "command " << command;
     EXPECT_EQ(editor->ClickButton(C::kTrackerButton), EditorRequest::kShowTracker);
     EXPECT_EQ(editor->CloseBox(), EditorRequest::kCloseWindowsEndOk);
-    EXPECT_EQ(editor->SuggestedFileName(), "[Stock]");
+    EXPECT_EQ(files.openDialogs, 1);
+    // A placeholder symbol names no file; Save of a new document is Save As.
+    EXPECT_EQ(files.suggestedNames, (std::vector<std::string>{"Untitled", "Untitled"}));
     EXPECT_TRUE(messages.shown.empty());
     // Help and the home page need no window of their own: the desktop shows them.
     EXPECT_EQ(desktop.helpPages, std::vector<std::string>{kHelpContentsPage});
@@ -225,7 +227,6 @@ TEST_F(EditorTest, NewGivesAFutureItsPlaceholder) {
     editor->Command(EditorCommand::kNew);
     EXPECT_EQ(Text(C::kSymbol), "[Future]");
     EXPECT_EQ(Underlying().GetSymbol(), "[Future]");
-    EXPECT_EQ(editor->SuggestedFileName(), "[Future]");
 }
 
 TEST_F(EditorTest, AfterPropertiesAppliesTheSheetsChanges) {

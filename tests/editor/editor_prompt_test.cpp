@@ -43,8 +43,14 @@ TEST_F(EditorTest, PromptNamesWhatToEnterNext) {
              ClickInRow(0, R::kPutButton);
              StartRow(1, 1, "Mar 1999", "55");
          },
-         "Enter shares, enter price for option 1, select call or put for option 2 or graph "
-         "options."},
+         "Enter price for option 1, select call or put for option 2 or graph options."},
+        {"an option-only position",
+         [this] {
+             Type(C::kPrice, "50");
+             FillRow(0, 0, "50", R::kCallButton, "2", "1", R::kRowBuy);
+             FillRow(1, 1, "55", R::kCallButton, "1", "1", R::kRowSell);
+         },
+         "Select a new option or graph options."},
         {"a row without contracts, then without a side",
          [this] {
              HoldShares(C::kSellButton);

@@ -15,13 +15,14 @@ const char* const kQuestion = "The document has changes that are not saved. Save
 class EditorUnsavedTest : public EditorTest {
   protected:
     // The command as the window gives it, with the save dialog answered by dialogPath
-    // if the model asks for one; the request the window is finally left with.
+    // and the open dialog cancelled; the request the window is left with.
     EditorRequest Run(EditorCommand command, const std::string& dialogPath) {
+        files = ScriptedFileChooser();
+        files.answers = {dialogPath};
         const EditorRequest request =
             command == EditorCommand::kClose ? editor->CloseBox() : editor->Command(command);
-        if (request != EditorRequest::kChooseFileToSave) return request;
-        ++saveDialogs;
-        return editor->SaveToChosen(dialogPath);
+        saveDialogs = static_cast<int>(files.suggestedNames.size());
+        return request;
     }
 
     int Questions() const {
@@ -56,8 +57,8 @@ TEST_F(EditorUnsavedTest, ChangedDocumentIsOfferedForSavingBeforeItIsDropped) {
         {EditorCommand::kNew, false, Answer::kYes, "", EditorRequest::kNone, kNothing, false},
         {EditorCommand::kNew, false, Answer::kYes, "missing/x.opt", EditorRequest::kNone, kNothing,
          false},
-        {EditorCommand::kOpen, false, Answer::kYes, "chosen.opt", EditorRequest::kChooseFileToOpen,
-         kChosenFile, false},
+        {EditorCommand::kOpen, false, Answer::kYes, "chosen.opt", EditorRequest::kNone, kChosenFile,
+         false},
         {EditorCommand::kOpen, true, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},
         {EditorCommand::kExit, true, Answer::kYes, "", EditorRequest::kEndOk, kOwnFile, false},
         {EditorCommand::kExit, false, Answer::kCancel, "", EditorRequest::kNone, kNothing, false},

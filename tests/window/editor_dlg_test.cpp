@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -74,6 +75,8 @@ Shown WhatWidgetShows(QWidget* widget) {
         if (list->isEditable()) shown.text = list->currentText();
     }
     if (auto* slider = qobject_cast<QSlider*>(widget)) shown.position = slider->value();
+    if (auto* table = qobject_cast<QListWidget*>(widget))
+        for (int i = 0; i < table->count(); ++i) shown.items.append(table->item(i)->text());
     return shown;
 }
 
@@ -197,9 +200,10 @@ void EditorDlgTest::VerifyWindowMirrorsModel() {
             QVERIFY2(shown.position == state.position, where);
             continue;
         }
+        QStringList items;
+        for (const std::string& item : state.items) items.append(Qt(item));
+        if (qobject_cast<QListWidget*>(W(control))) QVERIFY2(shown.items == items, where);
         if (auto* list = qobject_cast<QComboBox*>(W(control))) {
-            QStringList items;
-            for (const std::string& item : state.items) items.append(Qt(item));
             QVERIFY2(shown.items == items, where);
             QVERIFY2(shown.selected == state.selected, where);
             if (!list->isEditable()) continue;
@@ -218,7 +222,7 @@ void EditorDlgTest::everyControlOfTheModelHasItsOwnWidget() {
         widgets.insert(W(control));
     }
     QCOMPARE(widgets.size(), kEditorControlCount);
-    QCOMPARE(editor->windowTitle(), QString("Qualtrixon"));
+    QCOMPARE(editor->windowTitle(), QString("Untitled - Qualtrixon"));
     VerifyWindowMirrorsModel();
 }
 

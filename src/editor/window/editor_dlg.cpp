@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +46,11 @@ std::vector<MenuBinding::Entry> EditorMenus() {
         return MenuBinding::Entry{text, command, QKeySequence(QString::fromLatin1(key))};
     };
     const MenuBinding::Entry separator;
+    std::vector<MenuBinding::Entry> strategies;
+    for (int i = 0; i < kStrategyCount; ++i) {
+        const auto strategy = static_cast<Strategy>(i);
+        strategies.push_back(item(StrategyTemplate::Of(strategy).name, StrategyCommand(strategy)));
+    }
     return {
         {"&File",
          0,
@@ -51,6 +58,10 @@ std::vector<MenuBinding::Entry> EditorMenus() {
          {item("&New", E::kNew, "Ctrl+N"), item("&Open", E::kOpen, "Ctrl+O"),
           item("&Save", E::kSave, "Ctrl+S"), item("Save &As", E::kSaveAs, "Ctrl+Shift+S"),
           separator, item("E&xit", E::kExit, "Ctrl+Q")}},
+        {"&Edit",
+         0,
+         {},
+         {item("&Undo", E::kUndo, "Ctrl+Z"), item("&Redo", E::kRedo, "Ctrl+Shift+Z")}},
         {"Settings",
          0,
          {},
@@ -63,7 +74,11 @@ std::vector<MenuBinding::Entry> EditorMenus() {
         {"&Tools",
          0,
          {},
-         {item("Graph", E::kGraph), item("Trade Tracker", E::kTracker), item("Notes", E::kNotes)}},
+         {item("Graph", E::kGraph),
+          item("Trade Tracker", E::kTracker),
+          item("Notes", E::kNotes),
+          separator,
+          {"Strategy", 0, {}, strategies}}},
         {"&Help",
          0,
          {},
@@ -90,7 +105,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
       desktop(desktopShell),
       files(fileChooser),
       clock(clock),
-      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, desktopShell, clock)) {
+      model(std::make_unique<EditorModel>(settingsRecord, messageBoxes, desktopShell, fileChooser,
+                                          clock)) {
     setWindowTitle(QStringLiteral("Qualtrixon"));
     setObjectName(QStringLiteral("editor"));
     // This desktop has no system menu to extend with About (the Help menu carries it),
@@ -115,9 +131,16 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     layout->setMenuBar(menuBar);
     layout->addLayout(top);
     layout->addLayout(rows);
+    layout->addWidget(BuildPositionTable());
     layout->addWidget(BuildStatusLine());
     // The editor is laid out like a form: its size follows its contents and the font.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Redo answers to the other common key as well.
+    menus->Action(EditorCommand::kRedo)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
 
     ApplyHighlightColors();
     MirrorModel();
@@ -130,7 +153,7 @@ EditorDlg::~EditorDlg() {
 }
 
 QWidget* EditorDlg::GetControlWidget(EditorControl control) const {
-    return binding->Widget(control);
+    return control == C::kPosition ? position : binding->Widget(control);
 }
 
 QAction* EditorDlg::GetMenuAction(EditorCommand command) const { return menus->Action(command); }
@@ -246,6 +269,40 @@ QWidget* EditorDlg::BuildRow(int row) {
     return group;
 }
 
+// The whole position, read-only, one line a leg in a fixed-pitch font so that the NET
+// column lines up; choosing a slot's line shows the slot in a row.
+QWidget* EditorDlg::BuildPositionTable() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    position = new QListWidget(panel);
+    position->setObjectName(QStringLiteral("position"));
+    position->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    position->setSelectionMode(QAbstractItemView::SingleSelection);
+    position->setFixedHeight(position->fontMetrics().height() * 6 + 2 * position->frameWidth() + 6);
+    connect(position, &QListWidget::itemActivated, this, &EditorDlg::ChoosePositionLine);
+    connect(position, &QListWidget::itemClicked, this, &EditorDlg::ChoosePositionLine);
+    column->addWidget(binding->LabelFor(C::kPositionLabel, position));
+    column->addWidget(position);
+    return panel;
+}
+
+void EditorDlg::ChoosePositionLine(QListWidgetItem* item) {
+    model->ChooseItem(C::kPosition, position->row(item));
+    MirrorModel();
+}
+
+void EditorDlg::MirrorPosition() {
+    const Control& table = model->GetControl(C::kPosition);
+    position->setVisible(table.visible);
+    if (position->count() != static_cast<int>(table.items.size())) {
+        position->clear();
+        for (size_t i = 0; i < table.items.size(); ++i) position->addItem(QString());
+    }
+    for (int i = 0; i < position->count(); ++i)
+        position->item(i)->setText(QString::fromStdString(table.items[i]));
+}
+
 QWidget* EditorDlg::BuildStatusLine() {
     auto* status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
@@ -266,7 +323,15 @@ void EditorDlg::ApplyHighlightColors() {
 
 void EditorDlg::MirrorModel() {
     binding->MirrorAll<EditorControl>(*model);
+    MirrorPosition();
     menus->Mirror();
+    setWindowTitle(QString::fromStdString(model->WindowTitle()));
+}
+
+void EditorDlg::ApplySettings() {
+    model->AfterProperties();
+    ApplyHighlightColors();
+    MirrorModel();
 }
 
 void EditorDlg::RunCommand(EditorCommand command) {
@@ -278,12 +343,9 @@ void EditorDlg::RunCommand(EditorCommand command) {
 void EditorDlg::Handle(EditorRequest request) {
     switch (request) {
         case EditorRequest::kNone: break;
-        case EditorRequest::kChooseFileToOpen: ChooseAndOpen(); break;
-        case EditorRequest::kChooseFileToSave: ChooseAndSave(); break;
         case EditorRequest::kRunProperties:
             PropSheet(settings, messages, this).exec();
-            model->AfterProperties();
-            ApplyHighlightColors();
+            ApplySettings();
             break;
         case EditorRequest::kOpenGraph: {
             Option options[kOptionSlots];
@@ -310,19 +372,9 @@ void EditorDlg::Handle(EditorRequest request) {
     MirrorModel();
 }
 
-void EditorDlg::ChooseAndOpen() {
-    const std::string path = files.ChooseFileToOpen();
-    if (!path.empty()) OpenDocument(path);
-}
-
 void EditorDlg::OpenDocument(const std::string& path) {
     model->Open(path);
     MirrorModel();
-}
-
-void EditorDlg::ChooseAndSave() {
-    // A save the user agreed to before New, Open or leaving goes on with that command.
-    Handle(model->SaveToChosen(files.ChooseFileToSave(model->SuggestedFileName())));
 }
 
 void EditorDlg::ShowNotes() {
@@ -358,6 +410,28 @@ void EditorDlg::DocumentReplaced() {
 }
 
 void EditorDlg::reject() { RunCommand(EditorCommand::kCancel); }
+
+// A box takes Undo and Redo for its own typing; with nothing of its own to undo or
+// redo, the keys undo and redo the document's steps.
+bool EditorDlg::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo) && !box->isUndoAvailable();
+        const bool redo = (key->matches(QKeySequence::Redo) ||
+                           key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
+                          !box->isRedoAvailable();
+        if (undo || redo) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void EditorDlg::changeEvent(QEvent* event) {
+    // The tracker and the notes change the document too; coming back shows where it
+    // stands, in the table and the title.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) MirrorModel();
+    QDialog::changeEvent(event);
+}
 
 void EditorDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -10,6 +10,8 @@
 
 class QAction;
 class QGridLayout;
+class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 namespace qx {
@@ -50,6 +52,12 @@ class EditorDlg : public QDialog, private EditorObserver {
     // Opens the document at path as File > Open does once a file is chosen.
     void OpenDocument(const std::string& path);
 
+    // Shows what the property sheet changed, from this window or another.
+    void ApplySettings();
+
+    // The position table.
+    QListWidget* GetPositionTable() const { return position; }
+
     // The notes window, or null until the Notes command first ran.
     NotesDlg* GetNotesWindow() const { return notes.get(); }
 
@@ -67,6 +75,8 @@ class EditorDlg : public QDialog, private EditorObserver {
     void reject() override;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -77,15 +87,16 @@ class EditorDlg : public QDialog, private EditorObserver {
     QWidget* BuildEnvironment();
     QWidget* BuildShellLabels();
     QWidget* BuildRow(int row);
+    QWidget* BuildPositionTable();
     QWidget* BuildStatusLine();
+    void ChoosePositionLine(QListWidgetItem* item);
+    void MirrorPosition();
     void AddField(QGridLayout* grid, int line, int column, EditorControl label, QWidget* field);
 
     void RunCommand(EditorCommand command);
     void Handle(EditorRequest request = EditorRequest::kNone);
     void ShowNotes();
     void ShowTracker();
-    void ChooseAndOpen();
-    void ChooseAndSave();
     void ApplyHighlightColors();
     void MirrorModel();
 
@@ -97,6 +108,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
     MenuBinding* menus;
+    QListWidget* position = nullptr;
     std::unique_ptr<NotesDlg> notes;
     std::unique_ptr<TrackerDlg> tracker;
 };

@@ -65,11 +65,25 @@ QWidget* PropSheet::GetControlWidget(PropControl control) const { return binding
 
 ColorButton* PropSheet::GetSwatch(Swatch swatch) const { return colors->GetSwatch(swatch); }
 
+namespace {
+
+std::function<void()>& AcceptedHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+
+}  // namespace
+
+void PropSheet::SetAcceptedHandler(std::function<void()> handler) {
+    AcceptedHandler() = std::move(handler);
+}
+
 void PropSheet::accept() {
     // OK takes what the user sees, including text still being typed.
     binding->LeaveFocusedBox();
     if (model->Ok()) {
         QDialog::accept();
+        if (AcceptedHandler()) AcceptedHandler()();
         return;
     }
     FocusRefusedBox();

@@ -2,6 +2,7 @@
 #define QX_PREFS_WINDOW_PROP_SHEET_H
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "prefs/prop_controls.h"
@@ -40,6 +41,10 @@ class PropSheet : public QDialog {
     ColorButton* GetSwatch(Swatch swatch) const;
     // The tabs of the three pages.
     QTabWidget* GetTabs() const { return tabs; }
+
+    // What the program does each time settings are confirmed with OK, on any window's
+    // sheet: keep them and show them everywhere. Nothing until a handler is set.
+    static void SetAcceptedHandler(std::function<void()> handler);
 
   public slots:
     // OK: the settings take the sheet's values, unless the page shown refuses them.

@@ -11,6 +11,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_settings_store.h"
+#include "prefs/window/prop_sheet.h"
 
 namespace qx {
 
@@ -69,13 +70,24 @@ int App::RunMainWindow(SettingsStore& store, const std::string& document) {
     EditorDlg editor(settings, messages, *desktop, *files, clock);
     messages.SetOwnerWindow(MessageOwner::kMainWindow, &editor);
     files->SetParentWindow(&editor);
+    // Settings confirmed on a property sheet are kept at once, whichever window ran it,
+    // and the main window shows them; leaving later with Escape cannot lose them.
+    PropSheet::SetAcceptedHandler([&] {
+        SaveSettings(store);
+        editor.ApplySettings();
+    });
     const int result = RunUntilEnded(editor, [&] {
         if (!document.empty()) editor.OpenDocument(document);
     });
-    if (result == QDialog::Accepted && !settings.Save(store))
+    PropSheet::SetAcceptedHandler(nullptr);
+    if (result == QDialog::Accepted) SaveSettings(store);
+    return result;
+}
+
+void App::SaveSettings(SettingsStore& store) {
+    if (!settings.Save(store))
         messages.Warning("The settings could not be saved to " + store.GetLocation() + ".",
                          kMessageCaption, MessageOwner::kNone);
-    return result;
 }
 
 }  // namespace qx

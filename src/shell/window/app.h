@@ -17,7 +17,8 @@ class QtFileChooser;
 class SettingsStore;
 
 // The application: starts the platform, loads the settings, runs the main window for
-// the whole run and saves the settings when the window ends with OK.
+// the whole run and saves the settings when the window ends with OK, and whenever a
+// property sheet is confirmed with OK.
 class App : public QApplication {
     Q_OBJECT
 
@@ -44,6 +45,9 @@ class App : public QApplication {
     const Settings& GetSettings() const { return settings; }
 
   private:
+    // Writes the settings into store, warning when it cannot keep them.
+    void SaveSettings(SettingsStore& store);
+
     Settings settings;
     QtMessages messages;
     std::unique_ptr<QtDesktop> desktop;
