@@ -37,7 +37,8 @@ std::string WriteTranCsv(const TranList& list, int significantDigits);
 // refused value or transaction refuses the whole file.
 TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
 
-// Writes list to the file at path, replacing a file there only once all is written;
+// Writes list to the file at path through the safe file writer (a file there is
+// replaced only once all is written, keeping its permissions);
 // an empty text when written, else the message for the user.
 std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits);
 

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "platform/messages.h"
-
 namespace qx {
 
 namespace {
@@ -30,44 +28,45 @@ void FillThroughSetters(const Tran& from, Tran& to) {
 
 }  // namespace
 
-int TranList::Add(const Tran& tran, Messages& messages) {
-    if (count >= kMaxTransactions) {
-        messages.Warning(kListFullText, kMessageCaption, MessageOwner::kNone);
-        return -1;
-    }
+Outcome TranList::Add(const Tran& tran) {
+    if (count >= kMaxTransactions) return Outcome::Refused(kListFullText);
     // After the last transaction on or before the new one's day.
     int index = count;
     while (index > 0 && !tran.IsOnOrAfter(transactions[index - 1])) --index;
     InsertAt(index, tran);
-    if (Validate(index, messages) != 0) {
+    Outcome outcome = Validate(index);
+    if (!outcome.IsAccepted()) {
         EraseAt(index);
-        return -1;
+        return outcome;
     }
     Recalculate();
-    return index;
+    return outcome;
 }
 
-int TranList::Change(int index, const Tran& tran, Messages& messages) {
-    if (index < 0 || index >= count) return -1;
-    if (CheckNotClosed(index, messages) != 0) return -1;
+Outcome TranList::Change(int index, const Tran& tran) {
+    if (index < 0 || index >= count) return Outcome::Refused("");
+    Outcome outcome = CheckNotClosed(index);
+    if (!outcome.IsAccepted()) return outcome;
     const Tran old = transactions[index];
     transactions[index] = tran;
-    if (Validate(index, messages) != 0) {
+    outcome = Validate(index);
+    if (!outcome.IsAccepted()) {
         transactions[index] = old;
-        return -1;
+        return outcome;
     }
     Recalculate();
-    return index;
+    return outcome;
 }
 
-int TranList::Remove(int index, Messages& messages) {
-    if (index < 0 || index >= count) return -1;
-    if (transactions[index].GetAction() == kOpen && CheckNotClosed(index, messages) != 0) {
-        return -1;
+Outcome TranList::Remove(int index) {
+    if (index < 0 || index >= count) return Outcome::Refused("");
+    if (transactions[index].GetAction() == kOpen) {
+        Outcome outcome = CheckNotClosed(index);
+        if (!outcome.IsAccepted()) return outcome;
     }
     EraseAt(index);
     Recalculate();
-    return 0;
+    return Outcome::Accepted(index);
 }
 
 int TranList::GetAt(int index, Tran& target) const {

@@ -3,17 +3,17 @@
 
 #include <array>
 
+#include "platform/outcome.h"
 #include "tracker/tran.h"
 
 namespace qx {
 
 class CArchive;
-class Messages;
 
 // The trade tracker's transactions of one document, in date order, with the cash
 // balance after each and up to five open positions derived from them. Add, Change and
-// Remove refuse whatever would leave the book inconsistent, explain the refusal in one
-// warning box, return -1 and leave the list exactly as it was. After every accepted
+// Remove refuse whatever would leave the book inconsistent: they return the refusal
+// with its reason and leave the list exactly as it was. After every accepted
 // change, and after CopyFrom, balances and positions are recomputed, so the getters
 // always describe the transactions held.
 class TranList {
@@ -24,14 +24,15 @@ class TranList {
     static constexpr int kMaxPositions = 5;
 
     // Inserts tran after every transaction on or before its day and validates it;
-    // returns its index, or -1 (with a warning) when refused or the list is full.
-    int Add(const Tran& tran, Messages& messages);
+    // accepted with its index, or refused with the reason (the list may be full).
+    Outcome Add(const Tran& tran);
     // Replaces the transaction at index in place, without moving it even when its date
-    // changes; returns index, or -1 (with a warning unless the index is out of range).
-    int Change(int index, const Tran& tran, Messages& messages);
-    // Removes the transaction at index and closes the gap; 0, or -1 (with a warning
-    // unless the index is out of range).
-    int Remove(int index, Messages& messages);
+    // changes; accepted with index, or refused (without a reason for an index out of
+    // range).
+    Outcome Change(int index, const Tran& tran);
+    // Removes the transaction at index and closes the gap; accepted with index, or
+    // refused (without a reason for an index out of range).
+    Outcome Remove(int index);
     // Fills target from the transaction at index through target's setters (a value a
     // setter refuses leaves target's field as it was); -1 for an index outside
     // 0..count-1.
@@ -70,16 +71,15 @@ class TranList {
     friend bool operator!=(const TranList& a, const TranList& b) { return !(a == b); }
 
   private:
-    // Validation by action of the record at index, against the ones before it; shows
-    // the refusal and returns -1, or 0 when accepted. An accepted exercise gets the
-    // side opposite to the opening it exercises.
-    int Validate(int index, Messages& messages);
-    int CheckOpen(int index, Messages& messages) const;
-    int CheckClose(int index, Messages& messages) const;
-    int CheckExercise(int index, Messages& messages);
-    // Refuses (with the warning) deleting or changing the record at index when later
-    // transactions have closed it.
-    int CheckNotClosed(int index, Messages& messages) const;
+    // Validation by action of the record at index, against the ones before it. An
+    // accepted exercise gets the side opposite to the opening it exercises.
+    Outcome Validate(int index);
+    Outcome CheckOpen(int index) const;
+    Outcome CheckClose(int index) const;
+    Outcome CheckExercise(int index);
+    // Refuses deleting or changing the record at index when later transactions have
+    // closed it.
+    Outcome CheckNotClosed(int index) const;
 
     void InsertAt(int index, const Tran& tran);
     void EraseAt(int index);

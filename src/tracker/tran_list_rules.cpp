@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/messages.h"
+#include "platform/outcome.h"
 #include "pricing/number_text.h"
 #include "pricing/option.h"
 #include "tracker/tran_list.h"
@@ -25,28 +25,23 @@ double DeliveredAgainst(const Tran& exercise, int side) {
     return side == kSell ? delivered : -delivered;
 }
 
-int Refuse(Messages& messages, const std::string& text) {
-    messages.Warning(text, kMessageCaption, MessageOwner::kNone);
-    return -1;
-}
-
 }  // namespace
 
-int TranList::Validate(int index, Messages& messages) {
+Outcome TranList::Validate(int index) {
     const Tran& tran = transactions[index];
     switch (tran.GetAction()) {
         case kOpen:
             if (tran.GetKind() == kUnderlyingTran || tran.GetKind() == kOptionTran) {
-                return CheckOpen(index, messages);
+                return CheckOpen(index);
             }
-            return 0;
-        case kClose: return CheckClose(index, messages);
-        case kExercise: return CheckExercise(index, messages);
-        default: return 0;  // a dividend opens and closes nothing
+            return Outcome::Accepted(index);
+        case kClose: return CheckClose(index);
+        case kExercise: return CheckExercise(index);
+        default: return Outcome::Accepted(index);  // a dividend opens and closes nothing
     }
 }
 
-int TranList::CheckOpen(int index, Messages& messages) const {
+Outcome TranList::CheckOpen(int index) const {
     const Tran& tran = transactions[index];
     const int side = tran.GetSide();
     const bool underlying = tran.GetKind() == kUnderlyingTran;
@@ -63,14 +58,13 @@ int TranList::CheckOpen(int index, Messages& messages) const {
             opposite += DeliveredAgainst(t, side);
         }
     }
-    if (opposite < 1) return 0;
-    return Refuse(messages, std::string("Transaction tries to ") +
-                                (side == kBuy ? "buy " : "sell ") +
-                                "to open when there is already a " +
-                                (side == kBuy ? "short " : "long ") + "position.");
+    if (opposite < 1) return Outcome::Accepted(index);
+    return Outcome::Refused(std::string("Transaction tries to ") +
+                            (side == kBuy ? "buy " : "sell ") + "to open when there is already a " +
+                            (side == kBuy ? "short " : "long ") + "position.");
 }
 
-int TranList::CheckClose(int index, Messages& messages) const {
+Outcome TranList::CheckClose(int index) const {
     const Tran& tran = transactions[index];
     const int side = tran.GetSide();
     const bool underlying = tran.GetKind() == kUnderlyingTran;
@@ -96,25 +90,25 @@ int TranList::CheckClose(int index, Messages& messages) const {
         }
     }
     if (matches == 0) {
-        return Refuse(messages,
-                      "Transaction tries to close out another transaction that\n"
-                      "does not exist.");
+        return Outcome::Refused(
+            "Transaction tries to close out another transaction that\n"
+            "does not exist.");
     }
     if (open - tran.GetUnits() < 0) {
-        return Refuse(messages, "Transaction tries to close out more units than are open");
+        return Outcome::Refused("Transaction tries to close out more units than are open");
     }
-    return 0;
+    return Outcome::Accepted(index);
 }
 
-int TranList::CheckExercise(int index, Messages& messages) {
+Outcome TranList::CheckExercise(int index) {
     Tran& tran = transactions[index];
     const bool outOfMoney = (tran.GetOptionType() == kCall && tran.GetStrike() > tran.GetPrice()) ||
                             (tran.GetOptionType() == kPut && tran.GetStrike() < tran.GetPrice());
     if (outOfMoney) {
-        return Refuse(messages, "Option is not in the money.\nYou tried to exercise at " +
-                                    NumberText(tran.GetPrice(), 3, false) +
-                                    " when the strike price is " +
-                                    NumberText(tran.GetStrike(), 3, false) + ".");
+        return Outcome::Refused("Option is not in the money.\nYou tried to exercise at " +
+                                NumberText(tran.GetPrice(), 3, false) +
+                                " when the strike price is " +
+                                NumberText(tran.GetStrike(), 3, false) + ".");
     }
     // The nearest earlier opening of the series decides which side is being exercised.
     int opening = index - 1;
@@ -123,9 +117,9 @@ int TranList::CheckExercise(int index, Messages& messages) {
         --opening;
     }
     if (opening < 0) {
-        return Refuse(messages,
-                      "Transaction tries to exercise another transaction that\n"
-                      "does not exist.");
+        return Outcome::Refused(
+            "Transaction tries to exercise another transaction that\n"
+            "does not exist.");
     }
     const int openSide = transactions[opening].GetSide();
     double available = transactions[opening].GetUnits();
@@ -144,13 +138,13 @@ int TranList::CheckExercise(int index, Messages& messages) {
         }
     }
     if (available - tran.GetUnits() < 0) {
-        return Refuse(messages, "Transaction tries to exercise more units than are open");
+        return Outcome::Refused("Transaction tries to exercise more units than are open");
     }
     tran.SetSide(openSide == kBuy ? kSell : kBuy);
-    return 0;
+    return Outcome::Accepted(index);
 }
 
-int TranList::CheckNotClosed(int index, Messages& messages) const {
+Outcome TranList::CheckNotClosed(int index) const {
     const Tran& tran = transactions[index];
     double stillOpen = 0;  // what later openings add, less what later closings take
     for (int i = index + 1; i < count; ++i) {
@@ -159,10 +153,10 @@ int TranList::CheckNotClosed(int index, Messages& messages) const {
         if (t.GetAction() == kOpen && t.GetSide() == tran.GetSide()) stillOpen += t.GetUnits();
         if (TakesFromOpening(t) && t.GetSide() != tran.GetSide()) stillOpen -= t.GetUnits();
     }
-    if (stillOpen >= 0) return 0;
-    return Refuse(messages,
-                  "Cannot delete/change a transaction that is already closed.\n"
-                  "Try deleting the transaction(s) that closed this transaction.");
+    if (stillOpen >= 0) return Outcome::Accepted(index);
+    return Outcome::Refused(
+        "Cannot delete/change a transaction that is already closed.\n"
+        "Try deleting the transaction(s) that closed this transaction.");
 }
 
 }  // namespace qx

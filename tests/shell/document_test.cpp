@@ -103,25 +103,29 @@ void MakeRich(Document& doc, RecordingMessages& messages, const std::string& fla
         option.SetLatticeSteps(40);
     }
     TranList& list = doc.GetTransactions();
-    ASSERT_GE(
-        list.Add(
-            TranBuilder().Day(2).Underlying("ES", kFutureAsset, 50).Open().Buy(4).At(4400).Fees(9),
-            messages),
-        0);
+    ASSERT_GE(list.Add(TranBuilder()
+                           .Day(2)
+                           .Underlying("ES", kFutureAsset, 50)
+                           .Open()
+                           .Buy(4)
+                           .At(4400)
+                           .Fees(9))
+                  .GetIndex(),
+              0);
     ASSERT_GE(list.Add(TranBuilder()
                            .Day(5)
                            .Call("Jun 4525 Call " + flavour, 4525)
                            .Open()
                            .Buy(3)
                            .At(60)
-                           .Fees(2),
-                       messages),
+                           .Fees(2))
+                  .GetIndex(),
               0);
     ASSERT_GE(
-        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500),
-                 messages),
+        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500))
+            .GetIndex(),
         0);
-    ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5), messages), 0);
+    ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5)).GetIndex(), 0);
     ASSERT_TRUE(messages.shown.empty()) << messages.LastText();
     doc.GetNotes() = "Rolled " + flavour +
                      " on the 2nd.\r\nWatch the \xC3\xA9"

@@ -1,6 +1,7 @@
 #include "tracker/tran_csv.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <clocale>
 #include <fstream>
@@ -200,7 +201,11 @@ TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     const TranList book = EveryKindOfTrade();
     const std::string path = folder.Path("book.csv");
     { std::ofstream(path) << "an older export"; }
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_EQ(SaveTranCsv(path, book, 2), "");
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u) << "a private export was made readable to others";
     const TranCsvImport loaded = LoadTranCsv(path, TranList());
     ASSERT_TRUE(loaded.accepted) << loaded.message;
     EXPECT_EQ(loaded.list, book);

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "pricing/option.h"
-#include "test_support/recording_messages.h"
 #include "test_support/tran_builder.h"
 #include "tracker/tran_list.h"
 
@@ -190,14 +189,13 @@ TEST(TranListRandom, EveryCallKeepsTheBookConsistent) {
     for (int op = 0; op < kOperations && !HasFailure(); ++op) {
         const Snapshot before = Take(list);
         const int count = list.GetCount();
-        RecordingMessages messages;
-        int result;
+        Outcome result = Outcome::Accepted();
         bool inRange = true;
         std::string step = "operation " + DecimalText(op);
         const int choice = random.Draw(20);
         if (choice < 11 || count == 0) {
             step += " Add";
-            result = list.Add(random.Next(1 + random.Draw(28)), messages);
+            result = list.Add(random.Next(1 + random.Draw(28)));
             inRange = true;
         } else {
             // Now and then an index just outside the list.
@@ -209,21 +207,20 @@ TEST(TranListRandom, EveryCallKeepsTheBookConsistent) {
                 // Keeping the date keeps the order: a changed date stays in place.
                 Tran tran = random.Next(1);
                 if (inRange) tran.SetDate(before.transactions[index].GetDate());
-                result = list.Change(index, tran, messages);
+                result = list.Change(index, tran);
             } else {
                 step += " Remove " + DecimalText(index);
-                result = list.Remove(index, messages);
+                result = list.Remove(index);
             }
         }
         const Snapshot after = Take(list);
-        if (result == -1) {
+        if (!result.IsAccepted()) {
             EXPECT_TRUE(after == before) << step << ": refused, yet the list changed";
-            EXPECT_EQ(messages.shown.size(), inRange ? 1u : 0u) << step;
+            // Only an index outside the list is refused without a reason.
+            EXPECT_EQ(result.GetReason().empty(), !inRange) << step;
         } else {
             ++accepted;
-            EXPECT_TRUE(messages.shown.empty()) << step << ": " << messages.LastText();
         }
-        for (const auto& shown : messages.shown) EXPECT_EQ(shown.caption, "Qualtrixon") << step;
         ExpectInvariants(after, step);
     }
     std::printf("accepted %s of %s calls; %s transactions at the end\n",
