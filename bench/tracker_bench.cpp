@@ -51,7 +51,7 @@ Tran Trade(int day, int kind, const std::string& name, int action, int side, int
 // that every rule and the position build walk the whole list and every series.
 TranList NearlyFullList(NoMessages& messages) {
     TranList list;
-    for (int i = 0; list.GetCount() < TranList::kMaxTransactions - 1; ++i) {
+    for (int i = 0; list.GetCount() < TranList::kClassicMaxTransactions - 1; ++i) {
         const std::string series = "Call " + std::to_string(i);
         list.Add(Trade(i, kUnderlyingTran, "XYZ", kOpen, kBuy, 100, 40 + i % 7));
         list.Add(Trade(i, kOptionTran, series, kOpen, kBuy, 4, 2.5));
@@ -134,7 +134,7 @@ void BM_TrackerRecordAtNinetyNine(benchmark::State& state) {
         tracker.model.ClickButton(TrackerControl::kRecord);
         benchmark::DoNotOptimize(tracker.model.GetRows().data());
         state.PauseTiming();
-        if (tracker.list.GetCount() != TranList::kMaxTransactions) state.SkipWithError("refused");
+        if (tracker.list.GetCount() != TranList::kClassicMaxTransactions) state.SkipWithError("refused");
         tracker.Undo();
         state.ResumeTiming();
     }

@@ -46,8 +46,9 @@ std::string SaveTranCsv(const std::string& path, const TranList& list, int signi
 // than a book of transactions can be, is refused with its message.
 TranCsvImport LoadTranCsv(const std::string& path, const TranList& book);
 
-// The largest file LoadTranCsv reads: far beyond a full book with long names.
-inline constexpr std::size_t kMaxTranCsvBytes = 4 << 20;
+// The largest file LoadTranCsv reads: far beyond a book of 100,000 transactions with
+// long names.
+inline constexpr std::size_t kMaxTranCsvBytes = 256 << 20;
 
 }  // namespace qx
 

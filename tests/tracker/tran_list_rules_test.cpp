@@ -154,6 +154,88 @@ TEST(TranList, CloseOfTheUnderlyingCountsUnitsDeliveredByExercises) {
     });
 }
 
+// Bought 200 shares, wrote 2 calls, bought one back, the other was assigned (100
+// shares delivered away), then sold the other 100: the holding is flat.
+std::vector<Tran> FlatAfterAnAssignment() {
+    return {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(2).At(2),
+            Calls(3).Close().Buy(1).At(1), Calls(4).Exercise(1, 55),
+            Stock(5).Close().Sell(100).At(56)};
+}
+
+TEST(TranList, UnderlyingIsJudgedByItsNetHolding) {
+    ExpectAddCases({
+        {"buying to open once the holding is flat", FlatAfterAnAssignment(),
+         Stock(6).Open().Buy(100).At(50), nullptr},
+        {"selling short once the holding is flat", FlatAfterAnAssignment(),
+         Stock(6).Open().Sell(100).At(50), nullptr},
+        {"a purchase closes no more than the net short (300 assigned against 200 held)",
+         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
+         Stock(6).Close().Buy(200).At(50),
+         kCloseTooMany},
+        {"a purchase closes the net short",
+         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
+         Stock(6).Close().Buy(100).At(50),
+         nullptr},
+        {"a future's contracts count by their size",
+         {TranBuilder()
+              .Day(1)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Open()
+              .Buy(1)
+              .At(20),
+          TranBuilder()
+              .Day(2)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Exercise(1, 4600)},
+         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(2).At(4600),
+         kCloseTooMany},
+        {"one future from an exercised futures call can be sold",
+         {TranBuilder()
+              .Day(1)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Open()
+              .Buy(1)
+              .At(20),
+          TranBuilder()
+              .Day(2)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Exercise(1, 4600)},
+         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(1).At(4600),
+         nullptr},
+    });
+}
+
+TEST(TranList, ChangeIsRefusedOnlyWhenItUncoversALaterTransaction) {
+    const struct {
+        const char* what;
+        Tran changed;  // in place of the opening of 2 calls, of which 1 was sold
+        const char* refusal;
+    } cases[] = {
+        {"a corrected price", Calls(1).Open().Buy(2).At(2.5).Fees(1), nullptr},
+        {"a corrected date", Calls(2).Open().Buy(2).At(2), nullptr},
+        {"fewer contracts that still cover the sale", Calls(1).Open().Buy(1).At(2), nullptr},
+        {"the other side", Calls(1).Open().Sell(2).At(2), kAlreadyClosed},
+        {"another series", Puts(1).Open().Buy(2).At(2), kAlreadyClosed},
+    };
+    for (const auto& c : cases) {
+        TranList list;
+        AddAll(list, {Calls(1).Open().Buy(2).At(2), Calls(3).Close().Sell(1).At(3)}, c.what);
+        const TranList before = list;
+        const Outcome result = list.Change(0, c.changed);
+        if (c.refusal == nullptr) {
+            EXPECT_TRUE(result.IsAccepted()) << c.what << ": " << result.GetReason();
+            EXPECT_EQ(StoredAt(list, 0), c.changed) << c.what;
+        } else {
+            EXPECT_EQ(result.GetReason(), c.refusal) << c.what;
+            EXPECT_EQ(list, before) << c.what;
+        }
+    }
+    // Deleting the partly closed opening still leaves the sale uncovered.
+    TranList list;
+    AddAll(list, {Calls(1).Open().Buy(2).At(2), Calls(3).Close().Sell(1).At(3)}, "partly closed");
+    EXPECT_EQ(list.Remove(0).GetReason(), kAlreadyClosed);
+}
+
 TEST(TranList, OpeningRefusedAgainstAnOppositePosition) {
     ExpectAddCases({
         {"buying a series that is written",
@@ -286,7 +368,7 @@ TEST(TranList, ClosedOpeningCannotBeDeletedOrChanged) {
            "opened and closed");
     const TranList before = list;
     EXPECT_EQ(list.Remove(0).GetReason(), kAlreadyClosed);
-    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(150).At(10)).GetReason(), kAlreadyClosed);
+    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(50).At(10)).GetReason(), kAlreadyClosed);
     EXPECT_EQ(list, before);
 
     // Deleting the closing first frees the opening.
@@ -364,19 +446,15 @@ TEST(TranList, ChangedDateLeavesTheRecordInPlace) {
     EXPECT_EQ(StoredAt(list, 1).GetDate(), CTime(2026, 3, 3, 10));
 }
 
-TEST(TranList, HoldsAtMostOneHundredTransactions) {
+TEST(TranList, HoldsABookOfAnySize) {
     TranList list;
-    for (int i = 0; i < TranList::kMaxTransactions; ++i) {
-        ASSERT_EQ(list.Add(Stock(1 + i / 10).Open().Buy(1).At(10)).GetIndex(), i);
-    }
-    const TranList full = list;
-    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10)).GetReason(),
-              "The trade tracker holds at most 100 transactions.");
-    EXPECT_EQ(list, full);
-    EXPECT_DOUBLE_EQ(list.GetBalance(99), -1000);
-
-    EXPECT_TRUE(list.Remove(99).IsAccepted());
-    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10)).GetIndex(), 99);
+    const int count = 3 * TranList::kClassicMaxTransactions;
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(list.Add(Stock(1 + i / 12).Open().Buy(1).At(10)).GetIndex(), i);
+    EXPECT_EQ(list.GetCount(), count);
+    EXPECT_DOUBLE_EQ(list.GetBalance(count - 1), -10.0 * count);
+    EXPECT_TRUE(list.Remove(count - 1).IsAccepted());
+    EXPECT_EQ(list.GetCount(), count - 1);
 }
 
 TEST(TranList, IndicesOutsideTheListAreRefusedSilently) {
