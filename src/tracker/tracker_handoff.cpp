@@ -2,6 +2,7 @@
 // spreadsheet file; and a spreadsheet's transactions into the book.
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "editor/clock.h"
@@ -18,6 +19,11 @@ namespace qx {
 namespace {
 
 const std::vector<FileKind> kCsvKinds = {{"CSV Files", "csv"}};
+
+// "1 transaction", "12 transactions".
+std::string CountText(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
 
 }  // namespace
 
@@ -114,6 +120,9 @@ void TrackerWindowModel::Import() {
     }
     transactions.CopyFrom(imported.list);
     BuildRows();
+    messages.Warning(CountText(imported.added, "transaction") + " added, " +
+                         std::to_string(imported.alreadyInBook) + " already in the book.",
+                     kMessageCaption, MessageOwner::kTracker);
 }
 
 }  // namespace qx
