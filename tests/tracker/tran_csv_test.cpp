@@ -1,8 +1,10 @@
 #include "tracker/tran_csv.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <clocale>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -168,8 +170,6 @@ TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
          "Row 2: \"03/02/2026\" is not a valid Date."},
         {"a year a document cannot store", Rows(1, 2, "Date", "2040-01-01"),
          "Row 2: \"2040-01-01\" is not a valid Date."},
-        {"101 transactions", Rows(101),
-         "Row 102: The trade tracker holds at most 100 transactions."},
         {"an unknown kind", header + "2026-03-02,XYZ,Stok,Stock,Open,Buy,100,1,,,,46,0,,,\r\n",
          "Row 2: \"Stok\" is not a valid Kind."},
         {"a trade without its side",
@@ -192,7 +192,75 @@ TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
         EXPECT_FALSE(imported.accepted) << c.what;
         EXPECT_EQ(imported.message, c.message) << c.what;
     }
-    EXPECT_TRUE(ReadTranCsv(Rows(100), TranList()).accepted) << "a full book";
+    EXPECT_TRUE(ReadTranCsv(Rows(101), TranList()).accepted) << "more than a classic book";
+}
+
+TEST_F(TranCsv, ImportAddsOnlyTheRowsNotYetInTheBook) {
+    const TranList book = EveryKindOfTrade();
+    const std::string header = WriteTranCsv(TranList(), 2);
+    const std::string export_ = WriteTranCsv(book, 2);
+    const std::string sale = "2026-03-12,XYZ,Underlying,Stock,Close,Sell,100,1,,,,46,0,,,\r\n";
+    const std::string dividend = "2026-03-12,Dividend,Dividend,,,,0,1,,,,25,0,,,\r\n";
+    const struct {
+        const char* what;
+        std::string file;
+        int added;
+        int alreadyInBook;
+    } cases[] = {
+        {"the same export again", export_, 0, book.GetCount()},
+        {"last week's export and two new rows", export_ + sale + dividend, 2, book.GetCount()},
+        {"a row twice where the book holds it once",
+         export_ + export_.substr(export_.rfind("\r\n", export_.size() - 3) + 2), 1,
+         book.GetCount()},
+    };
+    for (const auto& c : cases) {
+        const TranCsvImport imported = ReadTranCsv(c.file, book);
+        ASSERT_TRUE(imported.accepted) << c.what << ": " << imported.message;
+        EXPECT_EQ(imported.added, c.added) << c.what;
+        EXPECT_EQ(imported.alreadyInBook, c.alreadyInBook) << c.what;
+        EXPECT_EQ(imported.list.GetCount(), book.GetCount() + c.added) << c.what;
+    }
+}
+
+TEST_F(TranCsv, FileNotInUtf8IsReadAsWindows1252) {
+    const std::string file =
+        WriteTranCsv(TranList(), 2) +
+        "2026-03-02,Soci\xE9t\xE9 \x80,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+    const TranCsvImport imported = ReadTranCsv(file, TranList());
+    ASSERT_TRUE(imported.accepted) << imported.message;
+    EXPECT_EQ(imported.list.At(0).Name(), "Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
+    // A later close by the name as typed finds the opening.
+    TranList book = imported.list;
+    EXPECT_TRUE(book.Add(TranBuilder()
+                             .Day(3)
+                             .Underlying("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC")
+                             .Close()
+                             .Sell(100)
+                             .At(47))
+                    .IsAccepted());
+}
+
+TEST_F(TranCsv, CellsASpreadsheetWouldRunAreExportedAsText) {
+    const struct {
+        const char* name;
+        const char* cell;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+CALL", "'+CALL"},
+        {"-SPX", "'-SPX"},
+        {"@SUM", "'@SUM"},
+        {"-12", "-12"},
+        {"XYZ", "XYZ"},
+    };
+    for (const auto& c : cases) {
+        TranList book;
+        AddAll(book, {TranBuilder().Day(2).Underlying(c.name).Open().Buy(100).At(46)}, c.name);
+        const std::string text = WriteTranCsv(book, 2);
+        EXPECT_NE(text.find("," + std::string(c.cell) + ","), std::string::npos) << c.name << text;
+        const TranCsvImport imported = ReadTranCsv(text, TranList());
+        ASSERT_TRUE(imported.accepted) << c.name << ": " << imported.message;
+        EXPECT_EQ(imported.list, book) << c.name;
+    }
 }
 
 TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
@@ -200,7 +268,11 @@ TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     const TranList book = EveryKindOfTrade();
     const std::string path = folder.Path("book.csv");
     { std::ofstream(path) << "an older export"; }
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_EQ(SaveTranCsv(path, book, 2), "");
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u) << "a private export was made readable to others";
     const TranCsvImport loaded = LoadTranCsv(path, TranList());
     ASSERT_TRUE(loaded.accepted) << loaded.message;
     EXPECT_EQ(loaded.list, book);
@@ -214,7 +286,8 @@ TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     EXPECT_EQ(SaveTranCsv(folder.Path(""), book, 2),
               "Access to " + folder.Path("") + " was denied.");
     const std::string large = folder.Path("large.csv");
-    { std::ofstream(large) << std::string(kMaxTranCsvBytes + 1, ','); }
+    { std::ofstream(large) << ','; }
+    std::filesystem::resize_file(large, kMaxTranCsvBytes + 1);  // sparse: costs nothing
     EXPECT_EQ(LoadTranCsv(large, book).message,
               "The file " + large + " is too large to be a list of transactions.");
 }
