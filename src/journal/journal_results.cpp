@@ -167,11 +167,7 @@ double JournalResults::ProfitFactor() const {
 
 JournalResults ComputeResults(const TranList& book, const std::string& underlyingName) {
     Journal journal(underlyingName);
-    Tran tran;
-    for (int index = 0; index < book.GetCount(); ++index) {
-        book.GetAt(index, tran);
-        journal.Take(tran);
-    }
+    for (int index = 0; index < book.GetCount(); ++index) journal.Take(book.At(index));
     return journal.Results();
 }
 

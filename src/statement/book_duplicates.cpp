@@ -18,9 +18,8 @@ void AppendBytes(std::string& key, const T& value) {
 }  // namespace
 
 BookDuplicates::BookDuplicates(const TranList& book) {
-    Tran tran;
     for (int index = 0; index < book.GetCount(); ++index) {
-        book.GetAt(index, tran);
+        const Tran& tran = book.At(index);
         ++untaken[KeyOf(tran)][tran.GetSide()];
     }
 }

@@ -6,9 +6,8 @@
 namespace qx {
 
 BookHoldings::BookHoldings(const TranList& book) {
-    Tran tran;
     for (int index = 0; index < book.GetCount(); ++index) {
-        book.GetAt(index, tran);
+        const Tran& tran = book.At(index);
         Record(tran);
     }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/messages.h"
 #include "pricing/option.h"
 #include "statement/book_duplicates.h"
 #include "statement/book_holdings.h"
@@ -36,27 +35,6 @@ void OrderByDate(std::vector<StatementRow>& rows, bool newestFirst) {
     std::stable_sort(rows.begin(), dated, [](const StatementRow& a, const StatementRow& b) {
         return DateOf(a) < DateOf(b);
     });
-}
-
-// Keeps the book's refusal instead of showing it.
-class KeptRefusal : public Messages {
-  public:
-    void Warning(const std::string& message, const std::string&, MessageOwner) override {
-        text = message;
-    }
-    bool AskYesNo(const std::string& message, const std::string&, MessageOwner) override {
-        text = message;
-        return false;
-    }
-    std::string text;
-};
-
-// Adds tran to the book: its index, or -1 with the rule's message in refusal.
-int AddToBook(TranList& book, const Tran& tran, std::string& refusal) {
-    KeptRefusal kept;
-    const int index = book.Add(tran, kept);
-    refusal = kept.text;
-    return index;
 }
 
 // The side the book gave an exercise against what the file called it: the writer's
@@ -96,16 +74,14 @@ class Importer {
 
   private:
     void Add(const StatementRow& row, const Tran& tran) {
-        std::string refusal;
-        const int index = AddToBook(preview.book, tran, refusal);
-        if (index < 0) return Line(row.row, ImportLine::Status::kRefused, refusal);
-        Tran recorded;
-        preview.book.GetAt(index, recorded);
+        const Outcome outcome = preview.book.Add(tran);
+        if (!outcome.IsAccepted())
+            return Line(row.row, ImportLine::Status::kRefused, outcome.GetReason());
+        const Tran& recorded = preview.book.At(outcome.GetIndex());
         if (row.status == Status::kTrade && recorded.IsExercise()) {
-            refusal = CheckExerciseSide(row.trade, recorded);
+            const std::string refusal = CheckExerciseSide(row.trade, recorded);
             if (!refusal.empty()) {
-                KeptRefusal ignored;
-                preview.book.Remove(index, ignored);
+                preview.book.Remove(outcome.GetIndex());
                 return Line(row.row, ImportLine::Status::kRefused, refusal);
             }
         }
