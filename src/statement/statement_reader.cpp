@@ -1,5 +1,6 @@
 #include "statement/statement_readers.h"
 #include "statement/statement_table.h"
+#include "tracker/tran_csv.h"
 
 namespace qx {
 
@@ -8,6 +9,22 @@ namespace {
 // Whether a record opens the activity statement's Trades section.
 bool IsActivityTradesHeader(const std::vector<std::string>& fields) {
     return fields.size() > 2 && Trim(fields[0]) == "Trades" && Trim(fields[1]) == "Header";
+}
+
+// The tracker's own spreadsheet export: its rows are transactions already.
+StatementRead ReadTrackerExport(std::string_view text) {
+    StatementRead read;
+    read.format = "Tracker export";
+    TranCsvRows rows = ReadTranCsvRows(text);
+    read.error = rows.message;
+    for (auto& [row, tran] : rows.rows) {
+        StatementRow line;
+        line.row = row;
+        line.status = StatementRow::Status::kTransaction;
+        line.tran = std::move(tran);
+        read.rows.push_back(std::move(line));
+    }
+    return read;
 }
 
 }  // namespace
@@ -32,6 +49,8 @@ StatementRead ReadStatement(std::string_view text) {
     if (table.FindHeader({"Symbol", "Quantity", "TradePrice"}) >= 0 ||
         table.FindHeader({"Symbol", "Quantity", "Buy/Sell"}) >= 0)
         return ReadIbkrFlex(table);
+    if (table.FindHeader({"Date", "Entry", "Kind", "Units per Contract"}) == 0)
+        return ReadTrackerExport(text);
     read.error = "The file is not a statement of a layout this program reads.";
     return read;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pricing/option.h"
+#include "tracker/tran_csv.h"
 
 namespace qx {
 namespace {
@@ -188,6 +189,18 @@ TEST(StatementImport, SettlesACashIndexExerciseAtTheLevelItsAmountGives) {
     EXPECT_EQ(exercise.GetAssetType(), kIndexAsset);
     EXPECT_DOUBLE_EQ(exercise.GetPrice(), 5025);
     EXPECT_DOUBLE_EQ(exercise.Amount(), 2500);
+}
+
+TEST(StatementImport, BringsBackTheTrackersOwnExportExpiriesIncluded) {
+    const StatementPreview statement =
+        PreviewStatementFile(Fixture("ibkr_activity.csv"), TranList());
+    const std::string exported = WriteTranCsv(statement.book, 2);
+    const StatementPreview back = PreviewStatementText(exported, TranList());
+    EXPECT_EQ(back.format, "Tracker export");
+    EXPECT_EQ(back.refused, 0) << (RefusalTexts(back).empty() ? "" : RefusalTexts(back)[0]);
+    EXPECT_EQ(back.book, statement.book);
+    EXPECT_EQ(ImportSummary(PreviewStatementText(exported, back.book)),
+              "0 added, 15 already in the book, 0 refused");
 }
 
 TEST(StatementImport, RefusesAFileOfNoKnownLayoutAsAWhole) {
