@@ -62,6 +62,7 @@ std::string WriteResultsCsv(const JournalResults& results) {
         Row(out, {MonthText(month), CentsText(month.realised)});
     Row(out, {"Total", CentsText(results.total)});
     out += "\r\n";
+    Row(out, {"Trades", "Value"});
     Row(out, {"Closed Trades", std::to_string(results.closedTrades)});
     Row(out, {"Win Rate", Fixed(100 * results.WinRate(), 1) + "%"});
     Row(out, {"Average Win", Fixed(results.AverageWin(), 2)});
