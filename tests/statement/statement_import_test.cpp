@@ -83,6 +83,7 @@ TEST(StatementImport, EveryLayoutRecordsItsFixtureAlikeAndASecondImportAddsNothi
         {"schwab_transactions.csv", "Transactions export", false, 4},
         {"tastytrade_current.csv", "Transaction history", true, 4},
         {"tastytrade_older.csv", "Transaction history", true, 4},
+        {"tracker_export.csv", "Tracker export", true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

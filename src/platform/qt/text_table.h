@@ -8,7 +8,7 @@
 namespace qx {
 
 // A read-only table of texts, one row selected at a time, with its columns sized to
-// their contents and the last one stretched; name is its accessible name.
+// their contents and numbers right-aligned; name is its accessible name.
 QTableWidget* MakeTextTable(const std::vector<std::string>& columns,
                             const std::vector<std::vector<std::string>>& rows, const QString& name,
                             QWidget* parent);
