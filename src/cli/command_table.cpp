@@ -2,7 +2,9 @@
 
 #include <ostream>
 
+#include "cli/book_command.h"
 #include "cli/help_command.h"
+#include "cli/import_statement_command.h"
 
 namespace qx {
 
@@ -10,6 +12,10 @@ const std::vector<Command>& Commands() {
     // One line a command: a new command adds its line here and a file of its own.
     static const std::vector<Command> table = {
         {"--help", "", "lists the commands", RunHelpCommand},
+        {"import-statement", "STATEMENT.csv BOOK.opt", "adds a broker statement to the book",
+         RunImportStatementCommand},
+        {"book", "BOOK.opt [--open|--results]",
+         "prints the book, its open positions or its results", RunBookCommand},
     };
     return table;
 }

@@ -26,6 +26,8 @@ enum class TrackerControl : int {
     kGraph,
     kExport,
     kImport,
+    kImportStatement,
+    kResults,
     kShowAll,
     kShowOpenOnly,
     kCount
@@ -34,8 +36,10 @@ enum class TrackerControl : int {
 // What the window layer must do after an event, since the model opens no windows.
 enum class TrackerRequest {
     kNone,
-    kFocusEditor,  // the chosen entry needs the editor first: give the editor the focus
-    kOpenGraph,    // a new graph window on GraphOptions() and GraphStock()
+    kFocusEditor,      // the chosen entry needs the editor first: give the editor the focus
+    kOpenGraph,        // a new graph window on GraphOptions() and GraphStock()
+    kImportStatement,  // the preview of a broker statement, and its import when accepted
+    kShowResults,      // the journal's numbers of the book
 };
 
 // How a column of the list aligns its cells.

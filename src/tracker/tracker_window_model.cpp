@@ -47,6 +47,8 @@ constexpr Caption<C> kCaptions[] = {
     {C::kGraph, "Graph!"},
     {C::kExport, "Export..."},
     {C::kImport, "Import..."},
+    {C::kImportStatement, "Import Statement..."},
+    {C::kResults, "Results"},
     {C::kShowAll, "Show all transactions"},
     {C::kShowOpenOnly, "Show open transactions only"},
 };
@@ -269,6 +271,8 @@ TrackerRequest TrackerWindowModel::ClickButton(TrackerControl control) {
         case C::kShowOpenOnly: ShowView(control == C::kShowOpenOnly); break;
         case C::kExport: Export(); break;
         case C::kImport: Import(); break;
+        case C::kImportStatement: request = TrackerRequest::kImportStatement; break;
+        case C::kResults: request = TrackerRequest::kShowResults; break;
         default: return request;
     }
     RefreshButtons();

@@ -234,8 +234,12 @@ std::string FindColumns(const std::vector<std::string>& header, ColumnPlaces& pl
 
 // A transaction the tracker's form could have recorded: complete for its kind, and an
 // option with its series.
+// An option that expired worthless is closed at price 0, which the form cannot enter
+// but the book holds.
 bool IsRecordable(const Tran& tran) {
-    if (!tran.IsComplete()) return false;
+    const bool expired = tran.GetKind() == kOptionTran && tran.GetAction() == kClose &&
+                         tran.GetPrice() == 0 && tran.GetUnits() != 0 && tran.GetSide() != 0;
+    if (!tran.IsComplete() && !expired) return false;
     return tran.GetKind() != kOptionTran ||
            (tran.GetOptionType() > 0 && tran.GetStrike() > 0 && tran.GetExpiration() != CTime());
 }
@@ -321,9 +325,8 @@ std::string WriteTranCsv(const TranList& list, int significantDigits) {
     return out;
 }
 
-TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
-    TranCsvImport result;
-    result.list = book;
+TranCsvRows ReadTranCsvRows(std::string_view text) {
+    TranCsvRows result;
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
@@ -332,31 +335,42 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
     CsvRecords records(decoded);
     std::vector<std::string> fields;
     if (!records.Next(fields)) {
-        if (records.Damaged())
-            return Refused(std::move(result), RowText(1) + "A quote does not pair up.");
-        return Refused(std::move(result), "The file is empty.");
+        result.message =
+            records.Damaged() ? RowText(1) + "A quote does not pair up." : "The file is empty.";
+        return result;
     }
     ColumnPlaces places;
-    const std::string missing = FindColumns(fields, places);
-    if (!missing.empty()) return Refused(std::move(result), missing);
+    result.message = FindColumns(fields, places);
+    if (!result.message.empty()) return result;
     const std::size_t width = fields.size();
 
-    std::vector<std::pair<int, Tran>> rows;  // with their row numbers
     int row = 1;
     while (records.Next(fields)) {
         ++row;
         if (IsBlank(fields)) continue;
-        if (fields.size() != width)
-            return Refused(std::move(result),
-                           RowText(row) + "The row has " + std::to_string(fields.size()) +
-                               " fields where the header row has " + std::to_string(width) + ".");
+        if (fields.size() != width) {
+            result.message = RowText(row) + "The row has " + std::to_string(fields.size()) +
+                             " fields where the header row has " + std::to_string(width) + ".";
+            return result;
+        }
         Tran tran;
         const std::string refusal = ReadRow(fields, places, tran);
-        if (!refusal.empty()) return Refused(std::move(result), RowText(row) + refusal);
-        rows.emplace_back(row, tran);
+        if (!refusal.empty()) {
+            result.message = RowText(row) + refusal;
+            return result;
+        }
+        result.rows.emplace_back(row, tran);
     }
-    if (records.Damaged())
-        return Refused(std::move(result), RowText(row + 1) + "A quote does not pair up.");
+    if (records.Damaged()) result.message = RowText(row + 1) + "A quote does not pair up.";
+    return result;
+}
+
+TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
+    TranCsvImport result;
+    result.list = book;
+    TranCsvRows read = ReadTranCsvRows(text);
+    if (!read.message.empty()) return Refused(std::move(result), read.message);
+    std::vector<std::pair<int, Tran>>& rows = read.rows;
     // The book judges a transaction by those dated before it only, so the rows go in by
     // date (a day's rows in file order): a book taken whole is then consistent day by
     // day, however the spreadsheet sorted its rows.

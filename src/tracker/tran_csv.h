@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "tracker/tran_list.h"
 
@@ -31,6 +33,17 @@ struct TranCsvImport {
 // that reads back to the same number; Amount, Total and Cash Balance with
 // significantDigits decimals, as the tracker's list shows them.
 std::string WriteTranCsv(const TranList& list, int significantDigits);
+
+// The rows of a spreadsheet in the form WriteTranCsv writes, each read through the
+// records' setters with its row number, before the book's rules judge them.
+struct TranCsvRows {
+    // Why the file cannot be read ("Row 7: ..."); empty when every row was read.
+    std::string message;
+    std::vector<std::pair<int, Tran>> rows;
+};
+
+// Reads the rows as ReadTranCsv does, without a book.
+TranCsvRows ReadTranCsvRows(std::string_view text);
 
 // Reads rows in the form WriteTranCsv writes, with the columns found by their header
 // names in any order (Amount, Total and Cash Balance are ignored: the book recomputes

@@ -14,8 +14,12 @@
 #include <algorithm>
 
 #include "graph/window/graph_dlg.h"
+#include "journal/results_model.h"
+#include "journal/window/results_dlg.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
+#include "statement/statement_preview_model.h"
+#include "statement/window/statement_preview_dlg.h"
 #include "tracker/tracker_window_model.h"
 #include "tracker/window/tracker_list_ctrl.h"
 #include "tracker/window/tracker_table_model.h"
@@ -33,6 +37,8 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlot
                        Desktop& desktopShell, FileChooser& fileChooser, const Clock& clock,
                        QWidget* editorWindow)
     : QDialog(nullptr),
+      stock(stock),
+      transactions(transactions),
       settings(settingsRecord),
       messages(messageBoxes),
       desktop(desktopShell),
@@ -152,7 +158,8 @@ QWidget* TrackerDlg::BuildViewLine() {
     for (C control : {C::kShowAll, C::kShowOpenOnly})
         row->addWidget(binding->RadioButton(control, line));
     row->addStretch();
-    for (C control : {C::kExport, C::kImport}) row->addWidget(binding->Button(control, line));
+    for (C control : {C::kResults, C::kExport, C::kImport, C::kImportStatement})
+        row->addWidget(binding->Button(control, line));
     return line;
 }
 
@@ -216,7 +223,22 @@ void TrackerDlg::Handle(TrackerRequest request) {
             GraphDlg::Open(model->GraphOptions(), model->GraphStock(), settings, messages, desktop,
                            files);
             break;
+        case TrackerRequest::kImportStatement: ImportStatement(); break;
+        case TrackerRequest::kShowResults: ShowResults(); break;
     }
+}
+
+void TrackerDlg::ImportStatement() {
+    StatementPreviewModel preview(transactions, trackerFiles, trackerMessages);
+    if (!preview.ChooseStatement()) return;
+    StatementPreviewDlg dialog(preview, this);
+    if (dialog.exec() == QDialog::Accepted) DocumentReplaced();
+}
+
+void TrackerDlg::ShowResults() {
+    ResultsModel results(transactions, stock, settings, CTime::GetCurrentTime(), trackerFiles,
+                         trackerMessages);
+    ResultsDlg(results, this).exec();
 }
 
 void TrackerDlg::MirrorModel() {

@@ -65,10 +65,15 @@ class TrackerDlg : public QDialog {
     void AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field);
     void ChooseEntry(int entry);
     void Handle(TrackerRequest request = TrackerRequest::kNone);
+    // The preview of a broker statement; the book takes its rows when it is accepted.
+    void ImportStatement();
+    void ShowResults();
     void MirrorModel();
     void MirrorEntries();
     void MirrorList();
 
+    const Stock& stock;
+    TranList& transactions;
     Settings& settings;
     Messages& messages;  // the program's, which a graph window takes
     Desktop& desktop;
