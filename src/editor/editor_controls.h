@@ -123,6 +123,7 @@ enum class EditorCommand : int {
     kTracker = 32795,
     kShowUnits = 32797,
     kHomePage = 32802,
+    kProfitTable = 32906,
     kContents = 57667,
     kClose = 61536,  // the close box, as the system menu's Close
 };
@@ -135,6 +136,7 @@ enum class EditorRequest {
     kChooseFileToSave,   // file-save dialog proposing SuggestedFileName(), then SaveToChosen(path)
     kRunProperties,      // the property sheet, then AfterProperties() whatever its result
     kOpenGraph,          // a new graph window on CopyForGraph()
+    kOpenProfitTable,    // a new profit table window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker
     kShowNotes,          // create, or show and focus, the notes window
     kShowAbout,          // the about box, modally

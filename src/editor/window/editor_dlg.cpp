@@ -17,6 +17,7 @@
 
 #include "editor/editor_model.h"
 #include "graph/window/graph_dlg.h"
+#include "graph/window/profit_table_dlg.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/qt/control_binding.h"
@@ -63,7 +64,8 @@ std::vector<MenuBinding::Entry> EditorMenus() {
         {"&Tools",
          0,
          {},
-         {item("Graph", E::kGraph), item("Trade Tracker", E::kTracker), item("Notes", E::kNotes)}},
+         {item("Graph", E::kGraph), item("Profit Table", E::kProfitTable),
+          item("Trade Tracker", E::kTracker), item("Notes", E::kNotes)}},
         {"&Help",
          0,
          {},
@@ -285,11 +287,17 @@ void EditorDlg::Handle(EditorRequest request) {
             model->AfterProperties();
             ApplyHighlightColors();
             break;
-        case EditorRequest::kOpenGraph: {
+        case EditorRequest::kOpenGraph:
+        case EditorRequest::kOpenProfitTable: {
             Option options[kOptionSlots];
             Stock stock;
             model->CopyForGraph(options, stock);
-            GraphDlg::Open(options, stock, settings, messages, desktop, files);
+            const std::string& path = model->GetDocument().GetPath();
+            if (request == EditorRequest::kOpenProfitTable) {
+                ProfitTableDlg::Open(options, stock, settings, messages, files, path);
+                break;
+            }
+            GraphDlg::Open(options, stock, settings, messages, desktop, files, path);
             emit graphRequested();
             break;
         }
