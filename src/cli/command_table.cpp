@@ -3,6 +3,9 @@
 #include <ostream>
 
 #include "cli/help_command.h"
+#include "cli/picture_command.h"
+#include "cli/table_command.h"
+#include "cli/value_command.h"
 
 namespace qx {
 
@@ -10,6 +13,13 @@ const std::vector<Command>& Commands() {
     // One line a command: a new command adds its line here and a file of its own.
     static const std::vector<Command> table = {
         {"--help", "", "lists the commands", RunHelpCommand},
+        {"picture",
+         "DOC.opt OUT.png|OUT.pdf [--date YYYY-MM-DD] [--greek delta|gamma|theta|vega|rho]",
+         "writes the graph's picture on opening", RunPictureCommand},
+        {"table", "DOC.opt [--value|--profit|--percent] [--step X]",
+         "writes the profit table by price and date as CSV", RunTableCommand},
+        {"value", "DOC.opt", "writes each leg's and the position's values and Greeks as CSV",
+         RunValueCommand},
     };
     return table;
 }
