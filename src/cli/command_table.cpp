@@ -5,6 +5,9 @@
 #include "cli/book_command.h"
 #include "cli/help_command.h"
 #include "cli/import_statement_command.h"
+#include "cli/picture_command.h"
+#include "cli/table_command.h"
+#include "cli/value_command.h"
 
 namespace qx {
 
@@ -16,6 +19,13 @@ const std::vector<Command>& Commands() {
          RunImportStatementCommand},
         {"book", "BOOK.opt [--open|--results]",
          "prints the book, its open positions or its results", RunBookCommand},
+        {"picture",
+         "DOC.opt OUT.png|OUT.pdf [--date YYYY-MM-DD] [--greek delta|gamma|theta|vega|rho]",
+         "writes the graph's picture on opening", RunPictureCommand},
+        {"table", "DOC.opt [--value|--profit|--percent] [--step X]",
+         "writes the profit table by price and date as CSV", RunTableCommand},
+        {"value", "DOC.opt", "writes each leg's and the position's values and Greeks as CSV",
+         RunValueCommand},
     };
     return table;
 }

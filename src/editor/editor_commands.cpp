@@ -59,6 +59,7 @@ EditorRequest EditorModel::Command(EditorCommand command) {
             break;
         case EditorCommand::kProperties: return EditorRequest::kRunProperties;
         case EditorCommand::kGraph: return EditorRequest::kOpenGraph;
+        case EditorCommand::kProfitTable: return EditorRequest::kOpenProfitTable;
         case EditorCommand::kTracker: return EditorRequest::kShowTracker;
         case EditorCommand::kNotes: return EditorRequest::kShowNotes;
         case EditorCommand::kContents:

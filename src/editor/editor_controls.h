@@ -127,6 +127,7 @@ enum class EditorCommand : int {
     kTracker = 32795,
     kShowUnits = 32797,
     kHomePage = 32802,
+    kProfitTable = 32906,
     kContents = 57667,
     kUndo = 57643,
     kRedo = 57644,
@@ -154,6 +155,7 @@ enum class EditorRequest {
     kNone,
     kRunProperties,      // the property sheet, then AfterProperties() whatever its result
     kOpenGraph,          // a new graph window on CopyForGraph()
+    kOpenProfitTable,    // a new profit table window on CopyForGraph()
     kShowTracker,        // create, or refill and show, the trade tracker
     kShowNotes,          // create, or show and focus, the notes window
     kShowAbout,          // the about box, modally

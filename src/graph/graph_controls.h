@@ -48,19 +48,32 @@ enum class GraphCommand : int {
     kHomePage = 32802,
     kSavePicture = 32900,
     kCopyPicture = 32901,
+    kKeepReference = 32902,
+    kClearReference = 32903,
+    kShowDifference = 32904,
+    kProfitTable = 32905,
     kContents = 57667,
 };
 
 // What the window layer must do after a command, since the model opens no windows.
 enum class GraphRequest {
     kNone,
-    kPrint,          // print the picture
-    kRunProperties,  // the property sheet, then AfterProperties() whatever its result
-    kShowAbout,      // the about box, modally
-    kSavePicture,    // ask where, then write the picture there as PNG or PDF
-    kCopyPicture,    // put the picture on the clipboard
-    kClose,          // close the window
+    kPrint,            // print the picture
+    kRunProperties,    // the property sheet, then AfterProperties() whatever its result
+    kShowAbout,        // the about box, modally
+    kSavePicture,      // ask where, then write the picture there as PNG or PDF
+    kCopyPicture,      // put the picture on the clipboard
+    kOpenProfitTable,  // a profit table window on the position the graph was opened on
+    kClose,            // close the window
 };
+
+// The warning a graph or a profit table gives instead of opening when the position has
+// no option, under its own caption.
+inline constexpr const char* kNoOptionsText =
+    "You must have one or more options entered in the editor\n"
+    "if in basic mode.  If in advanced mode, choose the graph\n"
+    "option from the trade sheet.";
+inline constexpr const char* kNoOptionsCaption = "Brantovelium";
 
 // The kinds of file a picture is saved as.
 enum class PictureFormat { kPng, kPdf };

@@ -87,6 +87,10 @@ void GraphModel::Recompute() {
 void GraphModel::RecomputeCurves() {
     ComputePriceAxis();
     ComputeCurves();
+    RecomputeRange();
+}
+
+void GraphModel::RecomputeRange() {
     ComputeRange();
     ComputePixelRows();
 }
@@ -178,16 +182,20 @@ void GraphModel::ComputeRange() {
     yMin = kRangeStart;
     yMax = -kRangeStart;
     bool anySelected = false;
+    const auto widen = [this](const double* values) {
+        for (int i = 0; i < pointCount; ++i) {
+            if (!std::isfinite(values[i])) continue;
+            yMax = std::max(yMax, values[i]);
+            yMin = std::min(yMin, values[i]);
+        }
+    };
     for (int curve = 0; curve < kCurveCount; ++curve) {
         if (!IsCurveSelected(curve)) continue;
         anySelected = true;
-        for (int i = 0; i < pointCount; ++i) {
-            const double v = curves[curve][i];
-            if (!std::isfinite(v)) continue;
-            yMax = std::max(yMax, v);
-            yMin = std::min(yMin, v);
-        }
+        widen(curves[curve]);
     }
+    for (const double* companion : companions)
+        if (anySelected && companion) widen(companion);
     // Shown curves without a single finite value: an empty range around zero.
     if (anySelected && yMin > yMax) yMin = yMax = 0;
     if (!std::isfinite(kPlotHeight / (yMax - yMin))) {

@@ -54,6 +54,14 @@ class GraphModel {
     void Recompute();
     // Price axis, curves, vertical range and pixel rows, keeping the date bounds.
     void RecomputeCurves();
+    // Vertical range and pixel rows again, as after the companion curves changed.
+    void RecomputeRange();
+    // Further curves of pointCount values that the vertical range must hold (a reference
+    // position's beside this one's); null for none. The caller keeps them alive.
+    void SetCompanionCurves(const double* first, const double* second) {
+        companions[0] = first;
+        companions[1] = second;
+    }
     // Bounds the graph date by the nearest expiration among the curves shown; moves
     // the date back when it lies beyond. Does nothing while no curve is selected.
     void ApplyDateBounds();
@@ -139,6 +147,7 @@ class GraphModel {
     bool optionSelected[kOptionSlots] = {};
     bool stockSelected = false;
     int selectedCount = 1;  // NET and options shown; the holding is not counted
+    const double* companions[2] = {};
 };
 
 }  // namespace qx

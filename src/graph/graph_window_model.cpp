@@ -17,12 +17,6 @@ namespace qx {
 
 namespace {
 
-constexpr const char* kNoOptionsText =
-    "You must have one or more options entered in the editor\n"
-    "if in basic mode.  If in advanced mode, choose the graph\n"
-    "option from the trade sheet.";
-constexpr const char* kNoOptionsCaption = "Brantovelium";
-
 // The curve boxes by curve: NET, options 1 to 4, the holding.
 constexpr GraphControl kCurveBoxes[] = {GraphControl::kNetBox,     GraphControl::kOption1Box,
                                         GraphControl::kOption2Box, GraphControl::kOption3Box,
@@ -74,8 +68,22 @@ GraphWindowModel::GraphWindowModel(const Option (&options)[kOptionSlots], const 
       messages(messageBoxes),
       desktop(desktopShell),
       model(options, stock, settingsRecord),
-      renderer(model, settingsRecord) {
+      renderer(model, settingsRecord),
+      reference(options, stock, settingsRecord) {
+    renderer.SetOverlay(&reference);
     InitControls();
+}
+
+void GraphWindowModel::AttachReference(ReferenceStore& store, const std::string& document) {
+    reference.Attach(store, document, model);
+    ShowReferenceMenu();
+}
+
+void GraphWindowModel::ShowReferenceMenu() {
+    menu[GraphCommand::kClearReference].enabled = reference.CanClear();
+    MenuItem& difference = menu[GraphCommand::kShowDifference];
+    difference.enabled = reference.IsShown();
+    difference.checked = reference.IsDifferenceShown();
 }
 
 void GraphWindowModel::InitControls() {
@@ -96,6 +104,8 @@ void GraphWindowModel::InitControls() {
         menu.Add(toggle, MenuMark::kCheck);
     menu.Add(GraphCommand::kShowProfit, MenuMark::kRadio);
     menu.Add(GraphCommand::kShowValue, MenuMark::kRadio);
+    menu.Add(GraphCommand::kClearReference).enabled = false;
+    menu.Add(GraphCommand::kShowDifference, MenuMark::kCheck).enabled = false;
 }
 
 bool GraphWindowModel::Open() {
@@ -175,10 +185,19 @@ void GraphWindowModel::ShowSummary() {
     }
     summary.Compute(model);
     line = summary.Text(settings.significantDigits);
+    const std::string kept = reference.SummaryText(settings.significantDigits);
+    if (!kept.empty()) line += "\n" + kept;
+}
+
+void GraphWindowModel::ComputeCurves() {
+    // The reference's curves first: the vertical range holds them beside the position's.
+    reference.Follow(model);
+    model.RecomputeCurves();
+    reference.AfterCurves(model);
 }
 
 void GraphWindowModel::Redraw() {
-    model.RecomputeCurves();
+    ComputeCurves();
     ShowSummary();
     renderer.ClearCrosshair();
     pictureStale = true;
@@ -186,7 +205,8 @@ void GraphWindowModel::Redraw() {
 
 void GraphWindowModel::FullUpdate() {
     ApplyHoldingRule();
-    model.Recompute();
+    model.ApplyDateBounds();
+    ComputeCurves();
     Control& date = Ctl(GraphControl::kDateSlider);
     date.enabled = model.IsDateEnabled();
     if (date.enabled) {
@@ -310,7 +330,18 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
         case GraphCommand::kSavePicture: return GraphRequest::kSavePicture;
         case GraphCommand::kCopyPicture: return GraphRequest::kCopyPicture;
         case GraphCommand::kCancel: return GraphRequest::kClose;
+        case GraphCommand::kProfitTable: return GraphRequest::kOpenProfitTable;
+        case GraphCommand::kKeepReference: reference.Keep(); break;
+        case GraphCommand::kClearReference:
+            reference.Clear();
+            FullUpdate();
+            break;
+        case GraphCommand::kShowDifference:
+            reference.SetDifferenceShown(!reference.IsDifferenceShown());
+            FullUpdate();
+            break;
     }
+    ShowReferenceMenu();
     return GraphRequest::kNone;
 }
 

@@ -7,6 +7,7 @@
 #include "graph/graph_controls.h"
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
+#include "graph/position_reference.h"
 #include "graph/position_summary.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -30,6 +31,9 @@ class GraphWindowModel {
                      Messages& messages, Desktop& desktop);
     GraphWindowModel(const GraphWindowModel&) = delete;
     GraphWindowModel& operator=(const GraphWindowModel&) = delete;
+
+    // Draws the reference the document has in store, if any, in this window; before Open.
+    void AttachReference(ReferenceStore& store, const std::string& document);
 
     // Sets up the controls and computes the first curves, at the nearest expiration.
     // Without any option it warns and returns false: the window closes as if cancelled.
@@ -85,6 +89,7 @@ class GraphWindowModel {
     int CaptionPlotColor(GraphControl control) const;
 
     const GraphModel& GetModel() const { return model; }
+    const PositionReference& GetReference() const { return reference; }
     const PlotRenderer& GetRenderer() const { return renderer; }
 
   private:
@@ -105,6 +110,8 @@ class GraphWindowModel {
     void ToggleSetting(bool& setting, GraphCommand command);
     void ChooseProfit(bool showProfit);
     void Redraw();
+    void ComputeCurves();
+    void ShowReferenceMenu();
 
     Settings& settings;
     Messages& messages;
@@ -112,6 +119,7 @@ class GraphWindowModel {
     GraphModel model;
     PlotRenderer renderer;
     PositionSummary summary;
+    PositionReference reference;
 
     Control controls[static_cast<int>(GraphControl::kCount)];
     MenuItems<GraphCommand> menu;

@@ -4,6 +4,7 @@
 #include "graph/pixel.h"
 #include "graph/plot_axes.h"
 #include "graph/plot_geometry.h"
+#include "graph/plot_overlay.h"
 #include "platform/canvas.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
@@ -40,6 +41,7 @@ void PlotRenderer::DrawCopy(Canvas& canvas) const {
     DrawTitle(canvas);
     DrawAxes(canvas);
     DrawCurves(canvas);
+    if (overlay) overlay->Draw(canvas, model);
 }
 
 std::string PlotRenderer::Title() const {
@@ -122,9 +124,12 @@ void PlotRenderer::DrawCurves(Canvas& picture) const {
         DrawCurve(picture, GraphModel::kStockCurve, curvePens[GraphModel::kStockCurve]);
 }
 
+int PlotRenderer::PointX(const GraphModel& model, int j) {
+    return j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
+}
+
 void PlotRenderer::DrawCurve(Canvas& picture, int curve, std::uint32_t pen) const {
-    // Points after the first stand one pixel right of the even spacing; a point that is
-    // not finite breaks the curve into runs drawn one by one.
+    // A point that is not finite breaks the curve into runs drawn one by one.
     Canvas::Point run[GraphModel::kMaxPoints];
     int length = 0;
     for (int j = 0; j < model.GetPointCount(); ++j) {
@@ -134,9 +139,7 @@ void PlotRenderer::DrawCurve(Canvas& picture, int curve, std::uint32_t pen) cons
             length = 0;
             continue;
         }
-        const int x =
-            j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
-        run[length++] = {x, r + kPlotTop};
+        run[length++] = {PointX(model, j), r + kPlotTop};
     }
     picture.Polyline(run, length, pen);
 }

@@ -9,6 +9,7 @@
 namespace qx {
 
 class Canvas;
+class PlotOverlay;
 class Settings;
 
 // Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background,
@@ -28,6 +29,13 @@ class PlotRenderer {
     // Draws the same picture onto another surface (a file, a page), leaving the
     // crosshair as it is.
     void DrawCopy(Canvas& canvas) const;
+
+    // The picture column of point j of the model's curves: the first at the plot's left
+    // edge, the following ones one pixel right of the even spacing.
+    static int PointX(const GraphModel& model, int j);
+
+    // Something drawn over the curves (null for nothing); it must outlive the renderer.
+    void SetOverlay(const PlotOverlay* drawnOver) { overlay = drawnOver; }
 
     // The title under the plot, for example "Share Weighted Delta vs. Price$".
     std::string Title() const;
@@ -65,6 +73,7 @@ class PlotRenderer {
     std::uint32_t scalePen = 0;
     std::uint32_t crosshairPen = 0;
 
+    const PlotOverlay* overlay = nullptr;
     bool crosshairShown = false;
     int crosshairX = 0;
     int crosshairY = 0;

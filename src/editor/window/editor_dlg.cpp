@@ -19,6 +19,7 @@
 
 #include "editor/editor_model.h"
 #include "graph/window/graph_dlg.h"
+#include "graph/window/profit_table_dlg.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/qt/control_binding.h"
@@ -75,6 +76,7 @@ std::vector<MenuBinding::Entry> EditorMenus() {
          0,
          {},
          {item("Graph", E::kGraph),
+          item("Profit Table", E::kProfitTable),
           item("Trade Tracker", E::kTracker),
           item("Notes", E::kNotes),
           separator,
@@ -347,11 +349,17 @@ void EditorDlg::Handle(EditorRequest request) {
             PropSheet(settings, messages, this).exec();
             ApplySettings();
             break;
-        case EditorRequest::kOpenGraph: {
+        case EditorRequest::kOpenGraph:
+        case EditorRequest::kOpenProfitTable: {
             Option options[kOptionSlots];
             Stock stock;
             model->CopyForGraph(options, stock);
-            GraphDlg::Open(options, stock, settings, messages, desktop, files);
+            const std::string& path = model->GetDocument().GetPath();
+            if (request == EditorRequest::kOpenProfitTable) {
+                ProfitTableDlg::Open(options, stock, settings, messages, files, path);
+                break;
+            }
+            GraphDlg::Open(options, stock, settings, messages, desktop, files, path);
             emit graphRequested();
             break;
         }

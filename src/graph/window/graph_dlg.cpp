@@ -16,8 +16,10 @@
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
+#include "graph/reference_store.h"
 #include "graph/window/picture_output.h"
 #include "graph/window/plot_view.h"
+#include "graph/window/profit_table_dlg.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/menu_binding.h"
@@ -44,6 +46,13 @@ std::vector<MenuBinding::Entry> GraphMenus() {
         {"&Print", G::kPrint, QKeySequence::Print},
         {"Sa&ve Picture...", G::kSavePicture, QKeySequence::Save},
         {"&Copy Picture", G::kCopyPicture, QKeySequence::Copy},
+        {"Profit &Table", G::kProfitTable},
+        {"&Reference",
+         0,
+         {},
+         {{"&Keep as Reference", G::kKeepReference},
+          {"&Clear Reference", G::kClearReference},
+          {"Show &Difference from Reference", G::kShowDifference}}},
         {"&Settings",
          0,
          {},
@@ -75,8 +84,10 @@ const C kCurveBoxes[] = {C::kNetBox,     C::kOption1Box, C::kOption2Box,
 
 GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& stock,
                          Settings& settings, Messages& messages, Desktop& desktop,
-                         FileChooser& files) {
+                         FileChooser& files, const std::string& document) {
     auto* window = new GraphDlg(options, stock, settings, messages, desktop, files);
+    window->document = document;
+    window->model->AttachReference(ReferenceStore::Session(), document);
     if (!window->model->Open()) {
         delete window;
         return nullptr;
@@ -91,6 +102,8 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
                    FileChooser& fileChooser)
     : QDialog(nullptr),
       settings(settingsRecord),
+      appMessages(messageBoxes),
+      appFiles(fileChooser),
       messages(messageBoxes, this, MessageOwner::kGraph),
       files(fileChooser, this),
       model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
@@ -198,10 +211,11 @@ QWidget* GraphDlg::BuildPlot() {
 QLabel* GraphDlg::BuildSummary() {
     QLabel* line = binding->Label(C::kSummary, this);
     line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // A line with many break-evens wraps onto a second; the room for it is kept whether
+    // A line with many break-evens wraps onto a second, a kept reference's summary
+    // follows on the next; the room for them is kept whether
     // the line is long, short or empty, so that no change resizes the window.
     line->setWordWrap(true);
-    line->setFixedHeight(2 * line->fontMetrics().lineSpacing());
+    line->setFixedHeight(3 * line->fontMetrics().lineSpacing());
     line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     line->setAccessibleName(QStringLiteral("Position summary"));
     return line;
@@ -263,6 +277,7 @@ void GraphDlg::Handle(GraphRequest request) {
         case GraphRequest::kShowAbout: AboutDlg(settings, this).exec(); break;
         case GraphRequest::kSavePicture: SavePictureAs(); break;
         case GraphRequest::kCopyPicture: CopyPicture(); break;
+        case GraphRequest::kOpenProfitTable: OpenProfitTable(); break;
         case GraphRequest::kClose: QDialog::reject(); return;
     }
     MirrorModel();
@@ -294,6 +309,12 @@ void GraphDlg::SavePictureAs() {
     if (path.empty()) return;
     if (!SavePicture(*model, path, GraphWindowModel::PictureFormatOf(path)))
         model->PictureNotSaved(path);
+}
+
+void GraphDlg::OpenProfitTable() {
+    const PositionReference& own = model->GetReference();
+    ProfitTableDlg::Open(own.GetOwnOptions(), own.GetOwnStock(), settings, appMessages, appFiles,
+                         document);
 }
 
 void GraphDlg::CopyPicture() { QGuiApplication::clipboard()->setImage(ReportPicture(*model)); }

@@ -37,10 +37,11 @@ class GraphDlg : public QDialog {
   public:
     // Opens a new top-level, non-modal graph window on copies of the options and the
     // holding, shows it and returns it; or warns and returns null when no option has a
-    // side. The references must outlive the window.
+    // side. The references must outlive the window. document is the path of the
+    // document the position is of (empty when never saved): its kept reference is drawn.
     static GraphDlg* Open(const Option (&options)[kOptionSlots], const Stock& stock,
                           Settings& settings, Messages& messages, Desktop& desktop,
-                          FileChooser& files);
+                          FileChooser& files, const std::string& document = {});
     ~GraphDlg() override;
 
     // The model behind the window.
@@ -78,10 +79,14 @@ class GraphDlg : public QDialog {
     void Print();
     void SavePictureAs();
     void CopyPicture();
+    void OpenProfitTable();
     void ApplyColors();
     void MirrorModel();
 
     Settings& settings;
+    Messages& appMessages;  // the application's, for the windows this one opens
+    FileChooser& appFiles;
+    std::string document;
     WindowMessages messages;
     WindowFileChooser files;
     std::unique_ptr<GraphWindowModel> model;

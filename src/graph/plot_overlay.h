@@ -1,0 +1,19 @@
+#ifndef QX_GRAPH_PLOT_OVERLAY_H
+#define QX_GRAPH_PLOT_OVERLAY_H
+
+namespace qx {
+
+class Canvas;
+class GraphModel;
+
+// Something drawn over the curves of a graph picture, on the model's scales.
+class PlotOverlay {
+  public:
+    virtual ~PlotOverlay() = default;
+    // Draws onto the picture after the curves.
+    virtual void Draw(Canvas& picture, const GraphModel& model) const = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_PLOT_OVERLAY_H
