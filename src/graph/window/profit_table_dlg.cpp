@@ -181,21 +181,20 @@ void ProfitTableDlg::MirrorGrid() {
     QFont bold = grid->font();
     bold.setBold(true);
     const QColor mark = ToQColor(model->MarkColor());
-    for (int column = 0; column < columns; ++column) {
-        auto* header = new QTableWidgetItem(ToQt(model->ColumnHeader(column)));
-        if (model->IsMarkedColumn(column)) {
-            header->setFont(bold);
-            header->setForeground(mark);
+    // A header, bold in the highlight colour when it marks today or the current price.
+    const auto header = [&](const std::string& text, bool marked) {
+        auto* item = new QTableWidgetItem(ToQt(text));
+        if (marked) {
+            item->setFont(bold);
+            item->setForeground(mark);
         }
-        grid->setHorizontalHeaderItem(column, header);
-    }
+        return item;
+    };
+    for (int column = 0; column < columns; ++column)
+        grid->setHorizontalHeaderItem(
+            column, header(model->ColumnHeader(column), model->IsMarkedColumn(column)));
     for (int row = 0; row < rows; ++row) {
-        auto* header = new QTableWidgetItem(ToQt(model->RowHeader(row)));
-        if (model->IsMarkedRow(row)) {
-            header->setFont(bold);
-            header->setForeground(mark);
-        }
-        grid->setVerticalHeaderItem(row, header);
+        grid->setVerticalHeaderItem(row, header(model->RowHeader(row), model->IsMarkedRow(row)));
         for (int column = 0; column < columns; ++column) {
             QTableWidgetItem* cell = grid->item(row, column);
             if (!cell) {
