@@ -7,6 +7,7 @@
 #include "graph/graph_controls.h"
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
+#include "graph/position_greeks.h"
 #include "graph/position_summary.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -45,6 +46,9 @@ class GraphWindowModel {
     void MouseMove(int x, int y, int flags);
     // The left button was pressed at a client point: the crosshair goes there.
     void LeftButtonDown(int x, int y);
+    // An arrow key on the picture: the crosshair moves that many curve points along the
+    // price axis and the readout follows it.
+    void StepCrosshair(int steps);
     // The right button was pressed: the crosshair goes away.
     void RightButtonDown();
     // A menu command or the window's cancel.
@@ -104,6 +108,7 @@ class GraphWindowModel {
     void ClickGreekBox(GraphControl control);
     void ToggleSetting(bool& setting, GraphCommand command);
     void ChooseProfit(bool showProfit);
+    void PinDate();
     void Redraw();
 
     Settings& settings;
@@ -112,6 +117,7 @@ class GraphWindowModel {
     GraphModel model;
     PlotRenderer renderer;
     PositionSummary summary;
+    PositionGreeks greeks;
 
     Control controls[static_cast<int>(GraphControl::kCount)];
     MenuItems<GraphCommand> menu;
