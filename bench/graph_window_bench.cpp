@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "four_option_position.h"
+#include "graph/graph_window_model.h"
 #include "graph/window/graph_dlg.h"
 #include "graph/window/plot_view.h"
 #include "offscreen_application.h"
@@ -44,10 +45,17 @@ struct HeaviestGraph {
     bool exposed = false;
 };
 
-// The volatility slider moved by one step: every option revalued at 300 points, the
-// window brought in line with the model and the picture drawn and shown again.
-void BM_SliderStepThroughTheGraphWindow(benchmark::State& state) {
+// The volatility slider moved by one step, with the given dates pinned: every option
+// revalued at 300 points at each date, the window brought in line with the model and the
+// picture drawn and shown again. A Theta graph has no curve at the expiration.
+void SliderSteps(benchmark::State& state, std::initializer_list<int> pinnedDays) {
     HeaviestGraph graph;
+    auto* date = qobject_cast<QSlider*>(graph.window->GetControlWidget(GraphControl::kDateSlider));
+    for (int day : pinnedDays) {
+        date->setValue(day);
+        graph.window->GetMenuAction(GraphCommand::kPinDate)->trigger();
+    }
+    date->setValue(60);
     auto* slider =
         qobject_cast<QSlider*>(graph.window->GetControlWidget(GraphControl::kVolatilitySlider));
     PlotView* plot = graph.window->GetPlotView();
@@ -60,9 +68,18 @@ void BM_SliderStepThroughTheGraphWindow(benchmark::State& state) {
     if (!graph.exposed || plot->Picture().isNull() ||
         plot->Picture().devicePixelRatio() != plot->devicePixelRatioF())
         state.SkipWithError("the picture was not drawn at the screen's pixel density");
-    state.SetLabel("device pixel ratio " + std::to_string(plot->devicePixelRatioF()).substr(0, 3));
+    const int dates = graph.window->GetModel().GetModel().GetDateCount();
+    if (dates != 1 + static_cast<int>(pinnedDays.size()))
+        state.SkipWithError("the pinned dates were not all shown");
+    state.SetLabel("device pixel ratio " + std::to_string(plot->devicePixelRatioF()).substr(0, 3) +
+                   ", " + std::to_string(dates) + " dates");
 }
+
+void BM_SliderStepThroughTheGraphWindow(benchmark::State& state) { SliderSteps(state, {}); }
 BENCHMARK(BM_SliderStepThroughTheGraphWindow)->Unit(benchmark::kMillisecond);
+
+void BM_SliderStepWithPinnedDates(benchmark::State& state) { SliderSteps(state, {15, 30, 45}); }
+BENCHMARK(BM_SliderStepWithPinnedDates)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qx

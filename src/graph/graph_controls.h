@@ -29,6 +29,7 @@ enum class GraphControl : int {
     kDriftText,
     kReadout,  // the line above the plot with the price and value under the mouse
     kSummary,  // the line under the plot: break-evens, best and worst case, chance of profit
+    kGreeks,   // the line under the summary: the NET Greeks at today's price
     kCount
 };
 
@@ -52,6 +53,11 @@ enum class GraphCommand : int {
     kClearReference = 32903,
     kShowDifference = 32904,
     kProfitTable = 32905,
+    kPinDate = 32910,
+    kClearPinnedDates = 32911,
+    kShowExpiration = 32912,
+    kSecondDeviation = 32913,
+    kPrintScreenColors = 32914,
     kContents = 57667,
 };
 

@@ -5,6 +5,8 @@
 
 #include "graph/pixel.h"
 #include "graph/plot_geometry.h"
+#include "graph/signed_greeks.h"
+#include "graph/worker_pool.h"
 #include "pricing/record_fields.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
@@ -79,12 +81,22 @@ void GraphModel::ApplyResolution() {
     pixelStep = static_cast<double>(kPlotWidth) / pointCount;
 }
 
+bool GraphModel::PinDate() {
+    if (pinnedCount == kMaxPinnedDates) return false;
+    for (int j = 0; j < pinnedCount; ++j) {
+        if (pinned[j] == dateOffset) return false;
+    }
+    pinned[pinnedCount++] = dateOffset;
+    return true;
+}
+
 void GraphModel::Recompute() {
     ApplyDateBounds();
     RecomputeCurves();
 }
 
 void GraphModel::RecomputeCurves() {
+    ComputeDates();
     ComputePriceAxis();
     ComputeCurves();
     RecomputeRange();
@@ -115,6 +127,24 @@ bool GraphModel::CanShowStock() const {
 
 CTime GraphModel::GraphDate() const { return baseDate.AddDays(dateOffset); }
 
+void GraphModel::ComputeDates() {
+    dateCount = 0;
+    AddDate(dateOffset, DateKind::kSlider);
+    // A Greek has no value at the expiration itself, so its graph has no such curve.
+    if (settings.showExpiration && graphType == GraphType::ValueOrProfit && dateMax < kNoDateBound)
+        AddDate(dateMax, DateKind::kExpiration);
+    for (int j = 0; j < pinnedCount; ++j) {
+        if (pinned[j] <= dateMax) AddDate(pinned[j], DateKind::kPinned);
+    }
+}
+
+void GraphModel::AddDate(int offset, DateKind kind) {
+    for (int d = 0; d < dateCount; ++d) {
+        if (dates[d].offset == offset) return;
+    }
+    dates[dateCount++] = {offset, kind};
+}
+
 void GraphModel::ComputePriceAxis() {
     // Two standard deviations of a log-normal price either side of the drifted price,
     // widening with the square root of the time to the graph date.
@@ -128,54 +158,84 @@ void GraphModel::ComputePriceAxis() {
     xStep = (xMax - xMin) / pointCount;
 }
 
+namespace {
+
+// Points per task of the worker pool: small enough to share a date's points out, large
+// enough that copying the legs for a task costs nothing next to valuing them.
+constexpr int kPointsPerTask = 25;
+
+}  // namespace
+
 void GraphModel::ComputeCurves() {
-    for (int i = 0; i < pointCount; ++i) {
+    // Every point is valued on copies of its own, so the points can be shared out among
+    // threads and come out the same whichever thread values them.
+    const int tasksPerDate = (pointCount + kPointsPerTask - 1) / kPointsPerTask;
+    WorkerPool::Shared().Run(dateCount * tasksPerDate, &GraphModel::ComputeTask, this);
+}
+
+void GraphModel::ComputeTask(void* context, int task) {
+    auto* model = static_cast<GraphModel*>(context);
+    const int tasksPerDate = (model->pointCount + kPointsPerTask - 1) / kPointsPerTask;
+    const int begin = task % tasksPerDate * kPointsPerTask;
+    model->ComputePoints(task / tasksPerDate, begin,
+                         std::min(begin + kPointsPerTask, model->pointCount));
+}
+
+void GraphModel::ComputePoints(int d, int begin, int end) {
+    const int offset = dates[d].offset;
+    Option legs[kOptionSlots];
+    for (int k = 0; k < optionCount; ++k) {
+        legs[k].CopyFrom(options[k]);
+        legs[k].SetDaysLeft(daysLeftAtStart[k] - offset);
+    }
+    double(&rows)[kCurveCount][kMaxPoints] = curves[d];
+    for (int i = begin; i < end; ++i) {
         const double x = xMin + i * xStep;
         double net = 0;
         for (int k = 0; k < optionCount; ++k) {
-            // A negative price is refused and the option keeps its previous one.
-            options[k].SetUnderlyingPrice(x);
-            const double c = OptionQuantity(options[k]);
-            curves[k + 1][i] = c;
+            // A negative price (an axis drifted below 0, which starts at 0) is refused by
+            // the record, which keeps the axis's first price, 0.
+            legs[k].SetUnderlyingPrice(std::max(x, 0.0));
+            const double c = OptionQuantity(legs[k], offset);
+            rows[k + 1][i] = c;
             net += c;
         }
-        curves[kNetCurve][i] = net;
+        rows[kStockCurve][i] = HoldingQuantity(x);
+        rows[kNetCurve][i] = net + rows[kStockCurve][i];
     }
-    AddHoldingProfit();
 }
 
-double GraphModel::OptionQuantity(Option& option) {
-    const bool shares = settings.shareWeighted;
-    switch (graphType) {
-        case GraphType::Gamma: return option.Gamma(shares);
-        case GraphType::Delta: return option.Delta(shares);
-        case GraphType::Theta: return option.Theta(shares);
-        case GraphType::Vega: return option.Vega(shares);
-        case GraphType::Rho: return option.Rho(shares);
-        case GraphType::ValueOrProfit: break;
-    }
+double GraphModel::OptionQuantity(const Option& option, int offset) const {
+    if (graphType != GraphType::ValueOrProfit)
+        return SignedGreek(option, graphType, settings.shareWeighted);
     // The weight's horizon is the time to the graph date, not the option's time left.
     if (settings.probabilityWeighted)
-        return option.WeightedProfit(currentPrice, dateOffset * Option::kYearsPerDay);
+        return option.WeightedProfit(currentPrice, offset * Option::kYearsPerDay);
     return settings.showProfit ? option.Profit() : option.PositionValue();
 }
 
-void GraphModel::AddHoldingProfit() {
-    // Only the plain profit view includes the holding, and then in NET whether or not
-    // its own curve is shown.
+double GraphModel::HoldingQuantity(double x) const {
+    // The holding counts in NET, whether or not its own curve is shown, in the plain
+    // profit view by its profit and in the delta view by its units.
+    if (graphType == GraphType::Delta) return HoldingDelta(stock, settings.shareWeighted);
     const bool profitView = graphType == GraphType::ValueOrProfit &&
                             !settings.probabilityWeighted && settings.showProfit;
-    const bool holds = profitView && stock.Value() != 0;
-    for (int i = 0; i < pointCount; ++i) {
-        curves[kStockCurve][i] = holds ? stock.ProfitAt(xMin + i * xStep) : 0;
-        curves[kNetCurve][i] += curves[kStockCurve][i];
-    }
+    return profitView && stock.Value() != 0 ? stock.ProfitAt(x) : 0;
 }
 
 bool GraphModel::IsCurveSelected(int curve) const {
     if (curve == kNetCurve) return netSelected;
     if (curve == kStockCurve) return stockSelected;
     return curve <= optionCount && optionSelected[curve - 1];
+}
+
+double GraphModel::ValueAtPrice(int d, int curve, double price) const {
+    if (!(xStep != 0)) return curves[d][curve][0];
+    const double at = std::clamp((price - xMin) / xStep, 0.0, pointCount - 1.0);
+    const int i = std::min(static_cast<int>(at), pointCount - 2);
+    if (i < 0) return curves[d][curve][0];
+    const double f = at - i;
+    return curves[d][curve][i] + f * (curves[d][curve][i + 1] - curves[d][curve][i]);
 }
 
 void GraphModel::ComputeRange() {
@@ -192,15 +252,16 @@ void GraphModel::ComputeRange() {
     for (int curve = 0; curve < kCurveCount; ++curve) {
         if (!IsCurveSelected(curve)) continue;
         anySelected = true;
-        widen(curves[curve]);
+        for (int d = 0; d < dateCount; ++d) widen(curves[d][curve]);
     }
     for (const double* companion : companions)
         if (anySelected && companion) widen(companion);
     // Shown curves without a single finite value: an empty range around zero.
     if (anySelected && yMin > yMax) yMin = yMax = 0;
-    if (!std::isfinite(kPlotHeight / (yMax - yMin))) {
-        // A flat curve, or one so nearly flat (a far out-of-the-money Greek) that its scale
-        // overflows, has no scale of its own: give it one unit, the line at mid-height.
+    if ((anySelected && IsFlatUpToRounding()) || !std::isfinite(kPlotHeight / (yMax - yMin))) {
+        // A flat curve, one flat but for rounding (legs that cancel), or one so nearly flat
+        // (a far out-of-the-money Greek) that its scale overflows, has no scale of its
+        // own: give it one unit, the line at mid-height.
         const double mid = yMin + (yMax - yMin) / 2;
         const double half = std::max(0.5, std::fabs(mid) * 1e-12);
         yMax = mid + half;
@@ -209,12 +270,34 @@ void GraphModel::ComputeRange() {
     yScale = kPlotHeight / (yMax - yMin);
 }
 
-void GraphModel::ComputePixelRows() {
-    for (int curve = 0; curve < kCurveCount; ++curve) {
-        if (curve > optionCount && !(curve == kStockCurve && stockSelected)) continue;
+bool GraphModel::IsFlatUpToRounding() const {
+    // Rounding is relative to the terms summed, which for NET are the legs and the
+    // holding; a spread far below that is no shape of the position.
+    constexpr double kRounding = 1e-10;
+    double size = 0;
+    for (int d = 0; d < dateCount; ++d) {
         for (int i = 0; i < pointCount; ++i) {
-            const double v = curves[curve][i];
-            pixelRows[curve][i] = std::isfinite(v) ? TruncateToPixel((yMax - v) * yScale) : kNoRow;
+            double terms = 0;
+            for (int curve = 1; curve < kCurveCount; ++curve) {
+                const double v = std::fabs(curves[d][curve][i]);
+                if (curve <= optionCount || curve == kStockCurve) terms += v;
+                if (IsCurveSelected(curve)) size = std::max(size, v);
+            }
+            if (netSelected) size = std::max(size, terms);
+        }
+    }
+    return yMax - yMin <= kRounding * size;
+}
+
+void GraphModel::ComputePixelRows() {
+    for (int d = 0; d < dateCount; ++d) {
+        for (int curve = 0; curve < kCurveCount; ++curve) {
+            if (curve > optionCount && !(curve == kStockCurve && stockSelected)) continue;
+            for (int i = 0; i < pointCount; ++i) {
+                const double v = curves[d][curve][i];
+                pixelRows[d][curve][i] =
+                    std::isfinite(v) ? TruncateToPixel((yMax - v) * yScale) : kNoRow;
+            }
         }
     }
 }

@@ -15,13 +15,21 @@ class Settings;
 // value, its profit or its probability-weighted profit, as the settings choose.
 enum class GraphType { ValueOrProfit, Gamma, Delta, Theta, Vega, Rho };
 
+// Why a date has curves of its own: the Date slider's, the nearest expiration's, or one
+// the user pinned.
+enum class DateKind { kSlider, kExpiration, kPinned };
+
 // The curves of one graph window: snapshot copies of the position, the what-if inputs
 // (graph date, volatility, annual price drift), the price axis, six curves and their
-// vertical range in pixel rows. Holds fixed arrays only, so recomputing never allocates.
+// vertical range in pixel rows, at the Date slider's date and at up to four more dates.
+// Holds fixed arrays only, so recomputing never allocates.
 class GraphModel {
   public:
     static constexpr int kMaxPoints = 300;
     static constexpr int kCurveCount = 6;
+    // The slider's date, the expiration and pinned dates: this many in all.
+    static constexpr int kMaxDates = 5;
+    static constexpr int kMaxPinnedDates = kMaxDates - 2;
     static constexpr int kNetCurve = 0;
     static constexpr int kStockCurve = 5;
     // The pixel row of a value that is not finite: the curve is broken there.
@@ -46,6 +54,12 @@ class GraphModel {
     void SetOptionSelected(int k, bool selected);
     void SetStockSelected(bool selected);
     void SetGraphType(GraphType type);
+
+    // Keeps the Date slider's date as an extra date with curves of its own; false, and
+    // nothing changes, when it is kept already or kMaxPinnedDates are.
+    bool PinDate();
+    void ClearPinnedDates() { pinnedCount = 0; }
+    int GetPinnedCount() const { return pinnedCount; }
 
     // Re-reads the Resolution setting: three points per step of resolution.
     void ApplyResolution();
@@ -97,10 +111,23 @@ class GraphModel {
     double GetYMin() const { return yMin; }
     double GetYMax() const { return yMax; }
     double GetYScale() const { return yScale; }
-    // Value of curve (kNetCurve, option k, kStockCurve) at point i (0..pointCount − 1).
-    double GetCurve(int curve, int i) const { return curves[curve][i]; }
+    // Value of curve (kNetCurve, option k, kStockCurve) at point i (0..pointCount − 1) at
+    // the slider's date, and at date d (0..GetDateCount() − 1, 0 the slider's).
+    double GetCurve(int curve, int i) const { return curves[0][curve][i]; }
+    double GetCurve(int d, int curve, int i) const { return curves[d][curve][i]; }
     // Pixels below the plot's top edge of curve at point i, or kNoRow.
-    int GetPixelRow(int curve, int i) const { return pixelRows[curve][i]; }
+    int GetPixelRow(int curve, int i) const { return pixelRows[0][curve][i]; }
+    int GetPixelRow(int d, int curve, int i) const { return pixelRows[d][curve][i]; }
+    // The dates with curves, in the order drawn: the slider's first, then the expiration
+    // when the Show Expiration setting is on and the view is not a Greek, then the
+    // pinned dates up to the date bound, each date once.
+    int GetDateCount() const { return dateCount; }
+    DateKind GetDateKind(int d) const { return dates[d].kind; }
+    CTime DateOf(int d) const { return baseDate.AddDays(dates[d].offset); }
+    // Whether curve is shown: NET, option k or the holding.
+    bool IsCurveSelected(int curve) const;
+    // The value of curve at date d at a price on the axis, between the two points around it.
+    double ValueAtPrice(int d, int curve, double price) const;
     GraphType GetGraphType() const { return graphType; }
     bool IsNetSelected() const { return netSelected; }
     bool IsOptionSelected(int k) const { return optionSelected[k - 1]; }
@@ -108,13 +135,22 @@ class GraphModel {
     int GetSelectedCount() const { return selectedCount; }
 
   private:
+    struct Date {
+        int offset;  // days after the base date
+        DateKind kind;
+    };
+
+    void ComputeDates();
+    void AddDate(int offset, DateKind kind);
     void ComputePriceAxis();
     void ComputeCurves();
-    double OptionQuantity(Option& option);
-    void AddHoldingProfit();
+    static void ComputeTask(void* model, int task);
+    void ComputePoints(int d, int begin, int end);
+    double OptionQuantity(const Option& option, int offset) const;
+    double HoldingQuantity(double x) const;
     void ComputeRange();
+    bool IsFlatUpToRounding() const;
     void ComputePixelRows();
-    bool IsCurveSelected(int curve) const;
 
     Option options[kOptionSlots];
     int optionCount = 0;
@@ -136,11 +172,16 @@ class GraphModel {
     double xMin = 0;
     double xMax = 0;
     double xStep = 0;
-    double curves[kCurveCount][kMaxPoints] = {};
+    double curves[kMaxDates][kCurveCount][kMaxPoints] = {};
     double yMin = 0;
     double yMax = 0;
     double yScale = 0;
-    int pixelRows[kCurveCount][kMaxPoints] = {};
+    int pixelRows[kMaxDates][kCurveCount][kMaxPoints] = {};
+
+    Date dates[kMaxDates] = {};
+    int dateCount = 1;
+    int pinned[kMaxPinnedDates] = {};  // offsets, in the order pinned
+    int pinnedCount = 0;
 
     GraphType graphType = GraphType::ValueOrProfit;
     bool netSelected = true;

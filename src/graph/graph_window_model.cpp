@@ -100,7 +100,8 @@ void GraphWindowModel::InitControls() {
          {GraphControl::kOption2Box, GraphControl::kOption3Box, GraphControl::kOption4Box})
         Ctl(box).enabled = false;
     for (GraphCommand toggle : {GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted,
-                                GraphCommand::kPercentScaled})
+                                GraphCommand::kPercentScaled, GraphCommand::kShowExpiration,
+                                GraphCommand::kSecondDeviation, GraphCommand::kPrintScreenColors})
         menu.Add(toggle, MenuMark::kCheck);
     menu.Add(GraphCommand::kShowProfit, MenuMark::kRadio);
     menu.Add(GraphCommand::kShowValue, MenuMark::kRadio);
@@ -126,6 +127,9 @@ bool GraphWindowModel::Open() {
     menu[GraphCommand::kShowProfit].checked = settings.showProfit;
     menu[GraphCommand::kShowValue].checked = !settings.showProfit;
     menu[GraphCommand::kPercentScaled].checked = settings.percentScaled;
+    menu[GraphCommand::kShowExpiration].checked = settings.showExpiration;
+    menu[GraphCommand::kSecondDeviation].checked = settings.showSecondDeviation;
+    menu[GraphCommand::kPrintScreenColors].checked = settings.printScreenColors;
     // The holding's box follows its rule from the start, as before every recomputation.
     ApplyHoldingRule();
     Redraw();
@@ -177,12 +181,15 @@ void GraphWindowModel::ShowDrift() {
 
 void GraphWindowModel::ShowSummary() {
     // The summary answers for the NET profit, so it stands beside the NET curve of value
-    // or profit and never beside a Greek.
+    // or profit and never beside a Greek; the NET Greeks stand beside any NET curve.
     std::string& line = Ctl(GraphControl::kSummary).text;
-    if (!model.IsNetSelected() || model.GetGraphType() != GraphType::ValueOrProfit) {
-        line.clear();
-        return;
-    }
+    std::string& numbers = Ctl(GraphControl::kGreeks).text;
+    line.clear();
+    numbers.clear();
+    if (!model.IsNetSelected()) return;
+    greeks.Compute(model);
+    numbers = greeks.Text(settings.significantDigits);
+    if (model.GetGraphType() != GraphType::ValueOrProfit) return;
     summary.Compute(model);
     line = summary.Text(settings.significantDigits);
     const std::string kept = reference.SummaryText(settings.significantDigits);
@@ -309,6 +316,12 @@ void GraphWindowModel::LeftButtonDown(int x, int y) {
     renderer.DrawCrosshair(x - kPictureLeft, y - kPictureTop);
 }
 
+void GraphWindowModel::StepCrosshair(int steps) {
+    if (!renderer.StepCrosshair(steps)) return;
+    Ctl(GraphControl::kReadout).text =
+        renderer.Readout(renderer.GetCrosshairX(), renderer.GetCrosshairY());
+}
+
 void GraphWindowModel::RightButtonDown() { renderer.ClearCrosshair(); }
 
 GraphRequest GraphWindowModel::Command(GraphCommand command) {
@@ -318,6 +331,19 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
             break;
         case GraphCommand::kShareWeighted: ToggleSetting(settings.shareWeighted, command); break;
         case GraphCommand::kPercentScaled: ToggleSetting(settings.percentScaled, command); break;
+        case GraphCommand::kShowExpiration: ToggleSetting(settings.showExpiration, command); break;
+        case GraphCommand::kSecondDeviation:
+            ToggleSetting(settings.showSecondDeviation, command);
+            break;
+        case GraphCommand::kPrintScreenColors:
+            settings.printScreenColors = !settings.printScreenColors;
+            menu[command].checked = settings.printScreenColors;
+            break;
+        case GraphCommand::kPinDate: PinDate(); break;
+        case GraphCommand::kClearPinnedDates:
+            model.ClearPinnedDates();
+            FullUpdate();
+            break;
         case GraphCommand::kShowProfit:
         case GraphCommand::kShowValue: ChooseProfit(command == GraphCommand::kShowProfit); break;
         case GraphCommand::kHomePage: OpenHomePage(desktop, messages, MessageOwner::kGraph); break;
@@ -349,6 +375,11 @@ void GraphWindowModel::ToggleSetting(bool& setting, GraphCommand command) {
     setting = !setting;
     menu[command].checked = setting;
     FullUpdate();
+}
+
+void GraphWindowModel::PinDate() {
+    // Full, or the date kept already: nothing to add.
+    if (model.PinDate()) FullUpdate();
 }
 
 void GraphWindowModel::ChooseProfit(bool showProfit) {

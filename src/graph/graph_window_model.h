@@ -8,6 +8,7 @@
 #include "graph/graph_model.h"
 #include "graph/plot_renderer.h"
 #include "graph/position_reference.h"
+#include "graph/position_greeks.h"
 #include "graph/position_summary.h"
 #include "platform/controls.h"
 #include "platform/file_chooser.h"
@@ -49,6 +50,9 @@ class GraphWindowModel {
     void MouseMove(int x, int y, int flags);
     // The left button was pressed at a client point: the crosshair goes there.
     void LeftButtonDown(int x, int y);
+    // An arrow key on the picture: the crosshair moves that many curve points along the
+    // price axis and the readout follows it.
+    void StepCrosshair(int steps);
     // The right button was pressed: the crosshair goes away.
     void RightButtonDown();
     // A menu command or the window's cancel.
@@ -109,6 +113,7 @@ class GraphWindowModel {
     void ClickGreekBox(GraphControl control);
     void ToggleSetting(bool& setting, GraphCommand command);
     void ChooseProfit(bool showProfit);
+    void PinDate();
     void Redraw();
     void ComputeCurves();
     void ShowReferenceMenu();
@@ -120,6 +125,7 @@ class GraphWindowModel {
     PlotRenderer renderer;
     PositionSummary summary;
     PositionReference reference;
+    PositionGreeks greeks;
 
     Control controls[static_cast<int>(GraphControl::kCount)];
     MenuItems<GraphCommand> menu;

@@ -1,10 +1,14 @@
 #include "graph/plot_renderer.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "graph/graph_model.h"
 #include "graph/pixel.h"
 #include "graph/plot_axes.h"
 #include "graph/plot_geometry.h"
 #include "graph/plot_overlay.h"
+#include "graph/plot_overlays.h"
 #include "platform/canvas.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
@@ -15,6 +19,9 @@ namespace {
 
 // Names of the Greeks, by GraphType; ValueOrProfit has none.
 constexpr const char* kGreekNames[] = {"", "Gamma", "Delta", "Theta", "Vega", "Rho"};
+// Names of the curves in the readout, by curve.
+const char* const kCurveNames[] = {"NET",      "Option 1", "Option 2",
+                                   "Option 3", "Option 4", "Stock/Asset"};
 
 }  // namespace
 
@@ -38,10 +45,23 @@ void PlotRenderer::DrawPicture(Canvas& picture) {
 void PlotRenderer::DrawCopy(Canvas& canvas) const {
     canvas.FillRect(1, 1, kPictureWidth, kPictureHeight, settings.backgroundColor);
     if (model.GetSelectedCount() <= 0) return;
+    const OverlayColors overlayColors = Overlays();
+    DrawExpectedMove(canvas, model, settings.showSecondDeviation, overlayColors);
     DrawTitle(canvas);
     DrawAxes(canvas);
     DrawCurves(canvas);
     if (overlay) overlay->Draw(canvas, model);
+    DrawDateLegend(canvas, model, settings.dateFormat, overlayColors);
+}
+
+OverlayColors PlotRenderer::Overlays() const {
+    // The bands are the scale's colour faded far into the background; the legend's line
+    // samples are shades of the first curve shown.
+    const std::uint32_t background = settings.backgroundColor;
+    int first = GraphModel::kNetCurve;
+    while (first < GraphModel::kCurveCount - 1 && !model.IsCurveSelected(first)) ++first;
+    return {Fade(scalePen, background, 0.8), Fade(scalePen, background, 0.9),
+            settings.scaleTextColor, background, curvePens[first]};
 }
 
 std::string PlotRenderer::Title() const {
@@ -62,18 +82,57 @@ std::string PlotRenderer::Readout(int px, int py) const {
     if (!InPlotArea(px, py)) return "";
     const double price =
         model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();
-    const double value = model.GetYMax() - (py - kPlotTop) / model.GetYScale();
-    std::string quantity;
-    const GraphType type = model.GetGraphType();
-    if (type != GraphType::ValueOrProfit)
-        quantity = kGreekNames[static_cast<int>(type)];
-    else if (settings.showProfit || settings.probabilityWeighted)
-        quantity = "Profit$";
-    else
-        quantity = "Value$";
-    return std::string("Price") + (settings.percentScaled ? "% : " : "$ : ") +
-           NumberText(price, 2, false) + "          " + quantity + " : " +
-           NumberText(value, 2, false);
+    // The percent view reads the price as it labels it, in percent of today's price.
+    const double shown = settings.percentScaled && model.GetCurrentPrice() > 0
+                             ? price / model.GetCurrentPrice() * 100
+                             : price;
+    std::string text = std::string("Price") + (settings.percentScaled ? "% : " : "$ : ") +
+                       NumberText(shown, 2, false);
+    // The value of each curve shown at that price, read off the curve, not the mouse's height;
+    // the other dates give the first curve shown.
+    int first = -1;
+    for (int curve = 0; curve < GraphModel::kCurveCount; ++curve) {
+        if (!model.IsCurveSelected(curve)) continue;
+        if (first < 0) first = curve;
+        AppendValue(text, kCurveNames[curve], model.ValueAtPrice(0, curve, price));
+    }
+    for (int d = 1; d < model.GetDateCount() && first >= 0; ++d)
+        AppendValue(text, DateLabel(model, d, settings.dateFormat).substr(0, 10),
+                    model.ValueAtPrice(d, first, price));
+    return text;
+}
+
+void PlotRenderer::AppendValue(std::string& text, const std::string& name, double value) {
+    const std::string number = NumberText(value, 2, false);
+    text += "    " + name + " : " + (number.empty() ? "0" : number);
+}
+
+int PlotRenderer::CurveRow(int px) const {
+    // The height of the first curve shown at the price under px, or the plot's middle.
+    for (int curve = 0; curve < GraphModel::kCurveCount; ++curve) {
+        if (!model.IsCurveSelected(curve)) continue;
+        const double price =
+            model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();
+        const double value = model.ValueAtPrice(0, curve, price);
+        if (!std::isfinite(value)) break;
+        return std::clamp(TruncateToPixel((model.GetYMax() - value) * model.GetYScale()) + kPlotTop,
+                          kPlotTop, kPlotBottom - 1);
+    }
+    return (kPlotTop + kPlotBottom) / 2;
+}
+
+bool PlotRenderer::StepCrosshair(int steps) {
+    if (model.GetSelectedCount() <= 0) return false;
+    // From the price nearest today's when hidden; one point of the curve per step.
+    int px = crosshairX;
+    if (!crosshairShown) {
+        const double at = (model.GetCurrentPrice() - model.GetXMin()) / model.GetXStep();
+        px = kPlotLeft + (std::isfinite(at) ? TruncateToPixel(at * model.GetPixelStep()) : 0);
+        steps = 0;
+    }
+    const int stride = std::max(1, TruncateToPixel(std::ceil(model.GetPixelStep())));
+    px = std::clamp(px + steps * stride, kPlotLeft, kPlotRight - 1);
+    return DrawCrosshair(px, CurveRow(px));
 }
 
 bool PlotRenderer::DrawCrosshair(int px, int py) {
@@ -116,24 +175,26 @@ void PlotRenderer::DrawAxes(Canvas& picture) const {
 }
 
 void PlotRenderer::DrawCurves(Canvas& picture) const {
-    if (model.IsNetSelected()) DrawCurve(picture, GraphModel::kNetCurve, curvePens[0]);
-    for (int k = 1; k <= model.GetOptionCount(); ++k) {
-        if (model.IsOptionSelected(k)) DrawCurve(picture, k, curvePens[k]);
+    // The other dates first, in fading shades, so the slider's date lies on top.
+    for (int d = model.GetDateCount() - 1; d >= 0; --d) {
+        for (int curve = 0; curve < GraphModel::kCurveCount; ++curve) {
+            if (!model.IsCurveSelected(curve)) continue;
+            DrawCurve(picture, d, curve, DateShade(curvePens[curve], settings.backgroundColor, d));
+        }
     }
-    if (model.IsStockSelected())
-        DrawCurve(picture, GraphModel::kStockCurve, curvePens[GraphModel::kStockCurve]);
 }
 
 int PlotRenderer::PointX(const GraphModel& model, int j) {
     return j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
 }
 
-void PlotRenderer::DrawCurve(Canvas& picture, int curve, std::uint32_t pen) const {
-    // A point that is not finite breaks the curve into runs drawn one by one.
+void PlotRenderer::DrawCurve(Canvas& picture, int d, int curve, std::uint32_t pen) const {
+    // Points after the first stand one pixel right of the even spacing; a point that is
+    // not finite breaks the curve into runs drawn one by one.
     Canvas::Point run[GraphModel::kMaxPoints];
     int length = 0;
     for (int j = 0; j < model.GetPointCount(); ++j) {
-        const int r = model.GetPixelRow(curve, j);
+        const int r = model.GetPixelRow(d, curve, j);
         if (r == GraphModel::kNoRow) {
             picture.Polyline(run, length, pen);
             length = 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/graph_model.h"
+#include "graph/plot_overlays.h"
 
 namespace qx {
 
@@ -40,13 +41,17 @@ class PlotRenderer {
     // The title under the plot, for example "Share Weighted Delta vs. Price$".
     std::string Title() const;
 
-    // The readout line for a picture point: price and value under it, or an empty text
-    // outside the plot area and while the picture is blank.
+    // The readout line for a picture point: the price under it and each shown curve's
+    // value at that price, or an empty text outside the plot area and while the picture
+    // is blank.
     std::string Readout(int px, int py) const;
 
     // Shows the crosshair at a picture point inside the plot area; false, and nothing
     // changes, outside it.
     bool DrawCrosshair(int px, int py);
+    // Moves the crosshair the given number of curve points along the price axis, onto the
+    // first curve shown; a hidden one appears at today's price. False on a blank picture.
+    bool StepCrosshair(int steps);
     // Hides the crosshair.
     void ClearCrosshair() { crosshairShown = false; }
     // Draws the crosshair, when shown, over a fresh copy of the picture on the screen.
@@ -63,7 +68,10 @@ class PlotRenderer {
     void DrawTitle(Canvas& picture) const;
     void DrawAxes(Canvas& picture) const;
     void DrawCurves(Canvas& picture) const;
-    void DrawCurve(Canvas& picture, int curve, std::uint32_t pen) const;
+    void DrawCurve(Canvas& picture, int d, int curve, std::uint32_t pen) const;
+    OverlayColors Overlays() const;
+    static void AppendValue(std::string& text, const std::string& name, double value);
+    int CurveRow(int px) const;
 
     const GraphModel& model;
     const Settings& settings;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graph/profit_search.h"
+#include "graph/signed_greeks.h"
 #include "pricing/number_text.h"
 #include "pricing/record_fields.h"
 
@@ -19,12 +20,15 @@ constexpr double kWidthSteps[] = {0.25, 0.5, 1, 1.5, 2, 3, 4.5};
 constexpr double kReachWidths = 7;
 // Log-spaced prices over the whole range, so that no stretch between strikes goes unseen.
 constexpr int kSpanPrices = 24;
-// The grid's lowest price as a fraction of the lowest price of interest. A record values
-// every option at a price of exactly 0 as worthless, a put included, so the bottom of
-// the range is taken as the limit from just above 0.
-constexpr double kFloorFraction = 1e-9;
+// The price options are valued at when the underlying stands at 0. A record values every
+// option at a price of exactly 0 as worthless, a put included, so the options take the
+// limit from above, at a price too small to change any amount; the holding takes 0 itself.
+constexpr double kLeastOptionPrice = 1e-290;
 // The extra prices placed beyond the grid to reach a break-even far out.
 constexpr int kMaxTailExtensions = 3;
+// Doublings of the price beyond the grid while a level profit still moves: early exercise
+// on a lattice makes a sold call worth S − K only far above its strike.
+constexpr int kMaxLevelExtensions = 12;
 
 // How fast a call's value rises with the price far above its strike, per unit of the
 // underlying: S − K once expired or exercised early on the lattice, S·e^(−qT) under the
@@ -35,9 +39,6 @@ double CallTailSlope(const Option& option) {
     if (option.GetYears() == 0 || option.GetLatticeSteps() > 0) return 1;
     return std::exp(-option.GetDividendYield() * option.GetYears());
 }
-
-// +1 for a purchase, −1 for a sale, 0 for no side.
-double SideSign(int side) { return side == kBuy ? 1 : side == kSell ? -1 : 0; }
 
 // A profit as the break-even search sees it: a profit of exactly 0 counts as a small
 // loss, so the search finds the edge of the profitable prices and a level stretch at 0
@@ -99,7 +100,7 @@ void PositionSummary::Compute(const GraphModel& model) {
 double PositionSummary::ProfitAt(double price) {
     double profit = holds ? stock.ProfitAt(price) : 0;
     for (int k = 0; k < optionCount; ++k) {
-        options[k].SetUnderlyingPrice(price);
+        options[k].SetUnderlyingPrice(std::max(price, kLeastOptionPrice));
         profit += options[k].Profit();
     }
     return profit;
@@ -140,7 +141,7 @@ void PositionSummary::BuildGrid(const GraphModel& model) {
         high = std::max(high, prices[i]);
     }
     if (!(high > 0)) low = high = 1;
-    AddPrice(low * kFloorFraction);
+    prices[priceCount++] = 0;
     const double top = 2 * high;
     for (int j = 0; j < kSpanPrices; ++j)
         AddPrice(low * std::pow(top / low, static_cast<double>(j) / (kSpanPrices - 1)));
@@ -149,6 +150,8 @@ void PositionSummary::BuildGrid(const GraphModel& model) {
     priceCount = static_cast<int>(std::unique(prices, prices + priceCount) - prices);
     for (int i = 0; i < priceCount; ++i) profits[i] = ProfitAt(prices[i]);
     ExtendBeyondLastPrice();
+    ExtendLevelTail();
+    RefineTurningPoints();
 }
 
 void PositionSummary::AddOptionPrices(const Option& option) {
@@ -192,6 +195,46 @@ void PositionSummary::ExtendBeyondLastPrice() {
     }
 }
 
+void PositionSummary::ExtendLevelTail() {
+    // A profit that ends level still settles toward its limit; the grid runs on until two
+    // doublings give the same profit to far below a cent.
+    if (TailSlope() != 0) return;
+    for (int n = 0; n < kMaxLevelExtensions && priceCount < kMaxPrices; ++n) {
+        const double last = profits[priceCount - 1];
+        const double next = 2 * prices[priceCount - 1];
+        if (!(next <= kMaxMagnitude)) return;
+        InsertPrice(priceCount, next, ProfitAt(next));
+        if (std::fabs(profits[priceCount - 1] - last) <= 1e-9 * (1 + std::fabs(last))) return;
+    }
+}
+
+void PositionSummary::InsertPrice(int at, double price, double profit) {
+    std::copy_backward(prices + at, prices + priceCount, prices + priceCount + 1);
+    std::copy_backward(profits + at, profits + priceCount, profits + priceCount + 1);
+    prices[at] = price;
+    profits[at] = profit;
+    ++priceCount;
+}
+
+void PositionSummary::RefineTurningPoints() {
+    // Between two grid prices the profit may dip below 0 and come back (two break-evens a
+    // few cents apart) unseen by the grid. Where the grid turns on the profitable side of
+    // 0, or on the losing side, the turn itself is searched and added to the grid.
+    for (int i = priceCount - 2; i >= 1 && priceCount < kMaxPrices; --i) {
+        const double here = profits[i];
+        const bool trough = here <= profits[i - 1] && here <= profits[i + 1] && here > 0;
+        const bool crest = here >= profits[i - 1] && here >= profits[i + 1] && here <= 0;
+        if (!trough && !crest) continue;
+        const double sign = trough ? -1 : 1;
+        const auto signedProfit = [this, sign](double x) { return sign * ProfitAt(x); };
+        const Peak turn = FindMaximum(signedProfit, prices[i - 1], prices[i + 1]);
+        const double profit = sign * turn.value;
+        if ((profit > 0) == (here > 0)) continue;
+        const int at = turn.x < prices[i] ? i : i + 1;
+        if (turn.x != prices[at - 1] && turn.x != prices[at]) InsertPrice(at, turn.x, profit);
+    }
+}
+
 void PositionSummary::FindBreakEvens() {
     for (int i = 1; i < priceCount; ++i) {
         if ((profits[i - 1] > 0) == (profits[i] > 0)) continue;
@@ -220,7 +263,7 @@ double PositionSummary::RefineExtreme(int i, double sign) {
     // extreme lies within the neighbouring grid prices.
     if (i == 0 || i == priceCount - 1) return profits[i];
     const auto signedProfit = [this, sign](double x) { return sign * ProfitAt(x); };
-    const double best = FindMaximum(signedProfit, prices[i - 1], prices[i + 1]);
+    const double best = FindMaximum(signedProfit, prices[i - 1], prices[i + 1]).value;
     return sign * std::max(best, sign * profits[i]);
 }
 

@@ -18,7 +18,7 @@ namespace qx {
 class PositionSummary {
   public:
     // Capacity of the price grid the profit is searched on.
-    static constexpr int kMaxPrices = 128;
+    static constexpr int kMaxPrices = 160;
 
     PositionSummary();
 
@@ -36,7 +36,8 @@ class PositionSummary {
     // shares make the profit unlimited, net short the loss.
     bool IsProfitUnlimited() const { return profitUnlimited; }
     bool IsLossUnlimited() const { return lossUnlimited; }
-    // The largest profit over all prices, when not unlimited.
+    // The largest profit over all prices, when not unlimited: far above every strike the
+    // limit the profit settles to.
     double GetMaxProfit() const { return maxProfit; }
     // The largest loss as an amount lost (minus the smallest profit), when not unlimited;
     // negative when the position gains at every price.
@@ -57,6 +58,9 @@ class PositionSummary {
     void AddOptionPrices(const Option& option);
     void AddPrice(double price);
     void ExtendBeyondLastPrice();
+    void ExtendLevelTail();
+    void InsertPrice(int at, double price, double profit);
+    void RefineTurningPoints();
     void FindBreakEvens();
     double RefineBreakEven(int i);
     void FindExtremes();
@@ -69,7 +73,7 @@ class PositionSummary {
     Stock stock;
     bool holds = false;  // the holding's profit counts
 
-    // The grid: increasing prices from just above 0 to beyond every strike's reach.
+    // The grid: increasing prices from 0 to beyond every strike's reach.
     double prices[kMaxPrices] = {};
     double profits[kMaxPrices] = {};
     int priceCount = 0;

@@ -70,16 +70,22 @@ double FindCrossing(F f, double a, double fa, double b, double fb) {
     return b;
 }
 
+// The highest point of a function found by a search: where and how high.
+struct Peak {
+    double x;
+    double value;
+};
+
 // The largest value of f found on [a, b] by golden-section search, which closes in on a
 // peak whether the function is smooth there or bends at a strike.
 template <typename F>
-double FindMaximum(F f, double a, double b) {
+Peak FindMaximum(F f, double a, double b) {
     constexpr double g = 0.6180339887498949;  // (√5 − 1) / 2
     double x1 = b - g * (b - a);
     double x2 = a + g * (b - a);
     double f1 = f(x1);
     double f2 = f(x2);
-    double best = std::max(f1, f2);
+    Peak best = f1 >= f2 ? Peak{x1, f1} : Peak{x2, f2};
     for (int step = 0; step < kMaxSearchSteps && b - a > kPeakTolerance; ++step) {
         if (f1 < f2) {
             a = x1;
@@ -94,7 +100,8 @@ double FindMaximum(F f, double a, double b) {
             x1 = b - g * (b - a);
             f1 = f(x1);
         }
-        best = std::max({best, f1, f2});
+        if (f1 > best.value) best = {x1, f1};
+        if (f2 > best.value) best = {x2, f2};
     }
     return best;
 }

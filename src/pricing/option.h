@@ -108,6 +108,8 @@ class Option {
     double Vega(bool shareWeighted) const;
     // Rho: change of value per 1.00 (100 points) of interest rate.
     double Rho(bool shareWeighted) const;
+    // Whether volatility, time and type allow a sensitivity.
+    bool HasGreeks() const;
 
     // "Jan 1999" while days are left, else empty.
     std::string ExpirationText() const;
@@ -134,8 +136,6 @@ class Option {
     double ValueAtYears(double T) const;
     // The whole position's share of a per-unit sensitivity.
     double PerPosition(double perUnit, bool shareWeighted) const;
-    // Whether volatility, time and type allow a sensitivity.
-    bool HasGreeks() const;
     // The type as the valuations take it; the field keeps the int the file stores, and
     // the setter lets in only the three types.
     OptionType Type() const { return static_cast<OptionType>(optionType); }

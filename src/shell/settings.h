@@ -70,6 +70,9 @@ class Settings {
     bool probabilityWeighted = false;
     bool showProfit = true;
     bool percentScaled = false;
+    bool showExpiration = true;       // the expiration's curves beside the slider's date
+    bool showSecondDeviation = true;  // the expected move's two-deviation band
+    bool printScreenColors = false;   // print as the screen shows, not dark on white
     bool colorPlotText = false;
     // NET, option 1 to 4, stock.
     std::array<ColorRef, 6> plotColors = {Rgb(0, 0, 230), Rgb(255, 0, 0),   Rgb(255, 255, 0),

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "graph/graph_fixtures.h"
+#include "graph/signed_greeks.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -126,7 +127,6 @@ TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
     EXPECT_EQ(model.GetXMin(), 0);
     EXPECT_LT(model.GetXMax(), 0);
     // Point 0 is priced at 0; every later point is negative and refused.
-    EXPECT_EQ(model.GetOption(1).GetUnderlyingPrice(), 0);
     for (int i = 1; i < model.GetPointCount(); ++i)
         EXPECT_EQ(model.GetCurve(1, i), model.GetCurve(1, 0)) << "point " << i;
 }
@@ -153,7 +153,7 @@ TEST(GraphModel, HoldingStaysOutOfNetOutsideThePlainProfitView) {
         GraphType type;
     } cases[] = {{false, false, GraphType::ValueOrProfit},
                  {true, true, GraphType::ValueOrProfit},
-                 {true, false, GraphType::Delta}};
+                 {true, false, GraphType::Gamma}};
     for (const auto& c : cases) {
         Settings settings;
         settings.showProfit = c.showProfit;
@@ -412,6 +412,85 @@ TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
     EXPECT_EQ(model.GetBaseDate(), CTime(1000000000));
     EXPECT_EQ(model.GraphDate().GetTime(), 1000000000 + 12 * 86400);
     EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 41 - 12);
+}
+
+}  // namespace
+}  // namespace qx
+
+namespace qx {
+namespace {
+
+// A sold leg's Greek is the negation of a bought one's, and NET adds the holding's delta:
+// a covered call is nearly flat in delta above its strike, a condor earns from time.
+TEST(GraphModel, GreeksTakeTheSignOfTheSideAndNetHoldsTheHoldingsDelta) {
+    const struct {
+        const char* what;
+        GraphType type;
+        bool shareWeighted;
+        double holdingDelta;  // what the holding adds to NET
+    } cases[] = {
+        {"delta by units", GraphType::Delta, true, 100},
+        {"delta by shares held", GraphType::Delta, false, 100},
+        {"gamma", GraphType::Gamma, true, 0},
+        {"theta", GraphType::Theta, false, 0},
+        {"vega", GraphType::Vega, true, 0},
+        {"rho", GraphType::Rho, true, 0},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.shareWeighted = c.shareWeighted;
+        Option rows[4] = {MakeOption(kCall, 100, 30, kSell), MakeOption(kPut, 95, 30)};
+        GraphModel model(rows, MakeHolding(), settings);
+        model.SetGraphType(c.type);
+        model.SetDateOffset(20);
+        model.RecomputeCurves();
+        for (int i : {0, 30, model.GetPointCount() - 1}) {
+            Option bought = MakeOption(kCall, 100, 10);
+            bought.SetUnderlyingPrice(PriceAt(model, i));
+            const double leg = SignedGreek(bought, c.type, c.shareWeighted);
+            EXPECT_EQ(model.GetCurve(1, i), -leg) << c.what << " point " << i;
+            EXPECT_NEAR(model.GetCurve(0, i),
+                        model.GetCurve(1, i) + model.GetCurve(2, i) + c.holdingDelta, 1e-9)
+                << c.what << " point " << i;
+        }
+    }
+}
+
+TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive) {
+    Settings settings;
+    Option covered[4] = {MakeOption(kCall, 100, 30, kSell)};
+    GraphModel call(covered, MakeHolding(), settings);
+    call.SetGraphType(GraphType::Delta);
+    call.SetDateOffset(20);
+    call.RecomputeCurves();
+    EXPECT_LT(std::fabs(call.GetCurve(0, call.GetPointCount() - 1)), 1);
+    EXPECT_GT(call.GetCurve(0, 0), 90);
+
+    Option condor[4] = {MakeOption(kPut, 90, 30), MakeOption(kPut, 95, 30, kSell),
+                        MakeOption(kCall, 105, 30, kSell), MakeOption(kCall, 110, 30)};
+    GraphModel theta(condor, Stock(), settings);
+    theta.SetGraphType(GraphType::Theta);
+    theta.SetDateOffset(10);
+    theta.RecomputeCurves();
+    const int middle = static_cast<int>((100 - theta.GetXMin()) / theta.GetXStep());
+    EXPECT_GT(theta.GetCurve(0, middle), 0) << "at " << PriceAt(theta, middle);
+}
+
+// Legs that cancel leave a NET value constant but for rounding: it is drawn flat, not
+// stretched to the full height.
+TEST(GraphModel, CurveConstantUpToRoundingIsDrawnFlat) {
+    Settings settings;
+    settings.showProfit = false;
+    Option box[4] = {MakeOption(kCall, 90, 30), MakeOption(kCall, 110, 30, kSell),
+                     MakeOption(kPut, 110, 30), MakeOption(kPut, 90, 30, kSell)};
+    for (Option& leg : box) leg.SetInterestRate(0);
+    GraphModel model(box, Stock(), settings);
+    model.SetDateOffset(10);
+    model.RecomputeCurves();
+    for (int i = 0; i < model.GetPointCount(); ++i) {
+        EXPECT_NEAR(model.GetCurve(0, i), 2000, 1e-6);
+        EXPECT_EQ(model.GetPixelRow(0, i), model.GetPixelRow(0, 0)) << "point " << i;
+    }
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "graph/graph_fixtures.h"
 #include "graph/graph_model.h"
+#include "graph/plot_overlays.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
 #include "test_support/recording_canvas.h"
@@ -63,59 +66,66 @@ TEST_F(PlotRendererTest, TitleIsCentredUnderThePlot) {
     renderer.DrawPicture(canvas);
     const auto titles = canvas.TextsIn(settings.titleColor);
     ASSERT_EQ(titles.size(), 1u);
-    const auto& title = canvas.texts.front();
+    const auto& title = *std::find_if(canvas.texts.begin(), canvas.texts.end(), [&](const auto& t) {
+        return t.color == settings.titleColor;
+    });
     EXPECT_EQ(title.text, "Profit$/Loss$ on Position vs. Price$");
     EXPECT_EQ(title.x, (382 - 6 * 36) / 2);
     EXPECT_EQ(title.y, 320);
     EXPECT_EQ(title.background, settings.backgroundColor);
 }
 
-TEST_F(PlotRendererTest, ReadoutAtThePlotsEdges) {
-    const std::string xMin = NumberText(model.GetXMin(), 2, false);
-    const std::string yMax = NumberText(model.GetYMax(), 2, false);
-    const std::string yLow = NumberText(model.GetYMax() - 274 / model.GetYScale(), 2, false);
-    const std::string xHigh =
-        NumberText(model.GetXMin() + 299 / model.GetPixelStep() * model.GetXStep(), 2, false);
-    const struct {
-        int px, py;
-        std::string text;
-    } cases[] = {
-        {60, 20, "Price$ : " + xMin + "          Profit$ : " + yMax},
-        {359, 294, "Price$ : " + xHigh + "          Profit$ : " + yLow},
-        {59, 100, ""},
-        {360, 100, ""},
-        {100, 19, ""},
-        {100, 295, ""},
+// The readout reads each shown curve at the price under the mouse, whatever its height:
+// on a curve point (every 5 pixels at 60 points) the point's own value.
+TEST_F(PlotRendererTest, ReadoutGivesEachCurvesValueAtThePriceUnderTheMouse) {
+    const auto amount = [](double v) {
+        const std::string text = NumberText(v, 2, false);
+        return text.empty() ? std::string("0") : text;
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(renderer.Readout(c.px, c.py), c.text) << "at " << c.px << ", " << c.py;
+    ASSERT_EQ(model.GetPointCount(), 60);
+    ASSERT_EQ(model.GetDateCount(), 2);  // the slider's date and the expiration
+    const std::string expiration = DateLabel(model, 1, settings.dateFormat).substr(0, 10);
+    for (int j : {0, 17, 59}) {
+        const int px = 60 + 5 * j;
+        const std::string expected =
+            "Price$ : " + NumberText(model.GetXMin() + j * model.GetXStep(), 2, false) +
+            "    NET : " + amount(model.GetCurve(0, j)) +
+            "    Option 1 : " + amount(model.GetCurve(1, j)) + "    " + expiration + " : " +
+            amount(model.GetCurve(1, 0, j));
+        for (int py : {20, 150, 294})
+            EXPECT_EQ(renderer.Readout(px, py), expected) << "at " << px << ", " << py;
+    }
+    for (const auto& outside : {std::pair{59, 100}, {360, 100}, {100, 19}, {100, 295}})
+        EXPECT_EQ(renderer.Readout(outside.first, outside.second), "");
+    // The percent view gives the price in percent of today's (50), as its axis does.
+    settings.percentScaled = true;
+    Option half[4] = {MakeOption(kCall, 50, 90)};
+    half[0].SetUnderlyingPrice(50);
+    GraphModel percent(half, Stock(), settings);
+    percent.SetDateOffset(30);
+    percent.Recompute();
+    const std::string text = PlotRenderer(percent, settings).Readout(60, 100);
+    EXPECT_EQ(text.rfind("Price% : " + NumberText(percent.GetXMin() * 2, 2, false) + "    NET", 0),
+              0u)
+        << text;
 }
 
-TEST_F(PlotRendererTest, ReadoutNamesTheQuantityPlotted) {
-    const struct {
-        GraphType type;
-        bool weighted, profit, percent;
-        const char* label;
-        const char* price;
-    } cases[] = {
-        {GraphType::ValueOrProfit, false, true, false, "          Profit$ : ", "Price$ : "},
-        {GraphType::ValueOrProfit, true, false, false, "          Profit$ : ", "Price$ : "},
-        {GraphType::ValueOrProfit, false, false, true, "          Value$ : ", "Price% : "},
-        {GraphType::Gamma, false, true, false, "          Gamma : ", "Price$ : "},
-        {GraphType::Delta, false, true, false, "          Delta : ", "Price$ : "},
-        {GraphType::Theta, false, true, false, "          Theta : ", "Price$ : "},
-        {GraphType::Vega, false, true, false, "          Vega : ", "Price$ : "},
-        {GraphType::Rho, false, true, false, "          Rho : ", "Price$ : "},
-    };
-    for (const auto& c : cases) {
-        model.SetGraphType(c.type);
-        settings.probabilityWeighted = c.weighted;
-        settings.showProfit = c.profit;
-        settings.percentScaled = c.percent;
-        const std::string text = renderer.Readout(200, 100);
-        EXPECT_EQ(text.rfind(c.price, 0), 0u) << text;
-        EXPECT_NE(text.find(c.label), std::string::npos) << text;
-    }
+// The arrow keys walk the crosshair a point at a time, onto the first curve shown.
+TEST_F(PlotRendererTest, CrosshairStepsAlongTheCurveFromTodaysPrice) {
+    EXPECT_TRUE(renderer.StepCrosshair(1));
+    const int start = renderer.GetCrosshairX();
+    const int today = 60 + static_cast<int>((100 - model.GetXMin()) / model.GetXStep() * 5);
+    EXPECT_EQ(start, today);
+    renderer.StepCrosshair(3);
+    EXPECT_EQ(renderer.GetCrosshairX(), start + 15);
+    const int j = (renderer.GetCrosshairX() - 60) / 5;
+    const int y = renderer.GetCrosshairY() - 20;
+    EXPECT_GE(y, std::min(model.GetPixelRow(0, j), model.GetPixelRow(0, j + 1)) - 1);
+    EXPECT_LE(y, std::max(model.GetPixelRow(0, j), model.GetPixelRow(0, j + 1)) + 1);
+    renderer.StepCrosshair(-1000);
+    EXPECT_EQ(renderer.GetCrosshairX(), 60);
+    renderer.StepCrosshair(1000);
+    EXPECT_EQ(renderer.GetCrosshairX(), 359);
 }
 
 TEST_F(PlotRendererTest, PictureStartsWithTheBackground) {
@@ -141,7 +151,19 @@ TEST_F(PlotRendererTest, NothingSelectedLeavesTheBackgroundAlone) {
     EXPECT_TRUE(canvas.texts.empty());
 }
 
+// Each further date is drawn first, in its shade, and named in the legend.
+TEST_F(PlotRendererTest, OtherDatesAreDrawnInShadesAndNamedInTheLegend) {
+    renderer.DrawPicture(canvas);
+    const std::uint32_t shade = DateShade(settings.plotColors[0], settings.backgroundColor, 1);
+    ASSERT_NE(shade, settings.plotColors[0]);
+    EXPECT_EQ(canvas.LinesIn(shade).size(), static_cast<size_t>(model.GetPointCount() - 1 + 2));
+    EXPECT_EQ(canvas.TextsIn(settings.scaleTextColor).back(),
+              DateLabel(model, 1, settings.dateFormat));
+    EXPECT_NE(DateLabel(model, 1, settings.dateFormat).find(" (expiration)"), std::string::npos);
+}
+
 TEST_F(PlotRendererTest, CurvesAreDrawnInOrderWithTheirPens) {
+    settings.showExpiration = false;
     model.SetStockSelected(true);
     model.Recompute();
     renderer.DrawPicture(canvas);
@@ -194,6 +216,8 @@ TEST_F(PlotRendererTest, LargestPositionIsDrawnWholeInsideThePlot) {
 }
 
 TEST_F(PlotRendererTest, PensChangeOnlyWhenCreatedAgain) {
+    settings.showExpiration = false;
+    model.Recompute();
     settings.plotColors[0] = Rgb(1, 2, 3);
     renderer.DrawPicture(canvas);
     EXPECT_TRUE(canvas.LinesIn(Rgb(1, 2, 3)).empty());

@@ -273,6 +273,112 @@ TEST(PositionSummary, OnTheBaseDateTheChanceIsWhetherTodaysPriceProfits) {
     }
 }
 
+// What a plain scan of the NET profit finds on a fine grid from 0 itself: its sign changes
+// (placed by straight lines between grid prices), best and worst case, and the chance mass
+// of the prices between sign changes where it is in profit.
+struct Scan {
+    std::vector<double> breakEvens;
+    double maxProfit = -HUGE_VAL;
+    double maxLoss = -HUGE_VAL;
+    double chance = 0;
+};
+
+Scan ScanProfit(Option (&rows)[4], const Stock& holding, double top, double step, double S0,
+                double sigma, double t) {
+    Scan scan;
+    const auto profitAt = [&](double x) {
+        double p = holding.ProfitAt(x);
+        for (Option& o : rows) {
+            if (o.GetSide() == kNoSide) continue;
+            o.SetUnderlyingPrice(std::max(x, 1e-300));  // the record's limit from above
+            p += o.Profit();
+        }
+        return p;
+    };
+    const auto below = [&](double x) {
+        return x <= 0 ? 0.0
+                      : N((std::log(x / S0) + sigma * sigma / 2 * t) / (sigma * std::sqrt(t)));
+    };
+    double previous = profitAt(0);
+    double from = 0;  // where the current stretch of one sign began
+    for (int i = 0; i * step <= top; ++i) {
+        const double x = i * step;
+        const double p = profitAt(x);
+        if ((p > 0) != (previous > 0)) {
+            const double crossing = x - step * p / (p - previous);
+            scan.breakEvens.push_back(crossing);
+            if (previous > 0) scan.chance += below(crossing) - below(from);
+            from = crossing;
+        }
+        scan.maxProfit = std::max(scan.maxProfit, p);
+        scan.maxLoss = std::max(scan.maxLoss, -p);
+        previous = p;
+    }
+    if (previous > 0) scan.chance += 1 - below(from);
+    return scan;
+}
+
+TEST(PositionSummary, AgreesWithAPlainScanWhereTheGridOnceMissedTheAnswer) {
+    const Stock noHolding;
+    Stock shares = Holding(kBuy, 50, 100, 0);
+    Stock future = Holding(kBuy, 2500, 1, 0);
+    future.SetAssetType(kFutureAsset);
+    future.SetUnitsPerContract(100);
+    const struct {
+        const char* what;
+        std::vector<Leg> legs;
+        const Stock& holding;
+        double S0, sigma, dividend;
+        int days, latticeSteps;
+        double top, step;
+        const char* text;  // four decimals
+    } cases[] = {
+        // clang-format off
+        // A dip below 0 less than half a point wide, between two grid prices.
+        {"long strangle", {{kPut, 135, kBuy, 0.77}, {kCall, 158, kBuy, 0.776}}, noHolding,
+         150, 0.70, 0, 5, 0, 200, 0.001,
+         "Break-even 145.2717, 145.8816   Max profit unlimited   Max loss 0.1955   Chance of profit 97%"},
+        // Exercised early only far above the strike, where the shares' gain is capped.
+        {"American covered call", {{kCall, 55, kSell, 1.5}}, shares,
+         50, 0.30, 0.005, 90, 25, 5000, 0.05,
+         "Break-even 49.8033   Max profit 650.0000   Max loss 4850.0000   Chance of profit 60%"},
+        // At 0 itself the future loses its whole price.
+        {"long future, short call", {{kCall, 2600, kSell, 30}}, future,
+         2500, 0.30, 0, 30, 0, 6000, 0.05,
+         "Break-even 2529.5703   Max profit 11969.1722   Max loss 247000.0000   Chance of profit 22%"},
+        // clang-format on
+    };
+    static Settings settings;
+    for (const auto& c : cases) {
+        Option rows[4];
+        for (std::size_t k = 0; k < c.legs.size(); ++k) {
+            const Leg& leg = c.legs[k];
+            rows[k] = MakeOption(leg.type, leg.strike, c.days, leg.side, leg.contracts);
+            rows[k].SetUnderlyingPrice(c.S0);
+            rows[k].SetPrice(leg.price);
+            rows[k].SetVolatility(c.sigma);
+            rows[k].SetDividendYield(c.dividend);
+            rows[k].SetLatticeSteps(c.latticeSteps);
+        }
+        GraphModel model(rows, c.holding, settings);
+        model.SetDateOffset(1);  // tomorrow
+        PositionSummary s;
+        s.Compute(model);
+        const std::string what = std::string(c.what) + ": " + Describe(s);
+
+        Option legs[4];
+        for (int k = 0; k < model.GetOptionCount(); ++k) legs[k].CopyFrom(model.GetOption(k + 1));
+        const Scan scan = ScanProfit(legs, c.holding, c.top, c.step, c.S0, c.sigma, 1 / 365.0);
+        ASSERT_EQ(static_cast<std::size_t>(s.GetBreakEvenCount()), scan.breakEvens.size()) << what;
+        for (std::size_t j = 0; j < scan.breakEvens.size(); ++j)
+            EXPECT_NEAR(s.GetBreakEven(static_cast<int>(j)), scan.breakEvens[j], 0.001) << what;
+        if (!s.IsProfitUnlimited()) EXPECT_NEAR(s.GetMaxProfit(), scan.maxProfit, 0.005) << what;
+        EXPECT_NEAR(s.GetMaxLoss(), scan.maxLoss, 0.005) << what;
+        EXPECT_NEAR(s.GetChanceOfProfit(), scan.chance, 0.001) << what;
+        EXPECT_EQ(s.Text(4), c.text) << what;
+    }
+}
+
 // No record takes a price beyond 1e12, so the largest position's profits stay finite at
 // every price the summary tries.
 TEST(PositionSummary, TheLargestPositionHasASummary) {

@@ -41,6 +41,9 @@ void ExpectSameSettings(const Settings& a, const Settings& b) {
     QX_EXPECT_FIELD(probabilityWeighted);
     QX_EXPECT_FIELD(showProfit);
     QX_EXPECT_FIELD(percentScaled);
+    QX_EXPECT_FIELD(showExpiration);
+    QX_EXPECT_FIELD(showSecondDeviation);
+    QX_EXPECT_FIELD(printScreenColors);
     QX_EXPECT_FIELD(colorPlotText);
     QX_EXPECT_FIELD(plotColors);
     QX_EXPECT_FIELD(customColors);
@@ -81,6 +84,9 @@ Settings EveryFieldChanged() {
     s.probabilityWeighted = true;
     s.showProfit = false;
     s.percentScaled = true;
+    s.showExpiration = false;
+    s.showSecondDeviation = false;
+    s.printScreenColors = true;
     s.colorPlotText = true;
     for (int i = 0; i < 6; ++i) s.plotColors[i] = Rgb(10 + i, 20 + i, 30 + i);
     for (int i = 0; i < 16; ++i) s.customColors[i] = Rgb(i, 2 * i, 3 * i);
@@ -139,7 +145,7 @@ TEST(Settings, SaveWritesEveryValueUnderItsNameAndForm) {
     MemorySettingsStore store;
     Settings().Save(store);
 
-    EXPECT_EQ(store.GetSize(), 62u);
+    EXPECT_EQ(store.GetSize(), 65u);
     EXPECT_EQ(store.GetText("Editor", "Stock Fees", "?"), "25.00");
     EXPECT_EQ(store.GetText("Editor", "Option Fees", "?"), "25.00");
     EXPECT_EQ(store.GetInt("Editor", "European Rule", -1), 1);

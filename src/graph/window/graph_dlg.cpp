@@ -64,8 +64,16 @@ std::vector<MenuBinding::Entry> GraphMenus() {
             {"Show Value", G::kShowValue}}},
           {"&Greeks", 0, {}, {{"Share Weighted", G::kShareWeighted}}},
           {"% Scaled X-axis", G::kPercentScaled},
+          {"Second Deviation Band", G::kSecondDeviation},
+          {"Print in screen colours", G::kPrintScreenColors},
           separator,
           {"Properties", G::kProperties}}},
+        {"&Dates",
+         0,
+         {},
+         {{"&Pin Date", G::kPinDate, QKeySequence(Qt::CTRL | Qt::Key_D)},
+          {"C&lear Pinned Dates", G::kClearPinnedDates},
+          {"Show &Expiration", G::kShowExpiration}}},
         {"&Help",
          0,
          {},
@@ -94,6 +102,8 @@ GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& sto
     }
     window->MirrorModel();
     window->show();
+    // The keyboard starts at the first choice a user makes.
+    window->GetControlWidget(GraphControl::kNetBox)->setFocus(Qt::OtherFocusReason);
     return window;
 }
 
@@ -149,7 +159,8 @@ void GraphDlg::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
     layout->addLayout(top);
-    layout->addWidget(BuildSummary());
+    layout->addWidget(BuildSummary(C::kSummary, 3));
+    layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
     // Laid out like a form: the size follows the contents and the font.
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -202,22 +213,27 @@ QWidget* GraphDlg::BuildPlot() {
     PlotView::Handlers mouse;
     mouse.move = [this](QPoint point, int flags) { MouseMoved(point, flags); };
     mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
+    mouse.step = [this](int steps) {
+        model->StepCrosshair(steps);
+        MirrorModel();
+    };
     plot = new PlotView(*model, std::move(mouse), panel);
     plot->setAccessibleName(QStringLiteral("Graph picture"));
     column->addWidget(plot);
     return panel;
 }
 
-QLabel* GraphDlg::BuildSummary() {
-    QLabel* line = binding->Label(C::kSummary, this);
+QLabel* GraphDlg::BuildSummary(GraphControl control, int lines) {
+    QLabel* line = binding->Label(control, this);
     line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // A line with many break-evens wraps onto a second, a kept reference's summary
-    // follows on the next; the room for them is kept whether
-    // the line is long, short or empty, so that no change resizes the window.
+    // follows on the next; the room for it is kept whether
+    // the line is long, short or empty, so that no change resizes the window. A screen
+    // reader reads the line itself, its text being its accessible name.
     line->setWordWrap(true);
-    line->setFixedHeight(3 * line->fontMetrics().lineSpacing());
+    line->setFixedHeight(lines * line->fontMetrics().lineSpacing());
     line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    line->setAccessibleName(QStringLiteral("Position summary"));
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return line;
 }
 
@@ -300,7 +316,7 @@ void GraphDlg::Print() {
     if (dialog.exec() != QDialog::Accepted) return;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(kFilePrinterResolution);
-    if (!PrintPicture(*model, printer)) model->PrintFailed();
+    if (!PrintPicture(*model, printer, settings)) model->PrintFailed();
 }
 
 void GraphDlg::SavePictureAs() {

@@ -69,7 +69,7 @@ class GraphDlg : public QDialog {
     QGroupBox* BuildBoxGroup(GraphControl group, std::initializer_list<GraphControl> boxes);
     QGroupBox* BuildSliderGroup(GraphControl group, GraphControl slider, GraphControl text);
     QWidget* BuildPlot();
-    QLabel* BuildSummary();
+    QLabel* BuildSummary(GraphControl control, int lines);
 
     void MouseMoved(QPoint picturePoint, int flags);
     void MousePressed(QPoint picturePoint, Qt::MouseButton button);

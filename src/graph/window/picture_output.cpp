@@ -10,8 +10,12 @@
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
+#include "graph/plot_renderer.h"
+#include "graph/print_page.h"
 #include "platform/qt/qpainter_canvas.h"
+#include "platform/qt/qt_color.h"
 #include "platform/safe_file_writer.h"
+#include "shell/settings.h"
 
 namespace qx {
 
@@ -19,6 +23,9 @@ namespace {
 
 constexpr int kWidth = kPictureWidth;
 constexpr int kHeight = kPictureHeight;
+// A kept picture has the summary's lines under the graph.
+constexpr int kSummaryHeight = 40;
+constexpr int kReportHeight = kHeight + kSummaryHeight;
 
 // Draws the picture from its pixel (1, 1), where its background starts, onto a painter
 // whose origin is the top left corner of the output.
@@ -28,6 +35,34 @@ void DrawFromFirstPixel(const GraphWindowModel& model, QPainter& painter) {
     model.DrawPictureCopy(canvas);
 }
 
+// The summary and Greeks lines as the window shows them under the picture.
+std::vector<std::string> SummaryLines(const GraphWindowModel& model) {
+    return {model.GetControl(GraphControl::kSummary).text,
+            model.GetControl(GraphControl::kGreeks).text};
+}
+
+// Draws the summary lines centred under the picture, from y top, in its colours.
+void DrawSummaryLines(const GraphWindowModel& model, QPainter& painter, int top) {
+    QPainterCanvas canvas(painter);
+    const Settings& settings = model.GetModel().GetSettings();
+    for (const std::string& line : SummaryLines(model)) {
+        const Canvas::TextExtent extent = canvas.MeasureText(line);
+        canvas.Text((kWidth - extent.width) / 2, top, line, settings.titleColor,
+                    settings.backgroundColor);
+        top += extent.height + 2;
+    }
+}
+
+// The graph with its summary lines under it, on the picture's background.
+void DrawReport(const GraphWindowModel& model, QPainter& painter) {
+    painter.fillRect(QRect(0, 0, kWidth, kReportHeight),
+                     ToQColor(model.GetModel().GetSettings().backgroundColor));
+    painter.save();
+    DrawFromFirstPixel(model, painter);
+    painter.restore();
+    DrawSummaryLines(model, painter, kHeight + 4);
+}
+
 bool WritePng(const GraphWindowModel& model, QBuffer& file) {
     return ReportPicture(model).save(&file, "PNG");
 }
@@ -35,26 +70,26 @@ bool WritePng(const GraphWindowModel& model, QBuffer& file) {
 bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     // One page the size of the picture, one point to a picture pixel.
     QPdfWriter pdf(&file);
-    pdf.setPageSize(
-        QPageSize(QSizeF(kWidth, kHeight), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(kWidth, kReportHeight), QPageSize::Point, QString(),
+                              QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(72);
     pdf.setCreator(QStringLiteral("Qualtrixon"));
     pdf.setTitle(QStringLiteral("Graph"));
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
-    DrawFromFirstPixel(model, painter);
+    DrawReport(model, painter);
     return painter.end();
 }
 
 }  // namespace
 
 QImage ReportPicture(const GraphWindowModel& model) {
-    QImage picture =
-        QPainterCanvas::NewPicture(kWidth * kPictureEnlargement, kHeight * kPictureEnlargement);
+    QImage picture = QPainterCanvas::NewPicture(kWidth * kPictureEnlargement,
+                                                kReportHeight * kPictureEnlargement);
     picture.setDevicePixelRatio(kPictureEnlargement);
     QPainter painter(&picture);
-    DrawFromFirstPixel(model, painter);
+    DrawReport(model, painter);
     painter.end();
     picture.setDevicePixelRatio(1);
     return picture;
@@ -71,22 +106,33 @@ bool SavePicture(const GraphWindowModel& model, const std::string& path, Picture
                        FileError::kNone;
 }
 
-bool PrintPicture(const GraphWindowModel& model, QPrinter& printer) {
-    // The picture as the screen has it at 100 %, one pixel wider and higher so that the
-    // copy from (1, 1) stays inside it.
-    QImage picture = QPainterCanvas::NewPicture(kWidth + 1, kHeight + 1);
-    QPainter painter(&picture);
-    QPainterCanvas canvas(painter);
-    model.DrawPictureCopy(canvas);
-    painter.end();
-
+bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings) {
     QPainter page;
     if (!page.begin(&printer)) return false;
-    // Each pixel as it is, neither smoothed nor compressed with losses.
-    page.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    page.setRenderHint(QPainter::LosslessImageRendering, true);
-    page.drawImage(QRect(1, 1, kWidth * kPictureEnlargement, kHeight * kPictureEnlargement),
-                   picture, QRect(1, 1, kWidth, kHeight));
+    // The header in the page's own text, then the graph as vectors across the printable
+    // width, in paper colours unless the screen's are asked for.
+    const QRect area = page.viewport();
+    QFont font = page.font();
+    font.setPointSizeF(10);
+    page.setFont(font);
+    const Settings paper = PrintSettings(settings);
+    page.setPen(ToQColor(paper.titleColor));
+    int y = 0;
+    const int lineHeight = page.fontMetrics().lineSpacing();
+    for (const std::string& line :
+         PrintHeader(model.GetModel(), std::string(), SummaryLines(model), settings)) {
+        page.drawText(QRect(0, y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                      QString::fromStdString(line));
+        y += lineHeight;
+    }
+    y += lineHeight;
+    const double scale = static_cast<double>(area.width()) / kWidth;
+    page.translate(0, y);
+    page.scale(scale, scale);
+    PlotRenderer renderer(model.GetModel(), paper);
+    page.translate(-1, -1);
+    QPainterCanvas canvas(page);
+    renderer.DrawCopy(canvas);
     if (printer.printerState() == QPrinter::Error) {
         printer.abort();
         page.end();

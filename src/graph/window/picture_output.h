@@ -9,14 +9,18 @@
 class QPrinter;
 
 namespace qx {
+class Settings;
+}
+
+namespace qx {
 
 class GraphWindowModel;
 
 // How many times a printed or kept picture is larger than the one on screen.
 inline constexpr int kPictureEnlargement = 3;
 
-// The picture for a report: drawn again by the renderer three times as large (1146 ×
-// 1032 pixels), so its lines and text are sharp rather than enlarged pixels.
+// The picture for a report: drawn again by the renderer three times as large, so its
+// lines and text are sharp rather than enlarged pixels, with the summary lines under it.
 QImage ReportPicture(const GraphWindowModel& model);
 
 // Writes the report picture to path as a PNG, or as a PDF page of vectors the size of
@@ -24,10 +28,11 @@ QImage ReportPicture(const GraphWindowModel& model);
 // there before is left as it was.
 bool SavePicture(const GraphWindowModel& model, const std::string& path, PictureFormat format);
 
-// Prints the picture as the screen shows it, without the crosshair, on one page: each
-// pixel enlarged to three by three device pixels onto 1146 × 1032 from (1, 1). False
-// when the job could not be started or ended; it is then abandoned.
-bool PrintPicture(const GraphWindowModel& model, QPrinter& printer);
+// Prints the graph on one page, without the crosshair: a header naming the position and
+// its summary, then the picture as vectors across the printable width, dark on white
+// unless the settings ask for the screen's colours. False when the job could not be
+// started or ended; it is then abandoned.
+bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings);
 
 }  // namespace qx
 

@@ -1,5 +1,6 @@
 #include "graph/window/plot_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -26,6 +27,8 @@ PlotView::PlotView(GraphWindowModel& graph, Handlers mouseHandlers, QWidget* par
     setFixedSize(kFrameWidth, kFrameHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Tab and a click give it the keyboard, whose arrows move the crosshair.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QPoint PlotView::PicturePoint(const QPointF& position) {
@@ -73,6 +76,21 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
 
 void PlotView::mousePressEvent(QMouseEvent* event) {
     handlers.press(PicturePoint(event->position()), event->button());
+}
+
+void PlotView::keyPressEvent(QKeyEvent* event) {
+    // Page keys move ten points at a time, the arrows one.
+    const int steps = event->key() == Qt::Key_Left       ? -1
+                      : event->key() == Qt::Key_Right    ? 1
+                      : event->key() == Qt::Key_PageUp   ? -10
+                      : event->key() == Qt::Key_PageDown ? 10
+                                                         : 0;
+    if (steps == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    handlers.step(steps);
+    update();
 }
 
 void PlotView::leaveEvent(QEvent*) {

@@ -21,6 +21,8 @@ class PlotView : public QWidget {
     struct Handlers {
         std::function<void(QPoint point, int flags)> move;
         std::function<void(QPoint point, Qt::MouseButton button)> press;
+        // An arrow key moved the crosshair this many points along the price axis.
+        std::function<void(int steps)> step;
     };
 
     // Shows the model's picture in a black frame one pixel wide.
@@ -39,6 +41,7 @@ class PlotView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void DrawPicture(qreal ratio);

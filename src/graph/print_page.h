@@ -1,0 +1,27 @@
+#ifndef QX_GRAPH_PRINT_PAGE_H
+#define QX_GRAPH_PRINT_PAGE_H
+
+#include <string>
+#include <vector>
+
+#include "shell/settings.h"
+
+namespace qx {
+
+class GraphModel;
+
+// The settings a graph is printed with: as on screen when "Print in screen colours" is
+// checked, else dark on white paper: a white background, black scales and text, and each
+// curve colour darkened until it stands out on white.
+Settings PrintSettings(const Settings& screen);
+
+// The lines above a printed graph: the document's name when it has one, the symbol with
+// the valuation date, each leg ("Buy 2 Feb 2027 100 calls at 3.50"), the holding, and the
+// summary and Greeks lines when they are shown.
+std::vector<std::string> PrintHeader(const GraphModel& model, const std::string& documentName,
+                                     const std::vector<std::string>& summaryLines,
+                                     const Settings& settings);
+
+}  // namespace qx
+
+#endif  // QX_GRAPH_PRINT_PAGE_H
