@@ -57,7 +57,7 @@ class EditorUndoTest : public EditorTest {
             case 9: Type(C::kDate, pick(2) ? "2/1/1999" : "1/20/1999"); break;
             case 10: {
                 Tran trade = TranBuilder().Underlying().Open().Buy(100 + pick(5)).At(50);
-                editor->GetDocument().GetTransactions().Add(trade, messages);
+                editor->GetDocument().GetTransactions().Add(trade);
                 break;
             }
         }
