@@ -69,6 +69,9 @@ class EditorModel {
     void Open(const std::string& path);
     // Saves the document to path; true when written, and the path becomes the document's.
     bool SaveTo(const std::string& path);
+    // The tracker or an import changed the document: the change becomes an undo step of
+    // its own, and the position table follows.
+    void TakeOutsideChanges() { const EventScope scope(*this); }
     // Applies what the property sheet may have changed, accepted or cancelled, here or
     // in another window.
     void AfterProperties();

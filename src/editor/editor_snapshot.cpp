@@ -38,19 +38,7 @@ void EditorSnapshot::RestoreTo(Document& document, Settings& settings) const {
     for (int slot = 0; slot < kOptionSlots; ++slot)
         document.GetOption(slot).CopyFrom(options[slot]);
     document.GetTransactions().CopyFrom(book);
-    const Environment& e = environment;
-    settings.volatility = e.volatility;
-    settings.interest = e.interest;
-    settings.dividend = e.dividend;
-    settings.iterations = e.iterations;
-    settings.unitsPerContract = e.unitsPerContract;
-    settings.assetType = e.assetType;
-    settings.underlyingFees = e.underlyingFees;
-    settings.optionFees = e.optionFees;
-    settings.includeFees = e.includeFees;
-    settings.includeDividend = e.includeDividend;
-    settings.europeanRule = e.europeanRule;
-    settings.basicMode = e.basicMode;
+    EnvironmentFields(settings) = environment;
 }
 
 bool EditorSnapshot::Matches(const Document& document, const Settings& settings, CTime date) const {
@@ -62,19 +50,8 @@ bool EditorSnapshot::Matches(const Document& document, const Settings& settings,
     return true;
 }
 
-EditorSnapshot::Environment EditorSnapshot::EnvironmentOf(const Settings& s) {
-    return {s.volatility,       s.interest,        s.dividend,       s.iterations,
-            s.unitsPerContract, s.assetType,       s.underlyingFees, s.optionFees,
-            s.includeFees,      s.includeDividend, s.europeanRule,   s.basicMode};
-}
-
-bool EditorSnapshot::Environment::operator==(const Environment& o) const {
-    const auto tie = [](const Environment& e) {
-        return std::tie(e.volatility, e.interest, e.dividend, e.iterations, e.unitsPerContract,
-                        e.assetType, e.underlyingFees, e.optionFees, e.includeFees,
-                        e.includeDividend, e.europeanRule, e.basicMode);
-    };
-    return tie(*this) == tie(o);
+EditorSnapshot::Environment EditorSnapshot::EnvironmentOf(const Settings& settings) {
+    return EnvironmentFields(settings);
 }
 
 }  // namespace qx

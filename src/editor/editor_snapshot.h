@@ -2,6 +2,7 @@
 #define QX_EDITOR_EDITOR_SNAPSHOT_H
 
 #include <array>
+#include <tuple>
 
 #include "editor/editor_controls.h"
 #include "platform/ctime.h"
@@ -36,13 +37,16 @@ class EditorSnapshot {
     bool Matches(const Document& document, const Settings& settings, CTime date) const;
 
   private:
-    // The settings that the records' environment, fees, units and rule come from.
-    struct Environment {
-        int volatility, interest, dividend, iterations, unitsPerContract, assetType;
-        double underlyingFees, optionFees;
-        bool includeFees, includeDividend, europeanRule, basicMode;
-        bool operator==(const Environment& other) const;
-    };
+    // The settings that the records' environment, fees, units and rule come from, as
+    // values, and as references into settings (const or not).
+    using Environment =
+        std::tuple<int, int, int, int, int, int, double, double, bool, bool, bool, bool>;
+    template <class S>
+    static auto EnvironmentFields(S& s) {
+        return std::tie(s.volatility, s.interest, s.dividend, s.iterations, s.unitsPerContract,
+                        s.assetType, s.underlyingFees, s.optionFees, s.includeFees,
+                        s.includeDividend, s.europeanRule, s.basicMode);
+    }
     static Environment EnvironmentOf(const Settings& settings);
 
     Stock stock;

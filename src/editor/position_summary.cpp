@@ -6,6 +6,7 @@
 #include "pricing/number_text.h"
 #include "pricing/option.h"
 #include "shell/document.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -52,9 +53,10 @@ Line TotalLine(const Document& document, const Settings& settings) {
         fees += option.GetContracts() * option.GetFees();
     }
     const double premiums = net - fees;
-    return {(premiums > 0 ? "Net credit " : "Net cost ") + MoneyText(std::abs(premiums), settings) +
-                "   Fees " + MoneyText(fees, settings),
-            MoneyText(net, settings)};
+    std::string total =
+        (premiums > 0 ? "Net credit " : "Net cost ") + MoneyText(std::abs(premiums), settings);
+    if (FeesInForce(settings)) total += "   Fees " + MoneyText(fees, settings);
+    return {total, MoneyText(net, settings)};
 }
 
 }  // namespace

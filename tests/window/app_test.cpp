@@ -10,6 +10,7 @@
 
 #include "editor/window/editor_dlg.h"
 #include "platform/qt/qt_settings_store.h"
+#include "prefs/window/prop_sheet.h"
 #include "test_support/memory_settings_store.h"
 #include "test_support/temp_folder.h"
 
@@ -41,6 +42,7 @@ class AppTest : public QObject {
     void settingsAreLoadedBeforeTheMainWindowOpens();
     void exitAndTheCloseBoxSaveTheSettings();
     void escapeKeepsTheStoreAsItWas();
+    void settingsConfirmedOnThePropertySheetAreKeptAtOnce();
     void aQSettingsStoreInATemporaryFolderKeepsTheRun();
     void settingsThatCannotBeWrittenAreNamedInAWarning();
     void helpListsEveryShortcutOfTheMenus();
@@ -109,6 +111,24 @@ void AppTest::escapeKeepsTheStoreAsItWas() {
     // Besides the test's own value, only the version record's changed text was written.
     QCOMPARE(store.GetText("Global", "Version", ""), std::string("1.04"));
     QCOMPARE(store.GetSize(), size_t(2));
+}
+
+void AppTest::settingsConfirmedOnThePropertySheetAreKeptAtOnce() {
+    MemorySettingsStore store;
+    store.SetInt("Editor", "Include Fees", 0);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        if (auto* sheet = qobject_cast<PropSheet*>(QApplication::activeModalWidget()))
+            sheet->accept();
+    });
+    watch.start(10);
+    WhenMainWindowShows([](EditorDlg& editor) {
+        Trigger(editor, EditorCommand::kIncludeFees);
+        Trigger(editor, EditorCommand::kProperties);
+        QTest::keyClick(&editor, Qt::Key_Escape);
+    });
+    QCOMPARE(app().RunMainWindow(store), int(QDialog::Rejected));
+    QCOMPARE(store.GetInt("Editor", "Include Fees", -1), 1);
 }
 
 void AppTest::aQSettingsStoreInATemporaryFolderKeepsTheRun() {

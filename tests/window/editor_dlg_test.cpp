@@ -114,6 +114,9 @@ class EditorDlgTest : public MainWindowTest {
     void choosingFutureMovesNoColumn();
     void buttonsActTheSameHoweverTheyAreToggled();
     void everyBoxIsNamedByItsLabel();
+    void titleNamesTheDocumentAndMarksUnsavedWork();
+    void undoKeysGoToTheBoxWhileItHasTypingToUndo();
+    void aStrategyFillsThePositionTableWhoseLinesPickARow();
 
   private:
     QWidget* W(EditorControl control) const { return editor->GetControlWidget(control); }
@@ -459,6 +462,47 @@ void EditorDlgTest::saveNewAndOpenRoundTripThePosition() {
     // A cancelled dialog changes nothing.
     Trigger(EditorCommand::kOpen);
     QCOMPARE(editor->GetModel().GetDocument().GetPath(), path);
+}
+
+void EditorDlgTest::titleNamesTheDocumentAndMarksUnsavedWork() {
+    Type(C::kPrice, "50");
+    QCOMPARE(editor->windowTitle(), QString("Untitled* - Qualtrixon"));
+    files.answers.push_back(folder->Path("collar.opt"));
+    Trigger(EditorCommand::kSaveAs);
+    QCOMPARE(editor->windowTitle(), QString("collar.opt - Qualtrixon"));
+    Type(C::kPrice, "55");
+    QCOMPARE(editor->windowTitle(), QString("collar.opt* - Qualtrixon"));
+    QTest::keyClick(W(C::kSymbol), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->windowTitle(), QString("collar.opt - Qualtrixon"));
+}
+
+void EditorDlgTest::undoKeysGoToTheBoxWhileItHasTypingToUndo() {
+    Type(C::kPrice, "50");
+    QLineEdit* price = BoxOf(C::kPrice);
+    price->setFocus();
+    QTest::keyClicks(price, "7");
+    QTest::keyClick(price, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(price->text(), QString("50.00"));  // the box's own typing went first
+    QTest::keyClick(price, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(price->text(), QString());
+    QVERIFY(!W(RowControlId(0, R::kRowChoice))->isVisible());
+    QTest::keyClick(price, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(price->text(), QString("50.00"));
+}
+
+void EditorDlgTest::aStrategyFillsThePositionTableWhoseLinesPickARow() {
+    Type(C::kPrice, "50");
+    Trigger(StrategyCommand(Strategy::kIronCondor));
+    auto* table = editor->GetPositionTable();
+    QCOMPARE(table->count(), 6);
+    QVERIFY(table->item(1)->text().startsWith("Sell 1 "));
+    QVERIFY(table->item(5)->text().startsWith("Net credit "));
+    auto* row2 = qobject_cast<QComboBox*>(W(RowControlId(1, R::kRowChoice)));
+    QCOMPARE(row2->currentIndex(), 1);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(4)).center());
+    QCOMPARE(row2->currentIndex(), 3);
+    VerifyWindowMirrorsModel();
 }
 
 void EditorDlgTest::saveAsksBeforeReplacingTheDocumentsFile() {

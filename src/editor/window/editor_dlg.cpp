@@ -437,7 +437,10 @@ bool EditorDlg::eventFilter(QObject* watched, QEvent* event) {
 void EditorDlg::changeEvent(QEvent* event) {
     // The tracker and the notes change the document too; coming back shows where it
     // stands, in the table and the title.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) MirrorModel();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        model->TakeOutsideChanges();
+        MirrorModel();
+    }
     QDialog::changeEvent(event);
 }
 
