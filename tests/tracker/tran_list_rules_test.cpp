@@ -162,46 +162,36 @@ std::vector<Tran> FlatAfterAnAssignment() {
             Stock(5).Close().Sell(100).At(56)};
 }
 
+// 200 shares held, 3 calls written and assigned: 300 delivered away, 100 short.
+std::vector<Tran> ShortAfterAnAssignment() {
+    return {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2),
+            Calls(3).Exercise(3, 55)};
+}
+
+// A futures call of 50 units exercised: one future's worth delivered.
+std::vector<Tran> ExercisedFuturesCall() {
+    const auto call = [](int day) {
+        return TranBuilder().Day(day).OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50);
+    };
+    return {call(1).Open().Buy(1).At(20), call(2).Exercise(1, 4600)};
+}
+
+TranBuilder Futures(int day) { return TranBuilder().Day(day).Underlying("XYZ", kFutureAsset, 50); }
+
 TEST(TranList, UnderlyingIsJudgedByItsNetHolding) {
     ExpectAddCases({
         {"buying to open once the holding is flat", FlatAfterAnAssignment(),
          Stock(6).Open().Buy(100).At(50), nullptr},
         {"selling short once the holding is flat", FlatAfterAnAssignment(),
          Stock(6).Open().Sell(100).At(50), nullptr},
-        {"a purchase closes no more than the net short (300 assigned against 200 held)",
-         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
-         Stock(6).Close().Buy(200).At(50),
-         kCloseTooMany},
-        {"a purchase closes the net short",
-         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
-         Stock(6).Close().Buy(100).At(50),
-         nullptr},
-        {"a future's contracts count by their size",
-         {TranBuilder()
-              .Day(1)
-              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
-              .Open()
-              .Buy(1)
-              .At(20),
-          TranBuilder()
-              .Day(2)
-              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
-              .Exercise(1, 4600)},
-         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(2).At(4600),
-         kCloseTooMany},
-        {"one future from an exercised futures call can be sold",
-         {TranBuilder()
-              .Day(1)
-              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
-              .Open()
-              .Buy(1)
-              .At(20),
-          TranBuilder()
-              .Day(2)
-              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
-              .Exercise(1, 4600)},
-         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(1).At(4600),
-         nullptr},
+        {"a purchase closes no more than the net short", ShortAfterAnAssignment(),
+         Stock(6).Close().Buy(200).At(50), kCloseTooMany},
+        {"a purchase closes the net short", ShortAfterAnAssignment(),
+         Stock(6).Close().Buy(100).At(50), nullptr},
+        {"a future's contracts count by their size", ExercisedFuturesCall(),
+         Futures(3).Close().Sell(2).At(4600), kCloseTooMany},
+        {"the one future an exercised futures call delivered can be sold", ExercisedFuturesCall(),
+         Futures(3).Close().Sell(1).At(4600), nullptr},
     });
 }
 

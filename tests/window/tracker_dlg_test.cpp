@@ -37,6 +37,7 @@ class TrackerDlgTest : public MainWindowTest {
 
     void recordChangeAndDeleteThroughTheWidgets();
     void viewSwitchListsThePositions();
+    void enterInTheFormRecords();
     void unitsAreReadAsTypedAndLabelsNameTheirBoxes();
     void draggedColumnWidthsGoIntoTheSettings();
     void trackerCommandCreatesOnceAndTheCloseBoxesHideOrDestroy();
@@ -208,6 +209,22 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
     QCOMPARE(book.GetCount(), 1);
     QCOMPARE(list->model()->rowCount(), 1);
     VerifyWindowMirrorsModel();
+}
+
+void TrackerDlgTest::enterInTheFormRecords() {
+    ChooseEntry(0);
+    Click(C::kOpen);
+    Click(C::kBuy);
+    Type(C::kUnits, "100");
+    QWidget* price = W(C::kPrice);
+    price->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(price, "46");
+    QTest::keyClick(price, Qt::Key_Return);
+    QCOMPARE(editor->GetModel().GetDocument().GetTransactions().GetCount(), 1);
+    QCOMPARE(Cell(0, 4), QString("46.00"));
+    // An incomplete form records nothing.
+    QTest::keyClick(price, Qt::Key_Return);
+    QCOMPARE(editor->GetModel().GetDocument().GetTransactions().GetCount(), 1);
 }
 
 void TrackerDlgTest::viewSwitchListsThePositions() {

@@ -233,7 +233,8 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event) {
     const Watched& box = found->second;
     if (IsEnterKey(event)) {
         Leave(box.control, box.box);
-        return true;  // the window never sees Enter typed in a box
+        if (handlers.enter) handlers.enter();
+        return true;  // the window sees Enter typed in a box only through handlers.enter
     }
     if (IsLeaving(event)) Leave(box.control, box.box);
     return false;

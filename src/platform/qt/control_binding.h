@@ -43,6 +43,7 @@ class ControlBinding : public QObject {
         std::function<void(int control, int item)> choose;                // a list item was chosen
         std::function<void(int control)> click;                           // a button was clicked
         std::function<void(int control, int position)> move;              // a slider was moved
+        std::function<void()> enter;  // Enter was typed in a box, after the box was read
     };
 
     // Calls handlers for the events of the widgets made below.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,8 +53,10 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlot
     setObjectName(QStringLiteral("tracker"));
     setSizeGripEnabled(true);
 
-    binding = new ControlBinding(
-        ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
+    ControlBinding::Handlers handlers =
+        ForwardEvents(*model, [this](auto... request) { Handle(request...); });
+    handlers.enter = [this] { RecordOnEnter(); };
+    binding = new ControlBinding(handlers, this);
 
     // Made in reading order, which is also the order Tab moves in.
     auto* top = new QHBoxLayout;
@@ -202,6 +205,20 @@ void TrackerDlg::RefillEntries() {
 void TrackerDlg::DocumentReplaced() {
     model->DocumentReplaced();
     MirrorModel();
+}
+
+void TrackerDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    binding->LeaveFocusedBox();
+    RecordOnEnter();
+}
+
+void TrackerDlg::RecordOnEnter() {
+    MirrorModel();
+    if (model->GetControl(C::kRecord).enabled) Handle(model->ClickButton(C::kRecord));
 }
 
 void TrackerDlg::ChooseEntry(int entry) {

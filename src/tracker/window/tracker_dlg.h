@@ -10,6 +10,7 @@
 #include "pricing/option.h"
 #include "tracker/tracker_controls.h"
 
+class QKeyEvent;
 class QListWidget;
 class QGridLayout;
 
@@ -57,6 +58,10 @@ class TrackerDlg : public QDialog {
     // The list of transactions or positions.
     TrackerListCtrl* GetList() const { return list; }
 
+  protected:
+    // Enter in the form presses Record, once the box it was typed in has been read.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QWidget* BuildForm();
     QWidget* BuildButtons();
@@ -64,6 +69,8 @@ class TrackerDlg : public QDialog {
     QWidget* BuildList();
     void AddField(QGridLayout* grid, int line, TrackerControl label, QWidget* field);
     void ChooseEntry(int entry);
+    // Presses Record when the form is complete.
+    void RecordOnEnter();
     void Handle(TrackerRequest request = TrackerRequest::kNone);
     // The preview of a broker statement; the book takes its rows when it is accepted.
     void ImportStatement();
