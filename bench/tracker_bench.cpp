@@ -1,13 +1,16 @@
-// The cost of one recorded transaction in a full tracker: validation, insertion and the
-// recomputation from scratch of balances and positions.
+// The cost of one more transaction in a trader's book of 100,000: validation against
+// the running counts, insertion, balances and positions brought up to date; and of the
+// tracker's list showing a screenful of such a book.
 
 #include <benchmark/benchmark.h>
 
+#include <climits>
 #include <string>
 
 #include "platform/messages.h"
 #include "pricing/option.h"
 #include "shell/settings.h"
+#include "test_support/random_book.h"
 #include "test_support/scripted_file_chooser.h"
 #include "test_support/stopped_clock.h"
 #include "tracker/tracker_window_model.h"
@@ -16,99 +19,92 @@
 namespace qx {
 namespace {
 
-// Accepted additions show nothing; a refusal would spoil the measurement.
-class NoMessages : public Messages {
-  public:
-    void Warning(const std::string& text, const std::string&, MessageOwner) override {
-        refusal = text;
-    }
-    bool AskYesNo(const std::string&, const std::string&, MessageOwner) override { return true; }
-    std::string refusal;
-};
+constexpr int kBookSize = 100000;
 
-Tran Trade(int day, int kind, const std::string& name, int action, int side, int units,
-           double price) {
-    Tran tran;
-    tran.SetDate(CTime(2026, 1, 1).AddDays(day));
-    tran.SetKind(kind);
-    tran.SetName(name);
-    tran.SetAssetType(kStockAsset);
-    tran.SetAction(action);
-    tran.SetSide(side);
-    tran.SetUnits(units);
-    tran.SetPrice(price);
-    tran.SetFees(1);
-    if (kind == kOptionTran) {
-        tran.SetUnitsPerContract(100);
-        tran.SetOptionType(kCall);
-        tran.SetStrike(50 + day);
-        tran.SetExpiration(CTime(2026, 12, 18));
-    }
+// One book for every benchmark: drawing it takes a while.
+const TranList& TraderBook() {
+    static const TranList book = RandomBook(kBookSize, 2026);
+    return book;
+}
+
+// A trade dated after the whole book, so it goes to the end as a day's trade does.
+Tran LaterTrade(TranBuilder trade) {
+    Tran tran = trade;
+    tran.SetDate(CTime(2031, 1, 1, 10));
     return tran;
 }
 
-// 99 transactions: share purchases, and 33 call series each opened and closed again, so
-// that every rule and the position build walk the whole list and every series.
-TranList NearlyFullList(NoMessages& messages) {
-    TranList list;
-    for (int i = 0; list.GetCount() < TranList::kClassicMaxTransactions - 1; ++i) {
-        const std::string series = "Call " + std::to_string(i);
-        list.Add(Trade(i, kUnderlyingTran, "XYZ", kOpen, kBuy, 100, 40 + i % 7));
-        list.Add(Trade(i, kOptionTran, series, kOpen, kBuy, 4, 2.5));
-        list.Add(Trade(i, kOptionTran, series, kClose, kSell, 4, 3));
-    }
-    return list;
+// The underlying judged by its net holding: a purchase while flat or long, else a sale.
+Tran UnderlyingOpening(const TranList& book) {
+    const double net = book.Ledger().Before("XYZ", INT_MAX).underlyingUnits +
+                       book.Ledger().ExercisesBefore(INT_MAX).delivered;
+    TranBuilder trade;
+    trade.Underlying().Open();
+    (net >= 0 ? trade.Buy(100) : trade.Sell(100));
+    return LaterTrade(trade.At(50).Fees(5));
 }
 
-void BM_AddAndRecalculateAtOneHundred(benchmark::State& state) {
-    NoMessages messages;
-    TranList list = NearlyFullList(messages);
-    const Tran sale = Trade(400, kUnderlyingTran, "XYZ", kClose, kSell, 500, 55);
+// Records trade into the book and takes it out again untimed, so every round records
+// into a book of 100,000.
+void RecordOneMore(benchmark::State& state, TranList& book, const Tran& trade) {
+    if (book.GetCount() < kBookSize) state.SkipWithError("the book is short");
     for (auto _ : state) {
-        const int index = list.Add(sale).GetIndex();
-        list.Recalculate();
-        benchmark::DoNotOptimize(list.GetBalance(index));
+        const Outcome outcome = book.Add(trade);
+        benchmark::DoNotOptimize(book.GetPositionBalance(0));
         state.PauseTiming();
-        list.Remove(index);
+        if (!outcome.IsAccepted()) state.SkipWithError(outcome.GetReason().c_str());
+        book.Remove(outcome.GetIndex());
         state.ResumeTiming();
     }
-    if (!messages.refusal.empty()) state.SkipWithError(messages.refusal.c_str());
 }
-BENCHMARK(BM_AddAndRecalculateAtOneHundred)->Unit(benchmark::kMicrosecond);
 
-void BM_RecalculateOneHundred(benchmark::State& state) {
-    NoMessages messages;
-    TranList list = NearlyFullList(messages);
-    list.Add(Trade(400, kUnderlyingTran, "XYZ", kClose, kSell, 500, 55));
-    for (auto _ : state) {
-        list.Recalculate();
-        benchmark::DoNotOptimize(list.GetPositionBalance(4));
-    }
-    if (!messages.refusal.empty()) state.SkipWithError(messages.refusal.c_str());
+void BM_RecordUnderlyingTradeAt100k(benchmark::State& state) {
+    TranList book = TraderBook();
+    RecordOneMore(state, book, UnderlyingOpening(book));
 }
-BENCHMARK(BM_RecalculateOneHundred)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordUnderlyingTradeAt100k)->Unit(benchmark::kMicrosecond);
 
-// The tracker window over a book of 99, as the user records the hundredth trade.
-class TrackerAtNinetyNine {
+void BM_RecordOptionClosingAt100k(benchmark::State& state) {
+    TranList book = TraderBook();
+    TranBuilder opening;
+    opening.OptionSeries("Dec 60 Put", kPut, 60).Open().Buy(5).At(2);
+    book.Add(LaterTrade(opening));
+    TranBuilder closing;
+    closing.OptionSeries("Dec 60 Put", kPut, 60).Close().Sell(2).At(3).Fees(1);
+    RecordOneMore(state, book, LaterTrade(closing));
+}
+BENCHMARK(BM_RecordOptionClosingAt100k)->Unit(benchmark::kMicrosecond);
+
+// An earlier-dated trade goes into the middle of the book: the worst case, as every
+// later index moves.
+void BM_RecordIntoTheMiddleAt100k(benchmark::State& state) {
+    TranList book = TraderBook();
+    Tran dividend = TranBuilder().Dividend(12);
+    dividend.SetDate(book.At(kBookSize / 2).GetDate());
+    RecordOneMore(state, book, dividend);
+}
+BENCHMARK(BM_RecordIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
+
+// The tracker window's model over the book, as the user records one more trade.
+class TrackerAt100k {
   public:
-    TrackerAtNinetyNine() : list(NearlyFullList(messages)) {
+    TrackerAt100k() : list(TraderBook()) {
         stock.SetSymbol("XYZ");
         stock.SetPrice(55);
-        clock.now = CTime(2027, 1, 4, 10);
+        clock.now = CTime(2031, 1, 2, 10);
         model.Open();
     }
 
-    // Chooses the underlying and fills in a sale of 500 at 55.
-    void FillSale() {
-        model.ChooseItem(TrackerControl::kEntryList, TrackerWindowModel::kUnderlyingEntry);
-        model.ClickButton(TrackerControl::kClose);
-        model.ClickButton(TrackerControl::kSell);
-        model.EditUnits("500");
-        model.LeaveBox(TrackerControl::kPrice, "55");
-    }
-
-    // Takes the recorded sale out again, so every round records into a book of 99.
-    void Undo() { list.Remove(list.GetCount() - 1); }
+    class NoMessages : public Messages {
+      public:
+        void Warning(const std::string& text, const std::string&, MessageOwner) override {
+            refusal = text;
+        }
+        bool AskYesNo(const std::string&, const std::string&, MessageOwner) override {
+            return true;
+        }
+        std::string refusal;
+    };
 
     NoMessages messages;
     TranList list;
@@ -123,39 +119,42 @@ class TrackerAtNinetyNine {
                              clock};
 };
 
-// The Record click alone: validation, insertion, recomputation, the list's rows rebuilt
-// and the buttons refreshed.
-void BM_TrackerRecordAtNinetyNine(benchmark::State& state) {
-    TrackerAtNinetyNine tracker;
+// The Record click alone: validation, insertion, balances, positions, the list told to
+// show the book afresh and the buttons refreshed.
+void BM_TrackerRecordAt100k(benchmark::State& state) {
+    TrackerAt100k tracker;
+    const Tran sale = UnderlyingOpening(tracker.list);
     for (auto _ : state) {
         state.PauseTiming();
-        tracker.FillSale();
+        tracker.model.ChooseItem(TrackerControl::kEntryList, TrackerWindowModel::kUnderlyingEntry);
+        tracker.model.ClickButton(TrackerControl::kOpen);
+        tracker.model.ClickButton(sale.GetSide() == kBuy ? TrackerControl::kBuy
+                                                         : TrackerControl::kSell);
+        tracker.model.EditUnits("100");
+        tracker.model.LeaveBox(TrackerControl::kPrice, "55");
         state.ResumeTiming();
         tracker.model.ClickButton(TrackerControl::kRecord);
-        benchmark::DoNotOptimize(tracker.model.GetRows().data());
+        benchmark::DoNotOptimize(tracker.model.GetRowCount());
         state.PauseTiming();
-        if (tracker.list.GetCount() != TranList::kClassicMaxTransactions) state.SkipWithError("refused");
-        tracker.Undo();
+        if (tracker.list.GetCount() != kBookSize + 1) state.SkipWithError("refused");
+        tracker.list.Remove(tracker.list.GetCount() - 1);
         state.ResumeTiming();
     }
     if (!tracker.messages.refusal.empty()) state.SkipWithError(tracker.messages.refusal.c_str());
 }
-BENCHMARK(BM_TrackerRecordAtNinetyNine)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrackerRecordAt100k)->Unit(benchmark::kMicrosecond);
 
-// The whole entry as the user makes it: the entry, four controls, then Record.
-void BM_TrackerEnterAndRecordAtNinetyNine(benchmark::State& state) {
-    TrackerAtNinetyNine tracker;
+// What a scroll costs the model: the 40 rows of a tall window, anywhere in the book.
+void BM_TrackerScreenfulAt100k(benchmark::State& state) {
+    TrackerAt100k tracker;
+    int top = 0;
     for (auto _ : state) {
-        tracker.FillSale();
-        tracker.model.ClickButton(TrackerControl::kRecord);
-        benchmark::DoNotOptimize(tracker.model.GetRows().data());
-        state.PauseTiming();
-        tracker.Undo();
-        state.ResumeTiming();
+        for (int row = top; row < top + 40; ++row)
+            benchmark::DoNotOptimize(tracker.model.GetRow(row).data());
+        top = (top + 7919) % (kBookSize - 40);
     }
-    if (!tracker.messages.refusal.empty()) state.SkipWithError(tracker.messages.refusal.c_str());
 }
-BENCHMARK(BM_TrackerEnterAndRecordAtNinetyNine)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrackerScreenfulAt100k)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qx

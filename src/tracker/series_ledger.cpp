@@ -3,40 +3,26 @@
 #include <algorithm>
 #include <utility>
 
+#include "pricing/option.h"
+
 namespace qx {
 
 void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
     ids.clear();
     series.clear();
     exercises = Series();
-    underlyingMoves = Series();
+    buyLots = Series();
+    sellLots = Series();
     touched.clear();
     isTouched.clear();
-    for (int i = 0; i < static_cast<int>(book.size()); ++i) {
-        const Tran& t = book[i];
-        Series& s = series[SeriesFor(t.Name())];
-        s.members.push_back(i);
-        s.after.push_back(s.after.empty() ? SeriesTally() : s.after.back());
-        s.after.back().Take(t);
-        if (t.IsExercise()) {
-            exercises.members.push_back(i);
-            exercises.after.push_back(exercises.after.empty() ? SeriesTally()
-                                                              : exercises.after.back());
-            exercises.after.back().Take(t);
-        }
-        if (MovesUnderlying(t)) underlyingMoves.members.push_back(i);
-    }
-    for (int id = 0; id < SeriesCount(); ++id) Touch(id);
+    // Each transaction goes to the end of its lists, where a tally costs one step.
+    for (int i = 0; i < static_cast<int>(book.size()); ++i) TakeIn(book, i);
+    underlyingTouched = true;
 }
 
 void SeriesLedger::Insert(const std::vector<Tran>& book, int index) {
     ShiftFrom(index, 1);
-    const Tran& t = book[index];
-    const int id = SeriesFor(t.Name());
-    AddMember(series[id], book, index, true);
-    Touch(id);
-    if (t.IsExercise()) AddMember(exercises, book, index, true);
-    if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
+    TakeIn(book, index);
 }
 
 void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& removed) {
@@ -44,11 +30,12 @@ void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& r
     const int id = SeriesFor(removed.Name());
     const std::size_t k = DropMember(series[id], index);
     const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
-    if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
+    if (Series* lots = LotsOf(removed)) DropMember(*lots, index);
     ShiftFrom(index, -1);
     Retally(series[id], book, k);
     if (removed.IsExercise()) Retally(exercises, book, e);
     Touch(id);
+    underlyingTouched = underlyingTouched || MovesUnderlying(removed);
 }
 
 void SeriesLedger::Replace(const std::vector<Tran>& book, int index, const Tran& old) {
@@ -57,13 +44,30 @@ void SeriesLedger::Replace(const std::vector<Tran>& book, int index, const Tran&
     Retally(series[oldId], book, DropMember(series[oldId], index));
     Touch(oldId);
     if (old.IsExercise()) Retally(exercises, book, DropMember(exercises, index));
-    if (MovesUnderlying(old)) DropMember(underlyingMoves, index);
+    if (Series* lots = LotsOf(old)) DropMember(*lots, index);
+    underlyingTouched = underlyingTouched || MovesUnderlying(old);
+    TakeIn(book, index);
+}
+
+// Puts the transaction at index into its lists, whose indices are already the book's.
+void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     const Tran& t = book[index];
     const int id = SeriesFor(t.Name());
     AddMember(series[id], book, index, true);
     Touch(id);
     if (t.IsExercise()) AddMember(exercises, book, index, true);
-    if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
+    if (Series* lots = LotsOf(t)) AddMember(*lots, book, index, false);
+    underlyingTouched = underlyingTouched || MovesUnderlying(t);
+}
+
+const std::vector<int>& SeriesLedger::UnderlyingLots(int side) const {
+    return side == kSell ? sellLots.members : buyLots.members;
+}
+
+SeriesLedger::Series* SeriesLedger::LotsOf(const Tran& t) {
+    int side = t.DeliverySide();
+    if (t.GetKind() == kUnderlyingTran && t.GetAction() == kOpen) side = t.GetSide();
+    return side == kBuy ? &buyLots : side == kSell ? &sellLots : nullptr;
 }
 
 int SeriesLedger::SeriesOf(const std::string& name) const {
@@ -89,7 +93,10 @@ SeriesTally SeriesLedger::TallyBefore(const Series& s, int index) {
 }
 
 void SeriesLedger::AddMember(Series& s, const std::vector<Tran>& book, int index, bool tallied) {
-    const auto at = std::lower_bound(s.members.begin(), s.members.end(), index);
+    // Mostly the end, where a day's trade goes.
+    const auto at = !s.members.empty() && s.members.back() < index
+                        ? s.members.end()
+                        : std::lower_bound(s.members.begin(), s.members.end(), index);
     const std::size_t k = at - s.members.begin();
     s.members.insert(at, index);
     if (!tallied) return;
@@ -141,8 +148,7 @@ void SeriesLedger::ShiftFrom(int index, int by) {
         for (; at != s.members.end(); ++at) *at += by;
     };
     for (Series& s : series) shift(s);
-    shift(exercises);
-    shift(underlyingMoves);
+    for (Series* s : {&exercises, &buyLots, &sellLots}) shift(*s);
 }
 
 }  // namespace qx

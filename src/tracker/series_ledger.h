@@ -3,6 +3,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "tracker/series_tally.h"
@@ -41,11 +42,17 @@ class SeriesLedger {
     SeriesTally Before(const std::string& name, int index) const;
     // The tally of the book's exercises before index.
     SeriesTally ExercisesBefore(int index) const { return TallyBefore(exercises, index); }
-    // The indices of the transactions that can move the underlying: its trades and the
-    // exercises, in book order.
-    const std::vector<int>& UnderlyingMoves() const { return underlyingMoves.members; }
+    // The indices of the lots of the underlying of a side, in book order: for kBuy its
+    // opening purchases and the exercises that delivered units to the holder, for kSell
+    // its opening sales and the exercises that took units away.
+    const std::vector<int>& UnderlyingLots(int side) const;
     // The series touched since the last TakeTouched, each once.
     std::vector<int> TakeTouched();
+    // Whether a change since the last call moved the underlying: one of its trades or an
+    // exercise.
+    bool TakeUnderlyingTouched() { return std::exchange(underlyingTouched, false); }
+    // Whether t can move the underlying: a trade of it, or an exercise.
+    static bool MovesUnderlying(const Tran& t);
 
   private:
     struct Series {
@@ -58,7 +65,10 @@ class SeriesLedger {
     // Takes index out of the members (and its tally) and returns where it stood.
     static std::size_t DropMember(Series& s, int index);
     static void Retally(Series& s, const std::vector<Tran>& book, std::size_t from);
-    static bool MovesUnderlying(const Tran& t);
+    // The lot list t belongs to, or nullptr.
+    Series* LotsOf(const Tran& t);
+    void TakeIn(const std::vector<Tran>& book, int index);
+    void TakeOut(const std::vector<Tran>& book, int index, const Tran& t);
     int SeriesFor(const std::string& name);
     void Touch(int id);
     void ShiftFrom(int index, int by);
@@ -66,7 +76,9 @@ class SeriesLedger {
     std::unordered_map<std::string, int> ids;
     std::vector<Series> series;
     Series exercises;
-    Series underlyingMoves;  // members only, no tallies
+    Series buyLots;   // members only, no tallies
+    Series sellLots;  // members only, no tallies
+    bool underlyingTouched = false;
     std::vector<int> touched;
     std::vector<bool> isTouched;
 };

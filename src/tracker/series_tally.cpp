@@ -14,6 +14,7 @@ void SeriesTally::Take(const Tran& t) {
         opened[side] += units;
         ++openings[side];
         lastOpenSide = side;
+        if (t.GetKind() == kOptionTran) ++optionOpenings;
     } else if (t.GetAction() == kClose || t.GetAction() == kExercise) {
         taken[side] += units;
         ++takings[side];

@@ -30,8 +30,9 @@ struct SeriesTally {
     // Net units whatever the action: +|u| for a buy, -|u| for a sale; an option series
     // is open while this is not 0.
     double net = 0;
-    // The number of exercises.
+    // The number of exercises, and of openings of an option.
     int exercises = 0;
+    int optionOpenings = 0;
     // The side of the most recent opening, kNoSide before the first.
     int lastOpenSide = 0;
 };

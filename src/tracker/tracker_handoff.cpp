@@ -2,8 +2,10 @@
 // spreadsheet file; and a spreadsheet's transactions into the book.
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
+#include "editor/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "shell/market_environment.h"
@@ -18,6 +20,11 @@ namespace {
 
 const std::vector<FileKind> kCsvKinds = {{"CSV Files", "csv"}};
 
+// "1 transaction", "12 transactions".
+std::string CountText(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 TrackerRequest TrackerWindowModel::HandToGraph() {
@@ -26,10 +33,28 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
                          MessageOwner::kTracker);
         return TrackerRequest::kNone;
     }
+    // More options than a graph takes: the user picks them in the open view.
+    Tran position;
+    int options = 0;
+    for (int slot = 0; slot < transactions.GetPositionCount(); ++slot)
+        options +=
+            transactions.GetPosition(slot, position) == 0 && position.GetKind() == kOptionTran;
+    if (options > kOptionSlots && !IsOpenView()) {
+        ShowView(true);
+        messages.Warning(
+            "More than four options are open. Tick at most four in the list of open "
+            "positions, then choose Graph! again.",
+            kMessageCaption, MessageOwner::kTracker);
+        return TrackerRequest::kNone;
+    }
+    if (PickedCount() == 0) {
+        messages.Warning("Tick the options to graph in the list of open positions.",
+                         kMessageCaption, MessageOwner::kTracker);
+        return TrackerRequest::kNone;
+    }
     graphStock = Stock();
     for (Option& option : graphOptions) option = Option();
     int next = 0;
-    Tran position;
     for (int slot = 0; slot < transactions.GetPositionCount(); ++slot) {
         transactions.GetPosition(slot, position);
         if (position.GetKind() == kUnderlyingTran) {
@@ -38,8 +63,7 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
             graphStock.SetFees(position.GetFees());
             graphStock.SetSide(position.GetSide());
             graphStock.SetSymbol(stock.GetSymbol());
-        } else if (next < kOptionSlots) {
-            // A graph takes four options: a fifth open series stays out.
+        } else if (picks[slot] && next < kOptionSlots) {
             AddGraphOption(position, graphOptions[next++]);
         }
     }
@@ -63,8 +87,17 @@ void TrackerWindowModel::AddGraphOption(const Tran& position, Option& option) co
     option.SetSide(position.GetSide());
     option.SetUnitsPerContract(position.GetUnitsPerContract());
     option.SetContracts(position.GetUnits());
-    // Valued from the day the position was last added to, not from today.
-    option.SetDates(position.GetDate(), position.GetExpiration());
+    // Valued from today, as the editor values its own options, at the average price
+    // the position cost.
+    option.SetDates(ValuationDate(), position.GetExpiration());
+}
+
+// The editor's valuation date, which every option row in use carries; today while no
+// row is in use.
+CTime TrackerWindowModel::ValuationDate() const {
+    for (const Option* option : options)
+        if (option->GetDaysLeft() > 0) return option->GetValuationDate();
+    return clock.Now();
 }
 
 void TrackerWindowModel::Export() {
@@ -87,6 +120,9 @@ void TrackerWindowModel::Import() {
     }
     transactions.CopyFrom(imported.list);
     BuildRows();
+    messages.Warning(CountText(imported.added, "transaction") + " added, " +
+                         std::to_string(imported.alreadyInBook) + " already in the book.",
+                     kMessageCaption, MessageOwner::kTracker);
 }
 
 }  // namespace qx

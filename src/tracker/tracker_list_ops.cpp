@@ -58,7 +58,7 @@ void TrackerWindowModel::ShowView(bool openOnly) {
 }
 
 void TrackerWindowModel::ClickRow(int index) {
-    if (index >= 0 && index < static_cast<int>(rows.size())) {
+    if (index >= 0 && index < GetRowCount()) {
         selectedRow = index;
         LoadRow(index);
         Ctl(C::kEntryList).selected = -1;

@@ -1,5 +1,8 @@
 // The list of the tracker: its columns, and the texts of its rows in either view.
 
+#include <algorithm>
+
+#include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
@@ -38,20 +41,54 @@ int TrackerWindowModel::ColumnWidth(int column) const {
 }
 
 void TrackerWindowModel::BuildRows() {
-    rows.clear();
     selectedRow = -1;
-    Tran record;
-    if (IsOpenView()) {
-        for (int slot = 0; slot < transactions.GetPositionCount(); ++slot) {
-            transactions.GetPosition(slot, record);
-            rows.push_back(Cells(record, transactions.GetPositionBalance(slot), true));
-        }
+    ++rowsRevision;
+    picks.assign(transactions.GetPositionCount(), false);
+    Tran position;
+    // The first four option positions go to a graph until the user ticks others.
+    int picked = 0;
+    for (int i = 0; i < transactions.GetPositionCount() && picked < kOptionSlots; ++i) {
+        transactions.GetPosition(i, position);
+        if (position.GetKind() != kOptionTran) continue;
+        picks[i] = true;
+        ++picked;
+    }
+}
+
+int TrackerWindowModel::GetRowCount() const {
+    return IsOpenView() ? transactions.GetPositionCount() : transactions.GetCount();
+}
+
+TrackerWindowModel::Row TrackerWindowModel::GetRow(int index) const {
+    if (index < 0 || index >= GetRowCount()) return Row();
+    if (!IsOpenView()) return Cells(transactions.At(index), transactions.GetBalance(index), false);
+    Tran position;
+    transactions.GetPosition(index, position);
+    return Cells(position, transactions.GetPositionBalance(index), true);
+}
+
+bool TrackerWindowModel::IsPickable(int index) const {
+    Tran position;
+    return IsOpenView() && transactions.GetPosition(index, position) == 0 &&
+           position.GetKind() == kOptionTran;
+}
+
+bool TrackerWindowModel::IsPicked(int index) const {
+    return IsPickable(index) && index < static_cast<int>(picks.size()) && picks[index];
+}
+
+int TrackerWindowModel::PickedCount() const {
+    return static_cast<int>(std::count(picks.begin(), picks.end(), true));
+}
+
+void TrackerWindowModel::PickRow(int index, bool picked) {
+    if (!IsPickable(index) || index >= static_cast<int>(picks.size())) return;
+    if (picked && !picks[index] && PickedCount() >= kOptionSlots) {
+        messages.Warning("A graph shows at most four options. Clear the tick of another first.",
+                         kMessageCaption, MessageOwner::kTracker);
         return;
     }
-    for (int i = 0; i < transactions.GetCount(); ++i) {
-        transactions.GetAt(i, record);
-        rows.push_back(Cells(record, transactions.GetBalance(i), false));
-    }
+    picks[index] = picked;
 }
 
 TrackerWindowModel::Row TrackerWindowModel::Cells(const Tran& r, double balance,

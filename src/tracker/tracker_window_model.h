@@ -68,6 +68,9 @@ class TrackerWindowModel {
     void ClickRow(int index);
     // The user dragged a column of the list to width pixels.
     void ResizeColumn(int column, int width);
+    // The user ticked or cleared the check box of row index; a graph takes at most
+    // four options, so a fifth tick is refused with a warning.
+    void PickRow(int index, bool picked);
 
     // State shown by the window.
 
@@ -79,8 +82,17 @@ class TrackerWindowModel {
     static ColumnAlignment ColumnAlign(int column);
     // The width of a column in pixels, from the settings.
     int ColumnWidth(int column) const;
-    // The rows of the list: every transaction, or the open positions.
-    const std::vector<Row>& GetRows() const { return rows; }
+    // The number of rows of the list: every transaction, or the open positions.
+    int GetRowCount() const;
+    // The texts of row index, formatted when asked, so that a book of any length costs
+    // only the rows in view; empty texts outside the rows.
+    Row GetRow(int index) const;
+    // Grows whenever the rows are listed afresh, so that a view knows to read them again.
+    int GetRowsRevision() const { return rowsRevision; }
+    // Whether row index has a check box: an option position in the open view.
+    bool IsPickable(int index) const;
+    // Whether row index is ticked to go to a graph.
+    bool IsPicked(int index) const;
     // The selected row of the list, or -1.
     int GetSelectedRow() const { return selectedRow; }
     // The transaction the form holds.
@@ -128,6 +140,8 @@ class TrackerWindowModel {
     // Graph and files (tracker_handoff.cpp).
     TrackerRequest HandToGraph();
     void AddGraphOption(const Tran& position, Option& option) const;
+    CTime ValuationDate() const;
+    int PickedCount() const;
     void Export();
     void Import();
 
@@ -141,7 +155,9 @@ class TrackerWindowModel {
 
     Control controls[static_cast<int>(TrackerControl::kCount)];
     Tran form;  // what the entry controls hold
-    std::vector<Row> rows;
+    int rowsRevision = 0;
+    // By open position: ticked to go to a graph; the first four options by default.
+    std::vector<bool> picks;
     int selectedRow = -1;  // a row of the list, or -1
     Option graphOptions[kOptionSlots];
     Stock graphStock;

@@ -6,10 +6,14 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <map>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "platform/outcome.h"
+#include "platform/text_encoding.h"
 #include "pricing/number_text.h"
 #include "tracker/csv_records.h"
 
@@ -240,11 +244,21 @@ bool IsRecordable(const Tran& tran) {
            (tran.GetOptionType() > 0 && tran.GetStrike() > 0 && tran.GetExpiration() != CTime());
 }
 
+// Whether a spreadsheet would run the cell as a formula: it starts with one of the
+// formula marks and is not a number.
+bool LooksLikeFormula(const std::string& field) {
+    double number = 0;
+    return !field.empty() && std::string_view("=+-@").find(field[0]) != std::string_view::npos &&
+           !ReadDouble(field, number);
+}
+
 // Reads one row into tran; the refusal's text, or empty.
 std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& places,
                     Tran& tran) {
     for (int column = 0; column < kReadColumns; ++column) {
-        const std::string& raw = fields[places[column]];
+        std::string raw = fields[places[column]];
+        // The apostrophe that kept a spreadsheet from running the cell is not part of it.
+        if (raw.size() > 1 && raw[0] == '\'' && LooksLikeFormula(raw.substr(1))) raw.erase(0, 1);
         // Names keep their spaces; everything else is read without them.
         const std::string text = column == kEntryColumn ? raw : Trimmed(raw);
         if (text.empty() && !kFieldRules[column].required) continue;
@@ -252,6 +266,14 @@ std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& 
             return "\"" + raw + "\" is not a valid " + kHeaders[column] + ".";
     }
     return IsRecordable(tran) ? "" : "The transaction is incomplete.";
+}
+
+// What makes two rows the same trade when a file is imported again.
+using TradeKey = std::tuple<std::int64_t, std::string, int, int, int, int, double, double>;
+
+TradeKey KeyOf(const Tran& t) {
+    return {t.GetDate().GetTime(), t.Name(),           t.GetKind(),  t.GetAction(),
+            t.GetSide(),           t.GetSignedUnits(), t.GetPrice(), t.GetFees()};
 }
 
 bool IsBlank(const std::vector<std::string>& fields) {
@@ -296,6 +318,8 @@ std::string WriteTranCsv(const TranList& list, int significantDigits) {
                   money(t.Amount()),
                   money(t.Total()),
                   money(list.GetBalance(i))};
+        for (std::string& field : fields)
+            if (LooksLikeFormula(field)) field.insert(0, 1, '\'');
         AppendRow(out, fields);
     }
     return out;
@@ -307,7 +331,8 @@ TranCsvRows ReadTranCsvRows(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
 
-    CsvRecords records(text);
+    const std::string decoded = TextAsUtf8(std::string(text));
+    CsvRecords records(decoded);
     std::vector<std::string> fields;
     if (!records.Next(fields)) {
         result.message =
@@ -351,13 +376,21 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
     // day, however the spreadsheet sorted its rows.
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& b) { return !a.second.IsOnOrAfter(b.second); });
+    std::map<TradeKey, int> held;  // the book's trades, with how often each is held
+    for (int i = 0; i < book.GetCount(); ++i) ++held[KeyOf(book.At(i))];
     for (const auto& [number, tran] : rows) {
+        const auto same = held.find(KeyOf(tran));
+        if (same != held.end() && same->second > 0) {
+            --same->second;
+            ++result.alreadyInBook;
+            continue;
+        }
         const Outcome outcome = result.list.Add(tran);
         if (!outcome.IsAccepted())
             return Refused(std::move(result), RowText(number) + outcome.GetReason());
         ++result.added;
     }
-    if (result.added == 0) return Refused(std::move(result), "The file holds no transactions.");
+    if (rows.empty()) return Refused(std::move(result), "The file holds no transactions.");
     result.accepted = true;
     return result;
 }

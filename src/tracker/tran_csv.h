@@ -12,7 +12,8 @@
 namespace qx {
 
 // The book of transactions as a spreadsheet keeps it: comma-separated values (RFC 4180,
-// UTF-8) under one header row, numbers with a "." whatever the process locale.
+// UTF-8) under one header row, numbers with a "." whatever the process locale. A text
+// cell a spreadsheet would run as a formula is written with a leading apostrophe.
 
 // The outcome of reading a spreadsheet of transactions into a copy of a book.
 struct TranCsvImport {
@@ -22,8 +23,9 @@ struct TranCsvImport {
     std::string message;
     // The book with the file's transactions added; meaningful only when accepted.
     TranList list;
-    // The number of transactions added.
+    // The number of transactions added, and of rows the book already held.
     int added = 0;
+    int alreadyInBook = 0;
 };
 
 // The header row and every transaction of list in list order, CR LF after each row.
@@ -45,9 +47,12 @@ TranCsvRows ReadTranCsvRows(std::string_view text);
 
 // Reads rows in the form WriteTranCsv writes, with the columns found by their header
 // names in any order (Amount, Total and Cash Balance are ignored: the book recomputes
-// them), a date with or without its time, and an optional byte-order mark. Every row
-// goes through the records' setters and TranList::Add on a copy of book; the first
-// refused value or transaction refuses the whole file.
+// them), a date with or without its time, and an optional byte-order mark; a file that
+// is not UTF-8 is read as Windows-1252. A row the book already holds (same date,
+// entry, kind, action, side, units, price and fees) is counted, not added again, so a
+// file can be imported twice. Every other row goes through the records' setters and
+// TranList::Add on a copy of book; the first refused value or transaction refuses the
+// whole file.
 TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
 
 // Writes list to the file at path through the safe file writer (a file there is

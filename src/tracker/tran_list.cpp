@@ -46,7 +46,8 @@ Outcome TranList::Add(const Tran& tran) {
     if (!outcome.IsAccepted()) return outcome;
     transactions.insert(place, std::move(judged));
     ledger.Insert(transactions, index);
-    Refresh(index);
+    RecomputeBalances(index);
+    RefreshPositions();
     return Outcome::Accepted(index);
 }
 
@@ -69,7 +70,8 @@ Outcome TranList::Change(int index, const Tran& tran) {
             return Outcome::Refused(kAlreadyClosedText);
         }
     }
-    Refresh(index);
+    RecomputeBalances(index);
+    RefreshPositions();
     return Outcome::Accepted(index);
 }
 
@@ -82,7 +84,8 @@ Outcome TranList::Remove(int index) {
     const Tran removed = std::move(transactions[index]);
     transactions.erase(transactions.begin() + index);
     ledger.Erase(transactions, index, removed);
-    Refresh(index);
+    RecomputeBalances(index);
+    RefreshPositions();
     return Outcome::Accepted(index);
 }
 
@@ -116,8 +119,9 @@ void TranList::RemoveAll() {
     Recalculate();
 }
 
-// The later transactions of the old and the new record's series, and, when either
-// moves the underlying, every later trade of the underlying, whose holding it changes.
+// The later closings and exercises of the old and the new record's series, and, when
+// either moves the underlying, every later closing of the underlying, whose holding it
+// changes.
 std::vector<int> TranList::CoverDependents(int index, const Tran& old, const Tran& changed) const {
     std::vector<int> later;
     const auto addLater = [&](const std::vector<int>& members) {
@@ -129,10 +133,12 @@ std::vector<int> TranList::CoverDependents(int index, const Tran& old, const Tra
         const int series = ledger.SeriesOf(*name);
         if (series >= 0) addLater(ledger.Members(series));
     }
-    const auto movesUnderlying = [](const Tran& t) {
-        return t.GetKind() == kUnderlyingTran || t.IsExercise();
-    };
-    if (movesUnderlying(old) || movesUnderlying(changed)) addLater(ledger.UnderlyingMoves());
+    if (SeriesLedger::MovesUnderlying(old) || SeriesLedger::MovesUnderlying(changed)) {
+        for (int i = index + 1; i < GetCount(); ++i) {
+            const Tran& t = transactions[i];
+            if (t.GetKind() == kUnderlyingTran && TakesFromOpening(t)) later.push_back(i);
+        }
+    }
     std::sort(later.begin(), later.end());
     later.erase(std::unique(later.begin(), later.end()), later.end());
     return later;

@@ -90,8 +90,9 @@ class TranList {
     // Refuses removing the opening at index when later transactions closed it.
     Outcome CheckNotClosed(int index) const;
 
-    // Brings the balances from index on and the touched positions up to date.
-    void Refresh(int from);
+    // Sums the balances again from index from on.
+    void RecomputeBalances(int from);
+    // Brings the positions of the series a change touched up to date.
     void RefreshPositions();
     Tran UnderlyingPosition() const;
     Tran OptionPosition(int series) const;
@@ -104,6 +105,7 @@ class TranList {
     SeriesLedger ledger;
     // By series: its open option position, units 0 when none.
     std::vector<Tran> seriesPositions;
+    Tran underlyingPosition;      // units 0 when none
     std::vector<Tran> positions;  // the open positions as listed
     std::vector<double> positionBalances;
 };

@@ -63,17 +63,19 @@ bool IsOptionOpening(const Tran& t) { return t.GetKind() == kOptionTran && t.Get
 void TranList::Recalculate() {
     ledger.Rebuild(transactions);
     seriesPositions.clear();
-    Refresh(0);
+    RecomputeBalances(0);
+    RefreshPositions();
 }
 
-void TranList::Refresh(int from) {
+// Summed in book order from the start, so a balance never depends on the changes that
+// led to the book: recording a day's trade costs one step.
+void TranList::RecomputeBalances(int from) {
     balances.resize(transactions.size());
     double balance = from > 0 ? balances[from - 1] : 0;
     for (std::size_t i = from; i < transactions.size(); ++i) {
         balance += transactions[i].Total();
         balances[i] = balance;
     }
-    RefreshPositions();
 }
 
 void TranList::RefreshPositions() {
@@ -87,8 +89,8 @@ void TranList::RefreshPositions() {
     }
     std::sort(open.begin(), open.end());
     positions.clear();
-    Tran underlying = UnderlyingPosition();
-    if (underlying.GetSignedUnits() != 0) positions.push_back(std::move(underlying));
+    if (ledger.TakeUnderlyingTouched()) underlyingPosition = UnderlyingPosition();
+    if (underlyingPosition.GetSignedUnits() != 0) positions.push_back(underlyingPosition);
     for (const auto& [first, series] : open) positions.push_back(seriesPositions[series]);
     positionBalances.resize(positions.size());
     double balance = 0;
@@ -113,7 +115,7 @@ Tran TranList::UnderlyingPosition() const {
     double price = 0;
     double fees = 0;
     TakeRecentLots(
-        transactions, ledger.UnderlyingMoves(), std::fabs(net),
+        transactions, ledger.UnderlyingLots(side), std::fabs(net),
         [side](const Tran& t) { return UnderlyingLot(t, side); },
         [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
             price += lotPrice * weight;
@@ -139,10 +141,11 @@ int TranList::FirstOptionOpening(int series) const {
 }
 
 Tran TranList::OptionPosition(int series) const {
-    const double net = ledger.Before(series, INT_MAX).net;
-    const int first = FirstOptionOpening(series);
+    const SeriesTally tally = ledger.Before(series, INT_MAX);
     Tran position;
-    if (net == 0 || first < 0) return position;
+    if (tally.net == 0 || tally.optionOpenings == 0) return position;
+    const double net = tally.net;
+    const int first = FirstOptionOpening(series);
     const Tran& opening = transactions[first];
     position.SetName(opening.Name());
     position.SetKind(kOptionTran);

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "shell/settings.h"
 #include "test_support/file_size_limit.h"
+#include "test_support/random_book.h"
 #include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 #include "test_support/time_zone.h"
@@ -559,46 +559,12 @@ TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
     EXPECT_EQ(f.doc.GetOption(3).GetFees(), 0);
 }
 
-// A book of count transactions the rules accept, drawn from seed: trades in two
-// symbols, a dozen option series opened, closed and exercised, and dividends.
-TranList RandomBook(int count, std::uint32_t seed) {
-    std::mt19937 random(seed);
-    const auto draw = [&random](int n) { return static_cast<int>(random() % n); };
-    TranList book;
-    for (int tries = 0; book.GetCount() < count && tries < 20 * count; ++tries) {
-        TranBuilder trade;
-        trade.Day(1 + tries / (count / 20 + 1) % 28, 9 + draw(8));
-        const int what = draw(10);
-        if (what == 0) {
-            trade.Dividend(1 + draw(100));
-        } else if (what < 4) {
-            trade.Underlying(draw(2) ? "XYZ" : "Soci\xC3\xA9t\xC3\xA9");
-            (draw(3) ? trade.Open() : trade.Close());
-            (draw(2) ? trade.Buy(100 * (1 + draw(3))) : trade.Sell(100 * (1 + draw(3))));
-            trade.At(40 + draw(2000) / 100.0).Fees(draw(10));
-        } else {
-            const int series = draw(12);
-            const std::string name = "Jun " + std::to_string(40 + series) + " Call";
-            trade.OptionSeries(name, kCall, 40 + series);
-            if (what == 9) {
-                trade.Exercise(1, 45 + draw(20));
-            } else {
-                (what < 7 ? trade.Open() : trade.Close());
-                (draw(2) ? trade.Buy(1 + draw(4)) : trade.Sell(1 + draw(4)));
-                trade.At(0.5 + draw(500) / 100.0).Fees(draw(3));
-            }
-        }
-        book.Add(trade);
-    }
-    EXPECT_EQ(book.GetCount(), count) << "the generator ran dry";
-    return book;
-}
-
 TEST(Document, BooksOfAnySizeReadBackAndSaveIdentically) {
     Fixture f;
     for (const int count : {100, 101, 20000}) {
         const std::string where = std::to_string(count) + " transactions";
         f.doc.GetTransactions().CopyFrom(RandomBook(count, 7u + count));
+        ASSERT_EQ(f.doc.GetTransactions().GetCount(), count) << "the generator ran dry";
         const std::string first = f.folder.Path("first.opt");
         ASSERT_TRUE(f.doc.Save(first)) << where;
         const Bytes written = ReadFileBytes(first);

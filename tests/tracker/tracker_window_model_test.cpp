@@ -58,6 +58,12 @@ class TrackerModel : public ::testing::Test {
         return *model;
     }
     const Control& Ctl(C control) { return Model().GetControl(control); }
+    // Every row of the list, as a view that scrolls through it reads them.
+    std::vector<Row> Rows() {
+        std::vector<Row> rows;
+        for (int i = 0; i < Model().GetRowCount(); ++i) rows.push_back(Model().GetRow(i));
+        return rows;
+    }
     TrackerRequest Choose(int entry) { return Model().ChooseItem(C::kEntryList, entry); }
     TrackerRequest Click(C control) { return Model().ClickButton(control); }
     void Leave(C box, const std::string& text) { Model().LeaveBox(box, text); }
@@ -274,32 +280,32 @@ TEST_F(TrackerModel, RecordChangeAndDeleteGoThroughTheBook) {
     Fill(0, C::kOpen, C::kBuy, "100", "46");
     Click(C::kFees);
     Click(C::kRecord);
-    ASSERT_EQ(Model().GetRows().size(), 1u);
-    EXPECT_EQ(Model().GetRows()[0], (Row{"03/02/2026", "XYZ", "O", "100", "46.00", "-4600.00",
-                                         "-25.00", "-4625.00", "-4625.00"}));
+    ASSERT_EQ(Rows().size(), 1u);
+    EXPECT_EQ(Rows()[0], (Row{"03/02/2026", "XYZ", "O", "100", "46.00", "-4600.00", "-25.00",
+                              "-4625.00", "-4625.00"}));
     Model().ClickRow(0);
     EXPECT_TRUE(Ctl(C::kFees).checked);
     Leave(C::kPrice, "47");
     Click(C::kChange);
-    EXPECT_EQ(Model().GetRows()[0][4], "47.00");
+    EXPECT_EQ(Rows()[0][4], "47.00");
     EXPECT_EQ(Model().GetSelectedRow(), -1);
 
     Fill(0, C::kClose, C::kSell, "100", "50");
     Click(C::kRecord);
-    ASSERT_EQ(Model().GetRows().size(), 2u);
-    EXPECT_EQ(Model().GetRows()[1][3], "-100");
-    EXPECT_EQ(Model().GetRows()[1][8], "275.00");
+    ASSERT_EQ(Rows().size(), 2u);
+    EXPECT_EQ(Rows()[1][3], "-100");
+    EXPECT_EQ(Rows()[1][8], "275.00");
 
     Model().ClickRow(0);
     Click(C::kDelete);
     EXPECT_EQ(messages.LastText(),
               "Cannot delete/change a transaction that is already closed.\n"
               "Try deleting the transaction(s) that closed this transaction.");
-    EXPECT_EQ(Model().GetRows().size(), 2u);
+    EXPECT_EQ(Rows().size(), 2u);
     EXPECT_EQ(Model().GetSelectedRow(), 0);
     Model().ClickRow(1);
     Click(C::kDelete);
-    EXPECT_EQ(Model().GetRows().size(), 1u);
+    EXPECT_EQ(Rows().size(), 1u);
     EXPECT_EQ(Shown(), "");
 }
 
@@ -312,7 +318,7 @@ TEST_F(TrackerModel, ListShowsTransactionsOrPositionsLikeALedger) {
            "book");
     settings.dateFormat = 2;
     stock.SetSymbol("XYZ.N");
-    EXPECT_EQ(Model().GetRows(),
+    EXPECT_EQ(Rows(),
               (std::vector<Row>{
                   {"02/03/2026", "XYZ", "O", "300", "46.00", "-13800.00", "-5.00", "-13805.00",
                    "-13805.00"},
@@ -324,10 +330,10 @@ TEST_F(TrackerModel, ListShowsTransactionsOrPositionsLikeALedger) {
     Click(C::kShowOpenOnly);
     EXPECT_TRUE(settings.showOpenOnly);
     EXPECT_EQ(Model().ColumnTitle(4), "Avg. Price");
-    EXPECT_EQ(Model().GetRows(), (std::vector<Row>{{"02/03/2026", "XYZ.N", "O", "200", "46.00",
-                                                    "-9200.00", "-5.00", "-9205.00", "-9205.00"},
-                                                   {"04/03/2026", "Jun 50 Call", "O", "2", "2.50",
-                                                    "-500.00", "-2.00", "-502.00", "-9707.00"}}));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"02/03/2026", "XYZ.N", "O", "200", "46.00", "-9200.00",
+                                         "-5.00", "-9205.00", "-9205.00"},
+                                        {"04/03/2026", "Jun 50 Call", "O", "2", "2.50", "-500.00",
+                                         "-2.00", "-502.00", "-9707.00"}}));
     EXPECT_EQ(TrackerWindowModel::ColumnAlign(1), ColumnAlignment::kLeft);
     EXPECT_EQ(TrackerWindowModel::ColumnAlign(2), ColumnAlignment::kCenter);
     EXPECT_EQ(TrackerWindowModel::ColumnAlign(8), ColumnAlignment::kRight);
@@ -339,15 +345,15 @@ TEST_F(TrackerModel, OpenViewListsEveryPositionTheAccountingFilled) {
         history.push_back(TranBuilder().OptionSeries(name, kCall, 50).Open().Buy(1).At(2));
     AddAll(list, history, "five series");
     settings.showOpenOnly = true;
-    ASSERT_EQ(Model().GetRows().size(), 5u);
-    EXPECT_EQ(Model().GetRows()[4][1], "E");
+    ASSERT_EQ(Rows().size(), 5u);
+    EXPECT_EQ(Rows()[4][1], "E");
     Model().ClickRow(4);
     EXPECT_EQ(Model().GetForm().GetName(), "E");
     EXPECT_FALSE(Ctl(C::kChange).enabled);
     EXPECT_FALSE(Ctl(C::kDelete).enabled);
 }
 
-TEST_F(TrackerModel, GraphTakesTheOpenPositionsFromTheirOwnDates) {
+TEST_F(TrackerModel, GraphValuesTheOpenPositionsFromTheEditorsDate) {
     AddAll(list,
            {TranBuilder().Day(1).Underlying().Open().Buy(100).At(40).Fees(5),
             TranBuilder().Day(3).Call().Open().Buy(2).At(2.5),
@@ -355,6 +361,9 @@ TEST_F(TrackerModel, GraphTakesTheOpenPositionsFromTheirOwnDates) {
             TranBuilder().Day(6).Call().Open().Buy(1).At(3)},
            "book");
     settings.volatility = 30;
+    // The editor values its rows on the 10th, after every opening.
+    records[0].SetDates(CTime(2026, 3, 10), CTime(2026, 6, 19));
+    records[1].SetDates(CTime(2026, 3, 10), CTime(2026, 6, 19));
     EXPECT_EQ(Click(C::kGraph), TrackerRequest::kOpenGraph);
     const Stock& held = Model().GraphStock();
     EXPECT_EQ(held.GetShares(), 100);
@@ -365,7 +374,8 @@ TEST_F(TrackerModel, GraphTakesTheOpenPositionsFromTheirOwnDates) {
     const Option& call = Model().GraphOptions()[0];
     EXPECT_EQ(call.GetContracts(), 3);
     EXPECT_NEAR(call.GetPrice(), 3 * (1.0 / 3) + 2.5 * (2.0 / 3), 1e-12);
-    EXPECT_EQ(call.GetValuationDate(), CTime(2026, 3, 6, 10)) << "the latest opening";
+    EXPECT_EQ(call.GetValuationDate(), CTime(2026, 3, 10))
+        << "the editor's date, not the opening's";
     EXPECT_EQ(call.GetExpiration(), CTime(2026, 6, 19));
     EXPECT_EQ(call.GetUnderlyingPrice(), 47.3);
     EXPECT_DOUBLE_EQ(call.GetVolatility(), 0.3);
@@ -373,7 +383,7 @@ TEST_F(TrackerModel, GraphTakesTheOpenPositionsFromTheirOwnDates) {
     const Option& put = Model().GraphOptions()[1];
     EXPECT_EQ(put.GetSide(), kSell);
     EXPECT_EQ(put.GetFees(), -1);
-    EXPECT_EQ(put.GetValuationDate(), CTime(2026, 3, 4, 10));
+    EXPECT_EQ(put.GetValuationDate(), CTime(2026, 3, 10));
     EXPECT_EQ(Model().GraphOptions()[2].GetOptionType(), kNoOptionType);
     EXPECT_TRUE(messages.shown.empty());
 
@@ -387,15 +397,36 @@ TEST_F(TrackerModel, GraphTakesTheOpenPositionsFromTheirOwnDates) {
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-TEST_F(TrackerModel, GraphOfFiveOptionPositionsTakesTheFirstFour) {
-    std::vector<Tran> history;
-    for (int i = 0; i < 5; ++i)
+TEST_F(TrackerModel, GraphOfMoreThanFourOptionsTakesTheFourTicked) {
+    std::vector<Tran> history = {TranBuilder().Underlying().Open().Buy(100).At(40)};
+    for (int i = 0; i < 6; ++i)
         history.push_back(
             TranBuilder().OptionSeries(std::string(1, 'A' + i), kCall, 50).Open().Buy(i + 1).At(2));
-    AddAll(list, history, "five series");
+    AddAll(list, history, "six series");
+    // From the list of every transaction, the user is sent to pick.
+    EXPECT_EQ(Click(C::kGraph), TrackerRequest::kNone);
+    EXPECT_TRUE(Ctl(C::kShowOpenOnly).checked);
+    EXPECT_EQ(messages.LastText(),
+              "More than four options are open. Tick at most four in the list of open "
+              "positions, then choose Graph! again.");
+    // The underlying has no box; the first four options are ticked.
+    const bool ticked[] = {false, true, true, true, true, false, false};
+    for (int row = 0; row < 7; ++row) {
+        EXPECT_EQ(Model().IsPickable(row), row > 0) << row;
+        EXPECT_EQ(Model().IsPicked(row), ticked[row]) << row;
+    }
+    Model().PickRow(6, true);
+    EXPECT_FALSE(Model().IsPicked(6)) << "a fifth tick";
+    EXPECT_EQ(messages.LastText(),
+              "A graph shows at most four options. Clear the tick of another first.");
+    Model().PickRow(2, false);
+    Model().PickRow(6, true);
     ASSERT_EQ(Click(C::kGraph), TrackerRequest::kOpenGraph);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(Model().GraphOptions()[i].GetContracts(), i + 1) << i;
-    EXPECT_EQ(Model().GraphStock().GetSide(), kNoSide);
+    const int contracts[] = {1, 3, 4, 6};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Model().GraphOptions()[i].GetContracts(), contracts[i]) << i;
+    EXPECT_EQ(Model().GraphStock().GetShares(), 100);
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(TrackerModel, ColumnWidthsTheUserDragsAreKept) {
@@ -432,13 +463,14 @@ TEST_F(TrackerModel, SpreadsheetFilesGoThroughTheFileDialogs) {
               "Row 3: Transaction tries to close out more units than are open");
     EXPECT_EQ(list, before);
 
+    // Last week's export again: nothing is added twice.
     files.answers = {path};
     Click(C::kImport);
-    EXPECT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(Model().GetRows().size(), 2u);
+    EXPECT_EQ(list, before);
+    EXPECT_EQ(messages.LastText(), "0 transactions added, 1 already in the book.");
     Click(C::kImport);  // cancelled
-    EXPECT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(list, before);
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(TrackerModel, EntriesFollowTheEditorAndTheDocument) {
@@ -458,7 +490,7 @@ TEST_F(TrackerModel, EntriesFollowTheEditorAndTheDocument) {
 
     AddAll(list, {TranBuilder().Day(1).Underlying().Open().Buy(100).At(40)}, "opened document");
     Model().DocumentReplaced();
-    EXPECT_EQ(Model().GetRows().size(), 1u);
+    EXPECT_EQ(Rows().size(), 1u);
 }
 
 }  // namespace

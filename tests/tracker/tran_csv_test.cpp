@@ -195,6 +195,74 @@ TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
     EXPECT_TRUE(ReadTranCsv(Rows(101), TranList()).accepted) << "more than a classic book";
 }
 
+TEST_F(TranCsv, ImportAddsOnlyTheRowsNotYetInTheBook) {
+    const TranList book = EveryKindOfTrade();
+    const std::string header = WriteTranCsv(TranList(), 2);
+    const std::string export_ = WriteTranCsv(book, 2);
+    const std::string sale = "2026-03-12,XYZ,Underlying,Stock,Close,Sell,100,1,,,,46,0,,,\r\n";
+    const std::string dividend = "2026-03-12,Dividend,Dividend,,,,0,1,,,,25,0,,,\r\n";
+    const struct {
+        const char* what;
+        std::string file;
+        int added;
+        int alreadyInBook;
+    } cases[] = {
+        {"the same export again", export_, 0, book.GetCount()},
+        {"last week's export and two new rows", export_ + sale + dividend, 2, book.GetCount()},
+        {"a row twice where the book holds it once",
+         export_ + export_.substr(export_.rfind("\r\n", export_.size() - 3) + 2), 1,
+         book.GetCount()},
+    };
+    for (const auto& c : cases) {
+        const TranCsvImport imported = ReadTranCsv(c.file, book);
+        ASSERT_TRUE(imported.accepted) << c.what << ": " << imported.message;
+        EXPECT_EQ(imported.added, c.added) << c.what;
+        EXPECT_EQ(imported.alreadyInBook, c.alreadyInBook) << c.what;
+        EXPECT_EQ(imported.list.GetCount(), book.GetCount() + c.added) << c.what;
+    }
+}
+
+TEST_F(TranCsv, FileNotInUtf8IsReadAsWindows1252) {
+    const std::string file =
+        WriteTranCsv(TranList(), 2) +
+        "2026-03-02,Soci\xE9t\xE9 \x80,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+    const TranCsvImport imported = ReadTranCsv(file, TranList());
+    ASSERT_TRUE(imported.accepted) << imported.message;
+    EXPECT_EQ(imported.list.At(0).Name(), "Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
+    // A later close by the name as typed finds the opening.
+    TranList book = imported.list;
+    EXPECT_TRUE(book.Add(TranBuilder()
+                             .Day(3)
+                             .Underlying("Soci\xC3\xA9t\xC3\xA9 \xE2\x82\xAC")
+                             .Close()
+                             .Sell(100)
+                             .At(47))
+                    .IsAccepted());
+}
+
+TEST_F(TranCsv, CellsASpreadsheetWouldRunAreExportedAsText) {
+    const struct {
+        const char* name;
+        const char* cell;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+CALL", "'+CALL"},
+        {"-SPX", "'-SPX"},
+        {"@SUM", "'@SUM"},
+        {"-12", "-12"},
+        {"XYZ", "XYZ"},
+    };
+    for (const auto& c : cases) {
+        TranList book;
+        AddAll(book, {TranBuilder().Day(2).Underlying(c.name).Open().Buy(100).At(46)}, c.name);
+        const std::string text = WriteTranCsv(book, 2);
+        EXPECT_NE(text.find("," + std::string(c.cell) + ","), std::string::npos) << c.name << text;
+        const TranCsvImport imported = ReadTranCsv(text, TranList());
+        ASSERT_TRUE(imported.accepted) << c.name << ": " << imported.message;
+        EXPECT_EQ(imported.list, book) << c.name;
+    }
+}
+
 TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     TempFolder folder;
     const TranList book = EveryKindOfTrade();

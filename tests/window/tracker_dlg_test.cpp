@@ -50,7 +50,9 @@ class TrackerDlgTest : public MainWindowTest {
     void Type(C control, const QString& text);
     void ChooseEntry(int entry);
     void EnterTrade(int entry, C action, C side, const QString& units, const QString& price);
-    QString Cell(int row, int column) { return Tracker().GetList()->item(row, column)->text(); }
+    QString Cell(int row, int column) {
+        return Tracker().GetList()->model()->index(row, column).data().toString();
+    }
     void EnterUnderlyingPrice();
     void FillEditorRow();
     void Activate(QWidget* window);
@@ -160,7 +162,7 @@ void TrackerDlgTest::VerifyWindowMirrorsModel() {
     QCOMPARE(picked.isEmpty() ? -1 : entries->row(picked.front()),
              model.GetControl(C::kEntryList).selected);
     TrackerListCtrl* list = Tracker().GetList();
-    QCOMPARE(list->rowCount(), int(model.GetRows().size()));
+    QCOMPARE(list->model()->rowCount(), model.GetRowCount());
     QCOMPARE(list->SelectedRow(), model.GetSelectedRow());
 }
 
@@ -184,7 +186,7 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
 
     TrackerListCtrl* list = Tracker().GetList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0, 4)).center());
+                      list->visualRect(list->model()->index(0, 4)).center());
     QCOMPARE(qobject_cast<QLineEdit*>(W(C::kPrice))->text(), QString("46.00"));
     QVERIFY(qobject_cast<QAbstractButton*>(W(C::kFees))->isChecked());
     Type(C::kPrice, "45.5");
@@ -198,13 +200,13 @@ void TrackerDlgTest::recordChangeAndDeleteThroughTheWidgets() {
     QCOMPARE(Cell(1, 3), QString("-40"));
     list->setFocus();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0, 0)).center());
+                      list->visualRect(list->model()->index(0, 0)).center());
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(Tracker().GetModel().GetSelectedRow(), 1);
     QCOMPARE(Tracker().GetModel().GetForm().GetUnits(), 40);
     Click(C::kDelete);
     QCOMPARE(book.GetCount(), 1);
-    QCOMPARE(list->rowCount(), 1);
+    QCOMPARE(list->model()->rowCount(), 1);
     VerifyWindowMirrorsModel();
 }
 
@@ -215,19 +217,21 @@ void TrackerDlgTest::viewSwitchListsThePositions() {
     Type(C::kPrice, "25");
     Click(C::kRecord);
     TrackerListCtrl* list = Tracker().GetList();
-    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->model()->rowCount(), 2);
     QCOMPARE(Cell(1, 4), QString());
 
     Click(C::kShowOpenOnly);
     QVERIFY(settings.showOpenOnly);
-    QCOMPARE(list->horizontalHeaderItem(4)->text(), QString("Avg. Price"));
-    QCOMPARE(list->rowCount(), 1);
+    QCOMPARE(list->model()->headerData(4, Qt::Horizontal).toString(), QString("Avg. Price"));
+    QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(Cell(0, 1), QString("[Stock]"));
     QVERIFY(!W(C::kDelete)->isEnabled());
     Click(C::kShowAll);
-    QCOMPARE(list->rowCount(), 2);
-    QCOMPARE(list->horizontalHeaderItem(4)->text(), QString("Price"));
-    QCOMPARE(list->horizontalHeaderItem(8)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(list->model()->headerData(4, Qt::Horizontal).toString(), QString("Price"));
+    QCOMPARE(list->model()->headerData(8, Qt::Horizontal, Qt::TextAlignmentRole).toInt() &
+                 Qt::AlignRight,
+             int(Qt::AlignRight));
     VerifyWindowMirrorsModel();
 }
 
@@ -285,9 +289,9 @@ void TrackerDlgTest::editorRowsAndNewDocumentsRefreshTheTracker() {
     ChooseEntry(5);
     Type(C::kPrice, "25");
     Click(C::kRecord);
-    QCOMPARE(Tracker().GetList()->rowCount(), 1);
+    QCOMPARE(Tracker().GetList()->model()->rowCount(), 1);
     editor->GetMenuAction(EditorCommand::kNew)->trigger();
-    QCOMPARE(Tracker().GetList()->rowCount(), 0);
+    QCOMPARE(Tracker().GetList()->model()->rowCount(), 0);
     QCOMPARE(entries->item(1)->text(), QString("1 New Option"));
 }
 

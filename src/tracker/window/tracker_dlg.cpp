@@ -22,15 +22,13 @@
 #include "statement/window/statement_preview_dlg.h"
 #include "tracker/tracker_window_model.h"
 #include "tracker/window/tracker_list_ctrl.h"
+#include "tracker/window/tracker_table_model.h"
 
 namespace qx {
 
 namespace {
 
 using C = TrackerControl;
-
-// The Qt alignment of each ColumnAlignment, in its order.
-constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
 }  // namespace
 
@@ -166,7 +164,14 @@ QWidget* TrackerDlg::BuildViewLine() {
 }
 
 QWidget* TrackerDlg::BuildList() {
-    list = new TrackerListCtrl(this);
+    auto* rows = new TrackerTableModel(
+        *model,
+        [this](int row, bool picked) {
+            model->PickRow(row, picked);
+            MirrorModel();
+        },
+        this);
+    list = new TrackerListCtrl(rows, this);
     list->setAccessibleName(QStringLiteral("Transactions"));
     connect(list, &TrackerListCtrl::rowClicked, this, [this](int row) {
         binding->LeaveFocusedBox();
@@ -257,14 +262,11 @@ void TrackerDlg::MirrorEntries() {
 }
 
 void TrackerDlg::MirrorList() {
-    std::vector<TrackerListCtrl::Column> columns;
+    std::vector<int> widths;
     for (int column = 0; column < TrackerWindowModel::kColumnCount; ++column)
-        columns.push_back({QString::fromStdString(model->ColumnTitle(column)),
-                           kAlignments[static_cast<int>(TrackerWindowModel::ColumnAlign(column))],
-                           model->ColumnWidth(column)});
-    list->SetColumns(columns);
-    list->SetRows(model->GetRows());
-    list->SelectRow(model->GetSelectedRow());
+        widths.push_back(model->ColumnWidth(column));
+    list->SetColumnWidths(widths);
+    list->Refresh(model->GetSelectedRow());
 }
 
 }  // namespace qx

@@ -1,12 +1,17 @@
 #include "tracker/window/tracker_list_ctrl.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <algorithm>
+
+#include "tracker/window/tracker_table_model.h"
 
 namespace qx {
 
-TrackerListCtrl::TrackerListCtrl(QWidget* parent) : QTableWidget(parent) {
+TrackerListCtrl::TrackerListCtrl(TrackerTableModel* rows, QWidget* parent)
+    : QTableView(parent), rows(rows) {
     setObjectName(QStringLiteral("trackerList"));
+    setModel(rows);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -14,6 +19,8 @@ TrackerListCtrl::TrackerListCtrl(QWidget* parent) : QTableWidget(parent) {
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
+    // One height for every row, so the view never measures the rows out of sight.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + fontMetrics().height() / 3);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
@@ -23,12 +30,12 @@ TrackerListCtrl::TrackerListCtrl(QWidget* parent) : QTableWidget(parent) {
         colors.setColor(QPalette::Inactive, role, colors.color(QPalette::Active, role));
     setPalette(colors);
 
-    connect(this, &QTableWidget::itemSelectionChanged, this, [this] {
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!mirroring) emit rowClicked(SelectedRow());
     });
     // A click on the row already selected loads it again.
-    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
-        if (!mirroring) emit rowClicked(row);
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (!mirroring) emit rowClicked(index.row());
     });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
@@ -36,40 +43,32 @@ TrackerListCtrl::TrackerListCtrl(QWidget* parent) : QTableWidget(parent) {
             });
 }
 
-void TrackerListCtrl::SetColumns(const std::vector<Column>& columns) {
+void TrackerListCtrl::SetColumnWidths(const std::vector<int>& widths) {
+    if (widthsSet) return;
+    widthsSet = true;
     const bool wasMirroring = mirroring;
     mirroring = true;
-    if (columnCount() != static_cast<int>(columns.size())) {
-        setColumnCount(static_cast<int>(columns.size()));
-        for (int column = 0; column < columnCount(); ++column)
-            setColumnWidth(column, qRound(columns[column].width * WidthScale()));
-    }
-    alignments.clear();
-    for (int column = 0; column < columnCount(); ++column) {
-        const Column& wanted = columns[column];
-        alignments.push_back(wanted.alignment | Qt::AlignVCenter);
-        QTableWidgetItem* header = horizontalHeaderItem(column);
-        if (!header) {
-            header = new QTableWidgetItem;
-            setHorizontalHeaderItem(column, header);
-        }
-        if (header->text() != wanted.title) header->setText(wanted.title);
-        header->setTextAlignment(alignments.back());
-    }
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
+        setColumnWidth(column, qRound(widths[column] * WidthScale()));
+    mirroring = wasMirroring;
+}
+
+void TrackerListCtrl::Refresh(int row) {
+    const bool wasMirroring = mirroring;
+    mirroring = true;
+    rows->Refresh();
+    SelectRow(row);
     mirroring = wasMirroring;
 }
 
 void TrackerListCtrl::SelectRow(int row) {
     if (row == SelectedRow()) return;
-    const bool wasMirroring = mirroring;
-    mirroring = true;
-    if (row < 0 || row >= rowCount()) {
+    if (row < 0 || row >= rows->rowCount()) {
         clearSelection();
-        setCurrentItem(nullptr);
+        setCurrentIndex(QModelIndex());
     } else {
         selectRow(row);
     }
-    mirroring = wasMirroring;
 }
 
 double TrackerListCtrl::WidthScale() const {
@@ -78,20 +77,8 @@ double TrackerListCtrl::WidthScale() const {
 }
 
 int TrackerListCtrl::SelectedRow() const {
-    const QList<QTableWidgetItem*> items = selectedItems();
-    return items.isEmpty() ? -1 : items.front()->row();
-}
-
-void TrackerListCtrl::SetCell(int row, int column, const QString& text) {
-    QTableWidgetItem* cell = item(row, column);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        if (column < static_cast<int>(alignments.size()))
-            cell->setTextAlignment(alignments[column]);
-        setItem(row, column, cell);
-    }
-    if (cell->text() != text) cell->setText(text);
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 }  // namespace qx
