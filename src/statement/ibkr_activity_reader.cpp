@@ -38,6 +38,11 @@ bool ReadOptionSymbol(const std::string& symbol, BrokerTrade& trade) {
     return SetOptionSeries(trade, root, IsoDateOf(date), strike, right);
 }
 
+// "AAPL(US0378331005) Cash Dividend USD 0.26 per Share": the symbol before the number.
+std::string SymbolOfDividend(const std::string& description) {
+    return Trim(description.substr(0, description.find('(')));
+}
+
 StatementRow ReadTrade(const StatementColumns& columns, const std::vector<std::string>& fields,
                        int row, ContractSizes& sizes) {
     const std::string category = columns.Get(fields, "Asset Category");
@@ -81,19 +86,6 @@ StatementRow ReadTrade(const StatementColumns& columns, const std::vector<std::s
     return TradeRow(row, trade);
 }
 
-StatementRow ReadDividend(const StatementColumns& columns, const std::vector<std::string>& fields,
-                          int row) {
-    BrokerTrade trade;
-    trade.instrument = Instrument::kDividend;
-    const std::string description = columns.Get(fields, "Description");
-    trade.symbol = Trim(description.substr(0, description.find('(')));
-    if (!ReadStatementDate(columns.Get(fields, "Date"), trade.date))
-        return RefusedRow(row, "\"" + columns.Get(fields, "Date") + "\" is not a date.");
-    if (!ReadAmount(columns.Get(fields, "Amount"), trade.price))
-        return RefusedRow(row, "\"" + columns.Get(fields, "Amount") + "\" is not an amount.");
-    return TradeRow(row, trade);
-}
-
 }  // namespace
 
 StatementRead ReadIbkrActivity(const StatementTable& table) {
@@ -120,7 +112,9 @@ StatementRead ReadIbkrActivity(const StatementTable& table) {
         } else if (section == "Dividends") {
             // The section's totals stand in the currency column.
             if (columns.Get(fields, "Currency").rfind("Total", 0) != 0)
-                read.rows.push_back(ReadDividend(columns, fields, row));
+                read.rows.push_back(
+                    DividendRow(row, SymbolOfDividend(columns.Get(fields, "Description")),
+                                columns.Get(fields, "Date"), columns.Get(fields, "Amount")));
         } else if (columns.Has("Amount") &&
                    columns.Get(fields, "Currency").rfind("Total", 0) != 0) {
             read.rows.push_back(SkippedRow(row, "Not a trade (" + section + ")."));

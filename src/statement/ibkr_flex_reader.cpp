@@ -70,7 +70,6 @@ StatementRow ReadTrade(const StatementColumns& columns, const std::vector<std::s
     if (!instrument) return RefusedRow(row, "The tracker keeps no trades in " + assetClass + ".");
     BrokerTrade trade;
     trade.instrument = *instrument;
-    trade.id = columns.Get(fields, "TransactionID");
     const std::string date = DateField(columns, fields);
     if (!ReadStatementDate(date, trade.date))
         return RefusedRow(row, "\"" + date + "\" is not a date.");
@@ -113,16 +112,8 @@ StatementRow ReadCash(const StatementColumns& columns, const std::vector<std::st
     const std::string type = columns.Get(fields, "Type");
     if (type.find("Dividend") == std::string::npos)
         return SkippedRow(row, "Not a trade (" + type + ").");
-    BrokerTrade trade;
-    trade.instrument = Instrument::kDividend;
-    trade.symbol = columns.Get(fields, "Symbol");
-    trade.id = columns.Get(fields, "TransactionID");
-    const std::string date = DateField(columns, fields);
-    if (!ReadStatementDate(date, trade.date))
-        return RefusedRow(row, "\"" + date + "\" is not a date.");
-    if (!ReadAmount(columns.Get(fields, "Amount"), trade.price))
-        return RefusedRow(row, "\"" + columns.Get(fields, "Amount") + "\" is not an amount.");
-    return TradeRow(row, trade);
+    return DividendRow(row, columns.Get(fields, "Symbol"), DateField(columns, fields),
+                       columns.Get(fields, "Amount"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/text_encoding.h"
 #include "pricing/option.h"
 #include "statement/book_duplicates.h"
 #include "statement/book_holdings.h"
@@ -123,7 +124,8 @@ StatementPreview PreviewStatement(StatementRead read, const TranList& book) {
 }
 
 StatementPreview PreviewStatementText(std::string_view text, const TranList& book) {
-    return PreviewStatement(ReadStatement(text), book);
+    // A statement that is not UTF-8 is read as Windows-1252, as spreadsheets save it.
+    return PreviewStatement(ReadStatement(TextAsUtf8(std::string(text))), book);
 }
 
 std::string ImportSummary(const StatementPreview& preview) {

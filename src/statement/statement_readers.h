@@ -35,6 +35,9 @@ StatementRead ReadStatement(std::string_view text);
 StatementRow TradeRow(int row, const BrokerTrade& trade);
 StatementRow SkippedRow(int row, const std::string& reason);
 StatementRow RefusedRow(int row, const std::string& reason);
+// A dividend of the symbol from its date and amount texts, or the row refused.
+StatementRow DividendRow(int row, const std::string& symbol, const std::string& date,
+                         const std::string& amount);
 
 // Fills the option series of trade from its columns: root, expiration (any date form
 // ReadStatementDate takes), strike and type ("C", "P", "Call", "PUT"); false when one

@@ -48,6 +48,18 @@ StatementRow RefusedRow(int row, const std::string& reason) {
     return result;
 }
 
+StatementRow DividendRow(int row, const std::string& symbol, const std::string& date,
+                         const std::string& amount) {
+    BrokerTrade trade;
+    trade.instrument = Instrument::kDividend;
+    trade.symbol = symbol;
+    if (!ReadStatementDate(date, trade.date))
+        return RefusedRow(row, "\"" + date + "\" is not a date.");
+    if (!ReadAmount(amount, trade.price))
+        return RefusedRow(row, "\"" + amount + "\" is not an amount.");
+    return TradeRow(row, trade);
+}
+
 bool SetOptionSeries(BrokerTrade& trade, const std::string& root, const std::string& expiration,
                      const std::string& strike, const std::string& type) {
     const std::string word = Normalised(type);

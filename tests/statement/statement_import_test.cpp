@@ -165,6 +165,43 @@ TEST(StatementImport, RefusesWhatItCannotRecordExactlyWithTheRowAndTheReason) {
     }
 }
 
+TEST(StatementImport, SkipsOnlyTheUnitsAnExerciseDelivered) {
+    struct Case {
+        const char* what;
+        std::string text;
+        int added, skipped, refused;
+    };
+    const std::string activity =
+        "Trades,Header,DataDiscriminator,Asset Category,Currency,Symbol,Date/Time,Quantity,"
+        "T. Price,C. Price,Proceeds,Comm/Fee,Basis,Realized P/L,MTM P/L,Code\n";
+    const Case cases[] = {
+        {"a delivery the file marks, with no exercise to pair, is refused",
+         activity + "Trades,Data,Order,Stocks,USD,XYZ,\"2026-02-20, "
+                    "16:20:00\",100,10,10,-1000,0,,,,O;Ex\n",
+         0, 0, 1},
+        {"a plain sale on the assignment's day at another price is a trade of its own",
+         Statement({"02/20/2026,Sell,XYZ,,100,$10.50,,$1050.00",
+                    "02/20/2026,Assigned,XYZ 02/20/2026 10.00 C,,1,,,",
+                    "01/06/2026,Sell to Open,XYZ 02/20/2026 10.00 C,,1,$1.00,,$100.00",
+                    "01/05/2026,Buy,XYZ,,200,$9.00,,($1800.00)"}),
+         4, 0, 0},
+        {"the sale of exactly the assigned shares at the strike is the assignment's",
+         Statement({"02/20/2026,Sell,XYZ,,100,$10.00,,$1000.00",
+                    "02/20/2026,Assigned,XYZ 02/20/2026 10.00 C,,1,,,",
+                    "01/06/2026,Sell to Open,XYZ 02/20/2026 10.00 C,,1,$1.00,,$100.00",
+                    "01/05/2026,Buy,XYZ,,200,$9.00,,($1800.00)"}),
+         3, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const StatementPreview preview = PreviewStatementText(c.text, TranList());
+        ASSERT_EQ(preview.error, "");
+        EXPECT_EQ(preview.added, c.added);
+        EXPECT_EQ(preview.skipped, c.skipped);
+        EXPECT_EQ(preview.refused, c.refused);
+    }
+}
+
 TEST(StatementImport, KeepsADaysTradesInTheirOrderAndEqualFillsApart) {
     // Newest first without times: the close below its open in time, above it in the file.
     const std::string text = Statement({
