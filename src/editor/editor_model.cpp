@@ -85,8 +85,8 @@ void EditorModel::InitControls() {
     for (EditorControl control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
     for (EditorControl control : {C::kModeLabel, C::kRuleLabel, C::kPrompt})
         Ctl(control).color = TextColor::kMessageHighlight;
-    Ctl(C::kVolatilitySlider).minimum = 1;
-    Ctl(C::kVolatilitySlider).maximum = 99;
+    Ctl(C::kVolatilitySlider).minimum = kMinVolatilityPercent;
+    Ctl(C::kVolatilitySlider).maximum = kMaxVolatilityPercent;
     Ctl(C::kInterestSlider).maximum = 150;
     Ctl(C::kDividendSlider).maximum = 150;
     Ctl(C::kUnits).items = UnitsList();

@@ -261,15 +261,15 @@ void EditorModel::EnterExpiration(int row, const std::string& text) {
     CTime date;
     if (ParseDate(text, settings.dateFormat, date) == 0) {
         SetListText(expires, DateBoxText(date));
-        option.SetDates(valuationDate, date);
+        SetOptionDates(option, valuationDate, date, settings);
     } else {
         std::string month = text;
-        const CTime expiration = ExpirationFromMonthText(month);
+        const CTime expiration = ExpirationFromMonthText(month, MonthlyExpirationOf(settings));
         if (expiration == CTime(1970, 1, 1)) {
             option.SetDaysLeft(0);
             SetListText(expires, "");
         } else {
-            option.SetDates(valuationDate, expiration);
+            SetOptionDates(option, valuationDate, expiration, settings);
             SetListText(expires, option.ExpirationText());
         }
     }
@@ -281,7 +281,8 @@ void EditorModel::EnterExpiration(int row, const std::string& text) {
 
 void EditorModel::ChooseExpiration(int row, const std::string& month) {
     std::string text = month;
-    RowOption(row).SetDates(valuationDate, ExpirationFromMonthText(text));
+    const CTime expiration = ExpirationFromMonthText(text, MonthlyExpirationOf(settings));
+    SetOptionDates(RowOption(row), valuationDate, expiration, settings);
     SetListText(RowControlId(row, R::kExpires), month);
     ShowDaysLeft(row);
     ShowRowValues(row);

@@ -48,6 +48,7 @@ enum class GraphCommand : int {
     kHomePage = 32802,
     kSavePicture = 32900,
     kCopyPicture = 32901,
+    kImpliedVolatilityLegs = 32902,
     kContents = 57667,
 };
 

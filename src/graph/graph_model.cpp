@@ -5,6 +5,8 @@
 
 #include "graph/pixel.h"
 #include "graph/plot_geometry.h"
+#include "pricing/civil_date.h"
+#include "pricing/market_close.h"
 #include "pricing/record_fields.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
@@ -25,12 +27,14 @@ GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holdi
         if (record.GetSide() == kNoSide) continue;
         options[optionCount].CopyFrom(record);
         daysLeftAtStart[optionCount] = record.GetDaysLeft();
+        impliedAtStart[optionCount] = std::max(record.ImpliedVolatility(), 0.0);
         ++optionCount;
     }
     stock.CopyFrom(holding);
     if (optionCount > 0) {
         currentPrice = options[0].GetUnderlyingPrice();
         rangeVolatility = options[0].GetVolatility();
+        environmentVolatility = rangeVolatility;
         baseDate = options[0].GetValuationDate();
     }
     // Truncated, but a volatility set from a whole percent (0.29 is 28.999... percent in
@@ -39,17 +43,39 @@ GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holdi
     ApplyResolution();
 }
 
-void GraphModel::SetDateOffset(int days) {
+void GraphModel::SetDateOffset(int steps) {
     // The axis widens with the square root of the days ahead; a date before the base
     // date has no such axis.
-    dateOffset = std::max(days, 0);
-    for (int k = 0; k < optionCount; ++k) options[k].SetDaysLeft(daysLeftAtStart[k] - dateOffset);
+    dateOffset = std::max(steps, 0);
+    ApplyDate();
+}
+
+void GraphModel::ApplyDate() {
+    const CTime date = GraphDate();
+    for (int k = 0; k < optionCount; ++k) {
+        // Past its expiration an option is refused the dates and left with no time.
+        if (settings.valueToClose)
+            options[k].SetDatesToClose(date, options[k].GetExpiration());
+        else
+            options[k].SetDaysLeft(daysLeftAtStart[k] - dateOffset);
+    }
 }
 
 void GraphModel::SetVolatilityPosition(int percent) {
     volatilityPosition = percent;
     rangeVolatility = VolatilityFromPercent(percent);
-    for (int k = 0; k < optionCount; ++k) options[k].SetVolatility(rangeVolatility);
+    ApplyVolatilities();
+}
+
+void GraphModel::ApplyVolatilities() {
+    // A leg's own volatility moved below nothing keeps the least a record takes.
+    constexpr double kLeastVolatility = 0.0001;
+    const double move = rangeVolatility - environmentVolatility;
+    for (int k = 0; k < optionCount; ++k) {
+        const bool own = settings.impliedVolatilityLegs && impliedAtStart[k] > 0;
+        options[k].SetVolatility(own ? std::max(impliedAtStart[k] + move, kLeastVolatility)
+                                     : rangeVolatility);
+    }
 }
 
 void GraphModel::SetDriftPosition(int position) {
@@ -85,6 +111,9 @@ void GraphModel::Recompute() {
 }
 
 void GraphModel::RecomputeCurves() {
+    // The settings are read live: the time rule and the legs' volatilities may have changed.
+    ApplyDate();
+    ApplyVolatilities();
     ComputePriceAxis();
     ComputeCurves();
     ComputeRange();
@@ -94,10 +123,18 @@ void GraphModel::RecomputeCurves() {
 void GraphModel::ApplyDateBounds() {
     if (selectedCount < 1) return;
     int bound = kNoDateBound;
+    lastDayOffset = kNoDateBound;
     for (int k = 0; k < optionCount; ++k) {
-        if (netSelected || optionSelected[k]) bound = std::min(bound, daysLeftAtStart[k]);
+        if (!netSelected && !optionSelected[k]) continue;
+        int lastDay = kNoDateBound;
+        const int steps =
+            settings.valueToClose ? StepsToClose(options[k], lastDay) : daysLeftAtStart[k];
+        if (steps >= bound) continue;
+        bound = steps;
+        lastDayOffset = lastDay;
+        lastDayClose = MarketClose(options[k].GetExpiration());
     }
-    // A Greek needs at least one day left on every option.
+    // A Greek needs time left on every option: a day, or the last hour before the close.
     if (graphType != GraphType::ValueOrProfit) --bound;
     // An option that has already expired cannot push the graph date before the base date.
     dateMax = std::max(bound, 0);
@@ -109,12 +146,36 @@ bool GraphModel::CanShowStock() const {
            graphType == GraphType::ValueOrProfit && stock.Value() != 0;
 }
 
-CTime GraphModel::GraphDate() const { return baseDate.AddDays(dateOffset); }
+int GraphModel::StepsToClose(const Option& option, int& lastDay) const {
+    const CTime expiration = option.GetExpiration();
+    lastDay = static_cast<int>(std::max<std::int64_t>(
+        CivilDate::LocalDayOf(expiration).Days() - CivilDate::LocalDayOf(baseDate).Days(), 0));
+    const std::int64_t seconds =
+        MarketClose(expiration).GetTime() - baseDate.AddDays(lastDay).GetTime();
+    constexpr std::int64_t kHour = 3600;
+    // Whole hours, the last one cut short at the close.
+    return lastDay + static_cast<int>(std::max<std::int64_t>((seconds + kHour - 1) / kHour, 0));
+}
+
+bool GraphModel::IsInLastDayHours() const {
+    return settings.valueToClose && dateOffset > lastDayOffset;
+}
+
+CTime GraphModel::GraphDate() const {
+    if (!IsInLastDayHours()) return baseDate.AddDays(dateOffset);
+    const std::int64_t hours = dateOffset - lastDayOffset;
+    const CTime lastDay = baseDate.AddDays(lastDayOffset);
+    return CTime(std::min(lastDay.GetTime() + hours * 3600, lastDayClose.GetTime()));
+}
+
+double GraphModel::GetHorizonDays() const {
+    return (GraphDate().GetWallClockSeconds() - baseDate.GetWallClockSeconds()) / 86400.0;
+}
 
 void GraphModel::ComputePriceAxis() {
     // Two standard deviations of a log-normal price either side of the drifted price,
     // widening with the square root of the time to the graph date.
-    const double D = dateOffset;
+    const double D = GetHorizonDays();
     const double s = rangeVolatility * std::sqrt(D) / std::sqrt(365.0);
     const double g = currentPrice * (1 + drift * D / 365);
     // No record takes a price beyond the largest amount, so the axis ends there too.
@@ -152,7 +213,7 @@ double GraphModel::OptionQuantity(Option& option) {
     }
     // The weight's horizon is the time to the graph date, not the option's time left.
     if (settings.probabilityWeighted)
-        return option.WeightedProfit(currentPrice, dateOffset * Option::kYearsPerDay);
+        return option.WeightedProfit(currentPrice, GetHorizonDays() * Option::kYearsPerDay);
     return settings.showProfit ? option.Profit() : option.PositionValue();
 }
 

@@ -92,7 +92,7 @@ void GraphWindowModel::InitControls() {
          {GraphControl::kOption2Box, GraphControl::kOption3Box, GraphControl::kOption4Box})
         Ctl(box).enabled = false;
     for (GraphCommand toggle : {GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted,
-                                GraphCommand::kPercentScaled})
+                                GraphCommand::kPercentScaled, GraphCommand::kImpliedVolatilityLegs})
         menu.Add(toggle, MenuMark::kCheck);
     menu.Add(GraphCommand::kShowProfit, MenuMark::kRadio);
     menu.Add(GraphCommand::kShowValue, MenuMark::kRadio);
@@ -116,6 +116,7 @@ bool GraphWindowModel::Open() {
     menu[GraphCommand::kShowProfit].checked = settings.showProfit;
     menu[GraphCommand::kShowValue].checked = !settings.showProfit;
     menu[GraphCommand::kPercentScaled].checked = settings.percentScaled;
+    menu[GraphCommand::kImpliedVolatilityLegs].checked = settings.impliedVolatilityLegs;
     // The holding's box follows its rule from the start, as before every recomputation.
     ApplyHoldingRule();
     Redraw();
@@ -128,7 +129,8 @@ void GraphWindowModel::OpenSliders() {
     model.SetDateOffset(model.GetDateMax());
     SetDateSlider();
     ShowDate();
-    SetSlider(GraphControl::kVolatilitySlider, 1, 99, model.GetVolatilityPosition());
+    SetSlider(GraphControl::kVolatilitySlider, kMinVolatilityPercent, kMaxVolatilityPercent,
+              model.GetVolatilityPosition());
     ShowVolatility();
     SetSlider(GraphControl::kDriftSlider, 50, 150, 100);
     model.SetDriftPosition(100);
@@ -153,8 +155,12 @@ void GraphWindowModel::SetDateSlider() {
 }
 
 void GraphWindowModel::ShowDate() {
+    // On the last day the slider moves by the hour, so the text tells the hour too.
+    const bool hours = model.IsInLastDayHours();
+    const bool monthFirst = settings.dateFormat == kMonthDayYear;
     Ctl(GraphControl::kDateText).text =
-        model.GraphDate().Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+        model.GraphDate().Format(hours ? (monthFirst ? "%m/%d/%Y %I:%M %p" : "%d/%m/%Y %I:%M %p")
+                                       : (monthFirst ? "%m/%d/%Y" : "%d/%m/%Y"));
 }
 
 void GraphWindowModel::ShowVolatility() {
@@ -298,6 +304,9 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
             break;
         case GraphCommand::kShareWeighted: ToggleSetting(settings.shareWeighted, command); break;
         case GraphCommand::kPercentScaled: ToggleSetting(settings.percentScaled, command); break;
+        case GraphCommand::kImpliedVolatilityLegs:
+            ToggleSetting(settings.impliedVolatilityLegs, command);
+            break;
         case GraphCommand::kShowProfit:
         case GraphCommand::kShowValue: ChooseProfit(command == GraphCommand::kShowProfit); break;
         case GraphCommand::kHomePage: OpenHomePage(desktop, messages, MessageOwner::kGraph); break;

@@ -64,7 +64,7 @@ void TrackerWindowModel::AddGraphOption(const Tran& position, Option& option) co
     option.SetUnitsPerContract(position.GetUnitsPerContract());
     option.SetContracts(position.GetUnits());
     // Valued from the day the position was last added to, not from today.
-    option.SetDates(position.GetDate(), position.GetExpiration());
+    SetOptionDates(option, position.GetDate(), position.GetExpiration(), settings);
 }
 
 void TrackerWindowModel::Export() {

@@ -94,7 +94,7 @@ TEST_F(EditorRowTest, AStrikeEnteredAgainAfterItWasClearedAsksForTheTypeFirst) {
 }
 
 TEST_F(EditorRowTest, RowShowsValuesNetAndTitle) {
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "63");
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 CJ");
     EXPECT_EQ(Row(0, R::kRowChoice).items[0], "1 Mar 50 Call");
     EXPECT_EQ(Row(1, R::kRowChoice).items[0], "1 Mar 50 Call");
@@ -168,7 +168,7 @@ TEST_F(EditorRowTest, ChoosingARecordFillsTheRowFromIt) {
     EXPECT_EQ(RowText(1, R::kRowPrice), "2.00");
     EXPECT_EQ(RowText(1, R::kContracts), "3");
     EXPECT_TRUE(Row(1, R::kRowBuy).checked);
-    EXPECT_EQ(RowText(1, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(1, R::kDaysLeft), "63");
     EXPECT_EQ(RowText(1, R::kRowNet), "-600.00");
     EXPECT_EQ(RowText(1, R::kRowGroup), "Option 1 CJ");
 }
@@ -182,11 +182,11 @@ TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
         CTime expiration;
     };
     const Case cases[] = {
-        {"mar 1999", "Mar 1999", CTime(1999, 3, 20)},
-        {"MAR 1999", "Mar 1999", CTime(1999, 3, 20)},
+        {"mar 1999", "Mar 1999", CTime(1999, 3, 19)},
+        {"MAR 1999", "Mar 1999", CTime(1999, 3, 19)},
         {"3/20/1999", "03/20/1999", CTime(1999, 3, 20)},
         {"6/5/99", "06/05/1999", CTime(1999, 6, 5)},
-        {"Oct 1999", "Oct 1999", CTime(1999, 10, 16)},
+        {"Oct 1999", "Oct 1999", CTime(1999, 10, 15)},
     };
     for (const Case& c : cases) {
         TypeInRow(0, R::kExpires, c.typed);

@@ -36,12 +36,15 @@ void ExpectSameSettings(const Settings& a, const Settings& b) {
     QX_EXPECT_FIELD(europeanRule);
     QX_EXPECT_FIELD(basicMode);
     QX_EXPECT_FIELD(showContractUnits);
+    QX_EXPECT_FIELD(monthlyExpiration);
+    QX_EXPECT_FIELD(valueToClose);
     QX_EXPECT_FIELD(resolution);
     QX_EXPECT_FIELD(shareWeighted);
     QX_EXPECT_FIELD(probabilityWeighted);
     QX_EXPECT_FIELD(showProfit);
     QX_EXPECT_FIELD(percentScaled);
     QX_EXPECT_FIELD(colorPlotText);
+    QX_EXPECT_FIELD(impliedVolatilityLegs);
     QX_EXPECT_FIELD(plotColors);
     QX_EXPECT_FIELD(customColors);
     QX_EXPECT_FIELD(backgroundColor);
@@ -60,7 +63,7 @@ Settings EveryFieldChanged() {
     s.groupHighlightColor = Rgb(1, 2, 3);
     s.textHighlightColor = Rgb(4, 5, 6);
     s.messageHighlightColor = Rgb(7, 8, 9);
-    s.volatility = 29;
+    s.volatility = 300;
     s.interest = 72;
     s.dividend = 0;
     s.underlyingFees = 9.95;
@@ -76,12 +79,15 @@ Settings EveryFieldChanged() {
     s.europeanRule = false;
     s.basicMode = false;
     s.showContractUnits = true;
+    s.monthlyExpiration = 2;
+    s.valueToClose = false;
     s.resolution = 77;
     s.shareWeighted = false;
     s.probabilityWeighted = true;
     s.showProfit = false;
     s.percentScaled = true;
     s.colorPlotText = true;
+    s.impliedVolatilityLegs = true;
     for (int i = 0; i < 6; ++i) s.plotColors[i] = Rgb(10 + i, 20 + i, 30 + i);
     for (int i = 0; i < 16; ++i) s.customColors[i] = Rgb(i, 2 * i, 3 * i);
     s.backgroundColor = Rgb(11, 12, 13);
@@ -114,6 +120,9 @@ TEST(Settings, EmptyStoreGivesTheDefaults) {
     EXPECT_FALSE(loaded.showFractions);
     EXPECT_TRUE(loaded.europeanRule);
     EXPECT_TRUE(loaded.basicMode);
+    EXPECT_EQ(loaded.monthlyExpiration, 1);
+    EXPECT_TRUE(loaded.valueToClose);
+    EXPECT_FALSE(loaded.impliedVolatilityLegs);
     EXPECT_EQ(loaded.resolution, 20);
     EXPECT_TRUE(loaded.shareWeighted);
     EXPECT_TRUE(loaded.showProfit);
@@ -139,7 +148,7 @@ TEST(Settings, SaveWritesEveryValueUnderItsNameAndForm) {
     MemorySettingsStore store;
     Settings().Save(store);
 
-    EXPECT_EQ(store.GetSize(), 62u);
+    EXPECT_EQ(store.GetSize(), 65u);
     EXPECT_EQ(store.GetText("Editor", "Stock Fees", "?"), "25.00");
     EXPECT_EQ(store.GetText("Editor", "Option Fees", "?"), "25.00");
     EXPECT_EQ(store.GetInt("Editor", "European Rule", -1), 1);
@@ -212,7 +221,9 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
     };
     const std::vector<Case> cases = {
         {"Editor", "Volatility", 0, &Settings::volatility, 1},
-        {"Editor", "Volatility", 150, &Settings::volatility, 99},
+        {"Editor", "Volatility", 99, &Settings::volatility, 99},
+        {"Editor", "Volatility", 500, &Settings::volatility, 500},
+        {"Editor", "Volatility", 501, &Settings::volatility, 500},
         {"Editor", "Interest", -5, &Settings::interest, 0},
         {"Editor", "Interest", 151, &Settings::interest, 150},
         {"Editor", "Dividend", 1000, &Settings::dividend, 150},
@@ -228,6 +239,8 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
         {"Editor", "Asset Type", 4, &Settings::assetType, 3},
         {"Editor", "Date Format", 3, &Settings::dateFormat, 2},
         {"Editor", "Date Format", 0, &Settings::dateFormat, 1},
+        {"Editor", "Monthly Expiration", 3, &Settings::monthlyExpiration, 2},
+        {"Editor", "Monthly Expiration", 0, &Settings::monthlyExpiration, 1},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;

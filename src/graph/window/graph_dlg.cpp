@@ -55,6 +55,7 @@ std::vector<MenuBinding::Entry> GraphMenus() {
             {"Show Value", G::kShowValue}}},
           {"&Greeks", 0, {}, {{"Share Weighted", G::kShareWeighted}}},
           {"% Scaled X-axis", G::kPercentScaled},
+          {"Value legs at their implied volatility", G::kImpliedVolatilityLegs},
           separator,
           {"Properties", G::kProperties}}},
         {"&Help",
