@@ -4,6 +4,7 @@
 #include "editor/choice_lists.h"
 #include "editor/editor_model.h"
 #include "editor/editor_observer.h"
+#include "editor/editor_text.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
@@ -17,7 +18,6 @@ namespace qx {
 namespace {
 
 using C = EditorControl;
-using R = RowControl;
 
 }  // namespace
 
@@ -135,25 +135,34 @@ void EditorModel::Open(const std::string& path) {
     saved.Take(*document);
 }
 
-// The slots with days left fill the rows in slot order.
-void EditorModel::ChooseRowsFromSlots() {
-    rowRecord[0] = rowRecord[1] = -1;
+// The slots with days left, in slot order, for the rows; -1 where none is left.
+std::array<int, kEditorRows> EditorModel::SlotsWithDaysLeft() const {
+    std::array<int, kEditorRows> slots;
+    slots.fill(-1);
     int row = 0;
     for (int i = 0; i < kOptionSlots && row < kEditorRows; ++i)
-        if (Slot(i).GetDaysLeft() > 0) rowRecord[row++] = i;
+        if (Slot(i).GetDaysLeft() > 0) slots[row++] = i;
+    return slots;
 }
 
 // Brings the editor in line with a document just read. Without a slot that has days
 // left nothing in the file says which environment to use, so the current one stays.
 void EditorModel::RefreshAfterOpen() {
-    ChooseRowsFromSlots();
+    const std::array<int, kEditorRows> slots = SlotsWithDaysLeft();
     const Stock& stock = document->GetStock();
-    const bool hasFirst = HasRecord(0);
-    if (hasFirst) valuationDate = RowOption(0).GetValuationDate();
-    TakeOverEnvironment(hasFirst ? &RowOption(0) : nullptr, stock, settings);
+    const bool hasFirst = slots[0] >= 0;
+    if (hasFirst) valuationDate = Slot(slots[0]).GetValuationDate();
+    TakeOverEnvironment(hasFirst ? &Slot(slots[0]) : nullptr, stock, settings);
+    ForEachSlot([&](Option& option) { RedateOption(option, settings); });
     RebuildExpirationLists();
     RebuildStrikeLists();
-    for (int row = 0; row < kEditorRows; ++row) ShowOpenedRow(row);
+    for (int row = 0; row < kEditorRows; ++row) {
+        if (slots[row] >= 0)
+            rows[row].ShowRecord(slots[row]);
+        else
+            rows[row].Detach();
+    }
+    RefreshOptionLists();
     ShowUnderlying();
     ShowSliders();
     SetDividendShown(settings.includeDividend);
@@ -161,31 +170,17 @@ void EditorModel::RefreshAfterOpen() {
     ShowFees();
     SetEuropeanRule(settings.europeanRule);
     rowsEnabled = stock.GetPrice() > 0 || hasFirst;
-    for (int row = 0; row < kEditorRows; ++row) RowCtl(row, R::kRowChoice).visible = rowsEnabled;
+    ForEachRow([&](OptionRow& row) { row.ShowChoice(rowsEnabled); });
     UpdateGraphCommand();
     ShowEnvironmentNet();
     UpdatePrompt();
     if (observer) observer->DocumentReplaced();
 }
 
-void EditorModel::ShowOpenedRow(int row) {
-    if (HasRecord(row)) {
-        ShowDaysLeft(row);
-        ShowRowValues(row);
-        ShowRowNet(row);
-        UpdateRowTitle(row);
-        FillRow(row);
-        ShowRows(row);
-    } else {
-        HideRows(row);
-        UpdateRowTitle(row);
-    }
-}
-
 // The underlying's boxes and buttons from the document.
 void EditorModel::ShowUnderlying() {
     const Stock& stock = document->GetStock();
-    Ctl(C::kPrice).text = PriceText(stock.GetPrice());
+    Ctl(C::kPrice).text = PriceText(stock.GetPrice(), settings);
     SetListText(C::kShares, IntegerText(stock.GetShares()));
     Ctl(C::kBuyButton).checked = stock.GetSide() == kBuy;
     Ctl(C::kSellButton).checked = stock.GetSide() == kSell;
@@ -207,10 +202,13 @@ void EditorModel::AfterProperties() {
     if (!settings.europeanRule) SetEuropeanRule(false);
     Ctl(C::kDate).text = DateText(valuationDate, settings.dateFormat);
     RewritePrices();
-    for (int row = 0; row < kEditorRows; ++row) {
-        ShowRowValues(row);
-        ShowRowNet(row);
-    }
+    // The time rule may have changed: every record measures its time again.
+    ForEachSlot([&](Option& option) { RedateOption(option, settings); });
+    ForEachRow([](OptionRow& row) {
+        row.ShowDaysLeft();
+        row.ShowValues();
+        row.ShowNet();
+    });
     ShowEnvironmentNet();
 }
 

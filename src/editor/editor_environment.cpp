@@ -2,6 +2,7 @@
 
 #include "editor/choice_lists.h"
 #include "editor/editor_model.h"
+#include "editor/editor_text.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
@@ -15,17 +16,8 @@ namespace qx {
 namespace {
 
 using C = EditorControl;
-using R = RowControl;
 
 }  // namespace
-
-std::string EditorModel::PriceText(double value) const {
-    return NumberText(value, settings.significantDigits, settings.showFractions);
-}
-
-std::string EditorModel::MoneyText(double value) const {
-    return NumberText(value, settings.significantDigits, false);
-}
 
 void EditorModel::ApplyEnvironment() {
     const MarketEnvironment environment = EnvironmentOf(settings);
@@ -42,15 +34,16 @@ void EditorModel::ApplyFees() {
 void EditorModel::ShowEnvironmentNet() {
     const Stock& stock = document->GetStock();
     const double value = stock.Value();
-    Ctl(C::kNet).text = MoneyText(value);
-    Ctl(C::kFees).text = FeesInForce(settings) && value != 0 ? MoneyText(stock.GetFees()) : "";
+    Ctl(C::kNet).text = MoneyText(value, settings);
+    Ctl(C::kFees).text =
+        FeesInForce(settings) && value != 0 ? MoneyText(stock.GetFees(), settings) : "";
 }
 
 void EditorModel::EnterPrice(const std::string& text) {
     const std::optional<double> read =
         ReadNumberBox(text, "Price", messages, MessageOwner::kMainWindow);
     if (!read) {
-        Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice());
+        Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice(), settings);
         return;
     }
     const double x = *read;
@@ -58,14 +51,13 @@ void EditorModel::EnterPrice(const std::string& text) {
     if (!(x > 0) || document->GetStock().SetPrice(x) != 0) {
         ClearPrice();
     } else {
-        Ctl(C::kPrice).text = PriceText(x);
+        Ctl(C::kPrice).text = PriceText(x, settings);
         ForEachSlot([&](Option& option) { option.SetUnderlyingPrice(x); });
         RebuildStrikeLists();
         ShowEnvironmentNet();
-        ShowRowValues(0);
-        ShowRowValues(1);
+        RevalueRows();
         if (!rowsEnabled) {
-            RowCtl(0, R::kRowChoice).visible = RowCtl(1, R::kRowChoice).visible = true;
+            ForEachRow([](OptionRow& row) { row.ShowChoice(true); });
             rowsEnabled = true;
         }
     }
@@ -76,13 +68,7 @@ void EditorModel::EnterPrice(const std::string& text) {
 void EditorModel::ClearPrice() {
     Ctl(C::kPrice).text = "";
     rowsEnabled = false;
-    HideRows(0);
-    HideRows(1);
     ResetAllRecords();
-    for (int row = 0; row < kEditorRows; ++row) {
-        RowCtl(row, R::kRowChoice).selected = -1;
-        RowCtl(row, R::kRowGroup).text = "Option";
-    }
     RefreshOptionLists();
     Stock& stock = document->GetStock();
     stock.SetPrice(0);
@@ -170,8 +156,8 @@ void EditorModel::EnterUnits(const std::string& text) {
         SetListText(C::kUnits, IntegerText(n));
         ShowEnvironmentNet();
     }
-    for (int row = 0; row < kEditorRows; ++row)
-        if (HasRecord(row)) CheckRow(row);
+    ForEachRow([](OptionRow& row) { row.Check(); });
+    RefreshAfterRowChange();
 }
 
 void EditorModel::MoveSlider(EditorControl control, int position) {
@@ -200,8 +186,11 @@ void EditorModel::MoveSlider(EditorControl control, int position) {
             });
     }
     ShowSliders();
-    ShowRowValues(0);
-    ShowRowValues(1);
+    RevalueRows();
+}
+
+void EditorModel::RevalueRows() {
+    ForEachRow([](OptionRow& row) { row.ShowValues(); });
 }
 
 // Slider positions and texts from the settings.
@@ -224,40 +213,29 @@ void EditorModel::EnterDate(const std::string& text) {
         if (option.GetDaysLeft() != 0)
             SetOptionDates(option, valuationDate, option.GetExpiration(), settings);
     });
-    for (int row = 0; row < kEditorRows; ++row) {
-        ShowDaysLeft(row);
-        ShowRowValues(row);
-    }
+    ForEachRow([](OptionRow& row) {
+        row.ShowDaysLeft();
+        row.ShowValues();
+    });
     UpdatePrompt();
 }
 
-void EditorModel::ShowDateBox() { Ctl(C::kDate).text = DateBoxText(valuationDate); }
-
-// A date in the order the user types dates, so the box reads back as the same day.
-std::string EditorModel::DateBoxText(CTime date) const {
-    return date.Format(settings.dateFormat == kDayMonthYear ? "%d/%m/%Y" : "%m/%d/%Y");
-}
+void EditorModel::ShowDateBox() { Ctl(C::kDate).text = DateBoxText(valuationDate, settings); }
 
 void EditorModel::RebuildExpirationLists() {
     const std::vector<std::string> months = ExpirationList(valuationDate);
-    for (int row = 0; row < kEditorRows; ++row)
-        SetListItems(RowControlId(row, R::kExpires), months);
+    ForEachRow([&](OptionRow& row) { row.SetExpirationItems(months); });
 }
 
 void EditorModel::RebuildStrikeLists() {
     const std::vector<std::string> strikes = StrikeList(document->GetStock().GetPrice());
-    for (int row = 0; row < kEditorRows; ++row)
-        SetListItems(RowControlId(row, R::kStrike), strikes);
+    ForEachRow([&](OptionRow& row) { row.SetStrikeItems(strikes); });
 }
 
 // Prices and strikes in the current digits and form.
 void EditorModel::RewritePrices() {
-    Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice());
-    for (int row = 0; row < kEditorRows; ++row) {
-        if (!HasRecord(row)) continue;
-        SetListText(RowControlId(row, R::kStrike), PriceText(RowOption(row).GetStrike()));
-        RowCtl(row, R::kRowPrice).text = PriceText(RowOption(row).GetPrice());
-    }
+    Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice(), settings);
+    ForEachRow([](OptionRow& row) { row.RewritePrices(); });
 }
 
 }  // namespace qx

@@ -4,6 +4,7 @@
 
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
+#include "editor/editor_text.h"
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
 #include "shell/document.h"
@@ -37,28 +38,8 @@ constexpr Caption<EditorControl> kEnvironmentCaptions[] = {
     {C::kTrackerButton, "Tracker"},
 };
 
-constexpr Caption<RowControl> kRowCaptions[] = {
-    {R::kRowGroup, "Option"},
-    {R::kExpiresLabel, "Expires"},
-    {R::kDaysLeftLabel, "Days Left"},
-    {R::kStrikeLabel, "Strike"},
-    {R::kFairValueLabel, "Fair Value"},
-    {R::kCallButton, "Call"},
-    {R::kPutButton, "Put"},
-    {R::kRowPriceLabel, "Price"},
-    {R::kImpliedVolatilityLabel, "Implied Volatility"},
-    {R::kContractsLabel, "Contracts"},
-    {R::kRowBuy, "Buy"},
-    {R::kRowSell, "Sell"},
-    {R::kRowFeesLabel, "Fees"},
-    {R::kRowNetLabel, "NET"},
-    {R::kClear, "Clear"},
-};
-
 constexpr EditorControl kTextHighlighted[] = {C::kVolatilityText, C::kInterestText,
                                               C::kDividendText, C::kFees, C::kNet};
-constexpr RowControl kRowTextHighlighted[] = {R::kDaysLeft, R::kFairValue, R::kImpliedVolatility,
-                                              R::kRowFees, R::kRowNet};
 
 }  // namespace
 
@@ -68,7 +49,9 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& deskto
       messages(messages),
       desktop(desktop),
       clock(clock),
-      document(std::make_unique<Document>(settings, messages)) {
+      document(std::make_unique<Document>(settings, messages)),
+      rows{OptionRow(*document, settings, valuationDate, messages),
+           OptionRow(*document, settings, valuationDate, messages)} {
     InitControls();
     OpenWindow();
     saved.Take(*document);
@@ -92,14 +75,6 @@ void EditorModel::InitControls() {
     Ctl(C::kUnits).items = UnitsList();
     for (EditorControl control : {C::kFeesLabel, C::kFees, C::kUnitsLabel, C::kUnits})
         Ctl(control).visible = false;
-    for (int row = 0; row < kEditorRows; ++row) {
-        for (const auto& caption : kRowCaptions) RowCtl(row, caption.control).text = caption.text;
-        RowCtl(row, R::kRowGroup).color = TextColor::kGroupHighlight;
-        for (RowControl control : kRowTextHighlighted)
-            RowCtl(row, control).color = TextColor::kTextHighlight;
-        RowCtl(row, R::kContracts).items = ContractsList();
-        HideRows(row);
-    }
     for (EditorCommand choice : {EditorCommand::kBasicMode, EditorCommand::kAdvancedMode,
                                  EditorCommand::kEuropeanRule, EditorCommand::kAmericanRule})
         menu.Add(choice, MenuMark::kRadio);
@@ -118,7 +93,6 @@ void EditorModel::OpenWindow() {
     ShowSliders();
     // Every leg starts with the settings' environment, fees included only while on.
     ApplyEnvironment();
-    rowRecord[0] = rowRecord[1] = -1;
     RefreshOptionLists();
     SetDividendShown(settings.includeDividend);
     SetFractionsShown(settings.showFractions);
@@ -140,7 +114,18 @@ const Option& EditorModel::Slot(int index) const { return document->GetOption(in
 
 const Control& EditorModel::GetControl(EditorControl control) const {
     static const Control kNoControl;
+    int row = 0;
+    RowControl rowControl{};
+    if (FindRowControl(control, row, rowControl)) return rows[row].GetControl(rowControl);
     return IsControl(control) ? controls[static_cast<int>(control)] : kNoControl;
+}
+
+bool EditorModel::FindRowControl(EditorControl id, int& row, RowControl& control) {
+    const int index = static_cast<int>(id) - kEnvironmentControlCount;
+    if (!IsControl(id) || index < 0) return false;
+    row = index / kRowControlCount;
+    control = static_cast<RowControl>(index % kRowControlCount);
+    return true;
 }
 
 const MenuItem& EditorModel::GetMenuItem(EditorCommand command) const { return menu.Get(command); }
@@ -148,68 +133,63 @@ const MenuItem& EditorModel::GetMenuItem(EditorCommand command) const { return m
 // Replaces a list's items; the text typed in its box stays, selected when it is one of
 // the new items.
 void EditorModel::SetListItems(EditorControl control, std::vector<std::string> items) {
-    Ctl(control).items = std::move(items);
-    SetListText(control, Ctl(control).text);
+    qx::SetListItems(Ctl(control), std::move(items));
 }
 
 void EditorModel::SetListText(EditorControl control, const std::string& text) {
-    Control& list = Ctl(control);
-    list.text = text;
-    const auto found = std::find(list.items.begin(), list.items.end(), text);
-    list.selected = found == list.items.end() || text.empty()
-                        ? -1
-                        : static_cast<int>(found - list.items.begin());
+    qx::SetListText(Ctl(control), text);
 }
 
 void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
-    if (!IsControl(control) || !Ctl(control).visible) return;
+    if (!IsControl(control) || !GetControl(control).visible) return;
+    int row = 0;
+    RowControl rowControl{};
+    if (FindRowControl(control, row, rowControl)) {
+        if (rows[row].LeaveBox(rowControl, text)) RefreshAfterRowChange();
+        return;
+    }
     switch (control) {
         case C::kSymbol:
             Ctl(C::kSymbol).text = text;
             document->GetStock().SetSymbol(text);
+            // The row titles name the contracts by the underlying's symbol.
+            ForEachRow([](OptionRow& row) { row.ShowTitle(); });
             return;
         case C::kDate: return EnterDate(text);
         case C::kPrice: return EnterPrice(text);
         case C::kShares: return EnterShares(text, false);
         case C::kUnits: return EnterUnits(text);
-        default: break;
-    }
-    if (!IsRowControl(control)) return;
-    const int row = RowOf(control);
-    if (!HasRecord(row)) return;
-    switch (RowControlOf(control)) {
-        case R::kExpires: return EnterExpiration(row, text);
-        case R::kStrike: return EnterStrike(row, text, false);
-        case R::kRowPrice: return EnterRowPrice(row, text);
-        case R::kContracts: return EnterContracts(row, text, false);
         default: return;
     }
 }
 
 void EditorModel::ChooseItem(EditorControl control, int item) {
-    if (!IsControl(control) || !Ctl(control).visible) return;
-    if (item < 0 || item >= static_cast<int>(Ctl(control).items.size())) return;
-    const std::string entry = Ctl(control).items[item];
+    if (!IsControl(control) || !GetControl(control).visible) return;
+    if (item < 0 || item >= static_cast<int>(GetControl(control).items.size())) return;
+    const std::string entry = GetControl(control).items[item];
+    int row = 0;
+    RowControl rowControl{};
+    if (FindRowControl(control, row, rowControl)) {
+        if (rowControl == R::kRowChoice) return ChooseRecord(row, item);
+        if (rows[row].ChooseItem(rowControl, entry)) RefreshAfterRowChange();
+        return;
+    }
     switch (control) {
         case C::kShares: return EnterShares(entry, true);
         case C::kUnits: return EnterUnits(entry);
-        default: break;
-    }
-    if (!IsRowControl(control)) return;
-    const int row = RowOf(control);
-    if (RowControlOf(control) == R::kRowChoice) return ChooseRecord(row, item);
-    if (!HasRecord(row)) return;
-    switch (RowControlOf(control)) {
-        case R::kExpires: return ChooseExpiration(row, entry);
-        case R::kStrike: return EnterStrike(row, entry, true);
-        case R::kContracts: return EnterContracts(row, entry, true);
         default: return;
     }
 }
 
 EditorRequest EditorModel::ClickButton(EditorControl control) {
     if (!IsControl(control)) return EditorRequest::kNone;
-    if (!Ctl(control).visible || !Ctl(control).enabled) return EditorRequest::kNone;
+    if (!GetControl(control).visible || !GetControl(control).enabled) return EditorRequest::kNone;
+    int row = 0;
+    RowControl rowControl{};
+    if (FindRowControl(control, row, rowControl)) {
+        if (rows[row].ClickButton(rowControl)) RefreshAfterRowChange();
+        return EditorRequest::kNone;
+    }
     switch (control) {
         case C::kStock: ChooseAssetType(kStockAsset); break;
         case C::kIndex: ChooseAssetType(kIndexAsset); break;
@@ -218,22 +198,9 @@ EditorRequest EditorModel::ClickButton(EditorControl control) {
         case C::kSellButton: ClickSide(kSell); break;
         case C::kGraphButton: return Command(EditorCommand::kGraph);
         case C::kTrackerButton: return Command(EditorCommand::kTracker);
-        default:
-            if (IsRowControl(control)) ClickRowButton(RowOf(control), RowControlOf(control));
+        default: break;
     }
     return EditorRequest::kNone;
-}
-
-void EditorModel::ClickRowButton(int row, RowControl control) {
-    if (!HasRecord(row)) return;
-    switch (control) {
-        case R::kCallButton: return ClickType(row, kCall);
-        case R::kPutButton: return ClickType(row, kPut);
-        case R::kRowBuy: return ClickRowSide(row, kBuy);
-        case R::kRowSell: return ClickRowSide(row, kSell);
-        case R::kClear: return ClearRow(row);
-        default: return;
-    }
 }
 
 }  // namespace qx

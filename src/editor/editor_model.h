@@ -1,12 +1,14 @@
 #ifndef QX_EDITOR_EDITOR_MODEL_H
 #define QX_EDITOR_EDITOR_MODEL_H
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/editor_controls.h"
+#include "editor/option_row.h"
 #include "editor/saved_document.h"
 #include "platform/controls.h"
 #include "platform/ctime.h"
@@ -83,7 +85,7 @@ class EditorModel {
     Document& GetDocument() { return *document; }
     const Document& GetDocument() const { return *document; }
     // The record row 0 or 1 shows, 0..3, or -1 for none.
-    int GetRowRecord(int row) const { return rowRecord[row]; }
+    int GetRowRecord(int row) const { return rows[row].GetRecord(); }
     // The date the records are valued at.
     CTime GetValuationDate() const { return valuationDate; }
     // True once a valid underlying price has been entered.
@@ -97,21 +99,18 @@ class EditorModel {
 
   private:
     Control& Ctl(EditorControl control) { return controls[static_cast<int>(control)]; }
-    Control& RowCtl(int row, RowControl control) { return Ctl(RowControlId(row, control)); }
-    const Control& RowCtl(int row, RowControl control) const {
-        return GetControl(RowControlId(row, control));
-    }
     Option& Slot(int index);
     const Option& Slot(int index) const;
     template <class F>
     void ForEachSlot(F apply) {
         for (int i = 0; i < kOptionSlots; ++i) apply(Slot(i));
     }
-    bool HasRecord(int row) const { return rowRecord[row] >= 0; }
-    Option& RowOption(int row) { return Slot(rowRecord[row]); }
-    const Option& RowOption(int row) const { return Slot(rowRecord[row]); }
+    template <class F>
+    void ForEachRow(F apply) {
+        for (OptionRow& row : rows) apply(row);
+    }
 
-    // Construction (editor_model.cpp).
+    // Construction and events (editor_model.cpp).
     void InitControls();
     void OpenWindow();
     void SetListItems(EditorControl control, std::vector<std::string> items);
@@ -119,17 +118,8 @@ class EditorModel {
     static bool IsControl(EditorControl control) {
         return static_cast<int>(control) >= 0 && static_cast<int>(control) < kEditorControlCount;
     }
-    static bool IsRowControl(EditorControl control) {
-        return static_cast<int>(control) >= kEnvironmentControlCount;
-    }
-    static int RowOf(EditorControl control) {
-        return (static_cast<int>(control) - kEnvironmentControlCount) / kRowControlCount;
-    }
-    static RowControl RowControlOf(EditorControl control) {
-        return static_cast<RowControl>((static_cast<int>(control) - kEnvironmentControlCount) %
-                                       kRowControlCount);
-    }
-    void ClickRowButton(int row, RowControl control);
+    // The row and row control of a control id; false for a control outside the rows.
+    static bool FindRowControl(EditorControl id, int& row, RowControl& control);
 
     // Environment (editor_environment.cpp).
     // Carries volatility, interest, dividend and fees of the settings into all records.
@@ -147,53 +137,26 @@ class EditorModel {
     void EnterUnits(const std::string& text);
     void EnterDate(const std::string& text);
     void ShowDateBox();
-    std::string DateBoxText(CTime date) const;
     void ShowSliders();
     void RebuildSharesList();
     void RebuildExpirationLists();
     void RebuildStrikeLists();
     void RewritePrices();
-    std::string PriceText(double value) const;
-    std::string MoneyText(double value) const;
+    // Shows both rows' fair values and implied volatilities after the market moved.
+    void RevalueRows();
 
-    // Option rows (editor_rows.cpp): their records, the entry-order rule that keeps a
-    // row's fields valid and names what it lacks, and what the rows show.
-    // Clears record index and gives it the environment, the price, units and asset type.
-    void ResetRecord(int index);
+    // The two option rows together (editor_rows.cpp).
     // Clears all four records, gives them the environment, and empties both rows.
     void ResetAllRecords();
-    // Keeps the row's fields valid in entry order, then revalues and redisplays it.
-    void CheckRow(int row);
-    // What the status line asks of the row: its first missing field, or nothing.
-    std::string RowPhrase(int row) const;
-    // Shows the row's fair value and implied volatility.
-    void ShowRowValues(int row);
-    // Shows the row's days left.
-    void ShowDaysLeft(int row);
-    // Shows the row's net cash and fees.
-    void ShowRowNet(int row);
-    // Titles the row's group after its record, then refreshes the record lists.
-    void UpdateRowTitle(int row);
-    // Rebuilds both rows' record-choice lists and selects each row's record.
+    // What every row change leaves to the editor: the titles, the record lists, Graph,
+    // the status line and the windows beside the editor.
+    void RefreshAfterRowChange();
+    // Rebuilds both rows' record-choice lists and titles.
     void RefreshOptionLists();
     // Recounts the records with a side and enables or disables Graph.
     void UpdateGraphCommand();
-    // Shows the row's controls for the current mode and fees, or hides them all.
-    void ShowRows(int row);
-    void HideRows(int row);
+    // Shows slot item in the row, unless the other row shows it.
     void ChooseRecord(int row, int item);
-    void FillRow(int row);
-    void EnterExpiration(int row, const std::string& text);
-    void ChooseExpiration(int row, const std::string& month);
-    void EnterStrike(int row, const std::string& text, bool chosen);
-    void ClickType(int row, int type);
-    void EnterRowPrice(int row, const std::string& text);
-    void EnterContracts(int row, const std::string& text, bool chosen);
-    void ClickRowSide(int row, int side);
-    void ClearRow(int row);
-    void VoidRow(int row);
-    void VoidPosition(int row);
-    void ShowRowControls(int row, bool shown);
 
     // Status line (editor_prompt.cpp): what to enter next, and the time.
     void UpdatePrompt();
@@ -219,8 +182,8 @@ class EditorModel {
 
     // Commands and documents (editor_commands.cpp).
     void RefreshAfterOpen();
-    void ChooseRowsFromSlots();
-    void ShowOpenedRow(int row);
+    // The slots with days left, in slot order, for the rows; -1 where none is left.
+    std::array<int, kEditorRows> SlotsWithDaysLeft() const;
     void ShowUnderlying();
     void SaveWithQuestion();
     bool MayDiscard(EditorCommand command, EditorRequest& instead);
@@ -235,10 +198,10 @@ class EditorModel {
     SavedDocument saved;  // the document as last opened, saved or made new
     // The command that waits for the save dialog the user agreed to first, if any.
     std::optional<EditorCommand> pendingCommand;
-    Control controls[kEditorControlCount];
+    Control controls[kEnvironmentControlCount];
     MenuItems<EditorCommand> menu;
-    int rowRecord[kEditorRows] = {-1, -1};  // never equal unless both are -1
     CTime valuationDate;
+    OptionRow rows[kEditorRows];  // never showing the same slot
     CTime startupDate;
     bool rowsEnabled = false;
     int recordsWithSide = 0;

@@ -10,7 +10,6 @@ namespace qx {
 namespace {
 
 using C = EditorControl;
-using R = RowControl;
 
 constexpr EditorControl kEnvironmentPositionControls[] = {
     C::kSharesLabel, C::kShares, C::kBuyButton, C::kSellButton, C::kNetLabel, C::kNet};
@@ -36,16 +35,16 @@ void EditorModel::SetBasicMode(bool on) {
 void EditorModel::ShowPositionControls() {
     for (EditorControl control : kEnvironmentPositionControls)
         Ctl(control).visible = settings.basicMode;
-    for (int row = 0; row < kEditorRows; ++row)
-        if (HasRecord(row)) ShowRows(row);
+    ForEachRow([](OptionRow& row) {
+        if (row.HasRecord()) row.ShowControls(true);
+    });
 }
 
 void EditorModel::SetEuropeanRule(bool on) {
     settings.europeanRule = on;
     const int steps = LatticeStepsOf(settings);
     ForEachSlot([&](Option& option) { option.SetLatticeSteps(steps); });
-    ShowRowValues(0);
-    ShowRowValues(1);
+    RevalueRows();
     ShowRuleLabel();
     menu[EditorCommand::kEuropeanRule].checked = on;
     menu[EditorCommand::kAmericanRule].checked = !on;
@@ -62,11 +61,10 @@ void EditorModel::ShowFees() {
     menu[EditorCommand::kIncludeFees].checked = on;
     Ctl(C::kFeesLabel).visible = Ctl(C::kFees).visible = on;
     ApplyFees();
-    for (int row = 0; row < kEditorRows; ++row) {
-        if (HasRecord(row))
-            RowCtl(row, R::kRowFeesLabel).visible = RowCtl(row, R::kRowFees).visible = on;
-        ShowRowNet(row);
-    }
+    ForEachRow([](OptionRow& row) {
+        if (row.HasRecord()) row.ShowControls(true);
+        row.ShowNet();
+    });
     ShowEnvironmentNet();
 }
 
@@ -78,8 +76,7 @@ void EditorModel::SetDividendShown(bool on) {
     ShowSliders();
     const double yield = EnvironmentOf(settings).dividendYield;
     ForEachSlot([&](Option& option) { option.SetDividendYield(yield); });
-    ShowRowValues(0);
-    ShowRowValues(1);
+    RevalueRows();
 }
 
 void EditorModel::SetFractionsShown(bool on) {
@@ -97,12 +94,9 @@ void EditorModel::SetUnitsShown(bool on) {
 
 void EditorModel::NewDocument() {
     document->Reset();
-    HideRows(0);
-    HideRows(1);
     ResetUnderlying();
     ResetAllRecords();
-    UpdateRowTitle(0);
-    UpdateRowTitle(1);
+    RefreshOptionLists();
     UpdateGraphCommand();
     UpdatePrompt();
     if (observer) observer->DocumentReplaced();

@@ -27,13 +27,13 @@ void EditorModel::UpdatePrompt() {
             phrases.push_back(std::string("enter") + units);
         else if (stock.GetSide() == kNoSide)
             phrases.push_back(std::string("buy or sell") + units);
-        for (int row = 0; row < kEditorRows; ++row) {
-            const std::string phrase = RowPhrase(row);
+        for (const OptionRow& row : rows) {
+            const std::string phrase = row.Phrase();
             if (!phrase.empty()) phrases.push_back(phrase);
         }
-        const bool bothTraded = HasRecord(0) && HasRecord(1) && RowOption(0).GetSide() != kNoSide &&
-                                RowOption(1).GetSide() != kNoSide;
-        if (!HasRecord(0) || !HasRecord(1) || bothTraded) phrases.push_back("select a new option");
+        const bool bothTraded = rows[0].IsTraded() && rows[1].IsTraded();
+        if (!rows[0].HasRecord() || !rows[1].HasRecord() || bothTraded)
+            phrases.push_back("select a new option");
         if (recordsWithSide > 0) phrases.push_back("graph options");
     }
     Ctl(C::kPrompt).text = PromptSentence(phrases);

@@ -57,6 +57,15 @@ int SetOptionDates(Option& option, CTime valuation, CTime expiration, const Sett
                                  : option.SetDates(valuation, expiration);
 }
 
+void RedateOption(Option& option, const Settings& settings) {
+    const int days = option.GetDaysLeft();
+    if (days <= 0) return;
+    // Dates a record cannot take again (a damaged document) leave it its whole days.
+    if (!settings.valueToClose ||
+        option.SetDatesToClose(option.GetValuationDate(), option.GetExpiration()) != 0)
+        option.SetDaysLeft(days);
+}
+
 int LatticeStepsOf(const Settings& settings) {
     return settings.europeanRule ? 0 : settings.iterations;
 }

@@ -53,6 +53,11 @@ MonthlyExpiration MonthlyExpirationOf(const Settings& settings);
 // time: to the 16:00 New York close, or in whole calendar days. 0, or -1 when refused.
 int SetOptionDates(Option& option, CTime valuation, CTime expiration, const Settings& settings);
 
+// Measures a record's time again from its own dates as the settings now measure it: a
+// document holds whole days, and the setting may have changed. A record keeps its days
+// left, and one without days left stays without.
+void RedateOption(Option& option, const Settings& settings);
+
 // An option record as a new position starts it: cleared (its dates and lattice steps
 // stay), with the settings' asset type and units per contract and their environment.
 void ResetOption(Option& option, const Settings& settings);
