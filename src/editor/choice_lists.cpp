@@ -68,7 +68,9 @@ std::vector<std::string> ExpirationList(CTime start) {
     std::vector<std::string> months;
     for (std::string month : ExpirationMonths(start)) {
         std::string text = month;
-        if (ExpirationFromMonthText(text) != CTime(1970, 1, 1)) months.push_back(std::move(month));
+        // Any rule tells whether the month has an expiration at all.
+        const CTime expiration = ExpirationFromMonthText(text, MonthlyExpiration::kThirdFriday);
+        if (expiration != CTime(1970, 1, 1)) months.push_back(std::move(month));
     }
     return months;
 }

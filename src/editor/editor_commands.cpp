@@ -173,6 +173,7 @@ void EditorModel::RefreshAfterOpen() {
     const std::array<int, kEditorRows> slots = SlotsWithDaysLeft();
     if (slots[0] >= 0) valuationDate = Slot(slots[0]).GetValuationDate();
     TakeOverEnvironment(slots[0] >= 0 ? &Slot(slots[0]) : nullptr, document->GetStock(), settings);
+    ForEachSlot([&](Option& option) { RedateOption(option, settings); });
     ShowDocument(slots);
 }
 
@@ -226,7 +227,10 @@ void EditorModel::AfterProperties() {
     if (!settings.europeanRule) SetEuropeanRule(false);
     Ctl(C::kDate).text = DateText(valuationDate, settings.dateFormat);
     RewritePrices();
+    // The time rule may have changed: every record measures its time again.
+    ForEachSlot([&](Option& option) { RedateOption(option, settings); });
     ForEachRow([](OptionRow& row) {
+        row.ShowDaysLeft();
         row.ShowValues();
         row.ShowNet();
     });

@@ -8,6 +8,7 @@
 #include "pricing/slider_text.h"
 #include "shell/document.h"
 #include "shell/market_environment.h"
+#include "shell/number_box.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -39,7 +40,13 @@ void EditorModel::ShowEnvironmentNet() {
 }
 
 void EditorModel::EnterPrice(const std::string& text) {
-    const double x = ParseNumber(text);
+    const std::optional<double> read =
+        ReadNumberBox(text, "Price", messages, MessageOwner::kMainWindow);
+    if (!read) {
+        Ctl(C::kPrice).text = PriceText(document->GetStock().GetPrice(), settings);
+        return;
+    }
+    const double x = *read;
     // A price the record refuses (beyond any market) is no price, like text that is no number.
     if (!(x > 0) || document->GetStock().SetPrice(x) != 0) {
         ClearPrice();
@@ -205,7 +212,8 @@ void EditorModel::EnterDate(const std::string& text) {
     RebuildExpirationLists();
     // A record that has run out of days stays out: the date alone does not revive it.
     ForEachSlot([&](Option& option) {
-        if (option.GetDaysLeft() != 0) option.SetDates(valuationDate, option.GetExpiration());
+        if (option.GetDaysLeft() != 0)
+            SetOptionDates(option, valuationDate, option.GetExpiration(), settings);
     });
     ForEachRow([](OptionRow& row) {
         row.ShowDaysLeft();

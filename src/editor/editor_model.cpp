@@ -52,8 +52,8 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& deskto
       files(files),
       clock(clock),
       document(std::make_unique<Document>(settings, messages)),
-      rows{OptionRow(*document, settings, valuationDate),
-           OptionRow(*document, settings, valuationDate)} {
+      rows{OptionRow(*document, settings, valuationDate, messages),
+           OptionRow(*document, settings, valuationDate, messages)} {
     InitControls();
     OpenWindow();
     saved.Take(*document);
@@ -87,8 +87,8 @@ void EditorModel::InitControls() {
     for (EditorControl control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
     for (EditorControl control : {C::kModeLabel, C::kRuleLabel, C::kPrompt})
         Ctl(control).color = TextColor::kMessageHighlight;
-    Ctl(C::kVolatilitySlider).minimum = 1;
-    Ctl(C::kVolatilitySlider).maximum = 99;
+    Ctl(C::kVolatilitySlider).minimum = kMinVolatilityPercent;
+    Ctl(C::kVolatilitySlider).maximum = kMaxVolatilityPercent;
     Ctl(C::kInterestSlider).maximum = 150;
     Ctl(C::kDividendSlider).maximum = 150;
     Ctl(C::kUnits).items = UnitsList();
@@ -175,6 +175,8 @@ void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
         case C::kSymbol:
             Ctl(C::kSymbol).text = text;
             document->GetStock().SetSymbol(text);
+            // The row titles name the contracts by the underlying's symbol.
+            ForEachRow([](OptionRow& row) { row.ShowTitle(); });
             return;
         case C::kDate: return EnterDate(text);
         case C::kPrice: return EnterPrice(text);

@@ -20,6 +20,10 @@ std::string MoneyText(double value, const Settings& settings);
 // A date in the order the user types dates, so a date box reads back as the same day.
 std::string DateBoxText(CTime date, const Settings& settings);
 
+// The time left on an option's last day, from its years: "4 h", "3.5 h", "0 h" after
+// the close.
+std::string HoursLeftText(double years);
+
 // Writes text into an editable list, selecting the item that reads the same, if any.
 void SetListText(Control& list, const std::string& text);
 

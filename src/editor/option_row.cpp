@@ -6,10 +6,13 @@
 #include "editor/editor_text.h"
 #include "pricing/date_text.h"
 #include "pricing/expiration_calendar.h"
+#include "pricing/market_close.h"
 #include "pricing/number_text.h"
 #include "pricing/option.h"
+#include "pricing/option_code.h"
 #include "shell/document.h"
 #include "shell/market_environment.h"
+#include "shell/number_box.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -61,13 +64,14 @@ constexpr RowControl kFeeControls[] = {R::kRowFeesLabel, R::kRowFees};
 
 // Forgets the option's type: the setter refuses "unset", so the record is cleared and
 // given back everything but its type, strike, price, contracts and side.
-void ForgetType(Option& option) {
+void ForgetType(Option& option, const Settings& settings) {
     Option kept;
     kept.CopyFrom(option);
     option.Clear();
     option.SetUnderlyingPrice(kept.GetUnderlyingPrice());
     option.SetFees(kept.GetFees());
     option.SetDaysLeft(kept.GetDaysLeft());
+    RedateOption(option, settings);  // the time to the close, from the dates Clear kept
     option.SetAssetType(kept.GetAssetType());
     option.SetUnitsPerContract(kept.GetUnitsPerContract());
     option.SetInterestRate(kept.GetInterestRate());
@@ -98,8 +102,9 @@ constexpr const char* kMissingPhrases[] = {
 
 }  // namespace
 
-OptionRow::OptionRow(Document& document, const Settings& settings, const CTime& valuationDate)
-    : document(document), settings(settings), valuationDate(valuationDate) {
+OptionRow::OptionRow(Document& document, const Settings& settings, const CTime& valuationDate,
+                     Messages& messages)
+    : document(document), settings(settings), valuationDate(valuationDate), messages(messages) {
     for (const auto& caption : kRowCaptions) Ctl(caption.control).text = caption.text;
     Ctl(R::kRowGroup).color = TextColor::kGroupHighlight;
     for (RowControl control : kTextHighlighted) Ctl(control).color = TextColor::kTextHighlight;
@@ -186,7 +191,7 @@ void OptionRow::Check() {
             break;
         case RowEntry::kStrike:
             Ctl(R::kCallButton).checked = Ctl(R::kPutButton).checked = false;
-            ForgetType(option);
+            ForgetType(option, settings);
             Ctl(R::kRowPrice).text = "";
             VoidPosition();
             break;
@@ -245,8 +250,12 @@ void OptionRow::ShowValues() {
 
 void OptionRow::ShowDaysLeft() {
     if (!HasRecord()) return;
-    const int days = GetOption().GetDaysLeft();
-    Ctl(R::kDaysLeft).text = days > 0 ? IntegerText(days) : "";
+    const Option& option = GetOption();
+    const int days = option.GetDaysLeft();
+    // Valued to the close, the last day counts in hours.
+    const bool lastDay = settings.valueToClose && days > 0 &&
+                         IsExpirationDay(option.GetValuationDate(), option.GetExpiration());
+    Ctl(R::kDaysLeft).text = lastDay ? HoursLeftText(option.GetYears()) : IntegerText(days);
 }
 
 void OptionRow::ShowNet() {
@@ -263,7 +272,9 @@ void OptionRow::ShowTitle() {
     std::string title = "Option";
     if (HasRecord()) {
         title += " " + IntegerText(record + 1);
-        const std::string code = GetOption().SymbolCode();
+        // Today's symbol needs the underlying's; the classic code names few of today's strikes.
+        const std::string occ = OccSymbol(GetOption(), document.GetStock().GetSymbol());
+        const std::string code = occ.empty() ? GetOption().SymbolCode() : occ;
         if (!code.empty()) title += " " + code;
     }
     Ctl(R::kRowGroup).text = title;
@@ -314,15 +325,15 @@ void OptionRow::EnterExpiration(const std::string& text) {
     CTime date;
     if (ParseDate(text, settings.dateFormat, date) == 0) {
         SetListText(Ctl(R::kExpires), DateBoxText(date, settings));
-        option.SetDates(valuationDate, date);
+        SetOptionDates(option, valuationDate, date, settings);
     } else {
         std::string month = text;
-        const CTime expiration = ExpirationFromMonthText(month);
+        const CTime expiration = ExpirationFromMonthText(month, MonthlyExpirationOf(settings));
         if (expiration == CTime(1970, 1, 1)) {
             option.SetDaysLeft(0);
             SetListText(Ctl(R::kExpires), "");
         } else {
-            option.SetDates(valuationDate, expiration);
+            SetOptionDates(option, valuationDate, expiration, settings);
             SetListText(Ctl(R::kExpires), option.ExpirationText());
         }
     }
@@ -333,14 +344,26 @@ void OptionRow::EnterExpiration(const std::string& text) {
 
 void OptionRow::ChooseExpiration(const std::string& month) {
     std::string text = month;
-    Record().SetDates(valuationDate, ExpirationFromMonthText(text));
+    const CTime expiration = ExpirationFromMonthText(text, MonthlyExpirationOf(settings));
+    SetOptionDates(Record(), valuationDate, expiration, settings);
     SetListText(Ctl(R::kExpires), month);
     ShowDaysLeft();
     ShowValues();
 }
 
+// A typed number of the row's box named; nothing when the box refuses the text.
+std::optional<double> OptionRow::ReadRowNumber(const std::string& text, const char* box) {
+    const std::string name = std::string(box) + " of Option " + IntegerText(record + 1);
+    return ReadNumberBox(text, name, messages, MessageOwner::kMainWindow);
+}
+
 void OptionRow::EnterStrike(const std::string& text, bool chosen) {
-    const double x = ParseNumber(text);
+    const std::optional<double> read = ReadRowNumber(text, "Strike");
+    if (!read) {
+        SetListText(Ctl(R::kStrike), PriceText(GetOption().GetStrike(), settings));
+        return;
+    }
+    const double x = *read;
     // A strike the record refuses (beyond any market) reads as no strike.
     const bool valid = x > 0 && Record().SetStrike(x) == 0;
     if (!valid) Record().SetStrike(0);
@@ -363,7 +386,12 @@ void OptionRow::ClickType(int type) {
 }
 
 void OptionRow::EnterPrice(const std::string& text) {
-    const double x = ParseNumber(text);
+    const std::optional<double> read = ReadRowNumber(text, "Price");
+    if (!read) {
+        Ctl(R::kRowPrice).text = PriceText(GetOption().GetPrice(), settings);
+        return;
+    }
+    const double x = *read;
     const bool valid = x > 0 && Record().SetPrice(x) == 0;
     if (!valid) Record().SetPrice(0);
     Ctl(R::kRowPrice).text = valid ? PriceText(x, settings) : "";

@@ -1,6 +1,7 @@
 #ifndef QX_EDITOR_OPTION_ROW_H
 #define QX_EDITOR_OPTION_ROW_H
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 namespace qx {
 
 class Document;
+class Messages;
 class Option;
 class Settings;
 
@@ -22,7 +24,9 @@ class OptionRow {
   public:
     // A row showing no record, hidden, over the document's slots; values are dated at
     // valuationDate. The references must outlive the row.
-    OptionRow(Document& document, const Settings& settings, const CTime& valuationDate);
+    // A number box the row cannot read warns through messages.
+    OptionRow(Document& document, const Settings& settings, const CTime& valuationDate,
+              Messages& messages);
 
     // The state of one of the row's controls.
     const Control& GetControl(RowControl control) const {
@@ -82,6 +86,7 @@ class OptionRow {
     void VoidPosition();
     void EnterExpiration(const std::string& text);
     void ChooseExpiration(const std::string& month);
+    std::optional<double> ReadRowNumber(const std::string& text, const char* box);
     void EnterStrike(const std::string& text, bool chosen);
     void ClickType(int type);
     void EnterPrice(const std::string& text);
@@ -91,6 +96,7 @@ class OptionRow {
     Document& document;
     const Settings& settings;
     const CTime& valuationDate;
+    Messages& messages;
     Control controls[kRowControlCount];
     int record = -1;
 };

@@ -58,6 +58,7 @@ enum class GraphCommand : int {
     kShowExpiration = 32912,
     kSecondDeviation = 32913,
     kPrintScreenColors = 32914,
+    kImpliedVolatilityLegs = 32915,
     kContents = 57667,
 };
 

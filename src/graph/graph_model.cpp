@@ -7,6 +7,8 @@
 #include "graph/plot_geometry.h"
 #include "graph/signed_greeks.h"
 #include "graph/worker_pool.h"
+#include "pricing/civil_date.h"
+#include "pricing/market_close.h"
 #include "pricing/record_fields.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
@@ -27,12 +29,14 @@ GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holdi
         if (record.GetSide() == kNoSide) continue;
         options[optionCount].CopyFrom(record);
         daysLeftAtStart[optionCount] = record.GetDaysLeft();
+        impliedAtStart[optionCount] = std::max(record.ImpliedVolatility(), 0.0);
         ++optionCount;
     }
     stock.CopyFrom(holding);
     if (optionCount > 0) {
         currentPrice = options[0].GetUnderlyingPrice();
         rangeVolatility = options[0].GetVolatility();
+        environmentVolatility = rangeVolatility;
         baseDate = options[0].GetValuationDate();
     }
     // Truncated, but a volatility set from a whole percent (0.29 is 28.999... percent in
@@ -41,17 +45,40 @@ GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holdi
     ApplyResolution();
 }
 
-void GraphModel::SetDateOffset(int days) {
+void GraphModel::SetDateOffset(int steps) {
     // The axis widens with the square root of the days ahead; a date before the base
     // date has no such axis.
-    dateOffset = std::max(days, 0);
-    for (int k = 0; k < optionCount; ++k) options[k].SetDaysLeft(daysLeftAtStart[k] - dateOffset);
+    dateOffset = std::max(steps, 0);
+    ApplyDate();
+}
+
+void GraphModel::ApplyDate() {
+    for (int k = 0; k < optionCount; ++k) DateLeg(options[k], k, dateOffset);
+}
+
+void GraphModel::DateLeg(Option& leg, int k, int step) const {
+    // Past its expiration an option is refused the dates and left with no time.
+    if (settings.valueToClose)
+        leg.SetDatesToClose(DateAtStep(step), leg.GetExpiration());
+    else
+        leg.SetDaysLeft(daysLeftAtStart[k] - step);
 }
 
 void GraphModel::SetVolatilityPosition(int percent) {
     volatilityPosition = percent;
     rangeVolatility = VolatilityFromPercent(percent);
-    for (int k = 0; k < optionCount; ++k) options[k].SetVolatility(rangeVolatility);
+    ApplyVolatilities();
+}
+
+void GraphModel::ApplyVolatilities() {
+    // A leg's own volatility moved below nothing keeps the least a record takes.
+    constexpr double kLeastVolatility = 0.0001;
+    const double move = rangeVolatility - environmentVolatility;
+    for (int k = 0; k < optionCount; ++k) {
+        const bool own = settings.impliedVolatilityLegs && impliedAtStart[k] > 0;
+        options[k].SetVolatility(own ? std::max(impliedAtStart[k] + move, kLeastVolatility)
+                                     : rangeVolatility);
+    }
 }
 
 void GraphModel::SetDriftPosition(int position) {
@@ -97,6 +124,9 @@ void GraphModel::Recompute() {
 
 void GraphModel::RecomputeCurves() {
     ComputeDates();
+    // The settings are read live: the time rule and the legs' volatilities may have changed.
+    ApplyDate();
+    ApplyVolatilities();
     ComputePriceAxis();
     ComputeCurves();
     RecomputeRange();
@@ -110,10 +140,18 @@ void GraphModel::RecomputeRange() {
 void GraphModel::ApplyDateBounds() {
     if (selectedCount < 1) return;
     int bound = kNoDateBound;
+    lastDayOffset = kNoDateBound;
     for (int k = 0; k < optionCount; ++k) {
-        if (netSelected || optionSelected[k]) bound = std::min(bound, daysLeftAtStart[k]);
+        if (!netSelected && !optionSelected[k]) continue;
+        int lastDay = kNoDateBound;
+        const int steps =
+            settings.valueToClose ? StepsToClose(options[k], lastDay) : daysLeftAtStart[k];
+        if (steps >= bound) continue;
+        bound = steps;
+        lastDayOffset = lastDay;
+        lastDayClose = MarketClose(options[k].GetExpiration());
     }
-    // A Greek needs at least one day left on every option.
+    // A Greek needs time left on every option: a day, or the last hour before the close.
     if (graphType != GraphType::ValueOrProfit) --bound;
     // An option that has already expired cannot push the graph date before the base date.
     dateMax = std::max(bound, 0);
@@ -125,7 +163,36 @@ bool GraphModel::CanShowStock() const {
            graphType == GraphType::ValueOrProfit && stock.Value() != 0;
 }
 
-CTime GraphModel::GraphDate() const { return baseDate.AddDays(dateOffset); }
+int GraphModel::StepsToClose(const Option& option, int& lastDay) const {
+    const CTime expiration = option.GetExpiration();
+    lastDay = static_cast<int>(std::max<std::int64_t>(
+        CivilDate::LocalDayOf(expiration).Days() - CivilDate::LocalDayOf(baseDate).Days(), 0));
+    const std::int64_t seconds =
+        MarketClose(expiration).GetTime() - baseDate.AddDays(lastDay).GetTime();
+    constexpr std::int64_t kHour = 3600;
+    // Whole hours, the last one cut short at the close.
+    return lastDay + static_cast<int>(std::max<std::int64_t>((seconds + kHour - 1) / kHour, 0));
+}
+
+bool GraphModel::IsInLastDayHours() const {
+    return settings.valueToClose && dateOffset > lastDayOffset;
+}
+
+CTime GraphModel::GraphDate() const { return DateAtStep(dateOffset); }
+
+CTime GraphModel::DateAtStep(int step) const {
+    // Steps are days up to the last day, then hours up to its close.
+    if (!settings.valueToClose || step <= lastDayOffset) return baseDate.AddDays(step);
+    const std::int64_t hours = step - lastDayOffset;
+    const CTime lastDay = baseDate.AddDays(lastDayOffset);
+    return CTime(std::min(lastDay.GetTime() + hours * 3600, lastDayClose.GetTime()));
+}
+
+double GraphModel::GetHorizonDays() const { return DaysAhead(dateOffset); }
+
+double GraphModel::DaysAhead(int step) const {
+    return (DateAtStep(step).GetWallClockSeconds() - baseDate.GetWallClockSeconds()) / 86400.0;
+}
 
 void GraphModel::ComputeDates() {
     dateCount = 0;
@@ -148,7 +215,7 @@ void GraphModel::AddDate(int offset, DateKind kind) {
 void GraphModel::ComputePriceAxis() {
     // Two standard deviations of a log-normal price either side of the drifted price,
     // widening with the square root of the time to the graph date.
-    const double D = dateOffset;
+    const double D = GetHorizonDays();
     const double s = rangeVolatility * std::sqrt(D) / std::sqrt(365.0);
     const double g = currentPrice * (1 + drift * D / 365);
     // No record takes a price beyond the largest amount, so the axis ends there too.
@@ -186,7 +253,7 @@ void GraphModel::ComputePoints(int d, int begin, int end) {
     Option legs[kOptionSlots];
     for (int k = 0; k < optionCount; ++k) {
         legs[k].CopyFrom(options[k]);
-        legs[k].SetDaysLeft(daysLeftAtStart[k] - offset);
+        DateLeg(legs[k], k, offset);
     }
     double(&rows)[kCurveCount][kMaxPoints] = curves[d];
     for (int i = begin; i < end; ++i) {

@@ -39,11 +39,14 @@ class GraphModel {
     // Shows NET only, plots value or profit, with no drift; reads the settings live.
     GraphModel(const Option (&options)[kOptionSlots], const Stock& stock, const Settings& settings);
 
-    // Moves the graph date d days after the base date and gives every option the days
-    // it will have left then.
-    void SetDateOffset(int days);
+    // Moves the graph date by the slider's steps after the base date and gives every
+    // option the time it will have left then. Steps are days; valued to the close, the
+    // steps after the nearest expiration's day begins are hours, up to its close.
+    void SetDateOffset(int steps);
     // Sets the volatility to position × 0.01 for the price axis and every option (an
-    // option refusing the value keeps its own).
+    // option refusing the value keeps its own); with "Value legs at their implied
+    // volatility" on, a leg whose premium gives an implied volatility takes that one,
+    // moved as far as the slider has moved from the environment's volatility.
     void SetVolatilityPosition(int percent);
     // Sets the annual drift to (position − 100) × 0.01.
     void SetDriftPosition(int position);
@@ -86,8 +89,13 @@ class GraphModel {
     // Whether the graph date can be moved: some curve among NET and the options is shown.
     bool IsDateEnabled() const { return selectedCount >= 1; }
     // The date the curves are valued at: dateOffset calendar days after the base date, at
-    // the same wall-clock time whatever daylight-saving change lies between.
+    // the same wall-clock time whatever daylight-saving change lies between, or on the
+    // last day an hour for each step beyond it, at most to the close.
     CTime GraphDate() const;
+    // Whether the graph date lies in the hour steps of the nearest expiration's last day.
+    bool IsInLastDayHours() const;
+    // The time from the base date to the graph date, in days (fractional in hour steps).
+    double GetHorizonDays() const;
 
     // Read access for the renderer and the window: the fields as the names say.
     int GetOptionCount() const { return optionCount; }
@@ -123,7 +131,7 @@ class GraphModel {
     // pinned dates up to the date bound, each date once.
     int GetDateCount() const { return dateCount; }
     DateKind GetDateKind(int d) const { return dates[d].kind; }
-    CTime DateOf(int d) const { return baseDate.AddDays(dates[d].offset); }
+    CTime DateOf(int d) const { return DateAtStep(dates[d].offset); }
     // Whether curve is shown: NET, option k or the holding.
     bool IsCurveSelected(int curve) const;
     // The value of curve at date d at a price on the axis, between the two points around it.
@@ -142,6 +150,12 @@ class GraphModel {
 
     void ComputeDates();
     void AddDate(int offset, DateKind kind);
+    void ApplyDate();
+    void ApplyVolatilities();
+    int StepsToClose(const Option& option, int& lastDay) const;
+    CTime DateAtStep(int step) const;
+    double DaysAhead(int step) const;
+    void DateLeg(Option& leg, int k, int step) const;
     void ComputePriceAxis();
     void ComputeCurves();
     static void ComputeTask(void* model, int task);
@@ -155,6 +169,9 @@ class GraphModel {
     Option options[kOptionSlots];
     int optionCount = 0;
     int daysLeftAtStart[kOptionSlots] = {};
+    // Each leg's implied volatility at copy time, 0 when its premium gives none.
+    double impliedAtStart[kOptionSlots] = {};
+    double environmentVolatility = 0;  // the volatility the slider starts from
     Stock stock;
     const Settings& settings;
 
@@ -163,6 +180,10 @@ class GraphModel {
     CTime baseDate;
     int dateOffset = 0;  // D, days
     int dateMax = 999999999;
+    // Valued to the close: the step at which the nearest expiration's last day begins;
+    // steps beyond it are hours up to lastDayClose.
+    int lastDayOffset = 999999999;
+    CTime lastDayClose;
     int volatilityPosition = 0;
     int driftPosition = 100;
     double drift = 0;  // μ per year

@@ -101,7 +101,8 @@ void GraphWindowModel::InitControls() {
         Ctl(box).enabled = false;
     for (GraphCommand toggle : {GraphCommand::kProbabilityWeighted, GraphCommand::kShareWeighted,
                                 GraphCommand::kPercentScaled, GraphCommand::kShowExpiration,
-                                GraphCommand::kSecondDeviation, GraphCommand::kPrintScreenColors})
+                                GraphCommand::kSecondDeviation, GraphCommand::kPrintScreenColors,
+                                GraphCommand::kImpliedVolatilityLegs})
         menu.Add(toggle, MenuMark::kCheck);
     menu.Add(GraphCommand::kShowProfit, MenuMark::kRadio);
     menu.Add(GraphCommand::kShowValue, MenuMark::kRadio);
@@ -130,6 +131,7 @@ bool GraphWindowModel::Open() {
     menu[GraphCommand::kShowExpiration].checked = settings.showExpiration;
     menu[GraphCommand::kSecondDeviation].checked = settings.showSecondDeviation;
     menu[GraphCommand::kPrintScreenColors].checked = settings.printScreenColors;
+    menu[GraphCommand::kImpliedVolatilityLegs].checked = settings.impliedVolatilityLegs;
     // The holding's box follows its rule from the start, as before every recomputation.
     ApplyHoldingRule();
     Redraw();
@@ -142,7 +144,8 @@ void GraphWindowModel::OpenSliders() {
     model.SetDateOffset(model.GetDateMax());
     SetDateSlider();
     ShowDate();
-    SetSlider(GraphControl::kVolatilitySlider, 1, 99, model.GetVolatilityPosition());
+    SetSlider(GraphControl::kVolatilitySlider, kMinVolatilityPercent, kMaxVolatilityPercent,
+              model.GetVolatilityPosition());
     ShowVolatility();
     SetSlider(GraphControl::kDriftSlider, 50, 150, 100);
     model.SetDriftPosition(100);
@@ -167,8 +170,12 @@ void GraphWindowModel::SetDateSlider() {
 }
 
 void GraphWindowModel::ShowDate() {
+    // On the last day the slider moves by the hour, so the text tells the hour too.
+    const bool hours = model.IsInLastDayHours();
+    const bool monthFirst = settings.dateFormat == kMonthDayYear;
     Ctl(GraphControl::kDateText).text =
-        model.GraphDate().Format(settings.dateFormat == kMonthDayYear ? "%m/%d/%Y" : "%d/%m/%Y");
+        model.GraphDate().Format(hours ? (monthFirst ? "%m/%d/%Y %I:%M %p" : "%d/%m/%Y %I:%M %p")
+                                       : (monthFirst ? "%m/%d/%Y" : "%d/%m/%Y"));
 }
 
 void GraphWindowModel::ShowVolatility() {
@@ -331,6 +338,9 @@ GraphRequest GraphWindowModel::Command(GraphCommand command) {
             break;
         case GraphCommand::kShareWeighted: ToggleSetting(settings.shareWeighted, command); break;
         case GraphCommand::kPercentScaled: ToggleSetting(settings.percentScaled, command); break;
+        case GraphCommand::kImpliedVolatilityLegs:
+            ToggleSetting(settings.impliedVolatilityLegs, command);
+            break;
         case GraphCommand::kShowExpiration: ToggleSetting(settings.showExpiration, command); break;
         case GraphCommand::kSecondDeviation:
             ToggleSetting(settings.showSecondDeviation, command);

@@ -47,7 +47,7 @@ void FillBand(Canvas& canvas, const GraphModel& model, PriceBand band, std::uint
 
 PriceBand ExpectedMove(const GraphModel& model, int deviations) {
     const double S = model.GetCurrentPrice();
-    const double t = model.GetDateOffset() * Option::kYearsPerDay;
+    const double t = model.GetHorizonDays() * Option::kYearsPerDay;
     const double centre = model.GetDrift() * t;
     const double spread = deviations * model.GetRangeVolatility() * std::sqrt(t);
     return {S * std::exp(centre - spread), S * std::exp(centre + spread)};

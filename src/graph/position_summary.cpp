@@ -271,7 +271,7 @@ void PositionSummary::ComputeChance(const GraphModel& model) {
     // ln(S/S0) is normal with mean (μ − σ²/2)·t and variance σ²·t at the graph date.
     const double S0 = model.GetCurrentPrice();
     const double sigma = model.GetRangeVolatility();
-    const double t = model.GetDateOffset() * Option::kYearsPerDay;
+    const double t = model.GetHorizonDays() * Option::kYearsPerDay;
     const LogNormal law{S0, (model.GetDrift() - sigma * sigma / 2) * t, sigma * std::sqrt(t)};
     bool profitable = profits[0] > 0;
     if (!(S0 > 0) || !(law.deviation > 0)) {

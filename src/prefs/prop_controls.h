@@ -26,6 +26,10 @@ enum class PropControl : int {
     kDateFormatLabel,
     kMonthFirst,  // "MM/DD/YYYY"; the two date boxes act as one choice
     kDayFirst,    // "DD/MM/YYYY"
+    kMonthlyExpirationLabel,
+    kThirdFriday,    // the two expiration boxes act as one choice
+    kSaturdayAfter,  // "Saturday after the third Friday"
+    kValueToClose,   // a check box
     // Graph
     kResolutionLabel,
     kResolutionNote,

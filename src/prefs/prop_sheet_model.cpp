@@ -5,6 +5,8 @@
 
 #include "platform/messages.h"
 #include "pricing/number_text.h"
+#include "shell/market_environment.h"
+#include "shell/number_box.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -31,6 +33,11 @@ std::array<ColorRef*, kSwatchCount> SwatchFields(Settings& s) {
             &s.textHighlightColor, &s.messageHighlightColor};
 }
 
+// The label of a fee box.
+PropControl Label(PropControl fee) {
+    return fee == C::kStockFees ? C::kStockFeesLabel : C::kOptionFeesLabel;
+}
+
 // A fee as its box shows it: two decimals, and nothing for 0.
 std::string FeeText(double fee) { return NumberText(fee, 2, false); }
 
@@ -48,6 +55,10 @@ constexpr Caption<C> kCaptions[] = {
     {C::kDateFormatLabel, "Date Format:"},
     {C::kMonthFirst, "MM/DD/YYYY"},
     {C::kDayFirst, "DD/MM/YYYY"},
+    {C::kMonthlyExpirationLabel, "Monthly expiration:"},
+    {C::kThirdFriday, "Third Friday"},
+    {C::kSaturdayAfter, "Saturday after the third Friday"},
+    {C::kValueToClose, "Value to the 4:00 PM close"},
     {C::kResolutionLabel, "Resolution of Graph"},
     {C::kResolutionNote, "(Choose lower values to increase drawing speed)"},
     {C::kColorPlotText, "Color plot description text same color as plot."},
@@ -95,6 +106,11 @@ void PropSheetModel::Fill() {
                                                                       : C::kDigits4);
     CheckOneOf({C::kMonthFirst, C::kDayFirst},
                settings.dateFormat == 1 ? C::kMonthFirst : C::kDayFirst);
+    CheckOneOf({C::kThirdFriday, C::kSaturdayAfter},
+               MonthlyExpirationOf(settings) == MonthlyExpiration::kThirdFriday
+                   ? C::kThirdFriday
+                   : C::kSaturdayAfter);
+    Ctl(C::kValueToClose).checked = settings.valueToClose;
     SetSlider(C::kResolutionSlider, C::kResolutionText, settings.resolution);
     Ctl(C::kColorPlotText).checked = settings.colorPlotText;
     const auto fields = SwatchFields(settings);
@@ -127,9 +143,13 @@ void PropSheetModel::LeaveBox(PropControl control, const std::string& text) {
     switch (control) {
         case C::kStockFees:
         case C::kOptionFees: {
-            // A fee is a cost of 0 or more; anything else reads as no fee.
-            const double fee = ParseNumber(text);
-            Ctl(control).text = fee > 0 ? FeeText(fee) : "";
+            // The box is named by its label, without the label's closing point.
+            std::string name = GetControl(Label(control)).text;
+            if (!name.empty() && name.back() == '.') name.pop_back();
+            // Text the box cannot read leaves the fee in force; a fee is a cost of 0 or more.
+            const std::optional<double> fee =
+                ReadNumberBox(text, name, messages, MessageOwner::kNone);
+            if (fee) Ctl(control).text = *fee > 0 ? FeeText(*fee) : "";
             break;
         }
         case C::kUnits: SetUnitsText(ParseInteger(text) < 1 ? "" : text); break;
@@ -150,6 +170,9 @@ void PropSheetModel::ClickButton(PropControl control) {
         case C::kDigits4: CheckOneOf({C::kDigits2, C::kDigits3, C::kDigits4}, control); break;
         case C::kMonthFirst:
         case C::kDayFirst: CheckOneOf({C::kMonthFirst, C::kDayFirst}, control); break;
+        case C::kThirdFriday:
+        case C::kSaturdayAfter: CheckOneOf({C::kThirdFriday, C::kSaturdayAfter}, control); break;
+        case C::kValueToClose:
         case C::kColorPlotText: Ctl(control).checked = !Ctl(control).checked; break;
         default: break;
     }
@@ -208,6 +231,10 @@ void PropSheetModel::WriteBack() {
         settings.dateFormat = 1;
     else if (GetControl(C::kDayFirst).checked)
         settings.dateFormat = 2;
+    settings.monthlyExpiration =
+        static_cast<int>(GetControl(C::kSaturdayAfter).checked ? MonthlyExpiration::kSaturdayAfter
+                                                               : MonthlyExpiration::kThirdFriday);
+    settings.valueToClose = GetControl(C::kValueToClose).checked;
     settings.resolution = GetControl(C::kResolutionSlider).position;
     settings.colorPlotText = GetControl(C::kColorPlotText).checked;
     const auto fields = SwatchFields(settings);

@@ -1,5 +1,7 @@
 #include "pricing/expiration_calendar.h"
 
+#include "pricing/civil_date.h"
+#include "pricing/exchange_holidays.h"
 #include "pricing/number_text.h"
 
 namespace qx {
@@ -8,7 +10,6 @@ namespace {
 
 const char* const kMonthCodes[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                      "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr int kFriday = 6;  // CTime's day of the week, Sunday being 1
 constexpr int kMonthsOffered = 13;
 // 28 days never skip a month, so stepping by it meets every month in turn.
 constexpr int kMonthStepDays = 28;
@@ -29,7 +30,7 @@ int MonthOf(const std::string& text) {
 
 }  // namespace
 
-CTime ExpirationFromMonthText(std::string& text) {
+CTime ExpirationFromMonthText(std::string& text, MonthlyExpiration rule) {
     const int month = MonthOf(text);
     for (std::size_t i = 0; i < text.size(); ++i)
         text[i] = i == 0 ? Upper(text[i]) : Lower(text[i]);
@@ -37,9 +38,13 @@ CTime ExpirationFromMonthText(std::string& text) {
     if (month == 0 || year < 1970 || year > 2037) return CTime(1970, 1, 1);
 
     // Calendar days, not multiples of 86400 s, so summer time cannot shift the day.
-    const int firstDayOfWeek = CTime(year, month, 1).GetDayOfWeek();
-    const int firstFriday = 1 + (kFriday - firstDayOfWeek + 7) % 7;
-    return CTime(year, month, firstFriday + 14 + 1);
+    CivilDate day = NthWeekday(year, month, kFriday, 3);
+    if (rule == MonthlyExpiration::kSaturdayAfter) {
+        day = day.Plus(1);
+    } else {
+        while (!IsTradingDay(day)) day = day.Plus(-1);
+    }
+    return CTime(day.year, day.month, day.day);
 }
 
 std::vector<std::string> ExpirationMonths(CTime start) {

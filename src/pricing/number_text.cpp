@@ -85,6 +85,57 @@ double LeadingNumber(const std::string& text) {
     return negative ? -value : value;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+// Digits in groups of three after a first group of one to three: "1,250,000".
+bool IsGroupedWhole(const std::string& whole) {
+    const auto first = whole.find(',');
+    if (first == 0 || first > 3) return false;
+    for (std::size_t i = first; i < whole.size(); i += 4) {
+        if (whole[i] != ',' || whole.size() - i < 4 || !AllDigits(whole.substr(i + 1, 3)))
+            return false;
+    }
+    return AllDigits(whole.substr(0, first));
+}
+
+// A decimal number with an optional sign, point, exponent or thousands separators;
+// separators and an exponent do not go together. Gives the text without separators.
+std::optional<std::string> DecimalWithoutSeparators(const std::string& text) {
+    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const std::string body = text.substr(start);
+    // Not "inf" or "nan", which the conversion below would take.
+    if (body.empty() || !(IsDigit(body[0]) || body[0] == '.')) return std::nullopt;
+    if (body.find(',') == std::string::npos) {
+        double value = 0;
+        const char* end = body.data() + body.size();
+        const auto read = std::from_chars(body.data(), end, value, std::chars_format::general);
+        if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) return std::nullopt;
+        return text;
+    }
+    const auto point = body.find('.');
+    const std::string whole = body.substr(0, point);
+    const std::string decimals = point == std::string::npos ? "" : body.substr(point + 1);
+    if (!IsGroupedWhole(whole) || (point != std::string::npos && !AllDigits(decimals)))
+        return std::nullopt;
+    std::string plain = text.substr(0, start);
+    for (char c : body)
+        if (c != ',') plain += c;
+    return plain;
+}
+
+// "n/d" with a numerator and a non-zero denominator.
+bool IsFraction(const std::string& text) {
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) return false;
+    const std::string denominator = text.substr(slash + 1);
+    return AllDigits(text.substr(0, slash)) && AllDigits(denominator) &&
+           ParseInteger(denominator) != 0;
+}
+
 }  // namespace
 
 std::string IntegerText(long long value, bool zeroShown) {
@@ -112,6 +163,24 @@ int ParseInteger(const std::string& text) {
     int value = 0;
     const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value);
     return result.ec == std::errc() ? value : 0;
+}
+
+std::optional<double> ReadNumber(const std::string& raw) {
+    const std::string text = TrimSpaces(raw);
+    if (text.empty()) return 0.0;
+    const auto space = text.find(' ');
+    if (text.find('/') != std::string::npos) {
+        const std::string fraction = space == std::string::npos ? text : text.substr(space + 1);
+        if (!IsFraction(fraction)) return std::nullopt;
+        if (space == std::string::npos) return ParseNumber(text);
+        const auto whole = DecimalWithoutSeparators(text.substr(0, space));
+        if (!whole || !AllDigits(whole->substr(whole->front() == '-' ? 1 : 0))) return std::nullopt;
+        return ParseNumber(*whole + " " + fraction);
+    }
+    if (space != std::string::npos) return std::nullopt;
+    const auto plain = DecimalWithoutSeparators(text);
+    if (!plain) return std::nullopt;
+    return ParseNumber(*plain);
 }
 
 double ParseNumber(const std::string& raw) {

@@ -1,6 +1,7 @@
 #ifndef QX_PRICING_NUMBER_TEXT_H
 #define QX_PRICING_NUMBER_TEXT_H
 
+#include <optional>
 #include <string>
 
 namespace qx {
@@ -18,6 +19,12 @@ std::string NumberText(double x, int digits, bool fractions);
 // ("12 3/8", "3/8"). Unreadable or non-finite text reads as 0. Never depends on the
 // process locale.
 double ParseNumber(const std::string& text);
+
+// The number a box holds, read whole as a trader writes it: a decimal number with or
+// without thousands separators ("1,250,000.50"), optionally followed by a fraction
+// ("50 1/4", "3/8"); an empty text is 0. Nothing when the text holds anything else (a
+// misplaced separator, a stray character, a zero denominator): the box refuses it.
+std::optional<double> ReadNumber(const std::string& text);
 
 // The leading integer of a text (after leading spaces), or 0 when there is none or it
 // lies outside the 32-bit range. Every integer read from text goes through here.

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include "pricing/market_close.h"
 #include "pricing/normal.h"
 #include "pricing/number_text.h"
 #include "pricing/option_code.h"
@@ -51,6 +52,12 @@ int Option::SetDates(CTime valuation, CTime expirationDate) {
     SetDaysLeft(static_cast<int>(days));
     valuationDate = valuation;
     expiration = expirationDate;
+    return 0;
+}
+
+int Option::SetDatesToClose(CTime valuation, CTime expirationDate) {
+    if (SetDates(valuation, expirationDate) != 0) return -1;
+    years = YearsToClose(valuation, expirationDate);
     return 0;
 }
 

@@ -39,6 +39,10 @@ class Option {
     // day included, in local wall-clock time; refuses, clearing daysLeft and years, when
     // that count is not positive or when a document cannot hold either date.
     int SetDates(CTime valuation, CTime expiration);
+    // As SetDates, then measures the time the valuation uses from the valuation date to
+    // the 16:00 New York close of the expiration day: a same-day option at noon has four
+    // hours left, and none after the close. daysLeft keeps the whole days.
+    int SetDatesToClose(CTime valuation, CTime expiration);
     int SetSide(int value);
     int SetAssetType(int value);
     int SetUnitsPerContract(int value);
@@ -146,7 +150,8 @@ class Option {
     double price = 0;
     double fees = 0;
     int daysLeft = 0;
-    double years = 0;  // always daysLeft / 365
+    // daysLeft / 365, or the time to the close when SetDatesToClose set the dates
+    double years = 0;
     int side = 0;
     int assetType = 0;
     int unitsPerContract = 0;

@@ -5,14 +5,16 @@
 namespace qx {
 
 // The document keeps the two dates after the three rates, not where the record holds
-// them.
+// them, and the whole days left as years, whatever time to the close the record values.
 bool Option::Serialize(CArchive& archive) {
+    Option wholeDays = *this;
+    wholeDays.years = daysLeft * kYearsPerDay;
     return archive.ExchangeRecord(
-        *this, &Option::TakeLoaded, &Option::optionType, &Option::underlyingPrice, &Option::strike,
-        &Option::price, &Option::fees, &Option::daysLeft, &Option::years, &Option::side,
-        &Option::assetType, &Option::unitsPerContract, &Option::contracts, &Option::interestRate,
-        &Option::dividendYield, &Option::volatility, &Option::valuationDate, &Option::expiration,
-        &Option::latticeSteps);
+        archive.IsStoring() ? wholeDays : *this, &Option::TakeLoaded, &Option::optionType,
+        &Option::underlyingPrice, &Option::strike, &Option::price, &Option::fees, &Option::daysLeft,
+        &Option::years, &Option::side, &Option::assetType, &Option::unitsPerContract,
+        &Option::contracts, &Option::interestRate, &Option::dividendYield, &Option::volatility,
+        &Option::valuationDate, &Option::expiration, &Option::latticeSteps);
 }
 
 // The unset type and volatility are what a new or cleared slot holds; years follow

@@ -1,6 +1,8 @@
 #include "pricing/option_code.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "pricing/option.h"
 
@@ -31,7 +33,34 @@ char StrikeLetter(double strike) {
     return 0;
 }
 
+// OCC roots are upper-case letters and digits, a class suffix after a point.
+bool IsOccRoot(const std::string& root) {
+    if (root.empty() || root.size() > 6) return false;
+    for (char c : root) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.')) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::string OccSymbol(const Option& option, const std::string& underlyingSymbol) {
+    std::string root = underlyingSymbol;
+    for (char& c : root) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 ||
+        option.GetOptionType() == kNoOptionType || !IsOccRoot(root))
+        return "";
+    const double thousandths = option.GetStrike() * 1000;
+    const double whole = std::round(thousandths);
+    // Eight digits, and a strike the record really holds, not one rounded to fit.
+    if (whole >= 1e8 || std::fabs(thousandths - whole) > 1e-6 * std::max(1.0, whole)) return "";
+    const CTime expiration = option.GetExpiration();
+    char text[32];
+    std::snprintf(text, sizeof text, "%-6s%02d%02d%02d%c%08ld", root.c_str(),
+                  expiration.GetYear() % 100, expiration.GetMonth(), expiration.GetDay(),
+                  option.GetOptionType() == kCall ? 'C' : 'P', static_cast<long>(whole));
+    return text;
+}
 
 std::string SymbolCode(const Option& option) {
     if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 ||

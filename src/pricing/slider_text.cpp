@@ -7,9 +7,10 @@
 namespace qx {
 
 std::string VolatilitySliderText(int percent) {
-    if (percent >= 100) return "1.000";
-    const std::string digits = IntegerText(std::max(percent, 0), true);
-    return (digits.size() == 1 ? "0.0" : "0.") + digits + "0";
+    // Whole percent are hundredths: the fraction's text needs no rounding.
+    const int p = std::max(percent, 0);
+    const std::string hundredths = IntegerText(100 + p % 100, true);
+    return IntegerText(p / 100, true) + "." + hundredths.substr(1) + "0";
 }
 
 std::string RateSliderText(int tenths) {

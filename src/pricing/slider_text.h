@@ -6,7 +6,7 @@
 namespace qx {
 
 // The text beside a volatility slider, the main window's or a graph window's: whole
-// percent as a fraction with three decimals (30 gives "0.300"); 100 or more gives "1.000".
+// percent as a fraction with three decimals (30 gives "0.300", 300 gives "3.000").
 std::string VolatilitySliderText(int percent);
 
 // The interest or dividend slider's text: tenths of a percent as a percentage with one

@@ -46,6 +46,26 @@ MarketEnvironment EnvironmentOf(const Settings& settings) {
     return environment;
 }
 
+MonthlyExpiration MonthlyExpirationOf(const Settings& settings) {
+    return settings.monthlyExpiration == static_cast<int>(MonthlyExpiration::kSaturdayAfter)
+               ? MonthlyExpiration::kSaturdayAfter
+               : MonthlyExpiration::kThirdFriday;
+}
+
+int SetOptionDates(Option& option, CTime valuation, CTime expiration, const Settings& settings) {
+    return settings.valueToClose ? option.SetDatesToClose(valuation, expiration)
+                                 : option.SetDates(valuation, expiration);
+}
+
+void RedateOption(Option& option, const Settings& settings) {
+    const int days = option.GetDaysLeft();
+    if (days <= 0) return;
+    // Dates a record cannot take again (a damaged document) leave it its whole days.
+    if (!settings.valueToClose ||
+        option.SetDatesToClose(option.GetValuationDate(), option.GetExpiration()) != 0)
+        option.SetDaysLeft(days);
+}
+
 int LatticeStepsOf(const Settings& settings) {
     return settings.europeanRule ? 0 : settings.iterations;
 }
@@ -64,7 +84,8 @@ void ResetOption(Option& option, const Settings& settings) {
 
 void TakeOverEnvironment(const Option* first, const Stock& stock, Settings& settings) {
     if (first) {
-        settings.volatility = SettingUnits(first->GetVolatility(), 100, 1, 99);
+        settings.volatility =
+            SettingUnits(first->GetVolatility(), 100, kMinVolatilityPercent, kMaxVolatilityPercent);
         settings.interest = SettingUnits(first->GetInterestRate(), 1000, 0, 150);
         settings.unitsPerContract = std::max(first->GetUnitsPerContract(), 1);
         settings.includeDividend = first->GetDividendYield() != 0;

@@ -1,6 +1,9 @@
 #ifndef QX_SHELL_MARKET_ENVIRONMENT_H
 #define QX_SHELL_MARKET_ENVIRONMENT_H
 
+#include "platform/ctime.h"
+#include "pricing/expiration_calendar.h"
+
 namespace qx {
 
 class Option;
@@ -42,6 +45,18 @@ int LatticeStepsOf(const Settings& settings);
 // The units per contract of an underlying of the asset type: a future is held in
 // contracts of the settings' units, a stock or an index unit by unit.
 int UnderlyingUnitsPerContract(int assetType, const Settings& settings);
+
+// The rule the settings give month texts.
+MonthlyExpiration MonthlyExpirationOf(const Settings& settings);
+
+// Dates an option from the valuation date to its expiration as the settings measure
+// time: to the 16:00 New York close, or in whole calendar days. 0, or -1 when refused.
+int SetOptionDates(Option& option, CTime valuation, CTime expiration, const Settings& settings);
+
+// Measures a record's time again from its own dates as the settings now measure it: a
+// document holds whole days, and the setting may have changed. A record keeps its days
+// left, and one without days left stays without.
+void RedateOption(Option& option, const Settings& settings);
 
 // An option record as a new position starts it: cleared (its dates and lattice steps
 // stay), with the settings' asset type and units per contract and their environment.

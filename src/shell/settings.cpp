@@ -46,6 +46,8 @@ std::vector<Binding> Bindings(Settings* r) {
         {"Editor", "European Rule", &r->europeanRule},
         {"Editor", "Basic Mode", &r->basicMode},
         {"Editor", "Show Contract Units", &r->showContractUnits},
+        {"Editor", "Monthly Expiration", &r->monthlyExpiration},
+        {"Editor", "Value To Close", &r->valueToClose},
         {"Graph", "Resolution", &r->resolution},
         {"Graph", "Share Weighted", &r->shareWeighted},
         {"Graph", "Probability Weighted", &r->probabilityWeighted},
@@ -55,6 +57,7 @@ std::vector<Binding> Bindings(Settings* r) {
         {"Graph", "Show Second Deviation", &r->showSecondDeviation},
         {"Graph", "Print Screen Colors", &r->printScreenColors},
         {"Graph", "Color Plot Text", &r->colorPlotText},
+        {"Graph", "Implied Volatility Legs", &r->impliedVolatilityLegs},
         {"Graph", "Background Color", &r->backgroundColor},
         {"Graph", "Scale Color", &r->scaleColor},
         {"Graph", "Scale Text Color", &r->scaleTextColor},
@@ -144,13 +147,14 @@ void Settings::WriteVersionRecord(SettingsStore& store) {
 // A store edited by hand or by another program may hold values no window can show;
 // they are brought to the nearest value that makes sense.
 void Settings::Clamp() {
-    volatility = std::clamp(volatility, 1, 99);
+    volatility = std::clamp(volatility, kMinVolatilityPercent, kMaxVolatilityPercent);
     interest = std::clamp(interest, 0, 150);
     dividend = std::clamp(dividend, 0, 150);
     iterations = std::clamp(iterations, 1, 100);
     resolution = std::clamp(resolution, 1, 100);
     significantDigits = std::clamp(significantDigits, 2, 4);
     dateFormat = std::clamp(dateFormat, 1, 2);
+    monthlyExpiration = std::clamp(monthlyExpiration, 1, 2);
     unitsPerContract = std::max(unitsPerContract, 1);
     assetType = std::clamp(assetType, 1, 3);
     for (int& width : columnWidths) width = std::clamp(width, 0, 2000);

@@ -9,6 +9,10 @@ namespace qx {
 
 class SettingsStore;
 
+// The volatility the sliders and the settings offer, in whole percent.
+inline constexpr int kMinVolatilityPercent = 1;
+inline constexpr int kMaxVolatilityPercent = 500;
+
 // A colour as the settings store keeps it: red in the lowest byte, then green, then
 // blue, and a zero top byte.
 using ColorRef = std::uint32_t;
@@ -49,7 +53,7 @@ class Settings {
     ColorRef groupHighlightColor = Rgb(0, 0, 225);
     ColorRef textHighlightColor = Rgb(25, 25, 225);
     ColorRef messageHighlightColor = Rgb(255, 0, 0);
-    int volatility = 15;  // percent, 1..99
+    int volatility = 15;  // percent, 1..500
     int interest = 50;    // tenths of a percent, 0..150
     int dividend = 50;    // tenths of a percent, 0..150
     double underlyingFees = 25;
@@ -65,6 +69,12 @@ class Settings {
     bool europeanRule = true;
     bool basicMode = true;
     bool showContractUnits = false;
+    // How a month text becomes an expiration day: a MonthlyExpiration (1 the third
+    // Friday, 2 the Saturday after it).
+    int monthlyExpiration = 1;
+    // Time to expiration runs to the 16:00 New York close of the expiration day rather
+    // than over whole calendar days.
+    bool valueToClose = true;
     int resolution = 20;
     bool shareWeighted = true;
     bool probabilityWeighted = false;
@@ -74,6 +84,8 @@ class Settings {
     bool showSecondDeviation = true;  // the expected move's two-deviation band
     bool printScreenColors = false;   // print as the screen shows, not dark on white
     bool colorPlotText = false;
+    // Graph: each leg valued at its own implied volatility, moved with the slider.
+    bool impliedVolatilityLegs = false;
     // NET, option 1 to 4, stock.
     std::array<ColorRef, 6> plotColors = {Rgb(0, 0, 230), Rgb(255, 0, 0),   Rgb(255, 255, 0),
                                           Rgb(0, 255, 0), Rgb(128, 0, 128), Rgb(255, 0, 255)};

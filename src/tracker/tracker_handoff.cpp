@@ -89,7 +89,7 @@ void TrackerWindowModel::AddGraphOption(const Tran& position, Option& option) co
     option.SetContracts(position.GetUnits());
     // Valued from today, as the editor values its own options, at the average price
     // the position cost.
-    option.SetDates(ValuationDate(), position.GetExpiration());
+    SetOptionDates(option, ValuationDate(), position.GetExpiration(), settings);
 }
 
 // The editor's valuation date, which every option row in use carries; today while no

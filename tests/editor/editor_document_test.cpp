@@ -126,7 +126,7 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     EXPECT_TRUE(Row(1, R::kPutButton).checked);
     EXPECT_TRUE(Row(1, R::kRowSell).checked);
     EXPECT_EQ(RowText(1, R::kRowNet), "980.00");
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "48");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "47");
     EXPECT_EQ(Row(0, R::kStrike).items.front(), "25.00");
     EXPECT_TRUE(editor->RowsEnabled());
     EXPECT_TRUE(Ctl(C::kGraphButton).enabled);
@@ -227,11 +227,11 @@ TEST_F(EditorDocumentTest, WorkingSessionSurvivesSaveNewAndOpen) {
     EXPECT_EQ(Text(C::kPrice), "47.30");
     EXPECT_EQ(Text(C::kNet), "-14215.00");
     EXPECT_EQ(Text(C::kFees), "-25.00");
-    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 DJ");
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "92");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 XYZ   990416C00050000");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "91");
     EXPECT_EQ(RowText(0, R::kRowNet), "300.00");
     EXPECT_EQ(RowText(0, R::kRowFees), "-75.00");
-    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 2 RI");
+    EXPECT_EQ(RowText(1, R::kRowGroup), "Option 2 XYZ   990618P00045000");
     EXPECT_EQ(RowText(1, R::kRowPrice), "2.12");
     EXPECT_EQ(RowText(1, R::kRowNet), "-2375.00");
     EXPECT_EQ(RowText(1, R::kRowFees), "-250.00");

@@ -16,7 +16,7 @@ TEST_F(EditorTest, OpensWithTheSettingsEnvironmentAndNoRows) {
     EXPECT_FALSE(Ctl(C::kDividendSlider).visible);
     EXPECT_EQ(Ctl(C::kVolatilitySlider).position, 15);
     EXPECT_EQ(Ctl(C::kVolatilitySlider).minimum, 1);
-    EXPECT_EQ(Ctl(C::kVolatilitySlider).maximum, 99);
+    EXPECT_EQ(Ctl(C::kVolatilitySlider).maximum, 500);
     EXPECT_EQ(Ctl(C::kInterestSlider).maximum, 150);
     EXPECT_EQ(Text(C::kModeLabel), "Basic Mode");
     EXPECT_EQ(Text(C::kRuleLabel), "European Rule");
@@ -84,7 +84,7 @@ TEST_F(EditorTest, ClearingThePriceResetsEveryRecordAndHidesTheRows) {
     Click(C::kBuyButton);
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     ASSERT_EQ(Record(0).GetSide(), kBuy);
-    for (const char* cleared : {"", "abc", "-5", "0"}) {
+    for (const char* cleared : {"", "-5", "0"}) {
         Type(C::kPrice, "50");
         Type(C::kPrice, cleared);
         EXPECT_EQ(Text(C::kPrice), "") << cleared;
@@ -104,6 +104,23 @@ TEST_F(EditorTest, ClearingThePriceResetsEveryRecordAndHidesTheRows) {
         EXPECT_FALSE(Ctl(C::kGraphButton).enabled) << cleared;
         EXPECT_EQ(Text(C::kPrompt), "Enter price.") << cleared;
     }
+}
+
+// "1,250" once read as 1, and "abc" cleared every record: a text the box cannot read
+// whole is refused, and the position stays.
+TEST_F(EditorTest, PriceReadsThousandsSeparatorsAndRefusesTextItCannotRead) {
+    Type(C::kPrice, "1,250");
+    EXPECT_EQ(Text(C::kPrice), "1250.00");
+    FillRow(0, 0, "1250", R::kCallButton, "2", "3", R::kRowBuy);
+    for (const char* refused : {"1,25", "abc", "12x"}) {
+        Type(C::kPrice, refused);
+        EXPECT_EQ(Text(C::kPrice), "1250.00") << refused;
+        EXPECT_EQ(Record(0).GetUnderlyingPrice(), 1250) << refused;
+        EXPECT_EQ(Record(0).GetSide(), kBuy) << refused;
+        EXPECT_EQ(messages.LastText(), std::string("The Price box cannot read \"") + refused +
+                                           "\" as a number. Write it as 1250, 1,250.50 or 50 1/4.");
+    }
+    EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 TEST_F(EditorTest, SharesAreTakenOnlyOnceThereIsAPrice) {
@@ -231,11 +248,11 @@ TEST_F(EditorTest, DateEntryMovesTheValuationDateAndTheDaysLeft) {
     Type(C::kPrice, "50");
     ChooseRecord(0, 0);
     ChooseInRow(0, R::kExpires, "Mar 1999");
-    ASSERT_EQ(RowText(0, R::kDaysLeft), "64");
+    ASSERT_EQ(RowText(0, R::kDaysLeft), "63");  // to Friday 19 March
     Type(C::kDate, "2/1/1999");
     EXPECT_EQ(Text(C::kDate), "02/01/1999");
-    EXPECT_EQ(Record(0).GetDaysLeft(), 48);
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "48");
+    EXPECT_EQ(Record(0).GetDaysLeft(), 47);
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "47");
     EXPECT_EQ(Row(0, R::kExpires).items.front(), "Feb 1999");
     EXPECT_EQ(RowText(0, R::kExpires), "Mar 1999") << "the rebuilt list keeps the text";
     Type(C::kDate, "4/1/1999");

@@ -61,7 +61,10 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
         {"unreadable expiration",
          [this] { TypeInRow(0, R::kExpires, "soon"); },
          {false, 0, 0, 0, 0, 0}},
-        {"strike cleared", [this] { TypeInRow(0, R::kStrike, "abc"); }, {true, 0, 0, 0, 0, 0}},
+        {"strike cleared", [this] { TypeInRow(0, R::kStrike, ""); }, {true, 0, 0, 0, 0, 0}},
+        {"strike refused",
+         [this] { TypeInRow(0, R::kStrike, "abc"); },
+         {true, 50, kCall, 2, 3, kBuy}},
         {"price cleared", [this] { TypeInRow(0, R::kRowPrice, "0"); }, {true, 50, kCall, 0, 0, 0}},
         {"contracts cleared",
          [this] { TypeInRow(0, R::kContracts, "-2"); },
@@ -94,7 +97,7 @@ TEST_F(EditorRowTest, AStrikeEnteredAgainAfterItWasClearedAsksForTheTypeFirst) {
 }
 
 TEST_F(EditorRowTest, RowShowsValuesNetAndTitle) {
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "63");
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 CJ");
     EXPECT_EQ(Row(0, R::kRowChoice).items[0], "1 Mar 50 Call");
     EXPECT_EQ(Row(1, R::kRowChoice).items[0], "1 Mar 50 Call");
@@ -168,7 +171,7 @@ TEST_F(EditorRowTest, ChoosingARecordFillsTheRowFromIt) {
     EXPECT_EQ(RowText(1, R::kRowPrice), "2.00");
     EXPECT_EQ(RowText(1, R::kContracts), "3");
     EXPECT_TRUE(Row(1, R::kRowBuy).checked);
-    EXPECT_EQ(RowText(1, R::kDaysLeft), "64");
+    EXPECT_EQ(RowText(1, R::kDaysLeft), "63");
     EXPECT_EQ(RowText(1, R::kRowNet), "-600.00");
     EXPECT_EQ(RowText(1, R::kRowGroup), "Option 1 CJ");
 }
@@ -182,11 +185,11 @@ TEST_F(EditorTest, ExpirationsAreReadAsDatesOrMonths) {
         CTime expiration;
     };
     const Case cases[] = {
-        {"mar 1999", "Mar 1999", CTime(1999, 3, 20)},
-        {"MAR 1999", "Mar 1999", CTime(1999, 3, 20)},
+        {"mar 1999", "Mar 1999", CTime(1999, 3, 19)},
+        {"MAR 1999", "Mar 1999", CTime(1999, 3, 19)},
         {"3/20/1999", "03/20/1999", CTime(1999, 3, 20)},
         {"6/5/99", "06/05/1999", CTime(1999, 6, 5)},
-        {"Oct 1999", "Oct 1999", CTime(1999, 10, 16)},
+        {"Oct 1999", "Oct 1999", CTime(1999, 10, 15)},
     };
     for (const Case& c : cases) {
         TypeInRow(0, R::kExpires, c.typed);
@@ -244,8 +247,8 @@ TEST_F(EditorTest, ExpiresListOffersOnlyMonthsARecordCanHold) {
 TEST_F(EditorTest, ChosenExpirationDoesNotRunTheCascade) {
     Type(C::kPrice, "50");
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
-    ChooseInRow(0, R::kExpires, "Jan 1999");  // its expiration, 16 January, is still ahead
-    EXPECT_EQ(RowText(0, R::kDaysLeft), "1");
+    ChooseInRow(0, R::kExpires, "Jan 1999");  // its close, at 4:00 PM today, is still ahead
+    EXPECT_EQ(RowText(0, R::kDaysLeft), "1.5 h");
     EXPECT_EQ(Record(0).GetSide(), kBuy);
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 AJ");
 }
@@ -353,6 +356,57 @@ TEST_F(EditorTest, GraphGetsCopiesOfTheRecordsAndTheUnderlying) {
     EXPECT_EQ(stock.GetShares(), 100);
     options[2].SetStrike(60);
     EXPECT_DOUBLE_EQ(Record(2).GetStrike(), 50) << "the graph's copies are its own";
+}
+
+// The editor opens at 2:30 PM New York time on Friday 15 January 1999, January's
+// expiration: valued to the close, the row counts the last day in hours.
+TEST_F(EditorTest, LastDayShowsTheHoursToTheCloseUnlessTimeIsInWholeDays) {
+    struct Case {
+        bool toClose;
+        int monthly;
+        const char* daysLeft;
+        CTime expiration;
+    };
+    const Case cases[] = {{true, 1, "1.5 h", CTime(1999, 1, 15)},
+                          {false, 1, "1", CTime(1999, 1, 15)},
+                          {false, 2, "1", CTime(1999, 1, 16)}};
+    for (const auto& c : cases) {
+        settings.valueToClose = c.toClose;
+        settings.monthlyExpiration = c.monthly;
+        Reopen();
+        Type(C::kPrice, "50");
+        StartRow(0, 0, "Jan 1999", "50");
+        EXPECT_EQ(RowText(0, R::kDaysLeft), c.daysLeft) << c.toClose << c.monthly;
+        EXPECT_EQ(Record(0).GetExpiration(), c.expiration) << c.toClose << c.monthly;
+    }
+}
+
+TEST_F(EditorTest, RowTitleShowsTheOccSymbolOnceTheUnderlyingHasOne) {
+    Type(C::kPrice, "50");
+    StartRow(0, 0, "Mar 1999", "50");
+    ClickInRow(0, R::kCallButton);
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 CJ");
+    Type(C::kSymbol, "xyz");
+    EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 XYZ   990319C00050000");
+}
+
+// Row boxes read separators; a text they cannot read keeps the value and names the box.
+TEST_F(EditorTest, RowNumberBoxesRefuseWhatTheyCannotReadAndNameTheBox) {
+    Type(C::kPrice, "1,250");
+    StartRow(0, 0, "Mar 1999", "1,200");
+    ClickInRow(0, R::kCallButton);
+    TypeInRow(0, R::kRowPrice, "1,05.5");
+    EXPECT_EQ(RowText(0, R::kRowPrice), "");
+    EXPECT_EQ(messages.LastText(),
+              "The Price of Option 1 box cannot read \"1,05.5\" as a "
+              "number. Write it as 1250, 1,250.50 or 50 1/4.");
+    TypeInRow(0, R::kRowPrice, "1,105.5");
+    EXPECT_EQ(RowText(0, R::kRowPrice), "1105.50");
+    TypeInRow(0, R::kStrike, "12OO");
+    EXPECT_DOUBLE_EQ(Record(0).GetStrike(), 1200);
+    EXPECT_EQ(RowText(0, R::kStrike), "1200.00");
+    EXPECT_DOUBLE_EQ(Record(0).GetPrice(), 1105.5) << "a refused strike voids nothing";
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(GraphModel, RecomputingAllocatesNothing) {
                  {100, GraphType::ValueOrProfit},
                  {25, GraphType::Delta}};
     for (const auto& c : cases) {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         settings.resolution = 100;
         Option rows[4] = {MakeOption(kCall, 95, 90), MakeOption(kPut, 100, 180, kSell),
                           MakeOption(kCall, 110, 270), MakeOption(kPut, 90, 365)};
@@ -63,7 +63,7 @@ TEST(GraphModel, RecomputingAllocatesNothing) {
 
 TEST(PositionSummary, SummarizingASliderStepAllocatesNothing) {
     for (int latticeSteps : {0, 100}) {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         Option rows[4] = {MakeOption(kCall, 95, 90), MakeOption(kPut, 100, 180, kSell),
                           MakeOption(kCall, 110, 270, kSell), MakeOption(kPut, 90, 365)};
         for (Option& row : rows) row.SetLatticeSteps(latticeSteps);

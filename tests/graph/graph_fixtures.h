@@ -10,6 +10,14 @@
 
 namespace qx {
 
+// Settings that count time in whole days: the records of these tests carry days left
+// without dates, which the time to the close needs.
+inline Settings WholeDaySettings() {
+    Settings settings;
+    settings.valueToClose = false;
+    return settings;
+}
+
 // A bought call or put on an underlying at 100, 30 % volatility, 5 % interest, 100 units
 // per contract, paid 5.00; days left as given.
 inline Option MakeOption(int type, double strike, int daysLeft, int side = kBuy,
@@ -44,7 +52,7 @@ inline Stock MakeHolding() {
 // at a strike of 1e12, the underlying at 1e12 and near 10,000 % volatility, with as many
 // units of it held, all shown, a year ahead.
 inline GraphModel LargestModel() {
-    static Settings settings;
+    static Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 1e12, 400, kBuy, INT_MAX)};
     rows[0].SetUnderlyingPrice(1e12);
     rows[0].SetUnitsPerContract(INT_MAX);

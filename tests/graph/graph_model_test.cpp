@@ -8,6 +8,7 @@
 #include "graph/graph_fixtures.h"
 #include "graph/signed_greeks.h"
 #include "shell/settings.h"
+#include "test_support/time_zone.h"
 
 namespace qx {
 namespace {
@@ -24,7 +25,7 @@ GraphModel OneOptionModel(const Option& option, const Settings& settings, int da
 }
 
 TEST(GraphModel, KeepsOnlyOptionsWithASideInOrder) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4];
     rows[1] = MakeOption(kCall, 100, 30);
     rows[1].SetUnderlyingPrice(80);
@@ -56,7 +57,7 @@ TEST(GraphModel, VolatilityPositionTruncatesTheFirstOptionsVolatility) {
                  {0.58, 58},
                  {29 * 0.01, 29},
                  {0.0199999, 1}};
-    Settings settings;
+    Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, 100, 30)};
         rows[0].SetVolatility(c.volatility);
@@ -71,7 +72,7 @@ TEST(GraphModel, ResolutionGivesThreePointsPerStepWithinTheCurvesCapacity) {
         int points;
     } cases[] = {{20, 60}, {1, 3}, {100, 300}, {0, 3}, {-5, 3}, {101, 300}, {5000, 300}};
     for (const auto& c : cases) {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         settings.resolution = c.resolution;
         Option rows[4] = {MakeOption(kCall, 100, 30)};
         GraphModel model(rows, Stock(), settings);
@@ -92,7 +93,7 @@ TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
         {0, 100, 100, 100},                                     // no time: one price
         {800, 50, 0, 100 * (1 - 0.5 * 800 / 365.0) * std::exp(2 * 0.3 * std::sqrt(800 / 365.0))},
     };
-    Settings settings;
+    Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, 100, 1000)};
         GraphModel model(rows, Stock(), settings);
@@ -107,7 +108,7 @@ TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
 }
 
 TEST(GraphModel, WorkedAxisAtOneYear) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     GraphModel model = OneOptionModel(MakeOption(kCall, 100, 400), settings, 365);
     model.RecomputeCurves();
     EXPECT_NEAR(model.GetXMin(), 54.88, 0.005);
@@ -118,7 +119,7 @@ TEST(GraphModel, WorkedAxisAtOneYear) {
 }
 
 TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     settings.showProfit = false;
     GraphModel model = OneOptionModel(MakeOption(kPut, 100, 1000), settings, 800);
     model.SetDriftPosition(50);
@@ -132,7 +133,7 @@ TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
 }
 
 TEST(GraphModel, NetIsTheOptionsPlusTheHoldingsProfitInTheProfitView) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 95, 60, kSell, 2)};
     const Stock holding = MakeHolding();
     GraphModel model(rows, holding, settings);
@@ -155,7 +156,7 @@ TEST(GraphModel, HoldingStaysOutOfNetOutsideThePlainProfitView) {
                  {true, true, GraphType::ValueOrProfit},
                  {true, false, GraphType::Gamma}};
     for (const auto& c : cases) {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         settings.showProfit = c.showProfit;
         settings.probabilityWeighted = c.weighted;
         Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 95, 60)};
@@ -172,7 +173,7 @@ TEST(GraphModel, HoldingStaysOutOfNetOutsideThePlainProfitView) {
 }
 
 TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     settings.showProfit = false;
     settings.shareWeighted = false;
     const struct {
@@ -201,7 +202,7 @@ TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
 }
 
 TEST(GraphModel, WeightedProfitUsesTheTimeToTheGraphDate) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     settings.probabilityWeighted = true;
     GraphModel model = OneOptionModel(MakeOption(kCall, 100, 90), settings, 40);
     model.RecomputeCurves();
@@ -226,7 +227,7 @@ TEST(GraphModel, DateBoundIsTheNearestExpirationOfTheCurvesShown) {
         {true, {false, false, false}, GraphType::Gamma, 29},  // a Greek keeps one day
         {false, {false, false, true}, GraphType::Rho, 89},
     };
-    Settings settings;
+    Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kCall, 100, 60),
                           MakeOption(kCall, 100, 90)};
@@ -242,7 +243,7 @@ TEST(GraphModel, DateBoundIsTheNearestExpirationOfTheCurvesShown) {
 }
 
 TEST(GraphModel, GreekLowersTheDateBoundAndMovesTheDateBack) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.Recompute();
@@ -265,7 +266,7 @@ TEST(GraphModel, GreekLowersTheDateBoundAndMovesTheDateBack) {
 }
 
 TEST(GraphModel, NoCurveShownLeavesTheDateBoundAlone) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.SetOptionSelected(2, true);
@@ -282,7 +283,7 @@ TEST(GraphModel, NoCurveShownLeavesTheDateBoundAlone) {
 }
 
 TEST(GraphModel, ExpiredOptionNeverPutsTheGraphDateBeforeTheBaseDate) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 0)};
     GraphModel model(rows, Stock(), settings);
     model.SetGraphType(GraphType::Gamma);
@@ -294,7 +295,7 @@ TEST(GraphModel, ExpiredOptionNeverPutsTheGraphDateBeforeTheBaseDate) {
 }
 
 TEST(GraphModel, SelectionCountsNetAndOptionsOnceEach) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.SetOptionSelected(1, true);
@@ -308,7 +309,7 @@ TEST(GraphModel, SelectionCountsNetAndOptionsOnceEach) {
 }
 
 TEST(GraphModel, VolatilityPositionRepricesEveryOption) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 365), MakeOption(kPut, 100, 365)};
     GraphModel model(rows, Stock(), settings);
     model.SetDateOffset(100);
@@ -325,7 +326,7 @@ TEST(GraphModel, VolatilityPositionRepricesEveryOption) {
 }
 
 TEST(GraphModel, RangeSpansTheSelectedCurvesTopToBottom) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 90), MakeOption(kPut, 100, 90, kSell)};
     GraphModel model(rows, Stock(), settings);
     model.SetNetSelected(false);
@@ -364,7 +365,7 @@ TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
         // too narrow a range for 275 pixels to scale.
         {"far out of the money", GraphType::Gamma, 129, 0.10, 29, 0.5},
     };
-    Settings settings;
+    Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, c.strike, 30)};
         rows[0].SetVolatility(c.volatility);
@@ -405,13 +406,79 @@ TEST(GraphModel, LargestPositionKeepsItsAxisAndEveryPointFinite) {
 }
 
 TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option option = MakeOption(kCall, 100, 30);
     option.SetDates(CTime(1000000000), CTime(1000000000 + 40 * 86400));
     const GraphModel model = OneOptionModel(option, settings, 12);
     EXPECT_EQ(model.GetBaseDate(), CTime(1000000000));
     EXPECT_EQ(model.GraphDate().GetTime(), 1000000000 + 12 * 86400);
     EXPECT_EQ(model.GetOption(1).GetDaysLeft(), 41 - 12);
+}
+
+// Valued to the close, the slider steps by the day up to the expiration day and then by
+// the hour, reaching the close (16:00 in New York, 15:00 in Chicago).
+TEST(GraphModel, DateStepsByTheHourOnTheLastDayUpToTheClose) {
+    ScopedTimeZone zone("America/Chicago");
+    Settings settings;
+    Option option = MakeOption(kCall, 100, 0);
+    ASSERT_EQ(option.SetDatesToClose(CTime(2027, 1, 13, 12), CTime(2027, 1, 15)), 0);
+    const Option rows[kOptionSlots] = {option};
+    GraphModel model(rows, Stock(), settings);
+    model.Recompute();
+    EXPECT_EQ(model.GetDateMax(), 5);  // two days, then three hours
+    const struct {
+        int steps;
+        CTime date;
+        double hoursLeft;
+        bool hourStep;
+    } cases[] = {
+        {1, CTime(2027, 1, 14, 12), 27, false},
+        {2, CTime(2027, 1, 15, 12), 3, false},
+        {3, CTime(2027, 1, 15, 13), 2, true},
+        {5, CTime(2027, 1, 15, 15), 0, true},
+    };
+    for (const auto& c : cases) {
+        model.SetDateOffset(c.steps);
+        EXPECT_EQ(model.GraphDate(), c.date) << c.steps;
+        EXPECT_EQ(model.IsInLastDayHours(), c.hourStep) << c.steps;
+        EXPECT_NEAR(model.GetOption(1).GetYears() * 365 * 24, c.hoursLeft, 1e-9) << c.steps;
+        EXPECT_NEAR(model.GetHorizonDays(),
+                    (c.date.GetTime() - CTime(2027, 1, 13, 12).GetTime()) / 86400.0, 1e-12);
+    }
+    // A Greek needs the last hour before the close.
+    model.SetGraphType(GraphType::Delta);
+    model.Recompute();
+    EXPECT_EQ(model.GetDateMax(), 4);
+}
+
+// With the legs at their implied volatilities and the slider where it started, each leg
+// is worth its premium at the base date; a move of the slider moves every leg alike, and
+// a leg whose premium gives no implied volatility takes the slider's.
+TEST(GraphModel, LegsAtTheirImpliedVolatilityRepriceTheirPremiums) {
+    Settings settings = WholeDaySettings();
+    settings.showProfit = false;  // position value: premium × 100 units
+    Option rows[kOptionSlots] = {MakeOption(kCall, 100, 30), MakeOption(kPut, 90, 60),
+                                 MakeOption(kCall, 80, 45)};
+    rows[1].SetPrice(2);
+    rows[2].SetPrice(19);  // below its value at almost no volatility: no implied one
+    const double premiums[] = {5, 2};
+    for (bool legs : {true, false}) {
+        settings.impliedVolatilityLegs = legs;
+        GraphModel model(rows, Stock(), settings);
+        model.SetDateOffset(0);
+        model.Recompute();
+        for (int k = 1; k <= 2; ++k) {
+            const double value = model.GetCurve(k, 0) / 100;
+            if (legs)
+                EXPECT_NEAR(value, premiums[k - 1], 0.005) << "leg " << k;
+            else
+                EXPECT_GT(std::fabs(value - premiums[k - 1]), 0.05) << "leg " << k;
+        }
+        const double own = rows[0].ImpliedVolatility();
+        model.SetVolatilityPosition(40);
+        EXPECT_NEAR(model.GetOption(1).GetVolatility(), legs ? own + 0.10 : 0.40, 1e-12);
+        EXPECT_DOUBLE_EQ(model.GetOption(3).GetVolatility(), 0.40);
+    }
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class GraphWindowModelTest : public testing::Test {
     const GraphModel& Model() const { return window->GetModel(); }
 
     ScopedTimeZone zone{"UTC"};
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4];
     Stock holding = MakeHolding();
     RecordingMessages messages;
@@ -77,7 +77,7 @@ TEST_F(GraphWindowModelTest, OpensWithOptionsOneAndTwoOfFour) {
 
     const Control& volatility = Ctl(C::kVolatilitySlider);
     EXPECT_EQ(volatility.minimum, 1);
-    EXPECT_EQ(volatility.maximum, 99);
+    EXPECT_EQ(volatility.maximum, 500);
     EXPECT_EQ(volatility.position, 30);
     EXPECT_EQ(Ctl(C::kVolatilityText).text, "0.300");
     const Control& drift = Ctl(C::kDriftSlider);
@@ -277,16 +277,16 @@ TEST_F(GraphWindowModelTest, VolatilityAndDriftTexts) {
 }
 
 TEST_F(GraphWindowModelTest, VolatilityAboveTheSliderIsRepricedAtTheFirstNotification) {
-    rows[0].SetVolatility(1.5);
+    rows[0].SetVolatility(7.5);
     OpenWindow();
-    EXPECT_EQ(Model().GetVolatilityPosition(), 150);
-    EXPECT_EQ(Ctl(C::kVolatilityText).text, "1.000");
-    EXPECT_EQ(Ctl(C::kVolatilitySlider).position, 99);
+    EXPECT_EQ(Model().GetVolatilityPosition(), 750);
+    EXPECT_EQ(Ctl(C::kVolatilityText).text, "7.500");
+    EXPECT_EQ(Ctl(C::kVolatilitySlider).position, 500);
 
     window->MoveSlider(C::kDriftSlider, 120);  // any slider notification
-    EXPECT_EQ(Model().GetVolatilityPosition(), 99);
-    EXPECT_DOUBLE_EQ(Model().GetOption(1).GetVolatility(), 0.99);
-    EXPECT_EQ(Ctl(C::kVolatilityText).text, "0.990");
+    EXPECT_EQ(Model().GetVolatilityPosition(), 500);
+    EXPECT_DOUBLE_EQ(Model().GetOption(1).GetVolatility(), 5.0);
+    EXPECT_EQ(Ctl(C::kVolatilityText).text, "5.000");
 }
 
 TEST_F(GraphWindowModelTest, DateSliderMovesTheGraphDateInTheChosenFormat) {

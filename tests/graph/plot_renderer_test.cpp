@@ -28,7 +28,7 @@ class PlotRendererTest : public testing::Test {
         model.Recompute();
     }
 
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4];
     GraphModel model;
     PlotRenderer renderer;

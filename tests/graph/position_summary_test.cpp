@@ -44,7 +44,7 @@ struct Market {
 // The graph of a position, dateOffset days after the base date.
 GraphModel Graph(const std::vector<Leg>& legs, const Stock& holding, int dateOffset,
                  const Market& market = {}) {
-    static Settings settings;
+    static Settings settings = WholeDaySettings();
     Option rows[4];
     for (std::size_t k = 0; k < legs.size(); ++k) {
         const Leg& leg = legs[k];
@@ -197,7 +197,7 @@ TEST(PositionSummary, BeforeExpirationTheLimitsFollowTheValuationRule) {
 
 TEST(PositionSummary, BeforeExpirationBreakEvensAreWhereTheNetCurveCrossesZero) {
     for (int latticeSteps : {0, 100}) {
-        static Settings settings;
+        static Settings settings = WholeDaySettings();
         settings.resolution = 100;
         Option rows[4] = {MakeOption(kCall, 100, 60), MakeOption(kPut, 100, 60),
                           MakeOption(kCall, 125, 90, kSell)};

@@ -39,7 +39,7 @@ class QPainterCanvasTest : public QObject {
 
   private slots:
     void pictureHoldsBackgroundScaleAndCurve() {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         settings.backgroundColor = Rgb(240, 240, 240);
         GraphModel* graph = nullptr;
         const QImage picture = DrawGraph(settings, graph);
@@ -58,7 +58,7 @@ class QPainterCanvasTest : public QObject {
     }
 
     void titleIsDrawnInItsColour() {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         GraphModel* graph = nullptr;
         const QImage picture = DrawGraph(settings, graph);
         int titlePixels = 0;

@@ -143,6 +143,19 @@ TEST_F(PropSheetModelTest, DigitsAndDateFormatActAsOneChoiceEach) {
     EXPECT_TRUE(settings.colorPlotText);
 }
 
+TEST_F(PropSheetModelTest, MonthlyExpirationIsOneChoiceAndTheCloseABox) {
+    settings.monthlyExpiration = 2;
+    settings.valueToClose = false;
+    Open();
+    EXPECT_EQ(Checked({C::kThirdFriday, C::kSaturdayAfter}), 1);
+    EXPECT_FALSE(Ctl(C::kValueToClose).checked);
+    for (C box : {C::kThirdFriday, C::kThirdFriday, C::kValueToClose}) sheet->ClickButton(box);
+    EXPECT_EQ(Checked({C::kThirdFriday, C::kSaturdayAfter}), 0);
+    ASSERT_TRUE(sheet->Ok());
+    EXPECT_EQ(settings.monthlyExpiration, 1);
+    EXPECT_TRUE(settings.valueToClose);
+}
+
 TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
     const struct {
         C box;
@@ -154,7 +167,8 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
         {C::kStockFees, "12 1/2", "12.50", 12.5},
         {C::kStockFees, "-3", "", 0},
         {C::kOptionFees, "0", "", 0},
-        {C::kOptionFees, "abc", "", 0},
+        {C::kOptionFees, "abc", "25.00", 25},  // refused: the fee stays
+        {C::kStockFees, "1,250", "1250.00", 1250},
         {C::kOptionFees, "7.126", "7.13", 7.13},
         {C::kUnits, "250", "250", 250},
         {C::kUnits, "0", "", 100},
@@ -173,6 +187,10 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
                                                        : settings.optionFees;
         EXPECT_DOUBLE_EQ(stored, c.stored);
     }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.LastText(),
+              "The Option commission per contract box cannot read \"abc\" as a number. Write "
+              "it as 1250, 1,250.50 or 50 1/4.");
     Open();
     sheet->ChooseItem(C::kUnits, 5);
     EXPECT_EQ(Ctl(C::kUnits).text, "1000000");

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <ctime>
 #include <string>
+#include <utility>
 
 #include "test_support/time_zone.h"
 
@@ -36,7 +38,8 @@ void ExpectExpirations() {
         ScopedTimeZone scoped(zone);
         for (const auto& c : cases) {
             std::string text = c.text;
-            const CTime expiration = ExpirationFromMonthText(text);
+            const CTime expiration =
+                ExpirationFromMonthText(text, MonthlyExpiration::kSaturdayAfter);
             EXPECT_EQ(text, c.rewritten) << zone << " " << c.text;
             EXPECT_EQ(expiration, CTime(c.year, c.month, c.day)) << zone << " " << c.text;
             if (c.year != 1970) {
@@ -47,7 +50,7 @@ void ExpectExpirations() {
     }
 }
 
-TEST(ExpirationCalendar, ExpirationIsTheSaturdayAfterTheThirdFriday) { ExpectExpirations(); }
+TEST(ExpirationCalendar, ClassicExpirationIsTheSaturdayAfterTheThirdFriday) { ExpectExpirations(); }
 
 // Consecutive months, whatever the start time of day and however summer time shifts.
 TEST(ExpirationCalendar, OffersThirteenConsecutiveMonths) {
@@ -77,6 +80,59 @@ TEST(ExpirationCalendar, OffersThirteenConsecutiveMonths) {
     const std::vector<std::string> months = ExpirationMonths(CTime(1999, 1, 31));
     EXPECT_EQ(months.front(), "Jan 1999");
     EXPECT_EQ(months.back(), "Jan 2000");
+}
+
+// Every month of 2010-2037 against a rule of its own: the third Friday is the Friday
+// among the 15th to the 21st (weekday from the C library in UTC); Good Friday is two days
+// before Easter, taken from a published table; Juneteenth closes from 2022, a Saturday
+// one on the Friday before.
+TEST(ExpirationCalendar, MonthlyExpirationIsTheThirdFridayOrTheTradingDayBefore) {
+    const int easter[][2] = {{4, 4},  {4, 24}, {4, 8},  {3, 31}, {4, 20}, {4, 5},  {3, 27},
+                             {4, 16}, {4, 1},  {4, 21}, {4, 12}, {4, 4},  {4, 17}, {4, 9},
+                             {3, 31}, {4, 20}, {4, 5},  {3, 28}, {4, 16}, {4, 1},  {4, 21},
+                             {4, 13}, {3, 28}, {4, 17}, {4, 9},  {3, 25}, {4, 13}, {4, 5}};
+    ScopedTimeZone scoped("Europe/Berlin");
+    const auto weekday = [](int y, int m, int d) {
+        std::tm tm{};
+        tm.tm_year = y - 1900;
+        tm.tm_mon = m - 1;
+        tm.tm_mday = d;
+        const std::time_t t = timegm(&tm);
+        std::tm out{};
+        gmtime_r(&t, &out);
+        return out.tm_wday;
+    };
+    int thursdays = 0;
+    for (int year = 2010; year <= 2037; ++year) {
+        const int goodFridayMonth = easter[year - 2010][0];
+        const int goodFridayDay = easter[year - 2010][1] - 2;  // never before the 23rd
+        for (int month = 1; month <= 12; ++month) {
+            int day = 15;
+            while (weekday(year, month, day) != 5) ++day;
+            const bool goodFriday = month == goodFridayMonth && day == goodFridayDay;
+            const bool juneteenth = year >= 2022 && month == 6 &&
+                                    (day == 19 || (day == 18 && weekday(year, 6, 19) == 6));
+            if (goodFriday || juneteenth) {
+                --day;
+                ++thursdays;
+            }
+            std::string text = CTime(year, month, 1).Format("%b %Y");
+            EXPECT_EQ(ExpirationFromMonthText(text, MonthlyExpiration::kThirdFriday),
+                      CTime(year, month, day))
+                << text;
+        }
+    }
+    // Good Friday in April 2014, 2019, 2022, 2025, 2030 and 2033; Juneteenth in June 2026
+    // and 2037, and observed on Friday the 18th in 2027 and 2032.
+    EXPECT_EQ(thursdays, 10);
+    const std::pair<const char*, CTime> named[] = {{"Apr 2022", CTime(2022, 4, 14)},
+                                                   {"Apr 2025", CTime(2025, 4, 17)},
+                                                   {"Jun 2026", CTime(2026, 6, 18)},
+                                                   {"Jan 2027", CTime(2027, 1, 15)}};
+    for (const auto& [month, day] : named) {
+        std::string text = month;
+        EXPECT_EQ(ExpirationFromMonthText(text, MonthlyExpiration::kThirdFriday), day) << month;
+    }
 }
 
 TEST(ExpirationCalendar, IgnoresTheProcessLocale) {

@@ -35,6 +35,28 @@ TEST(Lattice, MatchesReferenceValues) {
     }
 }
 
+// A volatility of 300 % is a record's own, valued by both rules; the references are
+// computed independently (exact normal distribution, the same 100-step tree).
+TEST(Lattice, ValuesAVolatilityOfThreeHundredPercent) {
+    struct Case {
+        int optionType;
+        int steps;
+        double expected;
+    };
+    const Case cases[] = {
+        {kCall, 0, 86.9696},
+        {kPut, 0, 82.0926},
+        {kCall, 100, 86.8039},
+        {kPut, 100, 83.4072},  // early exercise
+    };
+    for (const auto& c : cases) {
+        Option option = ReferenceOption(c.optionType, 0, c.steps);
+        ASSERT_EQ(option.SetVolatility(3.0), 0);
+        EXPECT_NEAR(option.FairValue(), c.expected, 1e-3)
+            << "type " << c.optionType << " steps " << c.steps;
+    }
+}
+
 TEST(Lattice, ExpiredOptionIsWorthItsIntrinsicValue) {
     Option option = ReferenceOption(kPut, 0, 25);
     option.SetUnderlyingPrice(90);

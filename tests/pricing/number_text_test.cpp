@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace qx {
 namespace {
@@ -102,6 +104,45 @@ void ExpectParsedNumbers() {
 }
 
 TEST(ParseNumber, ReadsDecimalsAndFractions) { ExpectParsedNumbers(); }
+
+// What a box reads whole; nullopt for a text it refuses.
+TEST(ReadNumber, ReadsThousandsSeparatorsAndRefusesWhatItCannotReadWhole) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"1,250", 1250.0},
+        {"1,250,000.50", 1250000.5},
+        {" 12,345.678 ", 12345.678},
+        {"-1,250", -1250.0},
+        {"50 1/4", 50.25},
+        {"1,250 1/2", 1250.5},
+        {"3/8", 0.375},
+        {"12.5", 12.5},
+        {"1e3", 1000.0},
+        {"", 0.0},
+        {"1,25", std::nullopt},
+        {"12,50.5", std::nullopt},
+        {",250", std::nullopt},
+        {"1,2500", std::nullopt},
+        {"1,250,", std::nullopt},
+        {"1,250.5.5", std::nullopt},
+        {"1,250e3", std::nullopt},
+        {"7.5xyz", std::nullopt},
+        {"abc", std::nullopt},
+        {"3/0", std::nullopt},
+        {"/4", std::nullopt},
+        {"50.5 1/4", std::nullopt},
+        {"50 1/4x", std::nullopt},
+        {"12 34", std::nullopt},
+        {"inf", std::nullopt},
+        {"1e999", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        const std::optional<double> read = ReadNumber(text);
+        ASSERT_EQ(read.has_value(), expected.has_value()) << "text=\"" << text << "\"";
+        if (expected) {
+            EXPECT_DOUBLE_EQ(*read, *expected) << "text=\"" << text << "\"";
+        }
+    }
+}
 
 TEST(ParseInteger, RefusesTextOutsideTheIntRange) {
     EXPECT_EQ(ParseInteger("2147483647"), 2147483647);

@@ -47,6 +47,38 @@ TEST(SymbolCode, NamesMonthAndStrike) {
     }
 }
 
+TEST(OccSymbol, PadsTheRootAndWritesDateTypeAndStrike) {
+    struct Case {
+        const char* root;
+        int optionType;
+        double strike;
+        const char* symbol;
+    };
+    const Case cases[] = {
+        {"XYZ", kCall, 100, "XYZ   270115C00100000"},
+        {"spy", kPut, 452.5, "SPY   270115P00452500"},
+        {"BRK.B", kCall, 0.125, "BRK.B 270115C00000125"},
+        {"GOOGL1", kPut, 99999.999, "GOOGL1270115P99999999"},
+        {"", kCall, 100, ""},
+        {"[Stock]", kCall, 100, ""},  // the placeholder of no symbol
+        {"TOOLONG", kCall, 100, ""},
+        {"XYZ", kCall, 100000, ""},   // nine digits
+        {"XYZ", kCall, 10.0005, ""},  // between thousandths
+    };
+    ScopedTimeZone zone("Asia/Tokyo");
+    for (const auto& c : cases) {
+        Option option;
+        option.SetDates(CTime(2026, 12, 1), CTime(2027, 1, 15));
+        option.SetOptionType(c.optionType);
+        option.SetStrike(c.strike);
+        EXPECT_EQ(OccSymbol(option, c.root), c.symbol) << c.root << " " << c.strike;
+    }
+    Option undated;
+    undated.SetOptionType(kCall);
+    undated.SetStrike(100);
+    EXPECT_EQ(OccSymbol(undated, "XYZ"), "");
+}
+
 TEST(SymbolCode, EmptyWhileTheContractIsIncomplete) {
     Option option;
     option.SetDates(CTime(2026, 1, 1), CTime(2026, 1, 17));

@@ -9,7 +9,9 @@
 #include <limits>
 #include <string>
 
+#include "pricing/black_scholes.h"
 #include "pricing/normal.h"
+#include "test_support/reference_option.h"
 #include "test_support/time_zone.h"
 
 namespace qx {
@@ -148,6 +150,37 @@ TEST(Option, SetDatesCountsWallClockDays) {
         EXPECT_EQ(option.GetExpiration() == c.expiration, taken) << c.what;
         EXPECT_EQ(option.GetValuationDate() == c.valuation, taken) << c.what;
     }
+}
+
+// At noon on its last day an option has four hours, not a day, and none after the close.
+TEST(Option, ValuedToTheCloseOnItsLastDay) {
+    ScopedTimeZone zone("Europe/London");
+    const CTime expiration(2027, 1, 15);
+    const std::int64_t close = CTime(2027, 1, 15, 21).GetTime();  // 16:00 in New York
+    struct Case {
+        std::int64_t secondsBefore;
+        double value;  // S = K = 100, r = 5 %, sigma = 20 %
+    };
+    const double fourHours = 4.0 / 24 * Option::kYearsPerDay;
+    const Case cases[] = {
+        {4 * 3600, BlackScholes(100, 100, fourHours, 0.05, 0).Value(kCall, 0.2)},
+        {-60, 0},  // after the close: intrinsic
+    };
+    for (const auto& c : cases) {
+        Option option = ReferenceOption(kCall);
+        ASSERT_EQ(option.SetDatesToClose(CTime(close - c.secondsBefore), expiration), 0);
+        EXPECT_EQ(option.GetDaysLeft(), 1);
+        EXPECT_NEAR(option.FairValue(), c.value, 1e-9) << c.secondsBefore;
+    }
+    EXPECT_GT(cases[0].value, 0.17);
+    // The classic count values the same moment at a whole day.
+    Option classic = ReferenceOption(kCall);
+    classic.SetDates(CTime(close - 4 * 3600), expiration);
+    EXPECT_NEAR(classic.FairValue(), 0.4245, 5e-5);
+    // A day after the expiration there is nothing left to value.
+    Option late = ReferenceOption(kCall);
+    EXPECT_EQ(late.SetDatesToClose(CTime(2027, 1, 16, 12), expiration), -1);
+    EXPECT_EQ(late.GetDaysLeft(), 0);
 }
 
 TEST(Option, ClearKeepsDatesAndLatticeSteps) {

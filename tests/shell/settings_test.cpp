@@ -36,6 +36,8 @@ void ExpectSameSettings(const Settings& a, const Settings& b) {
     QX_EXPECT_FIELD(europeanRule);
     QX_EXPECT_FIELD(basicMode);
     QX_EXPECT_FIELD(showContractUnits);
+    QX_EXPECT_FIELD(monthlyExpiration);
+    QX_EXPECT_FIELD(valueToClose);
     QX_EXPECT_FIELD(resolution);
     QX_EXPECT_FIELD(shareWeighted);
     QX_EXPECT_FIELD(probabilityWeighted);
@@ -45,6 +47,7 @@ void ExpectSameSettings(const Settings& a, const Settings& b) {
     QX_EXPECT_FIELD(showSecondDeviation);
     QX_EXPECT_FIELD(printScreenColors);
     QX_EXPECT_FIELD(colorPlotText);
+    QX_EXPECT_FIELD(impliedVolatilityLegs);
     QX_EXPECT_FIELD(plotColors);
     QX_EXPECT_FIELD(customColors);
     QX_EXPECT_FIELD(backgroundColor);
@@ -63,7 +66,7 @@ Settings EveryFieldChanged() {
     s.groupHighlightColor = Rgb(1, 2, 3);
     s.textHighlightColor = Rgb(4, 5, 6);
     s.messageHighlightColor = Rgb(7, 8, 9);
-    s.volatility = 29;
+    s.volatility = 300;
     s.interest = 72;
     s.dividend = 0;
     s.underlyingFees = 9.95;
@@ -79,6 +82,8 @@ Settings EveryFieldChanged() {
     s.europeanRule = false;
     s.basicMode = false;
     s.showContractUnits = true;
+    s.monthlyExpiration = 2;
+    s.valueToClose = false;
     s.resolution = 77;
     s.shareWeighted = false;
     s.probabilityWeighted = true;
@@ -88,6 +93,7 @@ Settings EveryFieldChanged() {
     s.showSecondDeviation = false;
     s.printScreenColors = true;
     s.colorPlotText = true;
+    s.impliedVolatilityLegs = true;
     for (int i = 0; i < 6; ++i) s.plotColors[i] = Rgb(10 + i, 20 + i, 30 + i);
     for (int i = 0; i < 16; ++i) s.customColors[i] = Rgb(i, 2 * i, 3 * i);
     s.backgroundColor = Rgb(11, 12, 13);
@@ -120,6 +126,9 @@ TEST(Settings, EmptyStoreGivesTheDefaults) {
     EXPECT_FALSE(loaded.showFractions);
     EXPECT_TRUE(loaded.europeanRule);
     EXPECT_TRUE(loaded.basicMode);
+    EXPECT_EQ(loaded.monthlyExpiration, 1);
+    EXPECT_TRUE(loaded.valueToClose);
+    EXPECT_FALSE(loaded.impliedVolatilityLegs);
     EXPECT_EQ(loaded.resolution, 20);
     EXPECT_TRUE(loaded.shareWeighted);
     EXPECT_TRUE(loaded.showProfit);
@@ -218,7 +227,9 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
     };
     const std::vector<Case> cases = {
         {"Editor", "Volatility", 0, &Settings::volatility, 1},
-        {"Editor", "Volatility", 150, &Settings::volatility, 99},
+        {"Editor", "Volatility", 99, &Settings::volatility, 99},
+        {"Editor", "Volatility", 500, &Settings::volatility, 500},
+        {"Editor", "Volatility", 501, &Settings::volatility, 500},
         {"Editor", "Interest", -5, &Settings::interest, 0},
         {"Editor", "Interest", 151, &Settings::interest, 150},
         {"Editor", "Dividend", 1000, &Settings::dividend, 150},
@@ -234,6 +245,8 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
         {"Editor", "Asset Type", 4, &Settings::assetType, 3},
         {"Editor", "Date Format", 3, &Settings::dateFormat, 2},
         {"Editor", "Date Format", 0, &Settings::dateFormat, 1},
+        {"Editor", "Monthly Expiration", 3, &Settings::monthlyExpiration, 2},
+        {"Editor", "Monthly Expiration", 0, &Settings::monthlyExpiration, 1},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;

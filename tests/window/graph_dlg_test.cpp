@@ -144,7 +144,7 @@ class GraphDlgTest : public QObject {
 
     std::unique_ptr<ScopedTimeZone> zone;
     std::unique_ptr<TempFolder> folder;
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4];
     Stock holding;
     RecordingMessages messages;
@@ -156,7 +156,7 @@ class GraphDlgTest : public QObject {
 void GraphDlgTest::init() {
     zone = std::make_unique<ScopedTimeZone>("UTC");
     folder = std::make_unique<TempFolder>();
-    settings = Settings();
+    settings = WholeDaySettings();
     settings.backgroundColor = Rgb(250, 240, 200);
     settings.crosshairColor = Rgb(12, 200, 34);  // found nowhere else in the picture
     // One date, so that every curve point drawn is one the model computed at the slider's.

@@ -66,6 +66,7 @@ std::vector<MenuBinding::Entry> GraphMenus() {
           {"% Scaled X-axis", G::kPercentScaled},
           {"Second Deviation Band", G::kSecondDeviation},
           {"Print in screen colours", G::kPrintScreenColors},
+          {"Value legs at their implied volatility", G::kImpliedVolatilityLegs},
           separator,
           {"Properties", G::kProperties}}},
         {"&Dates",

@@ -17,6 +17,9 @@ PropGeneral::PropGeneral(ControlBinding& binding, const PropSheetModel& model, Q
     layout.AddGap();
     layout.AddChoice(C::kDigitsLabel, {C::kDigits2, C::kDigits3, C::kDigits4});
     layout.AddChoice(C::kDateFormatLabel, {C::kMonthFirst, C::kDayFirst});
+    layout.AddGap();
+    layout.AddChoice(C::kMonthlyExpirationLabel, {C::kThirdFriday, C::kSaturdayAfter});
+    layout.AddCheckBox(C::kValueToClose);
     layout.Finish();
 }
 
