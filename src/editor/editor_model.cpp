@@ -4,7 +4,9 @@
 
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
+#include "platform/messages.h"
 #include "pricing/number_text.h"
+#include "pricing/record_name.h"
 #include "pricing/slider_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
@@ -165,8 +167,10 @@ void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
     if (!IsControl(control) || !Ctl(control).visible) return;
     switch (control) {
         case C::kSymbol:
-            Ctl(C::kSymbol).text = text;
-            document->GetStock().SetSymbol(text);
+            if (document->GetStock().SetSymbol(text) != 0)
+                messages.Warning(NameTooLongText("The symbol"), kMessageCaption,
+                                 MessageOwner::kMainWindow);
+            Ctl(C::kSymbol).text = document->GetStock().GetSymbol();
             return;
         case C::kDate: return EnterDate(text);
         case C::kPrice: return EnterPrice(text);

@@ -25,14 +25,16 @@ struct TranCsvImport {
 };
 
 // The header row and every transaction of list in list order, CR LF after each row.
-// Dates are local "YYYY-MM-DD HH:MM:SS"; prices, fees and strikes in the shortest form
+// Dates are local "YYYY-MM-DD HH:MM:SS" followed by their offset from UTC ("-04:00"),
+// and a trade's date is always written; prices, fees and strikes in the shortest form
 // that reads back to the same number; Amount, Total and Cash Balance with
 // significantDigits decimals, as the tracker's list shows them.
 std::string WriteTranCsv(const TranList& list, int significantDigits);
 
 // Reads rows in the form WriteTranCsv writes, with the columns found by their header
 // names in any order (Amount, Total and Cash Balance are ignored: the book recomputes
-// them), a date with or without its time, and an optional byte-order mark. Every row
+// them), a date with or without its time and offset (without one, a local time), and
+// an optional byte-order mark. Every row
 // goes through the records' setters and TranList::Add on a copy of book; the first
 // refused value or transaction refuses the whole file.
 TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
