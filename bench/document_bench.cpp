@@ -25,8 +25,8 @@ struct FullDocument {
             option.SetSide(kBuy);
             option.SetContracts(1 + slot);
         }
-        for (int i = 0; i < TranList::kMaxTransactions; ++i)
-            doc.GetTransactions().Add(TranBuilder().Day(1 + i % 28).Dividend(1 + i), messages);
+        for (int i = 0; i < TranList::kClassicMaxTransactions; ++i)
+            doc.GetTransactions().Add(TranBuilder().Day(1 + i % 28).Dividend(1 + i));
         doc.GetNotes() = std::string(4000, 'n');
     }
 

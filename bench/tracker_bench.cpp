@@ -51,11 +51,11 @@ Tran Trade(int day, int kind, const std::string& name, int action, int side, int
 // that every rule and the position build walk the whole list and every series.
 TranList NearlyFullList(NoMessages& messages) {
     TranList list;
-    for (int i = 0; list.GetCount() < TranList::kMaxTransactions - 1; ++i) {
+    for (int i = 0; list.GetCount() < TranList::kClassicMaxTransactions - 1; ++i) {
         const std::string series = "Call " + std::to_string(i);
-        list.Add(Trade(i, kUnderlyingTran, "XYZ", kOpen, kBuy, 100, 40 + i % 7), messages);
-        list.Add(Trade(i, kOptionTran, series, kOpen, kBuy, 4, 2.5), messages);
-        list.Add(Trade(i, kOptionTran, series, kClose, kSell, 4, 3), messages);
+        list.Add(Trade(i, kUnderlyingTran, "XYZ", kOpen, kBuy, 100, 40 + i % 7));
+        list.Add(Trade(i, kOptionTran, series, kOpen, kBuy, 4, 2.5));
+        list.Add(Trade(i, kOptionTran, series, kClose, kSell, 4, 3));
     }
     return list;
 }
@@ -65,11 +65,11 @@ void BM_AddAndRecalculateAtOneHundred(benchmark::State& state) {
     TranList list = NearlyFullList(messages);
     const Tran sale = Trade(400, kUnderlyingTran, "XYZ", kClose, kSell, 500, 55);
     for (auto _ : state) {
-        const int index = list.Add(sale, messages);
+        const int index = list.Add(sale).GetIndex();
         list.Recalculate();
         benchmark::DoNotOptimize(list.GetBalance(index));
         state.PauseTiming();
-        list.Remove(index, messages);
+        list.Remove(index);
         state.ResumeTiming();
     }
     if (!messages.refusal.empty()) state.SkipWithError(messages.refusal.c_str());
@@ -79,7 +79,7 @@ BENCHMARK(BM_AddAndRecalculateAtOneHundred)->Unit(benchmark::kMicrosecond);
 void BM_RecalculateOneHundred(benchmark::State& state) {
     NoMessages messages;
     TranList list = NearlyFullList(messages);
-    list.Add(Trade(400, kUnderlyingTran, "XYZ", kClose, kSell, 500, 55), messages);
+    list.Add(Trade(400, kUnderlyingTran, "XYZ", kClose, kSell, 500, 55));
     for (auto _ : state) {
         list.Recalculate();
         benchmark::DoNotOptimize(list.GetPositionBalance(4));
@@ -108,7 +108,7 @@ class TrackerAtNinetyNine {
     }
 
     // Takes the recorded sale out again, so every round records into a book of 99.
-    void Undo() { list.Remove(list.GetCount() - 1, messages); }
+    void Undo() { list.Remove(list.GetCount() - 1); }
 
     NoMessages messages;
     TranList list;
@@ -134,7 +134,7 @@ void BM_TrackerRecordAtNinetyNine(benchmark::State& state) {
         tracker.model.ClickButton(TrackerControl::kRecord);
         benchmark::DoNotOptimize(tracker.model.GetRows().data());
         state.PauseTiming();
-        if (tracker.list.GetCount() != TranList::kMaxTransactions) state.SkipWithError("refused");
+        if (tracker.list.GetCount() != TranList::kClassicMaxTransactions) state.SkipWithError("refused");
         tracker.Undo();
         state.ResumeTiming();
     }

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/safe_file_writer.h"
+
 namespace qx {
 
 namespace {
@@ -21,34 +23,6 @@ constexpr std::uint8_t kLongLength = 0xFF;
 constexpr std::uint16_t kWideText = 0xFFFE;
 constexpr std::uint16_t kLongerLength = 0xFFFF;
 
-FileError ErrorOfErrno(int number, bool creating) {
-    switch (number) {
-        case ENOENT: return creating ? FileError::kBadPath : FileError::kFileNotFound;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-        case ELOOP:
-        case EINVAL: return FileError::kBadPath;
-        case EMFILE:
-        case ENFILE: return FileError::kTooManyOpenFiles;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR: return FileError::kAccessDenied;
-        case EBADF: return FileError::kInvalidFile;
-        case EMLINK: return FileError::kDirectoryFull;
-        case EIO: return FileError::kHardwareIo;
-        case EBUSY:
-        case ETXTBSY: return FileError::kSharingViolation;
-        case ENOLCK:
-        case EDEADLK: return FileError::kLockViolation;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG: return FileError::kDiskFull;
-        case ENOMEM: return FileError::kOutOfMemory;
-        default: return FileError::kGeneric;
-    }
-}
-
 // Whether the folder that would hold path exists, so that a missing file can be told
 // apart from a path that leads nowhere.
 bool FolderExistsFor(const std::string& path) {
@@ -57,19 +31,6 @@ bool FolderExistsFor(const std::string& path) {
     struct stat status {};
     const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
     return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// The folder that holds path, "." for a bare name.
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A short hidden name for a save's temporary file in folder, so that any document name
-// the folder allows leaves room for it.
-std::string TemporaryName(const std::string& folder, int attempt) {
-    return folder + "/.qx" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
@@ -160,40 +121,18 @@ std::string Utf16ToUtf8(const std::u16string& units) {
 
 }  // namespace
 
-std::string FileErrorText(FileError error, const std::string& path) {
-    static const char* const kTexts[] = {
-        "",
-        "%1 was not found.",
-        "%1 contains an invalid path.",
-        "%1 could not be opened because there are too many open files.",
-        "Access to %1 was denied.",
-        "An invalid file handle was associated with %1.",
-        "%1 could not be created because the directory is full.",
-        "A hardware I/O error was reported while accessing %1.",
-        "A sharing violation occurred while accessing %1.",
-        "A locking violation occurred while accessing %1.",
-        "Disk full while accessing %1.",
-        "An attempt was made to access %1 past its end.",
-        "An unknown error occurred while accessing %1.",
-        "Out of memory.",
-    };
-    std::string text = kTexts[static_cast<int>(error)];
-    const std::size_t mark = text.find("%1");
-    if (mark != std::string::npos) text.replace(mark, 2, path);
-    return text;
-}
-
 CArchive::CArchive(const std::string& path, Mode mode, Messages& messages, MessageOwner owner)
     : mode(mode), messages(messages), owner(owner), path(path) {
-    if (IsStoring())
-        OpenForStoring();
-    else
+    if (IsStoring()) {
+        writer = std::make_unique<SafeFileWriter>(path);
+        Fail(writer->GetError());
+    } else {
         OpenForLoading();
+    }
 }
 
 CArchive::~CArchive() {
     if (file >= 0) ::close(file);
-    if (!temporary.empty()) ::unlink(temporary.c_str());
 }
 
 void CArchive::OpenForLoading() {
@@ -203,7 +142,7 @@ void CArchive::OpenForLoading() {
     if (file < 0) {
         const int number = errno;
         const bool nowhere = number == ENOENT && !FolderExistsFor(path);
-        return Fail(nowhere ? FileError::kBadPath : ErrorOfErrno(number, false));
+        return Fail(nowhere ? FileError::kBadPath : FileErrorOfErrno(number, false));
     }
     struct stat status {};
     if (::fstat(file, &status) != 0) return FailWithErrno(errno);
@@ -212,73 +151,17 @@ void CArchive::OpenForLoading() {
     bytesLeft = static_cast<std::uint64_t>(status.st_size);
 }
 
-void CArchive::OpenForStoring() {
-    // Follow a link, so that the save replaces the file it points to, not the link.
-    char resolved[PATH_MAX];
-    target = ::realpath(path.c_str(), resolved) != nullptr ? resolved : path;
-    struct stat status {};
-    const bool exists = ::stat(target.c_str(), &status) == 0;
-    if (exists && (S_ISDIR(status.st_mode) || ::access(target.c_str(), W_OK) != 0))
-        return Fail(FileError::kAccessDenied);
-    OpenTemporary(FolderOf(target));
-    // The replacement keeps the permissions of the file it replaces.
-    if (file >= 0 && exists) ::fchmod(file, status.st_mode & 07777);
-}
-
-void CArchive::OpenTemporary(const std::string& folder) {
-    // The kernel frees an unnamed file when its writer ends, however it ends.
-    file = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    unnamed = file >= 0;
-    // A file system without unnamed files (a FAT stick, a network share) gets a named
-    // one, removed again when the save fails.
-    const bool unsupported = file < 0 && (errno == EOPNOTSUPP || errno == EISDIR);
-    for (int attempt = 0; unsupported && attempt < 100 && file < 0; ++attempt) {
-        temporary = TemporaryName(folder, attempt);
-        file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (file < 0 && errno != EEXIST) break;
-    }
-    if (file < 0) {
-        const int number = errno;
-        temporary.clear();
-        Fail(ErrorOfErrno(number, true));
-    }
-}
-
-// Gives a complete unnamed file a short name of its own beside the target, so that
-// a rename can then put it in place of the target in one step.
-bool CArchive::NameTemporary() {
-    const std::string self = "/proc/self/fd/" + std::to_string(file);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = TemporaryName(FolderOf(target), attempt);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        if (errno != EEXIST) break;
-    }
-    const int number = errno;
-    temporary.clear();
-    FailWithErrno(number);
-    return false;
-}
-
 void CArchive::Fail(FileError failure) {
     if (error == FileError::kNone) error = failure;
 }
 
-void CArchive::FailWithErrno(int number) { Fail(ErrorOfErrno(number, IsStoring())); }
+void CArchive::FailWithErrno(int number) { Fail(FileErrorOfErrno(number, IsStoring())); }
 
 bool CArchive::FlushBuffer() {
-    std::size_t done = 0;
-    while (done < bufferUsed) {
-        const ssize_t written = ::write(file, buffer.data() + done, bufferUsed - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            FailWithErrno(written < 0 ? errno : ENOSPC);
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
+    const bool written = writer->Write(buffer.data(), bufferUsed);
     bufferUsed = 0;
-    return true;
+    Fail(writer->GetError());
+    return written;
 }
 
 bool CArchive::FillBuffer() {
@@ -450,6 +333,10 @@ void CArchive::ExpectRange(std::int32_t value, std::int32_t low, std::int32_t hi
     Expect(value >= low && value <= high);
 }
 
+void CArchive::ExpectRoom(std::uint64_t size) {
+    if (IsLoading() && size > BytesLeft()) Fail(FileError::kEndOfFile);
+}
+
 bool CArchive::EndRecord() {
     if (error == FileError::kNone) return true;
     if (!reported) messages.Warning(FileErrorText(error, path), kMessageCaption, owner);
@@ -458,22 +345,16 @@ bool CArchive::EndRecord() {
 }
 
 bool CArchive::Close() {
-    if (file < 0) return error == FileError::kNone;
-    bool complete = IsStoring() && error == FileError::kNone && FlushBuffer();
-    if (complete && ::fsync(file) != 0) {
-        FailWithErrno(errno);
-        complete = false;
+    if (IsLoading()) {
+        if (file >= 0 && ::close(file) != 0) FailWithErrno(errno);
+        file = -1;
+        return error == FileError::kNone;
     }
-    complete = complete && (!unnamed || NameTemporary());
-    if (::close(file) != 0) FailWithErrno(errno);
-    file = -1;
-    if (!complete || error != FileError::kNone) return error == FileError::kNone;
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        FailWithErrno(errno);
-        return false;
-    }
-    temporary.clear();
-    return true;
+    if (!writer) return error == FileError::kNone;
+    if (error == FileError::kNone && FlushBuffer()) writer->Commit();
+    Fail(writer->GetError());
+    writer.reset();
+    return error == FileError::kNone;
 }
 
 }  // namespace qx

@@ -4,40 +4,23 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/ctime.h"
+#include "platform/file_error.h"
 #include "platform/messages.h"
 
 namespace qx {
 
-// The kinds of file error the standard messages tell apart.
-enum class FileError {
-    kNone,
-    kFileNotFound,
-    kBadPath,
-    kTooManyOpenFiles,
-    kAccessDenied,
-    kInvalidFile,
-    kDirectoryFull,
-    kHardwareIo,
-    kSharingViolation,
-    kLockViolation,
-    kDiskFull,
-    kEndOfFile,
-    kGeneric,
-    kOutOfMemory,
-};
-
-// The standard message of a file error about the file at path.
-std::string FileErrorText(FileError error, const std::string& path);
+class SafeFileWriter;
 
 // A buffered binary stream over a document file, either storing or loading, in the
 // file's little-endian form. The first error met is kept: after it nothing more is
 // written, loaded values are zero or empty, and EndRecord reports it once. A storing
-// archive writes an unnamed file in the target's folder and names it in place of the
-// target only at Close, so a failed save never harms the file already there, and a
-// save cut short leaves nothing behind.
+// archive writes through a SafeFileWriter, which puts the file in place of the target
+// only at Close, so a failed save never harms the file already there, and a save cut
+// short leaves nothing behind.
 class CArchive {
   public:
     enum class Mode { kStore, kLoad };
@@ -75,6 +58,10 @@ class CArchive {
     void Expect(bool accepted);
     // Marks a loaded file damaged when value lies outside low..high; storing ignores it.
     void ExpectRange(std::int32_t value, std::int32_t low, std::int32_t high);
+    // Marks a loaded file cut short when fewer than size bytes are left to read, so a
+    // damaged count never makes the reader reserve room for records the file lacks;
+    // storing ignores it.
+    void ExpectRoom(std::uint64_t size);
 
     // Ends a record's part of the stream: true while no error was met; otherwise shows
     // the error's message, once per archive, and gives false.
@@ -101,9 +88,6 @@ class CArchive {
     static constexpr std::size_t kBufferSize = 4096;
 
   private:
-    void OpenForStoring();
-    void OpenTemporary(const std::string& folder);
-    bool NameTemporary();
     void OpenForLoading();
     void Fail(FileError failure);
     void FailWithErrno(int number);
@@ -120,11 +104,9 @@ class CArchive {
     Mode mode;
     Messages& messages;
     MessageOwner owner;
-    std::string path;       // the path the user named, as messages show it
-    std::string target;     // the file a store replaces: path with links followed
-    std::string temporary;  // a named file a store writes until Close; empty when none
-    bool unnamed = false;   // storing into a file with no name until Close
-    int file = -1;
+    std::string path;                        // the path the user named, as messages show it
+    std::unique_ptr<SafeFileWriter> writer;  // storing: the file being written
+    int file = -1;                           // loading: the file being read
     FileError error = FileError::kNone;
     bool reported = false;
     std::uint64_t bytesLeft = 0;  // loading: bytes of the file not yet taken from it

@@ -1,5 +1,7 @@
 #include "shell/document.h"
 
+#include <cstdint>
+
 #include "platform/archive.h"
 #include "platform/messages.h"
 #include "shell/market_environment.h"
@@ -12,6 +14,14 @@ namespace {
 // The tag this program writes, and the one of the earlier edition it reads the same way.
 constexpr const char* kTag = "Qualtrixon";
 constexpr const char* kEarlierTag = "Brantovelium";
+// The tag and version of the extended layout, for books the classic one cannot hold
+// (docs/extended-document-layout.md).
+constexpr const char* kExtendedTag = "QualtrixonBook";
+constexpr std::int32_t kExtendedVersion = 1;
+
+const char* const kExtendedWarning =
+    "This book holds more than 100 transactions, so it is saved in a layout that "
+    "earlier versions of Qualtrixon cannot open.";
 
 }  // namespace
 
@@ -31,16 +41,27 @@ void Document::Reset() {
     transactions.RemoveAll();
     notes.clear();
     path.clear();
+    warnedOfExtendedLayout = false;
 }
 
 bool Document::Save(const std::string& target) {
+    // A book the classic layout holds is written byte for byte as earlier versions do.
+    const bool extended = transactions.GetCount() > TranList::kClassicMaxTransactions;
+    if (extended && !warnedOfExtendedLayout) {
+        messages.Warning(kExtendedWarning, kMessageCaption, MessageOwner::kMainWindow);
+        warnedOfExtendedLayout = true;
+    }
     CArchive archive(target, CArchive::Mode::kStore, messages);
-    std::string tag = kTag;
+    std::string tag = extended ? kExtendedTag : kTag;
     archive.Exchange(tag);
+    if (extended) {
+        std::int32_t version = kExtendedVersion;
+        archive.Exchange(version);
+    }
     bool written = archive.EndRecord() && stock.Serialize(archive);
     for (int slot = 0; written && slot < kOptionSlots; ++slot)
         written = options[slot].Serialize(archive);
-    written = written && transactions.Serialize(archive);
+    written = written && transactions.Serialize(archive, extended);
     if (written) archive.Exchange(notes);
     // Only a file written, flushed and put in place becomes the document's file.
     archive.Close();
@@ -54,22 +75,34 @@ Document::OpenResult Document::Open(const std::string& source) {
     std::string tag;
     archive.Exchange(tag);
     if (!archive.EndRecord()) return OpenResult::kUnchanged;
-    if (tag != kEarlierTag && tag != kTag) {
+    const bool extended = tag == kExtendedTag;
+    if (tag != kEarlierTag && tag != kTag && !extended) {
         messages.Warning(source + " is not an Qualtrixon file.", kMessageCaption,
                          MessageOwner::kMainWindow);
         return OpenResult::kUnchanged;
     }
-    if (!ReadRecords(archive)) {
+    if (extended) {
+        std::int32_t version = 0;
+        archive.Exchange(version);
+        if (!archive.EndRecord()) return OpenResult::kUnchanged;
+        if (version != kExtendedVersion) {
+            messages.Warning(source + " was saved by a later version of Qualtrixon.",
+                             kMessageCaption, MessageOwner::kMainWindow);
+            return OpenResult::kUnchanged;
+        }
+    }
+    if (!ReadRecords(archive, extended)) {
         Reset();
         return OpenResult::kReset;
     }
     path = source;
+    warnedOfExtendedLayout = false;
     return OpenResult::kOpened;
 }
 
 // Reads each record into a fresh one and copies it over the document's once it is
 // whole, so a damaged record never leaves half its values in the document.
-bool Document::ReadRecords(CArchive& archive) {
+bool Document::ReadRecords(CArchive& archive, bool extended) {
     Stock freshStock;
     if (!freshStock.Serialize(archive)) return false;
     stock.CopyFrom(freshStock);
@@ -79,7 +112,7 @@ bool Document::ReadRecords(CArchive& archive) {
         option.CopyFrom(freshOption);
     }
     TranList freshTransactions;
-    if (!freshTransactions.Serialize(archive)) return false;
+    if (!freshTransactions.Serialize(archive, extended)) return false;
     transactions.CopyFrom(freshTransactions);
     std::string freshNotes;
     archive.Exchange(freshNotes);

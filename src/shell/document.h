@@ -29,9 +29,12 @@ class Document {
     // A new document; settings give its environment, also at every later Reset.
     Document(const Settings& settings, Messages& messages);
 
-    // Writes the document to path. A file already there is replaced only once the whole
-    // document is written, so on failure it stays as it was. On success the path
-    // becomes the document's; on failure the error is shown and false returned.
+    // Writes the document to path: in the classic layout while the book holds at most
+    // TranList::kClassicMaxTransactions, else in the extended layout, with a warning
+    // once per document that earlier versions cannot open it. A file already there is
+    // replaced only once the whole document is written, so on failure it stays as it
+    // was. On success the path becomes the document's; on failure the error is shown
+    // and false returned.
     bool Save(const std::string& path);
 
     // Reads the document at path over this one. Each record is read into a fresh one
@@ -64,7 +67,7 @@ class Document {
     const std::string& GetPath() const { return path; }
 
   private:
-    bool ReadRecords(CArchive& archive);
+    bool ReadRecords(CArchive& archive, bool extended);
 
     const Settings& settings;
     Messages& messages;
@@ -73,6 +76,8 @@ class Document {
     std::array<Option, kOptionSlots> options;
     Stock stock;
     TranList transactions;
+    // Whether the user was told that this document needs the extended layout.
+    bool warnedOfExtendedLayout = false;
 };
 
 }  // namespace qx

@@ -30,8 +30,8 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
     for (Option& option : graphOptions) option = Option();
     int next = 0;
     Tran position;
-    for (int slot = 0; slot < TranList::kMaxPositions; ++slot) {
-        if (transactions.GetPosition(slot, position) != 0) break;
+    for (int slot = 0; slot < transactions.GetPositionCount(); ++slot) {
+        transactions.GetPosition(slot, position);
         if (position.GetKind() == kUnderlyingTran) {
             graphStock.SetPrice(position.GetPrice());
             graphStock.SetShares(position.GetUnits());

@@ -1,6 +1,8 @@
 // Recording, changing and deleting through the list, the two views, and a row of the
 // list loaded into the form.
 
+#include "platform/messages.h"
+#include "platform/outcome.h"
 #include "pricing/number_text.h"
 #include "shell/settings.h"
 #include "tracker/tracker_window_model.h"
@@ -15,21 +17,28 @@ using C = TrackerControl;
 }  // namespace
 
 void TrackerWindowModel::Record() {
-    if (!form.IsComplete() || transactions.Add(form, messages) < 0) return;
+    if (!form.IsComplete() || !Accepted(transactions.Add(form))) return;
     Ctl(C::kEntryList).selected = -1;
     AfterListChange();
 }
 
 void TrackerWindowModel::ChangeRow() {
     if (IsOpenView() || selectedRow < 0 || selectedRow >= transactions.GetCount()) return;
-    if (!form.IsComplete() || transactions.Change(selectedRow, form, messages) < 0) return;
+    if (!form.IsComplete() || !Accepted(transactions.Change(selectedRow, form))) return;
     AfterListChange();
 }
 
 void TrackerWindowModel::DeleteRow() {
     if (IsOpenView() || selectedRow < 0 || selectedRow >= transactions.GetCount()) return;
-    if (transactions.Remove(selectedRow, messages) != 0) return;
+    if (!Accepted(transactions.Remove(selectedRow))) return;
     AfterListChange();
+}
+
+// A refusal of the book is explained in one warning box that belongs to no window.
+bool TrackerWindowModel::Accepted(const Outcome& outcome) {
+    if (!outcome.IsAccepted() && !outcome.GetReason().empty())
+        messages.Warning(outcome.GetReason(), kMessageCaption, MessageOwner::kNone);
+    return outcome.IsAccepted();
 }
 
 // The list shows the book as it now is, with nothing selected, and the form is empty

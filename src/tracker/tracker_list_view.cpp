@@ -42,9 +42,8 @@ void TrackerWindowModel::BuildRows() {
     selectedRow = -1;
     Tran record;
     if (IsOpenView()) {
-        // Every position the accounting filled, the fifth too.
-        for (int slot = 0; slot < TranList::kMaxPositions; ++slot) {
-            if (transactions.GetPosition(slot, record) != 0) break;
+        for (int slot = 0; slot < transactions.GetPositionCount(); ++slot) {
+            transactions.GetPosition(slot, record);
             rows.push_back(Cells(record, transactions.GetPositionBalance(slot), true));
         }
         return;

@@ -16,6 +16,7 @@ namespace qx {
 class Clock;
 class FileChooser;
 class Messages;
+class Outcome;
 class Settings;
 class TranList;
 
@@ -117,6 +118,7 @@ class TrackerWindowModel {
     void ShowView(bool openOnly);
     void LoadRow(int index);
     void AfterListChange();
+    bool Accepted(const Outcome& outcome);
 
     // The list's texts (tracker_list_view.cpp).
     void BuildRows();

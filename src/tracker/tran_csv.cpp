@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/ascii_text.h"
-#include "platform/messages.h"
+#include "platform/outcome.h"
 #include "pricing/number_text.h"
 #include "pricing/record_name.h"
 #include "tracker/csv_records.h"
@@ -298,19 +298,6 @@ bool IsBlank(const std::vector<std::string>& fields) {
                        [](const std::string& field) { return TrimAsciiSpaces(field).empty(); });
 }
 
-// Keeps the text of the list's refusal instead of showing it.
-class KeptWarning : public Messages {
-  public:
-    void Warning(const std::string& message, const std::string&, MessageOwner) override {
-        text = message;
-    }
-    bool AskYesNo(const std::string& message, const std::string&, MessageOwner) override {
-        text = message;
-        return false;
-    }
-    std::string text;
-};
-
 TranCsvImport Refused(TranCsvImport result, const std::string& message) {
     result.accepted = false;
     result.message = message;
@@ -395,9 +382,9 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
         return a.second.GetDate() < b.second.GetDate();
     });
     for (const auto& [number, tran] : rows) {
-        KeptWarning warning;
-        if (result.list.Add(tran, warning) < 0)
-            return Refused(std::move(result), RowText(number) + warning.text);
+        const Outcome outcome = result.list.Add(tran);
+        if (!outcome.IsAccepted())
+            return Refused(std::move(result), RowText(number) + outcome.GetReason());
         ++result.added;
     }
     if (result.added == 0) return Refused(std::move(result), "The file holds no transactions.");

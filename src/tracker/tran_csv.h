@@ -39,7 +39,8 @@ std::string WriteTranCsv(const TranList& list, int significantDigits);
 // refused value or transaction refuses the whole file.
 TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
 
-// Writes list to the file at path, replacing a file there only once all is written;
+// Writes list to the file at path through the safe file writer (a file there is
+// replaced only once all is written, keeping its permissions);
 // an empty text when written, else the message for the user.
 std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits);
 
@@ -47,8 +48,9 @@ std::string SaveTranCsv(const std::string& path, const TranList& list, int signi
 // than a book of transactions can be, is refused with its message.
 TranCsvImport LoadTranCsv(const std::string& path, const TranList& book);
 
-// The largest file LoadTranCsv reads: far beyond a full book with long names.
-inline constexpr std::size_t kMaxTranCsvBytes = 4 << 20;
+// The largest file LoadTranCsv reads: far beyond a book of 100,000 transactions with
+// long names.
+inline constexpr std::size_t kMaxTranCsvBytes = 256 << 20;
 
 }  // namespace qx
 

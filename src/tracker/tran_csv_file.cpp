@@ -1,7 +1,5 @@
-// The book's spreadsheet files: read whole, written beside the target and then put in
-// its place, so a failed export never harms the file already there.
-
-#include <unistd.h>
+// The book's spreadsheet files: read whole, and written through the safe file writer, so
+// a failed export never harms the file already there.
 
 #include <cerrno>
 #include <cstdint>
@@ -10,53 +8,17 @@
 #include <iterator>
 #include <system_error>
 
-#include "platform/archive.h"
+#include "platform/file_error.h"
+#include "platform/safe_file_writer.h"
 #include "tracker/tran_csv.h"
 
 namespace qx {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-FileError ErrorOf(const std::error_code& code) {
-    if (code == std::errc::no_such_file_or_directory) return FileError::kBadPath;
-    if (code == std::errc::permission_denied || code == std::errc::read_only_file_system)
-        return FileError::kAccessDenied;
-    if (code == std::errc::no_space_on_device) return FileError::kDiskFull;
-    return FileError::kGeneric;
-}
-
-std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
-
-}  // namespace
-
 std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits) {
-    std::error_code code;
-    // Replace what a link points to, not the link.
-    const fs::path target = fs::exists(path, code) ? fs::canonical(path, code) : fs::path(path);
-    if (fs::is_directory(target, code)) return FileErrorText(FileError::kAccessDenied, path);
-    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + "." +
-                                                       std::to_string(::getpid()) + ".tmp");
-    const std::string text = WriteTranCsv(list, significantDigits);
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return FileErrorText(ErrorOf(LastError()), path);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            const std::error_code failure = LastError();
-            fs::remove(temporary, code);
-            return FileErrorText(ErrorOf(failure), path);
-        }
-    }
-    fs::rename(temporary, target, code);
-    if (code) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return FileErrorText(ErrorOf(code), path);
-    }
-    return "";
+    const FileError error = WriteFileSafely(path, WriteTranCsv(list, significantDigits));
+    return error == FileError::kNone ? "" : FileErrorText(error, path);
 }
 
 TranCsvImport LoadTranCsv(const std::string& path, const TranList& book) {
@@ -77,7 +39,7 @@ TranCsvImport LoadTranCsv(const std::string& path, const TranList& book) {
     std::ifstream file(path, std::ios::binary);
     std::string text(std::istreambuf_iterator<char>(file), {});
     if (!file.good() && !file.eof()) {
-        refused.message = FileErrorText(ErrorOf(LastError()), path);
+        refused.message = FileErrorText(FileErrorOfErrno(errno, false), path);
         return refused;
     }
     return ReadTranCsv(text, book);

@@ -1,57 +1,67 @@
 #ifndef QX_TRACKER_TRAN_LIST_H
 #define QX_TRACKER_TRAN_LIST_H
 
-#include <array>
+#include <vector>
 
+#include "platform/outcome.h"
+#include "tracker/series_ledger.h"
 #include "tracker/tran.h"
 
 namespace qx {
 
 class CArchive;
-class Messages;
 
-// The trade tracker's transactions of one document, in date order, with the cash
-// balance after each and up to five open positions derived from them. Add, Change and
-// Remove refuse whatever would leave the book inconsistent, explain the refusal in one
-// warning box, return -1 and leave the list exactly as it was. After every accepted
-// change, and after CopyFrom, balances and positions are recomputed, so the getters
-// always describe the transactions held.
+// The trade tracker's transactions of one document, in date order and of any number,
+// with the cash balance after each and every open position derived from them. Add,
+// Change and Remove refuse whatever would leave the book inconsistent: they return the
+// refusal with its reason and leave the list exactly as it was. The rules read running
+// counts per series (SeriesLedger) rather than rescanning the book, and every accepted
+// change brings the balances and positions up to date, so the getters always describe
+// the transactions held.
 class TranList {
   public:
-    // The most transactions one list (and one document) holds.
-    static constexpr int kMaxTransactions = 100;
-    // The most open positions the accounting derives: the underlying and option series.
-    static constexpr int kMaxPositions = 5;
+    // The most transactions a document of the classic layout holds; a larger book is
+    // written in the extended layout.
+    static constexpr int kClassicMaxTransactions = 100;
 
     // Inserts tran after every transaction on or before its day and validates it;
-    // returns its index, or -1 (with a warning) when refused or the list is full.
-    int Add(const Tran& tran, Messages& messages);
+    // accepted with its index, or refused with the reason.
+    Outcome Add(const Tran& tran);
     // Replaces the transaction at index in place, without moving it even when its date
-    // changes; returns index, or -1 (with a warning unless the index is out of range).
-    int Change(int index, const Tran& tran, Messages& messages);
-    // Removes the transaction at index and closes the gap; 0, or -1 (with a warning
-    // unless the index is out of range).
-    int Remove(int index, Messages& messages);
+    // changes. Refused when the new record fails the rules against those before it, or
+    // would leave a later closing or exercise uncovered; without a reason for an index
+    // out of range.
+    Outcome Change(int index, const Tran& tran);
+    // Removes the transaction at index and closes the gap; refused for an opening that
+    // later transactions closed, and without a reason for an index out of range.
+    Outcome Remove(int index);
     // Fills target from the transaction at index through target's setters (a value a
     // setter refuses leaves target's field as it was); -1 for an index outside
     // 0..count-1.
     int GetAt(int index, Tran& target) const;
-    // The number of transactions held, 0..kMaxTransactions.
-    int GetCount() const { return count; }
+    // The transaction at index, which must lie in 0..count-1.
+    const Tran& At(int index) const { return transactions[index]; }
+    // The number of transactions held.
+    int GetCount() const { return static_cast<int>(transactions.size()); }
 
     // Cash balance after the transaction at index; 0 outside 0..count-1.
     double GetBalance(int index) const;
-    // Fills target from position slot index through its setters; -1 when the slot is
-    // empty or outside 0..kMaxPositions-1.
+    // The number of open positions: the underlying's first when there is one, then
+    // each open option series in the order of its first opening.
+    int GetPositionCount() const { return static_cast<int>(positions.size()); }
+    // Fills target from open position index through its setters; -1 outside
+    // 0..GetPositionCount()-1.
     int GetPosition(int index, Tran& target) const;
-    // Running total of the positions' totals over slots 0..index; 0 outside the slots.
+    // Running total of the positions' totals over positions 0..index; 0 outside them.
     double GetPositionBalance(int index) const;
 
-    // Recomputes the balances, the positions and the position balances.
+    // Recomputes everything derived from the transactions from scratch.
     void Recalculate();
-    // Derives the open positions from the transactions: 0 when at least one exists,
-    // else -1.
-    int BuildPositions();
+    // 0 when at least one position is open, else -1. The positions are always up to
+    // date; this only reports them.
+    int BuildPositions() const { return positions.empty() ? -1 : 0; }
+    // The running counts of the book's series.
+    const SeriesLedger& Ledger() const { return ledger; }
 
     // Copies the transactions of other and recomputes.
     void CopyFrom(const TranList& other);
@@ -59,44 +69,43 @@ class TranList {
     void RemoveAll();
 
     // Writes or reads the count, then each transaction followed by its balance
-    // (defined with the document code). Loading puts the records in place without
-    // validation, refuses a count outside 0..kMaxTransactions as a damaged document,
-    // and ends with Recalculate; false on a file error, which it has reported.
-    bool Serialize(CArchive& archive);
+    // (defined with the document code). The classic layout holds at most
+    // kClassicMaxTransactions, the extended one any number the file has room for.
+    // Loading puts the records in place without validation and ends with Recalculate;
+    // false on a file error, which the archive keeps.
+    bool Serialize(CArchive& archive, bool extended = false);
 
     // Equal when both hold the same transactions in the same order (the derived
     // balances and positions follow from them).
-    friend bool operator==(const TranList& a, const TranList& b);
+    friend bool operator==(const TranList& a, const TranList& b) {
+        return a.transactions == b.transactions;
+    }
     friend bool operator!=(const TranList& a, const TranList& b) { return !(a == b); }
 
   private:
-    // Validation by action of the record at index, against the ones before it; shows
-    // the refusal and returns -1, or 0 when accepted. An accepted exercise gets the
-    // side opposite to the opening it exercises.
-    int Validate(int index, Messages& messages);
-    int CheckOpen(int index, Messages& messages) const;
-    int CheckClose(int index, Messages& messages) const;
-    int CheckExercise(int index, Messages& messages);
-    // Refuses (with the warning) deleting or changing the record at index when later
-    // transactions have closed it.
-    int CheckNotClosed(int index, Messages& messages) const;
+    // The later closings and exercises whose cover a change at index may take away.
+    std::vector<int> CoverDependents(int index, const Tran& old, const Tran& changed) const;
+    // Whether the transaction at index is covered by the tallies before it.
+    bool IsCovered(int index) const;
+    // Refuses removing the opening at index when later transactions closed it.
+    Outcome CheckNotClosed(int index) const;
 
-    void InsertAt(int index, const Tran& tran);
-    void EraseAt(int index);
-    // Fill position slots and return the number of slots in use afterwards.
-    int FillUnderlyingPosition();
-    int FillOptionPositions(int used);
-    // Gives an option position the average price, fees and date of its open lots.
-    void AverageOptionPosition(Tran& position) const;
+    // Brings the balances from index on and the touched positions up to date.
+    void Refresh(int from);
+    void RefreshPositions();
+    Tran UnderlyingPosition() const;
+    Tran OptionPosition(int series) const;
+    // The index of the series' first option opening, or -1.
+    int FirstOptionOpening(int series) const;
 
-    // Entries 0..count-1 are in use and in date order (Change keeps a record in place
-    // even when its date changes); the rest are default records.
-    std::array<Tran, kMaxTransactions> transactions;
-    // Derived by Recalculate; slots are filled from 0 without gaps, units 0 is empty.
-    std::array<Tran, kMaxPositions> positions;
-    std::array<double, kMaxTransactions> balances{};
-    std::array<double, kMaxPositions> positionBalances{};
-    int count = 0;
+    // In date order (Change keeps a record in place even when its date changes).
+    std::vector<Tran> transactions;
+    std::vector<double> balances;  // balances[i]: the cash after transactions[i]
+    SeriesLedger ledger;
+    // By series: its open option position, units 0 when none.
+    std::vector<Tran> seriesPositions;
+    std::vector<Tran> positions;  // the open positions as listed
+    std::vector<double> positionBalances;
 };
 
 }  // namespace qx

@@ -1,11 +1,10 @@
-// Cash balances and open positions, recomputed from the transactions after every change.
+// Cash balances and open positions, brought up to date after every change: the balances
+// from the changed transaction on, the positions of the series it touched.
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cmath>
-#include <functional>
-#include <string>
+#include <utility>
 
 #include "pricing/option.h"
 #include "tracker/tran_list.h"
@@ -28,18 +27,20 @@ int UnitsOf(double units) {
     return static_cast<int>(std::min(std::fabs(units), static_cast<double>(INT_MAX)));
 }
 
-// Takes lots from the most recent transaction backwards until quantity is covered, and
-// hands each lot taken to take with its weight in the position (the weights sum to 1)
-// and whether it is the most recent lot taken.
+// Takes lots from the most recent of the indexed transactions backwards until quantity
+// is covered, and hands each lot taken to take with its weight in the position (the
+// weights sum to 1) and whether it is the most recent lot taken.
 template <typename LotOf, typename Take>
-void TakeRecentLots(const Tran* transactions, int count, double quantity, LotOf lotOf, Take take) {
+void TakeRecentLots(const std::vector<Tran>& book, const std::vector<int>& indices, double quantity,
+                    LotOf lotOf, Take take) {
     double remaining = quantity;
     bool mostRecent = true;
-    for (int i = count - 1; i >= 0 && remaining > 0; --i) {
-        const Lot lot = lotOf(transactions[i]);
+    for (auto at = indices.rbegin(); at != indices.rend() && remaining > 0; ++at) {
+        const Tran& t = book[*at];
+        const Lot lot = lotOf(t);
         if (!lot.isLot) continue;
         const double taken = std::min(lot.quantity, remaining);
-        take(transactions[i], lot.price, taken / quantity, mostRecent);
+        take(t, lot.price, taken / quantity, mostRecent);
         remaining -= taken;
         mostRecent = false;
     }
@@ -55,80 +56,55 @@ Lot UnderlyingLot(const Tran& t, int side) {
     return t.DeliverySide() == side ? Lot{true, quantity, t.GetStrike()} : Lot{};
 }
 
-// The net contracts of every name over the whole list: buys add, sells subtract,
-// whatever the action (closings and exercises carry the side opposite to their
-// opening). The whole list counts: deleting an opening that a later lot covers can
-// leave a closing ahead of the series' first remaining opening. Names are grouped
-// through a small open-addressing table, so a list of many series stays linear.
-class NetBySeries {
-  public:
-    NetBySeries(const Tran* transactions, int count) {
-        table.fill(-1);
-        for (int i = 0; i < count; ++i) {
-            const Tran& t = transactions[i];
-            hashes[i] = std::hash<std::string>{}(t.Name());
-            std::size_t slot = hashes[i] % kTableSize;
-            while (table[slot] >= 0 && !(hashes[table[slot]] == hashes[i] &&
-                                         transactions[table[slot]].Name() == t.Name())) {
-                slot = (slot + 1) % kTableSize;
-            }
-            if (table[slot] < 0) table[slot] = i;
-            first[i] = table[slot];
-            if (t.GetSide() == kBuy) net[first[i]] += t.GetUnits();
-            if (t.GetSide() == kSell) net[first[i]] -= t.GetUnits();
-        }
-    }
-
-    // The index of the first transaction with the same name as transaction i.
-    int FirstOf(int i) const { return first[i]; }
-    // The net contracts of the name whose first transaction is at index firstIndex.
-    double Net(int firstIndex) const { return net[firstIndex]; }
-
-  private:
-    // Room for every name of a full list with the table never more than half full.
-    static constexpr std::size_t kTableSize = 256;
-    static_assert(kTableSize >= 2 * TranList::kMaxTransactions, "name table too small");
-
-    std::array<int, kTableSize> table{};  // first index of each name, -1 when free
-    std::array<std::size_t, TranList::kMaxTransactions> hashes{};
-    std::array<int, TranList::kMaxTransactions> first{};
-    std::array<double, TranList::kMaxTransactions> net{};
-};
+bool IsOptionOpening(const Tran& t) { return t.GetKind() == kOptionTran && t.GetAction() == kOpen; }
 
 }  // namespace
 
 void TranList::Recalculate() {
+    ledger.Rebuild(transactions);
+    seriesPositions.clear();
+    Refresh(0);
+}
+
+void TranList::Refresh(int from) {
+    balances.resize(transactions.size());
+    double balance = from > 0 ? balances[from - 1] : 0;
+    for (std::size_t i = from; i < transactions.size(); ++i) {
+        balance += transactions[i].Total();
+        balances[i] = balance;
+    }
+    RefreshPositions();
+}
+
+void TranList::RefreshPositions() {
+    seriesPositions.resize(ledger.SeriesCount());
+    for (int series : ledger.TakeTouched()) seriesPositions[series] = OptionPosition(series);
+    // Open series in the order of their first opening, which a change before it moves.
+    std::vector<std::pair<int, int>> open;  // first opening, series
+    for (int series = 0; series < ledger.SeriesCount(); ++series) {
+        if (seriesPositions[series].GetSignedUnits() != 0)
+            open.emplace_back(FirstOptionOpening(series), series);
+    }
+    std::sort(open.begin(), open.end());
+    positions.clear();
+    Tran underlying = UnderlyingPosition();
+    if (underlying.GetSignedUnits() != 0) positions.push_back(std::move(underlying));
+    for (const auto& [first, series] : open) positions.push_back(seriesPositions[series]);
+    positionBalances.resize(positions.size());
     double balance = 0;
-    for (int i = 0; i < kMaxTransactions; ++i) {
-        if (i < count) balance += transactions[i].Total();
-        balances[i] = i < count ? balance : 0;
-    }
-    BuildPositions();
-    double positionBalance = 0;
-    for (int i = 0; i < kMaxPositions; ++i) {
-        positionBalance += positions[i].Total();
-        positionBalances[i] = positionBalance;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        balance += positions[i].Total();
+        positionBalances[i] = balance;
     }
 }
 
-int TranList::BuildPositions() {
-    positions.fill(Tran());
-    const int used = FillOptionPositions(FillUnderlyingPosition());
-    return used > 0 ? 0 : -1;
-}
-
-int TranList::FillUnderlyingPosition() {
+Tran TranList::UnderlyingPosition() const {
     // Net units of the underlying over every symbol, futures in units of the underlying.
-    double net = 0;
-    for (int i = 0; i < count; ++i) {
-        const Tran& t = transactions[i];
-        const double units = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
-        if (t.GetKind() == kUnderlyingTran && t.GetSide() == kBuy) net += units;
-        if (t.GetKind() == kUnderlyingTran && t.GetSide() == kSell) net -= units;
-        net += static_cast<double>(t.DeliveredUnits());
-    }
-    if (net == 0) return 0;
-    Tran& position = positions[0];
+    double net = ledger.ExercisesBefore(INT_MAX).delivered;
+    for (int series = 0; series < ledger.SeriesCount(); ++series)
+        net += ledger.Before(series, INT_MAX).underlyingUnits;
+    Tran position;
+    if (net == 0) return position;
     const int side = net > 0 ? kBuy : kSell;
     position.SetKind(kUnderlyingTran);
     position.SetAction(kOpen);
@@ -137,7 +113,7 @@ int TranList::FillUnderlyingPosition() {
     double price = 0;
     double fees = 0;
     TakeRecentLots(
-        transactions.data(), count, std::fabs(net),
+        transactions, ledger.UnderlyingMoves(), std::fabs(net),
         [side](const Tran& t) { return UnderlyingLot(t, side); },
         [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
             price += lotPrice * weight;
@@ -149,43 +125,40 @@ int TranList::FillUnderlyingPosition() {
         });
     position.SetPrice(price);
     position.SetFees(fees);
-    return 1;
+    return position;
 }
 
-int TranList::FillOptionPositions(int used) {
-    const NetBySeries series(transactions.data(), count);
-    std::array<bool, kMaxTransactions> summarised{};  // by a series' first index
-    for (int i = 0; i < count && used < kMaxPositions; ++i) {
-        const Tran& opening = transactions[i];
-        if (opening.GetKind() != kOptionTran || opening.GetAction() != kOpen) continue;
-        const int first = series.FirstOf(i);
-        if (summarised[first]) continue;
-        summarised[first] = true;
-        const double net = series.Net(first);
-        if (net == 0) continue;
-        Tran& position = positions[used++];
-        position.SetName(opening.Name());
-        position.SetKind(kOptionTran);
-        position.SetAction(kOpen);
-        position.SetUnits(UnitsOf(net));
-        position.SetUnitsPerContract(opening.GetUnitsPerContract());
-        position.SetOptionType(opening.GetOptionType());
-        position.SetStrike(opening.GetStrike());
-        position.SetExpiration(opening.GetExpiration());
-        position.SetSide(net > 0 ? kBuy : kSell);
-        AverageOptionPosition(position);
-    }
-    return used;
+// The net contracts of the whole series count, whatever the action (closings and
+// exercises carry the side opposite to their opening): deleting an opening that a later
+// lot covers can leave a closing ahead of the series' first remaining opening.
+int TranList::FirstOptionOpening(int series) const {
+    const std::vector<int>& members = ledger.Members(series);
+    const auto first = std::find_if(members.begin(), members.end(),
+                                    [this](int i) { return IsOptionOpening(transactions[i]); });
+    return first == members.end() ? -1 : *first;
 }
 
-void TranList::AverageOptionPosition(Tran& position) const {
+Tran TranList::OptionPosition(int series) const {
+    const double net = ledger.Before(series, INT_MAX).net;
+    const int first = FirstOptionOpening(series);
+    Tran position;
+    if (net == 0 || first < 0) return position;
+    const Tran& opening = transactions[first];
+    position.SetName(opening.Name());
+    position.SetKind(kOptionTran);
+    position.SetAction(kOpen);
+    position.SetUnits(UnitsOf(net));
+    position.SetUnitsPerContract(opening.GetUnitsPerContract());
+    position.SetOptionType(opening.GetOptionType());
+    position.SetStrike(opening.GetStrike());
+    position.SetExpiration(opening.GetExpiration());
+    position.SetSide(net > 0 ? kBuy : kSell);
     double price = 0;
     double fees = 0;
     TakeRecentLots(
-        transactions.data(), count, position.GetUnits(),
+        transactions, ledger.Members(series), position.GetUnits(),
         [&position](const Tran& t) {
-            const bool lot = t.GetKind() == kOptionTran && t.GetAction() == kOpen &&
-                             t.GetSide() == position.GetSide() && t.Name() == position.Name();
+            const bool lot = IsOptionOpening(t) && t.GetSide() == position.GetSide();
             return lot ? Lot{true, static_cast<double>(t.GetUnits()), t.GetPrice()} : Lot{};
         },
         [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
@@ -195,6 +168,7 @@ void TranList::AverageOptionPosition(Tran& position) const {
         });
     position.SetPrice(price);
     position.SetFees(fees);
+    return position;
 }
 
 }  // namespace qx

@@ -148,7 +148,7 @@ TEST_F(EditorUnsavedTest, OnlyWorkThatWouldBeLostRaisesTheQuestion) {
         {"a trade in the tracker",
          [&] {
              Tran trade = TranBuilder().Underlying().Open().Buy(100).At(10);
-             editor->GetDocument().GetTransactions().Add(trade, messages);
+             editor->GetDocument().GetTransactions().Add(trade);
          },
          true},
     };

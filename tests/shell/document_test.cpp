@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -103,25 +104,29 @@ void MakeRich(Document& doc, RecordingMessages& messages, const std::string& fla
         option.SetLatticeSteps(40);
     }
     TranList& list = doc.GetTransactions();
-    ASSERT_GE(
-        list.Add(
-            TranBuilder().Day(2).Underlying("ES", kFutureAsset, 50).Open().Buy(4).At(4400).Fees(9),
-            messages),
-        0);
+    ASSERT_GE(list.Add(TranBuilder()
+                           .Day(2)
+                           .Underlying("ES", kFutureAsset, 50)
+                           .Open()
+                           .Buy(4)
+                           .At(4400)
+                           .Fees(9))
+                  .GetIndex(),
+              0);
     ASSERT_GE(list.Add(TranBuilder()
                            .Day(5)
                            .Call("Jun 4525 Call " + flavour, 4525)
                            .Open()
                            .Buy(3)
                            .At(60)
-                           .Fees(2),
-                       messages),
+                           .Fees(2))
+                  .GetIndex(),
               0);
     ASSERT_GE(
-        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500),
-                 messages),
+        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500))
+            .GetIndex(),
         0);
-    ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5), messages), 0);
+    ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5)).GetIndex(), 0);
     ASSERT_TRUE(messages.shown.empty()) << messages.LastText();
     doc.GetNotes() = "Rolled " + flavour +
                      " on the 2nd.\r\nWatch the \xC3\xA9"
@@ -552,6 +557,110 @@ TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
     f.doc.Reset();
     EXPECT_EQ(f.doc.GetStock().GetFees(), 0);
     EXPECT_EQ(f.doc.GetOption(3).GetFees(), 0);
+}
+
+// A book of count transactions the rules accept, drawn from seed: trades in two
+// symbols, a dozen option series opened, closed and exercised, and dividends.
+TranList RandomBook(int count, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    const auto draw = [&random](int n) { return static_cast<int>(random() % n); };
+    TranList book;
+    for (int tries = 0; book.GetCount() < count && tries < 20 * count; ++tries) {
+        TranBuilder trade;
+        trade.Day(1 + tries / (count / 20 + 1) % 28, 9 + draw(8));
+        const int what = draw(10);
+        if (what == 0) {
+            trade.Dividend(1 + draw(100));
+        } else if (what < 4) {
+            trade.Underlying(draw(2) ? "XYZ" : "Soci\xC3\xA9t\xC3\xA9");
+            (draw(3) ? trade.Open() : trade.Close());
+            (draw(2) ? trade.Buy(100 * (1 + draw(3))) : trade.Sell(100 * (1 + draw(3))));
+            trade.At(40 + draw(2000) / 100.0).Fees(draw(10));
+        } else {
+            const int series = draw(12);
+            const std::string name = "Jun " + std::to_string(40 + series) + " Call";
+            trade.OptionSeries(name, kCall, 40 + series);
+            if (what == 9) {
+                trade.Exercise(1, 45 + draw(20));
+            } else {
+                (what < 7 ? trade.Open() : trade.Close());
+                (draw(2) ? trade.Buy(1 + draw(4)) : trade.Sell(1 + draw(4)));
+                trade.At(0.5 + draw(500) / 100.0).Fees(draw(3));
+            }
+        }
+        book.Add(trade);
+    }
+    EXPECT_EQ(book.GetCount(), count) << "the generator ran dry";
+    return book;
+}
+
+TEST(Document, BooksOfAnySizeReadBackAndSaveIdentically) {
+    Fixture f;
+    for (const int count : {100, 101, 20000}) {
+        const std::string where = std::to_string(count) + " transactions";
+        f.doc.GetTransactions().CopyFrom(RandomBook(count, 7u + count));
+        const std::string first = f.folder.Path("first.opt");
+        ASSERT_TRUE(f.doc.Save(first)) << where;
+        const Bytes written = ReadFileBytes(first);
+        // The classic layout for earlier versions; a larger book names its own layout.
+        if (count <= TranList::kClassicMaxTransactions)
+            EXPECT_EQ(written, LaidOut(f.doc)) << where;
+        else
+            EXPECT_EQ(written.substr(0, 19), ShortText("QualtrixonBook") + Int32(1)) << where;
+
+        Document opened(f.settings, f.messages);
+        ASSERT_EQ(opened.Open(first), Document::OpenResult::kOpened) << where;
+        EXPECT_EQ(opened.GetTransactions(), f.doc.GetTransactions()) << where;
+        const std::string second = f.folder.Path("second.opt");
+        ASSERT_TRUE(opened.Save(second)) << where;
+        EXPECT_EQ(ReadFileBytes(second), written) << where;
+    }
+}
+
+TEST(Document, SavingAnExtendedBookWarnsOncePerDocument) {
+    Fixture f;
+    f.doc.GetTransactions().CopyFrom(RandomBook(101, 3));
+    const std::string kWarning =
+        "This book holds more than 100 transactions, so it is saved in a layout that earlier "
+        "versions of Qualtrixon cannot open.";
+    ASSERT_TRUE(f.doc.Save(f.folder.Path("a.opt")));
+    ASSERT_TRUE(f.doc.Save(f.folder.Path("b.opt")));
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].text, kWarning);
+    f.doc.Reset();
+    f.doc.GetTransactions().CopyFrom(RandomBook(101, 3));
+    ASSERT_TRUE(f.doc.Save(f.folder.Path("c.opt")));
+    EXPECT_EQ(f.messages.shown.size(), 2u) << "a new document is warned again";
+}
+
+TEST(Document, ExtendedFileOfALaterVersionOrTooFewBytesIsRefused) {
+    Fixture f;
+    f.doc.GetTransactions().CopyFrom(RandomBook(101, 5));
+    const Bytes extended = f.SavedBytes("book.opt");
+    const std::size_t countAt = kCountAt + 8;  // the longer tag and the version
+    const struct {
+        const char* what;
+        Bytes file;
+        Document::OpenResult result;
+        std::string message;
+    } cases[] = {
+        {"version 2", Patched(extended, 15, Int32(2)), Document::OpenResult::kUnchanged,
+         "%1 was saved by a later version of Qualtrixon."},
+        {"a count beyond the bytes left", Patched(extended, countAt, Int32(30000000)),
+         Document::OpenResult::kReset, "An attempt was made to access %1 past its end."},
+        {"a negative count", Patched(extended, countAt, Int32(-1)), Document::OpenResult::kReset,
+         "An unknown error occurred while accessing %1."},
+    };
+    for (const auto& c : cases) {
+        const std::string path = f.folder.Path("damaged.opt");
+        WriteFileBytes(path, c.file);
+        RecordingMessages messages;
+        Document doc(f.settings, messages);
+        EXPECT_EQ(doc.Open(path), c.result) << c.what;
+        std::string expected = c.message;
+        expected.replace(expected.find("%1"), 2, path);
+        EXPECT_EQ(messages.LastText(), expected) << c.what;
+    }
 }
 
 }  // namespace

@@ -6,17 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "test_support/recording_messages.h"
 #include "tracker/tran_list.h"
 
 namespace qx {
 
 // Adds each transaction in turn and fails the test when one is refused, naming it.
 inline void AddAll(TranList& list, const std::vector<Tran>& history, const std::string& what) {
-    RecordingMessages messages;
     for (size_t i = 0; i < history.size(); ++i) {
-        ASSERT_GE(list.Add(history[i], messages), 0)
-            << what << ": history entry " << i << " refused: " << messages.LastText();
+        const Outcome outcome = list.Add(history[i]);
+        ASSERT_TRUE(outcome.IsAccepted())
+            << what << ": history entry " << i << " refused: " << outcome.GetReason();
     }
 }
 

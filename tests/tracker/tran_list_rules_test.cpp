@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "pricing/option.h"
-#include "test_support/recording_messages.h"
 #include "test_support/tran_builder.h"
 #include "test_support/tran_list_fixture.h"
 #include "tracker/tran_list.h"
@@ -35,27 +34,21 @@ struct AddCase {
     const char* refusal;  // nullptr when the addition is accepted
 };
 
-// Adds the candidate after its history; a refusal must show exactly its one warning
-// and leave the list as it was, an acceptance must show nothing.
+// Adds the candidate after its history; a refusal must give exactly its reason and
+// leave the list as it was.
 void ExpectAddCases(const std::vector<AddCase>& cases) {
     for (const AddCase& c : cases) {
         TranList list;
         AddAll(list, c.history, c.what);
         const TranList before = list;
-        RecordingMessages messages;
-        const int result = list.Add(c.candidate, messages);
+        const Outcome result = list.Add(c.candidate);
         if (c.refusal == nullptr) {
-            EXPECT_GE(result, 0) << c.what << ": refused with " << messages.LastText();
-            EXPECT_TRUE(messages.shown.empty()) << c.what;
+            EXPECT_TRUE(result.IsAccepted()) << c.what << ": refused with " << result.GetReason();
             EXPECT_EQ(list.GetCount(), before.GetCount() + 1) << c.what;
             continue;
         }
-        EXPECT_EQ(result, -1) << c.what;
-        ASSERT_EQ(messages.shown.size(), 1u) << c.what;
-        EXPECT_EQ(messages.shown[0].text, c.refusal) << c.what;
-        EXPECT_EQ(messages.shown[0].caption, "Qualtrixon") << c.what;
-        EXPECT_FALSE(messages.shown[0].question) << c.what;
-        EXPECT_EQ(messages.shown[0].owner, MessageOwner::kNone) << c.what;
+        EXPECT_EQ(result.GetIndex(), -1) << c.what;
+        EXPECT_EQ(result.GetReason(), c.refusal) << c.what;
         EXPECT_EQ(list, before) << c.what;
     }
 }
@@ -161,6 +154,88 @@ TEST(TranList, CloseOfTheUnderlyingCountsUnitsDeliveredByExercises) {
     });
 }
 
+// Bought 200 shares, wrote 2 calls, bought one back, the other was assigned (100
+// shares delivered away), then sold the other 100: the holding is flat.
+std::vector<Tran> FlatAfterAnAssignment() {
+    return {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(2).At(2),
+            Calls(3).Close().Buy(1).At(1), Calls(4).Exercise(1, 55),
+            Stock(5).Close().Sell(100).At(56)};
+}
+
+TEST(TranList, UnderlyingIsJudgedByItsNetHolding) {
+    ExpectAddCases({
+        {"buying to open once the holding is flat", FlatAfterAnAssignment(),
+         Stock(6).Open().Buy(100).At(50), nullptr},
+        {"selling short once the holding is flat", FlatAfterAnAssignment(),
+         Stock(6).Open().Sell(100).At(50), nullptr},
+        {"a purchase closes no more than the net short (300 assigned against 200 held)",
+         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
+         Stock(6).Close().Buy(200).At(50),
+         kCloseTooMany},
+        {"a purchase closes the net short",
+         {Stock(1).Open().Buy(200).At(48), Calls(2).Open().Sell(3).At(2), Calls(3).Exercise(3, 55)},
+         Stock(6).Close().Buy(100).At(50),
+         nullptr},
+        {"a future's contracts count by their size",
+         {TranBuilder()
+              .Day(1)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Open()
+              .Buy(1)
+              .At(20),
+          TranBuilder()
+              .Day(2)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Exercise(1, 4600)},
+         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(2).At(4600),
+         kCloseTooMany},
+        {"one future from an exercised futures call can be sold",
+         {TranBuilder()
+              .Day(1)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Open()
+              .Buy(1)
+              .At(20),
+          TranBuilder()
+              .Day(2)
+              .OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50)
+              .Exercise(1, 4600)},
+         TranBuilder().Day(3).Underlying("XYZ", kFutureAsset, 50).Close().Sell(1).At(4600),
+         nullptr},
+    });
+}
+
+TEST(TranList, ChangeIsRefusedOnlyWhenItUncoversALaterTransaction) {
+    const struct {
+        const char* what;
+        Tran changed;  // in place of the opening of 2 calls, of which 1 was sold
+        const char* refusal;
+    } cases[] = {
+        {"a corrected price", Calls(1).Open().Buy(2).At(2.5).Fees(1), nullptr},
+        {"a corrected date", Calls(2).Open().Buy(2).At(2), nullptr},
+        {"fewer contracts that still cover the sale", Calls(1).Open().Buy(1).At(2), nullptr},
+        {"the other side", Calls(1).Open().Sell(2).At(2), kAlreadyClosed},
+        {"another series", Puts(1).Open().Buy(2).At(2), kAlreadyClosed},
+    };
+    for (const auto& c : cases) {
+        TranList list;
+        AddAll(list, {Calls(1).Open().Buy(2).At(2), Calls(3).Close().Sell(1).At(3)}, c.what);
+        const TranList before = list;
+        const Outcome result = list.Change(0, c.changed);
+        if (c.refusal == nullptr) {
+            EXPECT_TRUE(result.IsAccepted()) << c.what << ": " << result.GetReason();
+            EXPECT_EQ(StoredAt(list, 0), c.changed) << c.what;
+        } else {
+            EXPECT_EQ(result.GetReason(), c.refusal) << c.what;
+            EXPECT_EQ(list, before) << c.what;
+        }
+    }
+    // Deleting the partly closed opening still leaves the sale uncovered.
+    TranList list;
+    AddAll(list, {Calls(1).Open().Buy(2).At(2), Calls(3).Close().Sell(1).At(3)}, "partly closed");
+    EXPECT_EQ(list.Remove(0).GetReason(), kAlreadyClosed);
+}
+
 TEST(TranList, OpeningRefusedAgainstAnOppositePosition) {
     ExpectAddCases({
         {"buying a series that is written",
@@ -260,10 +335,9 @@ TEST(TranList, ExerciseRefusalWritesPointsUnderAnyLocale) {
         << "the de_DE.UTF-8 locale is missing; scripts/install-deps generates it";
     TranList list;
     AddAll(list, {Puts(1).Open().Buy(1).At(2)}, "held put");
-    RecordingMessages messages;
-    EXPECT_EQ(list.Add(Puts(4).Exercise(1, 1234.5), messages), -1);
+    const Outcome result = list.Add(Puts(4).Exercise(1, 1234.5));
     std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_EQ(messages.LastText(),
+    EXPECT_EQ(result.GetReason(),
               "Option is not in the money.\nYou tried to exercise at 1234.500 when the strike "
               "price is 50.000.");
 }
@@ -280,8 +354,7 @@ TEST(TranList, ExerciseTakesTheSideOppositeToItsOpening) {
     for (const auto& c : cases) {
         TranList list;
         AddAll(list, {c.opening}, c.what);
-        RecordingMessages messages;
-        ASSERT_EQ(list.Add(Calls(4).Exercise(2, 60), messages), 1) << c.what;
+        ASSERT_EQ(list.Add(Calls(4).Exercise(2, 60)).GetIndex(), 1) << c.what;
         const Tran stored = StoredAt(list, 1);
         EXPECT_EQ(stored.GetSide(), c.exerciseSide) << c.what;
         EXPECT_EQ(stored.GetUnits(), 2) << c.what;
@@ -294,20 +367,14 @@ TEST(TranList, ClosedOpeningCannotBeDeletedOrChanged) {
     AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Close().Sell(100).At(12)},
            "opened and closed");
     const TranList before = list;
-    RecordingMessages messages;
-    EXPECT_EQ(list.Remove(0, messages), -1);
-    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(150).At(10), messages), -1);
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, kAlreadyClosed);
-    EXPECT_EQ(messages.shown[1].text, kAlreadyClosed);
-    EXPECT_EQ(messages.shown[1].caption, "Qualtrixon");
+    EXPECT_EQ(list.Remove(0).GetReason(), kAlreadyClosed);
+    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(50).At(10)).GetReason(), kAlreadyClosed);
     EXPECT_EQ(list, before);
 
     // Deleting the closing first frees the opening.
-    EXPECT_EQ(list.Remove(1, messages), 0);
-    EXPECT_EQ(list.Remove(0, messages), 0);
+    EXPECT_TRUE(list.Remove(1).IsAccepted());
+    EXPECT_TRUE(list.Remove(0).IsAccepted());
     EXPECT_EQ(list.GetCount(), 0);
-    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST(TranList, OpeningCoveredByLaterLotsOrUnclosedCanGo) {
@@ -332,14 +399,13 @@ TEST(TranList, OpeningCoveredByLaterLotsOrUnclosedCanGo) {
         TranList list;
         AddAll(list, c.history, c.what);
         const TranList before = list;
-        RecordingMessages messages;
-        const int result = list.Remove(0, messages);
+        const Outcome result = list.Remove(0);
         if (c.refusal == nullptr) {
-            EXPECT_EQ(result, 0) << c.what << ": " << messages.LastText();
+            EXPECT_TRUE(result.IsAccepted()) << c.what << ": " << result.GetReason();
             EXPECT_EQ(list.GetCount(), before.GetCount() - 1) << c.what;
         } else {
-            EXPECT_EQ(result, -1) << c.what;
-            EXPECT_EQ(messages.LastText(), c.refusal) << c.what;
+            EXPECT_FALSE(result.IsAccepted()) << c.what;
+            EXPECT_EQ(result.GetReason(), c.refusal) << c.what;
             EXPECT_EQ(list, before) << c.what;
         }
     }
@@ -349,13 +415,11 @@ TEST(TranList, RefusedChangePutsTheOldRecordBack) {
     TranList list;
     AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Close().Sell(60).At(12)}, "history");
     const TranList before = list;
-    RecordingMessages messages;
-    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(120).At(12), messages), -1);
-    EXPECT_EQ(messages.LastText(), kCloseTooMany);
+    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(120).At(12)).GetReason(), kCloseTooMany);
     EXPECT_EQ(list, before);
     EXPECT_DOUBLE_EQ(list.GetBalance(1), -1000 + 720);
 
-    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(100).At(12), messages), 1);
+    EXPECT_EQ(list.Change(1, Stock(3).Close().Sell(100).At(12)).GetIndex(), 1);
     EXPECT_EQ(StoredAt(list, 1).GetUnits(), 100);
     EXPECT_DOUBLE_EQ(list.GetBalance(1), -1000 + 1200);
 }
@@ -366,11 +430,10 @@ TEST(TranList, AdditionGoesAfterEverythingOnOrBeforeItsDay) {
            {Stock(5, 9).Open().Buy(100).At(10), Stock(5, 12).Open().Buy(100).At(11),
             Stock(5, 15).Open().Buy(100).At(12), Stock(8).Open().Buy(100).At(13)},
            "history");
-    RecordingMessages messages;
     // Earlier in the day than all three, yet recorded after them.
-    EXPECT_EQ(list.Add(Stock(5, 8).Open().Buy(100).At(14), messages), 3);
-    EXPECT_EQ(list.Add(Stock(1).Open().Buy(100).At(15), messages), 0);
-    EXPECT_EQ(list.Add(Stock(9).Open().Buy(100).At(16), messages), 6);
+    EXPECT_EQ(list.Add(Stock(5, 8).Open().Buy(100).At(14)).GetIndex(), 3);
+    EXPECT_EQ(list.Add(Stock(1).Open().Buy(100).At(15)).GetIndex(), 0);
+    EXPECT_EQ(list.Add(Stock(9).Open().Buy(100).At(16)).GetIndex(), 6);
     const double prices[] = {15, 10, 11, 12, 14, 13, 16};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(StoredAt(list, i).GetPrice(), prices[i]) << i;
 }
@@ -378,45 +441,38 @@ TEST(TranList, AdditionGoesAfterEverythingOnOrBeforeItsDay) {
 TEST(TranList, ChangedDateLeavesTheRecordInPlace) {
     TranList list;
     AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Open().Buy(100).At(11)}, "history");
-    RecordingMessages messages;
-    EXPECT_EQ(list.Change(0, Stock(9).Open().Buy(100).At(10), messages), 0);
+    EXPECT_EQ(list.Change(0, Stock(9).Open().Buy(100).At(10)).GetIndex(), 0);
     EXPECT_EQ(StoredAt(list, 0).GetDate(), CTime(2026, 3, 9, 10));
     EXPECT_EQ(StoredAt(list, 1).GetDate(), CTime(2026, 3, 3, 10));
 }
 
-TEST(TranList, HoldsAtMostOneHundredTransactions) {
+TEST(TranList, HoldsABookOfAnySize) {
     TranList list;
-    RecordingMessages messages;
-    for (int i = 0; i < TranList::kMaxTransactions; ++i) {
-        ASSERT_EQ(list.Add(Stock(1 + i / 10).Open().Buy(1).At(10), messages), i);
-    }
-    const TranList full = list;
-    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10), messages), -1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "The trade tracker holds at most 100 transactions.");
-    EXPECT_EQ(messages.shown[0].caption, "Qualtrixon");
-    EXPECT_EQ(list, full);
-    EXPECT_DOUBLE_EQ(list.GetBalance(99), -1000);
-
-    EXPECT_EQ(list.Remove(99, messages), 0);
-    EXPECT_EQ(list.Add(Stock(20).Open().Buy(1).At(10), messages), 99);
+    const int count = 3 * TranList::kClassicMaxTransactions;
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(list.Add(Stock(1 + i / 12).Open().Buy(1).At(10)).GetIndex(), i);
+    EXPECT_EQ(list.GetCount(), count);
+    EXPECT_DOUBLE_EQ(list.GetBalance(count - 1), -10.0 * count);
+    EXPECT_TRUE(list.Remove(count - 1).IsAccepted());
+    EXPECT_EQ(list.GetCount(), count - 1);
 }
 
 TEST(TranList, IndicesOutsideTheListAreRefusedSilently) {
     TranList list;
     AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(2).Open().Buy(50).At(11)}, "history");
     const TranList before = list;
-    RecordingMessages messages;
     for (int index : {-1, 2, 3, 100, 1000}) {
         Tran target = Calls(9).Open().Sell(7).At(1);
         const Tran untouched = target;
         EXPECT_EQ(list.GetAt(index, target), -1) << index;
         EXPECT_EQ(target, untouched) << index;
-        EXPECT_EQ(list.Remove(index, messages), -1) << index;
-        EXPECT_EQ(list.Change(index, Stock(1).Open().Buy(1).At(1), messages), -1) << index;
+        for (const Outcome& refused :
+             {list.Remove(index), list.Change(index, Stock(1).Open().Buy(1).At(1))}) {
+            EXPECT_EQ(refused.GetIndex(), -1) << index;
+            EXPECT_EQ(refused.GetReason(), "") << index;
+        }
         EXPECT_EQ(list.GetBalance(index), 0) << index;
     }
-    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(list, before);
 }
 

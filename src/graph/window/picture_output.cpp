@@ -1,16 +1,17 @@
 #include "graph/window/picture_output.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
 #include "platform/qt/qpainter_canvas.h"
+#include "platform/safe_file_writer.h"
 
 namespace qx {
 
@@ -27,11 +28,11 @@ void DrawFromFirstPixel(const GraphWindowModel& model, QPainter& painter) {
     model.DrawPictureCopy(canvas);
 }
 
-bool WritePng(const GraphWindowModel& model, QSaveFile& file) {
+bool WritePng(const GraphWindowModel& model, QBuffer& file) {
     return ReportPicture(model).save(&file, "PNG");
 }
 
-bool WritePdf(const GraphWindowModel& model, QSaveFile& file) {
+bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     // One page the size of the picture, one point to a picture pixel.
     QPdfWriter pdf(&file);
     pdf.setPageSize(
@@ -60,16 +61,14 @@ QImage ReportPicture(const GraphWindowModel& model) {
 }
 
 bool SavePicture(const GraphWindowModel& model, const std::string& path, PictureFormat format) {
-    // Written beside the file and put in its place only when whole.
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const bool written =
-        format == PictureFormat::kPdf ? WritePdf(model, file) : WritePng(model, file);
-    if (!written) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Made whole in memory, then written through the one safe file writer.
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
+    const bool made = format == PictureFormat::kPdf ? WritePdf(model, file) : WritePng(model, file);
+    file.close();
+    return made && WriteFileSafely(path, std::string_view(bytes.constData(), bytes.size())) ==
+                       FileError::kNone;
 }
 
 bool PrintPicture(const GraphWindowModel& model, QPrinter& printer) {

@@ -1,0 +1,148 @@
+#include "tracker/series_ledger.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace qx {
+
+void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
+    ids.clear();
+    series.clear();
+    exercises = Series();
+    underlyingMoves = Series();
+    touched.clear();
+    isTouched.clear();
+    for (int i = 0; i < static_cast<int>(book.size()); ++i) {
+        const Tran& t = book[i];
+        Series& s = series[SeriesFor(t.Name())];
+        s.members.push_back(i);
+        s.after.push_back(s.after.empty() ? SeriesTally() : s.after.back());
+        s.after.back().Take(t);
+        if (t.IsExercise()) {
+            exercises.members.push_back(i);
+            exercises.after.push_back(exercises.after.empty() ? SeriesTally()
+                                                              : exercises.after.back());
+            exercises.after.back().Take(t);
+        }
+        if (MovesUnderlying(t)) underlyingMoves.members.push_back(i);
+    }
+    for (int id = 0; id < SeriesCount(); ++id) Touch(id);
+}
+
+void SeriesLedger::Insert(const std::vector<Tran>& book, int index) {
+    ShiftFrom(index, 1);
+    const Tran& t = book[index];
+    const int id = SeriesFor(t.Name());
+    AddMember(series[id], book, index, true);
+    Touch(id);
+    if (t.IsExercise()) AddMember(exercises, book, index, true);
+    if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
+}
+
+void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& removed) {
+    // Out of every list first, then the later indices down by one, then the tallies.
+    const int id = SeriesFor(removed.Name());
+    const std::size_t k = DropMember(series[id], index);
+    const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
+    if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
+    ShiftFrom(index, -1);
+    Retally(series[id], book, k);
+    if (removed.IsExercise()) Retally(exercises, book, e);
+    Touch(id);
+}
+
+void SeriesLedger::Replace(const std::vector<Tran>& book, int index, const Tran& old) {
+    // Out under the old record's series, in under the new one's, without moving others.
+    const int oldId = SeriesFor(old.Name());
+    Retally(series[oldId], book, DropMember(series[oldId], index));
+    Touch(oldId);
+    if (old.IsExercise()) Retally(exercises, book, DropMember(exercises, index));
+    if (MovesUnderlying(old)) DropMember(underlyingMoves, index);
+    const Tran& t = book[index];
+    const int id = SeriesFor(t.Name());
+    AddMember(series[id], book, index, true);
+    Touch(id);
+    if (t.IsExercise()) AddMember(exercises, book, index, true);
+    if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
+}
+
+int SeriesLedger::SeriesOf(const std::string& name) const {
+    const auto found = ids.find(name);
+    return found == ids.end() ? -1 : found->second;
+}
+
+SeriesTally SeriesLedger::Before(int id, int index) const { return TallyBefore(series[id], index); }
+
+SeriesTally SeriesLedger::Before(const std::string& name, int index) const {
+    const int id = SeriesOf(name);
+    return id < 0 ? SeriesTally() : Before(id, index);
+}
+
+std::vector<int> SeriesLedger::TakeTouched() {
+    for (int id : touched) isTouched[id] = false;
+    return std::exchange(touched, {});
+}
+
+SeriesTally SeriesLedger::TallyBefore(const Series& s, int index) {
+    const auto at = std::lower_bound(s.members.begin(), s.members.end(), index);
+    return at == s.members.begin() ? SeriesTally() : s.after[at - s.members.begin() - 1];
+}
+
+void SeriesLedger::AddMember(Series& s, const std::vector<Tran>& book, int index, bool tallied) {
+    const auto at = std::lower_bound(s.members.begin(), s.members.end(), index);
+    const std::size_t k = at - s.members.begin();
+    s.members.insert(at, index);
+    if (!tallied) return;
+    s.after.insert(s.after.begin() + k, SeriesTally());
+    Retally(s, book, k);
+}
+
+std::size_t SeriesLedger::DropMember(Series& s, int index) {
+    const auto at = std::lower_bound(s.members.begin(), s.members.end(), index);
+    const std::size_t k = at - s.members.begin();
+    if (at == s.members.end() || *at != index) return k;
+    s.members.erase(at);
+    if (!s.after.empty()) s.after.erase(s.after.begin() + k);
+    return k;
+}
+
+// The members' indices must already be those of the book.
+void SeriesLedger::Retally(Series& s, const std::vector<Tran>& book, std::size_t from) {
+    if (s.after.size() != s.members.size()) return;  // a list of members only
+    SeriesTally tally = from == 0 ? SeriesTally() : s.after[from - 1];
+    for (std::size_t k = from; k < s.members.size(); ++k) {
+        tally.Take(book[s.members[k]]);
+        s.after[k] = tally;
+    }
+}
+
+bool SeriesLedger::MovesUnderlying(const Tran& t) {
+    return t.GetKind() == kUnderlyingTran || t.IsExercise();
+}
+
+int SeriesLedger::SeriesFor(const std::string& name) {
+    const auto [found, added] = ids.emplace(name, SeriesCount());
+    if (added) {
+        series.emplace_back();
+        isTouched.push_back(false);
+    }
+    return found->second;
+}
+
+void SeriesLedger::Touch(int id) {
+    if (isTouched[id]) return;
+    isTouched[id] = true;
+    touched.push_back(id);
+}
+
+void SeriesLedger::ShiftFrom(int index, int by) {
+    const auto shift = [index, by](Series& s) {
+        auto at = std::lower_bound(s.members.begin(), s.members.end(), index);
+        for (; at != s.members.end(); ++at) *at += by;
+    };
+    for (Series& s : series) shift(s);
+    shift(exercises);
+    shift(underlyingMoves);
+}
+
+}  // namespace qx

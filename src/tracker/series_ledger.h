@@ -1,0 +1,76 @@
+#ifndef QX_TRACKER_SERIES_LEDGER_H
+#define QX_TRACKER_SERIES_LEDGER_H
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "tracker/series_tally.h"
+#include "tracker/tran.h"
+
+namespace qx {
+
+// The book's transactions grouped by series (equal name), each series with the indices
+// of its transactions in book order and its running tally after each of them, and the
+// same for the book's exercises, which move the underlying whatever their name. The
+// rules read the tally before any index in logarithmic time; a change re-runs the
+// tallies of the series it touches from the changed transaction onward, so a check of
+// every later transaction of a series walks only that series.
+class SeriesLedger {
+  public:
+    // Groups every transaction of book afresh.
+    void Rebuild(const std::vector<Tran>& book);
+    // Takes in the transaction book now holds at index; later ones moved up by one.
+    void Insert(const std::vector<Tran>& book, int index);
+    // Drops removed, which book held at index before later ones moved down by one.
+    void Erase(const std::vector<Tran>& book, int index, const Tran& removed);
+    // Takes in the transaction book now holds at index in place of old.
+    void Replace(const std::vector<Tran>& book, int index, const Tran& old);
+
+    // The series of name, or -1 when the book never held one.
+    int SeriesOf(const std::string& name) const;
+    // The number of series ever met; a series whose transactions were all removed stays
+    // with none, so series numbers never change.
+    int SeriesCount() const { return static_cast<int>(series.size()); }
+    // The indices of a series' transactions, in book order.
+    const std::vector<int>& Members(int id) const { return series[id].members; }
+    // The tally of series id over its transactions before index (all of them for
+    // index past the end).
+    SeriesTally Before(int id, int index) const;
+    // The tally of name's transactions before index; empty for a name never met.
+    SeriesTally Before(const std::string& name, int index) const;
+    // The tally of the book's exercises before index.
+    SeriesTally ExercisesBefore(int index) const { return TallyBefore(exercises, index); }
+    // The indices of the transactions that can move the underlying: its trades and the
+    // exercises, in book order.
+    const std::vector<int>& UnderlyingMoves() const { return underlyingMoves.members; }
+    // The series touched since the last TakeTouched, each once.
+    std::vector<int> TakeTouched();
+
+  private:
+    struct Series {
+        std::vector<int> members;
+        std::vector<SeriesTally> after;  // after[k]: the tally over members 0..k
+    };
+
+    static SeriesTally TallyBefore(const Series& s, int index);
+    static void AddMember(Series& s, const std::vector<Tran>& book, int index, bool tallied);
+    // Takes index out of the members (and its tally) and returns where it stood.
+    static std::size_t DropMember(Series& s, int index);
+    static void Retally(Series& s, const std::vector<Tran>& book, std::size_t from);
+    static bool MovesUnderlying(const Tran& t);
+    int SeriesFor(const std::string& name);
+    void Touch(int id);
+    void ShiftFrom(int index, int by);
+
+    std::unordered_map<std::string, int> ids;
+    std::vector<Series> series;
+    Series exercises;
+    Series underlyingMoves;  // members only, no tallies
+    std::vector<int> touched;
+    std::vector<bool> isTouched;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_SERIES_LEDGER_H

@@ -1,0 +1,29 @@
+#include "tracker/series_tally.h"
+
+#include "pricing/option.h"
+#include "tracker/tran.h"
+
+namespace qx {
+
+void SeriesTally::Take(const Tran& t) {
+    const int side = t.GetSide();
+    const double units = t.GetUnits();
+    const double sign = side == kBuy ? 1 : side == kSell ? -1 : 0;
+    net += sign * units;
+    if (t.GetAction() == kOpen) {
+        opened[side] += units;
+        ++openings[side];
+        lastOpenSide = side;
+    } else if (t.GetAction() == kClose || t.GetAction() == kExercise) {
+        taken[side] += units;
+        ++takings[side];
+    }
+    if (t.IsExercise()) {
+        delivered += static_cast<double>(t.DeliveredUnits());
+        ++exercises;
+    } else if (t.GetKind() == kUnderlyingTran) {
+        underlyingUnits += sign * units * t.GetUnitsPerContract();
+    }
+}
+
+}  // namespace qx

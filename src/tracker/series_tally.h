@@ -1,0 +1,41 @@
+#ifndef QX_TRACKER_SERIES_TALLY_H
+#define QX_TRACKER_SERIES_TALLY_H
+
+#include <array>
+
+namespace qx {
+
+class Tran;
+
+// The running counts of one series of transactions (all those of one name), or of the
+// book's exercises, over the transactions taken so far: what the validation rules and
+// the accounting read instead of rescanning the book. Units are counted as doubles, so
+// that no sum of 32-bit counts overflows.
+struct SeriesTally {
+    // Adds one transaction of the series.
+    void Take(const Tran& t);
+
+    // Units of the openings, and of the closings and exercises, by side (0 none, kBuy,
+    // kSell), and how many of each there were.
+    std::array<double, 3> opened{};
+    std::array<double, 3> taken{};
+    std::array<int, 3> openings{};
+    std::array<int, 3> takings{};
+
+    // Units of the underlying the name's trades in the underlying hold: +|u|·m for a
+    // purchase, -|u|·m for a sale, openings and closings alike.
+    double underlyingUnits = 0;
+    // Units of the underlying the exercises moved into (+) or out of (-) the holding.
+    double delivered = 0;
+    // Net units whatever the action: +|u| for a buy, -|u| for a sale; an option series
+    // is open while this is not 0.
+    double net = 0;
+    // The number of exercises.
+    int exercises = 0;
+    // The side of the most recent opening, kNoSide before the first.
+    int lastOpenSide = 0;
+};
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_SERIES_TALLY_H

@@ -1,0 +1,27 @@
+#ifndef QX_TRACKER_TRAN_RULES_H
+#define QX_TRACKER_TRAN_RULES_H
+
+#include "platform/outcome.h"
+
+namespace qx {
+
+class Tran;
+struct SeriesTally;
+
+// The refusal of a change or a deletion that would take the cover of later closings
+// or exercises away.
+inline constexpr const char* kAlreadyClosedText =
+    "Cannot delete/change a transaction that is already closed.\n"
+    "Try deleting the transaction(s) that closed this transaction.";
+
+// Judges tran at its place in the book by the tallies of the transactions before it:
+// those of its own series (the same name) and those of the book's exercises. An
+// opening may not face a holding on the other side, a closing or an exercise needs
+// open units to take, and an exercise must be in the money; the underlying is judged
+// by its net holding, which the exercises' deliveries move. An accepted exercise gets
+// the side opposite to the opening it exercises.
+Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exercises);
+
+}  // namespace qx
+
+#endif  // QX_TRACKER_TRAN_RULES_H
