@@ -13,6 +13,7 @@
 #include "platform/ascii_text.h"
 #include "platform/outcome.h"
 #include "pricing/number_text.h"
+#include "pricing/option.h"
 #include "pricing/record_name.h"
 #include "tracker/csv_records.h"
 
@@ -260,12 +261,32 @@ std::string FindColumns(const std::vector<std::string>& header, ColumnPlaces& pl
     return "";
 }
 
-// A transaction the tracker's form could have recorded: complete for its kind, and an
-// option with its series.
-bool IsRecordable(const Tran& tran) {
-    if (!tran.IsComplete()) return false;
-    return tran.GetKind() != kOptionTran ||
-           (tran.GetOptionType() > 0 && tran.GetStrike() > 0 && tran.GetExpiration() != CTime());
+// Why tran is no transaction the tracker's form could have recorded (complete for its
+// kind, an option with its series, a dividend without an action), or empty.
+std::string Unrecordable(const Tran& tran) {
+    const bool option = tran.GetKind() == kOptionTran;
+    const bool dividend = tran.GetKind() == kDividendTran;
+    const bool exercise = option && tran.GetAction() == kExercise;
+    // A dividend moves cash only; as an opening it would pass for a holding.
+    if (dividend && tran.GetAction() != kNoAction) return "A Dividend takes no Action.";
+    const struct {
+        bool missing;
+        int column;
+    } fields[] = {
+        {tran.Name().empty(), kEntryColumn},
+        {!dividend && tran.GetAction() == kNoAction, kActionColumn},
+        {!dividend && !exercise && tran.GetSide() == kNoSide, kSideColumn},
+        {!dividend && tran.GetUnits() == 0, kUnitsColumn},
+        {option && tran.GetOptionType() <= 0, kTypeColumn},
+        {option && tran.GetStrike() <= 0, kStrikeColumn},
+        {option && tran.GetExpiration() == CTime(), kExpirationColumn},
+        {tran.GetPrice() == 0, kPriceColumn},
+    };
+    for (const auto& field : fields)
+        if (field.missing)
+            return std::string("The transaction is incomplete: it has no ") +
+                   kHeaders[field.column] + ".";
+    return tran.IsComplete() ? "" : "The transaction is incomplete.";
 }
 
 // A field as a message quotes it: whole when short, else its start and "...", never
@@ -286,11 +307,15 @@ std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& 
         // Names keep their spaces; everything else is read without them.
         const std::string text = column == kEntryColumn ? raw : TrimAsciiSpaces(raw);
         if (text.empty() && !kFieldRules[column].required) continue;
-        if (kFieldRules[column].set(tran, text) == 0) continue;
+        // A count sold is negative; the sign of a purchase's may not say otherwise.
+        const bool contradicted =
+            column == kUnitsColumn && text[0] == '-' && tran.GetSide() == kBuy;
+        if (!contradicted && kFieldRules[column].set(tran, text) == 0) continue;
+        if (contradicted) return "\"" + Excerpt(raw) + "\" is not a valid Units for a Buy.";
         if (column == kEntryColumn) return NameTooLongText(std::string("The ") + kHeaders[column]);
         return "\"" + Excerpt(raw) + "\" is not a valid " + kHeaders[column] + ".";
     }
-    return IsRecordable(tran) ? "" : "The transaction is incomplete.";
+    return Unrecordable(tran);
 }
 
 bool IsBlank(const std::vector<std::string>& fields) {
