@@ -5,7 +5,9 @@
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
 #include "editor/editor_text.h"
+#include "platform/messages.h"
 #include "pricing/number_text.h"
+#include "pricing/record_name.h"
 #include "pricing/slider_text.h"
 #include "shell/document.h"
 #include "shell/settings.h"
@@ -173,8 +175,10 @@ void EditorModel::LeaveBox(EditorControl control, const std::string& text) {
     }
     switch (control) {
         case C::kSymbol:
-            Ctl(C::kSymbol).text = text;
-            document->GetStock().SetSymbol(text);
+            if (document->GetStock().SetSymbol(text) != 0)
+                messages.Warning(NameTooLongText("The symbol"), kMessageCaption,
+                                 MessageOwner::kMainWindow);
+            Ctl(C::kSymbol).text = document->GetStock().GetSymbol();
             // The row titles name the contracts by the underlying's symbol.
             ForEachRow([](OptionRow& row) { row.ShowTitle(); });
             return;

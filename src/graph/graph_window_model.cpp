@@ -1,10 +1,10 @@
 #include "graph/graph_window_model.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
 #include "graph/plot_geometry.h"
+#include "platform/ascii_text.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
@@ -421,9 +421,8 @@ PictureFormat GraphWindowModel::PictureFormatOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return PictureFormat::kPng;
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == "pdf" ? PictureFormat::kPdf : PictureFormat::kPng;
+    return SameAsciiWord(std::string_view(path).substr(dot + 1), "pdf") ? PictureFormat::kPdf
+                                                                        : PictureFormat::kPng;
 }
 
 std::string GraphWindowModel::SuggestedPictureName() const {

@@ -48,6 +48,7 @@ std::string FileErrorText(FileError error, const std::string& path) {
         "An attempt was made to access %1 past its end.",
         "An unknown error occurred while accessing %1.",
         "Out of memory.",
+        "%1 is not a regular file (it is a device, a pipe or a socket), so it is not replaced.",
     };
     std::string text = kTexts[static_cast<int>(error)];
     const std::size_t mark = text.find("%1");

@@ -21,6 +21,7 @@ enum class FileError {
     kEndOfFile,
     kGeneric,
     kOutOfMemory,
+    kNotRegularFile,  // a device, a pipe or a socket where a file would be replaced
 };
 
 // The standard message of a file error about the file at path.

@@ -45,12 +45,24 @@ SafeFileWriter::SafeFileWriter(const std::string& path) {
         Fail(FileError::kAccessDenied);
         return;
     }
+    // A rename would put a regular file where the device or pipe was.
+    if (exists && !S_ISREG(status.st_mode)) {
+        Fail(FileError::kNotRegularFile);
+        return;
+    }
     OpenTemporary(FolderOf(target));
+    // No file can be made beside a writable file in a read-only folder.
+    if (file < 0 && exists && error == FileError::kAccessDenied) {
+        error = FileError::kNone;
+        OpenInPlace();
+        return;
+    }
     // The replacement keeps the permissions of the file it replaces.
     if (file >= 0 && exists) ::fchmod(file, status.st_mode & 07777);
 }
 
 SafeFileWriter::~SafeFileWriter() {
+    if (inPlace && file >= 0) RestoreInPlace();
     if (file >= 0) ::close(file);
     if (!temporary.empty()) ::unlink(temporary.c_str());
 }
@@ -72,6 +84,32 @@ void SafeFileWriter::OpenTemporary(const std::string& folder) {
         temporary.clear();
         FailWithErrno(number);
     }
+}
+
+void SafeFileWriter::OpenInPlace() {
+    file = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (file < 0) return FailWithErrno(errno);
+    inPlace = true;
+    char chunk[65536];
+    ssize_t got;
+    while ((got = ::read(file, chunk, sizeof chunk)) != 0) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return FailWithErrno(errno);
+        backup.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (::lseek(file, 0, SEEK_SET) != 0) FailWithErrno(errno);
+}
+
+void SafeFileWriter::RestoreInPlace() {
+    std::size_t done = 0;
+    while (done < backup.size()) {
+        const ssize_t put =
+            ::pwrite(file, backup.data() + done, backup.size() - done, static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return;
+        done += static_cast<std::size_t>(put);
+    }
+    if (::ftruncate(file, static_cast<off_t>(backup.size())) == 0) ::fsync(file);
 }
 
 // Gives a complete unnamed file a short name of its own beside the target, so that
@@ -107,12 +145,14 @@ bool SafeFileWriter::Write(const void* data, std::size_t size) {
         }
         bytes += written;
         size -= static_cast<std::size_t>(written);
+        bytesWritten += static_cast<std::size_t>(written);
     }
     return error == FileError::kNone;
 }
 
 bool SafeFileWriter::Commit() {
     if (file < 0) return false;
+    if (inPlace) return CommitInPlace();
     bool complete = error == FileError::kNone;
     if (complete && ::fsync(file) != 0) {
         FailWithErrno(errno);
@@ -129,6 +169,16 @@ bool SafeFileWriter::Commit() {
     temporary.clear();
     SyncFolder(FolderOf(target));
     return true;
+}
+
+bool SafeFileWriter::CommitInPlace() {
+    if (error == FileError::kNone && ::ftruncate(file, static_cast<off_t>(bytesWritten)) != 0)
+        FailWithErrno(errno);
+    if (error == FileError::kNone && ::fsync(file) != 0) FailWithErrno(errno);
+    if (error != FileError::kNone) RestoreInPlace();
+    if (::close(file) != 0) FailWithErrno(errno);
+    file = -1;
+    return error == FileError::kNone;
 }
 
 FileError WriteFileSafely(const std::string& path, std::string_view bytes) {

@@ -14,11 +14,15 @@ namespace qx {
 // target in one rename, keeping the permission bits of the file it replaces. A writer
 // destroyed without Commit (a failure, a crash, a kill) leaves the target as it was and
 // nothing beside it; on a file system without unnamed files a named temporary stands
-// in and is removed on failure. The first error met is kept and ends the writing.
+// in and is removed on failure. In a folder where no file can be made (a writable file
+// in a read-only folder) the file is written in place, with its old bytes held in
+// memory and put back when the writing fails or is abandoned. The first error met is
+// kept and ends the writing.
 class SafeFileWriter {
   public:
     // Starts replacing the file at path; a link is followed, so the file it points to
-    // is replaced. A folder or a file the user may not write is refused.
+    // is replaced. A folder, a device, a pipe or a file the user may not write is
+    // refused.
     explicit SafeFileWriter(const std::string& path);
     // Abandons the writing unless Commit succeeded.
     ~SafeFileWriter();
@@ -35,6 +39,11 @@ class SafeFileWriter {
 
   private:
     void OpenTemporary(const std::string& folder);
+    // Opens the target itself for writing in place, its old bytes kept in backup.
+    void OpenInPlace();
+    // Puts the old bytes back into a target written in place.
+    void RestoreInPlace();
+    bool CommitInPlace();
     bool NameTemporary();
     void Fail(FileError failure);
     void FailWithErrno(int number);
@@ -42,6 +51,9 @@ class SafeFileWriter {
     std::string target;     // the file to replace: the path with links followed
     std::string temporary;  // a named file written until Commit; empty when none
     bool unnamed = false;   // writing into a file with no name until Commit
+    bool inPlace = false;   // writing the target itself, backup holding its old bytes
+    std::string backup;
+    std::size_t bytesWritten = 0;
     int file = -1;
     FileError error = FileError::kNone;
 };

@@ -80,6 +80,13 @@ std::vector<Binding> Bindings(Settings* r) {
 // The fee text the store holds: two decimals, and an empty text for 0.
 std::string FeeText(double fee) { return NumberText(fee, 2, false); }
 
+// Whether text begins with a decimal number: a sign, then a digit or a point and a digit.
+bool StartsWithNumber(const std::string& text) {
+    std::size_t at = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    if (at < text.size() && text[at] == '.') ++at;
+    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
 // Reads one value into its field, whose current content is the default.
 void Read(const SettingsStore& store, const Binding& b, int* field) {
     *field = store.GetInt(b.section, b.name, *field);
@@ -88,7 +95,10 @@ void Read(const SettingsStore& store, const Binding& b, bool* field) {
     *field = store.GetInt(b.section, b.name, *field ? 1 : 0) != 0;
 }
 void Read(const SettingsStore& store, const Binding& b, double* field) {
-    *field = ParseNumber(store.GetText(b.section, b.name, FeeText(*field)));
+    // The empty text is the fee 0, as Write stores it; a text that holds no number at
+    // all (damaged, or edited by hand) keeps the default fee.
+    const std::string text = TrimSpaces(store.GetText(b.section, b.name, FeeText(*field)));
+    if (text.empty() || StartsWithNumber(text)) *field = ParseNumber(text);
 }
 void Read(const SettingsStore& store, const Binding& b, ColorRef* field) {
     // A colour reference has a zero top byte; any other number is no colour at all.

@@ -6,6 +6,9 @@
 namespace qx {
 
 void SeriesTally::Take(const Tran& t) {
+    // Only trades hold units: a dividend (or a record of no kind) counts in no rule,
+    // whatever action, side or units it was given.
+    if (t.GetKind() != kUnderlyingTran && t.GetKind() != kOptionTran) return;
     const int side = t.GetSide();
     const double units = t.GetUnits();
     const double sign = side == kBuy ? 1 : side == kSell ? -1 : 0;

@@ -12,7 +12,7 @@ class Tran;
 // the accounting read instead of rescanning the book. Units are counted as doubles, so
 // that no sum of 32-bit counts overflows.
 struct SeriesTally {
-    // Adds one transaction of the series.
+    // Adds one transaction of the series; a dividend adds nothing.
     void Take(const Tran& t);
 
     // Units of the openings, and of the closings and exercises, by side (0 none, kBuy,

@@ -4,6 +4,7 @@
 
 #include "pricing/option.h"
 #include "pricing/record_fields.h"
+#include "pricing/record_name.h"
 
 namespace qx {
 
@@ -19,10 +20,7 @@ int Stock::SetAssetType(int value) {
     return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
 }
 
-int Stock::SetSymbol(const std::string& value) {
-    symbol = value;
-    return 0;
-}
+int Stock::SetSymbol(const std::string& value) { return SetName(symbol, value); }
 
 const char* Stock::PlaceholderSymbol(int assetType) {
     switch (assetType) {

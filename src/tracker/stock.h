@@ -25,7 +25,7 @@ class Stock {
     int SetSide(int value);
     // Refuses an asset type outside 0 (unset), 1 (Stock), 2 (Index), 3 (Future).
     int SetAssetType(int value);
-    // Always accepts.
+    // Refuses a symbol longer than kMaxNameLength characters.
     int SetSymbol(const std::string& value);
 
     // The symbol a new underlying of the asset type shows until the user types one:

@@ -15,9 +15,10 @@ bool Stock::Serialize(CArchive& archive) {
 }
 
 // Earlier editions may have stored a multiplier below 1, which is raised to 1 above
-// rather than refused.
+// rather than refused, and a symbol longer than a record now takes, which is kept.
 bool Stock::TakeLoaded(const Stock& read) {
     *this = Stock();
+    symbol = read.symbol;
     return AllAccepted({
         SetPrice(read.price),
         SetShares(read.shares),
@@ -25,7 +26,6 @@ bool Stock::TakeLoaded(const Stock& read) {
         SetFees(read.fees),
         SetSide(read.side),
         SetAssetType(read.assetType),
-        SetSymbol(read.symbol),
     });
 }
 

@@ -1,8 +1,10 @@
 #include "tracker/tracker_window_model.h"
 
 #include "editor/clock.h"
+#include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
+#include "pricing/record_name.h"
 #include "shell/settings.h"
 #include "tracker/tran_list.h"
 
@@ -154,7 +156,9 @@ TrackerRequest TrackerWindowModel::ChooseEntry(int entry) {
         form.SetKind(kUnderlyingTran);
         form.SetUnitsPerContract(stock.GetUnitsPerContract());
         form.SetAssetType(stock.GetAssetType());
-        form.SetName(stock.GetSymbol());
+        // Only a symbol kept from an earlier edition's document can be too long.
+        if (form.SetName(stock.GetSymbol()) != 0)
+            messages.Warning(NameTooLongText("The entry"), kMessageCaption, MessageOwner::kTracker);
         FillUnits(stock.GetAssetType() == kFutureAsset);
     } else if (entry > kUnderlyingEntry && entry < kDividendEntry) {
         const Option& option = *options[entry - 1];

@@ -6,6 +6,7 @@
 
 #include "pricing/option.h"
 #include "pricing/record_fields.h"
+#include "pricing/record_name.h"
 
 namespace qx {
 
@@ -30,10 +31,7 @@ int Tran::SetAssetType(int value) {
     return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
 }
 
-int Tran::SetName(const std::string& value) {
-    name = value;
-    return 0;
-}
+int Tran::SetName(const std::string& value) { return qx::SetName(name, value); }
 
 int Tran::SetAction(int value) { return SetInRange(action, value, kNoAction, kExercise); }
 

@@ -27,7 +27,8 @@ class Tran {
     int SetKind(int value);
     // Refuses an asset type outside 0..3 (1 Stock, 2 Index, 3 Future).
     int SetAssetType(int value);
-    // Always accepts: the asset symbol, the option's description or "Dividend".
+    // The asset symbol, the option's description or "Dividend"; refuses a name longer
+    // than kMaxNameLength characters.
     int SetName(const std::string& value);
     // Refuses an action outside 0..3 (TranAction).
     int SetAction(int value);

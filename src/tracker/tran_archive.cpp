@@ -13,14 +13,16 @@ bool Tran::Serialize(CArchive& archive) {
 }
 
 // A trade of the underlying or a dividend holds no option type and no strike, as a
-// new record; the side comes before the units, whose sign it decides.
+// new record; the side comes before the units, whose sign it decides. A name longer
+// than a record now takes was typed into an earlier edition: it is kept, so that the
+// document still opens and its closings still find their openings.
 bool Tran::TakeLoaded(const Tran& read) {
     *this = Tran();
+    name = read.name;
     return AllAccepted({
         SetDate(read.date),
         SetKind(read.kind),
         SetAssetType(read.assetType),
-        SetName(read.name),
         SetAction(read.action),
         SetSide(read.side),
         SetUnits(read.units),

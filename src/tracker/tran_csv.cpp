@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <iterator>
 #include <map>
 #include <string_view>
@@ -12,9 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ascii_text.h"
 #include "platform/outcome.h"
 #include "platform/text_encoding.h"
 #include "pricing/number_text.h"
+#include "pricing/option.h"
+#include "pricing/record_name.h"
 #include "tracker/csv_records.h"
 
 namespace qx {
@@ -70,7 +74,20 @@ std::string ShortestText(double x) {
     return std::string(buffer, written.ptr);
 }
 
-std::string DateTimeText(CTime time) { return time == CTime() ? "" : time.Format(kDateTimeFormat); }
+// A local time with its offset from UTC, "2026-11-01 01:30:00-04:00", so that the hour
+// a daylight-saving change repeats reads back as the one it was.
+std::string DateTimeText(CTime time) {
+    const std::int64_t offset = time.GetWallClockSeconds() - time.GetTime();
+    const std::int64_t minutes = (offset < 0 ? -offset : offset) / 60;
+    char zone[8];
+    std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+',
+                  static_cast<int>(minutes / 60 % 100), static_cast<int>(minutes % 60));
+    return time.Format(kDateTimeFormat) + zone;
+}
+
+// An expiration is written when the record holds one; a trade's date always is, even
+// the epoch, which a book may hold as any other date.
+std::string ExpirationText(CTime time) { return time == CTime() ? "" : DateTimeText(time); }
 
 void AppendRow(std::string& out, const std::array<std::string, kColumnCount>& fields) {
     for (int column = 0; column < kColumnCount; ++column) {
@@ -88,21 +105,6 @@ void AppendRow(std::string& out, const std::array<std::string, kColumnCount>& fi
         out += '"';
     }
     out += "\r\n";
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto isSpace = [](unsigned char c) { return std::isspace(c) != 0; };
-    const auto first = std::find_if_not(text.begin(), text.end(), isSpace);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isSpace).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
-bool SameWord(const std::string& a, const char* b) {
-    const std::string_view w(b);
-    return a.size() == w.size() && std::equal(a.begin(), a.end(), w.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // Whole-text number readers; a sign, spaces inside or anything after the number fail.
@@ -123,9 +125,35 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
+// Days from 1970-01-01 to a day of the proleptic Gregorian calendar.
+std::int64_t DaysSince1970(int year, int month, int day) {
+    year -= month <= 2;
+    const int era = (year >= 0 ? year : year - 399) / 400;
+    const int yearOfEra = year - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return std::int64_t{era} * 146097 + dayOfEra - 719468;
+}
+
+// Reads an offset from UTC, "+HH:MM" or "-HH:MM", into seconds east of UTC.
+bool ReadOffset(const std::string& text, int& seconds) {
+    if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return false;
+    int hours = 0, minutes = 0;
+    if (!ReadNumber(text.substr(1, 2), hours) || !ReadNumber(text.substr(4, 2), minutes) ||
+        hours > 18 || minutes > 59)
+        return false;
+    seconds = (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60);
+    return true;
+}
+
 // "YYYY-MM-DD", optionally followed by " HH:MM" or " HH:MM:SS" (or a "T" for the
-// space), as a local time; a year a document cannot store is refused.
-bool ReadDateTime(const std::string& text, CTime& time) {
+// space) and then by an offset from UTC ("-04:00"); a local time when there is no
+// offset. A year a document cannot store is refused.
+bool ReadDateTime(const std::string& whole, CTime& time) {
+    const bool hasOffset = whole.size() == 22 || whole.size() == 25;
+    int offset = 0;
+    if (hasOffset && !ReadOffset(whole.substr(whole.size() - 6), offset)) return false;
+    const std::string text = hasOffset ? whole.substr(0, whole.size() - 6) : whole;
     const std::size_t size = text.size();
     if (size != 10 && size != 16 && size != 19) return false;
     int field[6] = {0, 0, 0, 0, 0, 0};
@@ -146,7 +174,12 @@ bool ReadDateTime(const std::string& text, CTime& time) {
     if (year < 1970 || year > 2037 || month < 1 || month > 12) return false;
     if (day < 1 || day > DaysInMonth(year, month)) return false;
     if (field[3] > 23 || field[4] > 59 || field[5] > 59) return false;
-    time = CTime(year, month, day, field[3], field[4], field[5]);
+    if (!hasOffset) {
+        time = CTime(year, month, day, field[3], field[4], field[5]);
+        return true;
+    }
+    time = CTime(DaysSince1970(year, month, day) * 86400 + field[3] * 3600 + field[4] * 60 +
+                 field[5] - offset);
     return true;
 }
 
@@ -154,7 +187,7 @@ bool ReadDateTime(const std::string& text, CTime& time) {
 template <std::size_t n>
 int ChoiceOf(const char* const (&names)[n], const std::string& text) {
     for (std::size_t value = 1; value < n; ++value)
-        if (SameWord(text, names[value])) return static_cast<int>(value);
+        if (SameAsciiWord(text, names[value])) return static_cast<int>(value);
     return -1;
 }
 
@@ -218,9 +251,9 @@ using ColumnPlaces = std::array<int, kReadColumns>;
 std::string FindColumns(const std::vector<std::string>& header, ColumnPlaces& places) {
     places.fill(-1);
     for (int at = 0; at < static_cast<int>(header.size()); ++at) {
-        const std::string name = Trimmed(header[at]);
+        const std::string name = TrimAsciiSpaces(header[at]);
         for (int column = 0; column < kReadColumns; ++column) {
-            if (!SameWord(name, kHeaders[column])) continue;
+            if (!SameAsciiWord(name, kHeaders[column])) continue;
             if (places[column] >= 0)
                 return std::string("The file has two \"") + kHeaders[column] + "\" columns.";
             places[column] = at;
@@ -232,16 +265,46 @@ std::string FindColumns(const std::vector<std::string>& header, ColumnPlaces& pl
     return "";
 }
 
-// A transaction the tracker's form could have recorded: complete for its kind, and an
-// option with its series.
-// An option that expired worthless is closed at price 0, which the form cannot enter
-// but the book holds.
-bool IsRecordable(const Tran& tran) {
-    const bool expired = tran.GetKind() == kOptionTran && tran.GetAction() == kClose &&
-                         tran.GetPrice() == 0 && tran.GetUnits() != 0 && tran.GetSide() != 0;
-    if (!tran.IsComplete() && !expired) return false;
-    return tran.GetKind() != kOptionTran ||
-           (tran.GetOptionType() > 0 && tran.GetStrike() > 0 && tran.GetExpiration() != CTime());
+// Why tran is no transaction the tracker's form could have recorded (complete for its
+// kind, an option with its series, a dividend without an action), or empty.
+std::string Unrecordable(const Tran& tran) {
+    const bool option = tran.GetKind() == kOptionTran;
+    const bool dividend = tran.GetKind() == kDividendTran;
+    const bool exercise = option && tran.GetAction() == kExercise;
+    // An option that expired worthless is closed at price 0, which the form cannot enter
+    // but the book holds.
+    const bool expired =
+        option && tran.GetAction() == kClose && tran.GetUnits() != 0 && tran.GetSide() != kNoSide;
+    // A dividend moves cash only; as an opening it would pass for a holding.
+    if (dividend && tran.GetAction() != kNoAction) return "A Dividend takes no Action.";
+    const struct {
+        bool missing;
+        int column;
+    } fields[] = {
+        {tran.Name().empty(), kEntryColumn},
+        {!dividend && tran.GetAction() == kNoAction, kActionColumn},
+        {!dividend && !exercise && tran.GetSide() == kNoSide, kSideColumn},
+        {!dividend && tran.GetUnits() == 0, kUnitsColumn},
+        {option && tran.GetOptionType() <= 0, kTypeColumn},
+        {option && tran.GetStrike() <= 0, kStrikeColumn},
+        {option && tran.GetExpiration() == CTime(), kExpirationColumn},
+        {tran.GetPrice() == 0 && !expired, kPriceColumn},
+    };
+    for (const auto& field : fields)
+        if (field.missing)
+            return std::string("The transaction is incomplete: it has no ") +
+                   kHeaders[field.column] + ".";
+    return tran.IsComplete() || expired ? "" : "The transaction is incomplete.";
+}
+
+// A field as a message quotes it: whole when short, else its start and "...", never
+// cutting a character in two.
+std::string Excerpt(const std::string& field) {
+    constexpr std::size_t kLongest = 40;
+    if (field.size() <= kLongest) return field;
+    std::size_t end = kLongest;
+    while (end > 0 && (static_cast<unsigned char>(field[end]) & 0xC0) == 0x80) --end;
+    return field.substr(0, end) + "...";
 }
 
 // Whether a spreadsheet would run the cell as a formula: it starts with one of the
@@ -260,12 +323,17 @@ std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& 
         // The apostrophe that kept a spreadsheet from running the cell is not part of it.
         if (raw.size() > 1 && raw[0] == '\'' && LooksLikeFormula(raw.substr(1))) raw.erase(0, 1);
         // Names keep their spaces; everything else is read without them.
-        const std::string text = column == kEntryColumn ? raw : Trimmed(raw);
+        const std::string text = column == kEntryColumn ? raw : TrimAsciiSpaces(raw);
         if (text.empty() && !kFieldRules[column].required) continue;
-        if (kFieldRules[column].set(tran, text) != 0)
-            return "\"" + raw + "\" is not a valid " + kHeaders[column] + ".";
+        // A count sold is negative; the sign of a purchase's may not say otherwise.
+        const bool contradicted =
+            column == kUnitsColumn && text[0] == '-' && tran.GetSide() == kBuy;
+        if (!contradicted && kFieldRules[column].set(tran, text) == 0) continue;
+        if (contradicted) return "\"" + Excerpt(raw) + "\" is not a valid Units for a Buy.";
+        if (column == kEntryColumn) return NameTooLongText(std::string("The ") + kHeaders[column]);
+        return "\"" + Excerpt(raw) + "\" is not a valid " + kHeaders[column] + ".";
     }
-    return IsRecordable(tran) ? "" : "The transaction is incomplete.";
+    return Unrecordable(tran);
 }
 
 // What makes two rows the same trade when a file is imported again.
@@ -278,7 +346,7 @@ TradeKey KeyOf(const Tran& t) {
 
 bool IsBlank(const std::vector<std::string>& fields) {
     return std::all_of(fields.begin(), fields.end(),
-                       [](const std::string& field) { return Trimmed(field).empty(); });
+                       [](const std::string& field) { return TrimAsciiSpaces(field).empty(); });
 }
 
 TranCsvImport Refused(TranCsvImport result, const std::string& message) {
@@ -312,7 +380,7 @@ std::string WriteTranCsv(const TranList& list, int significantDigits) {
                   std::to_string(t.GetUnitsPerContract()),
                   NameOf(kTypeNames, t.GetOptionType()),
                   t.GetStrike() == 0 ? "" : ShortestText(t.GetStrike()),
-                  DateTimeText(t.GetExpiration()),
+                  ExpirationText(t.GetExpiration()),
                   ShortestText(t.GetPrice()),
                   ShortestText(t.GetFees()),
                   money(t.Amount()),
@@ -371,11 +439,12 @@ TranCsvImport ReadTranCsv(std::string_view text, const TranList& book) {
     TranCsvRows read = ReadTranCsvRows(text);
     if (!read.message.empty()) return Refused(std::move(result), read.message);
     std::vector<std::pair<int, Tran>>& rows = read.rows;
-    // The book judges a transaction by those dated before it only, so the rows go in by
-    // date (a day's rows in file order): a book taken whole is then consistent day by
-    // day, however the spreadsheet sorted its rows.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const auto& a, const auto& b) { return !a.second.IsOnOrAfter(b.second); });
+    // The rows go in by date and time of day (rows of the same moment in file order), so
+    // an opening goes in before the same day's later closing however the spreadsheet
+    // sorted its rows.
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.second.GetDate() < b.second.GetDate();
+    });
     std::map<TradeKey, int> held;  // the book's trades, with how often each is held
     for (int i = 0; i < book.GetCount(); ++i) ++held[KeyOf(book.At(i))];
     for (const auto& [number, tran] : rows) {

@@ -29,7 +29,8 @@ struct TranCsvImport {
 };
 
 // The header row and every transaction of list in list order, CR LF after each row.
-// Dates are local "YYYY-MM-DD HH:MM:SS"; prices, fees and strikes in the shortest form
+// Dates are local "YYYY-MM-DD HH:MM:SS" followed by their offset from UTC ("-04:00"),
+// and a trade's date is always written; prices, fees and strikes in the shortest form
 // that reads back to the same number; Amount, Total and Cash Balance with
 // significantDigits decimals, as the tracker's list shows them.
 std::string WriteTranCsv(const TranList& list, int significantDigits);
@@ -47,7 +48,8 @@ TranCsvRows ReadTranCsvRows(std::string_view text);
 
 // Reads rows in the form WriteTranCsv writes, with the columns found by their header
 // names in any order (Amount, Total and Cash Balance are ignored: the book recomputes
-// them), a date with or without its time, and an optional byte-order mark; a file that
+// them), a date with or without its time and offset (without one, a local time), and
+// an optional byte-order mark; a file that
 // is not UTF-8 is read as Windows-1252. A row the book already holds (same date,
 // entry, kind, action, side, units, price and fees) is counted, not added again, so a
 // file can be imported twice. Every other row goes through the records' setters and

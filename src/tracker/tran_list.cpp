@@ -28,49 +28,60 @@ void FillThroughSetters(const Tran& from, Tran& to) {
     to.SetFees(from.GetFees());
 }
 
-bool TakesFromOpening(const Tran& t) {
-    return t.GetAction() == kClose || t.GetAction() == kExercise;
-}
-
 }  // namespace
 
-Outcome TranList::Add(const Tran& tran) {
-    // After the last transaction on or before the new one's day.
-    const auto place = std::upper_bound(
-        transactions.begin(), transactions.end(), tran,
-        [](const Tran& added, const Tran& held) { return !added.IsOnOrAfter(held); });
-    const int index = static_cast<int>(place - transactions.begin());
-    Tran judged = tran;
-    Outcome outcome =
-        JudgeTran(judged, ledger.Before(tran.Name(), index), ledger.ExercisesBefore(index));
-    if (!outcome.IsAccepted()) return outcome;
-    transactions.insert(place, std::move(judged));
-    ledger.Insert(transactions, index);
-    RecomputeBalances(index);
-    RefreshPositions();
-    return Outcome::Accepted(index);
-}
+Outcome TranList::Add(const Tran& tran) { return Place(&tran, -1); }
 
 Outcome TranList::Change(int index, const Tran& tran) {
     if (index < 0 || index >= GetCount()) return Outcome::Refused("");
-    Tran judged = tran;
-    Outcome outcome =
-        JudgeTran(judged, ledger.Before(tran.Name(), index), ledger.ExercisesBefore(index));
-    if (!outcome.IsAccepted()) return outcome;
-    const std::vector<int> dependents = CoverDependents(index, transactions[index], judged);
-    std::vector<bool> coveredBefore;
-    for (int later : dependents) coveredBefore.push_back(IsCovered(later));
-    Tran old = std::exchange(transactions[index], std::move(judged));
-    ledger.Replace(transactions, index, old);
-    for (std::size_t k = 0; k < dependents.size(); ++k) {
-        if (coveredBefore[k] && !IsCovered(dependents[k])) {
-            Tran changed = std::exchange(transactions[index], std::move(old));
-            ledger.Replace(transactions, index, changed);
-            ledger.TakeTouched();
-            return Outcome::Refused(kAlreadyClosedText);
+    return Place(&tran, index);
+}
+
+Outcome TranList::Place(const Tran* tran, int removed) {
+    // With nothing to put in, the place is where the removed record stood.
+    const int index = tran ? PlaceFor(*tran, removed) : removed;
+    const int from = removed < 0 ? index : std::min(index, removed);
+    // A later transaction the book already held against its rules (an older edition's
+    // document) does not stop the change; one that passed must pass afterwards too.
+    const std::vector<int> later = Dependents(from, removed, tran);
+    std::vector<bool> passed;
+    for (int i : later) passed.push_back(Judge(i).IsAccepted());
+
+    Tran old;
+    if (removed >= 0) {
+        old = std::move(transactions[removed]);
+        transactions.erase(transactions.begin() + removed);
+        ledger.Erase(transactions, removed, old);
+    }
+    Outcome outcome = Outcome::Accepted();
+    if (tran) {
+        Tran judged = *tran;
+        outcome =
+            JudgeTran(judged, ledger.Before(judged.Name(), index), ledger.ExercisesBefore(index));
+        if (outcome.IsAccepted()) {
+            transactions.insert(transactions.begin() + index, std::move(judged));
+            ledger.Insert(transactions, index);
         }
     }
-    RecomputeBalances(index);
+    if (outcome.IsAccepted()) {
+        const int placed = tran ? index : INT_MAX;
+        for (std::size_t k = 0; k < later.size() && outcome.IsAccepted(); ++k)
+            if (passed[k]) outcome = Judge(MovedIndex(later[k], removed, placed));
+        if (!outcome.IsAccepted() && tran) {
+            const Tran takenOut = std::move(transactions[index]);
+            transactions.erase(transactions.begin() + index);
+            ledger.Erase(transactions, index, takenOut);
+        }
+    }
+    if (!outcome.IsAccepted()) {
+        if (removed >= 0) {
+            transactions.insert(transactions.begin() + removed, std::move(old));
+            ledger.Insert(transactions, removed);
+        }
+        ledger.TakeTouched();
+        return Outcome::Refused(outcome.GetReason());
+    }
+    RecomputeBalances(from);
     RefreshPositions();
     return Outcome::Accepted(index);
 }
@@ -81,12 +92,7 @@ Outcome TranList::Remove(int index) {
         Outcome outcome = CheckNotClosed(index);
         if (!outcome.IsAccepted()) return outcome;
     }
-    const Tran removed = std::move(transactions[index]);
-    transactions.erase(transactions.begin() + index);
-    ledger.Erase(transactions, index, removed);
-    RecomputeBalances(index);
-    RefreshPositions();
-    return Outcome::Accepted(index);
+    return Place(nullptr, index);
 }
 
 int TranList::GetAt(int index, Tran& target) const {
@@ -119,39 +125,57 @@ void TranList::RemoveAll() {
     Recalculate();
 }
 
-// The later closings and exercises of the old and the new record's series, and, when
-// either moves the underlying, every later closing of the underlying, whose holding it
-// changes.
-std::vector<int> TranList::CoverDependents(int index, const Tran& old, const Tran& changed) const {
+int TranList::PlaceFor(const Tran& tran, int removed) const {
+    if (removed >= 0) {
+        const bool fitsAfter = removed == 0 || tran.IsOnOrAfter(transactions[removed - 1]);
+        const bool fitsBefore =
+            removed + 1 == GetCount() || transactions[removed + 1].IsOnOrAfter(tran);
+        if (fitsAfter && fitsBefore) return removed;
+    }
+    // After the last transaction on or before the record's day.
+    const auto place = std::upper_bound(
+        transactions.begin(), transactions.end(), tran,
+        [](const Tran& placed, const Tran& held) { return !placed.IsOnOrAfter(held); });
+    const int index = static_cast<int>(place - transactions.begin());
+    return removed >= 0 && removed < index ? index - 1 : index;
+}
+
+std::vector<int> TranList::Dependents(int from, int removed, const Tran* placed) const {
     std::vector<int> later;
-    const auto addLater = [&](const std::vector<int>& members) {
-        auto at = std::upper_bound(members.begin(), members.end(), index);
-        for (; at != members.end(); ++at)
-            if (TakesFromOpening(transactions[*at])) later.push_back(*at);
+    const auto addFrom = [&](const std::vector<int>& members) {
+        for (auto at = std::lower_bound(members.begin(), members.end(), from); at != members.end();
+             ++at)
+            if (*at != removed) later.push_back(*at);
     };
-    for (const std::string* name : {&old.Name(), &changed.Name()}) {
-        const int series = ledger.SeriesOf(*name);
-        if (series >= 0) addLater(ledger.Members(series));
+    const Tran* records[] = {placed, removed >= 0 ? &transactions[removed] : nullptr};
+    bool movesUnderlying = false;
+    for (const Tran* record : records) {
+        if (!record) continue;
+        const int series = ledger.SeriesOf(record->Name());
+        if (series >= 0) addFrom(ledger.Members(series));
+        movesUnderlying =
+            movesUnderlying || record->GetKind() == kUnderlyingTran || record->IsExercise();
     }
-    if (SeriesLedger::MovesUnderlying(old) || SeriesLedger::MovesUnderlying(changed)) {
-        for (int i = index + 1; i < GetCount(); ++i) {
-            const Tran& t = transactions[i];
-            if (t.GetKind() == kUnderlyingTran && TakesFromOpening(t)) later.push_back(i);
-        }
-    }
+    if (movesUnderlying) addFrom(ledger.UnderlyingMoves());
     std::sort(later.begin(), later.end());
     later.erase(std::unique(later.begin(), later.end()), later.end());
     return later;
 }
 
-bool TranList::IsCovered(int index) const {
+int TranList::MovedIndex(int index, int removed, int placed) {
+    if (removed >= 0 && index > removed) --index;
+    return index >= placed ? index + 1 : index;
+}
+
+Outcome TranList::Judge(int index) const {
     const Tran& held = transactions[index];
     Tran judged = held;
-    const bool accepted =
-        JudgeTran(judged, ledger.Before(held.Name(), index), ledger.ExercisesBefore(index))
-            .IsAccepted();
+    Outcome outcome =
+        JudgeTran(judged, ledger.Before(held.Name(), index), ledger.ExercisesBefore(index));
     // An exercise that would now take the other side exercises another opening.
-    return accepted && judged.GetSide() == held.GetSide();
+    if (outcome.IsAccepted() && judged.GetSide() != held.GetSide())
+        return Outcome::Refused(kAlreadyClosedText);
+    return outcome;
 }
 
 Outcome TranList::CheckNotClosed(int index) const {

@@ -24,16 +24,18 @@ class TranList {
     // written in the extended layout.
     static constexpr int kClassicMaxTransactions = 100;
 
-    // Inserts tran after every transaction on or before its day and validates it;
-    // accepted with its index, or refused with the reason.
+    // Inserts tran after every transaction on or before its day; accepted with its
+    // index when tran passes the rules against the transactions before it and every
+    // later transaction still passes them, or refused with the reason of the first that
+    // would not.
     Outcome Add(const Tran& tran);
-    // Replaces the transaction at index in place, without moving it even when its date
-    // changes. Refused when the new record fails the rules against those before it, or
-    // would leave a later closing or exercise uncovered; without a reason for an index
-    // out of range.
+    // Replaces the transaction at index by tran, which keeps the place while its day
+    // still fits there and otherwise moves to its day's place; judged as Add judges.
+    // Accepted with its index; refused without a reason for an index out of range.
     Outcome Change(int index, const Tran& tran);
     // Removes the transaction at index and closes the gap; refused for an opening that
-    // later transactions closed, and without a reason for an index out of range.
+    // later transactions closed, when a later transaction would then fail its rules,
+    // and without a reason for an index out of range.
     Outcome Remove(int index);
     // Fills target from the transaction at index through target's setters (a value a
     // setter refuses leaves target's field as it was); -1 for an index outside
@@ -83,10 +85,23 @@ class TranList {
     friend bool operator!=(const TranList& a, const TranList& b) { return !(a == b); }
 
   private:
-    // The later closings and exercises whose cover a change at index may take away.
-    std::vector<int> CoverDependents(int index, const Tran& old, const Tran& changed) const;
-    // Whether the transaction at index is covered by the tallies before it.
-    bool IsCovered(int index) const;
+    // Puts tran (unless null) in the book, in place of the transaction at removed
+    // unless that is -1, when tran and every later transaction that passed the rules
+    // before still pass them; otherwise leaves the book as it was and gives the first
+    // reason.
+    Outcome Place(const Tran* tran, int removed);
+    // Where tran goes once the transaction at removed (-1 for none) is out of the book.
+    int PlaceFor(const Tran& tran, int removed) const;
+    // The transactions from index from on (but removed) whose rules placing placed in
+    // place of removed may change: those of both records' series, and every move of
+    // the underlying when either record moves it.
+    std::vector<int> Dependents(int from, int removed, const Tran* placed) const;
+    // Where the transaction at index stands once removed is out and a record is in at
+    // placed.
+    static int MovedIndex(int index, int removed, int placed);
+    // The transaction at index judged by the tallies before it; an exercise that would
+    // now exercise the other side's opening is refused.
+    Outcome Judge(int index) const;
     // Refuses removing the opening at index when later transactions closed it.
     Outcome CheckNotClosed(int index) const;
 
@@ -99,7 +114,7 @@ class TranList {
     // The index of the series' first option opening, or -1.
     int FirstOptionOpening(int series) const;
 
-    // In date order (Change keeps a record in place even when its date changes).
+    // In date order.
     std::vector<Tran> transactions;
     std::vector<double> balances;  // balances[i]: the cash after transactions[i]
     SeriesLedger ledger;

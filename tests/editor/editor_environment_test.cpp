@@ -200,6 +200,9 @@ TEST_F(EditorTest, AssetTypeButtonsSetTypeUnitsSymbolAndList) {
     Type(C::kSymbol, "XYZ");
     Click(C::kFuture);
     EXPECT_EQ(Underlying().GetSymbol(), "XYZ") << "a typed symbol stays";
+    Type(C::kSymbol, std::string(256, 'X'));
+    EXPECT_EQ(messages.LastText(), "The symbol is longer than 255 characters.");
+    EXPECT_EQ(Text(C::kSymbol), "XYZ") << "a refused symbol gives way to the one held";
     Type(C::kPrice, "50");
     EXPECT_EQ(Text(C::kPrompt), "Enter contracts or select a new option.");
 }

@@ -61,6 +61,21 @@ TEST(QtSettingsStore, IntegersAreWhole32BitNumbersOrTheFallback) {
     EXPECT_EQ(loaded.resolution, 40);
 }
 
+// A damaged file is read as far as it goes; writing it afresh succeeds, and says so.
+TEST(QtSettingsStore, ADamagedFileIsWrittenAfreshAndReportedWritten) {
+    TempFolder folder;
+    const std::string ini = folder.Path("store.ini");
+    WriteFileBytes(ini, "[Editor\nVolatility=20\n[Graph]\nResolution=40\n");
+    {
+        QtSettingsStore store(ini);
+        store.SetInt("Editor", "Units", 50);
+        EXPECT_TRUE(store.Flush());
+    }
+    const QtSettingsStore store(ini);
+    EXPECT_EQ(store.GetInt("Editor", "Units", 0), 50);
+    EXPECT_EQ(store.GetInt("Graph", "Resolution", 0), 40);
+}
+
 TEST(QtSettingsStore, SettingsSurviveTheStore) {
     TempFolder folder;
     const std::string ini = folder.Path("store.ini");

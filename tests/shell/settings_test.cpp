@@ -189,7 +189,9 @@ TEST(Settings, FeesAreStoredAsTwoDecimalTextsAndReadAsNumbers) {
         double fee;
     };
     const std::vector<Stored> stored = {
-        {"", 0}, {"12 1/2", 12.5}, {"7", 7}, {"x", 0}, {"12 3/8", 12.38}, {"0.004", 0},
+        {"", 0},     {"12 1/2", 12.5}, {"7", 7},       {"12 3/8", 12.38}, {"0.004", 0},
+        {".5", 0.5}, {"x", 25},        {"twelve", 25}, {"-", 25},
+
     };
     for (const Stored& c : stored) {
         MemorySettingsStore store;

@@ -31,6 +31,7 @@ TEST(Stock, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(stock.SetFees(std::numeric_limits<double>::quiet_NaN()), -1);
     EXPECT_EQ(stock.SetPrice(1e300), -1);
     EXPECT_EQ(stock.SetFees(1.5e12), -1);
+    EXPECT_EQ(stock.SetSymbol(std::string(256, 'X')), -1);
     EXPECT_EQ(stock, before);
 
     EXPECT_EQ(stock.SetPrice(0), 0);

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 
 #include <clocale>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "test_support/scoped_locale.h"
 #include "test_support/temp_folder.h"
 #include "test_support/time_zone.h"
 #include "test_support/tran_builder.h"
@@ -56,11 +58,12 @@ TEST_F(TranCsv, WritesTheHeaderAndEachTransactionAsTheListShowsIt) {
     EXPECT_EQ(
         WriteTranCsv(book, 3),
         std::string(kHeader) +
-            "2026-03-02 10:00:00,XYZ,Underlying,Stock,Open,Buy,300,1,,,,46.1,-5,-13830.000,"
+            "2026-03-02 10:00:00-05:00,XYZ,Underlying,Stock,Open,Buy,300,1,,,,46.1,-5,-13830.000,"
             "-13835.000,-13835.000\r\n"
-            "2026-03-04 15:00:00,Jun 45 Put,Option,Stock,Open,Sell,2,100,Put,45,2026-06-19 "
-            "00:00:00,1.5,0,300.000,300.000,-13535.000\r\n"
-            "2026-03-09 10:00:00,Dividend,Dividend,,,,0,1,,,,25,0,25.000,25.000,-13510.000\r\n");
+            "2026-03-04 15:00:00-05:00,Jun 45 Put,Option,Stock,Open,Sell,2,100,Put,45,2026-06-19 "
+            "00:00:00-04:00,1.5,0,300.000,300.000,-13535.000\r\n"
+            "2026-03-09 10:00:00-04:00,Dividend,Dividend,,,,0,1,,,,25,0,25.000,25.000,"
+            "-13510.000\r\n");
 }
 
 TEST_F(TranCsv, ExportThenImportGivesTheSameTransactionsUnderAnyLocale) {
@@ -102,21 +105,44 @@ TEST_F(TranCsv, ReadsASpreadsheetsOwnArrangement) {
     EXPECT_EQ(imported.list, expected);
 }
 
-// A spreadsheet sorted newest first: the close stands above the opening it closes, and
-// the book judges each row by the rows dated before it.
-TEST_F(TranCsv, TakesRowsInDateOrderWhateverTheirOrderInTheFile) {
+// A Turkish locale pairs 'I' with a dotless i; keywords are compared as ASCII all the
+// same, so capitals and lower case read alike.
+TEST_F(TranCsv, ReadsKeywordsInAnyCaseUnderATurkishLocale) {
+    ScopedLocale turkish("tr_TR.UTF-8");
+    ASSERT_TRUE(turkish.Active()) << "scripts/install-deps generates tr_TR.UTF-8";
     const std::string text =
-        std::string(kHeader) +
-        "2026-03-05 10:00:00,XYZ,Underlying,Stock,Close,Sell,100,1,,,,48,0,,,\r\n"
-        "2026-03-02 10:00:00,XYZ,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+        "DATE,ENTRY,KIND,ASSET,ACTION,SIDE,UNITS,UNITS PER CONTRACT,TYPE,STRIKE,EXPIRATION,"
+        "PRICE,FEES\r\n"
+        "2026-03-02,SPX Jun 50 Call,OPTION,index,open,BUY,1,100,CALL,50,2026-06-19,3,0\r\n"
+        "2026-03-03,SPX Jun 50 Call,Option,INDEX,EXERCISE,,1,100,call,50,2026-06-19,56,0\r\n";
     const TranCsvImport imported = ReadTranCsv(text, TranList());
     ASSERT_TRUE(imported.accepted) << imported.message;
     TranList expected;
     AddAll(expected,
-           {TranBuilder().Day(2).Underlying().Open().Buy(100).At(46),
-            TranBuilder().Day(5).Underlying().Close().Sell(100).At(48)},
-           "oldest first");
+           {TranBuilder().Day(2, 0).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Buy(1).At(3),
+            TranBuilder().Day(3, 0).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
+           "expected");
     EXPECT_EQ(imported.list, expected);
+}
+
+// A spreadsheet sorted newest first: the close stands above the opening it closes, on
+// another day or later the same day, and the book judges each row by the rows before it.
+TEST_F(TranCsv, TakesRowsInDateAndTimeOrderWhateverTheirOrderInTheFile) {
+    const struct { int closeDay, closeHour; } cases[] = {{5, 10}, {2, 15}};
+    for (const auto& c : cases) {
+        const Tran close =
+            TranBuilder().Day(c.closeDay, c.closeHour).Underlying().Close().Sell(100).At(48);
+        const std::string text =
+            std::string(kHeader) + close.GetDate().Format("%Y-%m-%d %H:%M") +
+            ",XYZ,Underlying,Stock,Close,Sell,100,1,,,,48,0,,,\r\n"
+            "2026-03-02 10:00:00,XYZ,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+        const TranCsvImport imported = ReadTranCsv(text, TranList());
+        ASSERT_TRUE(imported.accepted) << c.closeDay << ": " << imported.message;
+        TranList expected;
+        AddAll(expected, {TranBuilder().Day(2).Underlying().Open().Buy(100).At(46), close},
+               "oldest first");
+        EXPECT_EQ(imported.list, expected) << c.closeDay;
+    }
 }
 
 // A file of rows built from one good row, with one field of one row replaced.
@@ -137,6 +163,61 @@ std::string Rows(int count, int badRow = 0, const std::string& badField = "",
     return text;
 }
 
+// The hour a daylight-saving change repeats keeps which of the two it was, a time with
+// any offset reads as that moment, and one without an offset as local time.
+TEST_F(TranCsv, TimesCarryTheirOffsetFromUtc) {
+    const CTime firstHalfPastOne(1793511000);   // 2026-11-01 05:30 UTC, 01:30 EDT
+    const CTime secondHalfPastOne(1793514600);  // 06:30 UTC, 01:30 EST
+    Tran first = TranBuilder().Underlying().Close().Sell(50).At(47);
+    first.SetDate(firstHalfPastOne);
+    Tran second = TranBuilder().Underlying().Close().Sell(50).At(48);
+    second.SetDate(secondHalfPastOne);
+    TranList book;
+    AddAll(book, {TranBuilder().Underlying().Open().Buy(100).At(46), first, second}, "trades");
+    const std::string text = WriteTranCsv(book, 2);
+    EXPECT_NE(text.find("\r\n2026-11-01 01:30:00-04:00,XYZ"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n2026-11-01 01:30:00-05:00,XYZ"), std::string::npos) << text;
+    const TranCsvImport imported = ReadTranCsv(text, TranList());
+    ASSERT_TRUE(imported.accepted) << imported.message;
+    EXPECT_EQ(imported.list, book);
+
+    const struct {
+        const char* date;
+        std::int64_t seconds;
+    } dates[] = {
+        {"2026-11-01 01:30:00-04:00", 1793511000},
+        {"2026-11-01 01:30:00-05:00", 1793514600},
+        {"2026-11-01 05:30:00+00:00", 1793511000},
+        {"2026-11-01 11:00+05:30", 1793511000},
+        {"2026-11-01 01:30:00", CTime(2026, 11, 1, 1, 30).GetTime()},  // local time
+        {"2026-03-02", CTime(2026, 3, 2).GetTime()},
+    };
+    for (const auto& c : dates) {
+        const TranCsvImport one = ReadTranCsv(Rows(1, 2, "Date", c.date), TranList());
+        ASSERT_TRUE(one.accepted) << c.date << ": " << one.message;
+        Tran read;
+        one.list.GetAt(0, read);
+        EXPECT_EQ(read.GetDate().GetTime(), c.seconds) << c.date;
+    }
+    for (const char* bad : {"2026-11-01 01:30:00-4:00", "2026-11-01 01:30:00+19:00",
+                            "2026-11-01-04:00", "2026-11-01 01:30:00 -04:00"})
+        EXPECT_FALSE(ReadTranCsv(Rows(1, 2, "Date", bad), TranList()).accepted) << bad;
+}
+
+// The epoch is a date like any other: under UTC it is written and read back.
+TEST(TranCsvInUtc, TheFirstDayOf1970IsExportedAsADate) {
+    ScopedTimeZone utc("UTC0");
+    const std::string text =
+        std::string(kHeader) + "1970-01-01,XYZ,Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n";
+    const TranCsvImport imported = ReadTranCsv(text, TranList());
+    ASSERT_TRUE(imported.accepted) << imported.message;
+    const std::string exported = WriteTranCsv(imported.list, 2);
+    EXPECT_EQ(exported.substr(std::string(kHeader).size(), 29), "1970-01-01 00:00:00+00:00,XYZ");
+    const TranCsvImport again = ReadTranCsv(exported, TranList());
+    ASSERT_TRUE(again.accepted) << again.message;
+    EXPECT_EQ(again.list, imported.list);
+}
+
 TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
     const std::string sellMore =
         "2026-03-04 10:00:00,XYZ,Underlying,Stock,Close,Sell,700,1,,,,47,0,,,\r\n";
@@ -144,7 +225,7 @@ TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
     const struct {
         const char* what;
         std::string text;
-        const char* message;
+        std::string message;
     } cases[] = {
         {"the seventh row closes more than is open",
          Rows(5) + sellMore + Rows(1).substr(header.size()),
@@ -172,12 +253,26 @@ TEST_F(TranCsv, RefusesAWholeFileForItsFirstBadRowOrColumn) {
          "Row 2: \"2040-01-01\" is not a valid Date."},
         {"an unknown kind", header + "2026-03-02,XYZ,Stok,Stock,Open,Buy,100,1,,,,46,0,,,\r\n",
          "Row 2: \"Stok\" is not a valid Kind."},
+        {"an entry of 256 characters",
+         header + "2026-03-02," + std::string(256, 'X') +
+             ",Underlying,Stock,Open,Buy,100,1,,,,46,0,,,\r\n",
+         "Row 2: The Entry is longer than 255 characters."},
+        {"a long text where a number belongs", Rows(1, 2, "Price", std::string(4 << 20, '7') + "x"),
+         "Row 2: \"" + std::string(40, '7') + "...\" is not a valid Price."},
         {"a trade without its side",
          header + "2026-03-02,XYZ,Underlying,Stock,Open,,100,1,,,,46,0,,,\r\n",
-         "Row 2: The transaction is incomplete."},
+         "Row 2: The transaction is incomplete: it has no Side."},
         {"an option without its series",
          header + "2026-03-02,C,Option,Stock,Open,Buy,1,100,Call,,,2,0,,,\r\n",
-         "Row 2: The transaction is incomplete."},
+         "Row 2: The transaction is incomplete: it has no Strike."},
+        {"a trade without its price",
+         header + "2026-03-02,XYZ,Underlying,Stock,Open,Buy,100,1,,,,,0,,,\r\n",
+         "Row 2: The transaction is incomplete: it has no Price."},
+        {"a purchase of a negative count", Rows(1, 2, "Units", "-100"),
+         "Row 2: \"-100\" is not a valid Units for a Buy."},
+        {"a dividend given an action",
+         header + "2026-03-02,XYZ,Dividend,Stock,Open,Buy,100,1,,,,46,0,,,\r\n",
+         "Row 2: A Dividend takes no Action."},
         {"a short row", Rows(1) + "2026-03-02,XYZ,Underlying\r\n",
          "Row 3: The row has 3 fields where the header row has 16."},
         {"a quote left open", Rows(1) + "2026-03-02,\"XYZ,Underlying\r\n",

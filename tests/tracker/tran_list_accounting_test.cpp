@@ -156,19 +156,19 @@ TEST(TranListPositions, OptionPositionCarriesItsSeries) {
     EXPECT_EQ(list.GetPosition(1, position), -1);
 }
 
-TEST(TranListPositions, CountTheWholeSeriesAfterAnEarlierOpeningIsDeleted) {
+TEST(TranListPositions, AnOpeningAnEarlierSaleNeedsStaysAndCounts) {
     TranList list;
     AddAll(list,
            {Series(1, "C50").Open().Buy(2).At(2), Series(2, "C50").Close().Sell(1).At(3),
             Series(3, "C50").Open().Buy(3).At(4)},
            "two lots, one contract sold between them");
-    // The later lot covers the sale, so the first opening may go; the sale now stands
-    // ahead of the series' only opening and still reduces the position.
-    ASSERT_TRUE(list.Remove(0).IsAccepted());
+    // Without the first opening the sale would stand ahead of the series' only
+    // opening, closing what was never opened: the book refuses to lose it.
+    EXPECT_EQ(list.Remove(0).GetReason(),
+              "Transaction tries to close out another transaction that\ndoes not exist.");
     Tran position;
     ASSERT_EQ(list.GetPosition(0, position), 0);
-    EXPECT_EQ(position.GetSignedUnits(), 2);
-    EXPECT_NEAR(position.GetPrice(), 4, kTolerance);
+    EXPECT_EQ(position.GetSignedUnits(), 4);
 }
 
 TEST(TranListBalances, RunningSumOfTotals) {

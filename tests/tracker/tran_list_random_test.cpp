@@ -15,7 +15,9 @@
 
 #include "pricing/option.h"
 #include "test_support/tran_builder.h"
+#include "tracker/series_ledger.h"
 #include "tracker/tran_list.h"
+#include "tracker/tran_rules.h"
 
 namespace qx {
 namespace {
@@ -144,6 +146,20 @@ double NetUnderlyingUnits(const std::vector<Tran>& transactions) {
     return net;
 }
 
+// Every transaction passes its rules against all those before it, as judged from a
+// ledger built afresh: no order of entry leaves the book inconsistent.
+void ExpectEveryTransactionValid(const std::vector<Tran>& transactions, const std::string& step) {
+    SeriesLedger ledger;
+    ledger.Rebuild(transactions);
+    for (int i = 0; i < static_cast<int>(transactions.size()); ++i) {
+        Tran judged = transactions[i];
+        const Outcome outcome =
+            JudgeTran(judged, ledger.Before(judged.Name(), i), ledger.ExercisesBefore(i));
+        EXPECT_TRUE(outcome.IsAccepted()) << step << ": " << i << " fails: " << outcome.GetReason();
+        EXPECT_EQ(judged.GetSide(), transactions[i].GetSide()) << step << ": side of " << i;
+    }
+}
+
 void ExpectInvariants(const Snapshot& s, const std::string& step) {
     double balance = 0;
     for (size_t i = 0; i < s.transactions.size(); ++i) {
@@ -205,9 +221,10 @@ TEST(TranListRandom, EveryCallKeepsTheBookConsistent) {
             inRange = index >= 0 && index < count;
             if (choice < 16) {
                 step += " Change " + DecimalText(index);
-                // Keeping the date keeps the order: a changed date stays in place.
-                Tran tran = random.Next(1);
-                if (inRange) tran.SetDate(before.transactions[index].GetDate());
+                // Half the changes keep the date, half move the record to another day.
+                Tran tran = random.Next(1 + random.Draw(28));
+                if (inRange && random.Draw(2) == 0)
+                    tran.SetDate(before.transactions[index].GetDate());
                 result = list.Change(index, tran);
             } else {
                 step += " Remove " + DecimalText(index);
@@ -226,6 +243,7 @@ TEST(TranListRandom, EveryCallKeepsTheBookConsistent) {
         // What the list keeps up to date change by change is what it derives afresh
         // (checked now and then: a difference, once made, stays).
         if (op % 8 == 0 || op == kOperations - 1) {
+            ExpectEveryTransactionValid(after.transactions, step);
             TranList fresh;
             fresh.CopyFrom(list);
             EXPECT_TRUE(Take(fresh) == after) << step << ": differs from a fresh recalculation";

@@ -204,8 +204,8 @@ TEST(TranList, ChangeIsRefusedOnlyWhenItUncoversALaterTransaction) {
         {"a corrected price", Calls(1).Open().Buy(2).At(2.5).Fees(1), nullptr},
         {"a corrected date", Calls(2).Open().Buy(2).At(2), nullptr},
         {"fewer contracts that still cover the sale", Calls(1).Open().Buy(1).At(2), nullptr},
-        {"the other side", Calls(1).Open().Sell(2).At(2), kAlreadyClosed},
-        {"another series", Puts(1).Open().Buy(2).At(2), kAlreadyClosed},
+        {"the other side", Calls(1).Open().Sell(2).At(2), kCloseMissing},
+        {"another series", Puts(1).Open().Buy(2).At(2), kCloseMissing},
     };
     for (const auto& c : cases) {
         TranList list;
@@ -358,7 +358,7 @@ TEST(TranList, ClosedOpeningCannotBeDeletedOrChanged) {
            "opened and closed");
     const TranList before = list;
     EXPECT_EQ(list.Remove(0).GetReason(), kAlreadyClosed);
-    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(50).At(10)).GetReason(), kAlreadyClosed);
+    EXPECT_EQ(list.Change(0, Stock(1).Open().Buy(50).At(10)).GetReason(), kCloseTooMany);
     EXPECT_EQ(list, before);
 
     // Deleting the closing first frees the opening.
@@ -428,12 +428,95 @@ TEST(TranList, AdditionGoesAfterEverythingOnOrBeforeItsDay) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(StoredAt(list, i).GetPrice(), prices[i]) << i;
 }
 
-TEST(TranList, ChangedDateLeavesTheRecordInPlace) {
+// The book stays in date order: a record whose new day no longer fits its place moves
+// to that day's place; one that still fits keeps its place.
+TEST(TranList, ChangedDateMovesTheRecordToItsDay) {
     TranList list;
-    AddAll(list, {Stock(1).Open().Buy(100).At(10), Stock(3).Open().Buy(100).At(11)}, "history");
-    EXPECT_EQ(list.Change(0, Stock(9).Open().Buy(100).At(10)).GetIndex(), 0);
-    EXPECT_EQ(StoredAt(list, 0).GetDate(), CTime(2026, 3, 9, 10));
-    EXPECT_EQ(StoredAt(list, 1).GetDate(), CTime(2026, 3, 3, 10));
+    AddAll(list,
+           {Stock(1).Open().Buy(100).At(10), Stock(3).Open().Buy(100).At(11),
+            Stock(3, 15).Open().Buy(100).At(12)},
+           "history");
+    EXPECT_EQ(list.Change(0, Stock(9).Open().Buy(100).At(10)).GetIndex(), 2);
+    EXPECT_EQ(StoredAt(list, 0).GetDate(), CTime(2026, 3, 3, 10));
+    EXPECT_EQ(StoredAt(list, 2).GetDate(), CTime(2026, 3, 9, 10));
+    EXPECT_EQ(list.Change(1, Stock(3, 9).Open().Buy(100).At(12)).GetIndex(), 1) << "same day";
+    EXPECT_EQ(list.Change(2, Stock(2).Open().Buy(100).At(10)).GetIndex(), 0);
+    EXPECT_DOUBLE_EQ(list.GetBalance(2), -3300);
+}
+
+// A back-dated or re-dated record is judged together with every transaction after it:
+// the book stays consistent whatever the order of entry, and a refusal names the first
+// later transaction that would fail.
+TEST(TranList, AdditionOrChangeKeepsEveryLaterTransactionValid) {
+    const std::vector<Tran> bought = {Stock(2).Open().Buy(100).At(10),
+                                      Stock(20).Close().Sell(100).At(12)};
+    ExpectAddCases({
+        {"a back-dated close leaves the later close uncovered", bought,
+         Stock(10).Close().Sell(100).At(11), kCloseTooMany},
+        {"a back-dated part that leaves enough",
+         {Stock(2).Open().Buy(100).At(10), Stock(20).Close().Sell(50).At(12)},
+         Stock(10).Close().Sell(50).At(11),
+         nullptr},
+        {"a back-dated short faces the later purchase",
+         {Stock(20).Open().Buy(100).At(10)},
+         Stock(10).Open().Sell(100).At(11),
+         kBuyAgainstShort},
+        {"a back-dated close takes what a later exercise needs",
+         {Calls(2).Open().Buy(2).At(2), Calls(20).Exercise(2, 60)},
+         Calls(10).Close().Sell(1).At(3),
+         kExerciseTooMany},
+        {"a back-dated sale of what an exercise delivered later",
+         {Calls(2).Open().Buy(1).At(2), Calls(20).Exercise(1, 60),
+          Stock(21).Close().Sell(100).At(61)},
+         Stock(10).Open().Sell(100).At(55),
+         kCloseTooMany},
+    });
+    const struct {
+        const char* what;
+        int index;
+        Tran changed;
+        const char* refusal;
+        int placed;
+    } changes[] = {
+        {"the sale dated before its purchase", 1, Stock(1).Close().Sell(100).At(12), kCloseMissing,
+         -1},
+        {"the purchase dated after its sale", 0, Stock(21).Open().Buy(100).At(10), kBuyAgainstShort,
+         -1},
+        {"the sale re-dated, still after the purchase", 1, Stock(9).Close().Sell(100).At(12),
+         nullptr, 1},
+    };
+    for (const auto& c : changes) {
+        TranList list;
+        AddAll(list, bought, c.what);
+        const TranList before = list;
+        const Outcome result = list.Change(c.index, c.changed);
+        EXPECT_EQ(result.GetIndex(), c.placed) << c.what;
+        EXPECT_EQ(result.GetReason(), c.refusal ? c.refusal : "") << c.what;
+        if (c.refusal) EXPECT_EQ(list, before) << c.what;
+    }
+}
+
+// A dividend row, whatever action, side and units it was given, never opens or
+// closes anything.
+TEST(TranList, OnlyTradesOpenAndClosePositions) {
+    const auto dividendAs = [](const std::string& name, int units) {
+        Tran dividend = TranBuilder().Day(2).Dividend(100);
+        dividend.SetName(name);
+        dividend.SetAction(kOpen);
+        dividend.SetSide(kBuy);
+        dividend.SetUnits(units);
+        return dividend;
+    };
+    ExpectAddCases({
+        {"a sale of the stock's name",
+         {dividendAs("XYZ", 100)},
+         Stock(3).Close().Sell(100).At(12),
+         kCloseMissing},
+        {"a sale of the series' name",
+         {dividendAs("Jun 50 Call", 2)},
+         Calls(3).Close().Sell(2).At(3),
+         kCloseMissing},
+    });
 }
 
 TEST(TranList, HoldsABookOfAnySize) {

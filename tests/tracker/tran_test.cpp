@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "pricing/option.h"
 #include "test_support/tran_builder.h"
@@ -68,6 +69,29 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(tran.SetPrice(0), 0);
     EXPECT_EQ(tran.SetUnits(INT_MAX), 0);
     EXPECT_EQ(tran.GetSignedUnits(), -INT_MAX);
+}
+
+// A name is measured in characters, so a name in an accented script is not cut short
+// at half the length of a plain one.
+TEST(Tran, NamesUpTo255CharactersAreTaken) {
+    std::string accented;
+    for (int i = 0; i < 255; ++i) accented += "\xC3\xA9";
+    const struct {
+        const char* what;
+        std::string name;
+        int result;
+    } cases[] = {
+        {"255 letters", std::string(255, 'X'), 0},
+        {"256 letters", std::string(256, 'X'), -1},
+        {"255 accented letters in 510 bytes", accented, 0},
+        {"256 accented letters", accented + "\xC3\xA9", -1},
+        {"4 MiB", std::string(4 << 20, 'X'), -1},
+    };
+    for (const auto& c : cases) {
+        Tran tran = TranBuilder().Underlying("XYZ");
+        EXPECT_EQ(tran.SetName(c.name), c.result) << c.what;
+        EXPECT_EQ(tran.GetName(), c.result == 0 ? c.name : "XYZ") << c.what;
+    }
 }
 
 TEST(Tran, ClearResetsEverythingButTheDates) {

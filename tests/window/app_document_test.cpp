@@ -62,12 +62,14 @@ class AppDocumentTest : public QObject {
 void AppDocumentTest::onlyASingleArgumentNamesADocument() {
     const std::string here = QDir::currentPath().toStdString();
     const struct {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         std::string document;
     } cases[] = {
         {{"qualtrixon"}, ""},
         {{"qualtrixon", "/home/ann/collar.opt"}, "/home/ann/collar.opt"},
         {{"qualtrixon", "collar.opt"}, here + "/collar.opt"},
+        // A Latin-1 name, which no UTF-8 text can stand for, keeps its byte.
+        {{"qualtrixon", "/home/ann/caf\xE9.opt"}, "/home/ann/caf\xE9.opt"},
         {{"qualtrixon", "a.opt", "b.opt"}, ""},
     };
     for (const auto& c : cases) QCOMPARE(App::DocumentArgument(c.arguments), c.document);

@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "editor/editor_model.h"
+#include "platform/qt/titled_group_box.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
@@ -613,18 +614,27 @@ void EditorDlgTest::highlightColorsOfTheSettingsColourOnlyTheirTexts() {
     const auto colorOf = [this](EditorControl control) {
         return W(control)->palette().color(QPalette::Active, QPalette::WindowText);
     };
+    const auto titleColorOf = [this](EditorControl control) {
+        return static_cast<TitledGroupBox*>(W(control))->GetTitleColor();
+    };
     const QColor group(0, 0, 225), text(25, 25, 225), message(255, 0, 0);
-    QCOMPARE(colorOf(C::kEnvironmentGroup), group);
-    QCOMPARE(colorOf(Row0(R::kRowGroup)), group);
+    QCOMPARE(titleColorOf(C::kEnvironmentGroup), group);
+    QCOMPARE(titleColorOf(Row0(R::kRowGroup)), group);
     QCOMPARE(colorOf(C::kVolatilityText), text);
     QCOMPARE(W(Row0(R::kFairValue))->palette().color(QPalette::Active, QPalette::Text), text);
     QCOMPARE(colorOf(C::kPrompt), message);
     QCOMPARE(colorOf(C::kModeLabel), message);
     // Controls inside a highlighted group keep the ordinary text colour.
     const QColor normal = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-    for (EditorControl control :
-         {C::kSymbolLabel, C::kStock, Row0(R::kStrikeLabel), Row0(R::kCallButton)})
-        QVERIFY2(colorOf(control) == normal, qPrintable(QString("control %1").arg(int(control))));
+    // They share the application's palette, and with it its style-cache keys, so that
+    // the caches stay the same size however many windows open and close.
+    for (EditorControl control : {C::kEnvironmentGroup, C::kSymbolLabel, C::kStock,
+                                  Row0(R::kStrikeLabel), Row0(R::kCallButton)}) {
+        const QString name = QString("control %1").arg(int(control));
+        QVERIFY2(colorOf(control) == normal, qPrintable(name));
+        QVERIFY2(W(control)->palette().cacheKey() == QApplication::palette().cacheKey(),
+                 qPrintable(name));
+    }
     QCOMPARE(BoxOf(C::kPrice)->palette().color(QPalette::Active, QPalette::Text),
              QApplication::palette().color(QPalette::Active, QPalette::Text));
 }

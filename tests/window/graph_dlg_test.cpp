@@ -32,6 +32,7 @@
 #include "platform/qt/qpainter_canvas.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/titled_group_box.h"
 #include "platform/qt/window_messages.h"
 #include "prefs/window/prop_sheet.h"
 #include "shell/settings.h"
@@ -612,9 +613,12 @@ void GraphDlgTest::captionsTakeTheHighlightAndCurveColours() {
                  {C::kDateText, QPalette::Text, settings.textHighlightColor},
                  {C::kReadout, QPalette::WindowText, settings.messageHighlightColor},
                  {C::kOption2Box, QPalette::WindowText, settings.plotColors[2]}};
-    for (const auto& c : cases)
-        QVERIFY2(W(c.control)->palette().color(c.role).rgb() == ToRgb(c.color),
+    for (const auto& c : cases) {
+        auto* group = dynamic_cast<TitledGroupBox*>(W(c.control));
+        const QColor shown = group ? group->GetTitleColor() : W(c.control)->palette().color(c.role);
+        QVERIFY2(shown.rgb() == ToRgb(c.color),
                  qPrintable(QString("control %1").arg(static_cast<int>(c.control))));
+    }
 }
 
 void GraphDlgTest::propertiesAreAppliedWhateverTheSheetEndsWith() {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/titled_group_box.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -39,6 +42,7 @@ class PlatformQtTest : public QObject {
     void helpFallsBackToItsOwnViewerWithoutADesktop();
     void ownHelpViewerClosesWithEscapeAndCtrlW();
     void desktopRefusesWhatIsNotAHelpPageOrAWebAddress();
+    void aGroupTitleTakesItsColourAloneAndPassesItOnToNothing();
 
   private:
     struct SeenBox {
@@ -317,6 +321,30 @@ void PlatformQtTest::desktopRefusesWhatIsNotAHelpPageOrAWebAddress() {
     for (const char* address : {"", "file:///etc/passwd", "javascript:alert(1)", "not an address"})
         QVERIFY2(!desktop.OpenAddress(address), address);
     QCOMPARE(folder.CountEntries(), 0);  // nothing was copied for a refused page
+}
+
+// Counts the pixels of widget drawn in color.
+static int PixelsIn(QWidget& widget, QColor color) {
+    const QImage image = widget.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+void PlatformQtTest::aGroupTitleTakesItsColourAloneAndPassesItOnToNothing() {
+    const QColor red(255, 0, 0);
+    TitledGroupBox group(QStringLiteral("WWWW"));
+    auto* label = new QLabel(QStringLiteral("WWWW"), &group);
+    label->move(10, 30);
+    group.resize(200, 80);
+    QCOMPARE(PixelsIn(group, red), 0);
+    group.SetTitleColor(red);
+    QVERIFY(PixelsIn(group, red) > 0);
+    QCOMPARE(PixelsIn(*label, red), 0);
+    QCOMPARE(group.palette().cacheKey(), QApplication::palette().cacheKey());
+    group.SetTitleColor(QColor());
+    QCOMPARE(PixelsIn(group, red), 0);
 }
 
 }  // namespace qx

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_color.h"
+#include "platform/qt/titled_group_box.h"
 
 namespace qx {
 
@@ -85,16 +86,12 @@ W* ControlBinding::Add(ModelId id, Kind kind, W* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
-    // Text colours are the widget's own, so a highlighted group title does not pass
-    // its colour on to the controls inside the group.
-    QPalette own = widget->palette();
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (const QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            own.setColor(group, role, own.color(group, role));
-    widget->setPalette(own);
-    bound[control] = Bound{widget, kind, own, TextColor::kNormal};
+    // A widget shares the application's palette until it needs colours of its own: a
+    // palette of its own gives it style-cache keys of its own, which a long session of
+    // windows would pile up.
+    bound[control] =
+        Bound{widget, kind, widget->palette().resolveMask() == 0 ? QPalette() : widget->palette(),
+              TextColor::kNormal};
     return widget;
 }
 
@@ -109,7 +106,7 @@ QLabel* ControlBinding::LabelFor(ModelId control, QWidget* field) {
 }
 
 QGroupBox* ControlBinding::Group(ModelId control, QWidget* parent) {
-    return Add(control, Kind::kGroup, new QGroupBox(parent));
+    return Add(control, Kind::kGroup, new TitledGroupBox(parent));
 }
 
 QLineEdit* ControlBinding::Box(ModelId control, QWidget* parent) {
@@ -355,9 +352,11 @@ void ControlBinding::MirrorUnavailable(QComboBox* list, const std::vector<int>& 
 void ControlBinding::MirrorColor(Bound& b, TextColor color, bool force) {
     if (b.color == color && !force) return;
     b.color = color;
+    const QColor c =
+        color == TextColor::kNormal ? QColor() : highlight[static_cast<int>(color) - 1];
+    if (b.kind == Kind::kGroup) return static_cast<TitledGroupBox*>(b.widget)->SetTitleColor(c);
     QPalette palette = b.palette;
-    if (color != TextColor::kNormal) {
-        const QColor c = highlight[static_cast<int>(color) - 1];
+    if (c.isValid()) {
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             palette.setColor(group, QPalette::WindowText, c);
             palette.setColor(group, QPalette::Text, c);

@@ -102,7 +102,9 @@ class ControlBinding : public QObject {
     struct Bound {
         QWidget* widget = nullptr;
         Kind kind = Kind::kLabel;
-        QPalette palette;  // the widget's own palette, before any highlight
+        // The colours the widget was made with (a result box's background), before any
+        // highlight; empty when it shares its parent's.
+        QPalette palette;
         TextColor color = TextColor::kNormal;
     };
 

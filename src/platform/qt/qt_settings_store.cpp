@@ -52,7 +52,13 @@ void QtSettingsStore::SetText(const std::string& section, const std::string& nam
 
 bool QtSettingsStore::Flush() {
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() != QSettings::FormatError)
+        return settings->status() == QSettings::NoError;
+    // A damaged file read at start leaves its format error standing for good, and it
+    // hides whether this write failed. A second reader of the same file shares what is
+    // still unwritten: it tries that write again, and reports only its own errors.
+    const QSettings check(settings->fileName(), settings->format());
+    return check.status() == QSettings::NoError;
 }
 
 std::string QtSettingsStore::GetLocation() const {

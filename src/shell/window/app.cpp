@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
+#include <filesystem>
 #include <functional>
+#include <system_error>
 
 #include "editor/window/editor_dlg.h"
 #include "platform/qt/qt_desktop.h"
@@ -48,20 +48,24 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setQuitOnLastWindowClosed(false);
     desktop = std::make_unique<QtDesktop>(QtDesktop::DefaultHelpFolder());
     files = std::make_unique<QtFileChooser>(QDir::homePath());
+    // Taken before the locale turns the bytes into text; QApplication has removed its
+    // own options from argc and argv by now.
+    document = DocumentArgument(std::vector<std::string>(argv, argv + argc));
 }
 
 App::~App() = default;
 
 int App::Run() {
     QtSettingsStore store;
-    RunMainWindow(store, DocumentArgument(arguments()));
+    RunMainWindow(store, document);
     return 0;
 }
 
-std::string App::DocumentArgument(const QStringList& arguments) {
+std::string App::DocumentArgument(const std::vector<std::string>& arguments) {
     if (arguments.size() != 2) return {};
-    // Back to the file name's own bytes, whatever the locale made of them.
-    return QFile::encodeName(QFileInfo(arguments[1]).absoluteFilePath()).toStdString();
+    std::error_code failed;
+    const std::filesystem::path path = std::filesystem::absolute(arguments[1], failed);
+    return failed ? std::string() : path.string();
 }
 
 int App::RunMainWindow(SettingsStore& store, const std::string& document) {

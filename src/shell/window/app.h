@@ -2,9 +2,9 @@
 #define QX_SHELL_WINDOW_APP_H
 
 #include <QApplication>
-#include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/system_clock.h"
 #include "platform/qt/qt_messages.h"
@@ -39,7 +39,9 @@ class App : public QApplication {
 
     // The document a file manager hands over as the program's single argument (the
     // program has no options), as an absolute path; empty unless there is exactly one.
-    static std::string DocumentArgument(const QStringList& arguments);
+    // The arguments are the command line's own bytes, as the file system names files:
+    // a name need not be text in the locale's encoding.
+    static std::string DocumentArgument(const std::vector<std::string>& arguments);
 
     // The settings of the run.
     const Settings& GetSettings() const { return settings; }
@@ -53,6 +55,7 @@ class App : public QApplication {
     std::unique_ptr<QtDesktop> desktop;
     std::unique_ptr<QtFileChooser> files;
     SystemClock clock;
+    std::string document;  // the document argument, when there is one
 };
 
 }  // namespace qx
