@@ -26,12 +26,12 @@ std::vector<double> ListedStrikes(double price) {
 
 // The listed expirations a strategy can be laid out in: a month that expires within the
 // week leaves its options no time value, so no fair price to trade them at.
-std::vector<CTime> ListedExpirations(CTime valuationDate) {
+std::vector<CTime> ListedExpirations(CTime valuationDate, MonthlyExpiration rule) {
     constexpr int kLeastDaysLeft = 7;
     std::vector<CTime> dates;
     for (std::string month : ExpirationList(valuationDate)) {
         Option leg;
-        const CTime expiration = ExpirationFromMonthText(month);
+        const CTime expiration = ExpirationFromMonthText(month, rule);
         if (leg.SetDates(valuationDate, expiration) == 0 && leg.GetDaysLeft() >= kLeastDaysLeft)
             dates.push_back(expiration);
     }
@@ -51,7 +51,8 @@ void EditorModel::ApplyStrategy(Strategy strategy) {
     Stock& stock = document->GetStock();
     const double price = stock.GetPrice();
     const std::vector<double> strikes = ListedStrikes(price);
-    const std::vector<CTime> expirations = ListedExpirations(valuationDate);
+    const std::vector<CTime> expirations =
+        ListedExpirations(valuationDate, MonthlyExpirationOf(settings));
     const StrategyTemplate& layout = StrategyTemplate::Of(strategy);
     ResetAllRecords();
     for (int slot = 0; slot < static_cast<int>(layout.legs.size()); ++slot) {

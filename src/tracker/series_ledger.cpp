@@ -13,6 +13,7 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
     exercises = Series();
     buyLots = Series();
     sellLots = Series();
+    underlyingMoves = Series();
     touched.clear();
     isTouched.clear();
     // Each transaction goes to the end of its lists, where a tally costs one step.
@@ -31,6 +32,7 @@ void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& r
     const std::size_t k = DropMember(series[id], index);
     const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
     if (Series* lots = LotsOf(removed)) DropMember(*lots, index);
+    if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
     ShiftFrom(index, -1);
     Retally(series[id], book, k);
     if (removed.IsExercise()) Retally(exercises, book, e);
@@ -45,6 +47,7 @@ void SeriesLedger::Replace(const std::vector<Tran>& book, int index, const Tran&
     Touch(oldId);
     if (old.IsExercise()) Retally(exercises, book, DropMember(exercises, index));
     if (Series* lots = LotsOf(old)) DropMember(*lots, index);
+    if (MovesUnderlying(old)) DropMember(underlyingMoves, index);
     underlyingTouched = underlyingTouched || MovesUnderlying(old);
     TakeIn(book, index);
 }
@@ -57,6 +60,7 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     Touch(id);
     if (t.IsExercise()) AddMember(exercises, book, index, true);
     if (Series* lots = LotsOf(t)) AddMember(*lots, book, index, false);
+    if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
     underlyingTouched = underlyingTouched || MovesUnderlying(t);
 }
 
@@ -148,7 +152,7 @@ void SeriesLedger::ShiftFrom(int index, int by) {
         for (; at != s.members.end(); ++at) *at += by;
     };
     for (Series& s : series) shift(s);
-    for (Series* s : {&exercises, &buyLots, &sellLots}) shift(*s);
+    for (Series* s : {&exercises, &buyLots, &sellLots, &underlyingMoves}) shift(*s);
 }
 
 }  // namespace qx

@@ -46,6 +46,9 @@ class SeriesLedger {
     // opening purchases and the exercises that delivered units to the holder, for kSell
     // its opening sales and the exercises that took units away.
     const std::vector<int>& UnderlyingLots(int side) const;
+    // The indices of the transactions that can move the underlying: its trades and the
+    // exercises, in book order.
+    const std::vector<int>& UnderlyingMoves() const { return underlyingMoves.members; }
     // The series touched since the last TakeTouched, each once.
     std::vector<int> TakeTouched();
     // Whether a change since the last call moved the underlying: one of its trades or an
@@ -76,8 +79,9 @@ class SeriesLedger {
     std::unordered_map<std::string, int> ids;
     std::vector<Series> series;
     Series exercises;
-    Series buyLots;   // members only, no tallies
-    Series sellLots;  // members only, no tallies
+    Series buyLots;          // members only, no tallies
+    Series sellLots;         // members only, no tallies
+    Series underlyingMoves;  // members only, no tallies
     bool underlyingTouched = false;
     std::vector<int> touched;
     std::vector<bool> isTouched;

@@ -26,7 +26,9 @@ class PositionCommandsTest : public testing::Test {
             double strike;
             int side;
             double price;
-        } legs[] = {{kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2},
+        } legs[] = {{kPut, 90, kBuy, 1},
+                    {kPut, 95, kSell, 2},
+                    {kCall, 105, kSell, 2},
                     {kCall, 110, kBuy, 1}};
         for (int slot = 0; slot < 4; ++slot) {
             Option& option = doc.GetOption(slot);
@@ -102,7 +104,8 @@ TEST_F(PositionCommandsTest, ValueWritesEachLegAndThePosition) {
     ASSERT_EQ(run.code, kExitDone) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0].rfind("Leg,Description,Fair Value,Implied Volatility,Days Left,Fees,NET,", 0), 0u);
+    EXPECT_EQ(
+        lines[0].rfind("Leg,Description,Fair Value,Implied Volatility,Days Left,Fees,NET,", 0), 0u);
     EXPECT_EQ(lines[2].rfind("Option 2,Sell 1 Mar 2026 95 put,", 0), 0u) << lines[2];
     // The NET is the credit: 200 in, 200 out, 400 in.
     EXPECT_EQ(lines[5].rfind("Position,,,,,0,200.00,", 0), 0u) << lines[5];
@@ -155,8 +158,9 @@ TEST_F(PositionCommandsTest, ErrorsGoToStandardErrorWithExitTwo) {
 
 TEST_F(PositionCommandsTest, TheProgramWritesAPictureWithoutADisplay) {
     const std::string png = folder.Path("real.png");
-    const std::string command = "env DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= " +
-                                std::string(QX_PROGRAM) + " picture " + document + " " + png;
+    const std::string command =
+        "env DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= " + std::string(QX_PROGRAM) + " picture " +
+        document + " " + png;
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     EXPECT_EQ(ReadFileBytes(png).rfind("\x89PNG", 0), 0u);
 }

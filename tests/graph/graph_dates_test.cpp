@@ -36,7 +36,7 @@ class GraphDatesTest : public testing::Test {
         return kinds;
     }
 
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4];
     GraphModel model;
 };
@@ -144,7 +144,7 @@ TEST(ExpectedMove, SpansTheDeviationsAroundTheDriftedPrice) {
         {365, 100, 2, 54.8812, 182.2119},
         {0, 100, 1, 100, 100},
     };
-    Settings settings;
+    Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4] = {MakeOption(kCall, 100, 400)};
         GraphModel model(rows, Stock(), settings);

@@ -504,7 +504,7 @@ TEST(GraphModel, GreeksTakeTheSignOfTheSideAndNetHoldsTheHoldingsDelta) {
         {"rho", GraphType::Rho, true, 0},
     };
     for (const auto& c : cases) {
-        Settings settings;
+        Settings settings = WholeDaySettings();
         settings.shareWeighted = c.shareWeighted;
         Option rows[4] = {MakeOption(kCall, 100, 30, kSell), MakeOption(kPut, 95, 30)};
         GraphModel model(rows, MakeHolding(), settings);
@@ -524,7 +524,7 @@ TEST(GraphModel, GreeksTakeTheSignOfTheSideAndNetHoldsTheHoldingsDelta) {
 }
 
 TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option covered[4] = {MakeOption(kCall, 100, 30, kSell)};
     GraphModel call(covered, MakeHolding(), settings);
     call.SetGraphType(GraphType::Delta);
@@ -546,7 +546,7 @@ TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive)
 // Legs that cancel leave a NET value constant but for rounding: it is drawn flat, not
 // stretched to the full height.
 TEST(GraphModel, CurveConstantUpToRoundingIsDrawnFlat) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     settings.showProfit = false;
     Option box[4] = {MakeOption(kCall, 90, 30), MakeOption(kCall, 110, 30, kSell),
                      MakeOption(kPut, 110, 30), MakeOption(kPut, 90, 30, kSell)};

@@ -19,7 +19,7 @@ namespace {
 // short strangle earns from time and loses from volatility, an expired leg adds only its
 // payoff's delta.
 TEST(PositionGreeks, SumTheSignedLegsAndTheHoldingAtTodaysPrice) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option call = MakeOption(kCall, 100, 30);
     call.SetDaysLeft(20);
     const double callDelta = call.Delta(true);
@@ -68,7 +68,7 @@ TEST(PrintPage, PaperIsWhiteWithDarkCurvesUnlessTheScreensColoursAreAsked) {
 }
 
 TEST(PrintPage, HeaderNamesThePositionLegByLeg) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     Option rows[4] = {MakeOption(kCall, 100, 30, kBuy, 2)};
     rows[0].SetPrice(3.5);
     rows[0].SetDates(CTime(2026, 12, 9), CTime(2027, 2, 19));

@@ -33,7 +33,7 @@ class PositionReferenceTest : public testing::Test {
         return *windows.back();
     }
 
-    Settings settings;
+    Settings settings = WholeDaySettings();
     RecordingMessages messages;
     RecordingDesktop desktop;
     ReferenceStore store;

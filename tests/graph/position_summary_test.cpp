@@ -348,7 +348,7 @@ TEST(PositionSummary, AgreesWithAPlainScanWhereTheGridOnceMissedTheAnswer) {
          "Break-even 2529.5703   Max profit 11969.1722   Max loss 247000.0000   Chance of profit 22%"},
         // clang-format on
     };
-    static Settings settings;
+    static Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
         Option rows[4];
         for (std::size_t k = 0; k < c.legs.size(); ++k) {

@@ -148,7 +148,7 @@ TEST(ProfitTable, PercentCellsAreTheProfitOverTheEntryCash) {
 }
 
 TEST(ProfitTable, FollowsTheSettingsRuleAndFees) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     settings.includeFees = true;
     settings.optionFees = 10;
     settings.europeanRule = false;
@@ -167,7 +167,7 @@ TEST(ProfitTable, FollowsTheSettingsRuleAndFees) {
 }
 
 TEST(ProfitTable, DefaultStepIsTheGraphAxisTickStep) {
-    Settings settings;
+    Settings settings = WholeDaySettings();
     // 30 % over 30 days spans about 34.6 around 100: ticks every 1.00 (labels every 5).
     Option rows[4] = {MakeOption(kCall, 100, 30)};
     EXPECT_DOUBLE_EQ(ProfitTable::GraphAxisStep(rows, Stock(), settings), 1);

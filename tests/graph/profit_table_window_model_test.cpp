@@ -34,7 +34,7 @@ class ProfitTableWindowModelTest : public ::testing::Test {
 
     Option rows[4];
     Stock stock;
-    Settings settings;
+    Settings settings = WholeDaySettings();
     RecordingMessages messages;
     std::unique_ptr<ProfitTableWindowModel> model;
 };

@@ -154,7 +154,7 @@ TEST(Settings, SaveWritesEveryValueUnderItsNameAndForm) {
     MemorySettingsStore store;
     Settings().Save(store);
 
-    EXPECT_EQ(store.GetSize(), 65u);
+    EXPECT_EQ(store.GetSize(), 68u);
     EXPECT_EQ(store.GetText("Editor", "Stock Fees", "?"), "25.00");
     EXPECT_EQ(store.GetText("Editor", "Option Fees", "?"), "25.00");
     EXPECT_EQ(store.GetInt("Editor", "European Rule", -1), 1);
