@@ -36,18 +36,29 @@ void CheckDate(const std::string& text, int format) {
             "date text \"" + shown + "\" reads as the date it shows");
 }
 
-void CheckExpiration(const std::string& text) {
+// Whether expiration is a month's expiration under rule: the Saturday after the third
+// Friday, or the third Friday (15th to 21st) or the trading day before it, at midnight.
+bool IsMonthlyExpiration(CTime expiration, qx::MonthlyExpiration rule) {
+    const int day = expiration.GetDay();
+    if (expiration.GetHour() != 0) return false;
+    if (rule == qx::MonthlyExpiration::kSaturdayAfter)
+        return expiration.GetDayOfWeek() == 7 && day >= 16 && day <= 22;
+    const int weekday = expiration.GetDayOfWeek();
+    return (weekday == 6 && day >= 15 && day <= 21) ||
+           (weekday >= 2 && weekday <= 5 && day >= 12 && day <= 20);
+}
+
+void CheckExpiration(const std::string& text, qx::MonthlyExpiration rule) {
     std::string rewritten = text;
-    const CTime expiration = qx::ExpirationFromMonthText(rewritten);
+    const CTime expiration = qx::ExpirationFromMonthText(rewritten, rule);
     std::string twice = rewritten;
-    Require(qx::ExpirationFromMonthText(twice) == expiration && twice == rewritten,
+    Require(qx::ExpirationFromMonthText(twice, rule) == expiration && twice == rewritten,
             "a rewritten month text gives the same expiration and stays as it is");
     if (expiration == CTime(1970, 1, 1)) return;
-    Require(expiration.GetDayOfWeek() == 7 && expiration.GetDay() >= 16 &&
-                expiration.GetDay() <= 22 && expiration.GetHour() == 0,
-            "an expiration is the Saturday after the third Friday, at midnight");
+    Require(IsMonthlyExpiration(expiration, rule),
+            "an expiration is the month's expiration under its rule, at midnight");
     std::string month = expiration.Format("%b %Y");
-    Require(qx::ExpirationFromMonthText(month) == expiration,
+    Require(qx::ExpirationFromMonthText(month, rule) == expiration,
             "an expiration's own month text gives it again");
 }
 
@@ -65,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int format = data[0] % 2 == 0 ? qx::kMonthDayYear : qx::kDayMonthYear;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     CheckDate(text, format);
-    CheckExpiration(text);
+    CheckExpiration(text, qx::MonthlyExpiration::kThirdFriday);
+    CheckExpiration(text, qx::MonthlyExpiration::kSaturdayAfter);
     return 0;
 }
