@@ -65,7 +65,8 @@ bool IsFee(double fee) { return fee >= 0 && fee <= qx::kMaxMagnitude; }
 bool IsColor(qx::ColorRef color) { return color <= 0xFFFFFF; }
 
 void CheckRanges(const qx::Settings& s) {
-    Require(Within(s.volatility, 1, 99) && Within(s.interest, 0, 150) && Within(s.dividend, 0, 150),
+    Require(Within(s.volatility, qx::kMinVolatilityPercent, qx::kMaxVolatilityPercent) &&
+                Within(s.interest, 0, 150) && Within(s.dividend, 0, 150),
             "the environment settings lie in the sliders' ranges");
     Require(Within(s.iterations, 1, 100) && Within(s.resolution, 1, 100) &&
                 Within(s.significantDigits, 2, 4) && Within(s.assetType, 1, 3) &&
