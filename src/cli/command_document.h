@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/messages.h"
+#include "cli/stream_messages.h"
 #include "shell/document.h"
 
 namespace qx {
@@ -14,7 +14,7 @@ class Settings;
 // A document a command reads. What the window would show in a message box (a file that
 // will not open, a damaged document) goes to the command's error stream in the same
 // words.
-class CommandDocument : private Messages {
+class CommandDocument {
   public:
     CommandDocument(const Settings& settings, std::ostream& err);
 
@@ -24,15 +24,12 @@ class CommandDocument : private Messages {
 
     const Document& Get() const { return document; }
     // The messages of whatever the command does with the document, written alike.
-    Messages& GetMessages() { return *this; }
+    Messages& GetMessages() { return messages; }
     // The option records of the document in slot order.
     const Option (&Options() const)[kOptionSlots] { return options; }
 
   private:
-    void Warning(const std::string& text, const std::string& caption, MessageOwner owner) override;
-    bool AskYesNo(const std::string& text, const std::string& caption, MessageOwner owner) override;
-
-    std::ostream& err;
+    StreamMessages messages;
     Document document;
     Option options[kOptionSlots];
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_table.h"
+#include "cli/stream_messages.h"
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "test_support/recording_messages.h"
@@ -153,7 +154,8 @@ TEST_F(PositionCommandsTest, ErrorsGoToStandardErrorWithExitTwo) {
     Document window(settings, messages);
     window.Open(folder.Path("damaged.opt"));
     ASSERT_FALSE(messages.shown.empty());
-    EXPECT_EQ(RunWords({"value", folder.Path("damaged.opt")}).err, messages.LastText() + "\n");
+    EXPECT_EQ(RunWords({"value", folder.Path("damaged.opt")}).err,
+              "qualtrixon: " + StreamMessages::OneLine(messages.LastText()) + "\n");
 }
 
 TEST_F(PositionCommandsTest, TheProgramWritesAPictureWithoutADisplay) {
