@@ -17,8 +17,14 @@ int RunHelpCommand(const CommandCall& call) {
                 "       qualtrixon COMMAND ...      runs a command without the window\n\n"
                 "Commands:\n";
     for (const Command& command : Commands()) {
+        // A long call keeps its line; its summary then starts the next, in the column.
+        constexpr size_t kColumn = 44;
         std::string words = std::string(command.name) + " " + command.usage;
-        words.resize(std::max<size_t>(words.size(), 44), ' ');
+        if (words.size() > kColumn) {
+            call.out << "  " << words << "\n";
+            words.clear();
+        }
+        words.resize(std::max(words.size(), kColumn), ' ');
         call.out << "  " << words << "  " << command.summary << "\n";
     }
     call.out << "\nExit status: 0 done, 1 refused, 2 misuse.\n";
