@@ -78,8 +78,10 @@ TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlot
 }
 
 TrackerDlg::~TrackerDlg() {
-    // The binding must not read boxes while the window's children go away.
+    // The binding must not read boxes, nor the list ask the model for its rows, while the
+    // window's children go away after the model.
     delete binding;
+    delete list;
 }
 
 QWidget* TrackerDlg::BuildForm() {
