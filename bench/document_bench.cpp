@@ -21,10 +21,10 @@ struct TraderDocument {
     TraderDocument() : doc(settings, messages) {
         for (int slot = 0; slot < kOptionSlots; ++slot) {
             Option& option = doc.GetOption(slot);
-            option.SetOptionType(kCall);
+            option.SetOptionType(OptionType::kCall);
             option.SetStrike(50 + slot);
             option.SetDates(CTime(2026, 3, 2), CTime(2026, 6, 19));
-            option.SetSide(kBuy);
+            option.SetSide(Side::kBuy);
             option.SetContracts(1 + slot);
         }
         doc.GetTransactions().CopyFrom(RandomBook(kBookSize, 2026));

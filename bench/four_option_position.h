@@ -10,14 +10,14 @@ namespace qx {
 // closed form).
 inline void FillFourOptions(Option (&rows)[kOptionSlots], int latticeSteps) {
     const struct {
-        int type;
+        OptionType type;
         double strike;
         int days;
-        int side;
-    } legs[] = {{kCall, 95, 90, kBuy},
-                {kPut, 100, 180, kSell},
-                {kCall, 110, 270, kBuy},
-                {kPut, 90, 365, kBuy}};
+        Side side;
+    } legs[] = {{OptionType::kCall, 95, 90, Side::kBuy},
+                {OptionType::kPut, 100, 180, Side::kSell},
+                {OptionType::kCall, 110, 270, Side::kBuy},
+                {OptionType::kPut, 90, 365, Side::kBuy}};
     for (int k = 0; k < 4; ++k) {
         Option& o = rows[k];
         o.SetOptionType(legs[k].type);

@@ -14,7 +14,7 @@ namespace {
 void FillPosition(Option (&rows)[kOptionSlots], Stock& holding, int latticeSteps) {
     FillFourOptions(rows, latticeSteps);
     for (Option& row : rows) row.SetFees(1.5);
-    holding.SetSide(kBuy);
+    holding.SetSide(Side::kBuy);
     holding.SetPrice(97);
     holding.SetShares(500);
 }

@@ -67,10 +67,10 @@ BENCHMARK(BM_RecordUnderlyingTradeAt100k)->Unit(benchmark::kMicrosecond);
 void BM_RecordOptionClosingAt100k(benchmark::State& state) {
     TranList book = TraderBook();
     TranBuilder opening;
-    opening.OptionSeries("Dec 60 Put", kPut, 60).Open().Buy(5).At(2);
+    opening.OptionSeries("Dec 60 Put", OptionType::kPut, 60).Open().Buy(5).At(2);
     book.Add(LaterTrade(opening));
     TranBuilder closing;
-    closing.OptionSeries("Dec 60 Put", kPut, 60).Close().Sell(2).At(3).Fees(1);
+    closing.OptionSeries("Dec 60 Put", OptionType::kPut, 60).Close().Sell(2).At(3).Fees(1);
     RecordOneMore(state, book, LaterTrade(closing));
 }
 BENCHMARK(BM_RecordOptionClosingAt100k)->Unit(benchmark::kMicrosecond);
@@ -128,8 +128,8 @@ void BM_TrackerRecordAt100k(benchmark::State& state) {
         state.PauseTiming();
         tracker.model.ChooseItem(TrackerControl::kEntryList, TrackerWindowModel::kUnderlyingEntry);
         tracker.model.ClickButton(TrackerControl::kOpen);
-        tracker.model.ClickButton(sale.GetSide() == kBuy ? TrackerControl::kBuy
-                                                         : TrackerControl::kSell);
+        tracker.model.ClickButton(sale.GetSide() == Side::kBuy ? TrackerControl::kBuy
+                                                               : TrackerControl::kSell);
         tracker.model.EditUnits("100");
         tracker.model.LeaveBox(TrackerControl::kPrice, "55");
         state.ResumeTiming();

@@ -69,7 +69,7 @@ void CheckRanges(const qx::Settings& s) {
                 Within(s.interest, 0, 150) && Within(s.dividend, 0, 150),
             "the environment settings lie in the sliders' ranges");
     Require(Within(s.iterations, 1, 100) && Within(s.resolution, 1, 100) &&
-                Within(s.significantDigits, 2, 4) && Within(s.assetType, 1, 3) &&
+                Within(s.significantDigits, 2, 4) && Within(qx::Stored(s.assetType), 1, 3) &&
                 s.unitsPerContract >= 1,
             "the counts and choices lie in their ranges");
     Require(IsFee(s.underlyingFees) && IsFee(s.optionFees), "the fees are amounts a record takes");

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "fuzz_support.h"
@@ -38,17 +39,26 @@ int AnyCount(FuzzedDataProvider& in) {
     return in.ConsumeBool() ? in.ConsumeIntegral<int>() : in.ConsumeIntegralInRange(-3, 400);
 }
 
+// A coded field from a stored int, out-of-range ones included as a damaged document
+// holds them; one the record has no value for leaves the field as it was.
+template <class Enum>
+void SetStored(Option& o, int (Option::*set)(Enum), std::optional<Enum> (*fromStored)(int),
+               int stored) {
+    if (const std::optional<Enum> value = fromStored(stored)) (o.*set)(*value);
+}
+
 Option BuildOption(FuzzedDataProvider& in) {
     Option o;
-    o.SetOptionType(in.ConsumeIntegralInRange(-1, 3));
+    SetStored(o, &Option::SetOptionType, qx::OptionTypeFromStored,
+              in.ConsumeIntegralInRange(-1, 3));
     o.SetUnderlyingPrice(AnyAmount(in));
     o.SetStrike(AnyAmount(in));
     o.SetPrice(AnyAmount(in));
     o.SetFees(AnyAmount(in));
     o.SetDaysLeft(in.ConsumeBool() ? in.ConsumeIntegral<int>()
                                    : in.ConsumeIntegralInRange(-1, 9000));
-    o.SetSide(in.ConsumeIntegralInRange(-1, 3));
-    o.SetAssetType(in.ConsumeIntegralInRange(-1, 4));
+    SetStored(o, &Option::SetSide, qx::SideFromStored, in.ConsumeIntegralInRange(-1, 3));
+    SetStored(o, &Option::SetAssetType, qx::AssetTypeFromStored, in.ConsumeIntegralInRange(-1, 4));
     o.SetUnitsPerContract(AnyCount(in));
     o.SetContracts(AnyCount(in));
     o.SetInterestRate(AnyAmount(in));
@@ -66,8 +76,8 @@ std::string Describe(const Option& o) {
     std::snprintf(text, sizeof text,
                   "type %d S %.17g K %.17g P %.17g fees %.17g days %d side %d units %d "
                   "contracts %d r %.17g q %.17g sigma %.17g steps %d",
-                  o.GetOptionType(), o.GetUnderlyingPrice(), o.GetStrike(), o.GetPrice(),
-                  o.GetFees(), o.GetDaysLeft(), o.GetSide(), o.GetUnitsPerContract(),
+                  Stored(o.GetOptionType()), o.GetUnderlyingPrice(), o.GetStrike(), o.GetPrice(),
+                  o.GetFees(), o.GetDaysLeft(), Stored(o.GetSide()), o.GetUnitsPerContract(),
                   o.GetContracts(), o.GetInterestRate(), o.GetDividendYield(), o.GetVolatility(),
                   o.GetLatticeSteps());
     return text;

@@ -23,7 +23,7 @@ TranList OpenPositions(const Document& document) {
     Tran position;
     for (int index = 0; index < book.GetPositionCount(); ++index) {
         book.GetPosition(index, position);
-        if (position.GetKind() == kUnderlyingTran)
+        if (position.GetKind() == TranKind::kUnderlying)
             position.SetName(document.GetStock().GetSymbol());
         positions.Add(position);
     }

@@ -26,10 +26,11 @@ struct Greeks {
 Greeks GreeksOf(const Option& option) {
     Greeks greeks;
     // Without volatility, time or type an option has no sensitivities.
-    greeks.known = option.GetVolatility() != 0 && option.GetYears() != 0 &&
-                   (option.GetOptionType() == kCall || option.GetOptionType() == kPut);
+    greeks.known =
+        option.GetVolatility() != 0 && option.GetYears() != 0 &&
+        (option.GetOptionType() == OptionType::kCall || option.GetOptionType() == OptionType::kPut);
     if (!greeks.known) return greeks;
-    const double sign = option.GetSide() == kSell ? -1 : 1;
+    const double sign = option.GetSide() == Side::kSell ? -1 : 1;
     const double values[kGreekCount] = {option.Delta(true), option.Gamma(true), option.Theta(true),
                                         option.Vega(true), option.Rho(true)};
     for (int g = 0; g < kGreekCount; ++g) greeks.values[g] = sign * values[g];
@@ -68,7 +69,7 @@ int RunValueCommand(const CommandCall& call) {
     std::string text = kHeader;
     for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& option = document.Options()[slot];
-        if (option.GetSide() == kNoSide) continue;
+        if (option.GetSide() == Side::kNone) continue;
         const Greeks greeks = GreeksOf(option);
         const double legFees = option.GetFees() * option.GetContracts();
         const double volatility = option.ImpliedVolatility();
@@ -82,13 +83,14 @@ int RunValueCommand(const CommandCall& call) {
         net += option.CashFlow();
     }
     const Stock& stock = document.Get().GetStock();
-    if (stock.GetSide() != kNoSide) {
+    if (stock.GetSide() != Side::kNone) {
         // Each unit held moves one for one with the underlying.
         Greeks holding;
         const double units = static_cast<double>(stock.GetShares()) * stock.GetUnitsPerContract();
-        holding.values[0] = stock.GetSide() == kSell ? -units : units;
-        const std::string description = std::string(stock.GetSide() == kSell ? "Sell " : "Buy ") +
-                                        IntegerText(static_cast<long long>(units), true) + " units";
+        holding.values[0] = stock.GetSide() == Side::kSell ? -units : units;
+        const std::string description =
+            std::string(stock.GetSide() == Side::kSell ? "Sell " : "Buy ") +
+            IntegerText(static_cast<long long>(units), true) + " units";
         text += Row("Holding", description, SheetNumber(stock.GetPrice(), 4), "", "",
                     stock.GetFees(), stock.Value(), holding, digits);
         total.values[0] += holding.values[0];

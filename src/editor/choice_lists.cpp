@@ -54,8 +54,8 @@ std::vector<std::string> StrikeList(double price) {
     return strikes;
 }
 
-std::vector<std::string> SharesList(int assetType) {
-    if (assetType == kFutureAsset)
+std::vector<std::string> SharesList(AssetType assetType) {
+    if (assetType == AssetType::kFuture)
         return IntegerTexts({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 100});
     return IntegerTexts({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 2500, 5000, 10000});
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -13,7 +14,7 @@ namespace qx {
 std::vector<std::string> StrikeList(double price);
 
 // The holdings offered for an asset type: contracts for a future, shares otherwise.
-std::vector<std::string> SharesList(int assetType);
+std::vector<std::string> SharesList(AssetType assetType);
 
 // The contract counts offered in an option row.
 std::vector<std::string> ContractsList();

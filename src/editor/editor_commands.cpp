@@ -206,8 +206,8 @@ void EditorModel::ShowUnderlying() {
     const Stock& stock = document->GetStock();
     Ctl(C::kPrice).text = PriceText(stock.GetPrice(), settings);
     SetListText(C::kShares, IntegerText(stock.GetShares()));
-    Ctl(C::kBuyButton).checked = stock.GetSide() == kBuy;
-    Ctl(C::kSellButton).checked = stock.GetSide() == kSell;
+    Ctl(C::kBuyButton).checked = stock.GetSide() == Side::kBuy;
+    Ctl(C::kSellButton).checked = stock.GetSide() == Side::kSell;
     ShowAssetType();
     SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
     ShowDateBox();

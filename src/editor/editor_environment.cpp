@@ -73,7 +73,7 @@ void EditorModel::ClearPrice() {
     Stock& stock = document->GetStock();
     stock.SetPrice(0);
     stock.SetShares(0);
-    stock.SetSide(kNoSide);
+    stock.SetSide(Side::kNone);
     Ctl(C::kBuyButton).checked = Ctl(C::kSellButton).checked = false;
     SetListText(C::kShares, "");
     ShowEnvironmentNet();
@@ -90,7 +90,7 @@ void EditorModel::EnterShares(const std::string& text, bool chosen) {
     if (n < 1) {
         SetListText(C::kShares, "");
         stock.SetShares(0);
-        stock.SetSide(kNoSide);
+        stock.SetSide(Side::kNone);
         Ctl(C::kBuyButton).checked = Ctl(C::kSellButton).checked = false;
     } else {
         SetListText(C::kShares, chosen ? text : IntegerText(n));
@@ -101,20 +101,20 @@ void EditorModel::EnterShares(const std::string& text, bool chosen) {
 }
 
 // Buy and Sell behave as a pair that is only open while units are held.
-void EditorModel::ClickSide(int side) {
+void EditorModel::ClickSide(Side side) {
     Stock& stock = document->GetStock();
     if (stock.GetShares() <= 0) {
-        Ctl(side == kBuy ? C::kBuyButton : C::kSellButton).checked = false;
+        Ctl(side == Side::kBuy ? C::kBuyButton : C::kSellButton).checked = false;
         return;
     }
-    Ctl(C::kBuyButton).checked = side == kBuy;
-    Ctl(C::kSellButton).checked = side == kSell;
+    Ctl(C::kBuyButton).checked = side == Side::kBuy;
+    Ctl(C::kSellButton).checked = side == Side::kSell;
     stock.SetSide(side);
     ShowEnvironmentNet();
     UpdatePrompt();
 }
 
-void EditorModel::ChooseAssetType(int type) {
+void EditorModel::ChooseAssetType(AssetType type) {
     Stock& stock = document->GetStock();
     stock.SetAssetType(type);
     ForEachSlot([&](Option& option) { option.SetAssetType(type); });
@@ -131,16 +131,17 @@ void EditorModel::ChooseAssetType(int type) {
 // The three type buttons, the symbol and the holdings list of the underlying's type.
 void EditorModel::ShowAssetType() {
     const Stock& stock = document->GetStock();
-    Ctl(C::kStock).checked = stock.GetAssetType() == kStockAsset;
-    Ctl(C::kIndex).checked = stock.GetAssetType() == kIndexAsset;
-    Ctl(C::kFuture).checked = stock.GetAssetType() == kFutureAsset;
+    Ctl(C::kStock).checked = stock.GetAssetType() == AssetType::kStock;
+    Ctl(C::kIndex).checked = stock.GetAssetType() == AssetType::kIndex;
+    Ctl(C::kFuture).checked = stock.GetAssetType() == AssetType::kFuture;
     Ctl(C::kSymbol).text = stock.GetSymbol();
     RebuildSharesList();
 }
 
 void EditorModel::RebuildSharesList() {
-    const int type = document->GetStock().GetAssetType();
-    Ctl(C::kSharesLabel).text = type == kFutureAsset ? kFutureSharesLabelText : kSharesLabelText;
+    const AssetType type = document->GetStock().GetAssetType();
+    Ctl(C::kSharesLabel).text =
+        type == AssetType::kFuture ? kFutureSharesLabelText : kSharesLabelText;
     SetListItems(C::kShares, SharesList(type));
 }
 

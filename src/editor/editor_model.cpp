@@ -113,7 +113,7 @@ void EditorModel::InitControls() {
 void EditorModel::OpenWindow() {
     Stock& stock = document->GetStock();
     stock.SetSymbol("");
-    ChooseAssetType(std::clamp(settings.assetType, 1, 3));
+    ChooseAssetType(settings.assetType);
     ShowSliders();
     // Every leg starts with the settings' environment, fees included only while on.
     ApplyEnvironment();
@@ -221,11 +221,11 @@ EditorRequest EditorModel::ClickButton(EditorControl control) {
         return EditorRequest::kNone;
     }
     switch (control) {
-        case C::kStock: ChooseAssetType(kStockAsset); break;
-        case C::kIndex: ChooseAssetType(kIndexAsset); break;
-        case C::kFuture: ChooseAssetType(kFutureAsset); break;
-        case C::kBuyButton: ClickSide(kBuy); break;
-        case C::kSellButton: ClickSide(kSell); break;
+        case C::kStock: ChooseAssetType(AssetType::kStock); break;
+        case C::kIndex: ChooseAssetType(AssetType::kIndex); break;
+        case C::kFuture: ChooseAssetType(AssetType::kFuture); break;
+        case C::kBuyButton: ClickSide(Side::kBuy); break;
+        case C::kSellButton: ClickSide(Side::kSell); break;
         case C::kGraphButton: return Command(EditorCommand::kGraph);
         case C::kTrackerButton: return Command(EditorCommand::kTracker);
         default: break;

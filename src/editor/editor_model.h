@@ -149,8 +149,8 @@ class EditorModel {
     void EnterPrice(const std::string& text);
     void ClearPrice();
     void EnterShares(const std::string& text, bool chosen);
-    void ClickSide(int side);
-    void ChooseAssetType(int type);
+    void ClickSide(Side side);
+    void ChooseAssetType(AssetType type);
     void ShowAssetType();
     void EnterUnits(const std::string& text);
     void EnterDate(const std::string& text);

@@ -113,12 +113,12 @@ void EditorModel::ResetUnderlying() {
     ShowDateBox();
     RebuildExpirationLists();
     Stock& stock = document->GetStock();
-    const int type = Ctl(C::kFuture).checked  ? kFutureAsset
-                     : Ctl(C::kIndex).checked ? kIndexAsset
-                                              : kStockAsset;
+    const AssetType type = Ctl(C::kFuture).checked  ? AssetType::kFuture
+                           : Ctl(C::kIndex).checked ? AssetType::kIndex
+                                                    : AssetType::kStock;
     stock.SetSymbol("");
     stock.Clear();
-    stock.SetSide(kNoSide);
+    stock.SetSide(Side::kNone);
     ChooseAssetType(type);
     stock.SetFees(EnvironmentOf(settings).underlyingFees);
     rowsEnabled = false;

@@ -68,8 +68,8 @@ void EditorModel::ApplyStrategy(Strategy strategy) {
         option.SetContracts(1);
         option.SetSide(leg.side);
     }
-    const bool holds = layout.holdingSide != kNoSide;
-    stock.SetShares(holds ? (stock.GetAssetType() == kFutureAsset ? 1 : 100) : 0);
+    const bool holds = layout.holdingSide != Side::kNone;
+    stock.SetShares(holds ? (stock.GetAssetType() == AssetType::kFuture ? 1 : 100) : 0);
     stock.SetSide(layout.holdingSide);
     ShowDocument({0, layout.legs.size() > 1 ? 1 : -1});
 }

@@ -22,12 +22,12 @@ void EditorModel::UpdatePrompt() {
     if (stock.GetPrice() == 0) {
         phrases.push_back("enter price");
     } else {
-        const char* units = stock.GetAssetType() == kFutureAsset ? " contracts" : " shares";
+        const char* units = stock.GetAssetType() == AssetType::kFuture ? " contracts" : " shares";
         // A position of options alone holds no shares: once an option is traded, the
         // holding is no longer asked for.
         if (stock.GetShares() == 0) {
             if (recordsWithSide == 0) phrases.push_back(std::string("enter") + units);
-        } else if (stock.GetSide() == kNoSide) {
+        } else if (stock.GetSide() == Side::kNone) {
             phrases.push_back(std::string("buy or sell") + units);
         }
         for (const OptionRow& row : rows) {

@@ -42,7 +42,7 @@ void EditorModel::RefreshOptionLists() {
 void EditorModel::UpdateGraphCommand() {
     recordsWithSide = 0;
     for (int i = 0; i < kOptionSlots; ++i)
-        if (Slot(i).GetSide() != kNoSide) ++recordsWithSide;
+        if (Slot(i).GetSide() != Side::kNone) ++recordsWithSide;
     if (recordsWithSide == 0)
         Ctl(C::kGraphButton).enabled = menu[EditorCommand::kGraph].enabled = false;
     else if (settings.basicMode)

@@ -40,7 +40,7 @@ class EditorSnapshot {
     // The settings that the records' environment, fees, units and rule come from, as
     // values, and as references into settings (const or not).
     using Environment =
-        std::tuple<int, int, int, int, int, int, double, double, bool, bool, bool, bool>;
+        std::tuple<int, int, int, int, int, AssetType, double, double, bool, bool, bool, bool>;
     template <class S>
     static auto EnvironmentFields(S& s) {
         return std::tie(s.volatility, s.interest, s.dividend, s.iterations, s.unitsPerContract,

@@ -87,10 +87,10 @@ enum class RowEntry { kExpiration, kStrike, kType, kPrice, kContracts, kSide, kC
 RowEntry FirstMissing(const Option& option) {
     if (option.GetDaysLeft() == 0) return RowEntry::kExpiration;
     if (option.GetStrike() == 0) return RowEntry::kStrike;
-    if (option.GetOptionType() == kNoOptionType) return RowEntry::kType;
+    if (option.GetOptionType() == OptionType::kNone) return RowEntry::kType;
     if (option.GetPrice() == 0) return RowEntry::kPrice;
     if (option.GetContracts() == 0) return RowEntry::kContracts;
-    if (option.GetSide() == kNoSide) return RowEntry::kSide;
+    if (option.GetSide() == Side::kNone) return RowEntry::kSide;
     return RowEntry::kComplete;
 }
 
@@ -140,10 +140,10 @@ bool OptionRow::ChooseItem(RowControl control, const std::string& item) {
 bool OptionRow::ClickButton(RowControl control) {
     if (!HasRecord()) return false;
     switch (control) {
-        case R::kCallButton: ClickType(kCall); return true;
-        case R::kPutButton: ClickType(kPut); return true;
-        case R::kRowBuy: ClickSide(kBuy); return true;
-        case R::kRowSell: ClickSide(kSell); return true;
+        case R::kCallButton: ClickType(OptionType::kCall); return true;
+        case R::kPutButton: ClickType(OptionType::kPut); return true;
+        case R::kRowBuy: ClickSide(Side::kBuy); return true;
+        case R::kRowSell: ClickSide(Side::kSell); return true;
         case R::kClear: Clear(); return true;
         default: return false;
     }
@@ -202,7 +202,7 @@ void OptionRow::Check() {
             VoidPosition();
             break;
         case RowEntry::kContracts:
-            option.SetSide(kNoSide);
+            option.SetSide(Side::kNone);
             Ctl(R::kRowBuy).checked = Ctl(R::kRowSell).checked = false;
             break;
         case RowEntry::kSide:
@@ -219,7 +219,7 @@ std::string OptionRow::Phrase() const {
     return kMissingPhrases[static_cast<int>(missing)] + IntegerText(record + 1);
 }
 
-bool OptionRow::IsTraded() const { return HasRecord() && GetOption().GetSide() != kNoSide; }
+bool OptionRow::IsTraded() const { return HasRecord() && GetOption().GetSide() != Side::kNone; }
 
 // The row's entries after an expiration that is no longer valid.
 void OptionRow::VoidEntries() {
@@ -234,7 +234,7 @@ void OptionRow::VoidPosition() {
     Option& option = Record();
     option.SetContracts(0);
     SetListText(Ctl(R::kContracts), "");
-    option.SetSide(kNoSide);
+    option.SetSide(Side::kNone);
     Ctl(R::kRowBuy).checked = Ctl(R::kRowSell).checked = false;
 }
 
@@ -312,12 +312,12 @@ void OptionRow::Fill() {
     const Option& option = GetOption();
     SetListText(Ctl(R::kExpires), option.ExpirationText());
     SetListText(Ctl(R::kStrike), PriceText(option.GetStrike(), settings));
-    Ctl(R::kCallButton).checked = option.GetOptionType() == kCall;
-    Ctl(R::kPutButton).checked = option.GetOptionType() == kPut;
+    Ctl(R::kCallButton).checked = option.GetOptionType() == OptionType::kCall;
+    Ctl(R::kPutButton).checked = option.GetOptionType() == OptionType::kPut;
     Ctl(R::kRowPrice).text = PriceText(option.GetPrice(), settings);
     SetListText(Ctl(R::kContracts), IntegerText(option.GetContracts()));
-    Ctl(R::kRowBuy).checked = option.GetSide() == kBuy;
-    Ctl(R::kRowSell).checked = option.GetSide() == kSell;
+    Ctl(R::kRowBuy).checked = option.GetSide() == Side::kBuy;
+    Ctl(R::kRowSell).checked = option.GetSide() == Side::kSell;
 }
 
 void OptionRow::EnterExpiration(const std::string& text) {
@@ -372,9 +372,9 @@ void OptionRow::EnterStrike(const std::string& text, bool chosen) {
 }
 
 // Call and Put act as a pair; changing the type voids the price quoted for the other.
-void OptionRow::ClickType(int type) {
-    Control& clicked = Ctl(type == kCall ? R::kCallButton : R::kPutButton);
-    Control& other = Ctl(type == kCall ? R::kPutButton : R::kCallButton);
+void OptionRow::ClickType(OptionType type) {
+    Control& clicked = Ctl(type == OptionType::kCall ? R::kCallButton : R::kPutButton);
+    Control& other = Ctl(type == OptionType::kCall ? R::kPutButton : R::kCallButton);
     if (other.checked) {
         other.checked = false;
         Record().SetPrice(0);
@@ -406,9 +406,9 @@ void OptionRow::EnterContracts(const std::string& text, bool chosen) {
     Check();
 }
 
-void OptionRow::ClickSide(int side) {
-    Ctl(R::kRowBuy).checked = side == kBuy;
-    Ctl(R::kRowSell).checked = side == kSell;
+void OptionRow::ClickSide(Side side) {
+    Ctl(R::kRowBuy).checked = side == Side::kBuy;
+    Ctl(R::kRowSell).checked = side == Side::kSell;
     Record().SetSide(side);
     Check();
 }

@@ -8,6 +8,7 @@
 #include "editor/editor_controls.h"
 #include "platform/controls.h"
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -88,10 +89,10 @@ class OptionRow {
     void ChooseExpiration(const std::string& month);
     std::optional<double> ReadRowNumber(const std::string& text, const char* box);
     void EnterStrike(const std::string& text, bool chosen);
-    void ClickType(int type);
+    void ClickType(OptionType type);
     void EnterPrice(const std::string& text);
     void EnterContracts(const std::string& text, bool chosen);
-    void ClickSide(int side);
+    void ClickSide(Side side);
 
     Document& document;
     const Settings& settings;

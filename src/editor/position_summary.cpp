@@ -13,7 +13,7 @@ namespace qx {
 
 namespace {
 
-const char* SideText(int side) { return side == kBuy ? "Buy " : "Sell "; }
+const char* SideText(Side side) { return side == Side::kBuy ? "Buy " : "Sell "; }
 
 struct Line {
     std::string what;
@@ -21,8 +21,8 @@ struct Line {
 };
 
 Line HoldingLine(const Stock& stock, const Settings& settings) {
-    const char* units = stock.GetAssetType() == kFutureAsset ? " Contracts" : " Shares";
-    if (stock.GetShares() == 0 || stock.GetSide() == kNoSide)
+    const char* units = stock.GetAssetType() == AssetType::kFuture ? " Contracts" : " Shares";
+    if (stock.GetShares() == 0 || stock.GetSide() == Side::kNone)
         return {std::string("No") + units, ""};
     return {SideText(stock.GetSide()) + IntegerText(stock.GetShares()) + units + " at " +
                 PriceText(stock.GetPrice(), settings),
@@ -31,12 +31,12 @@ Line HoldingLine(const Stock& stock, const Settings& settings) {
 
 Line SlotLine(const Option& option, int slot, const Settings& settings) {
     const std::string description = option.Description();
-    if (option.GetSide() == kNoSide || option.GetContracts() == 0)
+    if (option.GetSide() == Side::kNone || option.GetContracts() == 0)
         return {IntegerText(slot + 1) + (description.empty() ? " New Option" : " " + description),
                 ""};
     return {SideText(option.GetSide()) + IntegerText(option.GetContracts()) + " " +
                 option.GetExpiration().Format("%b %Y ") + NumberText(option.GetStrike(), 2, true) +
-                (option.GetOptionType() == kCall ? " Call" : " Put") + " at " +
+                (option.GetOptionType() == OptionType::kCall ? " Call" : " Put") + " at " +
                 PriceText(option.GetPrice(), settings),
             MoneyText(option.CashFlow(), settings)};
 }
@@ -45,10 +45,10 @@ Line SlotLine(const Option& option, int slot, const Settings& settings) {
 Line TotalLine(const Document& document, const Settings& settings) {
     const Stock& stock = document.GetStock();
     double net = stock.Value();
-    double fees = stock.GetSide() != kNoSide && stock.GetShares() != 0 ? stock.GetFees() : 0;
+    double fees = stock.GetSide() != Side::kNone && stock.GetShares() != 0 ? stock.GetFees() : 0;
     for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& option = document.GetOption(slot);
-        if (option.GetSide() == kNoSide) continue;
+        if (option.GetSide() == Side::kNone) continue;
         net += option.CashFlow();
         fees += option.GetContracts() * option.GetFees();
     }

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "pricing/record_enums.h"
+
 namespace qx {
 
 // The strategies the editor can lay out in one step, in the order of the Strategy menu.
@@ -29,8 +31,8 @@ inline constexpr int kStrategyCount = static_cast<int>(Strategy::kCalendarSpread
 // along the strike list from the strike nearest the money, and its expiration as an
 // index into the listed expirations (0 the first, 1 the next).
 struct StrategyLeg {
-    int type;
-    int side;
+    OptionType type;
+    Side side;
     int strikeSteps;
     int expiration;
 };
@@ -39,7 +41,7 @@ struct StrategyLeg {
 // side of the holding it starts from, or no side for an option-only strategy.
 struct StrategyTemplate {
     const char* name;
-    int holdingSide;
+    Side holdingSide;
     std::vector<StrategyLeg> legs;
 
     // The template of a strategy.

@@ -26,7 +26,7 @@ GraphModel::GraphModel(const Option (&records)[kOptionSlots], const Stock& holdi
                        const Settings& settingsRecord)
     : settings(settingsRecord) {
     for (const Option& record : records) {
-        if (record.GetSide() == kNoSide) continue;
+        if (record.GetSide() == Side::kNone) continue;
         options[optionCount].CopyFrom(record);
         daysLeftAtStart[optionCount] = record.GetDaysLeft();
         impliedAtStart[optionCount] = std::max(record.ImpliedVolatility(), 0.0);

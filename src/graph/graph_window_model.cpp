@@ -115,7 +115,7 @@ bool GraphWindowModel::Open() {
         messages.Warning(kNoOptionsText, kNoOptionsCaption, MessageOwner::kGraph);
         return false;
     }
-    if (model.GetStock().GetSide() == kNoSide) Ctl(GraphControl::kStockBox).enabled = false;
+    if (model.GetStock().GetSide() == Side::kNone) Ctl(GraphControl::kStockBox).enabled = false;
     Ctl(GraphControl::kNetBox).checked = true;
     for (int k = 1; k <= model.GetOptionCount(); ++k) {
         Control& box = Ctl(kCurveBoxes[k]);

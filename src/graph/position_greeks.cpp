@@ -17,8 +17,8 @@ double PayoffDelta(const Option& option, bool shareWeighted) {
     const double S = option.GetUnderlyingPrice();
     const double K = option.GetStrike();
     double slope = 0;
-    if (option.GetOptionType() == kCall && S > K) slope = 1;
-    if (option.GetOptionType() == kPut && S < K) slope = -1;
+    if (option.GetOptionType() == OptionType::kCall && S > K) slope = 1;
+    if (option.GetOptionType() == OptionType::kPut && S < K) slope = -1;
     const double units =
         shareWeighted ? static_cast<double>(option.GetContracts()) * option.GetUnitsPerContract()
                       : option.GetContracts();

@@ -38,7 +38,7 @@ void PositionReference::Attach(ReferenceStore& referenceStore, std::string docum
     Option aligned[kOptionSlots];
     const Option* first = nullptr;
     for (const Option& option : kept->options)
-        if (!first && option.GetSide() != kNoSide) first = &option;
+        if (!first && option.GetSide() != Side::kNone) first = &option;
     if (!first) return;
     const double seconds = static_cast<double>(current.GetBaseDate().GetWallClockSeconds() -
                                                first->GetValuationDate().GetWallClockSeconds());

@@ -34,7 +34,8 @@ constexpr int kMaxLevelExtensions = 12;
 // underlying: S − K once expired or exercised early on the lattice, S·e^(−qT) under the
 // closed form. Puts are worthless up there.
 double CallTailSlope(const Option& option) {
-    if (option.GetOptionType() != kCall || option.GetStrike() == 0 || option.GetVolatility() == 0)
+    if (option.GetOptionType() != OptionType::kCall || option.GetStrike() == 0 ||
+        option.GetVolatility() == 0)
         return 0;
     if (option.GetYears() == 0 || option.GetLatticeSteps() > 0) return 1;
     return std::exp(-option.GetDividendYield() * option.GetYears());

@@ -59,8 +59,8 @@ std::vector<std::string> PrintHeader(const GraphModel& model, const std::string&
         lines.push_back(leg.TradeDescription() + " at " + Amount(leg.GetPrice()));
     }
     const Stock& stock = model.GetStock();
-    if (stock.GetSide() != kNoSide && stock.GetShares() > 0)
-        lines.push_back(std::string(stock.GetSide() == kBuy ? "Buy " : "Sell ") +
+    if (stock.GetSide() != Side::kNone && stock.GetShares() > 0)
+        lines.push_back(std::string(stock.GetSide() == Side::kBuy ? "Buy " : "Sell ") +
                         IntegerText(stock.GetShares()) + " units at " + Amount(stock.GetPrice()));
     for (const std::string& line : summaryLines) {
         if (!line.empty()) lines.push_back(line);

@@ -13,7 +13,7 @@ namespace qx {
 
 ProfitTable::ProfitTable(const Option (&records)[kOptionSlots], const Stock& holding) {
     for (const Option& record : records) {
-        if (record.GetSide() == kNoSide) continue;
+        if (record.GetSide() == Side::kNone) continue;
         options[optionCount].CopyFrom(record);
         daysLeftAtStart[optionCount] = std::max(record.GetDaysLeft(), 0);
         ++optionCount;

@@ -5,7 +5,7 @@
 
 namespace qx {
 
-double SideSign(int side) { return side == kBuy ? 1 : side == kSell ? -1 : 0; }
+double SideSign(Side side) { return side == Side::kBuy ? 1 : side == Side::kSell ? -1 : 0; }
 
 double SignedGreek(const Option& option, GraphType type, bool shareWeighted) {
     double greek = -1;

@@ -9,7 +9,7 @@ class Option;
 class Stock;
 
 // +1 for a purchase, −1 for a sale, 0 for no side.
-double SideSign(int side);
+double SideSign(Side side);
 
 // An option leg's Greek as the position feels it: a sold leg's is the negation of a bought
 // one's. -1, unsigned, when the option has no such value (no time or volatility left).

@@ -33,22 +33,22 @@ class Journal {
     explicit Journal(const std::string& underlyingName) : underlyingName(underlyingName) {}
 
     void Take(const Tran& tran) {
-        if (tran.GetKind() == kDividendTran)
+        if (tran.GetKind() == TranKind::kDividend)
             return Realise(Entry(kDividendEntry, tran), tran, ToCents(tran.Total()));
-        if (tran.GetKind() == kUnderlyingTran)
+        if (tran.GetKind() == TranKind::kUnderlying)
             return Move(Entry(tran.Name(), tran), tran,
                         std::int64_t{tran.GetSignedUnits()} * tran.GetUnitsPerContract(),
                         tran.Total());
         if (!tran.IsExercise())
             return Move(Entry(tran.Name(), tran), tran, tran.GetSignedUnits(), tran.Total());
-        const bool delivers = tran.GetAssetType() != kIndexAsset;
+        const bool delivers = tran.GetAssetType() != AssetType::kIndex;
         Move(Entry(tran.Name(), tran), tran, tran.GetSignedUnits(), delivers ? 0 : tran.Total());
         if (!delivers) return;
         std::string underlying = UnderlyingOfEntry(tran.Name());
         if (underlying.empty()) underlying = underlyingName;
         Tran delivery;
         delivery.SetDate(tran.GetDate());
-        delivery.SetKind(kUnderlyingTran);
+        delivery.SetKind(TranKind::kUnderlying);
         delivery.SetName(underlying);
         Move(Entry(underlying, delivery), tran, tran.DeliveredUnits(), tran.Total());
     }

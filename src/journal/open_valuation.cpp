@@ -20,17 +20,17 @@ double OptionValue(const OpenResult& open, const Stock& stock, const Settings& s
     Option option;
     EnvironmentOf(settings).ApplyTo(option);
     option.SetLatticeSteps(LatticeStepsOf(settings));
-    option.SetAssetType(series.GetAssetType() != kNoAssetType ? series.GetAssetType()
-                                                              : stock.GetAssetType());
+    option.SetAssetType(series.GetAssetType() != AssetType::kNone ? series.GetAssetType()
+                                                                  : stock.GetAssetType());
     option.SetOptionType(series.GetOptionType());
     option.SetUnderlyingPrice(stock.GetPrice());
     option.SetStrike(series.GetStrike());
     option.SetUnitsPerContract(series.GetUnitsPerContract());
     option.SetContracts(static_cast<int>(std::llabs(open.units)));
-    option.SetSide(open.units > 0 ? kBuy : kSell);
+    option.SetSide(open.units > 0 ? Side::kBuy : Side::kSell);
     if (option.SetDates(valuationDate, series.GetExpiration()) == 0) return option.PositionValue();
     // Expired: what exercise pays at the price.
-    const double payoff = series.GetOptionType() == kCall
+    const double payoff = series.GetOptionType() == OptionType::kCall
                               ? std::max(stock.GetPrice() - series.GetStrike(), 0.0)
                               : std::max(series.GetStrike() - stock.GetPrice(), 0.0);
     return payoff * series.GetUnitsPerContract() * static_cast<double>(open.units);
@@ -42,7 +42,7 @@ void ValueOpenPositions(JournalResults& results, const Stock& stock, const Setti
                         CTime valuationDate) {
     if (stock.GetPrice() <= 0) return;
     for (OpenResult& open : results.open) {
-        if (open.last.GetKind() == kUnderlyingTran) {
+        if (open.last.GetKind() == TranKind::kUnderlying) {
             if (open.name != stock.GetSymbol()) continue;
             open.value = stock.GetPrice() * static_cast<double>(open.units);
         } else {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/ctime.h"
@@ -14,6 +15,21 @@
 namespace qx {
 
 class SafeFileWriter;
+
+// A record's coded field as its document holds it, an int32, with the check that reads
+// the int back: ExchangeRecord's form of an enumeration field.
+template <class Record, class Enum>
+struct StoredField {
+    Enum Record::*field;
+    std::optional<Enum> (*fromStored)(int);
+};
+
+// The stored form of field, checked by fromStored when read.
+template <class Record, class Enum>
+constexpr StoredField<Record, Enum> AsStored(Enum Record::*field,
+                                             std::optional<Enum> (*fromStored)(int)) {
+    return {field, fromStored};
+}
 
 // A buffered binary stream over a document file, either storing or loading, in the
 // file's little-endian form. The first error met is kept: after it nothing more is
@@ -67,16 +83,21 @@ class CArchive {
     // the error's message, once per archive, and gives false.
     bool EndRecord();
 
-    // A whole record: stores the fields of record in the order listed, or loads them
-    // into a copy that takeLoaded then brings in through the record's own setters, so
-    // a value the record refuses marks the file damaged. Ends the record (EndRecord).
+    // A whole record: stores the fields of record in the order listed (a member, or a
+    // coded one in its Stored form), or loads them into a copy that takeLoaded then
+    // brings in through the record's own setters, so a value the record refuses, or a
+    // coded one it has no value for, marks the file damaged. Ends the record (EndRecord).
     template <class Record, class... Field>
     bool ExchangeRecord(Record& record, bool (Record::*takeLoaded)(const Record&),
-                        Field Record::*... fields) {
+                        Field... fields) {
         Record read = record;
         Record& source = IsStoring() ? record : read;
-        (Exchange(source.*fields), ...);
-        if (IsLoading()) Expect((record.*takeLoaded)(read));
+        bool known = true;
+        (ExchangeField(source, fields, known), ...);
+        if (IsLoading()) {
+            const bool taken = (record.*takeLoaded)(read);
+            Expect(known && taken);
+        }
         return EndRecord();
     }
 
@@ -88,6 +109,22 @@ class CArchive {
     static constexpr std::size_t kBufferSize = 4096;
 
   private:
+    template <class Record, class Value>
+    void ExchangeField(Record& record, Value Record::*field, bool&) {
+        Exchange(record.*field);
+    }
+    // Clears known when a loaded int is no value of the field, which then reads as 0.
+    template <class Record, class Enum>
+    void ExchangeField(Record& record, StoredField<Record, Enum> coded, bool& known) {
+        Enum& field = record.*(coded.field);
+        std::int32_t stored = static_cast<std::int32_t>(field);
+        Exchange(stored);
+        if (IsStoring()) return;
+        const std::optional<Enum> value = coded.fromStored(stored);
+        known = known && value.has_value();
+        field = value.value_or(Enum{});
+    }
+
     void OpenForLoading();
     void Fail(FileError failure);
     void FailWithErrno(int number);

@@ -24,11 +24,11 @@ double BlackScholes::D1(double sigma) const {
 
 double BlackScholes::Value(OptionType type, double sigma) const {
     const double w = sigma * sqrtT;
-    if (type == kCall) {
+    if (type == OptionType::kCall) {
         const double d1 = (logMoneyness + drift) / w + w / 2;
         return S * dividendDiscount * N(d1) - K * rateDiscount * N(d1 - w);
     }
-    if (type == kPut) {
+    if (type == OptionType::kPut) {
         // x is -d2 and x - w is -d1.
         const double x = (-logMoneyness - drift) / w + w / 2;
         return K * rateDiscount * N(x) - S * dividendDiscount * N(x - w);
@@ -38,7 +38,7 @@ double BlackScholes::Value(OptionType type, double sigma) const {
 
 double BlackScholes::Delta(OptionType type, double sigma) const {
     const double d1 = D1(sigma);
-    return type == kCall ? dividendDiscount * N(d1) : -dividendDiscount * N(-d1);
+    return type == OptionType::kCall ? dividendDiscount * N(d1) : -dividendDiscount * N(-d1);
 }
 
 double BlackScholes::Gamma(double sigma) const {
@@ -54,7 +54,7 @@ double BlackScholes::Vega(double sigma) const {
 double BlackScholes::Rho(OptionType type, double sigma) const {
     const double d2 = D1(sigma) - sigma * sqrtT;
     const double scale = K * T * rateDiscount;
-    return type == kCall ? scale * N(d2) : -scale * N(-d2);
+    return type == OptionType::kCall ? scale * N(d2) : -scale * N(-d2);
 }
 
 }  // namespace qx

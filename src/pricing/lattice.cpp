@@ -44,8 +44,8 @@ double RollBack(double* __restrict price, double* __restrict value, int steps, d
 }  // namespace
 
 double LatticeValue(const LatticeInputs& in, int steps, bool earlyExercise) {
-    const bool call = in.optionType == kCall;
-    if (!call && in.optionType != kPut) return 0;
+    const bool call = in.optionType == OptionType::kCall;
+    if (!call && in.optionType != OptionType::kPut) return 0;
     if (steps < 1) steps = 1;
 
     const double dt = in.T / steps;

@@ -8,7 +8,7 @@ namespace qx {
 // The contract and market of one lattice valuation: a call or a put; price S, strike K
 // and time T in years above 0; rate r, yield q and volatility sigma per year.
 struct LatticeInputs {
-    OptionType optionType = kNoOptionType;
+    OptionType optionType = OptionType::kNone;
     double S = 0;
     double K = 0;
     double T = 0;

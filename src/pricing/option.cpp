@@ -18,7 +18,11 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 
 }  // namespace
 
-int Option::SetOptionType(int value) { return SetInRange(optionType, value, kCall, kPut); }
+int Option::SetOptionType(OptionType value) {
+    if (value == OptionType::kNone) return -1;
+    optionType = value;
+    return 0;
+}
 int Option::SetUnderlyingPrice(double value) { return SetNonNegative(underlyingPrice, value); }
 int Option::SetStrike(double value) { return SetNonNegative(strike, value); }
 int Option::SetPrice(double value) { return SetNonNegative(price, value); }
@@ -61,9 +65,13 @@ int Option::SetDatesToClose(CTime valuation, CTime expirationDate) {
     return 0;
 }
 
-int Option::SetSide(int value) { return SetInRange(side, value, kNoSide, kSell); }
-int Option::SetAssetType(int value) {
-    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
+int Option::SetSide(Side value) {
+    side = value;
+    return 0;
+}
+int Option::SetAssetType(AssetType value) {
+    assetType = value;
+    return 0;
 }
 int Option::SetUnitsPerContract(int value) {
     return SetInRange(unitsPerContract, value, 0, INT_MAX);
@@ -98,26 +106,26 @@ void Option::CopyFrom(const Option& other) { *this = other; }
 double Option::CashFlow() const {
     const double premium = static_cast<double>(contracts) * unitsPerContract * price;
     const double totalFees = contracts * fees;
-    if (side == kBuy) return totalFees - premium;
-    if (side == kSell) return totalFees + premium;
+    if (side == Side::kBuy) return totalFees - premium;
+    if (side == Side::kSell) return totalFees + premium;
     return 0;
 }
 
 double Option::Profit() const {
-    if (side != kBuy && side != kSell) return 0;
+    if (side != Side::kBuy && side != Side::kSell) return 0;
     const double gain = unitsPerContract * (FairValue() - price);
-    return side == kBuy ? contracts * (gain + fees) : contracts * (fees - gain);
+    return side == Side::kBuy ? contracts * (gain + fees) : contracts * (fees - gain);
 }
 
 double Option::PositionValue() const {
     const double value = FairValue() * unitsPerContract * contracts;
-    if (side == kBuy) return value;
-    if (side == kSell) return -value;
+    if (side == Side::kBuy) return value;
+    if (side == Side::kSell) return -value;
     return 0;
 }
 
 double Option::WeightedProfit(double referencePrice, double horizonYears) const {
-    if (side != kBuy && side != kSell) return 0;
+    if (side != Side::kBuy && side != Side::kSell) return 0;
     const double w = volatility * std::sqrt(horizonYears);
     // A band of no width carries no probability (the limit of the weight as w goes to 0).
     if (!(w > 0)) return 0;
@@ -133,16 +141,17 @@ std::string Option::ExpirationText() const {
 }
 
 std::string Option::Description() const {
-    if (daysLeft == 0 || strike == 0 || optionType == kNoOptionType) return "";
+    if (daysLeft == 0 || strike == 0 || optionType == OptionType::kNone) return "";
     return expiration.Format("%b") + " " + NumberText(strike, 2, true) +
-           (optionType == kCall ? " Call" : " Put");
+           (optionType == OptionType::kCall ? " Call" : " Put");
 }
 
 std::string Option::TradeDescription() const {
-    if (strike == 0 || optionType == kNoOptionType || side == 0 || contracts == 0) return "";
-    return (side == kBuy ? "Buy " : "Sell ") + IntegerText(contracts) + " " +
+    if (strike == 0 || optionType == OptionType::kNone || side == Side::kNone || contracts == 0)
+        return "";
+    return (side == Side::kBuy ? "Buy " : "Sell ") + IntegerText(contracts) + " " +
            expiration.Format("%b %Y ") + NumberText(strike, 2, true) + " " +
-           (optionType == kCall ? "call" : "put") + (contracts > 1 ? "s" : "");
+           (optionType == OptionType::kCall ? "call" : "put") + (contracts > 1 ? "s" : "");
 }
 
 std::string Option::SymbolCode() const { return qx::SymbolCode(*this); }

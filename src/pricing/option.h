@@ -4,15 +4,11 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
 class CArchive;
-
-// Kinds of contract, sides of a trade and kinds of underlying, as the records hold them.
-enum OptionType { kNoOptionType = 0, kCall = 1, kPut = 2 };
-enum Side { kNoSide = 0, kBuy = 1, kSell = 2 };
-enum AssetType { kNoAssetType = 0, kStockAsset = 1, kIndexAsset = 2, kFutureAsset = 3 };
 
 // The option records of one position: a document holds this many, the editor shows them
 // two at a time, and a graph window plots them all.
@@ -25,7 +21,8 @@ class Option {
     // One calendar day in years: time to expiration is calendar days over 365.
     static constexpr double kYearsPerDay = 0.0027397260273972603;
 
-    int SetOptionType(int value);
+    // Accepts only a call or a put.
+    int SetOptionType(OptionType value);
     // The prices and the two rates refuse negatives, non-finite values and magnitudes
     // beyond kMaxMagnitude.
     int SetUnderlyingPrice(double value);
@@ -43,8 +40,9 @@ class Option {
     // the 16:00 New York close of the expiration day: a same-day option at noon has four
     // hours left, and none after the close. daysLeft keeps the whole days.
     int SetDatesToClose(CTime valuation, CTime expiration);
-    int SetSide(int value);
-    int SetAssetType(int value);
+    // Always accept.
+    int SetSide(Side value);
+    int SetAssetType(AssetType value);
     int SetUnitsPerContract(int value);
     int SetContracts(int value);
     int SetInterestRate(double value);
@@ -58,15 +56,15 @@ class Option {
     // document must not stall the program (the settings offer at most 100).
     static constexpr int kMaxLatticeSteps = 1000;
 
-    int GetOptionType() const { return optionType; }
+    OptionType GetOptionType() const { return optionType; }
     double GetUnderlyingPrice() const { return underlyingPrice; }
     double GetStrike() const { return strike; }
     double GetPrice() const { return price; }
     double GetFees() const { return fees; }
     int GetDaysLeft() const { return daysLeft; }
     double GetYears() const { return years; }
-    int GetSide() const { return side; }
-    int GetAssetType() const { return assetType; }
+    Side GetSide() const { return side; }
+    AssetType GetAssetType() const { return assetType; }
     int GetUnitsPerContract() const { return unitsPerContract; }
     int GetContracts() const { return contracts; }
     CTime GetValuationDate() const { return valuationDate; }
@@ -140,11 +138,7 @@ class Option {
     double ValueAtYears(double T) const;
     // The whole position's share of a per-unit sensitivity.
     double PerPosition(double perUnit, bool shareWeighted) const;
-    // The type as the valuations take it; the field keeps the int the file stores, and
-    // the setter lets in only the three types.
-    OptionType Type() const { return static_cast<OptionType>(optionType); }
-
-    int optionType = 0;
+    OptionType optionType = OptionType::kNone;
     double underlyingPrice = 0;
     double strike = 0;
     double price = 0;
@@ -152,8 +146,8 @@ class Option {
     int daysLeft = 0;
     // daysLeft / 365, or the time to the close when SetDatesToClose set the dates
     double years = 0;
-    int side = 0;
-    int assetType = 0;
+    Side side = Side::kNone;
+    AssetType assetType = AssetType::kNone;
     int unitsPerContract = 0;
     int contracts = 0;
     CTime valuationDate;

@@ -10,11 +10,13 @@ bool Option::Serialize(CArchive& archive) {
     Option wholeDays = *this;
     wholeDays.years = daysLeft * kYearsPerDay;
     return archive.ExchangeRecord(
-        archive.IsStoring() ? wholeDays : *this, &Option::TakeLoaded, &Option::optionType,
-        &Option::underlyingPrice, &Option::strike, &Option::price, &Option::fees, &Option::daysLeft,
-        &Option::years, &Option::side, &Option::assetType, &Option::unitsPerContract,
-        &Option::contracts, &Option::interestRate, &Option::dividendYield, &Option::volatility,
-        &Option::valuationDate, &Option::expiration, &Option::latticeSteps);
+        archive.IsStoring() ? wholeDays : *this, &Option::TakeLoaded,
+        AsStored(&Option::optionType, OptionTypeFromStored), &Option::underlyingPrice,
+        &Option::strike, &Option::price, &Option::fees, &Option::daysLeft, &Option::years,
+        AsStored(&Option::side, SideFromStored), AsStored(&Option::assetType, AssetTypeFromStored),
+        &Option::unitsPerContract, &Option::contracts, &Option::interestRate,
+        &Option::dividendYield, &Option::volatility, &Option::valuationDate, &Option::expiration,
+        &Option::latticeSteps);
 }
 
 // The unset type and volatility are what a new or cleared slot holds; years follow
@@ -24,7 +26,7 @@ bool Option::TakeLoaded(const Option& read) {
     valuationDate = read.valuationDate;
     expiration = read.expiration;
     return AllAccepted({
-        read.optionType == kNoOptionType ? 0 : SetOptionType(read.optionType),
+        read.optionType == OptionType::kNone ? 0 : SetOptionType(read.optionType),
         SetUnderlyingPrice(read.underlyingPrice),
         SetStrike(read.strike),
         SetPrice(read.price),

@@ -48,7 +48,7 @@ std::string OccSymbol(const Option& option, const std::string& underlyingSymbol)
     std::string root = underlyingSymbol;
     for (char& c : root) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 ||
-        option.GetOptionType() == kNoOptionType || !IsOccRoot(root))
+        option.GetOptionType() == OptionType::kNone || !IsOccRoot(root))
         return "";
     const double thousandths = option.GetStrike() * 1000;
     const double whole = std::round(thousandths);
@@ -58,18 +58,19 @@ std::string OccSymbol(const Option& option, const std::string& underlyingSymbol)
     char text[32];
     std::snprintf(text, sizeof text, "%-6s%02d%02d%02d%c%08ld", root.c_str(),
                   expiration.GetYear() % 100, expiration.GetMonth(), expiration.GetDay(),
-                  option.GetOptionType() == kCall ? 'C' : 'P', static_cast<long>(whole));
+                  option.GetOptionType() == OptionType::kCall ? 'C' : 'P',
+                  static_cast<long>(whole));
     return text;
 }
 
 std::string SymbolCode(const Option& option) {
     if (option.GetDaysLeft() == 0 || option.GetStrike() == 0 ||
-        option.GetOptionType() == kNoOptionType)
+        option.GetOptionType() == OptionType::kNone)
         return "";
     const char strikeLetter = StrikeLetter(option.GetStrike());
     if (strikeLetter == 0) return "";
     const int month = option.GetExpiration().GetMonth();
-    const char firstMonth = option.GetOptionType() == kCall ? 'A' : 'M';
+    const char firstMonth = option.GetOptionType() == OptionType::kCall ? 'A' : 'M';
     return {static_cast<char>(firstMonth + month - 1), strikeLetter};
 }
 

@@ -25,17 +25,17 @@ double Option::ValueAtYears(double T) const {
     const double S = underlyingPrice;
     const double K = strike;
     if (S == 0 || K == 0 || volatility == 0) return 0;
-    const double intrinsic = optionType == kCall  ? std::max(S - K, 0.0)
-                             : optionType == kPut ? std::max(K - S, 0.0)
-                                                  : 0;
+    const double intrinsic = optionType == OptionType::kCall  ? std::max(S - K, 0.0)
+                             : optionType == OptionType::kPut ? std::max(K - S, 0.0)
+                                                              : 0;
     if (T == 0) return intrinsic;
-    if (optionType != kCall && optionType != kPut) return 0;
+    if (optionType != OptionType::kCall && optionType != OptionType::kPut) return 0;
     const auto european = [&] {
-        return BlackScholes(S, K, T, interestRate, dividendYield).Value(Type(), volatility);
+        return BlackScholes(S, K, T, interestRate, dividendYield).Value(optionType, volatility);
     };
     // The normal approximation can dip just below 0 far out of the money.
     if (latticeSteps == 0) return std::max(european(), 0.0);
-    const LatticeInputs in{Type(), S, K, T, interestRate, dividendYield, volatility};
+    const LatticeInputs in{optionType, S, K, T, interestRate, dividendYield, volatility};
     const double value = LatticeValue(in, std::min(latticeSteps, kMaxLatticeSteps));
     // A step's moves can lie beyond what a double holds (a yield of millions of percent,
     // a volatility near 10,000 % over decades); the value is then at least the closed
@@ -46,11 +46,12 @@ double Option::ValueAtYears(double T) const {
 
 double Option::FairValueAt(double sigma) const {
     return BlackScholes(underlyingPrice, strike, years, interestRate, dividendYield)
-        .Value(Type(), sigma);
+        .Value(optionType, sigma);
 }
 
 bool Option::HasGreeks() const {
-    return volatility != 0 && years != 0 && (optionType == kCall || optionType == kPut);
+    return volatility != 0 && years != 0 &&
+           (optionType == OptionType::kCall || optionType == OptionType::kPut);
 }
 
 double Option::PerPosition(double perUnit, bool shareWeighted) const {
@@ -61,7 +62,7 @@ double Option::PerPosition(double perUnit, bool shareWeighted) const {
 double Option::Delta(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
     const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Delta(Type(), volatility), shareWeighted);
+    return PerPosition(model.Delta(optionType, volatility), shareWeighted);
 }
 
 double Option::Gamma(bool shareWeighted) const {
@@ -74,7 +75,7 @@ double Option::Theta(bool shareWeighted) const {
     if (volatility == 0 || years == 0) return -1;
     // Under the rule in force, so the lattice's early exercise and the yield count too.
     const double decay = ValueAtYears(years) - ValueAtYears(years + kYearsPerDay);
-    if (optionType != kCall && optionType != kPut) return -1;
+    if (optionType != OptionType::kCall && optionType != OptionType::kPut) return -1;
     return PerPosition(decay, shareWeighted);
 }
 
@@ -87,7 +88,7 @@ double Option::Vega(bool shareWeighted) const {
 double Option::Rho(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
     const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Rho(Type(), volatility), shareWeighted);
+    return PerPosition(model.Rho(optionType, volatility), shareWeighted);
 }
 
 double Option::ImpliedVolatility() const {
@@ -95,13 +96,13 @@ double Option::ImpliedVolatility() const {
     const double K = strike;
     const double T = years;
     const double P = price;
-    if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == kNoOptionType) return -1;
+    if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == OptionType::kNone) return -1;
     const BlackScholes model(S, K, T, interestRate, dividendYield);
-    if (model.Value(Type(), kMinimumVolatility) > P) return 0;
+    if (model.Value(optionType, kMinimumVolatility) > P) return 0;
     // A premium above the most any volatility gives has no answer, however close to it
     // the tolerance (an absolute one, which a tiny premium meets at once) would let
     // a trial come.
-    if (model.Value(Type(), kMaximumVolatility) < P) return -1;
+    if (model.Value(optionType, kMaximumVolatility) < P) return -1;
 
     // The value rises with sigma, so every trial narrows a bracket around the answer. A
     // Newton step that leaves it (as one from a flat, far out-of-the-money start does)
@@ -114,7 +115,7 @@ double Option::ImpliedVolatility() const {
     double sigma = (P / S) / (0.398 * std::sqrt(T));
     if (!(sigma > low && sigma < high)) sigma = std::sqrt(low * high);
     for (int i = 0; i < kMaxIterations; ++i) {
-        const double diff = P - model.Value(Type(), sigma);
+        const double diff = P - model.Value(optionType, sigma);
         if (std::fabs(diff) < kPriceTolerance) return sigma;
         if (diff > 0)
             low = std::max(low, sigma);

@@ -33,7 +33,7 @@ Document::Document(const Settings& settings, Messages& messages)
 void Document::Reset() {
     stock.SetSymbol(Stock::PlaceholderSymbol(settings.assetType));
     stock.SetAssetType(settings.assetType);
-    stock.SetSide(kNoSide);
+    stock.SetSide(Side::kNone);
     stock.Clear();
     stock.SetUnitsPerContract(UnderlyingUnitsPerContract(settings.assetType, settings));
     stock.SetFees(EnvironmentOf(settings).underlyingFees);

@@ -70,8 +70,8 @@ int LatticeStepsOf(const Settings& settings) {
     return settings.europeanRule ? 0 : settings.iterations;
 }
 
-int UnderlyingUnitsPerContract(int assetType, const Settings& settings) {
-    return assetType == kFutureAsset ? settings.unitsPerContract : 1;
+int UnderlyingUnitsPerContract(AssetType assetType, const Settings& settings) {
+    return assetType == AssetType::kFuture ? settings.unitsPerContract : 1;
 }
 
 void ResetOption(Option& option, const Settings& settings) {
@@ -93,8 +93,7 @@ void TakeOverEnvironment(const Option* first, const Stock& stock, Settings& sett
             settings.dividend = SettingUnits(first->GetDividendYield(), 1000, 0, 150);
         settings.europeanRule = first->GetLatticeSteps() == 0;
     }
-    if (stock.GetAssetType() >= kStockAsset && stock.GetAssetType() <= kFutureAsset)
-        settings.assetType = stock.GetAssetType();
+    if (stock.GetAssetType() != AssetType::kNone) settings.assetType = stock.GetAssetType();
     if (!settings.basicMode) return;
     const bool optionFees = first && first->GetFees() != 0;
     if (optionFees) settings.optionFees = std::fabs(first->GetFees());

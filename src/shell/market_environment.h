@@ -3,6 +3,7 @@
 
 #include "platform/ctime.h"
 #include "pricing/expiration_calendar.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -44,7 +45,7 @@ int LatticeStepsOf(const Settings& settings);
 
 // The units per contract of an underlying of the asset type: a future is held in
 // contracts of the settings' units, a stock or an index unit by unit.
-int UnderlyingUnitsPerContract(int assetType, const Settings& settings);
+int UnderlyingUnitsPerContract(AssetType assetType, const Settings& settings);
 
 // The rule the settings give month texts.
 MonthlyExpiration MonthlyExpirationOf(const Settings& settings);

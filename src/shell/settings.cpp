@@ -19,7 +19,7 @@ namespace {
 struct Binding {
     const char* section;
     std::string name;
-    std::variant<int*, bool*, double*, ColorRef*> field;
+    std::variant<int*, bool*, double*, ColorRef*, AssetType*> field;
 };
 
 // An indexed value name: the stem followed by the decimal index, with no leading zeros.
@@ -100,6 +100,11 @@ void Read(const SettingsStore& store, const Binding& b, double* field) {
     const std::string text = TrimSpaces(store.GetText(b.section, b.name, FeeText(*field)));
     if (text.empty() || StartsWithNumber(text)) *field = ParseNumber(text);
 }
+void Read(const SettingsStore& store, const Binding& b, AssetType* field) {
+    // A type edited by hand beyond the three kinds of underlying becomes the nearest.
+    const int stored = store.GetInt(b.section, b.name, Stored(*field));
+    *field = AssetTypeFromStored(std::clamp(stored, 1, 3)).value_or(*field);
+}
 void Read(const SettingsStore& store, const Binding& b, ColorRef* field) {
     // A colour reference has a zero top byte; any other number is no colour at all.
     const int stored = store.GetInt(b.section, b.name, static_cast<int>(*field));
@@ -115,6 +120,9 @@ void Write(SettingsStore& store, const Binding& b, const bool* field) {
 }
 void Write(SettingsStore& store, const Binding& b, const double* field) {
     store.SetText(b.section, b.name, FeeText(*field));
+}
+void Write(SettingsStore& store, const Binding& b, const AssetType* field) {
+    store.SetInt(b.section, b.name, Stored(*field));
 }
 void Write(SettingsStore& store, const Binding& b, const ColorRef* field) {
     store.SetInt(b.section, b.name, static_cast<int>(*field));
@@ -166,7 +174,6 @@ void Settings::Clamp() {
     dateFormat = std::clamp(dateFormat, 1, 2);
     monthlyExpiration = std::clamp(monthlyExpiration, 1, 2);
     unitsPerContract = std::max(unitsPerContract, 1);
-    assetType = std::clamp(assetType, 1, 3);
     for (int& width : columnWidths) width = std::clamp(width, 0, 2000);
     underlyingFees = SaneFee(underlyingFees);
     optionFees = SaneFee(optionFees);

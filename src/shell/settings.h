@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "pricing/record_enums.h"
+
 namespace qx {
 
 class SettingsStore;
@@ -60,7 +62,7 @@ class Settings {
     double optionFees = 25;
     int iterations = 25;
     int unitsPerContract = 100;
-    int assetType = 1;  // 1 stock, 2 index, 3 future
+    AssetType assetType = AssetType::kStock;
     int significantDigits = 2;
     int dateFormat = 1;  // 1 month/day/year, 2 day/month/year
     bool includeFees = false;

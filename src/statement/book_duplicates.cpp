@@ -39,7 +39,7 @@ std::string BookDuplicates::KeyOf(const Tran& tran) {
 bool BookDuplicates::Take(const Tran& tran, bool sideKnown) {
     const auto found = untaken.find(KeyOf(tran));
     if (found == untaken.end()) return false;
-    std::array<int, 3>& sides = found->second;
+    PerSide<int>& sides = found->second;
     if (sideKnown) {
         if (sides[tran.GetSide()] == 0) return false;
         --sides[tran.GetSide()];

@@ -1,9 +1,10 @@
 #ifndef QX_STATEMENT_BOOK_DUPLICATES_H
 #define QX_STATEMENT_BOOK_DUPLICATES_H
 
-#include <array>
 #include <string>
 #include <unordered_map>
+
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -27,7 +28,7 @@ class BookDuplicates {
   private:
     static std::string KeyOf(const Tran& tran);
     // Per key, the transactions not taken yet, by side (none, Buy, Sell).
-    std::unordered_map<std::string, std::array<int, 3>> untaken;
+    std::unordered_map<std::string, PerSide<int>> untaken;
 };
 
 }  // namespace qx

@@ -19,9 +19,9 @@ std::int64_t BookHoldings::Net(const std::string& entry) const {
 
 void BookHoldings::Record(const Tran& tran) {
     const std::int64_t units = tran.GetSignedUnits();
-    if (tran.GetKind() == kUnderlyingTran) {
+    if (tran.GetKind() == TranKind::kUnderlying) {
         net[tran.Name()] += units * tran.GetUnitsPerContract();
-    } else if (tran.GetKind() == kOptionTran) {
+    } else if (tran.GetKind() == TranKind::kOption) {
         net[tran.Name()] += units;
         const std::string underlying = UnderlyingOfEntry(tran.Name());
         if (tran.IsExercise() && !underlying.empty()) net[underlying] += tran.DeliveredUnits();

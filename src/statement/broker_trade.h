@@ -28,7 +28,7 @@ struct BrokerTrade {
     CTime date;
     Instrument instrument = Instrument::kStock;
     std::string symbol;  // the underlying's symbol (the option's root)
-    int optionType = 0;  // 1 call, 2 put
+    OptionType optionType = OptionType::kNone;
     double strike = 0;
     CTime expiration;
     int multiplier = 0;         // units of the underlying per contract; 0 when the file has none

@@ -34,7 +34,8 @@ bool DeliversUnderlying(const BrokerTrade& trade) {
 Delivery DeliveryOf(const StatementRow& row) {
     const BrokerTrade& trade = row.trade;
     // A call exercised or a put assigned brings the underlying in.
-    const bool receives = (trade.optionType == 1) == (trade.effect == TradeEffect::kExercise);
+    const bool receives =
+        (trade.optionType == OptionType::kCall) == (trade.effect == TradeEffect::kExercise);
     // A future option delivers one future per contract.
     const std::int64_t units = trade.instrument == Instrument::kFutureOption
                                    ? trade.units

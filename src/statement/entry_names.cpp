@@ -25,9 +25,10 @@ std::string ShortestText(double x) {
 }  // namespace
 
 std::string OptionEntryName(const std::string& root, CTime expiration, double strike,
-                            int optionType) {
+                            OptionType optionType) {
     return root + " " + expiration.Format("%b ") + std::to_string(expiration.GetDay()) + " " +
-           expiration.Format("%Y ") + ShortestText(strike) + (optionType == 1 ? " Call" : " Put");
+           expiration.Format("%Y ") + ShortestText(strike) +
+           (optionType == OptionType::kCall ? " Call" : " Put");
 }
 
 std::string UnderlyingOfEntry(const std::string& entry) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -12,7 +13,7 @@ namespace qx {
 // keep apart series that the editor's short form ("Aug 210 Put") would merge: the same
 // month and strike of two underlyings, or of two years, or two expirations in a month.
 std::string OptionEntryName(const std::string& root, CTime expiration, double strike,
-                            int optionType);
+                            OptionType optionType);
 
 // The underlying's name an option entry belongs to: the root of a name built by
 // OptionEntryName, or empty for a name the editor made ("Aug 210 Put"), whose

@@ -44,7 +44,7 @@ bool ParseOccSymbol(std::string_view text, OccSymbol& symbol) {
     if (expiration.GetDay() != day || Number(strike) == 0) return false;
     symbol.root = root;
     symbol.expiration = expiration;
-    symbol.optionType = type == 'C' ? 1 : 2;
+    symbol.optionType = type == 'C' ? OptionType::kCall : OptionType::kPut;
     symbol.strike = Number(strike) / 1000.0;
     return true;
 }

@@ -5,14 +5,15 @@
 #include <string_view>
 
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
 // An option series as the clearing house's symbol names it.
 struct OccSymbol {
-    std::string root;    // the underlying's symbol, up to six characters
-    CTime expiration;    // the expiration day, at midnight
-    int optionType = 0;  // 1 call, 2 put
+    std::string root;  // the underlying's symbol, up to six characters
+    CTime expiration;  // the expiration day, at midnight
+    OptionType optionType = OptionType::kNone;
     double strike = 0;
 };
 

@@ -41,9 +41,9 @@ void OrderByDate(std::vector<StatementRow>& rows, bool newestFirst) {
 // The side the book gave an exercise against what the file called it: the writer's
 // exercise (an assignment) is a Buy, closing a short; the holder's is a Sell.
 std::string CheckExerciseSide(const BrokerTrade& trade, const Tran& recorded) {
-    if (trade.effect == TradeEffect::kAssignment && recorded.GetSide() != kBuy)
+    if (trade.effect == TradeEffect::kAssignment && recorded.GetSide() != Side::kBuy)
         return "The row is an assignment, but the book holds the option long.";
-    if (trade.effect == TradeEffect::kExercise && recorded.GetSide() != kSell)
+    if (trade.effect == TradeEffect::kExercise && recorded.GetSide() != Side::kSell)
         return "The row is an exercise, but the book holds the option short.";
     return "";
 }

@@ -68,8 +68,8 @@ StatementPreviewModel::Row StatementPreviewModel::Cells(int row) const {
             kStatusTexts[static_cast<int>(line.status)],
             recorded ? t.GetDate().Format("%Y-%m-%d") : "",
             t.GetName(),
-            recorded ? kActionTexts[t.GetAction()] : "",
-            units == 0 ? "" : (t.GetSide() == kSell ? "-" : "") + IntegerText(units),
+            recorded ? NameOf(kActionTexts, t.GetAction()) : "",
+            units == 0 ? "" : (t.GetSide() == Side::kSell ? "-" : "") + IntegerText(units),
             recorded ? NumberText(t.GetPrice(), 2, false) : "",
             reason};
 }

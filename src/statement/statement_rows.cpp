@@ -63,10 +63,13 @@ StatementRow DividendRow(int row, const std::string& symbol, const std::string& 
 bool SetOptionSeries(BrokerTrade& trade, const std::string& root, const std::string& expiration,
                      const std::string& strike, const std::string& type) {
     const std::string word = Normalised(type);
-    trade.optionType = word == "c" || word == "call" ? 1 : word == "p" || word == "put" ? 2 : 0;
+    trade.optionType = word == "c" || word == "call"  ? OptionType::kCall
+                       : word == "p" || word == "put" ? OptionType::kPut
+                                                      : OptionType::kNone;
     trade.symbol = WithoutFutureMark(root);
-    return !trade.symbol.empty() && trade.optionType != 0 && ReadAmount(strike, trade.strike) &&
-           trade.strike > 0 && ReadStatementDate(expiration, trade.expiration);
+    return !trade.symbol.empty() && trade.optionType != OptionType::kNone &&
+           ReadAmount(strike, trade.strike) && trade.strike > 0 &&
+           ReadStatementDate(expiration, trade.expiration);
 }
 
 TradeEffect EffectOfCodes(std::string_view codes) {

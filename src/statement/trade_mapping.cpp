@@ -16,12 +16,12 @@ constexpr const char* kDividendName = "Dividend";
 
 // The tracker's action of a buy or sell the file leaves open: it closes when it works
 // against the holding, else opens; empty reason, or why it cannot be told.
-std::string ActionOfPlainTrade(std::int64_t signedUnits, std::int64_t held, int& action) {
+std::string ActionOfPlainTrade(std::int64_t signedUnits, std::int64_t held, TranAction& action) {
     if (held == 0 || (held > 0) == (signedUnits > 0)) {
-        action = kOpen;
+        action = TranAction::kOpen;
         return "";
     }
-    action = kClose;
+    action = TranAction::kClose;
     if (std::llabs(signedUnits) <= std::llabs(held)) return "";
     return "The trade would close the " + std::to_string(std::llabs(held)) +
            " held and open the rest the other way; the file does not say which is meant.";
@@ -31,15 +31,15 @@ std::string ActionOfPlainTrade(std::int64_t signedUnits, std::int64_t held, int&
 double SettlementLevel(const BrokerTrade& trade) {
     const double perUnit =
         std::fabs(trade.cash) / (static_cast<double>(trade.units) * trade.multiplier);
-    return trade.optionType == kCall ? trade.strike + perUnit : trade.strike - perUnit;
+    return trade.optionType == OptionType::kCall ? trade.strike + perUnit : trade.strike - perUnit;
 }
 
 std::string SetSeries(const BrokerTrade& trade, Tran& tran) {
     const bool index = trade.instrument == Instrument::kOption && IsIndexRoot(trade.symbol);
-    tran.SetKind(kOptionTran);
-    tran.SetAssetType(trade.instrument == Instrument::kFutureOption ? kFutureAsset
-                      : index                                       ? kIndexAsset
-                                                                    : kStockAsset);
+    tran.SetKind(TranKind::kOption);
+    tran.SetAssetType(trade.instrument == Instrument::kFutureOption ? AssetType::kFuture
+                      : index                                       ? AssetType::kIndex
+                                                                    : AssetType::kStock);
     tran.SetName(OptionEntryName(trade.symbol, trade.expiration, trade.strike, trade.optionType));
     if (tran.SetOptionType(trade.optionType) != 0 || tran.SetStrike(trade.strike) != 0 ||
         tran.SetExpiration(trade.expiration) != 0)
@@ -51,12 +51,12 @@ std::string SetSeries(const BrokerTrade& trade, Tran& tran) {
 // the file's or, when it gives none, left to the holding.
 std::string SetOptionEvent(const BrokerTrade& trade, Tran& tran) {
     if (trade.effect == TradeEffect::kExpiry) {
-        tran.SetAction(kClose);
-        if (trade.quantity != 0) tran.SetSide(trade.quantity > 0 ? kBuy : kSell);
+        tran.SetAction(TranAction::kClose);
+        if (trade.quantity != 0) tran.SetSide(trade.quantity > 0 ? Side::kBuy : Side::kSell);
         return "";
     }
-    tran.SetAction(kExercise);
-    if (tran.GetAssetType() != kIndexAsset) {
+    tran.SetAction(TranAction::kExercise);
+    if (tran.GetAssetType() != AssetType::kIndex) {
         tran.SetPrice(trade.strike);
         return "";
     }
@@ -83,7 +83,7 @@ std::string MapTrade(const BrokerTrade& trade, Tran& tran) {
     tran.SetDate(trade.date);
     if (trade.instrument == Instrument::kDividend) {
         if (trade.price <= 0) return "A dividend of no or a negative amount cannot be recorded.";
-        tran.SetKind(kDividendTran);
+        tran.SetKind(TranKind::kDividend);
         tran.SetName(kDividendName);
         return tran.SetPrice(trade.price) == 0 ? "" : "The amount cannot be kept by the tracker.";
     }
@@ -98,29 +98,30 @@ std::string MapTrade(const BrokerTrade& trade, Tran& tran) {
         const std::string series = SetSeries(trade, tran);
         if (!series.empty()) return series;
     } else {
-        tran.SetKind(kUnderlyingTran);
-        tran.SetAssetType(trade.instrument == Instrument::kFuture ? kFutureAsset : kStockAsset);
+        tran.SetKind(TranKind::kUnderlying);
+        tran.SetAssetType(trade.instrument == Instrument::kFuture ? AssetType::kFuture
+                                                                  : AssetType::kStock);
         tran.SetName(trade.symbol);
     }
     if (IsOptionEvent(trade)) return SetOptionEvent(trade, tran);
     if (trade.quantity == 0) return "The row does not say whether it buys or sells.";
-    tran.SetSide(trade.quantity > 0 ? kBuy : kSell);
+    tran.SetSide(trade.quantity > 0 ? Side::kBuy : Side::kSell);
     if (tran.SetPrice(trade.price) != 0) return "The price cannot be kept by the tracker.";
     if (trade.effect != TradeEffect::kUnknown)
-        tran.SetAction(trade.effect == TradeEffect::kOpen ? kOpen : kClose);
+        tran.SetAction(trade.effect == TradeEffect::kOpen ? TranAction::kOpen : TranAction::kClose);
     return "";
 }
 
 std::string SettleByHolding(const BrokerTrade& trade, const BookHoldings& holdings, Tran& tran) {
     const std::int64_t held = holdings.Net(tran.Name());
-    if (trade.effect == TradeEffect::kExpiry && tran.GetSide() == kNoSide) {
+    if (trade.effect == TradeEffect::kExpiry && tran.GetSide() == Side::kNone) {
         if (held == 0) return "Nothing of " + tran.Name() + " is open to expire.";
-        tran.SetSide(held > 0 ? kSell : kBuy);
+        tran.SetSide(held > 0 ? Side::kSell : Side::kBuy);
     }
     if (trade.effect != TradeEffect::kUnknown || trade.instrument == Instrument::kDividend)
         return "";
     const std::int64_t measure = trade.IsOption() ? 1 : trade.multiplier;
-    int action = kOpen;
+    TranAction action = TranAction::kOpen;
     const std::string reason = ActionOfPlainTrade(trade.quantity * measure, held, action);
     tran.SetAction(action);
     return reason;

@@ -64,14 +64,15 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     underlyingTouched = underlyingTouched || MovesUnderlying(t);
 }
 
-const std::vector<int>& SeriesLedger::UnderlyingLots(int side) const {
-    return side == kSell ? sellLots.members : buyLots.members;
+const std::vector<int>& SeriesLedger::UnderlyingLots(Side side) const {
+    return side == Side::kSell ? sellLots.members : buyLots.members;
 }
 
 SeriesLedger::Series* SeriesLedger::LotsOf(const Tran& t) {
-    int side = t.DeliverySide();
-    if (t.GetKind() == kUnderlyingTran && t.GetAction() == kOpen) side = t.GetSide();
-    return side == kBuy ? &buyLots : side == kSell ? &sellLots : nullptr;
+    Side side = t.DeliverySide();
+    if (t.GetKind() == TranKind::kUnderlying && t.GetAction() == TranAction::kOpen)
+        side = t.GetSide();
+    return side == Side::kBuy ? &buyLots : side == Side::kSell ? &sellLots : nullptr;
 }
 
 int SeriesLedger::SeriesOf(const std::string& name) const {
@@ -128,7 +129,7 @@ void SeriesLedger::Retally(Series& s, const std::vector<Tran>& book, std::size_t
 }
 
 bool SeriesLedger::MovesUnderlying(const Tran& t) {
-    return t.GetKind() == kUnderlyingTran || t.IsExercise();
+    return t.GetKind() == TranKind::kUnderlying || t.IsExercise();
 }
 
 int SeriesLedger::SeriesFor(const std::string& name) {

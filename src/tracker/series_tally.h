@@ -1,7 +1,7 @@
 #ifndef QX_TRACKER_SERIES_TALLY_H
 #define QX_TRACKER_SERIES_TALLY_H
 
-#include <array>
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -15,12 +15,12 @@ struct SeriesTally {
     // Adds one transaction of the series; a dividend adds nothing.
     void Take(const Tran& t);
 
-    // Units of the openings, and of the closings and exercises, by side (0 none, kBuy,
-    // kSell), and how many of each there were.
-    std::array<double, 3> opened{};
-    std::array<double, 3> taken{};
-    std::array<int, 3> openings{};
-    std::array<int, 3> takings{};
+    // Units of the openings, and of the closings and exercises, by side, and how many
+    // of each there were.
+    PerSide<double> opened;
+    PerSide<double> taken;
+    PerSide<int> openings;
+    PerSide<int> takings;
 
     // Units of the underlying the name's trades in the underlying hold: +|u|·m for a
     // purchase, -|u|·m for a sale, openings and closings alike.
@@ -33,8 +33,8 @@ struct SeriesTally {
     // The number of exercises, and of openings of an option.
     int exercises = 0;
     int optionOpenings = 0;
-    // The side of the most recent opening, kNoSide before the first.
-    int lastOpenSide = 0;
+    // The side of the most recent opening, Side::kNone before the first.
+    Side lastOpenSide = Side::kNone;
 };
 
 }  // namespace qx

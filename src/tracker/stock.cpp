@@ -15,24 +15,29 @@ int Stock::SetUnitsPerContract(int value) {
     return SetInRange(unitsPerContract, value, 0, INT_MAX);
 }
 int Stock::SetFees(double value) { return SetFee(fees, value); }
-int Stock::SetSide(int value) { return SetInRange(side, value, kNoSide, kSell); }
-int Stock::SetAssetType(int value) {
-    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
+int Stock::SetSide(Side value) {
+    side = value;
+    return 0;
+}
+int Stock::SetAssetType(AssetType value) {
+    assetType = value;
+    return 0;
 }
 
 int Stock::SetSymbol(const std::string& value) { return SetName(symbol, value); }
 
-const char* Stock::PlaceholderSymbol(int assetType) {
+const char* Stock::PlaceholderSymbol(AssetType assetType) {
     switch (assetType) {
-        case kIndexAsset: return "[Index]";
-        case kFutureAsset: return "[Future]";
+        case AssetType::kIndex: return "[Index]";
+        case AssetType::kFuture: return "[Future]";
         default: return "[Stock]";
     }
 }
 
 bool Stock::IsPlaceholderSymbol(const std::string& symbol) {
-    return symbol.empty() || symbol == PlaceholderSymbol(kStockAsset) ||
-           symbol == PlaceholderSymbol(kIndexAsset) || symbol == PlaceholderSymbol(kFutureAsset);
+    return symbol.empty() || symbol == PlaceholderSymbol(AssetType::kStock) ||
+           symbol == PlaceholderSymbol(AssetType::kIndex) ||
+           symbol == PlaceholderSymbol(AssetType::kFuture);
 }
 
 void Stock::CopyFrom(const Stock& other) { *this = other; }
@@ -47,15 +52,15 @@ void Stock::Clear() {
 double Stock::Value() const {
     // The money of the trade itself: paid out for a purchase, received for a sale.
     const double gross = static_cast<double>(unitsPerContract) * shares * price;
-    if (side == kBuy) return fees - gross;
-    if (side == kSell) return gross + fees;
+    if (side == Side::kBuy) return fees - gross;
+    if (side == Side::kSell) return gross + fees;
     return 0;
 }
 
 double Stock::ProfitAt(double x) const {
     const double units = static_cast<double>(shares) * unitsPerContract;
-    if (side == kBuy) return (x - price) * units + fees;
-    if (side == kSell) return (price - x) * units + fees;
+    if (side == Side::kBuy) return (x - price) * units + fees;
+    if (side == Side::kSell) return (price - x) * units + fees;
     return 0;
 }
 

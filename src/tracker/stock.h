@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "pricing/record_enums.h"
+
 namespace qx {
 
 class CArchive;
@@ -21,16 +23,15 @@ class Stock {
     // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
     // values and magnitudes beyond kMaxMagnitude.
     int SetFees(double value);
-    // Refuses a side outside 0 (none), 1 (Buy), 2 (Sell).
-    int SetSide(int value);
-    // Refuses an asset type outside 0 (unset), 1 (Stock), 2 (Index), 3 (Future).
-    int SetAssetType(int value);
+    // Always accept.
+    int SetSide(Side value);
+    int SetAssetType(AssetType value);
     // Refuses a symbol longer than kMaxNameLength characters.
     int SetSymbol(const std::string& value);
 
     // The symbol a new underlying of the asset type shows until the user types one:
     // "[Stock]", "[Index]" or "[Future]".
-    static const char* PlaceholderSymbol(int assetType);
+    static const char* PlaceholderSymbol(AssetType assetType);
     // True for an empty symbol or a placeholder, which a change of asset type replaces.
     static bool IsPlaceholderSymbol(const std::string& symbol);
 
@@ -38,8 +39,8 @@ class Stock {
     int GetShares() const { return shares; }
     int GetUnitsPerContract() const { return unitsPerContract; }
     double GetFees() const { return fees; }
-    int GetSide() const { return side; }
-    int GetAssetType() const { return assetType; }
+    Side GetSide() const { return side; }
+    AssetType GetAssetType() const { return assetType; }
     std::string GetSymbol() const { return symbol; }
 
     // Copies every field of other.
@@ -70,8 +71,8 @@ class Stock {
     int shares = 0;
     int unitsPerContract = 1;
     double fees = 0;  // zero or negative
-    int side = 0;
-    int assetType = 0;
+    Side side = Side::kNone;
+    AssetType assetType = AssetType::kNone;
     std::string symbol;
 };
 

@@ -6,8 +6,9 @@ namespace qx {
 
 bool Stock::Serialize(CArchive& archive) {
     if (!archive.ExchangeRecord(*this, &Stock::TakeLoaded, &Stock::price, &Stock::shares,
-                                &Stock::unitsPerContract, &Stock::fees, &Stock::side,
-                                &Stock::assetType, &Stock::symbol))
+                                &Stock::unitsPerContract, &Stock::fees,
+                                AsStored(&Stock::side, SideFromStored),
+                                AsStored(&Stock::assetType, AssetTypeFromStored), &Stock::symbol))
         return false;
     // Every amount is counted per unit, so a multiplier below 1 would void the leg.
     if (unitsPerContract < 1) unitsPerContract = 1;

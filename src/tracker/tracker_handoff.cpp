@@ -37,8 +37,8 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
     Tran position;
     int options = 0;
     for (int slot = 0; slot < transactions.GetPositionCount(); ++slot)
-        options +=
-            transactions.GetPosition(slot, position) == 0 && position.GetKind() == kOptionTran;
+        options += transactions.GetPosition(slot, position) == 0 &&
+                   position.GetKind() == TranKind::kOption;
     if (options > kOptionSlots && !IsOpenView()) {
         ShowView(true);
         messages.Warning(
@@ -57,7 +57,7 @@ TrackerRequest TrackerWindowModel::HandToGraph() {
     int next = 0;
     for (int slot = 0; slot < transactions.GetPositionCount(); ++slot) {
         transactions.GetPosition(slot, position);
-        if (position.GetKind() == kUnderlyingTran) {
+        if (position.GetKind() == TranKind::kUnderlying) {
             graphStock.SetPrice(position.GetPrice());
             graphStock.SetShares(position.GetUnits());
             graphStock.SetFees(position.GetFees());

@@ -74,14 +74,14 @@ void TrackerWindowModel::LoadRow(int index) {
         transactions.GetPosition(index, form);
     else
         transactions.GetAt(index, form);
-    const int kind = form.GetKind();
-    ShowSet(kind == kUnderlyingTran ? ControlSet::kUnderlying
-            : kind == kOptionTran   ? ControlSet::kOption
-            : kind == kDividendTran ? ControlSet::kDividend
-                                    : ControlSet::kNone);
+    const TranKind kind = form.GetKind();
+    ShowSet(kind == TranKind::kUnderlying ? ControlSet::kUnderlying
+            : kind == TranKind::kOption   ? ControlSet::kOption
+            : kind == TranKind::kDividend ? ControlSet::kDividend
+                                          : ControlSet::kNone);
     // A future's trade counts contracts; a position counts units of the underlying.
-    if (kind == kUnderlyingTran || kind == kOptionTran)
-        FillUnits(kind == kOptionTran || form.GetAssetType() == kFutureAsset);
+    if (kind == TranKind::kUnderlying || kind == TranKind::kOption)
+        FillUnits(kind == TranKind::kOption || form.GetAssetType() == AssetType::kFuture);
     CheckAction(form.GetAction());
     CheckSide(form.GetSide());
     Ctl(C::kFees).checked = form.GetFees() != 0;

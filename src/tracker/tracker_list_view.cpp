@@ -49,7 +49,7 @@ void TrackerWindowModel::BuildRows() {
     int picked = 0;
     for (int i = 0; i < transactions.GetPositionCount() && picked < kOptionSlots; ++i) {
         transactions.GetPosition(i, position);
-        if (position.GetKind() != kOptionTran) continue;
+        if (position.GetKind() != TranKind::kOption) continue;
         picks[i] = true;
         ++picked;
     }
@@ -70,7 +70,7 @@ TrackerWindowModel::Row TrackerWindowModel::GetRow(int index) const {
 bool TrackerWindowModel::IsPickable(int index) const {
     Tran position;
     return IsOpenView() && transactions.GetPosition(index, position) == 0 &&
-           position.GetKind() == kOptionTran;
+           position.GetKind() == TranKind::kOption;
 }
 
 bool TrackerWindowModel::IsPicked(int index) const {
@@ -96,14 +96,13 @@ TrackerWindowModel::Row TrackerWindowModel::Cells(const Tran& r, double balance,
     static const char* const kActionMarks[] = {"", "O", "C", "E"};
     const int digits = settings.significantDigits;
     const auto money = [digits](double x) { return NumberText(x, digits, false); };
-    const int action = r.GetAction();
     const int units = r.GetUnits();
     return {DateCell(r.GetDate()),
             // The underlying's position goes by the symbol the editor now shows.
-            position && r.GetKind() == kUnderlyingTran ? stock.GetSymbol() : r.GetName(),
-            action >= 0 && action <= kExercise ? kActionMarks[action] : "",
-            units == 0 ? "" : (r.GetSide() == kSell ? "-" : "") + IntegerText(units),
-            r.GetKind() == kDividendTran ? "" : money(r.GetPrice()), money(r.Amount()),
+            position && r.GetKind() == TranKind::kUnderlying ? stock.GetSymbol() : r.GetName(),
+            NameOf(kActionMarks, r.GetAction()),
+            units == 0 ? "" : (r.GetSide() == Side::kSell ? "-" : "") + IntegerText(units),
+            r.GetKind() == TranKind::kDividend ? "" : money(r.GetPrice()), money(r.Amount()),
             money(r.TotalFees()), money(r.Total()), money(balance)};
 }
 

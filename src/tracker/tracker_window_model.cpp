@@ -153,19 +153,19 @@ TrackerRequest TrackerWindowModel::ChooseEntry(int entry) {
     if (entry == kUnderlyingEntry) {
         if (stock.GetPrice() == 0) return RefuseEntry();
         ShowSet(ControlSet::kUnderlying);
-        form.SetKind(kUnderlyingTran);
+        form.SetKind(TranKind::kUnderlying);
         form.SetUnitsPerContract(stock.GetUnitsPerContract());
         form.SetAssetType(stock.GetAssetType());
         // Only a symbol kept from an earlier edition's document can be too long.
         if (form.SetName(stock.GetSymbol()) != 0)
             messages.Warning(NameTooLongText("The entry"), kMessageCaption, MessageOwner::kTracker);
-        FillUnits(stock.GetAssetType() == kFutureAsset);
+        FillUnits(stock.GetAssetType() == AssetType::kFuture);
     } else if (entry > kUnderlyingEntry && entry < kDividendEntry) {
         const Option& option = *options[entry - 1];
-        if (option.GetOptionType() == kNoOptionType) return RefuseEntry();
+        if (option.GetOptionType() == OptionType::kNone) return RefuseEntry();
         ShowSet(ControlSet::kOption);
         FillUnits(true);
-        form.SetKind(kOptionTran);
+        form.SetKind(TranKind::kOption);
         form.SetUnitsPerContract(option.GetUnitsPerContract());
         form.SetStrike(option.GetStrike());
         form.SetOptionType(option.GetOptionType());
@@ -174,7 +174,7 @@ TrackerRequest TrackerWindowModel::ChooseEntry(int entry) {
         form.SetAssetType(option.GetAssetType());
     } else if (entry == kDividendEntry) {
         ShowSet(ControlSet::kDividend);
-        form.SetKind(kDividendTran);
+        form.SetKind(TranKind::kDividend);
         form.SetUnitsPerContract(1);
         form.SetName("Dividend");
     } else {
@@ -204,7 +204,7 @@ void TrackerWindowModel::ShowSet(ControlSet set) {
     for (C control : {C::kOpen, C::kClose, C::kUnitsLabel, C::kUnits, C::kFees})
         Ctl(control).visible = true;
     Ctl(C::kExercise).visible = set == ControlSet::kOption;
-    const bool sides = set == ControlSet::kUnderlying || form.GetAction() != kExercise;
+    const bool sides = set == ControlSet::kUnderlying || form.GetAction() != TranAction::kExercise;
     Ctl(C::kBuy).visible = Ctl(C::kSell).visible = sides;
 }
 
@@ -222,15 +222,15 @@ void TrackerWindowModel::ClearEntryControls() {
     Ctl(C::kPrice).text.clear();
 }
 
-void TrackerWindowModel::CheckAction(int action) {
-    Ctl(C::kOpen).checked = action == kOpen;
-    Ctl(C::kClose).checked = action == kClose;
-    Ctl(C::kExercise).checked = action == kExercise;
+void TrackerWindowModel::CheckAction(TranAction action) {
+    Ctl(C::kOpen).checked = action == TranAction::kOpen;
+    Ctl(C::kClose).checked = action == TranAction::kClose;
+    Ctl(C::kExercise).checked = action == TranAction::kExercise;
 }
 
-void TrackerWindowModel::CheckSide(int side) {
-    Ctl(C::kBuy).checked = side == kBuy;
-    Ctl(C::kSell).checked = side == kSell;
+void TrackerWindowModel::CheckSide(Side side) {
+    Ctl(C::kBuy).checked = side == Side::kBuy;
+    Ctl(C::kSell).checked = side == Side::kSell;
 }
 
 TrackerRequest TrackerWindowModel::ClickButton(TrackerControl control) {
@@ -238,31 +238,31 @@ TrackerRequest TrackerWindowModel::ClickButton(TrackerControl control) {
     switch (control) {
         case C::kOpen:
         case C::kClose:
-            CheckAction(control == C::kOpen ? kOpen : kClose);
-            form.SetAction(control == C::kOpen ? kOpen : kClose);
-            if (form.GetKind() != kDividendTran)
+            CheckAction(control == C::kOpen ? TranAction::kOpen : TranAction::kClose);
+            form.SetAction(control == C::kOpen ? TranAction::kOpen : TranAction::kClose);
+            if (form.GetKind() != TranKind::kDividend)
                 Ctl(C::kBuy).visible = Ctl(C::kSell).visible = true;
             break;
         case C::kExercise:
-            CheckAction(kExercise);
-            form.SetAction(kExercise);
+            CheckAction(TranAction::kExercise);
+            form.SetAction(TranAction::kExercise);
             // The list gives an exercise the side opposite to the opening it exercises.
             Ctl(C::kBuy).visible = Ctl(C::kSell).visible = false;
-            CheckSide(kNoSide);
-            form.SetSide(kNoSide);
+            CheckSide(Side::kNone);
+            form.SetSide(Side::kNone);
             // Exercised at the underlying's price in the editor, as the box shows it.
             EnterPrice(
                 NumberText(stock.GetPrice(), settings.significantDigits, settings.showFractions));
             break;
         case C::kBuy:
         case C::kSell:
-            CheckSide(control == C::kBuy ? kBuy : kSell);
-            form.SetSide(control == C::kBuy ? kBuy : kSell);
+            CheckSide(control == C::kBuy ? Side::kBuy : Side::kSell);
+            form.SetSide(control == C::kBuy ? Side::kBuy : Side::kSell);
             break;
         case C::kFees: ClickFees(); break;
         case C::kClear: {
             ClearEntryControls();
-            const int kind = form.GetKind();
+            const TranKind kind = form.GetKind();
             form.Clear();
             form.SetKind(kind);
             break;
@@ -287,7 +287,7 @@ void TrackerWindowModel::ClickFees() {
     Control& fees = Ctl(C::kFees);
     fees.checked = !fees.checked;
     const double perTrade =
-        form.GetKind() == kUnderlyingTran ? settings.underlyingFees : settings.optionFees;
+        form.GetKind() == TranKind::kUnderlying ? settings.underlyingFees : settings.optionFees;
     form.SetFees(fees.checked ? perTrade : 0);
 }
 
@@ -321,7 +321,7 @@ void TrackerWindowModel::RefreshButtons() {
     for (int slot = 0; slot < 2; ++slot) {
         Tran position;
         optionOpen = optionOpen || (transactions.GetPosition(slot, position) == 0 &&
-                                    position.GetKind() == kOptionTran);
+                                    position.GetKind() == TranKind::kOption);
     }
     Ctl(C::kGraph).enabled = optionOpen;
     if (!rowChosen && !entryChosen) {

@@ -114,8 +114,8 @@ class TrackerWindowModel {
     void ShowSet(ControlSet set);
     void FillUnits(bool contracts);
     void ClearEntryControls();
-    void CheckAction(int action);
-    void CheckSide(int side);
+    void CheckAction(TranAction action);
+    void CheckSide(Side side);
     void ClickFees();
     void EnterDate(const std::string& text);
     void ShowFormDate();

@@ -26,24 +26,35 @@ int Tran::SetDate(CTime value) {
     return 0;
 }
 
-int Tran::SetKind(int value) { return SetInRange(kind, value, kNoKind, kDividendTran); }
-int Tran::SetAssetType(int value) {
-    return SetInRange(assetType, value, kNoAssetType, kFutureAsset);
+int Tran::SetKind(TranKind value) {
+    kind = value;
+    return 0;
+}
+int Tran::SetAssetType(AssetType value) {
+    assetType = value;
+    return 0;
 }
 
 int Tran::SetName(const std::string& value) { return qx::SetName(name, value); }
 
-int Tran::SetAction(int value) { return SetInRange(action, value, kNoAction, kExercise); }
+int Tran::SetAction(TranAction value) {
+    action = value;
+    return 0;
+}
 
 int Tran::SetUnits(int n) {
     if (n == INT_MIN) return -1;
-    units = side == kSell ? -std::abs(n) : std::abs(n);
+    units = side == Side::kSell ? -std::abs(n) : std::abs(n);
     return 0;
 }
 
 int Tran::SetUnitsPerContract(int value) { return SetInRange(unitsPerContract, value, 1, INT_MAX); }
 
-int Tran::SetOptionType(int value) { return SetInRange(optionType, value, kCall, kPut); }
+int Tran::SetOptionType(OptionType value) {
+    if (value == OptionType::kNone) return -1;
+    optionType = value;
+    return 0;
+}
 
 int Tran::SetStrike(double value) { return value == 0 ? -1 : SetNonNegative(strike, value); }
 
@@ -53,11 +64,10 @@ int Tran::SetExpiration(CTime value) {
     return 0;
 }
 
-int Tran::SetSide(int value) {
-    if (value < kNoSide || value > kSell) return -1;
+int Tran::SetSide(Side value) {
     side = value;
     const int magnitude = GetUnits();
-    units = side == kSell ? -magnitude : magnitude;
+    units = side == Side::kSell ? -magnitude : magnitude;
     return 0;
 }
 
@@ -79,15 +89,15 @@ void Tran::Clear() {
 bool Tran::IsOnOrAfter(const Tran& other) const { return LocalDay(date) >= LocalDay(other.date); }
 
 bool Tran::IsComplete() const {
-    const bool traded =
-        !name.empty() && action != kNoAction && units != 0 && side != kNoSide && price != 0;
+    const bool traded = !name.empty() && action != TranAction::kNone && units != 0 &&
+                        side != Side::kNone && price != 0;
     switch (kind) {
-        case kUnderlyingTran: return traded;
-        case kOptionTran:
+        case TranKind::kUnderlying: return traded;
+        case TranKind::kOption:
             // An exercise takes its side from the opening it exercises.
-            if (action == kExercise) return !name.empty() && units != 0 && price != 0;
+            if (action == TranAction::kExercise) return !name.empty() && units != 0 && price != 0;
             return traded;
-        case kDividendTran: return !name.empty() && price != 0;
+        case TranKind::kDividend: return !name.empty() && price != 0;
         default: return false;
     }
 }
@@ -98,15 +108,16 @@ double Tran::ExercisePerContract() const {
     // between its price and the strike in cash. Side 1 is the assigned writer, side 2
     // the holder who exercises.
     double holderGain = 0;  // what the exercising holder receives per contract
-    if (assetType == kIndexAsset) {
-        if (optionType == kCall) holderGain = (price - strike) * m;
-        if (optionType == kPut) holderGain = (strike - price) * m;
+    if (assetType == AssetType::kIndex) {
+        if (optionType == OptionType::kCall) holderGain = (price - strike) * m;
+        if (optionType == OptionType::kPut) holderGain = (strike - price) * m;
     } else {
-        if (optionType == kCall) holderGain = -strike * m;  // the holder pays the strike
-        if (optionType == kPut) holderGain = strike * m;    // the holder receives it
+        if (optionType == OptionType::kCall)
+            holderGain = -strike * m;                                 // the holder pays the strike
+        if (optionType == OptionType::kPut) holderGain = strike * m;  // the holder receives it
     }
-    if (side == kBuy) return -holderGain;
-    if (side == kSell) return holderGain;
+    if (side == Side::kBuy) return -holderGain;
+    if (side == Side::kSell) return holderGain;
     return 0;
 }
 
@@ -114,44 +125,47 @@ double Tran::Amount() const {
     if (IsExercise()) return GetUnits() * ExercisePerContract();
     const double u = units;
     switch (kind) {
-        case kDividendTran: return price;
-        case kOptionTran: return -(unitsPerContract * u * price);
-        case kUnderlyingTran:
-            return assetType == kFutureAsset ? -(unitsPerContract * u * price) : -(u * price);
+        case TranKind::kDividend: return price;
+        case TranKind::kOption: return -(unitsPerContract * u * price);
+        case TranKind::kUnderlying:
+            return assetType == AssetType::kFuture ? -(unitsPerContract * u * price) : -(u * price);
         default: return 0;
     }
 }
 
 double Tran::Total() const {
     if (IsExercise()) {
-        const bool priced =
-            (side == kBuy || side == kSell) && (optionType == kCall || optionType == kPut);
+        const bool priced = (side == Side::kBuy || side == Side::kSell) &&
+                            (optionType == OptionType::kCall || optionType == OptionType::kPut);
         return priced ? GetUnits() * (ExercisePerContract() + fees) : 0;
     }
     switch (kind) {
-        case kDividendTran: return price;
-        case kOptionTran:
-        case kUnderlyingTran:
+        case TranKind::kDividend: return price;
+        case TranKind::kOption:
+        case TranKind::kUnderlying:
             // Option fees are per contract; other fees are charged once per trade.
             return Amount() + TotalFees();
         default: return 0;
     }
 }
 
-double Tran::TotalFees() const { return kind == kOptionTran ? GetUnits() * fees : fees; }
+double Tran::TotalFees() const { return kind == TranKind::kOption ? GetUnits() * fees : fees; }
 
 std::int64_t Tran::DeliveredUnits() const {
     const std::int64_t n = static_cast<std::int64_t>(GetUnits()) * unitsPerContract;
-    const int delivery = DeliverySide();
-    return delivery == kBuy ? n : delivery == kSell ? -n : 0;
+    const Side delivery = DeliverySide();
+    return delivery == Side::kBuy ? n : delivery == Side::kSell ? -n : 0;
 }
 
-int Tran::DeliverySide() const {
-    if (!IsExercise() || assetType == kIndexAsset) return kNoSide;
-    if ((optionType == kCall && side == kSell) || (optionType == kPut && side == kBuy)) return kBuy;
-    if ((optionType == kCall && side == kBuy) || (optionType == kPut && side == kSell))
-        return kSell;
-    return kNoSide;
+Side Tran::DeliverySide() const {
+    if (!IsExercise() || assetType == AssetType::kIndex) return Side::kNone;
+    if ((optionType == OptionType::kCall && side == Side::kSell) ||
+        (optionType == OptionType::kPut && side == Side::kBuy))
+        return Side::kBuy;
+    if ((optionType == OptionType::kCall && side == Side::kBuy) ||
+        (optionType == OptionType::kPut && side == Side::kSell))
+        return Side::kSell;
+    return Side::kNone;
 }
 
 bool operator==(const Tran& a, const Tran& b) {

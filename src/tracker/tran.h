@@ -5,16 +5,25 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
 class CArchive;
 
 // What a transaction trades: the underlying asset, an option series, or a dividend.
-enum TranKind { kNoKind = 0, kUnderlyingTran = 1, kOptionTran = 2, kDividendTran = 3 };
+enum class TranKind { kNone = 0, kUnderlying = 1, kOption = 2, kDividend = 3 };
 
 // What a transaction does to a position.
-enum TranAction { kNoAction = 0, kOpen = 1, kClose = 2, kExercise = 3 };
+enum class TranAction { kNone = 0, kOpen = 1, kClose = 2, kExercise = 3 };
+
+// The stored int of a document or a spreadsheet read back, or nothing for a damaged one.
+constexpr std::optional<TranKind> TranKindFromStored(int stored) {
+    return StoredInRange(stored, TranKind::kNone, TranKind::kDividend);
+}
+constexpr std::optional<TranAction> TranActionFromStored(int stored) {
+    return StoredInRange(stored, TranAction::kNone, TranAction::kExercise);
+}
 
 // One dated transaction of the trade tracker, or one open position summarised by the
 // accounting. Transactions refer to each other only by equal name and by side. Setters
@@ -23,28 +32,27 @@ class Tran {
   public:
     // Refuses a date a document cannot hold (CTime::IsStorable).
     int SetDate(CTime value);
-    // Refuses a kind outside 0..3 (TranKind).
-    int SetKind(int value);
-    // Refuses an asset type outside 0..3 (1 Stock, 2 Index, 3 Future).
-    int SetAssetType(int value);
+    // Always accept.
+    int SetKind(TranKind value);
+    int SetAssetType(AssetType value);
     // The asset symbol, the option's description or "Dividend"; refuses a name longer
     // than kMaxNameLength characters.
     int SetName(const std::string& value);
-    // Refuses an action outside 0..3 (TranAction).
-    int SetAction(int value);
+    // Always accepts.
+    int SetAction(TranAction value);
     // Stores |n|, negated when the side is Sell; refuses the one count whose absolute
     // value has no 32-bit form.
     int SetUnits(int n);
     // Refuses 0 and negatives.
     int SetUnitsPerContract(int value);
-    // Accepts only 1 (call) and 2 (put).
-    int SetOptionType(int value);
+    // Accepts only a call or a put.
+    int SetOptionType(OptionType value);
     // Refuses 0, negatives, non-finite values and magnitudes beyond kMaxMagnitude.
     int SetStrike(double value);
     // Refuses a date a document cannot hold (CTime::IsStorable).
     int SetExpiration(CTime value);
-    // Refuses a side outside 0..2 and re-signs the units by the new side.
-    int SetSide(int value);
+    // Always accepts, and re-signs the units by the new side.
+    int SetSide(Side value);
     // Refuses negatives, non-finite values and magnitudes beyond kMaxMagnitude.
     int SetPrice(double value);
     // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
@@ -52,21 +60,21 @@ class Tran {
     int SetFees(double value);
 
     CTime GetDate() const { return date; }
-    int GetKind() const { return kind; }
-    int GetAssetType() const { return assetType; }
+    TranKind GetKind() const { return kind; }
+    AssetType GetAssetType() const { return assetType; }
     std::string GetName() const { return name; }
     // The name without a copy, for comparisons.
     const std::string& Name() const { return name; }
-    int GetAction() const { return action; }
+    TranAction GetAction() const { return action; }
     // The absolute number of units (saturated at the largest 32-bit count).
     int GetUnits() const;
     // The stored count: positive when bought, negative when sold.
     int GetSignedUnits() const { return units; }
     int GetUnitsPerContract() const { return unitsPerContract; }
-    int GetOptionType() const { return optionType; }
+    OptionType GetOptionType() const { return optionType; }
     double GetStrike() const { return strike; }
     CTime GetExpiration() const { return expiration; }
-    int GetSide() const { return side; }
+    Side GetSide() const { return side; }
     double GetPrice() const { return price; }
     double GetFees() const { return fees; }
 
@@ -81,7 +89,7 @@ class Tran {
     // Whether the record holds enough to be recorded for its kind and action.
     bool IsComplete() const;
     // An option exercise (kind option, action Exercise).
-    bool IsExercise() const { return kind == kOptionTran && action == kExercise; }
+    bool IsExercise() const { return kind == TranKind::kOption && action == TranAction::kExercise; }
 
     // Cash of the trade without fees: negative when money is paid out.
     double Amount() const;
@@ -93,10 +101,10 @@ class Tran {
     // Units of the underlying an exercise moves into (+) or out of (-) the holding;
     // 0 for anything but an option exercise.
     std::int64_t DeliveredUnits() const;
-    // Which way an exercise moves the underlying: kBuy when units come into the holding
-    // (a call exercised, a put assigned), kSell when they go out, kNoSide for a
+    // Which way an exercise moves the underlying: Buy when units come into the holding
+    // (a call exercised, a put assigned), Sell when they go out, none for a
     // cash-settled index option and for anything but an option exercise.
-    int DeliverySide() const;
+    Side DeliverySide() const;
 
     // Writes or reads the record in its document layout (defined with the document
     // code); false on a file error, which it has reported.
@@ -114,16 +122,16 @@ class Tran {
 
     // Declaration order is the document order. The sign of units follows side.
     CTime date;
-    int kind = 0;
-    int assetType = 0;
+    TranKind kind = TranKind::kNone;
+    AssetType assetType = AssetType::kNone;
     std::string name;
-    int action = 0;
+    TranAction action = TranAction::kNone;
     int units = 0;
     int unitsPerContract = 1;
-    int optionType = 0;
+    OptionType optionType = OptionType::kNone;
     double strike = 0;
     CTime expiration;
-    int side = 0;
+    Side side = Side::kNone;
     double price = 0;
     double fees = 0;  // zero or negative
 };

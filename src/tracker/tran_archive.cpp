@@ -6,10 +6,12 @@
 namespace qx {
 
 bool Tran::Serialize(CArchive& archive) {
-    return archive.ExchangeRecord(*this, &Tran::TakeLoaded, &Tran::date, &Tran::kind,
-                                  &Tran::assetType, &Tran::name, &Tran::action, &Tran::units,
-                                  &Tran::unitsPerContract, &Tran::optionType, &Tran::strike,
-                                  &Tran::expiration, &Tran::side, &Tran::price, &Tran::fees);
+    return archive.ExchangeRecord(
+        *this, &Tran::TakeLoaded, &Tran::date, AsStored(&Tran::kind, TranKindFromStored),
+        AsStored(&Tran::assetType, AssetTypeFromStored), &Tran::name,
+        AsStored(&Tran::action, TranActionFromStored), &Tran::units, &Tran::unitsPerContract,
+        AsStored(&Tran::optionType, OptionTypeFromStored), &Tran::strike, &Tran::expiration,
+        AsStored(&Tran::side, SideFromStored), &Tran::price, &Tran::fees);
 }
 
 // A trade of the underlying or a dividend holds no option type and no strike, as a
@@ -27,7 +29,7 @@ bool Tran::TakeLoaded(const Tran& read) {
         SetSide(read.side),
         SetUnits(read.units),
         SetUnitsPerContract(read.unitsPerContract),
-        read.optionType == kNoOptionType ? 0 : SetOptionType(read.optionType),
+        read.optionType == OptionType::kNone ? 0 : SetOptionType(read.optionType),
         read.strike == 0 ? 0 : SetStrike(read.strike),
         SetExpiration(read.expiration),
         SetPrice(read.price),

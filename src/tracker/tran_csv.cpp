@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -60,11 +61,6 @@ constexpr const char* kSideNames[] = {"", "Buy", "Sell"};
 constexpr const char* kTypeNames[] = {"", "Call", "Put"};
 
 constexpr const char* kDateTimeFormat = "%Y-%m-%d %H:%M:%S";
-
-template <std::size_t n>
-std::string NameOf(const char* const (&names)[n], int value) {
-    return value >= 0 && value < static_cast<int>(n) ? names[value] : "";
-}
 
 // The shortest text that reads back to x; "0" for either zero.
 std::string ShortestText(double x) {
@@ -191,11 +187,13 @@ int ChoiceOf(const char* const (&names)[n], const std::string& text) {
     return -1;
 }
 
-template <std::size_t n>
-int SetChoice(Tran& tran, int (Tran::*set)(int), const char* const (&names)[n],
-              const std::string& text) {
-    const int value = ChoiceOf(names, text);
-    return value > 0 ? (tran.*set)(value) : -1;
+// Sets the coded field whose word text is; refuses the empty word and any other.
+template <class Enum, std::size_t n>
+int SetChoice(Tran& tran, int (Tran::*set)(Enum), std::optional<Enum> (*fromStored)(int),
+              const char* const (&names)[n], const std::string& text) {
+    const int stored = ChoiceOf(names, text);
+    const std::optional<Enum> value = fromStored(stored);
+    return stored > 0 && value ? (tran.*set)(*value) : -1;
 }
 
 int SetInteger(Tran& tran, int (Tran::*set)(int), const std::string& text) {
@@ -226,18 +224,28 @@ const FieldRule kFieldRules[kReadColumns] = {
     {true, [](Tran& t, const std::string& s) { return SetDateTime(t, &Tran::SetDate, s); }},
     {false, [](Tran& t, const std::string& s) { return t.SetName(s); }},
     {true,
-     [](Tran& t, const std::string& s) { return SetChoice(t, &Tran::SetKind, kKindNames, s); }},
-    {false, [](Tran& t,
-               const std::string& s) { return SetChoice(t, &Tran::SetAssetType, kAssetNames, s); }},
+     [](Tran& t, const std::string& s) {
+         return SetChoice(t, &Tran::SetKind, TranKindFromStored, kKindNames, s);
+     }},
     {false,
-     [](Tran& t, const std::string& s) { return SetChoice(t, &Tran::SetAction, kActionNames, s); }},
+     [](Tran& t, const std::string& s) {
+         return SetChoice(t, &Tran::SetAssetType, AssetTypeFromStored, kAssetNames, s);
+     }},
     {false,
-     [](Tran& t, const std::string& s) { return SetChoice(t, &Tran::SetSide, kSideNames, s); }},
+     [](Tran& t, const std::string& s) {
+         return SetChoice(t, &Tran::SetAction, TranActionFromStored, kActionNames, s);
+     }},
+    {false,
+     [](Tran& t, const std::string& s) {
+         return SetChoice(t, &Tran::SetSide, SideFromStored, kSideNames, s);
+     }},
     {false, [](Tran& t, const std::string& s) { return SetInteger(t, &Tran::SetUnits, s); }},
     {false,
      [](Tran& t, const std::string& s) { return SetInteger(t, &Tran::SetUnitsPerContract, s); }},
-    {false, [](Tran& t,
-               const std::string& s) { return SetChoice(t, &Tran::SetOptionType, kTypeNames, s); }},
+    {false,
+     [](Tran& t, const std::string& s) {
+         return SetChoice(t, &Tran::SetOptionType, OptionTypeFromStored, kTypeNames, s);
+     }},
     {false, [](Tran& t, const std::string& s) { return SetDouble(t, &Tran::SetStrike, s); }},
     {false, [](Tran& t, const std::string& s) { return SetDateTime(t, &Tran::SetExpiration, s); }},
     {false, [](Tran& t, const std::string& s) { return SetDouble(t, &Tran::SetPrice, s); }},
@@ -268,24 +276,24 @@ std::string FindColumns(const std::vector<std::string>& header, ColumnPlaces& pl
 // Why tran is no transaction the tracker's form could have recorded (complete for its
 // kind, an option with its series, a dividend without an action), or empty.
 std::string Unrecordable(const Tran& tran) {
-    const bool option = tran.GetKind() == kOptionTran;
-    const bool dividend = tran.GetKind() == kDividendTran;
-    const bool exercise = option && tran.GetAction() == kExercise;
+    const bool option = tran.GetKind() == TranKind::kOption;
+    const bool dividend = tran.GetKind() == TranKind::kDividend;
+    const bool exercise = option && tran.GetAction() == TranAction::kExercise;
     // An option that expired worthless is closed at price 0, which the form cannot enter
     // but the book holds.
-    const bool expired =
-        option && tran.GetAction() == kClose && tran.GetUnits() != 0 && tran.GetSide() != kNoSide;
+    const bool expired = option && tran.GetAction() == TranAction::kClose && tran.GetUnits() != 0 &&
+                         tran.GetSide() != Side::kNone;
     // A dividend moves cash only; as an opening it would pass for a holding.
-    if (dividend && tran.GetAction() != kNoAction) return "A Dividend takes no Action.";
+    if (dividend && tran.GetAction() != TranAction::kNone) return "A Dividend takes no Action.";
     const struct {
         bool missing;
         int column;
     } fields[] = {
         {tran.Name().empty(), kEntryColumn},
-        {!dividend && tran.GetAction() == kNoAction, kActionColumn},
-        {!dividend && !exercise && tran.GetSide() == kNoSide, kSideColumn},
+        {!dividend && tran.GetAction() == TranAction::kNone, kActionColumn},
+        {!dividend && !exercise && tran.GetSide() == Side::kNone, kSideColumn},
         {!dividend && tran.GetUnits() == 0, kUnitsColumn},
-        {option && tran.GetOptionType() <= 0, kTypeColumn},
+        {option && tran.GetOptionType() == OptionType::kNone, kTypeColumn},
         {option && tran.GetStrike() <= 0, kStrikeColumn},
         {option && tran.GetExpiration() == CTime(), kExpirationColumn},
         {tran.GetPrice() == 0 && !expired, kPriceColumn},
@@ -327,7 +335,7 @@ std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& 
         if (text.empty() && !kFieldRules[column].required) continue;
         // A count sold is negative; the sign of a purchase's may not say otherwise.
         const bool contradicted =
-            column == kUnitsColumn && text[0] == '-' && tran.GetSide() == kBuy;
+            column == kUnitsColumn && text[0] == '-' && tran.GetSide() == Side::kBuy;
         if (!contradicted && kFieldRules[column].set(tran, text) == 0) continue;
         if (contradicted) return "\"" + Excerpt(raw) + "\" is not a valid Units for a Buy.";
         if (column == kEntryColumn) return NameTooLongText(std::string("The ") + kHeaders[column]);
@@ -337,7 +345,8 @@ std::string ReadRow(const std::vector<std::string>& fields, const ColumnPlaces& 
 }
 
 // What makes two rows the same trade when a file is imported again.
-using TradeKey = std::tuple<std::int64_t, std::string, int, int, int, int, double, double>;
+using TradeKey =
+    std::tuple<std::int64_t, std::string, TranKind, TranAction, Side, int, double, double>;
 
 TradeKey KeyOf(const Tran& t) {
     return {t.GetDate().GetTime(), t.Name(),           t.GetKind(),  t.GetAction(),

@@ -88,7 +88,7 @@ Outcome TranList::Place(const Tran* tran, int removed) {
 
 Outcome TranList::Remove(int index) {
     if (index < 0 || index >= GetCount()) return Outcome::Refused("");
-    if (transactions[index].GetAction() == kOpen) {
+    if (transactions[index].GetAction() == TranAction::kOpen) {
         Outcome outcome = CheckNotClosed(index);
         if (!outcome.IsAccepted()) return outcome;
     }
@@ -154,7 +154,7 @@ std::vector<int> TranList::Dependents(int from, int removed, const Tran* placed)
         const int series = ledger.SeriesOf(record->Name());
         if (series >= 0) addFrom(ledger.Members(series));
         movesUnderlying =
-            movesUnderlying || record->GetKind() == kUnderlyingTran || record->IsExercise();
+            movesUnderlying || record->GetKind() == TranKind::kUnderlying || record->IsExercise();
     }
     if (movesUnderlying) addFrom(ledger.UnderlyingMoves());
     std::sort(later.begin(), later.end());
@@ -183,8 +183,8 @@ Outcome TranList::CheckNotClosed(int index) const {
     const int series = ledger.SeriesOf(opening.Name());
     const SeriesTally through = ledger.Before(series, index + 1);
     const SeriesTally all = ledger.Before(series, INT_MAX);
-    const int side = opening.GetSide();
-    const int other = side == kBuy ? kSell : kBuy;
+    const Side side = opening.GetSide();
+    const Side other = side == Side::kBuy ? Side::kSell : Side::kBuy;
     // What later openings of its side add, less what later closings take from it.
     const double stillOpen =
         (all.opened[side] - through.opened[side]) - (all.taken[other] - through.taken[other]);

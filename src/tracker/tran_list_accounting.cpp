@@ -48,15 +48,18 @@ void TakeRecentLots(const std::vector<Tran>& book, const std::vector<int>& indic
 
 // An acquisition (side Buy) or disposal (side Sell) of the underlying: an opening
 // trade, or an exercise that delivered units at the strike.
-Lot UnderlyingLot(const Tran& t, int side) {
+Lot UnderlyingLot(const Tran& t, Side side) {
     const double quantity = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
-    if (t.GetKind() == kUnderlyingTran && t.GetAction() == kOpen && t.GetSide() == side) {
+    if (t.GetKind() == TranKind::kUnderlying && t.GetAction() == TranAction::kOpen &&
+        t.GetSide() == side) {
         return {true, quantity, t.GetPrice()};
     }
     return t.DeliverySide() == side ? Lot{true, quantity, t.GetStrike()} : Lot{};
 }
 
-bool IsOptionOpening(const Tran& t) { return t.GetKind() == kOptionTran && t.GetAction() == kOpen; }
+bool IsOptionOpening(const Tran& t) {
+    return t.GetKind() == TranKind::kOption && t.GetAction() == TranAction::kOpen;
+}
 
 }  // namespace
 
@@ -107,9 +110,9 @@ Tran TranList::UnderlyingPosition() const {
         net += ledger.Before(series, INT_MAX).underlyingUnits;
     Tran position;
     if (net == 0) return position;
-    const int side = net > 0 ? kBuy : kSell;
-    position.SetKind(kUnderlyingTran);
-    position.SetAction(kOpen);
+    const Side side = net > 0 ? Side::kBuy : Side::kSell;
+    position.SetKind(TranKind::kUnderlying);
+    position.SetAction(TranAction::kOpen);
     position.SetSide(side);
     position.SetUnits(UnitsOf(net));
     double price = 0;
@@ -148,14 +151,14 @@ Tran TranList::OptionPosition(int series) const {
     const int first = FirstOptionOpening(series);
     const Tran& opening = transactions[first];
     position.SetName(opening.Name());
-    position.SetKind(kOptionTran);
-    position.SetAction(kOpen);
+    position.SetKind(TranKind::kOption);
+    position.SetAction(TranAction::kOpen);
     position.SetUnits(UnitsOf(net));
     position.SetUnitsPerContract(opening.GetUnitsPerContract());
     position.SetOptionType(opening.GetOptionType());
     position.SetStrike(opening.GetStrike());
     position.SetExpiration(opening.GetExpiration());
-    position.SetSide(net > 0 ? kBuy : kSell);
+    position.SetSide(net > 0 ? Side::kBuy : Side::kSell);
     double price = 0;
     double fees = 0;
     TakeRecentLots(

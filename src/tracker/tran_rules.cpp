@@ -11,7 +11,7 @@ namespace qx {
 
 namespace {
 
-int Opposite(int side) { return side == kBuy ? kSell : kBuy; }
+Side Opposite(Side side) { return side == Side::kBuy ? Side::kSell : Side::kBuy; }
 
 // The underlying's units the name holds before the transaction: positive when long.
 double NetHolding(const SeriesTally& series, const SeriesTally& exercises) {
@@ -24,27 +24,28 @@ double UnderlyingUnits(const Tran& tran) {
 }
 
 Outcome JudgeOpen(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
-    const int side = tran.GetSide();
+    const Side side = tran.GetSide();
     bool opposite;
-    if (tran.GetKind() == kUnderlyingTran) {
+    if (tran.GetKind() == TranKind::kUnderlying) {
         const double net = NetHolding(series, exercises);
-        opposite = side == kBuy ? net < 0 : net > 0;
+        opposite = side == Side::kBuy ? net < 0 : net > 0;
     } else {
         opposite = series.opened[Opposite(side)] - series.taken[side] >= 1;
     }
     if (!opposite) return Outcome::Accepted();
     return Outcome::Refused(std::string("Transaction tries to ") +
-                            (side == kBuy ? "buy " : "sell ") + "to open when there is already a " +
-                            (side == kBuy ? "short " : "long ") + "position.");
+                            (side == Side::kBuy ? "buy " : "sell ") +
+                            "to open when there is already a " +
+                            (side == Side::kBuy ? "short " : "long ") + "position.");
 }
 
 Outcome JudgeClose(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
-    const int side = tran.GetSide();
-    const bool underlying = tran.GetKind() == kUnderlyingTran;
+    const Side side = tran.GetSide();
+    const bool underlying = tran.GetKind() == TranKind::kUnderlying;
     // Only a trade in the underlying or in an option has an opening to close. Every
     // exercise of another name may have moved the underlying, so it counts as a match.
     int matches = 0;
-    if (underlying || tran.GetKind() == kOptionTran)
+    if (underlying || tran.GetKind() == TranKind::kOption)
         matches = series.takings[side] + series.openings[Opposite(side)];
     if (underlying) matches += exercises.exercises - series.exercises;
     if (matches == 0) {
@@ -56,7 +57,7 @@ Outcome JudgeClose(const Tran& tran, const SeriesTally& series, const SeriesTall
     if (underlying) {
         // A sale closes at most the net long holding, a purchase at most the net short.
         const double net = NetHolding(series, exercises);
-        open = side == kSell ? net : -net;
+        open = side == Side::kSell ? net : -net;
         wanted = UnderlyingUnits(tran);
     } else {
         open = series.opened[Opposite(side)] - series.taken[side];
@@ -68,8 +69,9 @@ Outcome JudgeClose(const Tran& tran, const SeriesTally& series, const SeriesTall
 }
 
 Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
-    const bool outOfMoney = (tran.GetOptionType() == kCall && tran.GetStrike() > tran.GetPrice()) ||
-                            (tran.GetOptionType() == kPut && tran.GetStrike() < tran.GetPrice());
+    const bool outOfMoney =
+        (tran.GetOptionType() == OptionType::kCall && tran.GetStrike() > tran.GetPrice()) ||
+        (tran.GetOptionType() == OptionType::kPut && tran.GetStrike() < tran.GetPrice());
     if (outOfMoney) {
         return Outcome::Refused("Option is not in the money.\nYou tried to exercise at " +
                                 NumberText(tran.GetPrice(), 3, false) +
@@ -77,8 +79,8 @@ Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
                                 NumberText(tran.GetStrike(), 3, false) + ".");
     }
     // The most recent opening of the series decides which side is being exercised.
-    const int openSide = series.lastOpenSide;
-    if (openSide == kNoSide) {
+    const Side openSide = series.lastOpenSide;
+    if (openSide == Side::kNone) {
         return Outcome::Refused(
             "Transaction tries to exercise another transaction that\ndoes not exist.");
     }
@@ -93,12 +95,12 @@ Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
 
 Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
     switch (tran.GetAction()) {
-        case kOpen:
-            if (tran.GetKind() == kUnderlyingTran || tran.GetKind() == kOptionTran)
+        case TranAction::kOpen:
+            if (tran.GetKind() == TranKind::kUnderlying || tran.GetKind() == TranKind::kOption)
                 return JudgeOpen(tran, series, exercises);
             return Outcome::Accepted();
-        case kClose: return JudgeClose(tran, series, exercises);
-        case kExercise: return JudgeExercise(tran, series);
+        case TranAction::kClose: return JudgeClose(tran, series, exercises);
+        case TranAction::kExercise: return JudgeExercise(tran, series);
         default: return Outcome::Accepted();  // a dividend opens and closes nothing
     }
 }

@@ -23,14 +23,14 @@ class PositionCommandsTest : public testing::Test {
     PositionCommandsTest() {
         Document doc(settings, messages);
         const struct {
-            int type;
+            OptionType type;
             double strike;
-            int side;
+            Side side;
             double price;
-        } legs[] = {{kPut, 90, kBuy, 1},
-                    {kPut, 95, kSell, 2},
-                    {kCall, 105, kSell, 2},
-                    {kCall, 110, kBuy, 1}};
+        } legs[] = {{OptionType::kPut, 90, Side::kBuy, 1},
+                    {OptionType::kPut, 95, Side::kSell, 2},
+                    {OptionType::kCall, 105, Side::kSell, 2},
+                    {OptionType::kCall, 110, Side::kBuy, 1}};
         for (int slot = 0; slot < 4; ++slot) {
             Option& option = doc.GetOption(slot);
             option.SetOptionType(legs[slot].type);
@@ -39,7 +39,7 @@ class PositionCommandsTest : public testing::Test {
             option.SetPrice(legs[slot].price);
             option.SetDates(CTime(2026, 3, 2), CTime(2026, 3, 31));
             option.SetSide(legs[slot].side);
-            option.SetAssetType(kStockAsset);
+            option.SetAssetType(AssetType::kStock);
             option.SetUnitsPerContract(100);
             option.SetContracts(1);
             option.SetInterestRate(0.05);

@@ -59,15 +59,15 @@ TEST(StrikeList, NeverOffersAStrikeOfZeroOrBelow) {
 }
 
 TEST(ChoiceLists, HoldingsDependOnTheAssetType) {
-    const std::vector<std::string> futures = SharesList(3);
+    const std::vector<std::string> futures = SharesList(AssetType::kFuture);
     EXPECT_EQ(futures.front(), "1");
     EXPECT_EQ(futures.back(), "100");
     EXPECT_EQ(futures.size(), 13u);
-    for (int type : {1, 2}) {
+    for (AssetType type : {AssetType::kStock, AssetType::kIndex}) {
         const std::vector<std::string> shares = SharesList(type);
-        EXPECT_EQ(shares.front(), "100") << "type " << type;
-        EXPECT_EQ(shares[9], "1000") << "type " << type;
-        EXPECT_EQ(shares.back(), "10000") << "type " << type;
+        EXPECT_EQ(shares.front(), "100") << "type " << Stored(type);
+        EXPECT_EQ(shares[9], "1000") << "type " << Stored(type);
+        EXPECT_EQ(shares.back(), "10000") << "type " << Stored(type);
     }
     EXPECT_EQ(ContractsList(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8",
                                                          "9", "10", "15", "20", "25"}));

@@ -99,7 +99,7 @@ TEST_F(EditorDocumentTest, OpenChoosesRowsFromSlotsWithDaysAndTakesOverRowOne) {
     EXPECT_EQ(settings.interest, 60);
     EXPECT_EQ(settings.dividend, 20);
     EXPECT_EQ(settings.unitsPerContract, 500);
-    EXPECT_EQ(settings.assetType, 2);
+    EXPECT_EQ(settings.assetType, AssetType::kIndex);
     EXPECT_TRUE(settings.includeDividend);
     EXPECT_TRUE(settings.includeFees);
     EXPECT_DOUBLE_EQ(settings.optionFees, 10);
@@ -206,7 +206,7 @@ TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne
     EXPECT_EQ(Text(C::kPrice), "");
     EXPECT_FALSE(editor->RowsEnabled());
     EXPECT_EQ(editor->GetRowRecord(0), -1);
-    EXPECT_EQ(Record(0).GetSide(), 0);
+    EXPECT_EQ(Record(0).GetSide(), Side::kNone);
     EXPECT_EQ(editor->GetDocument().GetPath(), "");
     EXPECT_EQ(Text(C::kPrompt), "Enter price.");
 }

@@ -35,7 +35,7 @@ TEST_F(EditorTest, OpensWithTheSettingsEnvironmentAndNoRows) {
         EXPECT_DOUBLE_EQ(Record(i).GetVolatility(), 0.15) << "record " << i;
         EXPECT_DOUBLE_EQ(Record(i).GetInterestRate(), 0.05) << "record " << i;
         EXPECT_EQ(Record(i).GetUnitsPerContract(), 100) << "record " << i;
-        EXPECT_EQ(Record(i).GetAssetType(), 1) << "record " << i;
+        EXPECT_EQ(Record(i).GetAssetType(), AssetType::kStock) << "record " << i;
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(EditorTest, ClearingThePriceResetsEveryRecordAndHidesTheRows) {
     Type(C::kShares, "200");
     Click(C::kBuyButton);
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
-    ASSERT_EQ(Record(0).GetSide(), kBuy);
+    ASSERT_EQ(Record(0).GetSide(), Side::kBuy);
     for (const char* cleared : {"", "-5", "0"}) {
         Type(C::kPrice, "50");
         Type(C::kPrice, cleared);
@@ -95,9 +95,9 @@ TEST_F(EditorTest, ClearingThePriceResetsEveryRecordAndHidesTheRows) {
         EXPECT_EQ(Row(0, R::kRowChoice).selected, -1) << cleared;
         EXPECT_EQ(RowText(0, R::kRowGroup), "Option") << cleared;
         EXPECT_EQ(Record(0).GetStrike(), 0) << cleared;
-        EXPECT_EQ(Record(0).GetSide(), 0) << cleared;
+        EXPECT_EQ(Record(0).GetSide(), Side::kNone) << cleared;
         EXPECT_EQ(Underlying().GetShares(), 0) << cleared;
-        EXPECT_EQ(Underlying().GetSide(), 0) << cleared;
+        EXPECT_EQ(Underlying().GetSide(), Side::kNone) << cleared;
         EXPECT_FALSE(Ctl(C::kBuyButton).checked) << cleared;
         EXPECT_EQ(Text(C::kShares), "") << cleared;
         EXPECT_EQ(Text(C::kNet), "") << cleared;
@@ -116,7 +116,7 @@ TEST_F(EditorTest, PriceReadsThousandsSeparatorsAndRefusesTextItCannotRead) {
         Type(C::kPrice, refused);
         EXPECT_EQ(Text(C::kPrice), "1250.00") << refused;
         EXPECT_EQ(Record(0).GetUnderlyingPrice(), 1250) << refused;
-        EXPECT_EQ(Record(0).GetSide(), kBuy) << refused;
+        EXPECT_EQ(Record(0).GetSide(), Side::kBuy) << refused;
         EXPECT_EQ(messages.LastText(), std::string("The Price box cannot read \"") + refused +
                                            "\" as a number. Write it as 1250, 1,250.50 or 50 1/4.");
     }
@@ -146,7 +146,7 @@ TEST_F(EditorTest, SharesBelowOneTakeTheSideBack) {
     Click(C::kSellButton);
     EXPECT_EQ(Text(C::kNet), "10000.00");
     Type(C::kShares, "0");
-    EXPECT_EQ(Underlying().GetSide(), 0);
+    EXPECT_EQ(Underlying().GetSide(), Side::kNone);
     EXPECT_FALSE(Ctl(C::kSellButton).checked);
     EXPECT_EQ(Text(C::kNet), "");
 }
@@ -155,7 +155,7 @@ TEST_F(EditorTest, BuyAndSellActAsAPairOnlyWhileSharesAreHeld) {
     Type(C::kPrice, "50");
     Click(C::kBuyButton);
     EXPECT_FALSE(Ctl(C::kBuyButton).checked);
-    EXPECT_EQ(Underlying().GetSide(), 0);
+    EXPECT_EQ(Underlying().GetSide(), Side::kNone);
     Type(C::kShares, "200");
     EXPECT_EQ(Text(C::kPrompt), "Buy or sell shares or select a new option.");
     Click(C::kBuyButton);
@@ -166,23 +166,23 @@ TEST_F(EditorTest, BuyAndSellActAsAPairOnlyWhileSharesAreHeld) {
     Click(C::kSellButton);
     EXPECT_FALSE(Ctl(C::kBuyButton).checked);
     EXPECT_TRUE(Ctl(C::kSellButton).checked);
-    EXPECT_EQ(Underlying().GetSide(), kSell);
+    EXPECT_EQ(Underlying().GetSide(), Side::kSell);
     EXPECT_EQ(Text(C::kPrompt), "Select a new option.");
 }
 
 TEST_F(EditorTest, AssetTypeButtonsSetTypeUnitsSymbolAndList) {
     struct Case {
         EditorControl button;
-        int type;
+        AssetType type;
         int units;
         const char* symbol;
         const char* label;
         const char* firstHolding;
     };
     const Case cases[] = {
-        {C::kFuture, 3, 100, "[Future]", "Contracts", "1"},
-        {C::kIndex, 2, 1, "[Index]", "Shares (Units)", "100"},
-        {C::kStock, 1, 1, "[Stock]", "Shares (Units)", "100"},
+        {C::kFuture, AssetType::kFuture, 100, "[Future]", "Contracts", "1"},
+        {C::kIndex, AssetType::kIndex, 1, "[Index]", "Shares (Units)", "100"},
+        {C::kStock, AssetType::kStock, 1, "[Stock]", "Shares (Units)", "100"},
     };
     for (const Case& c : cases) {
         Click(c.button);

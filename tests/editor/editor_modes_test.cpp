@@ -129,7 +129,7 @@ TEST_F(EditorTest, OpensInTheStoredModesRulesAndToggles) {
     settings.showFractions = true;
     settings.showContractUnits = true;
     settings.includeFees = true;
-    settings.assetType = 3;
+    settings.assetType = AssetType::kFuture;
     Reopen();
     EXPECT_EQ(Text(C::kModeLabel), "Advanced Mode");
     EXPECT_EQ(Text(C::kRuleLabel), "American Rule (60)");
@@ -204,7 +204,7 @@ TEST_F(EditorTest, NewResetsTheDocumentAndTheEditor) {
     EXPECT_TRUE(Ctl(C::kFuture).checked);
     EXPECT_EQ(Underlying().GetPrice(), 0);
     EXPECT_EQ(Underlying().GetShares(), 0);
-    EXPECT_EQ(Underlying().GetSide(), 0);
+    EXPECT_EQ(Underlying().GetSide(), Side::kNone);
     EXPECT_EQ(Underlying().GetUnitsPerContract(), 100);
     EXPECT_EQ(Underlying().GetFees(), 0) << "fees are off";
     EXPECT_FALSE(editor->RowsEnabled());
@@ -213,8 +213,8 @@ TEST_F(EditorTest, NewResetsTheDocumentAndTheEditor) {
     EXPECT_FALSE(Row(0, R::kStrike).visible);
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option");
     EXPECT_EQ(Row(0, R::kRowChoice).items[1], "2 New Option");
-    EXPECT_EQ(Record(1).GetSide(), 0);
-    EXPECT_EQ(Record(1).GetAssetType(), 3);
+    EXPECT_EQ(Record(1).GetSide(), Side::kNone);
+    EXPECT_EQ(Record(1).GetAssetType(), AssetType::kFuture);
     EXPECT_DOUBLE_EQ(Record(1).GetVolatility(), 0.15);
     EXPECT_EQ(editor->GetDocument().GetNotes(), "");
     EXPECT_EQ(editor->GetDocument().GetPath(), "");

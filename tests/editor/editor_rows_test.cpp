@@ -12,10 +12,10 @@ namespace {
 struct RowState {
     bool expires;
     double strike;
-    int type;
+    OptionType type;
     double price;
     int contracts;
-    int side;
+    Side side;
 };
 
 class EditorRowTest : public EditorTest {
@@ -35,15 +35,15 @@ class EditorRowTest : public EditorTest {
         EXPECT_EQ(!RowText(0, R::kDaysLeft).empty(), want.expires) << label;
         EXPECT_DOUBLE_EQ(option.GetStrike(), want.strike) << label;
         EXPECT_EQ(option.GetOptionType(), want.type) << label;
-        EXPECT_EQ(Row(0, R::kCallButton).checked, want.type == kCall) << label;
-        EXPECT_EQ(Row(0, R::kPutButton).checked, want.type == kPut) << label;
+        EXPECT_EQ(Row(0, R::kCallButton).checked, want.type == OptionType::kCall) << label;
+        EXPECT_EQ(Row(0, R::kPutButton).checked, want.type == OptionType::kPut) << label;
         EXPECT_DOUBLE_EQ(option.GetPrice(), want.price) << label;
         EXPECT_EQ(RowText(0, R::kRowPrice).empty(), want.price == 0) << label;
         EXPECT_EQ(option.GetContracts(), want.contracts) << label;
         EXPECT_EQ(RowText(0, R::kContracts), IntegerText(want.contracts)) << label;
         EXPECT_EQ(option.GetSide(), want.side) << label;
-        EXPECT_EQ(Row(0, R::kRowBuy).checked, want.side == kBuy) << label;
-        EXPECT_EQ(Row(0, R::kRowSell).checked, want.side == kSell) << label;
+        EXPECT_EQ(Row(0, R::kRowBuy).checked, want.side == Side::kBuy) << label;
+        EXPECT_EQ(Row(0, R::kRowSell).checked, want.side == Side::kSell) << label;
     }
 };
 
@@ -54,29 +54,37 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
         RowState want;
     };
     const Case cases[] = {
-        {"nothing", [] {}, {true, 50, kCall, 2, 3, kBuy}},
+        {"nothing", [] {}, {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
         {"month already past",
          [this] { TypeInRow(0, R::kExpires, "dec 1998"); },
-         {false, 0, 0, 0, 0, 0}},
+         {false, 0, OptionType::kNone, 0, 0, Side::kNone}},
         {"unreadable expiration",
          [this] { TypeInRow(0, R::kExpires, "soon"); },
-         {false, 0, 0, 0, 0, 0}},
-        {"strike cleared", [this] { TypeInRow(0, R::kStrike, ""); }, {true, 0, 0, 0, 0, 0}},
+         {false, 0, OptionType::kNone, 0, 0, Side::kNone}},
+        {"strike cleared",
+         [this] { TypeInRow(0, R::kStrike, ""); },
+         {true, 0, OptionType::kNone, 0, 0, Side::kNone}},
         {"strike refused",
          [this] { TypeInRow(0, R::kStrike, "abc"); },
-         {true, 50, kCall, 2, 3, kBuy}},
-        {"price cleared", [this] { TypeInRow(0, R::kRowPrice, "0"); }, {true, 50, kCall, 0, 0, 0}},
+         {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
+        {"price cleared",
+         [this] { TypeInRow(0, R::kRowPrice, "0"); },
+         {true, 50, OptionType::kCall, 0, 0, Side::kNone}},
         {"contracts cleared",
          [this] { TypeInRow(0, R::kContracts, "-2"); },
-         {true, 50, kCall, 2, 0, 0}},
-        {"type changed", [this] { ClickInRow(0, R::kPutButton); }, {true, 50, kPut, 0, 0, 0}},
+         {true, 50, OptionType::kCall, 2, 0, Side::kNone}},
+        {"type changed",
+         [this] { ClickInRow(0, R::kPutButton); },
+         {true, 50, OptionType::kPut, 0, 0, Side::kNone}},
         {"same type clicked again",
          [this] { ClickInRow(0, R::kCallButton); },
-         {true, 50, kCall, 2, 3, kBuy}},
-        {"side changed", [this] { ClickInRow(0, R::kRowSell); }, {true, 50, kCall, 2, 3, kSell}},
+         {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
+        {"side changed",
+         [this] { ClickInRow(0, R::kRowSell); },
+         {true, 50, OptionType::kCall, 2, 3, Side::kSell}},
         {"strike changed",
          [this] { ChooseInRow(0, R::kStrike, "55.00"); },
-         {true, 55, kCall, 2, 3, kBuy}},
+         {true, 55, OptionType::kCall, 2, 3, Side::kBuy}},
     };
     for (const Case& c : cases) {
         StartCompleteRow();
@@ -249,7 +257,7 @@ TEST_F(EditorTest, ChosenExpirationDoesNotRunTheCascade) {
     FillRow(0, 0, "50", R::kCallButton, "2", "3", R::kRowBuy);
     ChooseInRow(0, R::kExpires, "Jan 1999");  // its close, at 4:00 PM today, is still ahead
     EXPECT_EQ(RowText(0, R::kDaysLeft), "1.5 h");
-    EXPECT_EQ(Record(0).GetSide(), kBuy);
+    EXPECT_EQ(Record(0).GetSide(), Side::kBuy);
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option 1 AJ");
 }
 
@@ -280,11 +288,11 @@ TEST_F(EditorTest, BuyWithoutContractsLeavesNoSide) {
     ClickInRow(0, R::kRowBuy);
     EXPECT_FALSE(Row(0, R::kRowBuy).checked);
     EXPECT_FALSE(Row(0, R::kRowSell).checked);
-    EXPECT_EQ(Record(0).GetSide(), 0);
+    EXPECT_EQ(Record(0).GetSide(), Side::kNone);
     ChooseInRow(0, R::kContracts, "15");
     EXPECT_EQ(Record(0).GetContracts(), 15);
     ClickInRow(0, R::kRowSell);
-    EXPECT_EQ(Record(0).GetSide(), kSell);
+    EXPECT_EQ(Record(0).GetSide(), Side::kSell);
     EXPECT_EQ(RowText(0, R::kRowNet), "3000.00");
 }
 
@@ -301,7 +309,7 @@ TEST_F(EditorTest, ClearEmptiesTheRowAndOffersTheRecordAgain) {
         EXPECT_FALSE(Row(0, control).visible) << "control " << control;
     EXPECT_EQ(RowText(0, R::kRowGroup), "Option");
     EXPECT_EQ(Row(0, R::kRowChoice).items[2], "3 New Option");
-    EXPECT_EQ(Record(2).GetSide(), 0);
+    EXPECT_EQ(Record(2).GetSide(), Side::kNone);
     EXPECT_DOUBLE_EQ(Record(2).GetVolatility(), 0.15) << "the environment stays";
     EXPECT_DOUBLE_EQ(Record(2).GetUnderlyingPrice(), 50);
     EXPECT_FALSE(Ctl(C::kGraphButton).enabled);
@@ -351,7 +359,7 @@ TEST_F(EditorTest, GraphGetsCopiesOfTheRecordsAndTheUnderlying) {
     Option options[4];
     Stock stock;
     editor->CopyForGraph(options, stock);
-    EXPECT_EQ(options[2].GetSide(), kBuy);
+    EXPECT_EQ(options[2].GetSide(), Side::kBuy);
     EXPECT_DOUBLE_EQ(options[2].GetStrike(), 50);
     EXPECT_EQ(stock.GetShares(), 100);
     options[2].SetStrike(60);

@@ -25,15 +25,16 @@ class EditorStrategyTest : public EditorTest {
     // fees apart: the options' intrinsic values and the holding's gain from today's price.
     double PayoffAt(double s) const {
         const Stock& stock = Underlying();
-        const double sign = stock.GetSide() == kSell ? -1 : 1;
-        double payoff = stock.GetSide() == kNoSide ? 0 : sign * stock.GetShares() * (s - 50);
+        const double sign = stock.GetSide() == Side::kSell ? -1 : 1;
+        double payoff = stock.GetSide() == Side::kNone ? 0 : sign * stock.GetShares() * (s - 50);
         for (int slot = 0; slot < kOptionSlots; ++slot) {
             const Option& option = Record(slot);
-            if (option.GetSide() == kNoSide) continue;
+            if (option.GetSide() == Side::kNone) continue;
             const double k = option.GetStrike();
-            const double intrinsic =
-                option.GetOptionType() == kCall ? std::max(s - k, 0.0) : std::max(k - s, 0.0);
-            const double legSign = option.GetSide() == kBuy ? 1 : -1;
+            const double intrinsic = option.GetOptionType() == OptionType::kCall
+                                         ? std::max(s - k, 0.0)
+                                         : std::max(k - s, 0.0);
+            const double legSign = option.GetSide() == Side::kBuy ? 1 : -1;
             payoff += legSign * option.GetContracts() * option.GetUnitsPerContract() * intrinsic;
         }
         return payoff;
@@ -70,7 +71,7 @@ TEST_F(EditorStrategyTest, EachTemplateHasItsExpirationPayoff) {
         for (int slot = 0; slot < kOptionSlots; ++slot) {
             const Option& leg = Record(slot);
             const bool traded = slot < c.legs;
-            EXPECT_EQ(leg.GetSide() != kNoSide, traded) << name << " slot " << slot;
+            EXPECT_EQ(leg.GetSide() != Side::kNone, traded) << name << " slot " << slot;
             if (!traded) continue;
             EXPECT_EQ(leg.GetContracts(), 1) << name << " slot " << slot;
             // Jan 1999 expires within the week, so the first month with time value.
@@ -89,9 +90,9 @@ TEST_F(EditorStrategyTest, EachTemplateHasItsExpirationPayoff) {
 TEST_F(EditorStrategyTest, CalendarSellsTheFirstExpirationAndBuysTheNext) {
     Apply(Strategy::kCalendarSpread);
     EXPECT_EQ(Record(0).ExpirationText(), "Feb 1999");
-    EXPECT_EQ(Record(0).GetSide(), kSell);
+    EXPECT_EQ(Record(0).GetSide(), Side::kSell);
     EXPECT_EQ(Record(1).ExpirationText(), "Mar 1999");
-    EXPECT_EQ(Record(1).GetSide(), kBuy);
+    EXPECT_EQ(Record(1).GetSide(), Side::kBuy);
     EXPECT_EQ(Record(0).GetStrike(), 50);
     EXPECT_EQ(Record(1).GetStrike(), 50);
     EXPECT_GT(Record(1).GetPrice(), Record(0).GetPrice()) << "more time costs more";
@@ -101,7 +102,7 @@ TEST_F(EditorStrategyTest, TemplatesWaitForAPriceAndAskBeforeReplacingWork) {
     Type(C::kPrice, "");
     EXPECT_FALSE(editor->GetMenuItem(StrategyCommand(Strategy::kStraddle)).enabled);
     Apply(Strategy::kStraddle);
-    EXPECT_EQ(Record(0).GetSide(), kNoSide);
+    EXPECT_EQ(Record(0).GetSide(), Side::kNone);
 
     Type(C::kPrice, "50");
     FillRow(0, 0, "45", R::kPutButton, "1", "3", R::kRowSell);
@@ -112,7 +113,7 @@ TEST_F(EditorStrategyTest, TemplatesWaitForAPriceAndAskBeforeReplacingWork) {
     messages.threeWayAnswer = Answer::kNo;
     Apply(Strategy::kStraddle);
     EXPECT_EQ(Record(0).GetContracts(), 1);
-    EXPECT_EQ(Record(1).GetOptionType(), kPut);
+    EXPECT_EQ(Record(1).GetOptionType(), OptionType::kPut);
 }
 
 TEST_F(EditorStrategyTest, PositionTableShowsEveryLegAndTheTotal) {

@@ -105,7 +105,7 @@ TEST_F(EditorUndoTest, EachChangeIsOneStepAndANewChangeDropsTheRedo) {
     Click(C::kBuyButton);
     editor->Command(EditorCommand::kUndo);
     EXPECT_FALSE(Ctl(C::kBuyButton).checked);
-    EXPECT_EQ(Underlying().GetSide(), kNoSide);
+    EXPECT_EQ(Underlying().GetSide(), Side::kNone);
     EXPECT_EQ(Text(C::kShares), "200");
     editor->Command(EditorCommand::kUndo);
     EXPECT_EQ(Text(C::kShares), "");

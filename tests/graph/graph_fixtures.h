@@ -20,7 +20,7 @@ inline Settings WholeDaySettings() {
 
 // A bought call or put on an underlying at 100, 30 % volatility, 5 % interest, 100 units
 // per contract, paid 5.00; days left as given.
-inline Option MakeOption(int type, double strike, int daysLeft, int side = kBuy,
+inline Option MakeOption(OptionType type, double strike, int daysLeft, Side side = Side::kBuy,
                          int contracts = 1) {
     Option option;
     option.SetOptionType(type);
@@ -33,7 +33,7 @@ inline Option MakeOption(int type, double strike, int daysLeft, int side = kBuy,
     option.SetContracts(contracts);
     option.SetUnitsPerContract(100);
     option.SetPrice(5);
-    option.SetAssetType(kStockAsset);
+    option.SetAssetType(AssetType::kStock);
     return option;
 }
 
@@ -43,8 +43,8 @@ inline Stock MakeHolding() {
     stock.SetPrice(95);
     stock.SetShares(100);
     stock.SetFees(10);
-    stock.SetSide(kBuy);
-    stock.SetAssetType(kStockAsset);
+    stock.SetSide(Side::kBuy);
+    stock.SetAssetType(AssetType::kStock);
     return stock;
 }
 
@@ -53,7 +53,7 @@ inline Stock MakeHolding() {
 // units of it held, all shown, a year ahead.
 inline GraphModel LargestModel() {
     static Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(kCall, 1e12, 400, kBuy, INT_MAX)};
+    Option rows[4] = {MakeOption(OptionType::kCall, 1e12, 400, Side::kBuy, INT_MAX)};
     rows[0].SetUnderlyingPrice(1e12);
     rows[0].SetUnitsPerContract(INT_MAX);
     rows[0].SetVolatility(99.99);

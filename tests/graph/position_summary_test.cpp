@@ -18,20 +18,24 @@ constexpr int kDays = 30;  // every test option expires 30 days after the base d
 
 // One option of a test position: S0 100, volatility 30 %, interest 5 %, 100 units.
 struct Leg {
-    int type;
+    OptionType type;
     double strike;
-    int side;
+    Side side;
     double price;
     double fees = 0;
     int contracts = 1;
 };
 
 // Credit 2: the most it makes is 200, the most it loses 5 − 2 a unit.
-const std::vector<Leg> kCondor = {
-    {kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}};
+const std::vector<Leg> kCondor = {{OptionType::kPut, 90, Side::kBuy, 1},
+                                  {OptionType::kPut, 95, Side::kSell, 2},
+                                  {OptionType::kCall, 105, Side::kSell, 2},
+                                  {OptionType::kCall, 110, Side::kBuy, 1}};
 // Bought for 19, a box worth 20 at every price.
-const std::vector<Leg> kCheapBox = {
-    {kCall, 90, kBuy, 12}, {kCall, 110, kSell, 2}, {kPut, 110, kBuy, 11}, {kPut, 90, kSell, 2}};
+const std::vector<Leg> kCheapBox = {{OptionType::kCall, 90, Side::kBuy, 12},
+                                    {OptionType::kCall, 110, Side::kSell, 2},
+                                    {OptionType::kPut, 110, Side::kBuy, 11},
+                                    {OptionType::kPut, 90, Side::kSell, 2}};
 
 // The market and rule of a test position's options.
 struct Market {
@@ -60,7 +64,7 @@ GraphModel Graph(const std::vector<Leg>& legs, const Stock& holding, int dateOff
     return model;
 }
 
-Stock Holding(int side, double price, int shares, double fees) {
+Stock Holding(Side side, double price, int shares, double fees) {
     Stock stock;
     stock.SetSide(side);
     stock.SetPrice(price);
@@ -99,8 +103,8 @@ void ExpectExtreme(bool unlimited, double amount, double expected, const std::st
 
 TEST(PositionSummary, AtExpirationMatchesThePayoffsClosedForms) {
     const Stock none;
-    const Stock coveringShares = Holding(kBuy, 98, 100, 10);
-    const Stock shortShares = Holding(kSell, 100, 100, 0);
+    const Stock coveringShares = Holding(Side::kBuy, 98, 100, 10);
+    const Stock shortShares = Holding(Side::kSell, 100, 100, 0);
     // A box pays 20 at every price: bought for 19 it gains 100 everywhere, for 21 nowhere.
     std::vector<Leg> dearBox = kCheapBox;
     dearBox[2].price = 13;
@@ -113,19 +117,19 @@ TEST(PositionSummary, AtExpirationMatchesThePayoffsClosedForms) {
         std::vector<std::pair<double, double>> profitable;
     } cases[] = {
         // clang-format off
-        {"long call: strike + premium + fees per unit", {{kCall, 100, kBuy, 5, 2, 2}}, none,
+        {"long call: strike + premium + fees per unit", {{OptionType::kCall, 100, Side::kBuy, 5, 2, 2}}, none,
          {105.02}, kUnlimited, 1004, {{105.02, kUnlimited}}},
-        {"short put: loss bounded at strike less premium", {{kPut, 95, kSell, 3, 1}}, none,
+        {"short put: loss bounded at strike less premium", {{OptionType::kPut, 95, Side::kSell, 3, 1}}, none,
          {92.01}, 299, 9201, {{92.01, kUnlimited}}},
-        {"long straddle", {{kCall, 100, kBuy, 4}, {kPut, 100, kBuy, 4}}, none,
+        {"long straddle", {{OptionType::kCall, 100, Side::kBuy, 4}, {OptionType::kPut, 100, Side::kBuy, 4}}, none,
          {92, 108}, kUnlimited, 800, {{0, 92}, {108, kUnlimited}}},
         {"iron condor", kCondor, none, {93, 107}, 200, 300, {{93, 107}}},
-        {"covered call: 100 shares bounded by one short call", {{kCall, 105, kSell, 3}},
+        {"covered call: 100 shares bounded by one short call", {{OptionType::kCall, 105, Side::kSell, 3}},
          coveringShares, {95.1}, 990, 9510, {{95.1, kUnlimited}}},
-        {"short shares covered by a long call", {{kCall, 100, kBuy, 5}}, shortShares,
+        {"short shares covered by a long call", {{OptionType::kCall, 100, Side::kBuy, 5}}, shortShares,
          {95}, 9500, 500, {{0, 95}}},
-        {"naked short call", {{kCall, 100, kSell, 4}}, none, {104}, 400, kUnlimited, {{0, 104}}},
-        {"break-even beyond every strike's reach", {{kCall, 100, kBuy, 500}}, none,
+        {"naked short call", {{OptionType::kCall, 100, Side::kSell, 4}}, none, {104}, 400, kUnlimited, {{0, 104}}},
+        {"break-even beyond every strike's reach", {{OptionType::kCall, 100, Side::kBuy, 500}}, none,
          {600}, kUnlimited, 50000, {{600, kUnlimited}}},
         {"profitable everywhere", kCheapBox, none, {}, 100, -100, {{0, kUnlimited}}},
         {"profitable nowhere", dearBox, none, {}, -100, 100, {}},
@@ -157,7 +161,7 @@ TEST(PositionSummary, BeforeExpirationTheLimitsFollowTheValuationRule) {
     // Valued 30 days ahead of 90-day options: 60 days left, discount e^(−rT).
     const double T = 60 / 365.0;
     const double discount = std::exp(-0.05 * T);
-    const Stock covering = Holding(kBuy, 98, 100, 10);
+    const Stock covering = Holding(Side::kBuy, 98, 100, 10);
     const struct {
         const char* name;
         std::vector<Leg> legs;
@@ -168,19 +172,19 @@ TEST(PositionSummary, BeforeExpirationTheLimitsFollowTheValuationRule) {
     } cases[] = {
         // clang-format off
         // A European put tends to K·e^(−rT) as the price falls to 0, an American one to K.
-        {"short put, closed form", {{kPut, 95, kSell, 3, 1}}, Stock(), 0, 0,
+        {"short put, closed form", {{OptionType::kPut, 95, Side::kSell, 3, 1}}, Stock(), 0, 0,
          299, 100 * (95 * discount - 3) + 1},
-        {"short put, lattice", {{kPut, 95, kSell, 3, 1}}, Stock(), 100, 0, 299, 9201},
+        {"short put, lattice", {{OptionType::kPut, 95, Side::kSell, 3, 1}}, Stock(), 100, 0, 299, 9201},
         // A call far in the money tends to S − K·e^(−rT): the shares' gain levels off.
-        {"covered call, closed form", {{kCall, 105, kSell, 3}}, covering, 0, 0,
+        {"covered call, closed form", {{OptionType::kCall, 105, Side::kSell, 3}}, covering, 0, 0,
          100 * (105 * discount - 98 + 3) - 10, 9510},
-        {"bull call spread", {{kCall, 95, kBuy, 6}, {kCall, 105, kSell, 2}}, Stock(), 0, 0,
+        {"bull call spread", {{OptionType::kCall, 95, Side::kBuy, 6}, {OptionType::kCall, 105, Side::kSell, 2}}, Stock(), 0, 0,
          1000 * discount - 400, 400},
         // With a yield the closed form's call rises as S·e^(−qT), slower than the shares;
         // exercised early on the lattice it rises as S − K.
-        {"covered call, closed form with a yield", {{kCall, 105, kSell, 3}}, covering, 0, 0.03,
+        {"covered call, closed form with a yield", {{OptionType::kCall, 105, Side::kSell, 3}}, covering, 0, 0.03,
          kUnlimited, 9510},
-        {"covered call, lattice with a yield", {{kCall, 105, kSell, 3}}, covering, 100, 0.03,
+        {"covered call, lattice with a yield", {{OptionType::kCall, 105, Side::kSell, 3}}, covering, 100, 0.03,
          100 * (105 - 98 + 3) - 10, 9510},
         // clang-format on
     };
@@ -199,8 +203,9 @@ TEST(PositionSummary, BeforeExpirationBreakEvensAreWhereTheNetCurveCrossesZero) 
     for (int latticeSteps : {0, 100}) {
         static Settings settings = WholeDaySettings();
         settings.resolution = 100;
-        Option rows[4] = {MakeOption(kCall, 100, 60), MakeOption(kPut, 100, 60),
-                          MakeOption(kCall, 125, 90, kSell)};
+        Option rows[4] = {MakeOption(OptionType::kCall, 100, 60),
+                          MakeOption(OptionType::kPut, 100, 60),
+                          MakeOption(OptionType::kCall, 125, 90, Side::kSell)};
         rows[2].SetPrice(1.5);
         for (Option& row : rows) row.SetLatticeSteps(latticeSteps);
         GraphModel model(rows, Stock(), settings);
@@ -237,19 +242,19 @@ TEST(PositionSummary, TextShowsEachAnswerInNumberText) {
         const char* text;
     } cases[] = {
         // clang-format off
-        {{{kCall, 100, kBuy, 5, 2, 2}}, 2,
+        {{{OptionType::kCall, 100, Side::kBuy, 5, 2, 2}}, 2,
          "Break-even 105.02   Max profit unlimited   Max loss 1004.00   Chance of profit 27%"},
         {kCondor, 4, "Break-even 93.0000, 107.0000   Max profit 200.0000   Max loss 300.0000   "
                      "Chance of profit 59%"},
-        {{{kCall, 100, kSell, 4}}, 3,
+        {{{OptionType::kCall, 100, Side::kSell, 4}}, 3,
          "Break-even 104.000   Max profit 400.000   Max loss unlimited   Chance of profit 69%"},
         {kCheapBox, 2,
          "Break-even none   Max profit 100.00   Max loss -100.00   Chance of profit 100%"},
         // A loss of exactly 0 reads 0, not the empty text of a 0 box.
-        {{{kCall, 100, kBuy, 0}}, 2,
+        {{{OptionType::kCall, 100, Side::kBuy, 0}}, 2,
          "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 48%"},
         // A profit that touches 0 at the strike only breaks even there once.
-        {{{kCall, 100, kBuy, 0}, {kPut, 100, kBuy, 0}}, 2,
+        {{{OptionType::kCall, 100, Side::kBuy, 0}, {OptionType::kPut, 100, Side::kBuy, 0}}, 2,
          "Break-even 100.00   Max profit unlimited   Max loss 0   Chance of profit 100%"},
         // clang-format on
     };
@@ -268,7 +273,7 @@ TEST(PositionSummary, OnTheBaseDateTheChanceIsWhetherTodaysPriceProfits) {
     } cases[] = {{95, 1}, {99, 0}};
     for (const auto& c : cases) {
         PositionSummary s;
-        s.Compute(Graph({{kCall, c.strike, kBuy, 2}}, Stock(), 0, {0}));
+        s.Compute(Graph({{OptionType::kCall, c.strike, Side::kBuy, 2}}, Stock(), 0, {0}));
         EXPECT_EQ(s.GetChanceOfProfit(), c.chance) << "strike " << c.strike;
     }
 }
@@ -289,7 +294,7 @@ Scan ScanProfit(Option (&rows)[4], const Stock& holding, double top, double step
     const auto profitAt = [&](double x) {
         double p = holding.ProfitAt(x);
         for (Option& o : rows) {
-            if (o.GetSide() == kNoSide) continue;
+            if (o.GetSide() == Side::kNone) continue;
             o.SetUnderlyingPrice(std::max(x, 1e-300));  // the record's limit from above
             p += o.Profit();
         }
@@ -320,9 +325,9 @@ Scan ScanProfit(Option (&rows)[4], const Stock& holding, double top, double step
 
 TEST(PositionSummary, AgreesWithAPlainScanWhereTheGridOnceMissedTheAnswer) {
     const Stock noHolding;
-    Stock shares = Holding(kBuy, 50, 100, 0);
-    Stock future = Holding(kBuy, 2500, 1, 0);
-    future.SetAssetType(kFutureAsset);
+    Stock shares = Holding(Side::kBuy, 50, 100, 0);
+    Stock future = Holding(Side::kBuy, 2500, 1, 0);
+    future.SetAssetType(AssetType::kFuture);
     future.SetUnitsPerContract(100);
     const struct {
         const char* what;
@@ -335,15 +340,15 @@ TEST(PositionSummary, AgreesWithAPlainScanWhereTheGridOnceMissedTheAnswer) {
     } cases[] = {
         // clang-format off
         // A dip below 0 less than half a point wide, between two grid prices.
-        {"long strangle", {{kPut, 135, kBuy, 0.77}, {kCall, 158, kBuy, 0.776}}, noHolding,
+        {"long strangle", {{OptionType::kPut, 135, Side::kBuy, 0.77}, {OptionType::kCall, 158, Side::kBuy, 0.776}}, noHolding,
          150, 0.70, 0, 5, 0, 200, 0.001,
          "Break-even 145.2717, 145.8816   Max profit unlimited   Max loss 0.1955   Chance of profit 97%"},
         // Exercised early only far above the strike, where the shares' gain is capped.
-        {"American covered call", {{kCall, 55, kSell, 1.5}}, shares,
+        {"American covered call", {{OptionType::kCall, 55, Side::kSell, 1.5}}, shares,
          50, 0.30, 0.005, 90, 25, 5000, 0.05,
          "Break-even 49.8033   Max profit 650.0000   Max loss 4850.0000   Chance of profit 60%"},
         // At 0 itself the future loses its whole price.
-        {"long future, short call", {{kCall, 2600, kSell, 30}}, future,
+        {"long future, short call", {{OptionType::kCall, 2600, Side::kSell, 30}}, future,
          2500, 0.30, 0, 30, 0, 6000, 0.05,
          "Break-even 2529.5703   Max profit 11969.1722   Max loss 247000.0000   Chance of profit 22%"},
         // clang-format on

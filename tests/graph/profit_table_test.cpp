@@ -13,16 +13,18 @@ namespace qx {
 namespace {
 
 struct Leg {
-    int type;
+    OptionType type;
     double strike;
-    int side;
+    Side side;
     double price;
     int days = 30;
 };
 
 // A sold condor for a credit of 2: puts 90/95, calls 105/110.
-const std::vector<Leg> kCondor = {
-    {kPut, 90, kBuy, 1}, {kPut, 95, kSell, 2}, {kCall, 105, kSell, 2}, {kCall, 110, kBuy, 1}};
+const std::vector<Leg> kCondor = {{OptionType::kPut, 90, Side::kBuy, 1},
+                                  {OptionType::kPut, 95, Side::kSell, 2},
+                                  {OptionType::kCall, 105, Side::kSell, 2},
+                                  {OptionType::kCall, 110, Side::kBuy, 1}};
 
 ProfitTable Table(const std::vector<Leg>& legs, const Stock& holding = Stock(), int steps = 0,
                   double fees = 0) {
@@ -43,17 +45,19 @@ ProfitTable Table(const std::vector<Leg>& legs, const Stock& holding = Stock(), 
 double PayoffAt(const std::vector<Leg>& legs, const Stock& holding, double x, double fees) {
     double profit = holding.Value() != 0 ? holding.ProfitAt(x) : 0;
     for (const Leg& leg : legs) {
-        const double intrinsic = std::max(leg.type == kCall ? x - leg.strike : leg.strike - x, 0.0);
+        const double intrinsic =
+            std::max(leg.type == OptionType::kCall ? x - leg.strike : leg.strike - x, 0.0);
         const double gain = 200 * (intrinsic - leg.price);
-        profit += (leg.side == kBuy ? gain : -gain) - 2 * fees;
+        profit += (leg.side == Side::kBuy ? gain : -gain) - 2 * fees;
     }
     return profit;
 }
 
 TEST(ProfitTable, ExpirationColumnIsTheIntrinsicPayoffToTheCent) {
     Stock holding = MakeHolding();
-    const std::vector<Leg> coveredCall = {{kCall, 105, kSell, 3}};
-    const std::vector<Leg> americanPuts = {{kPut, 110, kBuy, 12, 200}, {kPut, 95, kSell, 2, 200}};
+    const std::vector<Leg> coveredCall = {{OptionType::kCall, 105, Side::kSell, 3}};
+    const std::vector<Leg> americanPuts = {{OptionType::kPut, 110, Side::kBuy, 12, 200},
+                                           {OptionType::kPut, 95, Side::kSell, 2, 200}};
     const struct {
         const char* name;
         std::vector<Leg> legs;
@@ -93,7 +97,8 @@ TEST(ProfitTable, ColumnsRunEvenlyToTheLastExpirationAndHoldEveryExpiration) {
     };
     for (const auto& c : cases) {
         std::vector<Leg> legs;
-        for (int days : c.expirations) legs.push_back({kCall, 100, kBuy, 5, days});
+        for (int days : c.expirations)
+            legs.push_back({OptionType::kCall, 100, Side::kBuy, 5, days});
         ProfitTable table = Table(legs);
         ASSERT_EQ(table.GetColumnCount(), c.count) << c.expirations.back();
         std::vector<int> days;
@@ -141,7 +146,7 @@ TEST(ProfitTable, PercentCellsAreTheProfitOverTheEntryCash) {
     EXPECT_DOUBLE_EQ(table.EntryCash(), 400);
     EXPECT_NEAR(table.GetCell(0, 0), profit / 400 * 100, 1e-9);
     // A position that cost nothing has no percent.
-    ProfitTable free = Table({{kCall, 100, kBuy, 0}});
+    ProfitTable free = Table({{OptionType::kCall, 100, Side::kBuy, 0}});
     free.SetQuantity(TableQuantity::kPercent);
     free.Compute();
     EXPECT_TRUE(std::isnan(free.GetCell(0, 0)));
@@ -153,7 +158,7 @@ TEST(ProfitTable, FollowsTheSettingsRuleAndFees) {
     settings.optionFees = 10;
     settings.europeanRule = false;
     settings.iterations = 50;
-    const std::vector<Leg> deepPut = {{kPut, 140, kBuy, 40, 365}};
+    const std::vector<Leg> deepPut = {{OptionType::kPut, 140, Side::kBuy, 40, 365}};
     ProfitTable european = Table(deepPut);
     ProfitTable american = Table(deepPut);
     american.ApplyRule(settings);
@@ -169,7 +174,7 @@ TEST(ProfitTable, FollowsTheSettingsRuleAndFees) {
 TEST(ProfitTable, DefaultStepIsTheGraphAxisTickStep) {
     Settings settings = WholeDaySettings();
     // 30 % over 30 days spans about 34.6 around 100: ticks every 1.00 (labels every 5).
-    Option rows[4] = {MakeOption(kCall, 100, 30)};
+    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30)};
     EXPECT_DOUBLE_EQ(ProfitTable::GraphAxisStep(rows, Stock(), settings), 1);
     rows[0].SetDaysLeft(365);
     EXPECT_DOUBLE_EQ(ProfitTable::GraphAxisStep(rows, Stock(), settings), 5);

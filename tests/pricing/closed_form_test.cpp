@@ -26,7 +26,7 @@ TEST(Normal, ApproximatesTheDistributionToSevenDigits) {
 }
 
 struct ValueCase {
-    int optionType;
+    OptionType optionType;
     double S, K;
     int days;
     double q, sigma;
@@ -35,17 +35,18 @@ struct ValueCase {
 
 TEST(ClosedForm, MatchesReferenceValues) {
     const ValueCase cases[] = {
-        {kCall, 100, 100, 365, 0, 0.2, 10.4506},
-        {kPut, 100, 100, 365, 0, 0.2, 5.5735},
-        {kCall, 100, 100, 365, 0.03, 0.2, 8.6525},
-        {kCall, 100, 100, 0, 0, 0.2, 0},  // expired at the money: nothing left
-        {kPut, 100, 100, 0, 0, 0.2, 0},
-        {kCall, 105, 100, 0, 0, 0.7, 5},
-        {kPut, 105, 100, 0, 0, 0.7, 0},
-        {kPut, 90, 100, 0, 0, 0.7, 10},
-        {kNoOptionType, 100, 100, 365, 0, 0.2, 0},
-        {kCall, 300, 100, 365, 0, 0.0001, 204.8771},  // deep in the money: S - K e^(-rT)
-        {kPut, 300, 100, 365, 0, 0.0001, 0},          // far out of the money: never below 0
+        {OptionType::kCall, 100, 100, 365, 0, 0.2, 10.4506},
+        {OptionType::kPut, 100, 100, 365, 0, 0.2, 5.5735},
+        {OptionType::kCall, 100, 100, 365, 0.03, 0.2, 8.6525},
+        {OptionType::kCall, 100, 100, 0, 0, 0.2, 0},  // expired at the money: nothing left
+        {OptionType::kPut, 100, 100, 0, 0, 0.2, 0},
+        {OptionType::kCall, 105, 100, 0, 0, 0.7, 5},
+        {OptionType::kPut, 105, 100, 0, 0, 0.7, 0},
+        {OptionType::kPut, 90, 100, 0, 0, 0.7, 10},
+        {OptionType::kNone, 100, 100, 365, 0, 0.2, 0},
+        {OptionType::kCall, 300, 100, 365, 0, 0.0001,
+         204.8771},                                       // deep in the money: S - K e^(-rT)
+        {OptionType::kPut, 300, 100, 365, 0, 0.0001, 0},  // far out of the money: never below 0
     };
     for (const auto& c : cases) {
         Option option = ReferenceOption(c.optionType, c.q);
@@ -54,23 +55,23 @@ TEST(ClosedForm, MatchesReferenceValues) {
         option.SetDaysLeft(c.days);
         option.SetVolatility(c.sigma);
         EXPECT_NEAR(option.FairValue(), c.expected, 5e-5)
-            << "type " << c.optionType << " S " << c.S << " K " << c.K << " days " << c.days
+            << "type " << Stored(c.optionType) << " S " << c.S << " K " << c.K << " days " << c.days
             << " q " << c.q << " sigma " << c.sigma;
         EXPECT_GE(option.FairValue(), 0);
     }
 }
 
 TEST(ClosedForm, MissingInputsValueAtZero) {
-    Option option = ReferenceOption(kCall);
+    Option option = ReferenceOption(OptionType::kCall);
     option.SetUnderlyingPrice(150);
     option.Clear();  // volatility 0 among the rest
-    option.SetOptionType(kCall);
+    option.SetOptionType(OptionType::kCall);
     option.SetUnderlyingPrice(150);
     option.SetStrike(100);
     option.SetDaysLeft(30);
     EXPECT_EQ(option.FairValue(), 0);
 
-    option = ReferenceOption(kCall);
+    option = ReferenceOption(OptionType::kCall);
     option.SetStrike(0);
     EXPECT_EQ(option.FairValue(), 0);
 }
@@ -80,11 +81,11 @@ TEST(ClosedForm, KeepsPutCallParityWithADividendYield) {
     for (double q : {0.0, 0.03, 0.08}) {
         for (double K : {70.0, 100.0, 140.0}) {
             for (int days : {10, 365, 1000}) {
-                Option call = ReferenceOption(kCall, q);
+                Option call = ReferenceOption(OptionType::kCall, q);
                 call.SetStrike(K);
                 call.SetDaysLeft(days);
                 Option put = call;
-                put.SetOptionType(kPut);
+                put.SetOptionType(OptionType::kPut);
                 const double T = call.GetYears();
                 const double forward = 100 * std::exp(-q * T) - K * std::exp(-0.05 * T);
                 EXPECT_NEAR(call.FairValue() - put.FairValue(), forward, 1e-4)
@@ -96,8 +97,8 @@ TEST(ClosedForm, KeepsPutCallParityWithADividendYield) {
 }
 
 TEST(ClosedForm, FairValueAtHasNoValueWithoutAType) {
-    EXPECT_EQ(ReferenceOption(kNoOptionType).FairValueAt(0.2), -1);
-    EXPECT_NEAR(ReferenceOption(kPut).FairValueAt(0.3), 9.3542, 5e-5);
+    EXPECT_EQ(ReferenceOption(OptionType::kNone).FairValueAt(0.2), -1);
+    EXPECT_NEAR(ReferenceOption(OptionType::kPut).FairValueAt(0.3), 9.3542, 5e-5);
 }
 
 // Value of option after changing one input through its setter.
@@ -120,7 +121,7 @@ void ExpectClose(double actual, double expected, double units, const testing::Me
 TEST(Greeks, MatchFiniteDifferencesOfTheFairValue) {
     const int contracts = 3;
     const int units = 100;
-    for (int type : {kCall, kPut}) {
+    for (OptionType type : {OptionType::kCall, OptionType::kPut}) {
         for (double q : {0.0, 0.04}) {
             for (double S : {80.0, 100.0, 125.0}) {
                 for (int days : {30, 365, 900}) {
@@ -128,7 +129,7 @@ TEST(Greeks, MatchFiniteDifferencesOfTheFairValue) {
                     option.SetUnderlyingPrice(S);
                     option.SetDaysLeft(days);
                     option.SetContracts(contracts);
-                    option.SetSide(kSell);  // the side does not change a sensitivity
+                    option.SetSide(Side::kSell);  // the side does not change a sensitivity
                     const double sigma = option.GetVolatility();
                     const double r = option.GetInterestRate();
                     const double delta = Slope(option, &Option::SetUnderlyingPrice, S, 0.01);
@@ -138,8 +139,8 @@ TEST(Greeks, MatchFiniteDifferencesOfTheFairValue) {
                                          0.01;
                     const double vega = Slope(option, &Option::SetVolatility, sigma, 1e-4);
                     const double rho = Slope(option, &Option::SetInterestRate, r, 1e-4);
-                    const auto where = testing::Message() << "type " << type << " q " << q << " S "
-                                                          << S << " days " << days;
+                    const auto where = testing::Message() << "type " << Stored(type) << " q " << q
+                                                          << " S " << S << " days " << days;
                     ExpectClose(option.Delta(false), contracts * delta, contracts, where);
                     ExpectClose(option.Delta(true), contracts * units * delta, contracts * units,
                                 where);
@@ -155,9 +156,9 @@ TEST(Greeks, MatchFiniteDifferencesOfTheFairValue) {
 
 TEST(Greeks, HaveNoValueWithoutVolatilityTimeOrType) {
     Option noVolatility = ReferenceCallWithoutVolatility();
-    Option expired = ReferenceOption(kCall);
+    Option expired = ReferenceOption(OptionType::kCall);
     expired.SetDaysLeft(0);
-    const Option noType = ReferenceOption(kNoOptionType);
+    const Option noType = ReferenceOption(OptionType::kNone);
     for (const Option& option : {noVolatility, expired, noType}) {
         for (bool shareWeighted : {false, true}) {
             EXPECT_EQ(option.Delta(shareWeighted), -1);
@@ -171,7 +172,7 @@ TEST(Greeks, HaveNoValueWithoutVolatilityTimeOrType) {
 
 // The graph's price axis may start at 0, where gamma's limit is 0.
 TEST(Greeks, GammaAtAZeroPriceIsZero) {
-    Option option = ReferenceOption(kPut);
+    Option option = ReferenceOption(OptionType::kPut);
     option.SetUnderlyingPrice(0);
     EXPECT_EQ(option.Gamma(true), 0);
     EXPECT_NEAR(option.Delta(false), -1, 1e-12);
@@ -180,7 +181,7 @@ TEST(Greeks, GammaAtAZeroPriceIsZero) {
 // Theta is the value lost over one day, under either rule, and leaves years as it was.
 TEST(Greeks, ThetaIsOneDaysDecayAndLeavesYearsUntouched) {
     for (int steps : {0, 25}) {
-        for (int type : {kCall, kPut}) {
+        for (OptionType type : {OptionType::kCall, OptionType::kPut}) {
             Option option = ReferenceOption(type, 0.03, steps);
             option.SetContracts(2);
             Option dayLonger = option;

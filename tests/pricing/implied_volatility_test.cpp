@@ -10,11 +10,11 @@ namespace qx {
 namespace {
 
 TEST(ImpliedVolatility, MatchesReferenceValues) {
-    Option call = ReferenceOption(kCall);
+    Option call = ReferenceOption(OptionType::kCall);
     call.SetPrice(10.45);
     EXPECT_NEAR(call.ImpliedVolatility(), 0.2000, 1e-4);
 
-    Option put = ReferenceOption(kPut);
+    Option put = ReferenceOption(OptionType::kPut);
     put.SetPrice(5.57);
     EXPECT_NEAR(put.ImpliedVolatility(), 0.1999, 1e-4);
 }
@@ -23,7 +23,7 @@ TEST(ImpliedVolatility, MatchesReferenceValues) {
 // search stops within 0.0001 of the price, so the volatility is as close as the option's
 // vega allows.
 TEST(ImpliedVolatility, RecoversTheVolatilityOfAPrice) {
-    for (int type : {kCall, kPut}) {
+    for (OptionType type : {OptionType::kCall, OptionType::kPut}) {
         for (double q : {0.0, 0.03}) {
             for (double K : {80.0, 95.0, 100.0, 110.0, 130.0}) {
                 for (int days : {30, 182, 365, 1000}) {
@@ -41,8 +41,8 @@ TEST(ImpliedVolatility, RecoversTheVolatilityOfAPrice) {
                         const double vega = 100 * std::exp(-q * T) * std::sqrt(T) * qx::n(d1);
                         const double found = option.ImpliedVolatility();
                         EXPECT_NEAR(found, sigma, 2e-4 / vega + 1e-6)
-                            << "type " << type << " q " << q << " K " << K << " days " << days
-                            << " sigma " << sigma << " price " << price;
+                            << "type " << Stored(type) << " q " << q << " K " << K << " days "
+                            << days << " sigma " << sigma << " price " << price;
                     }
                 }
             }
@@ -51,7 +51,7 @@ TEST(ImpliedVolatility, RecoversTheVolatilityOfAPrice) {
 }
 
 TEST(ImpliedVolatility, PriceBelowTheMinimumValueGivesZero) {
-    Option call = ReferenceOption(kCall);
+    Option call = ReferenceOption(OptionType::kCall);
     call.SetStrike(50);
     call.SetPrice(51);  // below S - K e^(-rT) = 52.44
     EXPECT_EQ(call.ImpliedVolatility(), 0);
@@ -62,11 +62,11 @@ TEST(ImpliedVolatility, MissingInputsGiveNoAnswer) {
     noVolatility.SetPrice(10.45);
     EXPECT_EQ(noVolatility.ImpliedVolatility(), -1);
 
-    Option noType = ReferenceOption(kNoOptionType);
+    Option noType = ReferenceOption(OptionType::kNone);
     noType.SetPrice(10.45);
     EXPECT_EQ(noType.ImpliedVolatility(), -1);
 
-    Option expired = ReferenceOption(kCall);
+    Option expired = ReferenceOption(OptionType::kCall);
     expired.SetDaysLeft(0);
     expired.SetPrice(10.45);
     EXPECT_EQ(expired.ImpliedVolatility(), -1);
@@ -75,7 +75,7 @@ TEST(ImpliedVolatility, MissingInputsGiveNoAnswer) {
 // A premium no volatility can explain (above the underlying's price for a call) must end
 // the search with no answer rather than run on or return a number that is not one.
 TEST(ImpliedVolatility, UnreachablePriceGivesNoAnswer) {
-    Option call = ReferenceOption(kCall);
+    Option call = ReferenceOption(OptionType::kCall);
     call.SetPrice(150);
     EXPECT_EQ(call.ImpliedVolatility(), -1);
     // Where the whole premium is below the search's tolerance, no trial may pass for an

@@ -14,7 +14,7 @@ namespace qx {
 namespace {
 
 struct LatticeCase {
-    int optionType;
+    OptionType optionType;
     double q;
     int steps;
     double expected;  // to four decimals
@@ -22,16 +22,17 @@ struct LatticeCase {
 
 TEST(Lattice, MatchesReferenceValues) {
     const LatticeCase cases[] = {
-        {kCall, 0, 100, 10.4306},
-        {kPut, 0, 100, 6.0824},  // early exercise lifts it above the closed form's 5.5735
-        {kCall, 0, 1, 12.1623},
-        {kPut, 0.03, 100, 6.9621},  // discounted at r, not at r - q
-        {kNoOptionType, 0, 100, 0},
+        {OptionType::kCall, 0, 100, 10.4306},
+        {OptionType::kPut, 0, 100,
+         6.0824},  // early exercise lifts it above the closed form's 5.5735
+        {OptionType::kCall, 0, 1, 12.1623},
+        {OptionType::kPut, 0.03, 100, 6.9621},  // discounted at r, not at r - q
+        {OptionType::kNone, 0, 100, 0},
     };
     for (const auto& c : cases) {
         const Option option = ReferenceOption(c.optionType, c.q, c.steps);
         EXPECT_NEAR(option.FairValue(), c.expected, 5e-5)
-            << "type " << c.optionType << " q " << c.q << " steps " << c.steps;
+            << "type " << Stored(c.optionType) << " q " << c.q << " steps " << c.steps;
     }
 }
 
@@ -39,26 +40,26 @@ TEST(Lattice, MatchesReferenceValues) {
 // computed independently (exact normal distribution, the same 100-step tree).
 TEST(Lattice, ValuesAVolatilityOfThreeHundredPercent) {
     struct Case {
-        int optionType;
+        OptionType optionType;
         int steps;
         double expected;
     };
     const Case cases[] = {
-        {kCall, 0, 86.9696},
-        {kPut, 0, 82.0926},
-        {kCall, 100, 86.8039},
-        {kPut, 100, 83.4072},  // early exercise
+        {OptionType::kCall, 0, 86.9696},
+        {OptionType::kPut, 0, 82.0926},
+        {OptionType::kCall, 100, 86.8039},
+        {OptionType::kPut, 100, 83.4072},  // early exercise
     };
     for (const auto& c : cases) {
         Option option = ReferenceOption(c.optionType, 0, c.steps);
         ASSERT_EQ(option.SetVolatility(3.0), 0);
         EXPECT_NEAR(option.FairValue(), c.expected, 1e-3)
-            << "type " << c.optionType << " steps " << c.steps;
+            << "type " << Stored(c.optionType) << " steps " << c.steps;
     }
 }
 
 TEST(Lattice, ExpiredOptionIsWorthItsIntrinsicValue) {
-    Option option = ReferenceOption(kPut, 0, 25);
+    Option option = ReferenceOption(OptionType::kPut, 0, 25);
     option.SetUnderlyingPrice(90);
     option.SetDaysLeft(0);
     EXPECT_EQ(option.FairValue(), 10);
@@ -67,7 +68,7 @@ TEST(Lattice, ExpiredOptionIsWorthItsIntrinsicValue) {
 // Without early exercise the lattice prices a European option and must approach the
 // closed form, with and without a dividend yield; the error shrinks as steps grow.
 TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
-    for (OptionType type : {kCall, kPut}) {
+    for (OptionType type : {OptionType::kCall, OptionType::kPut}) {
         for (double q : {0.0, 0.03, 0.1}) {
             for (double K : {80.0, 100.0, 130.0}) {
                 const LatticeInputs in{type, 100, K, 1.5, 0.05, q, 0.25};
@@ -75,7 +76,7 @@ TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
                 const double coarse = std::fabs(LatticeValue(in, 50, false) - exact);
                 const double fine = std::fabs(LatticeValue(in, 2000, false) - exact);
                 const auto where = testing::Message()
-                                   << "type " << type << " q " << q << " K " << K;
+                                   << "type " << Stored(type) << " q " << q << " K " << K;
                 EXPECT_LT(fine, 3e-3) << where;
                 EXPECT_LT(fine, coarse) << where;
             }
@@ -86,13 +87,13 @@ TEST(Lattice, WithoutEarlyExerciseConvergesToTheClosedForm) {
 // Early exercise is worth something for a put and for a call on a dividend payer, and
 // nothing for a call on an asset that pays none.
 TEST(Lattice, EarlyExerciseNeverLowersTheValue) {
-    for (OptionType type : {kCall, kPut}) {
+    for (OptionType type : {OptionType::kCall, OptionType::kPut}) {
         for (double q : {0.0, 0.06}) {
             const LatticeInputs in{type, 100, 100, 1, 0.05, q, 0.2};
             const double american = LatticeValue(in, 200);
             const double european = LatticeValue(in, 200, false);
-            const auto where = testing::Message() << "type " << type << " q " << q;
-            if (type == kCall && q == 0) {
+            const auto where = testing::Message() << "type " << Stored(type) << " q " << q;
+            if (type == OptionType::kCall && q == 0) {
                 EXPECT_NEAR(american, european, 1e-12) << where;
             } else {
                 EXPECT_GT(american, european + 0.01) << where;
@@ -111,9 +112,9 @@ TEST(Lattice, StaysWithinNoArbitrageBounds) {
             for (double sigma : {0.01, 0.2, 0.99}) {
                 for (int steps : {1, 25, 100}) {
                     for (double T : {30 / 365.0, 1.0, 5.0}) {
-                        const LatticeInputs call{kCall, 100, 100, T, r, q, sigma};
+                        const LatticeInputs call{OptionType::kCall, 100, 100, T, r, q, sigma};
                         LatticeInputs put = call;
-                        put.optionType = kPut;
+                        put.optionType = OptionType::kPut;
                         const double callValue = LatticeValue(call, steps);
                         const double putValue = LatticeValue(put, steps);
                         const auto where = testing::Message()
@@ -128,7 +129,7 @@ TEST(Lattice, StaysWithinNoArbitrageBounds) {
                         EXPECT_LE(putValue, 100 + 1e-9) << where;
                         if (q == 0 && steps == 100) {
                             const double exact =
-                                BlackScholes(100, 100, T, r, q).Value(kCall, sigma);
+                                BlackScholes(100, 100, T, r, q).Value(OptionType::kCall, sigma);
                             EXPECT_NEAR(callValue, exact, 0.02 * sigma * 100) << where;
                         }
                     }
@@ -140,15 +141,15 @@ TEST(Lattice, StaysWithinNoArbitrageBounds) {
 
 // A damaged document may carry any step count; the valuation must still finish.
 TEST(Lattice, StepCountIsCappedForTheRecord) {
-    const Option option = ReferenceOption(kPut, 0, INT_MAX);
-    const LatticeInputs in{kPut, 100, 100, option.GetYears(), 0.05, 0, 0.2};
+    const Option option = ReferenceOption(OptionType::kPut, 0, INT_MAX);
+    const LatticeInputs in{OptionType::kPut, 100, 100, option.GetYears(), 0.05, 0, 0.2};
     EXPECT_EQ(option.FairValue(), LatticeValue(in, Option::kMaxLatticeSteps));
 }
 
 // The scratch buffer is shared between valuations of different sizes; a small lattice
 // after a large one must not see the large one's nodes.
 TEST(Lattice, ValuesDoNotDependOnEarlierValuations) {
-    const LatticeInputs in{kPut, 100, 100, 1, 0.05, 0, 0.2};
+    const LatticeInputs in{OptionType::kPut, 100, 100, 1, 0.05, 0, 0.2};
     const double first = LatticeValue(in, 10);
     LatticeValue(in, 500);
     EXPECT_EQ(LatticeValue(in, 10), first);

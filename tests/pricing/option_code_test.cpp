@@ -10,30 +10,30 @@ namespace {
 
 struct CodeCase {
     int month;
-    int optionType;
+    OptionType optionType;
     double strike;
     const char* code;
 };
 
 TEST(SymbolCode, NamesMonthAndStrike) {
     const CodeCase cases[] = {
-        {1, kCall, 50, "AJ"},
-        {6, kPut, 22.5, "RX"},
-        {3, kCall, 105, "CA"},
-        {12, kPut, 100, "XT"},
-        {1, kPut, 95, "MS"},
-        {12, kCall, 5, ""},  // one digit
-        {5, kCall, 52, ""},
-        {5, kCall, 37.5, "EU"},
-        {5, kCall, 7.5, "EU"},
-        {5, kCall, 32.5, "EZ"},
-        {5, kCall, 62.5, "EZ"},
-        {5, kCall, 2.5, ""},
-        {5, kCall, 50.25, ""},
-        {5, kCall, 0.5, ""},
-        {5, kCall, 1e12, "ET"},
-        {5, kCall, 999999999997.5, "EU"},  // a huge half strike must not loop for ever
-        {5, kCall, 999999997.5, "EU"},
+        {1, OptionType::kCall, 50, "AJ"},
+        {6, OptionType::kPut, 22.5, "RX"},
+        {3, OptionType::kCall, 105, "CA"},
+        {12, OptionType::kPut, 100, "XT"},
+        {1, OptionType::kPut, 95, "MS"},
+        {12, OptionType::kCall, 5, ""},  // one digit
+        {5, OptionType::kCall, 52, ""},
+        {5, OptionType::kCall, 37.5, "EU"},
+        {5, OptionType::kCall, 7.5, "EU"},
+        {5, OptionType::kCall, 32.5, "EZ"},
+        {5, OptionType::kCall, 62.5, "EZ"},
+        {5, OptionType::kCall, 2.5, ""},
+        {5, OptionType::kCall, 50.25, ""},
+        {5, OptionType::kCall, 0.5, ""},
+        {5, OptionType::kCall, 1e12, "ET"},
+        {5, OptionType::kCall, 999999999997.5, "EU"},  // a huge half strike must not loop for ever
+        {5, OptionType::kCall, 999999997.5, "EU"},
     };
     ScopedTimeZone zone("America/New_York");
     for (const auto& c : cases) {
@@ -42,7 +42,7 @@ TEST(SymbolCode, NamesMonthAndStrike) {
         option.SetOptionType(c.optionType);
         option.SetStrike(c.strike);
         EXPECT_EQ(SymbolCode(option), c.code)
-            << "month " << c.month << " type " << c.optionType << " strike " << c.strike;
+            << "month " << c.month << " type " << Stored(c.optionType) << " strike " << c.strike;
         EXPECT_EQ(option.SymbolCode(), c.code);
     }
 }
@@ -50,20 +50,20 @@ TEST(SymbolCode, NamesMonthAndStrike) {
 TEST(OccSymbol, PadsTheRootAndWritesDateTypeAndStrike) {
     struct Case {
         const char* root;
-        int optionType;
+        OptionType optionType;
         double strike;
         const char* symbol;
     };
     const Case cases[] = {
-        {"XYZ", kCall, 100, "XYZ   270115C00100000"},
-        {"spy", kPut, 452.5, "SPY   270115P00452500"},
-        {"BRK.B", kCall, 0.125, "BRK.B 270115C00000125"},
-        {"GOOGL1", kPut, 99999.999, "GOOGL1270115P99999999"},
-        {"", kCall, 100, ""},
-        {"[Stock]", kCall, 100, ""},  // the placeholder of no symbol
-        {"TOOLONG", kCall, 100, ""},
-        {"XYZ", kCall, 100000, ""},   // nine digits
-        {"XYZ", kCall, 10.0005, ""},  // between thousandths
+        {"XYZ", OptionType::kCall, 100, "XYZ   270115C00100000"},
+        {"spy", OptionType::kPut, 452.5, "SPY   270115P00452500"},
+        {"BRK.B", OptionType::kCall, 0.125, "BRK.B 270115C00000125"},
+        {"GOOGL1", OptionType::kPut, 99999.999, "GOOGL1270115P99999999"},
+        {"", OptionType::kCall, 100, ""},
+        {"[Stock]", OptionType::kCall, 100, ""},  // the placeholder of no symbol
+        {"TOOLONG", OptionType::kCall, 100, ""},
+        {"XYZ", OptionType::kCall, 100000, ""},   // nine digits
+        {"XYZ", OptionType::kCall, 10.0005, ""},  // between thousandths
     };
     ScopedTimeZone zone("Asia/Tokyo");
     for (const auto& c : cases) {
@@ -74,7 +74,7 @@ TEST(OccSymbol, PadsTheRootAndWritesDateTypeAndStrike) {
         EXPECT_EQ(OccSymbol(option, c.root), c.symbol) << c.root << " " << c.strike;
     }
     Option undated;
-    undated.SetOptionType(kCall);
+    undated.SetOptionType(OptionType::kCall);
     undated.SetStrike(100);
     EXPECT_EQ(OccSymbol(undated, "XYZ"), "");
 }
@@ -82,7 +82,7 @@ TEST(OccSymbol, PadsTheRootAndWritesDateTypeAndStrike) {
 TEST(SymbolCode, EmptyWhileTheContractIsIncomplete) {
     Option option;
     option.SetDates(CTime(2026, 1, 1), CTime(2026, 1, 17));
-    option.SetOptionType(kCall);
+    option.SetOptionType(OptionType::kCall);
     option.SetStrike(50);
     ASSERT_EQ(SymbolCode(option), "AJ");
     Option expired = option;

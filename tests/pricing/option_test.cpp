@@ -80,14 +80,6 @@ struct IntSetterCase {
 };
 
 const IntSetterCase kIntSetterCases[] = {
-    {"type", &Option::SetOptionType, &Option::GetOptionType, 2, 0, 2},
-    {"type", &Option::SetOptionType, &Option::GetOptionType, 0, -1, 1},
-    {"type", &Option::SetOptionType, &Option::GetOptionType, 3, -1, 1},
-    {"side", &Option::SetSide, &Option::GetSide, 0, 0, 0},
-    {"side", &Option::SetSide, &Option::GetSide, 3, -1, 1},
-    {"asset", &Option::SetAssetType, &Option::GetAssetType, 3, 0, 3},
-    {"asset", &Option::SetAssetType, &Option::GetAssetType, 4, -1, 1},
-    {"asset", &Option::SetAssetType, &Option::GetAssetType, -1, -1, 1},
     {"units", &Option::SetUnitsPerContract, &Option::GetUnitsPerContract, 0, 0, 0},
     {"units", &Option::SetUnitsPerContract, &Option::GetUnitsPerContract, -100, -1, 1},
     {"contracts", &Option::SetContracts, &Option::GetContracts, 10, 0, 10},
@@ -105,6 +97,19 @@ TEST(Option, IntSettersKeepTheirRanges) {
         EXPECT_EQ((option.*c.set)(c.value), c.result) << c.name << " " << c.value;
         EXPECT_EQ((option.*c.get)(), c.stored) << c.name << " " << c.value;
     }
+}
+
+// Values outside the coded fields cannot reach a record; FromStored turns them away.
+TEST(Option, CodedSettersRefuseOnlyAMissingType) {
+    Option option;
+    EXPECT_EQ(option.SetOptionType(OptionType::kPut), 0);
+    EXPECT_EQ(option.SetOptionType(OptionType::kNone), -1);
+    EXPECT_EQ(option.GetOptionType(), OptionType::kPut);
+    option.SetSide(Side::kBuy);
+    EXPECT_EQ(option.SetSide(Side::kNone), 0);
+    EXPECT_EQ(option.GetSide(), Side::kNone);
+    EXPECT_EQ(option.SetAssetType(AssetType::kFuture), 0);
+    EXPECT_EQ(option.GetAssetType(), AssetType::kFuture);
 }
 
 TEST(Option, YearsFollowDaysLeft) {
@@ -163,22 +168,22 @@ TEST(Option, ValuedToTheCloseOnItsLastDay) {
     };
     const double fourHours = 4.0 / 24 * Option::kYearsPerDay;
     const Case cases[] = {
-        {4 * 3600, BlackScholes(100, 100, fourHours, 0.05, 0).Value(kCall, 0.2)},
+        {4 * 3600, BlackScholes(100, 100, fourHours, 0.05, 0).Value(OptionType::kCall, 0.2)},
         {-60, 0},  // after the close: intrinsic
     };
     for (const auto& c : cases) {
-        Option option = ReferenceOption(kCall);
+        Option option = ReferenceOption(OptionType::kCall);
         ASSERT_EQ(option.SetDatesToClose(CTime(close - c.secondsBefore), expiration), 0);
         EXPECT_EQ(option.GetDaysLeft(), 1);
         EXPECT_NEAR(option.FairValue(), c.value, 1e-9) << c.secondsBefore;
     }
     EXPECT_GT(cases[0].value, 0.17);
     // The classic count values the same moment at a whole day.
-    Option classic = ReferenceOption(kCall);
+    Option classic = ReferenceOption(OptionType::kCall);
     classic.SetDates(CTime(close - 4 * 3600), expiration);
     EXPECT_NEAR(classic.FairValue(), 0.4245, 5e-5);
     // A day after the expiration there is nothing left to value.
-    Option late = ReferenceOption(kCall);
+    Option late = ReferenceOption(OptionType::kCall);
     EXPECT_EQ(late.SetDatesToClose(CTime(2027, 1, 16, 12), expiration), -1);
     EXPECT_EQ(late.GetDaysLeft(), 0);
 }
@@ -187,7 +192,7 @@ TEST(Option, ClearKeepsDatesAndLatticeSteps) {
     Option option;
     option.SetDates(CTime(1999, 1, 4), CTime(1999, 1, 16));
     option.SetLatticeSteps(25);
-    option.SetOptionType(kCall);
+    option.SetOptionType(OptionType::kCall);
     option.SetStrike(50);
     option.SetFees(1);
     option.SetVolatility(0.3);
@@ -195,7 +200,7 @@ TEST(Option, ClearKeepsDatesAndLatticeSteps) {
     option.Clear();
     EXPECT_EQ(option.GetDaysLeft(), 0);
     EXPECT_EQ(option.GetYears(), 0);
-    EXPECT_EQ(option.GetOptionType(), 0);
+    EXPECT_EQ(option.GetOptionType(), OptionType::kNone);
     EXPECT_EQ(option.GetStrike(), 0);
     EXPECT_EQ(option.GetFees(), 0);
     EXPECT_EQ(option.GetVolatility(), 0);
@@ -207,9 +212,9 @@ TEST(Option, ClearKeepsDatesAndLatticeSteps) {
 
 // Ten contracts at 2.50 with 100 units each and fees of 1.50 a contract, on a call that
 // is worth exactly 3.00 (expired, 53 against a strike of 50).
-Option TenContracts(int side) {
+Option TenContracts(Side side) {
     Option option;
-    option.SetOptionType(kCall);
+    option.SetOptionType(OptionType::kCall);
     option.SetUnderlyingPrice(53);
     option.SetStrike(50);
     option.SetVolatility(0.3);
@@ -223,17 +228,18 @@ Option TenContracts(int side) {
 
 TEST(Option, CashFlowProfitAndValueFollowTheSide) {
     struct Case {
-        int side;
+        Side side;
         double cashFlow, profit, positionValue;
     };
-    const Case cases[] = {{kBuy, -2515, 485, 3000}, {kSell, 2485, -515, -3000}, {0, 0, 0, 0}};
+    const Case cases[] = {
+        {Side::kBuy, -2515, 485, 3000}, {Side::kSell, 2485, -515, -3000}, {Side::kNone, 0, 0, 0}};
     for (const auto& c : cases) {
         const Option option = TenContracts(c.side);
         ASSERT_EQ(option.FairValue(), 3);
-        EXPECT_DOUBLE_EQ(option.CashFlow(), c.cashFlow) << "side " << c.side;
-        EXPECT_DOUBLE_EQ(option.Profit(), c.profit) << "side " << c.side;
-        EXPECT_DOUBLE_EQ(option.PositionValue(), c.positionValue) << "side " << c.side;
-        if (c.side == 0) {
+        EXPECT_DOUBLE_EQ(option.CashFlow(), c.cashFlow) << "side " << Stored(c.side);
+        EXPECT_DOUBLE_EQ(option.Profit(), c.profit) << "side " << Stored(c.side);
+        EXPECT_DOUBLE_EQ(option.PositionValue(), c.positionValue) << "side " << Stored(c.side);
+        if (c.side == Side::kNone) {
             EXPECT_EQ(option.WeightedProfit(53, 0.25), 0);
         }
     }
@@ -247,7 +253,7 @@ TEST(Option, WeightedProfitWeighsByTheProbabilityBand) {
         double reference, horizon;
     };
     const Case cases[] = {{53, 0.25}, {60, 0.25}, {45, 0.5}, {53, 2}};
-    for (int side : {kBuy, kSell}) {
+    for (Side side : {Side::kBuy, Side::kSell}) {
         for (const auto& c : cases) {
             Option option = TenContracts(side);
             option.SetInterestRate(0.05);
@@ -258,7 +264,8 @@ TEST(Option, WeightedProfitWeighsByTheProbabilityBand) {
             const double weight = ExactN(h1) - ExactN(h1 - w);
             EXPECT_NEAR(option.WeightedProfit(c.reference, c.horizon), option.Profit() * weight,
                         1e-6 * std::fabs(option.Profit()))
-                << "side " << side << " reference " << c.reference << " horizon " << c.horizon;
+                << "side " << Stored(side) << " reference " << c.reference << " horizon "
+                << c.horizon;
         }
     }
 }
@@ -266,7 +273,7 @@ TEST(Option, WeightedProfitWeighsByTheProbabilityBand) {
 // The graph asks for the weight at its base date, where the horizon is 0, and may put a
 // point of its price axis at 0: the answer must be a number.
 TEST(Option, WeightedProfitOfAnEmptyBandIsZero) {
-    Option option = TenContracts(kBuy);
+    Option option = TenContracts(Side::kBuy);
     EXPECT_EQ(option.WeightedProfit(53, 0), 0);
     option.SetUnderlyingPrice(0);
     EXPECT_TRUE(std::isfinite(option.WeightedProfit(0, 0.25)));
@@ -274,24 +281,24 @@ TEST(Option, WeightedProfitOfAnEmptyBandIsZero) {
 }
 
 // A contract in March 1999 with the given strike and type, 10 contracts sold.
-Option MarchContract(double strike, int optionType, int contracts) {
+Option MarchContract(double strike, OptionType optionType, int contracts) {
     Option option;
     option.SetDates(CTime(1999, 3, 1), CTime(1999, 3, 20));
     option.SetStrike(strike);
     option.SetOptionType(optionType);
     option.SetContracts(contracts);
-    option.SetSide(kSell);
+    option.SetSide(Side::kSell);
     return option;
 }
 
 void ExpectDescriptions() {
-    Option option = MarchContract(45.5, kPut, 10);
+    Option option = MarchContract(45.5, OptionType::kPut, 10);
     EXPECT_EQ(option.ExpirationText(), "Mar 1999");
     EXPECT_EQ(option.Description(), "Mar 45 1/2 Put");
     EXPECT_EQ(option.TradeDescription(), "Sell 10 Mar 1999 45 1/2 puts");
 
-    option = MarchContract(50, kCall, 1);
-    option.SetSide(kBuy);
+    option = MarchContract(50, OptionType::kCall, 1);
+    option.SetSide(Side::kBuy);
     EXPECT_EQ(option.Description(), "Mar 50 Call");
     EXPECT_EQ(option.TradeDescription(), "Buy 1 Mar 1999 50 call");
 
@@ -301,7 +308,7 @@ void ExpectDescriptions() {
     EXPECT_EQ(option.Description(), "");
     EXPECT_EQ(option.TradeDescription(), "Buy 1 Mar 1999 50 call");
 
-    option.SetSide(0);
+    option.SetSide(Side::kNone);
     EXPECT_EQ(option.TradeDescription(), "");
 }
 

@@ -80,22 +80,22 @@ void ExpectSameDocument(const Document& a, const Document& b, const std::string&
 void MakeRich(Document& doc, RecordingMessages& messages, const std::string& flavour) {
     Stock& stock = doc.GetStock();
     stock.SetSymbol("ES " + flavour + " \xE2\x82\xAC");
-    stock.SetAssetType(kFutureAsset);
+    stock.SetAssetType(AssetType::kFuture);
     stock.SetPrice(4512.25);
     stock.SetShares(3);
     stock.SetUnitsPerContract(50);
     stock.SetFees(12.5);
-    stock.SetSide(kSell);
+    stock.SetSide(Side::kSell);
     for (int slot : {1, 3}) {
         Option& option = doc.GetOption(slot);
-        option.SetOptionType(slot == 1 ? kCall : kPut);
+        option.SetOptionType(slot == 1 ? OptionType::kCall : OptionType::kPut);
         option.SetUnderlyingPrice(4512.25);
         option.SetStrike(4500 + 25 * slot);
         option.SetPrice(61.5 + slot);
         option.SetFees(2.25);
         option.SetDates(CTime(2026, 3, 2, 10), CTime(2026, 6, 19));
-        option.SetSide(slot == 1 ? kBuy : kSell);
-        option.SetAssetType(kFutureAsset);
+        option.SetSide(slot == 1 ? Side::kBuy : Side::kSell);
+        option.SetAssetType(AssetType::kFuture);
         option.SetUnitsPerContract(50);
         option.SetContracts(2 + slot);
         option.SetInterestRate(0.0425);
@@ -106,7 +106,7 @@ void MakeRich(Document& doc, RecordingMessages& messages, const std::string& fla
     TranList& list = doc.GetTransactions();
     ASSERT_GE(list.Add(TranBuilder()
                            .Day(2)
-                           .Underlying("ES", kFutureAsset, 50)
+                           .Underlying("ES", AssetType::kFuture, 50)
                            .Open()
                            .Buy(4)
                            .At(4400)
@@ -122,10 +122,14 @@ void MakeRich(Document& doc, RecordingMessages& messages, const std::string& fla
                            .Fees(2))
                   .GetIndex(),
               0);
-    ASSERT_GE(
-        list.Add(TranBuilder().Day(9).Underlying("ES", kFutureAsset, 50).Close().Sell(1).At(4500))
-            .GetIndex(),
-        0);
+    ASSERT_GE(list.Add(TranBuilder()
+                           .Day(9)
+                           .Underlying("ES", AssetType::kFuture, 50)
+                           .Close()
+                           .Sell(1)
+                           .At(4500))
+                  .GetIndex(),
+              0);
     ASSERT_GE(list.Add(TranBuilder().Day(12).Dividend(17.5)).GetIndex(), 0);
     ASSERT_TRUE(messages.shown.empty()) << messages.LastText();
     doc.GetNotes() = "Rolled " + flavour +
@@ -181,7 +185,7 @@ TEST(Document, RichDocumentReadsBackAndSavesIdentically) {
     ASSERT_TRUE(f.doc.Save(first));
 
     Settings other;
-    other.assetType = kIndexAsset;
+    other.assetType = AssetType::kIndex;
     other.includeFees = true;
     Document opened(other, f.messages);
     ASSERT_EQ(opened.Open(first), Document::OpenResult::kOpened) << f.messages.LastText();
@@ -203,13 +207,14 @@ Bytes LaidOut(const Document& doc) {
     Bytes bytes = ShortText("Qualtrixon");
     bytes += Float64(stock.GetPrice()) + Int32(stock.GetShares()) +
              Int32(stock.GetUnitsPerContract()) + Float64(stock.GetFees()) +
-             Int32(stock.GetSide()) + Int32(stock.GetAssetType()) + ShortText(stock.GetSymbol());
+             Int32(Stored(stock.GetSide())) + Int32(Stored(stock.GetAssetType())) +
+             ShortText(stock.GetSymbol());
     for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& o = doc.GetOption(slot);
-        bytes += Int32(o.GetOptionType()) + Float64(o.GetUnderlyingPrice()) +
+        bytes += Int32(Stored(o.GetOptionType())) + Float64(o.GetUnderlyingPrice()) +
                  Float64(o.GetStrike()) + Float64(o.GetPrice()) + Float64(o.GetFees()) +
-                 Int32(o.GetDaysLeft()) + Float64(o.GetYears()) + Int32(o.GetSide()) +
-                 Int32(o.GetAssetType()) + Int32(o.GetUnitsPerContract()) +
+                 Int32(o.GetDaysLeft()) + Float64(o.GetYears()) + Int32(Stored(o.GetSide())) +
+                 Int32(Stored(o.GetAssetType())) + Int32(o.GetUnitsPerContract()) +
                  Int32(o.GetContracts()) + Float64(o.GetInterestRate()) +
                  Float64(o.GetDividendYield()) + Float64(o.GetVolatility()) +
                  Time(o.GetValuationDate()) + Time(o.GetExpiration()) + Int32(o.GetLatticeSteps());
@@ -220,10 +225,10 @@ Bytes LaidOut(const Document& doc) {
         // GetAt copies through the setters, whose fee turns a stored 0 into -0.
         Tran t;
         list.GetAt(i, t);
-        bytes += Time(t.GetDate()) + Int32(t.GetKind()) + Int32(t.GetAssetType()) +
-                 ShortText(t.GetName()) + Int32(t.GetAction()) + Int32(t.GetSignedUnits()) +
-                 Int32(t.GetUnitsPerContract()) + Int32(t.GetOptionType()) +
-                 Float64(t.GetStrike()) + Time(t.GetExpiration()) + Int32(t.GetSide()) +
+        bytes += Time(t.GetDate()) + Int32(Stored(t.GetKind())) + Int32(Stored(t.GetAssetType())) +
+                 ShortText(t.GetName()) + Int32(Stored(t.GetAction())) + Int32(t.GetSignedUnits()) +
+                 Int32(t.GetUnitsPerContract()) + Int32(Stored(t.GetOptionType())) +
+                 Float64(t.GetStrike()) + Time(t.GetExpiration()) + Int32(Stored(t.GetSide())) +
                  Float64(t.GetPrice()) + Float64(t.GetFees() + 0.0) + Float64(list.GetBalance(i));
     }
     return bytes + ShortText(doc.GetNotes());
@@ -360,9 +365,11 @@ Bytes Patched(Bytes bytes, std::size_t at, const Bytes& with) {
 // The bytes of one transaction: selling 1000 units of XYZ at 10 with a fee of 5, whose
 // fields Set may change (offsets from the record's start; the name "XYZ" takes 4 bytes).
 struct TranBytes {
-    Bytes bytes = Time(CTime(1772460000)) + Int32(kUnderlyingTran) + Int32(kStockAsset) +
-                  ShortText("XYZ") + Int32(kOpen) + Int32(-1000) + Int32(1) + Int32(0) +
-                  Float64(0) + Time(CTime(0)) + Int32(kSell) + Float64(10) + Float64(-5);
+    Bytes bytes = Time(CTime(1772460000)) + Int32(Stored(TranKind::kUnderlying)) +
+                  Int32(Stored(AssetType::kStock)) + ShortText("XYZ") +
+                  Int32(Stored(TranAction::kOpen)) + Int32(-1000) + Int32(1) + Int32(0) +
+                  Float64(0) + Time(CTime(0)) + Int32(Stored(Side::kSell)) + Float64(10) +
+                  Float64(-5);
     TranBytes& Set(std::size_t at, const Bytes& with) {
         bytes.replace(at, with.size(), with);
         return *this;
@@ -514,7 +521,7 @@ TEST(Document, FailedSaveKeepsThePreviousFileAndPath) {
 
 TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
     Fixture f;
-    f.settings.assetType = kFutureAsset;
+    f.settings.assetType = AssetType::kFuture;
     f.settings.unitsPerContract = 50;
     f.settings.includeFees = true;
     f.settings.optionFees = 7.5;
@@ -530,18 +537,18 @@ TEST(Document, ResetGivesTheNewDocumentOfTheSettings) {
 
     const Stock& stock = f.doc.GetStock();
     EXPECT_EQ(stock.GetSymbol(), "[Future]");
-    EXPECT_EQ(stock.GetAssetType(), kFutureAsset);
+    EXPECT_EQ(stock.GetAssetType(), AssetType::kFuture);
     EXPECT_EQ(stock.GetUnitsPerContract(), 50);
     EXPECT_EQ(stock.GetFees(), -3);
-    EXPECT_EQ(stock.GetSide(), kNoSide);
+    EXPECT_EQ(stock.GetSide(), Side::kNone);
     EXPECT_EQ(stock.GetPrice(), 0);
     EXPECT_EQ(stock.GetShares(), 0);
     for (int slot = 0; slot < kOptionSlots; ++slot) {
         const Option& option = f.doc.GetOption(slot);
-        EXPECT_EQ(option.GetSide(), kNoSide) << slot;
+        EXPECT_EQ(option.GetSide(), Side::kNone) << slot;
         EXPECT_EQ(option.GetStrike(), 0) << slot;
         EXPECT_EQ(option.GetUnitsPerContract(), 50) << slot;
-        EXPECT_EQ(option.GetAssetType(), kFutureAsset) << slot;
+        EXPECT_EQ(option.GetAssetType(), AssetType::kFuture) << slot;
         EXPECT_DOUBLE_EQ(option.GetVolatility(), 0.33) << slot;
         EXPECT_DOUBLE_EQ(option.GetInterestRate(), 0.061) << slot;
         EXPECT_DOUBLE_EQ(option.GetDividendYield(), 0.012) << slot;

@@ -155,7 +155,7 @@ TEST(MarketEnvironment, OpenedDocumentHandsItsEnvironmentToTheSettings) {
         first.SetUnitsPerContract(c.first.units);
         first.SetLatticeSteps(c.first.steps);
         Stock stock;
-        stock.SetAssetType(kIndexAsset);
+        stock.SetAssetType(AssetType::kIndex);
         stock.SetFees(c.stockFees);
         TakeOverEnvironment(c.hasFirst ? &first : nullptr, stock, settings);
         EXPECT_EQ(settings.volatility, c.volatility) << c.what;
@@ -167,7 +167,7 @@ TEST(MarketEnvironment, OpenedDocumentHandsItsEnvironmentToTheSettings) {
         EXPECT_EQ(settings.optionFees, c.optionFees) << c.what;
         EXPECT_EQ(settings.underlyingFees, c.underlyingFees) << c.what;
         EXPECT_EQ(settings.europeanRule, c.europeanRule) << c.what;
-        EXPECT_EQ(settings.assetType, kIndexAsset) << c.what;
+        EXPECT_EQ(settings.assetType, AssetType::kIndex) << c.what;
     }
 }
 

@@ -73,7 +73,7 @@ Settings EveryFieldChanged() {
     s.optionFees = 0;
     s.iterations = 100;
     s.unitsPerContract = 250;
-    s.assetType = 3;
+    s.assetType = AssetType::kFuture;
     s.significantDigits = 4;
     s.dateFormat = 2;
     s.includeFees = true;
@@ -116,7 +116,7 @@ TEST(Settings, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(loaded.dividend, 50);
     EXPECT_FALSE(loaded.includeDividend);
     EXPECT_EQ(loaded.unitsPerContract, 100);
-    EXPECT_EQ(loaded.assetType, 1);
+    EXPECT_EQ(loaded.assetType, AssetType::kStock);
     EXPECT_EQ(loaded.significantDigits, 2);
     EXPECT_EQ(loaded.dateFormat, 1);
     EXPECT_EQ(loaded.iterations, 25);
@@ -243,8 +243,6 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
         {"Editor", "Significant Digits", 5, &Settings::significantDigits, 4},
         {"Editor", "Units", 0, &Settings::unitsPerContract, 1},
         {"Editor", "Units", 5000, &Settings::unitsPerContract, 5000},
-        {"Editor", "Asset Type", 0, &Settings::assetType, 1},
-        {"Editor", "Asset Type", 4, &Settings::assetType, 3},
         {"Editor", "Date Format", 3, &Settings::dateFormat, 2},
         {"Editor", "Date Format", 0, &Settings::dateFormat, 1},
         {"Editor", "Monthly Expiration", 3, &Settings::monthlyExpiration, 2},
@@ -256,6 +254,14 @@ TEST(Settings, LoadBringsStoredValuesIntoTheirRange) {
         Settings s;
         s.Load(store);
         EXPECT_EQ(s.*c.field, c.expected) << c.name << " stored as " << c.stored;
+    }
+    for (const auto& [stored, expected] :
+         {std::pair{0, AssetType::kStock}, std::pair{4, AssetType::kFuture}}) {
+        MemorySettingsStore store;
+        store.SetInt("Editor", "Asset Type", stored);
+        Settings s;
+        s.Load(store);
+        EXPECT_EQ(s.assetType, expected) << "Asset Type stored as " << stored;
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 struct Recorded {
     int year, month, day;
     std::string name;
-    int kind, assetType, action, side, units, unitsPerContract;
+    int kind, assetType, action, side, units, unitsPerContract;  // coded fields as stored
     double price, fees;
 
     auto Key() const {
@@ -34,9 +34,9 @@ std::vector<Recorded> RecordedOf(const TranList& book) {
     for (int i = 0; i < book.GetCount(); ++i) {
         book.GetAt(i, t);
         const CTime d = t.GetDate();
-        recorded.push_back({d.GetYear(), d.GetMonth(), d.GetDay(), t.GetName(), t.GetKind(),
-                            t.GetAssetType(), t.GetAction(), t.GetSide(), t.GetUnits(),
-                            t.GetUnitsPerContract(), t.GetPrice(), t.GetFees()});
+        recorded.push_back({d.GetYear(), d.GetMonth(), d.GetDay(), t.GetName(), Stored(t.GetKind()),
+                            Stored(t.GetAssetType()), Stored(t.GetAction()), Stored(t.GetSide()),
+                            t.GetUnits(), t.GetUnitsPerContract(), t.GetPrice(), t.GetFees()});
     }
     std::sort(recorded.begin(), recorded.end());
     return recorded;
@@ -224,7 +224,7 @@ TEST(StatementImport, SettlesACashIndexExerciseAtTheLevelItsAmountGives) {
     ASSERT_EQ(preview.added, 2);
     Tran exercise;
     preview.book.GetAt(1, exercise);
-    EXPECT_EQ(exercise.GetAssetType(), kIndexAsset);
+    EXPECT_EQ(exercise.GetAssetType(), AssetType::kIndex);
     EXPECT_DOUBLE_EQ(exercise.GetPrice(), 5025);
     EXPECT_DOUBLE_EQ(exercise.Amount(), 2500);
 }

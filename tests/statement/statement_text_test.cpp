@@ -77,14 +77,15 @@ TEST(OccSymbol, ReadsTheClearingHouseSymbolPaddedOrNot) {
         const char* text;
         bool reads;
         const char* root = "";
-        int year = 0, month = 0, day = 0, type = 0;
+        int year = 0, month = 0, day = 0;
+        OptionType type = OptionType::kNone;
         double strike = 0;
     };
     const Case cases[] = {
-        {"AAPL  260918C00260000", true, "AAPL", 2026, 9, 18, 1, 260},
-        {"AAPL260918P00187500", true, "AAPL", 2026, 9, 18, 2, 187.5},
-        {".SPXW 261218P04525500", true, "SPXW", 2026, 12, 18, 2, 4525.5},
-        {"BRKB1 270115C00002500", true, "BRKB1", 2027, 1, 15, 1, 2.5},
+        {"AAPL  260918C00260000", true, "AAPL", 2026, 9, 18, OptionType::kCall, 260},
+        {"AAPL260918P00187500", true, "AAPL", 2026, 9, 18, OptionType::kPut, 187.5},
+        {".SPXW 261218P04525500", true, "SPXW", 2026, 12, 18, OptionType::kPut, 4525.5},
+        {"BRKB1 270115C00002500", true, "BRKB1", 2027, 1, 15, OptionType::kCall, 2.5},
         {"AAPL  260918X00260000", false},
         {"AAPL  261318C00260000", false},
         {"AAPL  260231C00260000", false},

@@ -30,7 +30,8 @@ inline TranList RandomBook(int count, std::uint32_t seed) {
             trade.At(40 + draw(2000) / 100.0).Fees(draw(10));
         } else {
             const int series = draw(12);
-            trade.OptionSeries("Jun " + std::to_string(40 + series) + " Call", kCall, 40 + series);
+            trade.OptionSeries("Jun " + std::to_string(40 + series) + " Call", OptionType::kCall,
+                               40 + series);
             if (what == 9) {
                 trade.Exercise(1, 45 + draw(20));
             } else {

@@ -8,7 +8,8 @@ namespace qx {
 // The textbook case the pricing tests and benchmarks value: S = K = 100, one year
 // (365 days) to expiration, rate 5 %, volatility 20 %, the given yield and lattice steps
 // (0 for the closed form), one contract of 100 units.
-inline Option ReferenceOption(int optionType, double dividendYield = 0, int latticeSteps = 0) {
+inline Option ReferenceOption(OptionType optionType, double dividendYield = 0,
+                              int latticeSteps = 0) {
     Option option;
     option.SetOptionType(optionType);
     option.SetUnderlyingPrice(100);
@@ -27,7 +28,7 @@ inline Option ReferenceOption(int optionType, double dividendYield = 0, int latt
 // (the setter refuses 0): the contract and the time, nothing else.
 inline Option ReferenceCallWithoutVolatility() {
     Option option;
-    option.SetOptionType(kCall);
+    option.SetOptionType(OptionType::kCall);
     option.SetUnderlyingPrice(100);
     option.SetStrike(100);
     option.SetDaysLeft(365);

@@ -21,18 +21,18 @@ class TranBuilder {
         return *this;
     }
     // A trade of the underlying asset.
-    TranBuilder& Underlying(const std::string& name = "XYZ", int assetType = kStockAsset,
-                            int unitsPerContract = 1) {
-        tran.SetKind(kUnderlyingTran);
+    TranBuilder& Underlying(const std::string& name = "XYZ",
+                            AssetType assetType = AssetType::kStock, int unitsPerContract = 1) {
+        tran.SetKind(TranKind::kUnderlying);
         tran.SetName(name);
         tran.SetAssetType(assetType);
         tran.SetUnitsPerContract(unitsPerContract);
         return *this;
     }
     // A trade of an option series on the underlying.
-    TranBuilder& OptionSeries(const std::string& name, int optionType, double strike,
-                              int assetType = kStockAsset, int unitsPerContract = 100) {
-        tran.SetKind(kOptionTran);
+    TranBuilder& OptionSeries(const std::string& name, OptionType optionType, double strike,
+                              AssetType assetType = AssetType::kStock, int unitsPerContract = 100) {
+        tran.SetKind(TranKind::kOption);
         tran.SetName(name);
         tran.SetOptionType(optionType);
         tran.SetStrike(strike);
@@ -42,33 +42,33 @@ class TranBuilder {
         return *this;
     }
     TranBuilder& Call(const std::string& name = "Jun 50 Call", double strike = 50,
-                      int assetType = kStockAsset) {
-        return OptionSeries(name, kCall, strike, assetType);
+                      AssetType assetType = AssetType::kStock) {
+        return OptionSeries(name, OptionType::kCall, strike, assetType);
     }
     TranBuilder& Put(const std::string& name = "Jun 50 Put", double strike = 50,
-                     int assetType = kStockAsset) {
-        return OptionSeries(name, kPut, strike, assetType);
+                     AssetType assetType = AssetType::kStock) {
+        return OptionSeries(name, OptionType::kPut, strike, assetType);
     }
     TranBuilder& Dividend(double amount) {
-        tran.SetKind(kDividendTran);
+        tran.SetKind(TranKind::kDividend);
         tran.SetName("Dividend");
         tran.SetPrice(amount);
         return *this;
     }
-    TranBuilder& Open() { return Action(kOpen); }
-    TranBuilder& Close() { return Action(kClose); }
+    TranBuilder& Open() { return Action(TranAction::kOpen); }
+    TranBuilder& Close() { return Action(TranAction::kClose); }
     // An exercise of the given contracts at the underlying's price; the list gives
     // it its side.
     TranBuilder& Exercise(int contracts, double underlyingPrice) {
-        Action(kExercise);
+        Action(TranAction::kExercise);
         tran.SetUnits(contracts);
         tran.SetPrice(underlyingPrice);
         return *this;
     }
-    TranBuilder& Buy(int units) { return Trade(kBuy, units); }
-    TranBuilder& Sell(int units) { return Trade(kSell, units); }
+    TranBuilder& Buy(int units) { return Trade(qx::Side::kBuy, units); }
+    TranBuilder& Sell(int units) { return Trade(qx::Side::kSell, units); }
     // Sets the side alone, as a stored exercise carries it.
-    TranBuilder& Side(int side) {
+    TranBuilder& Side(qx::Side side) {
         tran.SetSide(side);
         return *this;
     }
@@ -84,11 +84,11 @@ class TranBuilder {
     operator Tran() const { return tran; }  // NOLINT: reads as a value in tables
 
   private:
-    TranBuilder& Action(int action) {
+    TranBuilder& Action(TranAction action) {
         tran.SetAction(action);
         return *this;
     }
-    TranBuilder& Trade(int side, int units) {
+    TranBuilder& Trade(qx::Side side, int units) {
         tran.SetSide(side);
         tran.SetUnits(units);
         return *this;

@@ -30,19 +30,19 @@ class TrackerModel : public ::testing::Test {
     TrackerModel() {
         clock.now = CTime(2026, 3, 2, 9, 30);
         stock.SetSymbol("XYZ");
-        stock.SetAssetType(kStockAsset);
+        stock.SetAssetType(AssetType::kStock);
         stock.SetUnitsPerContract(1);
         stock.SetPrice(47.3);
-        FillRecord(0, kCall, 50);
-        FillRecord(1, kPut, 45);
+        FillRecord(0, OptionType::kCall, 50);
+        FillRecord(1, OptionType::kPut, 45);
     }
 
-    void FillRecord(int slot, int type, double strike) {
+    void FillRecord(int slot, OptionType type, double strike) {
         Option& record = records[slot];
         record.SetOptionType(type);
         record.SetStrike(strike);
         record.SetUnitsPerContract(100);
-        record.SetAssetType(kStockAsset);
+        record.SetAssetType(AssetType::kStock);
         record.SetDates(CTime(2026, 3, 2), CTime(2026, 6, 19));
         record.SetInterestRate(0.05);
     }
@@ -109,21 +109,21 @@ TEST_F(TrackerModel, EntriesOfferWhatTheEditorHoldsAndSendTheUserThereForTheRest
         double price;  // of the underlying in the editor
         TrackerRequest request;
         std::string shown;
-        int kind;
+        TranKind kind;
         std::string name;
         std::string unitsLabel;
         std::string priceLabel;
     } cases[] = {
-        {"the underlying", 0, 47.3, TrackerRequest::kNone, "OCUBSPF", kUnderlyingTran, "XYZ",
+        {"the underlying", 0, 47.3, TrackerRequest::kNone, "OCUBSPF", TranKind::kUnderlying, "XYZ",
          "Shares", "Price"},
-        {"the underlying without a price", 0, 0, TrackerRequest::kFocusEditor, "", kNoKind, "",
-         "Shares", "Price"},
-        {"an option", 1, 47.3, TrackerRequest::kNone, "OCEUBSPF", kOptionTran, "Jun 50 Call",
+        {"the underlying without a price", 0, 0, TrackerRequest::kFocusEditor, "", TranKind::kNone,
+         "", "Shares", "Price"},
+        {"an option", 1, 47.3, TrackerRequest::kNone, "OCEUBSPF", TranKind::kOption, "Jun 50 Call",
          "Contracts", "Price"},
-        {"an option row without a type", 3, 47.3, TrackerRequest::kFocusEditor, "", kNoKind, "",
-         "Shares", "Price"},
-        {"a dividend", 5, 47.3, TrackerRequest::kNone, "P", kDividendTran, "Dividend", "Shares",
-         "Amount"},
+        {"an option row without a type", 3, 47.3, TrackerRequest::kFocusEditor, "", TranKind::kNone,
+         "", "Shares", "Price"},
+        {"a dividend", 5, 47.3, TrackerRequest::kNone, "P", TranKind::kDividend, "Dividend",
+         "Shares", "Amount"},
     };
     for (const auto& c : cases) {
         stock.SetPrice(c.price);
@@ -142,7 +142,7 @@ TEST_F(TrackerModel, EntriesOfferWhatTheEditorHoldsAndSendTheUserThereForTheRest
     EXPECT_EQ(Model().GetForm().GetExpiration(), CTime(2026, 6, 19));
     EXPECT_EQ(Ctl(C::kUnits).items.back(), "25");
     // A future trades in contracts of its own size.
-    stock.SetAssetType(kFutureAsset);
+    stock.SetAssetType(AssetType::kFuture);
     stock.SetUnitsPerContract(50);
     Choose(0);
     EXPECT_EQ(Ctl(C::kUnitsLabel).text, "Contracts");
@@ -154,7 +154,7 @@ TEST_F(TrackerModel, ExerciseHidesTheSidesAndTakesTheEditorsPrice) {
     Click(C::kBuy);
     Click(C::kExercise);
     EXPECT_EQ(Shown(), "OCEUPF");
-    EXPECT_EQ(Model().GetForm().GetSide(), kNoSide);
+    EXPECT_EQ(Model().GetForm().GetSide(), Side::kNone);
     EXPECT_FALSE(Ctl(C::kBuy).checked);
     EXPECT_EQ(Ctl(C::kPrice).text, "47.30");
     EXPECT_EQ(Model().GetForm().GetPrice(), 47.3);
@@ -162,7 +162,7 @@ TEST_F(TrackerModel, ExerciseHidesTheSidesAndTakesTheEditorsPrice) {
     EXPECT_TRUE(Ctl(C::kRecord).enabled) << "an exercise needs no side";
     Click(C::kOpen);
     EXPECT_EQ(Shown(), "OCEUBSPF");
-    EXPECT_EQ(Model().GetForm().GetAction(), kOpen);
+    EXPECT_EQ(Model().GetForm().GetAction(), TranAction::kOpen);
     EXPECT_FALSE(Ctl(C::kRecord).enabled) << "an opening needs its side";
 
     Choose(5);
@@ -232,7 +232,7 @@ TEST_F(TrackerModel, TradeDateSurvivesClearRecordAndAnotherEntry) {
     Fill(1, C::kOpen, C::kBuy, "2", "3");
     EXPECT_EQ(Model().GetForm().GetDate(), CTime(2026, 3, 5));
     Click(C::kClear);
-    EXPECT_EQ(Model().GetForm().GetKind(), kOptionTran);
+    EXPECT_EQ(Model().GetForm().GetKind(), TranKind::kOption);
     EXPECT_EQ(Model().GetForm().GetName(), "");
     EXPECT_EQ(Ctl(C::kUnits).text, "");
     Click(C::kOpen);
@@ -265,7 +265,7 @@ TEST_F(TrackerModel, ButtonsFollowTheFormTheSelectionAndTheView) {
     EXPECT_EQ(buttons(), "0010") << "a row with an incomplete form";
     Click(C::kShowOpenOnly);
     EXPECT_EQ(Shown(), "") << "the view changed under the row: nothing is chosen";
-    EXPECT_EQ(Model().GetForm().GetKind(), kNoKind);
+    EXPECT_EQ(Model().GetForm().GetKind(), TranKind::kNone);
     Model().ClickRow(0);
     EXPECT_EQ(buttons(), "1000") << "a position of the open view";
     EXPECT_EQ(Model().GetForm().GetUnits(), 100);
@@ -342,7 +342,8 @@ TEST_F(TrackerModel, ListShowsTransactionsOrPositionsLikeALedger) {
 TEST_F(TrackerModel, OpenViewListsEveryPositionTheAccountingFilled) {
     std::vector<Tran> history;
     for (const char* name : {"A", "B", "C", "D", "E"})
-        history.push_back(TranBuilder().OptionSeries(name, kCall, 50).Open().Buy(1).At(2));
+        history.push_back(
+            TranBuilder().OptionSeries(name, OptionType::kCall, 50).Open().Buy(1).At(2));
     AddAll(list, history, "five series");
     settings.showOpenOnly = true;
     ASSERT_EQ(Rows().size(), 5u);
@@ -369,7 +370,7 @@ TEST_F(TrackerModel, GraphValuesTheOpenPositionsFromTheEditorsDate) {
     EXPECT_EQ(held.GetShares(), 100);
     EXPECT_EQ(held.GetPrice(), 40);
     EXPECT_EQ(held.GetFees(), -5);
-    EXPECT_EQ(held.GetSide(), kBuy);
+    EXPECT_EQ(held.GetSide(), Side::kBuy);
     EXPECT_EQ(held.GetSymbol(), "XYZ");
     const Option& call = Model().GraphOptions()[0];
     EXPECT_EQ(call.GetContracts(), 3);
@@ -381,10 +382,10 @@ TEST_F(TrackerModel, GraphValuesTheOpenPositionsFromTheEditorsDate) {
     EXPECT_DOUBLE_EQ(call.GetVolatility(), 0.3);
     EXPECT_EQ(call.GetInterestRate(), 0.05);
     const Option& put = Model().GraphOptions()[1];
-    EXPECT_EQ(put.GetSide(), kSell);
+    EXPECT_EQ(put.GetSide(), Side::kSell);
     EXPECT_EQ(put.GetFees(), -1);
     EXPECT_EQ(put.GetValuationDate(), CTime(2026, 3, 10));
-    EXPECT_EQ(Model().GraphOptions()[2].GetOptionType(), kNoOptionType);
+    EXPECT_EQ(Model().GraphOptions()[2].GetOptionType(), OptionType::kNone);
     EXPECT_TRUE(messages.shown.empty());
 
     stock.SetPrice(0);
@@ -400,8 +401,11 @@ TEST_F(TrackerModel, GraphValuesTheOpenPositionsFromTheEditorsDate) {
 TEST_F(TrackerModel, GraphOfMoreThanFourOptionsTakesTheFourTicked) {
     std::vector<Tran> history = {TranBuilder().Underlying().Open().Buy(100).At(40)};
     for (int i = 0; i < 6; ++i)
-        history.push_back(
-            TranBuilder().OptionSeries(std::string(1, 'A' + i), kCall, 50).Open().Buy(i + 1).At(2));
+        history.push_back(TranBuilder()
+                              .OptionSeries(std::string(1, 'A' + i), OptionType::kCall, 50)
+                              .Open()
+                              .Buy(i + 1)
+                              .At(2));
     AddAll(list, history, "six series");
     // From the list of every transaction, the user is sent to pick.
     EXPECT_EQ(Click(C::kGraph), TrackerRequest::kNone);
@@ -476,14 +480,14 @@ TEST_F(TrackerModel, SpreadsheetFilesGoThroughTheFileDialogs) {
 TEST_F(TrackerModel, EntriesFollowTheEditorAndTheDocument) {
     Choose(5);
     Leave(C::kPrice, "25");
-    FillRecord(2, kCall, 55);
+    FillRecord(2, OptionType::kCall, 55);
     Model().RefillEntries();
     EXPECT_EQ(Ctl(C::kEntryList).items[3], "Jun 55 Call");
     EXPECT_EQ(Ctl(C::kEntryList).selected, 5) << "the dividend still reads the same";
     EXPECT_TRUE(Ctl(C::kRecord).enabled);
 
     Choose(1);
-    FillRecord(0, kCall, 55);
+    FillRecord(0, OptionType::kCall, 55);
     Model().RefillEntries();
     EXPECT_EQ(Ctl(C::kEntryList).selected, -1) << "the chosen series is another one now";
     EXPECT_EQ(Shown(), "");

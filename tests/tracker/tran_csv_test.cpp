@@ -33,18 +33,19 @@ class TranCsv : public ::testing::Test {
 TranList EveryKindOfTrade() {
     const std::string awkward = "XYZ \"B\", class\r\nnew line";
     TranList book;
-    AddAll(book,
-           {TranBuilder().Day(2, 9).Underlying(awkward).Open().Buy(300).At(46.1).Fees(4.95),
-            TranBuilder().Day(3).Underlying(awkward).Close().Sell(100).At(0.1 + 0.2).Fees(5),
-            TranBuilder().Day(3).Underlying("ES", kFutureAsset, 50).Open().Sell(2).At(5012.25),
-            TranBuilder().Day(4).Call().Open().Buy(3).At(2.5).Fees(1.25),
-            TranBuilder().Day(5).Put().Open().Sell(2).At(1.0 / 3),
-            TranBuilder().Day(6).Put().Close().Buy(1).At(0.05),
-            TranBuilder().Day(7).Call().Exercise(2, 57.125).Fees(1),
-            TranBuilder().Day(8).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Buy(1).At(3),
-            TranBuilder().Day(9).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56),
-            TranBuilder().Day(10, 23).Dividend(75.5)},
-           "every kind of trade");
+    AddAll(
+        book,
+        {TranBuilder().Day(2, 9).Underlying(awkward).Open().Buy(300).At(46.1).Fees(4.95),
+         TranBuilder().Day(3).Underlying(awkward).Close().Sell(100).At(0.1 + 0.2).Fees(5),
+         TranBuilder().Day(3).Underlying("ES", AssetType::kFuture, 50).Open().Sell(2).At(5012.25),
+         TranBuilder().Day(4).Call().Open().Buy(3).At(2.5).Fees(1.25),
+         TranBuilder().Day(5).Put().Open().Sell(2).At(1.0 / 3),
+         TranBuilder().Day(6).Put().Close().Buy(1).At(0.05),
+         TranBuilder().Day(7).Call().Exercise(2, 57.125).Fees(1),
+         TranBuilder().Day(8).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Open().Buy(1).At(3),
+         TranBuilder().Day(9).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Exercise(1, 56),
+         TranBuilder().Day(10, 23).Dividend(75.5)},
+        "every kind of trade");
     return book;
 }
 
@@ -118,10 +119,11 @@ TEST_F(TranCsv, ReadsKeywordsInAnyCaseUnderATurkishLocale) {
     const TranCsvImport imported = ReadTranCsv(text, TranList());
     ASSERT_TRUE(imported.accepted) << imported.message;
     TranList expected;
-    AddAll(expected,
-           {TranBuilder().Day(2, 0).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Buy(1).At(3),
-            TranBuilder().Day(3, 0).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
-           "expected");
+    AddAll(
+        expected,
+        {TranBuilder().Day(2, 0).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Open().Buy(1).At(3),
+         TranBuilder().Day(3, 0).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Exercise(1, 56)},
+        "expected");
     EXPECT_EQ(imported.list, expected);
 }
 

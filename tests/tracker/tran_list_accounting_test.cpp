@@ -14,14 +14,14 @@ namespace {
 constexpr double kTolerance = 1e-9;
 
 TranBuilder Stock(int day) { return TranBuilder().Day(day).Underlying(); }
-TranBuilder Series(int day, const std::string& name, int optionType = kCall, double strike = 50,
-                   int assetType = kStockAsset) {
+TranBuilder Series(int day, const std::string& name, OptionType optionType = OptionType::kCall,
+                   double strike = 50, AssetType assetType = AssetType::kStock) {
     return TranBuilder().Day(day).OptionSeries(name, optionType, strike, assetType);
 }
 
 // What one position slot should hold.
 struct Position {
-    int kind;
+    TranKind kind;
     int signedUnits;
     double price;
     double fees;
@@ -51,7 +51,7 @@ void ExpectPositions(const PositionCase& c) {
         }
         const Position& want = c.positions[slot];
         ASSERT_EQ(result, 0) << c.what << " slot " << slot;
-        EXPECT_EQ(got.GetAction(), kOpen) << c.what << " slot " << slot;
+        EXPECT_EQ(got.GetAction(), TranAction::kOpen) << c.what << " slot " << slot;
         EXPECT_EQ(got.GetKind(), want.kind) << c.what << " slot " << slot;
         EXPECT_EQ(got.GetSignedUnits(), want.signedUnits) << c.what << " slot " << slot;
         EXPECT_NEAR(got.GetPrice(), want.price, kTolerance) << c.what << " slot " << slot;
@@ -70,50 +70,51 @@ TEST(TranListPositions, AveragesTheMostRecentLotsStillOpen) {
         {"two share lots, part sold: whole fees of both lots, date of the second",
          {Stock(1).Open().Buy(100).At(10).Fees(5), Stock(2).Open().Buy(100).At(12).Fees(5),
           Stock(3).Close().Sell(50).At(13).Fees(5)},
-         {{kUnderlyingTran, 150, 12 * (100.0 / 150) + 10 * (50.0 / 150), -10, 2, "XYZ"}}},
+         {{TranKind::kUnderlying, 150, 12 * (100.0 / 150) + 10 * (50.0 / 150), -10, 2, "XYZ"}}},
         {"two call lots, part sold: fees per contract weighted like the price",
          {Series(1, "C50").Open().Buy(5).At(2).Fees(1),
           Series(2, "C50").Open().Buy(5).At(3).Fees(1),
           Series(3, "C50").Close().Sell(4).At(4).Fees(1)},
-         {{kOptionTran, 6, 3 * (5.0 / 6) + 2 * (1.0 / 6), -1, 2, "C50"}}},
+         {{TranKind::kOption, 6, 3 * (5.0 / 6) + 2 * (1.0 / 6), -1, 2, "C50"}}},
         {"a written series averages its sales",
-         {Series(1, "P45", kPut, 45).Open().Sell(2).At(1).Fees(2),
-          Series(2, "P45", kPut, 45).Open().Sell(2).At(2).Fees(4)},
-         {{kOptionTran, -4, 1.5, -3, 2, "P45"}}},
+         {Series(1, "P45", OptionType::kPut, 45).Open().Sell(2).At(1).Fees(2),
+          Series(2, "P45", OptionType::kPut, 45).Open().Sell(2).At(2).Fees(4)},
+         {{TranKind::kOption, -4, 1.5, -3, 2, "P45"}}},
         {"a share lot of no units counts its fees and dates the position",
          {Stock(3).Open().Buy(300).At(46).Fees(5), Stock(4).Open().Buy(0).At(45.84).Fees(5)},
-         {{kUnderlyingTran, 300, 46, -10, 4, "XYZ"}}},
+         {{TranKind::kUnderlying, 300, 46, -10, 4, "XYZ"}}},
         {"a call lot of no contracts dates the position and weighs nothing",
          {Series(1, "C50").Open().Buy(2).At(3).Fees(1),
           Series(2, "C50").Open().Buy(0).At(4).Fees(9)},
-         {{kOptionTran, 2, 3, -1, 2, "C50"}}},
+         {{TranKind::kOption, 2, 3, -1, 2, "C50"}}},
         {"short shares",
          {Stock(1).Open().Sell(300).At(20).Fees(15)},
-         {{kUnderlyingTran, -300, 20, -15, 1, "XYZ"}}},
+         {{TranKind::kUnderlying, -300, 20, -15, 1, "XYZ"}}},
         {"futures count in units of the underlying",
-         {TranBuilder().Day(1).Underlying("ES", kFutureAsset, 50).Open().Buy(2).At(100)},
-         {{kUnderlyingTran, 100, 100, 0, 1, "ES"}}},
+         {TranBuilder().Day(1).Underlying("ES", AssetType::kFuture, 50).Open().Buy(2).At(100)},
+         {{TranKind::kUnderlying, 100, 100, 0, 1, "ES"}}},
         {"shares bought and all sold leave no position, listed or not",
          {Stock(1).Open().Buy(100).At(10), Stock(2).Close().Sell(100).At(11)},
          {}},
         {"a series opened and closed takes no slot",
-         {Series(1, "C50").Open().Buy(1).At(2), Series(2, "C55", kCall, 55).Open().Buy(1).At(1),
+         {Series(1, "C50").Open().Buy(1).At(2),
+          Series(2, "C55", OptionType::kCall, 55).Open().Buy(1).At(1),
           Series(3, "C50").Close().Sell(1).At(3)},
-         {{kOptionTran, 1, 1, 0, 2, "C55"}}},
+         {{TranKind::kOption, 1, 1, 0, 2, "C55"}}},
         {"an assigned written call leaves shares short at the strike",
          {Series(1, "C50").Open().Sell(2).At(2), Series(3, "C50").Exercise(2, 55)},
-         {{kUnderlyingTran, -200, 50, 0, 3, "C50"}}},
+         {{TranKind::kUnderlying, -200, 50, 0, 3, "C50"}}},
         {"an exercised call adds shares bought at the strike",
          {Stock(1).Open().Buy(100).At(40).Fees(5), Series(2, "C50").Open().Buy(1).At(2),
           Series(3, "C50").Exercise(1, 60)},
-         {{kUnderlyingTran, 200, 45, -5, 3, "C50"}}},
+         {{TranKind::kUnderlying, 200, 45, -5, 3, "C50"}}},
         {"an exercised put delivers held shares",
-         {Stock(1).Open().Buy(300).At(40), Series(2, "P50", kPut).Open().Buy(1).At(2),
-          Series(3, "P50", kPut).Exercise(1, 45)},
-         {{kUnderlyingTran, 200, 40, 0, 1, "XYZ"}}},
+         {Stock(1).Open().Buy(300).At(40), Series(2, "P50", OptionType::kPut).Open().Buy(1).At(2),
+          Series(3, "P50", OptionType::kPut).Exercise(1, 45)},
+         {{TranKind::kUnderlying, 200, 40, 0, 1, "XYZ"}}},
         {"an index exercise settles in cash and moves no units",
-         {Series(1, "SPX C50", kCall, 50, kIndexAsset).Open().Buy(1).At(2),
-          Series(3, "SPX C50", kCall, 50, kIndexAsset).Exercise(1, 56)},
+         {Series(1, "SPX C50", OptionType::kCall, 50, AssetType::kIndex).Open().Buy(1).At(2),
+          Series(3, "SPX C50", OptionType::kCall, 50, AssetType::kIndex).Exercise(1, 56)},
          {}},
     };
     for (const PositionCase& c : cases) ExpectPositions(c);
@@ -127,31 +128,31 @@ TEST(TranListPositions, ListsEveryOpenPositionInOrderOfFirstOpening) {
 
     ExpectPositions({"a sixth open position is listed too",
                      history,
-                     {{kUnderlyingTran, 100, 10, 0, 1, "XYZ"},
-                      {kOptionTran, 2, 2, 0, 8, "A"},
-                      {kOptionTran, 1, 1, 0, 3, "B"},
-                      {kOptionTran, 1, 1, 0, 4, "C"},
-                      {kOptionTran, 1, 1, 0, 5, "D"},
-                      {kOptionTran, 1, 1, 0, 6, "E"}}});
+                     {{TranKind::kUnderlying, 100, 10, 0, 1, "XYZ"},
+                      {TranKind::kOption, 2, 2, 0, 8, "A"},
+                      {TranKind::kOption, 1, 1, 0, 3, "B"},
+                      {TranKind::kOption, 1, 1, 0, 4, "C"},
+                      {TranKind::kOption, 1, 1, 0, 5, "D"},
+                      {TranKind::kOption, 1, 1, 0, 6, "E"}}});
     ExpectPositions({"five series without the underlying",
                      {history.begin() + 1, history.end() - 1},
-                     {{kOptionTran, 1, 1, 0, 2, "A"},
-                      {kOptionTran, 1, 1, 0, 3, "B"},
-                      {kOptionTran, 1, 1, 0, 4, "C"},
-                      {kOptionTran, 1, 1, 0, 5, "D"},
-                      {kOptionTran, 1, 1, 0, 6, "E"}}});
+                     {{TranKind::kOption, 1, 1, 0, 2, "A"},
+                      {TranKind::kOption, 1, 1, 0, 3, "B"},
+                      {TranKind::kOption, 1, 1, 0, 4, "C"},
+                      {TranKind::kOption, 1, 1, 0, 5, "D"},
+                      {TranKind::kOption, 1, 1, 0, 6, "E"}}});
 }
 
 TEST(TranListPositions, OptionPositionCarriesItsSeries) {
     TranList list;
-    AddAll(list, {Series(1, "P45", kPut, 45).Open().Sell(3).At(1)}, "written put");
+    AddAll(list, {Series(1, "P45", OptionType::kPut, 45).Open().Sell(3).At(1)}, "written put");
     Tran position;
     ASSERT_EQ(list.GetPosition(0, position), 0);
-    EXPECT_EQ(position.GetOptionType(), kPut);
+    EXPECT_EQ(position.GetOptionType(), OptionType::kPut);
     EXPECT_EQ(position.GetStrike(), 45);
     EXPECT_EQ(position.GetUnitsPerContract(), 100);
     EXPECT_EQ(position.GetExpiration(), CTime(2026, 6, 19));
-    EXPECT_EQ(position.GetSide(), kSell);
+    EXPECT_EQ(position.GetSide(), Side::kSell);
     EXPECT_EQ(list.GetPosition(-1, position), -1);
     EXPECT_EQ(list.GetPosition(1, position), -1);
 }
@@ -188,8 +189,12 @@ TEST(TranListBalances, RunningSumOfTotals) {
          {Stock(1).Open().Buy(100).At(10), TranBuilder().Day(2).Dividend(25)},
          {-1000, -975}},
         {"an index call settles its gain in cash",
-         {Series(1, "SPX C50", kCall, 50, kIndexAsset).Open().Buy(2).At(2).Fees(1),
-          Series(3, "SPX C50", kCall, 50, kIndexAsset).Exercise(2, 56).Fees(1)},
+         {Series(1, "SPX C50", OptionType::kCall, 50, AssetType::kIndex)
+              .Open()
+              .Buy(2)
+              .At(2)
+              .Fees(1),
+          Series(3, "SPX C50", OptionType::kCall, 50, AssetType::kIndex).Exercise(2, 56).Fees(1)},
          {-402, -402 + 1198}},
         {"an exercised call pays the strike for its shares",
          {Series(1, "C50").Open().Buy(2).At(3), Series(3, "C50").Exercise(2, 60)},

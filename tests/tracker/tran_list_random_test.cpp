@@ -46,15 +46,18 @@ std::string DecimalText(long long value) {
 // An option series the generator trades.
 struct Series {
     const char* name;
-    int optionType;
+    OptionType optionType;
     double strike;
-    int assetType;
+    AssetType assetType;
 };
 
 const Series kSeries[] = {
-    {"Jun 50 Call", kCall, 50, kStockAsset},     {"Jun 50 Put", kPut, 50, kStockAsset},
-    {"Sep 55 Call", kCall, 55, kStockAsset},     {"SPX Jun 100 Call", kCall, 100, kIndexAsset},
-    {"SPX Jun 100 Put", kPut, 100, kIndexAsset}, {"ES Jun 80 Call", kCall, 80, kFutureAsset},
+    {"Jun 50 Call", OptionType::kCall, 50, AssetType::kStock},
+    {"Jun 50 Put", OptionType::kPut, 50, AssetType::kStock},
+    {"Sep 55 Call", OptionType::kCall, 55, AssetType::kStock},
+    {"SPX Jun 100 Call", OptionType::kCall, 100, AssetType::kIndex},
+    {"SPX Jun 100 Put", OptionType::kPut, 100, AssetType::kIndex},
+    {"ES Jun 80 Call", OptionType::kCall, 80, AssetType::kFuture},
 };
 
 class RandomTrades {
@@ -72,7 +75,7 @@ class RandomTrades {
         const bool buy = Draw(2) == 0;
         if (pick < 10) {
             if (Draw(4) == 0) {
-                tran.Underlying("ES", kFutureAsset, 50);
+                tran.Underlying("ES", AssetType::kFuture, 50);
             } else {
                 tran.Underlying("XYZ");
             }
@@ -88,7 +91,8 @@ class RandomTrades {
         if (action < 3) {
             // Mostly in the money, sometimes out of it.
             const double distance = Draw(12) - 2;
-            const double price = s.optionType == kCall ? s.strike + distance : s.strike - distance;
+            const double price =
+                s.optionType == OptionType::kCall ? s.strike + distance : s.strike - distance;
             return tran.Exercise(contracts, price).Fees(Draw(3));
         }
         (action < 7 ? tran.Open() : tran.Close());
@@ -136,11 +140,13 @@ double NetUnderlyingUnits(const std::vector<Tran>& transactions) {
     double net = 0;
     for (const Tran& t : transactions) {
         const double units = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
-        if (t.GetKind() == kUnderlyingTran) net += t.GetSide() == kBuy ? units : -units;
-        const bool delivering = t.GetKind() == kOptionTran && t.GetAction() == kExercise &&
-                                t.GetAssetType() != kIndexAsset;
+        if (t.GetKind() == TranKind::kUnderlying) net += t.GetSide() == Side::kBuy ? units : -units;
+        const bool delivering = t.GetKind() == TranKind::kOption &&
+                                t.GetAction() == TranAction::kExercise &&
+                                t.GetAssetType() != AssetType::kIndex;
         if (!delivering) continue;
-        const bool holderGains = (t.GetOptionType() == kCall) == (t.GetSide() == kSell);
+        const bool holderGains =
+            (t.GetOptionType() == OptionType::kCall) == (t.GetSide() == Side::kSell);
         net += holderGains ? units : -units;
     }
     return net;
@@ -173,23 +179,23 @@ void ExpectInvariants(const Snapshot& s, const std::string& step) {
     const double net = NetUnderlyingUnits(s.transactions);
     const Tran slot0 = s.positions.empty() ? Tran() : s.positions[0];
     if (net != 0) {
-        EXPECT_EQ(slot0.GetKind(), kUnderlyingTran) << step;
+        EXPECT_EQ(slot0.GetKind(), TranKind::kUnderlying) << step;
         EXPECT_EQ(slot0.GetSignedUnits(), net) << step;
     } else {
-        EXPECT_NE(slot0.GetKind(), kUnderlyingTran) << step;
+        EXPECT_NE(slot0.GetKind(), TranKind::kUnderlying) << step;
     }
     // Option positions: distinct series, each with the net contracts of its trades.
     for (size_t p = 0; p < s.positions.size(); ++p) {
         const Tran& position = s.positions[p];
-        if (position.GetKind() != kOptionTran) continue;
+        if (position.GetKind() != TranKind::kOption) continue;
         double contracts = 0;
         for (const Tran& t : s.transactions) {
             if (t.Name() == position.Name()) contracts += t.GetSignedUnits();
         }
         EXPECT_EQ(position.GetSignedUnits(), contracts) << step << ": " << position.Name();
         for (size_t q = 0; q < p; ++q) {
-            const bool twin =
-                s.positions[q].GetKind() == kOptionTran && s.positions[q].Name() == position.Name();
+            const bool twin = s.positions[q].GetKind() == TranKind::kOption &&
+                              s.positions[q].Name() == position.Name();
             EXPECT_FALSE(twin) << step << ": " << position.Name() << " listed twice";
         }
     }

@@ -147,8 +147,8 @@ TEST(TranList, CloseOfTheUnderlyingCountsUnitsDeliveredByExercises) {
          Stock(4).Close().Sell(101).At(56),
          kCloseTooMany},
         {"a cash-settled index exercise delivers nothing to close",
-         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Buy(1).At(2),
-          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
+         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Open().Buy(1).At(2),
+          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Exercise(1, 56)},
          Stock(4).Close().Sell(100).At(56),
          kCloseTooMany},
     });
@@ -171,12 +171,15 @@ std::vector<Tran> ShortAfterAnAssignment() {
 // A futures call of 50 units exercised: one future's worth delivered.
 std::vector<Tran> ExercisedFuturesCall() {
     const auto call = [](int day) {
-        return TranBuilder().Day(day).OptionSeries("ES Call", kCall, 4500, kFutureAsset, 50);
+        return TranBuilder().Day(day).OptionSeries("ES Call", OptionType::kCall, 4500,
+                                                   AssetType::kFuture, 50);
     };
     return {call(1).Open().Buy(1).At(20), call(2).Exercise(1, 4600)};
 }
 
-TranBuilder Futures(int day) { return TranBuilder().Day(day).Underlying("XYZ", kFutureAsset, 50); }
+TranBuilder Futures(int day) {
+    return TranBuilder().Day(day).Underlying("XYZ", AssetType::kFuture, 50);
+}
 
 TEST(TranList, UnderlyingIsJudgedByItsNetHolding) {
     ExpectAddCases({
@@ -269,8 +272,8 @@ TEST(TranList, OpeningRefusedAgainstAnOppositePosition) {
         {"selling short while long from an assigned put", AssignedShortPut(),
          Stock(4).Open().Sell(100).At(46), kSellAgainstLong},
         {"an index assignment leaves no position in shares",
-         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, kIndexAsset).Open().Sell(1).At(2),
-          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(1, 56)},
+         {TranBuilder().Day(1).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Open().Sell(1).At(2),
+          TranBuilder().Day(3).Call("SPX Jun 50 Call", 50, AssetType::kIndex).Exercise(1, 56)},
          Stock(4).Open().Buy(100).At(56),
          nullptr},
     });
@@ -336,10 +339,10 @@ TEST(TranList, ExerciseTakesTheSideOppositeToItsOpening) {
     const struct {
         const char* what;
         Tran opening;
-        int exerciseSide;
+        Side exerciseSide;
     } cases[] = {
-        {"a held call is exercised by selling it", Calls(1).Open().Buy(2).At(2), kSell},
-        {"a written call is assigned by buying it back", Calls(1).Open().Sell(2).At(2), kBuy},
+        {"a held call is exercised by selling it", Calls(1).Open().Buy(2).At(2), Side::kSell},
+        {"a written call is assigned by buying it back", Calls(1).Open().Sell(2).At(2), Side::kBuy},
     };
     for (const auto& c : cases) {
         TranList list;
@@ -348,7 +351,7 @@ TEST(TranList, ExerciseTakesTheSideOppositeToItsOpening) {
         const Tran stored = StoredAt(list, 1);
         EXPECT_EQ(stored.GetSide(), c.exerciseSide) << c.what;
         EXPECT_EQ(stored.GetUnits(), 2) << c.what;
-        EXPECT_EQ(stored.GetSignedUnits(), c.exerciseSide == kSell ? -2 : 2) << c.what;
+        EXPECT_EQ(stored.GetSignedUnits(), c.exerciseSide == Side::kSell ? -2 : 2) << c.what;
     }
 }
 
@@ -502,8 +505,8 @@ TEST(TranList, OnlyTradesOpenAndClosePositions) {
     const auto dividendAs = [](const std::string& name, int units) {
         Tran dividend = TranBuilder().Day(2).Dividend(100);
         dividend.SetName(name);
-        dividend.SetAction(kOpen);
-        dividend.SetSide(kBuy);
+        dividend.SetAction(TranAction::kOpen);
+        dividend.SetSide(Side::kBuy);
         dividend.SetUnits(units);
         return dividend;
     };
@@ -555,13 +558,13 @@ TEST(TranList, GetAtFillsThroughTheSetters) {
     // The underlying carries no option type or strike: the target keeps its own.
     Tran target = Calls(9).Open().Buy(7).At(1);
     ASSERT_EQ(list.GetAt(0, target), 0);
-    EXPECT_EQ(target.GetKind(), kUnderlyingTran);
+    EXPECT_EQ(target.GetKind(), TranKind::kUnderlying);
     EXPECT_EQ(target.GetName(), "XYZ");
     EXPECT_EQ(target.GetSignedUnits(), -100);
-    EXPECT_EQ(target.GetSide(), kSell);
+    EXPECT_EQ(target.GetSide(), Side::kSell);
     EXPECT_EQ(target.GetFees(), -5);
     EXPECT_EQ(target.GetDate(), CTime(2026, 3, 1, 10));
-    EXPECT_EQ(target.GetOptionType(), kCall);
+    EXPECT_EQ(target.GetOptionType(), OptionType::kCall);
     EXPECT_EQ(target.GetStrike(), 50);
 }
 

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "pricing/option.h"
@@ -17,15 +18,15 @@ namespace {
 TEST(Tran, UnitsFollowTheSideWhicheverIsSetFirst) {
     Tran tran;
     tran.SetUnits(-30);
-    tran.SetSide(kBuy);
+    tran.SetSide(Side::kBuy);
     EXPECT_EQ(tran.GetSignedUnits(), 30);
     EXPECT_EQ(tran.GetUnits(), 30);
-    tran.SetSide(kSell);
+    tran.SetSide(Side::kSell);
     EXPECT_EQ(tran.GetSignedUnits(), -30);
     EXPECT_EQ(tran.GetUnits(), 30);
     tran.SetUnits(12);
     EXPECT_EQ(tran.GetSignedUnits(), -12);
-    tran.SetSide(kNoSide);
+    tran.SetSide(Side::kNone);
     EXPECT_EQ(tran.GetSignedUnits(), 12);
 }
 
@@ -37,24 +38,16 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
         const char* what;
         int result;
     } refusals[] = {
-        {"kind 4", tran.SetKind(4)},
-        {"kind -1", tran.SetKind(-1)},
-        {"asset type 4", tran.SetAssetType(4)},
-        {"action 4", tran.SetAction(4)},
         {"units per contract 0", tran.SetUnitsPerContract(0)},
         {"units per contract -1", tran.SetUnitsPerContract(-1)},
-        {"option type 0", tran.SetOptionType(0)},
-        {"option type -2", tran.SetOptionType(-2)},
+        {"no option type", tran.SetOptionType(OptionType::kNone)},
         {"strike 0", tran.SetStrike(0)},
         {"strike -5", tran.SetStrike(-5)},
         {"strike NaN", tran.SetStrike(nan)},
-        {"side 3", tran.SetSide(3)},
         {"price -0.5", tran.SetPrice(-0.5)},
         {"price NaN", tran.SetPrice(nan)},
         {"fees infinite", tran.SetFees(std::numeric_limits<double>::infinity())},
         {"units INT_MIN", tran.SetUnits(INT_MIN)},
-        {"option type 3", tran.SetOptionType(3)},
-        {"option type 7", tran.SetOptionType(7)},
         {"strike 1e300", tran.SetStrike(1e300)},
         {"price DBL_MAX", tran.SetPrice(DBL_MAX)},
         {"fees -2e12", tran.SetFees(-2e12)},
@@ -69,6 +62,27 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(tran.SetPrice(0), 0);
     EXPECT_EQ(tran.SetUnits(INT_MAX), 0);
     EXPECT_EQ(tran.GetSignedUnits(), -INT_MAX);
+}
+
+// A document or a spreadsheet that holds a kind or an action no transaction has is
+// damaged; the reader learns it from the conversion.
+TEST(Tran, KindAndActionFromStoredKnowOnlyTheirValues) {
+    const struct {
+        int stored;
+        std::optional<TranKind> kind;
+        std::optional<TranAction> action;
+    } cases[] = {
+        {-1, std::nullopt, std::nullopt},
+        {0, TranKind::kNone, TranAction::kNone},
+        {1, TranKind::kUnderlying, TranAction::kOpen},
+        {2, TranKind::kOption, TranAction::kClose},
+        {3, TranKind::kDividend, TranAction::kExercise},
+        {4, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TranKindFromStored(c.stored), c.kind) << c.stored;
+        EXPECT_EQ(TranActionFromStored(c.stored), c.action) << c.stored;
+    }
 }
 
 // A name is measured in characters, so a name in an accented script is not cut short
@@ -128,7 +142,8 @@ TEST(Tran, IsCompleteByKindAndAction) {
     } cases[] = {
         {"stock purchase", TranBuilder().Underlying().Open().Buy(100).At(10), true},
         {"stock without price", TranBuilder().Underlying().Open().Buy(100), false},
-        {"stock without side", TranBuilder().Underlying().Open().Buy(100).At(10).Side(0), false},
+        {"stock without side", TranBuilder().Underlying().Open().Buy(100).At(10).Side(Side::kNone),
+         false},
         {"stock without action", TranBuilder().Underlying().Buy(100).At(10), false},
         {"stock without name", TranBuilder().Underlying("").Open().Buy(100).At(10), false},
         {"option sale", TranBuilder().Call().Close().Sell(2).At(3), true},
@@ -155,10 +170,10 @@ TEST(Tran, AmountFeesAndTotalOfTrades) {
         {"300 shares sold at 20, fee 15",
          TranBuilder().Underlying().Open().Sell(300).At(20).Fees(15), 6000, -15, 5985},
         {"2 futures of 50 bought at 100, fee 5",
-         TranBuilder().Underlying("ES", kFutureAsset, 50).Open().Buy(2).At(100).Fees(5), -10000, -5,
-         -10005},
+         TranBuilder().Underlying("ES", AssetType::kFuture, 50).Open().Buy(2).At(100).Fees(5),
+         -10000, -5, -10005},
         {"a stock ignores a contract size",
-         TranBuilder().Underlying("XYZ", kStockAsset, 100).Open().Buy(10).At(4), -40, 0, -40},
+         TranBuilder().Underlying("XYZ", AssetType::kStock, 100).Open().Buy(10).At(4), -40, 0, -40},
         {"dividend of 25", TranBuilder().Dividend(25), 25, 0, 25},
         {"nothing", Tran(), 0, 0, 0},
     };
@@ -175,31 +190,36 @@ TEST(Tran, ExerciseDeliversOrSettlesByAssetTypeOptionTypeAndSide) {
     // assigned writer, side 2 the holder who exercises. Index calls stand at 56, index
     // puts at 44.
     const struct {
-        int assetType, optionType, side;
+        AssetType assetType;
+        OptionType optionType;
+        Side side;
         double amount, total;
         long long delivered;
     } cases[] = {
-        {kStockAsset, kCall, kBuy, 10000, 9998, -200},
-        {kStockAsset, kCall, kSell, -10000, -10002, 200},
-        {kStockAsset, kPut, kBuy, -10000, -10002, 200},
-        {kStockAsset, kPut, kSell, 10000, 9998, -200},
-        {kFutureAsset, kCall, kSell, -10000, -10002, 200},
-        {kFutureAsset, kPut, kSell, 10000, 9998, -200},
-        {kIndexAsset, kCall, kBuy, -1200, -1202, 0},
-        {kIndexAsset, kCall, kSell, 1200, 1198, 0},
-        {kIndexAsset, kPut, kBuy, -1200, -1202, 0},
-        {kIndexAsset, kPut, kSell, 1200, 1198, 0},
-        {kStockAsset, kCall, kNoSide, 0, 0, 0},
+        {AssetType::kStock, OptionType::kCall, Side::kBuy, 10000, 9998, -200},
+        {AssetType::kStock, OptionType::kCall, Side::kSell, -10000, -10002, 200},
+        {AssetType::kStock, OptionType::kPut, Side::kBuy, -10000, -10002, 200},
+        {AssetType::kStock, OptionType::kPut, Side::kSell, 10000, 9998, -200},
+        {AssetType::kFuture, OptionType::kCall, Side::kSell, -10000, -10002, 200},
+        {AssetType::kFuture, OptionType::kPut, Side::kSell, 10000, 9998, -200},
+        {AssetType::kIndex, OptionType::kCall, Side::kBuy, -1200, -1202, 0},
+        {AssetType::kIndex, OptionType::kCall, Side::kSell, 1200, 1198, 0},
+        {AssetType::kIndex, OptionType::kPut, Side::kBuy, -1200, -1202, 0},
+        {AssetType::kIndex, OptionType::kPut, Side::kSell, 1200, 1198, 0},
+        {AssetType::kStock, OptionType::kCall, Side::kNone, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        const double price = c.assetType != kIndexAsset ? 50 : c.optionType == kCall ? 56 : 44;
+        const double price = c.assetType != AssetType::kIndex    ? 50
+                             : c.optionType == OptionType::kCall ? 56
+                                                                 : 44;
         const Tran tran = TranBuilder()
                               .OptionSeries("X", c.optionType, 50, c.assetType)
                               .Exercise(2, price)
                               .Side(c.side)
                               .Fees(1);
-        const std::string what = "asset " + std::to_string(c.assetType) + " type " +
-                                 std::to_string(c.optionType) + " side " + std::to_string(c.side);
+        const std::string what = "asset " + std::to_string(Stored(c.assetType)) + " type " +
+                                 std::to_string(Stored(c.optionType)) + " side " +
+                                 std::to_string(Stored(c.side));
         EXPECT_DOUBLE_EQ(tran.Amount(), c.amount) << what;
         EXPECT_DOUBLE_EQ(tran.Total(), c.total) << what;
         EXPECT_EQ(tran.DeliveredUnits(), c.delivered) << what;
@@ -207,11 +227,13 @@ TEST(Tran, ExerciseDeliversOrSettlesByAssetTypeOptionTypeAndSide) {
 }
 
 TEST(Tran, ExerciseOfBoughtCallsPaysTheStrike) {
-    const Tran stock = TranBuilder().Call().Exercise(2, 60).Side(kSell);
+    const Tran stock = TranBuilder().Call().Exercise(2, 60).Side(Side::kSell);
     EXPECT_DOUBLE_EQ(stock.Amount(), -10000);
     EXPECT_EQ(stock.DeliveredUnits(), 200);
-    const Tran index =
-        TranBuilder().Call("SPX Jun 50 Call", 50, kIndexAsset).Exercise(2, 56).Side(kSell);
+    const Tran index = TranBuilder()
+                           .Call("SPX Jun 50 Call", 50, AssetType::kIndex)
+                           .Exercise(2, 56)
+                           .Side(Side::kSell);
     EXPECT_DOUBLE_EQ(index.Amount(), 1200);
     EXPECT_EQ(index.DeliveredUnits(), 0);
 }

@@ -257,7 +257,7 @@ void EditorDlgTest::rowFilledThroughItsWidgetsValuesTheOption() {
     QCOMPARE(option.GetStrike(), 50.0);
     QCOMPARE(option.GetPrice(), 2.5);
     QCOMPARE(option.GetContracts(), 10);
-    QCOMPARE(option.GetSide(), int(kBuy));
+    QVERIFY(option.GetSide() == Side::kBuy);
     QCOMPARE(BoxOf(Row0(R::kExpires))->text(), QString("Mar 1999"));
     QCOMPARE(BoxOf(Row0(R::kDaysLeft))->text(), QString("63"));
     QCOMPARE(BoxOf(Row0(R::kRowPrice))->text(), QString("2.50"));
@@ -796,9 +796,9 @@ void EditorDlgTest::buttonsActTheSameHoweverTheyAreToggled() {
         QVERIFY2(!qobject_cast<QCheckBox*>(W(C::kBuyButton))->isChecked(), where);
         Type(C::kShares, "100");
         toggle(C::kSellButton, way);
-        QVERIFY2(document.GetStock().GetSide() == kSell, where);
+        QVERIFY2(document.GetStock().GetSide() == Side::kSell, where);
         toggle(C::kIndex, way);
-        QVERIFY2(document.GetStock().GetAssetType() == kIndexAsset, where);
+        QVERIFY2(document.GetStock().GetAssetType() == AssetType::kIndex, where);
         toggle(C::kIndex, way);  // a second toggle does not take the type back
         QVERIFY2(qobject_cast<QAbstractButton*>(W(C::kIndex))->isChecked(), where);
         VerifyWindowMirrorsModel();
