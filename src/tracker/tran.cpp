@@ -105,7 +105,7 @@ bool Tran::IsComplete() const {
 double Tran::ExercisePerContract() const {
     const double m = unitsPerContract;
     // Stocks and futures are delivered at the strike; an index settles the difference
-    // between its price and the strike in cash. Side 1 is the assigned writer, side 2
+    // between its price and the strike in cash. A Buy is the assigned writer, a Sell
     // the holder who exercises.
     double holderGain = 0;  // what the exercising holder receives per contract
     if (assetType == AssetType::kIndex) {

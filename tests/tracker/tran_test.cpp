@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include "pricing/option.h"
 #include "test_support/tran_builder.h"
@@ -63,6 +64,9 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(tran.SetUnits(INT_MAX), 0);
     EXPECT_EQ(tran.GetSignedUnits(), -INT_MAX);
 }
+
+static_assert(!std::is_invocable_v<decltype(&Tran::SetKind), Tran&, TranAction>);
+static_assert(!std::is_invocable_v<decltype(&Tran::SetSide), Tran&, int>);
 
 // A document or a spreadsheet that holds a kind or an action no transaction has is
 // damaged; the reader learns it from the conversion.
