@@ -1,7 +1,5 @@
 #include "editor/editor_model.h"
 
-#include <algorithm>
-
 #include "editor/choice_lists.h"
 #include "editor/clock.h"
 #include "editor/editor_text.h"

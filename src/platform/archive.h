@@ -84,7 +84,7 @@ class CArchive {
     bool EndRecord();
 
     // A whole record: stores the fields of record in the order listed (a member, or a
-    // coded one in its Stored form), or loads them into a copy that takeLoaded then
+    // coded one in its AsStored form), or loads them into a copy that takeLoaded then
     // brings in through the record's own setters, so a value the record refuses, or a
     // coded one it has no value for, marks the file damaged. Ends the record (EndRecord).
     template <class Record, class... Field>

@@ -42,8 +42,8 @@ class SeriesLedger {
     SeriesTally Before(const std::string& name, int index) const;
     // The tally of the book's exercises before index.
     SeriesTally ExercisesBefore(int index) const { return TallyBefore(exercises, index); }
-    // The indices of the lots of the underlying of a side, in book order: for Side::kBuy its
-    // opening purchases and the exercises that delivered units to the holder, for Side::kSell
+    // The indices of the lots of the underlying of a side, in book order: for Buy its
+    // opening purchases and the exercises that delivered units to the holder, for Sell
     // its opening sales and the exercises that took units away.
     const std::vector<int>& UnderlyingLots(Side side) const;
     // The indices of the transactions that can move the underlying: its trades and the

@@ -33,7 +33,7 @@ struct SeriesTally {
     // The number of exercises, and of openings of an option.
     int exercises = 0;
     int optionOpenings = 0;
-    // The side of the most recent opening, Side::kNone before the first.
+    // The side of the most recent opening, none before the first.
     Side lastOpenSide = Side::kNone;
 };
 
