@@ -18,11 +18,7 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 
 }  // namespace
 
-int Option::SetOptionType(OptionType value) {
-    if (value == OptionType::kNone) return -1;
-    optionType = value;
-    return 0;
-}
+int Option::SetOptionType(OptionType value) { return SetCallOrPut(optionType, value); }
 int Option::SetUnderlyingPrice(double value) { return SetNonNegative(underlyingPrice, value); }
 int Option::SetStrike(double value) { return SetNonNegative(strike, value); }
 int Option::SetPrice(double value) { return SetNonNegative(price, value); }
@@ -65,14 +61,8 @@ int Option::SetDatesToClose(CTime valuation, CTime expirationDate) {
     return 0;
 }
 
-int Option::SetSide(Side value) {
-    side = value;
-    return 0;
-}
-int Option::SetAssetType(AssetType value) {
-    assetType = value;
-    return 0;
-}
+int Option::SetSide(Side value) { return SetCoded(side, value); }
+int Option::SetAssetType(AssetType value) { return SetCoded(assetType, value); }
 int Option::SetUnitsPerContract(int value) {
     return SetInRange(unitsPerContract, value, 0, INT_MAX);
 }

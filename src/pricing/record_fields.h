@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "pricing/record_enums.h"
+
 namespace qx {
 
 // The setter rules the records share. Each stores the value and returns 0 when it is
@@ -17,6 +19,20 @@ constexpr double kMaxMagnitude = 1e12;
 // Accepts a count within low..high.
 inline int SetInRange(int& field, int value, int low, int high) {
     if (value < low || value > high) return -1;
+    field = value;
+    return 0;
+}
+
+// Accepts any value of a coded field: its enumeration holds only values a record takes.
+template <class Enum>
+int SetCoded(Enum& field, Enum value) {
+    field = value;
+    return 0;
+}
+
+// Accepts a call or a put; refuses the missing type.
+inline int SetCallOrPut(OptionType& field, OptionType value) {
+    if (value == OptionType::kNone) return -1;
     field = value;
     return 0;
 }

@@ -15,14 +15,8 @@ int Stock::SetUnitsPerContract(int value) {
     return SetInRange(unitsPerContract, value, 0, INT_MAX);
 }
 int Stock::SetFees(double value) { return SetFee(fees, value); }
-int Stock::SetSide(Side value) {
-    side = value;
-    return 0;
-}
-int Stock::SetAssetType(AssetType value) {
-    assetType = value;
-    return 0;
-}
+int Stock::SetSide(Side value) { return SetCoded(side, value); }
+int Stock::SetAssetType(AssetType value) { return SetCoded(assetType, value); }
 
 int Stock::SetSymbol(const std::string& value) { return SetName(symbol, value); }
 

@@ -26,21 +26,12 @@ int Tran::SetDate(CTime value) {
     return 0;
 }
 
-int Tran::SetKind(TranKind value) {
-    kind = value;
-    return 0;
-}
-int Tran::SetAssetType(AssetType value) {
-    assetType = value;
-    return 0;
-}
+int Tran::SetKind(TranKind value) { return SetCoded(kind, value); }
+int Tran::SetAssetType(AssetType value) { return SetCoded(assetType, value); }
 
 int Tran::SetName(const std::string& value) { return qx::SetName(name, value); }
 
-int Tran::SetAction(TranAction value) {
-    action = value;
-    return 0;
-}
+int Tran::SetAction(TranAction value) { return SetCoded(action, value); }
 
 int Tran::SetUnits(int n) {
     if (n == INT_MIN) return -1;
@@ -50,11 +41,7 @@ int Tran::SetUnits(int n) {
 
 int Tran::SetUnitsPerContract(int value) { return SetInRange(unitsPerContract, value, 1, INT_MAX); }
 
-int Tran::SetOptionType(OptionType value) {
-    if (value == OptionType::kNone) return -1;
-    optionType = value;
-    return 0;
-}
+int Tran::SetOptionType(OptionType value) { return SetCallOrPut(optionType, value); }
 
 int Tran::SetStrike(double value) { return value == 0 ? -1 : SetNonNegative(strike, value); }
 

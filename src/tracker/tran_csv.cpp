@@ -187,12 +187,12 @@ int ChoiceOf(const char* const (&names)[n], const std::string& text) {
     return -1;
 }
 
-// Sets the coded field whose word text is; refuses the empty word and any other.
-template <class Enum, std::size_t n>
-int SetChoice(Tran& tran, int (Tran::*set)(Enum), std::optional<Enum> (*fromStored)(int),
-              const char* const (&names)[n], const std::string& text) {
+// Sets the coded field whose word text is, through its setter; refuses the empty word and
+// any other.
+template <auto set, auto fromStored, const auto& names>
+int SetChoice(Tran& tran, const std::string& text) {
     const int stored = ChoiceOf(names, text);
-    const std::optional<Enum> value = fromStored(stored);
+    const auto value = fromStored(stored);
     return stored > 0 && value ? (tran.*set)(*value) : -1;
 }
 
@@ -223,29 +223,14 @@ struct FieldRule {
 const FieldRule kFieldRules[kReadColumns] = {
     {true, [](Tran& t, const std::string& s) { return SetDateTime(t, &Tran::SetDate, s); }},
     {false, [](Tran& t, const std::string& s) { return t.SetName(s); }},
-    {true,
-     [](Tran& t, const std::string& s) {
-         return SetChoice(t, &Tran::SetKind, TranKindFromStored, kKindNames, s);
-     }},
-    {false,
-     [](Tran& t, const std::string& s) {
-         return SetChoice(t, &Tran::SetAssetType, AssetTypeFromStored, kAssetNames, s);
-     }},
-    {false,
-     [](Tran& t, const std::string& s) {
-         return SetChoice(t, &Tran::SetAction, TranActionFromStored, kActionNames, s);
-     }},
-    {false,
-     [](Tran& t, const std::string& s) {
-         return SetChoice(t, &Tran::SetSide, SideFromStored, kSideNames, s);
-     }},
+    {true, SetChoice<&Tran::SetKind, TranKindFromStored, kKindNames>},
+    {false, SetChoice<&Tran::SetAssetType, AssetTypeFromStored, kAssetNames>},
+    {false, SetChoice<&Tran::SetAction, TranActionFromStored, kActionNames>},
+    {false, SetChoice<&Tran::SetSide, SideFromStored, kSideNames>},
     {false, [](Tran& t, const std::string& s) { return SetInteger(t, &Tran::SetUnits, s); }},
     {false,
      [](Tran& t, const std::string& s) { return SetInteger(t, &Tran::SetUnitsPerContract, s); }},
-    {false,
-     [](Tran& t, const std::string& s) {
-         return SetChoice(t, &Tran::SetOptionType, OptionTypeFromStored, kTypeNames, s);
-     }},
+    {false, SetChoice<&Tran::SetOptionType, OptionTypeFromStored, kTypeNames>},
     {false, [](Tran& t, const std::string& s) { return SetDouble(t, &Tran::SetStrike, s); }},
     {false, [](Tran& t, const std::string& s) { return SetDateTime(t, &Tran::SetExpiration, s); }},
     {false, [](Tran& t, const std::string& s) { return SetDouble(t, &Tran::SetPrice, s); }},

@@ -18,6 +18,10 @@ struct RowState {
     Side side;
 };
 
+// The row StartCompleteRow fills, and a row whose expiration went missing.
+const RowState kBoughtCall{true, 50, OptionType::kCall, 2, 3, Side::kBuy};
+const RowState kNoExpiration{false, 0, OptionType::kNone, 0, 0, Side::kNone};
+
 class EditorRowTest : public EditorTest {
   protected:
     EditorRowTest() { StartCompleteRow(); }
@@ -54,19 +58,13 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
         RowState want;
     };
     const Case cases[] = {
-        {"nothing", [] {}, {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
-        {"month already past",
-         [this] { TypeInRow(0, R::kExpires, "dec 1998"); },
-         {false, 0, OptionType::kNone, 0, 0, Side::kNone}},
-        {"unreadable expiration",
-         [this] { TypeInRow(0, R::kExpires, "soon"); },
-         {false, 0, OptionType::kNone, 0, 0, Side::kNone}},
+        {"nothing", [] {}, kBoughtCall},
+        {"month already past", [this] { TypeInRow(0, R::kExpires, "dec 1998"); }, kNoExpiration},
+        {"unreadable expiration", [this] { TypeInRow(0, R::kExpires, "soon"); }, kNoExpiration},
         {"strike cleared",
          [this] { TypeInRow(0, R::kStrike, ""); },
          {true, 0, OptionType::kNone, 0, 0, Side::kNone}},
-        {"strike refused",
-         [this] { TypeInRow(0, R::kStrike, "abc"); },
-         {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
+        {"strike refused", [this] { TypeInRow(0, R::kStrike, "abc"); }, kBoughtCall},
         {"price cleared",
          [this] { TypeInRow(0, R::kRowPrice, "0"); },
          {true, 50, OptionType::kCall, 0, 0, Side::kNone}},
@@ -76,9 +74,7 @@ TEST_F(EditorRowTest, CascadeVoidsEveryFieldAfterTheOneThatWentMissing) {
         {"type changed",
          [this] { ClickInRow(0, R::kPutButton); },
          {true, 50, OptionType::kPut, 0, 0, Side::kNone}},
-        {"same type clicked again",
-         [this] { ClickInRow(0, R::kCallButton); },
-         {true, 50, OptionType::kCall, 2, 3, Side::kBuy}},
+        {"same type clicked again", [this] { ClickInRow(0, R::kCallButton); }, kBoughtCall},
         {"side changed",
          [this] { ClickInRow(0, R::kRowSell); },
          {true, 50, OptionType::kCall, 2, 3, Side::kSell}},

@@ -40,10 +40,8 @@ TEST(GraphModel, RecomputingAllocatesNothing) {
     for (const auto& c : cases) {
         Settings settings = WholeDaySettings();
         settings.resolution = 100;
-        Option rows[4] = {MakeOption(OptionType::kCall, 95, 90),
-                          MakeOption(OptionType::kPut, 100, 180, Side::kSell),
-                          MakeOption(OptionType::kCall, 110, 270),
-                          MakeOption(OptionType::kPut, 90, 365)};
+        Option rows[4] = {MakeCall(95, 90), MakePut(100, 180, Side::kSell), MakeCall(110, 270),
+                          MakePut(90, 365)};
         for (Option& row : rows) row.SetLatticeSteps(c.latticeSteps);
         GraphModel model(rows, MakeHolding(), settings);
         model.SetGraphType(c.type);
@@ -66,10 +64,8 @@ TEST(GraphModel, RecomputingAllocatesNothing) {
 TEST(PositionSummary, SummarizingASliderStepAllocatesNothing) {
     for (int latticeSteps : {0, 100}) {
         Settings settings = WholeDaySettings();
-        Option rows[4] = {MakeOption(OptionType::kCall, 95, 90),
-                          MakeOption(OptionType::kPut, 100, 180, Side::kSell),
-                          MakeOption(OptionType::kCall, 110, 270, Side::kSell),
-                          MakeOption(OptionType::kPut, 90, 365)};
+        Option rows[4] = {MakeCall(95, 90), MakePut(100, 180, Side::kSell),
+                          MakeCall(110, 270, Side::kSell), MakePut(90, 365)};
         for (Option& row : rows) row.SetLatticeSteps(latticeSteps);
         Stock holding = MakeHolding();
         holding.SetSymbol("A SYMBOL LONGER THAN A SHORT STRING");

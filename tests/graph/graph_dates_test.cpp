@@ -21,9 +21,7 @@ namespace {
 class GraphDatesTest : public testing::Test {
   protected:
     GraphDatesTest()
-        : rows{MakeOption(OptionType::kCall, 100, 30),
-               MakeOption(OptionType::kPut, 95, 60, Side::kSell),
-               MakeOption(OptionType::kCall, 110, 90)},
+        : rows{MakeCall(100, 30), MakePut(95, 60, Side::kSell), MakeCall(110, 90)},
           model(rows, MakeHolding(), settings) {
         model.Recompute();
         model.SetDateOffset(10);
@@ -147,7 +145,7 @@ TEST(ExpectedMove, SpansTheDeviationsAroundTheDriftedPrice) {
     };
     Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 400)};
+        Option rows[4] = {MakeCall(100, 400)};
         GraphModel model(rows, Stock(), settings);
         model.SetDateOffset(c.days);
         model.SetDriftPosition(c.drift);

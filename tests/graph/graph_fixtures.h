@@ -37,6 +37,14 @@ inline Option MakeOption(OptionType type, double strike, int daysLeft, Side side
     return option;
 }
 
+// MakeOption of a call, and of a put.
+inline Option MakeCall(double strike, int daysLeft, Side side = Side::kBuy, int contracts = 1) {
+    return MakeOption(OptionType::kCall, strike, daysLeft, side, contracts);
+}
+inline Option MakePut(double strike, int daysLeft, Side side = Side::kBuy, int contracts = 1) {
+    return MakeOption(OptionType::kPut, strike, daysLeft, side, contracts);
+}
+
 // 100 shares of the underlying bought at 95 with 10 in fees.
 inline Stock MakeHolding() {
     Stock stock;
@@ -53,7 +61,7 @@ inline Stock MakeHolding() {
 // units of it held, all shown, a year ahead.
 inline GraphModel LargestModel() {
     static Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 1e12, 400, Side::kBuy, INT_MAX)};
+    Option rows[4] = {MakeCall(1e12, 400, Side::kBuy, INT_MAX)};
     rows[0].SetUnderlyingPrice(1e12);
     rows[0].SetUnitsPerContract(INT_MAX);
     rows[0].SetVolatility(99.99);

@@ -27,9 +27,9 @@ GraphModel OneOptionModel(const Option& option, const Settings& settings, int da
 TEST(GraphModel, KeepsOnlyOptionsWithASideInOrder) {
     Settings settings = WholeDaySettings();
     Option rows[4];
-    rows[1] = MakeOption(OptionType::kCall, 100, 30);
+    rows[1] = MakeCall(100, 30);
     rows[1].SetUnderlyingPrice(80);
-    rows[3] = MakeOption(OptionType::kPut, 90, 60);
+    rows[3] = MakePut(90, 60);
     GraphModel model(rows, Stock(), settings);
 
     ASSERT_EQ(model.GetOptionCount(), 2);
@@ -59,7 +59,7 @@ TEST(GraphModel, VolatilityPositionTruncatesTheFirstOptionsVolatility) {
                  {0.0199999, 1}};
     Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 30)};
+        Option rows[4] = {MakeCall(100, 30)};
         rows[0].SetVolatility(c.volatility);
         GraphModel model(rows, Stock(), settings);
         EXPECT_EQ(model.GetVolatilityPosition(), c.position) << "volatility " << c.volatility;
@@ -74,7 +74,7 @@ TEST(GraphModel, ResolutionGivesThreePointsPerStepWithinTheCurvesCapacity) {
     for (const auto& c : cases) {
         Settings settings = WholeDaySettings();
         settings.resolution = c.resolution;
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 30)};
+        Option rows[4] = {MakeCall(100, 30)};
         GraphModel model(rows, Stock(), settings);
         EXPECT_EQ(model.GetPointCount(), c.points) << "resolution " << c.resolution;
         EXPECT_DOUBLE_EQ(model.GetPixelStep(), 300.0 / c.points) << "resolution " << c.resolution;
@@ -95,7 +95,7 @@ TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
     };
     Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 1000)};
+        Option rows[4] = {MakeCall(100, 1000)};
         GraphModel model(rows, Stock(), settings);
         model.SetDateOffset(c.days);
         model.SetDriftPosition(c.drift);
@@ -109,7 +109,7 @@ TEST(GraphModel, PriceAxisSpansTwoDeviationsAroundTheDriftedPrice) {
 
 TEST(GraphModel, WorkedAxisAtOneYear) {
     Settings settings = WholeDaySettings();
-    GraphModel model = OneOptionModel(MakeOption(OptionType::kCall, 100, 400), settings, 365);
+    GraphModel model = OneOptionModel(MakeCall(100, 400), settings, 365);
     model.RecomputeCurves();
     EXPECT_NEAR(model.GetXMin(), 54.88, 0.005);
     EXPECT_NEAR(model.GetXMax(), 182.21, 0.005);
@@ -121,7 +121,7 @@ TEST(GraphModel, WorkedAxisAtOneYear) {
 TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
     Settings settings = WholeDaySettings();
     settings.showProfit = false;
-    GraphModel model = OneOptionModel(MakeOption(OptionType::kPut, 100, 1000), settings, 800);
+    GraphModel model = OneOptionModel(MakePut(100, 1000), settings, 800);
     model.SetDriftPosition(50);
     model.RecomputeCurves();
 
@@ -134,8 +134,7 @@ TEST(GraphModel, NegativeDriftedPriceLeavesOptionsAtTheirLastAcceptedPrice) {
 
 TEST(GraphModel, NetIsTheOptionsPlusTheHoldingsProfitInTheProfitView) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 90),
-                      MakeOption(OptionType::kPut, 95, 60, Side::kSell, 2)};
+    Option rows[4] = {MakeCall(100, 90), MakePut(95, 60, Side::kSell, 2)};
     const Stock holding = MakeHolding();
     GraphModel model(rows, holding, settings);
     ASSERT_FALSE(model.IsStockSelected());
@@ -160,8 +159,7 @@ TEST(GraphModel, HoldingStaysOutOfNetOutsideThePlainProfitView) {
         Settings settings = WholeDaySettings();
         settings.showProfit = c.showProfit;
         settings.probabilityWeighted = c.weighted;
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 90),
-                          MakeOption(OptionType::kPut, 95, 60)};
+        Option rows[4] = {MakeCall(100, 90), MakePut(95, 60)};
         GraphModel model(rows, MakeHolding(), settings);
         model.SetGraphType(c.type);
         model.Recompute();
@@ -190,13 +188,13 @@ TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
         {GraphType::Rho, [](Option& o) { return o.Rho(false); }},
     };
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kPut, 100, 90)};
+        Option rows[4] = {MakePut(100, 90)};
         GraphModel model(rows, Stock(), settings);
         model.SetGraphType(c.type);
         model.SetDateOffset(30);
         model.RecomputeCurves();
         const int i = 17;
-        Option expected = MakeOption(OptionType::kPut, 100, 60);
+        Option expected = MakePut(100, 60);
         expected.SetUnderlyingPrice(PriceAt(model, i));
         EXPECT_DOUBLE_EQ(model.GetCurve(1, i), c.quantity(expected))
             << "type " << static_cast<int>(c.type);
@@ -206,10 +204,10 @@ TEST(GraphModel, EachGraphTypePlotsItsOwnQuantity) {
 TEST(GraphModel, WeightedProfitUsesTheTimeToTheGraphDate) {
     Settings settings = WholeDaySettings();
     settings.probabilityWeighted = true;
-    GraphModel model = OneOptionModel(MakeOption(OptionType::kCall, 100, 90), settings, 40);
+    GraphModel model = OneOptionModel(MakeCall(100, 90), settings, 40);
     model.RecomputeCurves();
     const int i = 10;
-    Option expected = MakeOption(OptionType::kCall, 100, 50);
+    Option expected = MakeCall(100, 50);
     expected.SetUnderlyingPrice(PriceAt(model, i));
     EXPECT_DOUBLE_EQ(model.GetCurve(1, i), expected.WeightedProfit(100, 40 * Option::kYearsPerDay));
 }
@@ -231,9 +229,7 @@ TEST(GraphModel, DateBoundIsTheNearestExpirationOfTheCurvesShown) {
     };
     Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 30),
-                          MakeOption(OptionType::kCall, 100, 60),
-                          MakeOption(OptionType::kCall, 100, 90)};
+        Option rows[4] = {MakeCall(100, 30), MakeCall(100, 60), MakeCall(100, 90)};
         GraphModel model(rows, Stock(), settings);
         model.SetNetSelected(c.net);
         for (int k = 1; k <= 3; ++k) model.SetOptionSelected(k, c.options[k - 1]);
@@ -247,8 +243,7 @@ TEST(GraphModel, DateBoundIsTheNearestExpirationOfTheCurvesShown) {
 
 TEST(GraphModel, GreekLowersTheDateBoundAndMovesTheDateBack) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30),
-                      MakeOption(OptionType::kPut, 100, 45)};
+    Option rows[4] = {MakeCall(100, 30), MakePut(100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.Recompute();
     model.SetDateOffset(model.GetDateMax());
@@ -271,8 +266,7 @@ TEST(GraphModel, GreekLowersTheDateBoundAndMovesTheDateBack) {
 
 TEST(GraphModel, NoCurveShownLeavesTheDateBoundAlone) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30),
-                      MakeOption(OptionType::kPut, 100, 45)};
+    Option rows[4] = {MakeCall(100, 30), MakePut(100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.SetOptionSelected(2, true);
     model.SetNetSelected(false);
@@ -289,7 +283,7 @@ TEST(GraphModel, NoCurveShownLeavesTheDateBoundAlone) {
 
 TEST(GraphModel, ExpiredOptionNeverPutsTheGraphDateBeforeTheBaseDate) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 0)};
+    Option rows[4] = {MakeCall(100, 0)};
     GraphModel model(rows, Stock(), settings);
     model.SetGraphType(GraphType::Gamma);
     model.Recompute();
@@ -301,8 +295,7 @@ TEST(GraphModel, ExpiredOptionNeverPutsTheGraphDateBeforeTheBaseDate) {
 
 TEST(GraphModel, SelectionCountsNetAndOptionsOnceEach) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30),
-                      MakeOption(OptionType::kPut, 100, 45)};
+    Option rows[4] = {MakeCall(100, 30), MakePut(100, 45)};
     GraphModel model(rows, Stock(), settings);
     model.SetOptionSelected(1, true);
     model.SetOptionSelected(1, true);  // already shown: no second count
@@ -316,8 +309,7 @@ TEST(GraphModel, SelectionCountsNetAndOptionsOnceEach) {
 
 TEST(GraphModel, VolatilityPositionRepricesEveryOption) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 365),
-                      MakeOption(OptionType::kPut, 100, 365)};
+    Option rows[4] = {MakeCall(100, 365), MakePut(100, 365)};
     GraphModel model(rows, Stock(), settings);
     model.SetDateOffset(100);
     model.RecomputeCurves();
@@ -334,8 +326,7 @@ TEST(GraphModel, VolatilityPositionRepricesEveryOption) {
 
 TEST(GraphModel, RangeSpansTheSelectedCurvesTopToBottom) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 90),
-                      MakeOption(OptionType::kPut, 100, 90, Side::kSell)};
+    Option rows[4] = {MakeCall(100, 90), MakePut(100, 90, Side::kSell)};
     GraphModel model(rows, Stock(), settings);
     model.SetNetSelected(false);
     model.SetOptionSelected(1, true);
@@ -375,7 +366,7 @@ TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
     };
     Settings settings = WholeDaySettings();
     for (const auto& c : cases) {
-        Option rows[4] = {MakeOption(OptionType::kCall, c.strike, 30)};
+        Option rows[4] = {MakeCall(c.strike, 30)};
         rows[0].SetVolatility(c.volatility);
         GraphModel model(rows, Stock(), settings);
         model.SetGraphType(c.type);
@@ -415,7 +406,7 @@ TEST(GraphModel, LargestPositionKeepsItsAxisAndEveryPointFinite) {
 
 TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
     Settings settings = WholeDaySettings();
-    Option option = MakeOption(OptionType::kCall, 100, 30);
+    Option option = MakeCall(100, 30);
     option.SetDates(CTime(1000000000), CTime(1000000000 + 40 * 86400));
     const GraphModel model = OneOptionModel(option, settings, 12);
     EXPECT_EQ(model.GetBaseDate(), CTime(1000000000));
@@ -428,7 +419,7 @@ TEST(GraphModel, GraphDateIsTheBaseDatePlusTheOffset) {
 TEST(GraphModel, DateStepsByTheHourOnTheLastDayUpToTheClose) {
     ScopedTimeZone zone("America/Chicago");
     Settings settings;
-    Option option = MakeOption(OptionType::kCall, 100, 0);
+    Option option = MakeCall(100, 0);
     ASSERT_EQ(option.SetDatesToClose(CTime(2027, 1, 13, 12), CTime(2027, 1, 15)), 0);
     const Option rows[kOptionSlots] = {option};
     GraphModel model(rows, Stock(), settings);
@@ -465,9 +456,7 @@ TEST(GraphModel, DateStepsByTheHourOnTheLastDayUpToTheClose) {
 TEST(GraphModel, LegsAtTheirImpliedVolatilityRepriceTheirPremiums) {
     Settings settings = WholeDaySettings();
     settings.showProfit = false;  // position value: premium × 100 units
-    Option rows[kOptionSlots] = {MakeOption(OptionType::kCall, 100, 30),
-                                 MakeOption(OptionType::kPut, 90, 60),
-                                 MakeOption(OptionType::kCall, 80, 45)};
+    Option rows[kOptionSlots] = {MakeCall(100, 30), MakePut(90, 60), MakeCall(80, 45)};
     rows[1].SetPrice(2);
     rows[2].SetPrice(19);  // below its value at almost no volatility: no implied one
     const double premiums[] = {5, 2};
@@ -515,14 +504,13 @@ TEST(GraphModel, GreeksTakeTheSignOfTheSideAndNetHoldsTheHoldingsDelta) {
     for (const auto& c : cases) {
         Settings settings = WholeDaySettings();
         settings.shareWeighted = c.shareWeighted;
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 30, Side::kSell),
-                          MakeOption(OptionType::kPut, 95, 30)};
+        Option rows[4] = {MakeCall(100, 30, Side::kSell), MakePut(95, 30)};
         GraphModel model(rows, MakeHolding(), settings);
         model.SetGraphType(c.type);
         model.SetDateOffset(20);
         model.RecomputeCurves();
         for (int i : {0, 30, model.GetPointCount() - 1}) {
-            Option bought = MakeOption(OptionType::kCall, 100, 10);
+            Option bought = MakeCall(100, 10);
             bought.SetUnderlyingPrice(PriceAt(model, i));
             const double leg = SignedGreek(bought, c.type, c.shareWeighted);
             EXPECT_EQ(model.GetCurve(1, i), -leg) << c.what << " point " << i;
@@ -535,7 +523,7 @@ TEST(GraphModel, GreeksTakeTheSignOfTheSideAndNetHoldsTheHoldingsDelta) {
 
 TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive) {
     Settings settings = WholeDaySettings();
-    Option covered[4] = {MakeOption(OptionType::kCall, 100, 30, Side::kSell)};
+    Option covered[4] = {MakeCall(100, 30, Side::kSell)};
     GraphModel call(covered, MakeHolding(), settings);
     call.SetGraphType(GraphType::Delta);
     call.SetDateOffset(20);
@@ -543,10 +531,8 @@ TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive)
     EXPECT_LT(std::fabs(call.GetCurve(0, call.GetPointCount() - 1)), 1);
     EXPECT_GT(call.GetCurve(0, 0), 90);
 
-    Option condor[4] = {MakeOption(OptionType::kPut, 90, 30),
-                        MakeOption(OptionType::kPut, 95, 30, Side::kSell),
-                        MakeOption(OptionType::kCall, 105, 30, Side::kSell),
-                        MakeOption(OptionType::kCall, 110, 30)};
+    Option condor[4] = {MakePut(90, 30), MakePut(95, 30, Side::kSell),
+                        MakeCall(105, 30, Side::kSell), MakeCall(110, 30)};
     GraphModel theta(condor, Stock(), settings);
     theta.SetGraphType(GraphType::Theta);
     theta.SetDateOffset(10);
@@ -560,9 +546,8 @@ TEST(GraphModel, CoveredCallDeltaIsNearZeroAboveTheStrikeAndCondorThetaPositive)
 TEST(GraphModel, CurveConstantUpToRoundingIsDrawnFlat) {
     Settings settings = WholeDaySettings();
     settings.showProfit = false;
-    Option box[4] = {
-        MakeOption(OptionType::kCall, 90, 30), MakeOption(OptionType::kCall, 110, 30, Side::kSell),
-        MakeOption(OptionType::kPut, 110, 30), MakeOption(OptionType::kPut, 90, 30, Side::kSell)};
+    Option box[4] = {MakeCall(90, 30), MakeCall(110, 30, Side::kSell), MakePut(110, 30),
+                     MakePut(90, 30, Side::kSell)};
     for (Option& leg : box) leg.SetInterestRate(0);
     GraphModel model(box, Stock(), settings);
     model.SetDateOffset(10);

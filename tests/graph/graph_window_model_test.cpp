@@ -25,9 +25,9 @@ class GraphWindowModelTest : public testing::Test {
     GraphWindowModelTest() {
         // Valued 1 March 2000; the options expire 30, 60 and 90 days later.
         const CTime valuation(2000, 3, 1);
-        rows[0] = MakeOption(OptionType::kCall, 100, 0);
+        rows[0] = MakeCall(100, 0);
         rows[0].SetDates(valuation, valuation.AddDays(29));
-        rows[1] = MakeOption(OptionType::kPut, 95, 0, Side::kSell, 2);
+        rows[1] = MakePut(95, 0, Side::kSell, 2);
         rows[1].SetDates(valuation, valuation.AddDays(59));
     }
 
@@ -310,7 +310,7 @@ TEST_F(GraphWindowModelTest, DateSliderMovesTheGraphDateInTheChosenFormat) {
 TEST_F(GraphWindowModelTest, GraphDateKeepsItsDayAcrossADaylightSavingChange) {
     ScopedTimeZone newYork("America/New_York");  // clocks went back on 29 October 2000
     const CTime valuation(2000, 10, 1);
-    rows[0] = MakeOption(OptionType::kCall, 100, 0);
+    rows[0] = MakeCall(100, 0);
     rows[0].SetDates(valuation, valuation.AddDays(59));
     rows[1] = Option();
     OpenWindow();

@@ -20,8 +20,7 @@ namespace {
 class PlotRendererTest : public testing::Test {
   protected:
     PlotRendererTest()
-        : rows{MakeOption(OptionType::kCall, 100, 90),
-               MakeOption(OptionType::kPut, 95, 60, Side::kSell, 2)},
+        : rows{MakeCall(100, 90), MakePut(95, 60, Side::kSell, 2)},
           model(rows, MakeHolding(), settings),
           renderer(model, settings) {
         model.SetOptionSelected(1, true);
@@ -100,7 +99,7 @@ TEST_F(PlotRendererTest, ReadoutGivesEachCurvesValueAtThePriceUnderTheMouse) {
         EXPECT_EQ(renderer.Readout(outside.first, outside.second), "");
     // The percent view gives the price in percent of today's (50), as its axis does.
     settings.percentScaled = true;
-    Option half[4] = {MakeOption(OptionType::kCall, 50, 90)};
+    Option half[4] = {MakeCall(50, 90)};
     half[0].SetUnderlyingPrice(50);
     GraphModel percent(half, Stock(), settings);
     percent.SetDateOffset(30);

@@ -20,11 +20,11 @@ namespace {
 // payoff's delta.
 TEST(PositionGreeks, SumTheSignedLegsAndTheHoldingAtTodaysPrice) {
     Settings settings = WholeDaySettings();
-    Option call = MakeOption(OptionType::kCall, 100, 30);
+    Option call = MakeCall(100, 30);
     call.SetDaysLeft(20);
     const double callDelta = call.Delta(true);
 
-    Option covered[4] = {MakeOption(OptionType::kCall, 100, 30, Side::kSell)};
+    Option covered[4] = {MakeCall(100, 30, Side::kSell)};
     GraphModel coveredModel(covered, MakeHolding(), settings);
     coveredModel.SetDateOffset(10);
     PositionGreeks g;
@@ -33,8 +33,7 @@ TEST(PositionGreeks, SumTheSignedLegsAndTheHoldingAtTodaysPrice) {
     EXPECT_LT(g.GetGamma(), 0);
     EXPECT_GT(g.GetTheta(), 0);
 
-    Option strangle[4] = {MakeOption(OptionType::kPut, 95, 30, Side::kSell),
-                          MakeOption(OptionType::kCall, 105, 30, Side::kSell)};
+    Option strangle[4] = {MakePut(95, 30, Side::kSell), MakeCall(105, 30, Side::kSell)};
     GraphModel strangleModel(strangle, Stock(), settings);
     strangleModel.SetDateOffset(10);
     g.Compute(strangleModel);
@@ -42,12 +41,11 @@ TEST(PositionGreeks, SumTheSignedLegsAndTheHoldingAtTodaysPrice) {
     EXPECT_LT(g.GetVega(), 0);
 
     // At the nearest expiration the 30-day call is in the money by its payoff only.
-    Option expiring[4] = {MakeOption(OptionType::kCall, 90, 30, Side::kSell),
-                          MakeOption(OptionType::kPut, 95, 60)};
+    Option expiring[4] = {MakeCall(90, 30, Side::kSell), MakePut(95, 60)};
     GraphModel expiringModel(expiring, Stock(), settings);
     expiringModel.SetDateOffset(30);
     g.Compute(expiringModel);
-    Option put = MakeOption(OptionType::kPut, 95, 30);
+    Option put = MakePut(95, 30);
     EXPECT_DOUBLE_EQ(g.GetDelta(), -100 + put.Delta(true));
     EXPECT_DOUBLE_EQ(g.GetGamma(), put.Gamma(true));
     EXPECT_EQ(g.Text(2).rfind("Delta ", 0), 0u);
@@ -71,7 +69,7 @@ TEST(PrintPage, PaperIsWhiteWithDarkCurvesUnlessTheScreensColoursAreAsked) {
 
 TEST(PrintPage, HeaderNamesThePositionLegByLeg) {
     Settings settings = WholeDaySettings();
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30, Side::kBuy, 2)};
+    Option rows[4] = {MakeCall(100, 30, Side::kBuy, 2)};
     rows[0].SetPrice(3.5);
     rows[0].SetDates(CTime(2026, 12, 9), CTime(2027, 2, 19));
     Stock holding = MakeHolding();

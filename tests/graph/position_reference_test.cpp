@@ -20,8 +20,8 @@ using G = GraphCommand;
 class PositionReferenceTest : public testing::Test {
   protected:
     PositionReferenceTest() {
-        before[0] = MakeOption(OptionType::kCall, 100, 30, Side::kSell);
-        after[0] = MakeOption(OptionType::kCall, 110, 60, Side::kSell);
+        before[0] = MakeCall(100, 30, Side::kSell);
+        after[0] = MakeCall(110, 60, Side::kSell);
         after[0].SetPrice(3);
     }
 

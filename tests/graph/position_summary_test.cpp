@@ -203,9 +203,7 @@ TEST(PositionSummary, BeforeExpirationBreakEvensAreWhereTheNetCurveCrossesZero) 
     for (int latticeSteps : {0, 100}) {
         static Settings settings = WholeDaySettings();
         settings.resolution = 100;
-        Option rows[4] = {MakeOption(OptionType::kCall, 100, 60),
-                          MakeOption(OptionType::kPut, 100, 60),
-                          MakeOption(OptionType::kCall, 125, 90, Side::kSell)};
+        Option rows[4] = {MakeCall(100, 60), MakePut(100, 60), MakeCall(125, 90, Side::kSell)};
         rows[2].SetPrice(1.5);
         for (Option& row : rows) row.SetLatticeSteps(latticeSteps);
         GraphModel model(rows, Stock(), settings);

@@ -174,7 +174,7 @@ TEST(ProfitTable, FollowsTheSettingsRuleAndFees) {
 TEST(ProfitTable, DefaultStepIsTheGraphAxisTickStep) {
     Settings settings = WholeDaySettings();
     // 30 % over 30 days spans about 34.6 around 100: ticks every 1.00 (labels every 5).
-    Option rows[4] = {MakeOption(OptionType::kCall, 100, 30)};
+    Option rows[4] = {MakeCall(100, 30)};
     EXPECT_DOUBLE_EQ(ProfitTable::GraphAxisStep(rows, Stock(), settings), 1);
     rows[0].SetDaysLeft(365);
     EXPECT_DOUBLE_EQ(ProfitTable::GraphAxisStep(rows, Stock(), settings), 5);

@@ -18,8 +18,8 @@ using C = TableControl;
 class ProfitTableWindowModelTest : public ::testing::Test {
   protected:
     ProfitTableWindowModelTest() {
-        rows[1] = MakeOption(OptionType::kPut, 95, 30, Side::kSell);
-        rows[2] = MakeOption(OptionType::kCall, 105, 30, Side::kSell);
+        rows[1] = MakePut(95, 30, Side::kSell);
+        rows[2] = MakeCall(105, 30, Side::kSell);
         rows[1].SetPrice(2);
         rows[2].SetPrice(2);
         stock.SetSymbol("XYZ");

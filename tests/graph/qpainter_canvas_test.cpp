@@ -21,8 +21,8 @@ class QPainterCanvasTest : public QObject {
     // The graph of a call and a sold put with NET shown, drawn into a fresh picture.
     QImage DrawGraph(Settings& settings, GraphModel*& out) {
         static Option rows[4];
-        rows[0] = MakeOption(OptionType::kCall, 100, 90);
-        rows[1] = MakeOption(OptionType::kPut, 95, 60, Side::kSell, 2);
+        rows[0] = MakeCall(100, 90);
+        rows[1] = MakePut(95, 60, Side::kSell, 2);
         model.reset(new GraphModel(rows, MakeHolding(), settings));
         model->SetDateOffset(30);
         model->Recompute();

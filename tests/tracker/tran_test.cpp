@@ -6,9 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
-#include <type_traits>
 
 #include "pricing/option.h"
 #include "test_support/tran_builder.h"
@@ -63,30 +61,6 @@ TEST(Tran, SettersRefuseOutOfRangeAndKeepTheField) {
     EXPECT_EQ(tran.SetPrice(0), 0);
     EXPECT_EQ(tran.SetUnits(INT_MAX), 0);
     EXPECT_EQ(tran.GetSignedUnits(), -INT_MAX);
-}
-
-static_assert(!std::is_invocable_v<decltype(&Tran::SetKind), Tran&, TranAction>);
-static_assert(!std::is_invocable_v<decltype(&Tran::SetSide), Tran&, int>);
-
-// A document or a spreadsheet that holds a kind or an action no transaction has is
-// damaged; the reader learns it from the conversion.
-TEST(Tran, KindAndActionFromStoredKnowOnlyTheirValues) {
-    const struct {
-        int stored;
-        std::optional<TranKind> kind;
-        std::optional<TranAction> action;
-    } cases[] = {
-        {-1, std::nullopt, std::nullopt},
-        {0, TranKind::kNone, TranAction::kNone},
-        {1, TranKind::kUnderlying, TranAction::kOpen},
-        {2, TranKind::kOption, TranAction::kClose},
-        {3, TranKind::kDividend, TranAction::kExercise},
-        {4, std::nullopt, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TranKindFromStored(c.stored), c.kind) << c.stored;
-        EXPECT_EQ(TranActionFromStored(c.stored), c.action) << c.stored;
-    }
 }
 
 // A name is measured in characters, so a name in an accented script is not cut short

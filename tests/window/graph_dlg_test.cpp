@@ -167,9 +167,9 @@ void GraphDlgTest::init() {
     files = ScriptedFileChooser();
     // Valued 1 March 2000: a call expiring 30 days later, two sold puts 60 days later.
     const CTime valuation(2000, 3, 1);
-    rows[0] = MakeOption(OptionType::kCall, 100, 0);
+    rows[0] = MakeCall(100, 0);
     rows[0].SetDates(valuation, valuation.AddDays(29));
-    rows[1] = MakeOption(OptionType::kPut, 95, 0, Side::kSell, 2);
+    rows[1] = MakePut(95, 0, Side::kSell, 2);
     rows[1].SetDates(valuation, valuation.AddDays(59));
     rows[2] = rows[3] = Option();
     holding = MakeHolding();
