@@ -40,7 +40,7 @@ class Option {
     // the 16:00 New York close of the expiration day: a same-day option at noon has four
     // hours left, and none after the close. daysLeft keeps the whole days.
     int SetDatesToClose(CTime valuation, CTime expiration);
-    // Always accept.
+    // Accept every side and every asset type.
     int SetSide(Side value);
     int SetAssetType(AssetType value);
     int SetUnitsPerContract(int value);

@@ -23,7 +23,7 @@ class Stock {
     // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
     // values and magnitudes beyond kMaxMagnitude.
     int SetFees(double value);
-    // Always accept.
+    // Accept every side and every asset type.
     int SetSide(Side value);
     int SetAssetType(AssetType value);
     // Refuses a symbol longer than kMaxNameLength characters.

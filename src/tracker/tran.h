@@ -32,7 +32,7 @@ class Tran {
   public:
     // Refuses a date a document cannot hold (CTime::IsStorable).
     int SetDate(CTime value);
-    // Always accept.
+    // Accept every kind and every asset type.
     int SetKind(TranKind value);
     int SetAssetType(AssetType value);
     // The asset symbol, the option's description or "Dividend"; refuses a name longer
