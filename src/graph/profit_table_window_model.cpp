@@ -12,6 +12,7 @@
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
 #include "shell/market_environment.h"
+#include "shell/number_box.h"
 
 namespace qx {
 
@@ -92,7 +93,9 @@ void ProfitTableWindowModel::Refresh() {
 
 void ProfitTableWindowModel::LeaveBox(TableControl control, const std::string& text) {
     if (control != C::kStepBox) return;
-    if (table.SetStep(ParseNumber(text)) == 0) Recompute();
+    const std::optional<double> step =
+        ReadNumberBox(text, "Price step", messages, MessageOwner::kGraph);
+    if (step && table.SetStep(*step) == 0) Recompute();
     ShowStep();
 }
 

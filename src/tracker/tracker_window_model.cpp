@@ -5,6 +5,7 @@
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "pricing/record_name.h"
+#include "shell/number_box.h"
 #include "shell/settings.h"
 #include "tracker/tran_list.h"
 
@@ -126,8 +127,14 @@ void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
 }
 
 void TrackerWindowModel::EditUnits(const std::string& text) {
-    const int units = ParseInteger(text);
     Control& box = Ctl(C::kUnits);
+    const std::optional<int> read =
+        ReadIntegerBox(text, Ctl(C::kUnitsLabel).text, messages, MessageOwner::kTracker);
+    if (!read) {
+        box.text = IntegerText(form.GetUnits());
+        return;
+    }
+    const int units = *read;
     box.text = units < 1 ? "" : IntegerText(units);
     box.selected = -1;
     form.SetUnits(units < 1 ? 0 : units);
@@ -140,7 +147,7 @@ TrackerRequest TrackerWindowModel::ChooseItem(TrackerControl list, int item) {
     if (list == C::kUnits && item >= 0 && item < static_cast<int>(units.items.size())) {
         units.selected = item;
         units.text = units.items[item];
-        form.SetUnits(ParseInteger(units.text));
+        form.SetUnits(ReadInteger(units.text).value_or(0));
         RefreshButtons();
     }
     return TrackerRequest::kNone;
@@ -300,7 +307,9 @@ void TrackerWindowModel::EnterDate(const std::string& text) {
 void TrackerWindowModel::ShowFormDate() { Ctl(C::kDate).text = DateCell(form.GetDate()); }
 
 void TrackerWindowModel::EnterPrice(const std::string& text) {
-    const double price = ParseNumber(text);
+    const std::optional<double> read =
+        ReadNumberBox(text, Ctl(C::kPriceLabel).text, messages, MessageOwner::kTracker);
+    const double price = read.value_or(form.GetPrice());
     const bool positive = price > 0;
     Ctl(C::kPrice).text =
         positive ? NumberText(price, settings.significantDigits, settings.showFractions) : "";

@@ -54,11 +54,8 @@ TEST_F(ProfitTableWindowModelTest, StepBoxKeepsTheStepInForceOnAnEntryThatIsNoPr
         const char* typed;
         const char* shown;
         const char* topRow;
-    } cases[] = {{"2.5", "2.50", "150.00"},
-                 {"abc", "2.50", "150.00"},
-                 {"-3", "2.50", "150.00"},
-                 {"0", "2.50", "150.00"},
-                 {"5", "5.00", "200.00"}};
+    } cases[] = {{"2.5", "2.50", "150.00"}, {"2,5", "2.50", "150.00"}, {"abc", "2.50", "150.00"},
+                 {"-3", "2.50", "150.00"},  {"0", "2.50", "150.00"},   {"5", "5.00", "200.00"}};
     for (const auto& c : cases) {
         table.LeaveBox(C::kStepBox, c.typed);
         EXPECT_EQ(table.GetControl(C::kStepBox).text, c.shown) << c.typed;

@@ -176,12 +176,17 @@ TEST_F(TrackerModel, BoxesKeepOnlyWhatReadsAsAValue) {
         const char* typed;
         const char* shown;
         int units;
-    } units[] = {{"007", "7", 7}, {"0", "", 0}, {"abc", "", 0}, {"12x", "12", 12}, {"-5", "", 0}};
+    } units[] = {{"007", "7", 7},       {"1,250", "1250", 1250},
+                 {"abc", "1250", 1250}, {"12x", "1250", 1250},
+                 {"0", "", 0},          {"-5", "", 0}};
     for (const auto& c : units) {
         Model().EditUnits(c.typed);
         EXPECT_EQ(Ctl(C::kUnits).text, c.shown) << c.typed;
         EXPECT_EQ(Model().GetForm().GetUnits(), c.units) << c.typed;
     }
+    EXPECT_EQ(messages.LastText(),
+              "The Shares box cannot read \"12x\" as a whole number. Write "
+              "it as 1250 or 1,250.");
     Model().ChooseItem(C::kUnits, 2);
     EXPECT_EQ(Model().GetForm().GetUnits(), 300);
 
@@ -192,8 +197,9 @@ TEST_F(TrackerModel, BoxesKeepOnlyWhatReadsAsAValue) {
         double price;
     } prices[] = {{"12 1/2", false, "12.50", 12.5},
                   {"12.5", true, "12 1/2", 12.5},
-                  {"-3", false, "", 0},
-                  {"x", false, "", 0}};
+                  {"1,250.5", false, "1250.50", 1250.5},
+                  {"x", false, "1250.50", 1250.5},
+                  {"-3", false, "", 0}};
     for (const auto& c : prices) {
         settings.showFractions = c.fractions;
         Leave(C::kPrice, c.typed);
