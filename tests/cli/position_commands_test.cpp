@@ -136,6 +136,7 @@ TEST_F(PositionCommandsTest, ErrorsGoToStandardErrorWithExitTwo) {
         {"table", folder.Path("missing.opt")},
         {"table", folder.Path("damaged.opt")},
         {"table", document, "--step", "0"},
+        {"table", document, "--step", "2,5"},
         {"table", document, "--sideways"},
         {"value", document, "extra"},
         {"picture", document},
