@@ -67,10 +67,10 @@ bool ProfitTableWindowModel::Open() {
     }
     // The slider starts where the graph's does, from the first option's volatility.
     Control& slider = Ctl(C::kVolatilitySlider);
-    slider.minimum = 1;
-    slider.maximum = 99;
+    slider.minimum = kMinVolatilityPercent;
+    slider.maximum = kMaxVolatilityPercent;
     const int percent = static_cast<int>(table.GetVolatility() * 100 + 1e-9);
-    slider.position = std::clamp(percent, 1, 99);
+    slider.position = std::clamp(percent, slider.minimum, slider.maximum);
     Ctl(C::kVolatilityText).text = VolatilitySliderText(percent);
     ShowStep();
     Recompute();

@@ -76,6 +76,16 @@ TEST_F(ProfitTableWindowModelTest, SliderAndQuantityRecomputeTheCells) {
     EXPECT_EQ(table.GetTable().GetQuantity(), TableQuantity::kValue);
 }
 
+// The graph's slider reaches 500 %; the table's, opened from it, starts where it stands.
+TEST_F(ProfitTableWindowModelTest, SliderStartsAtAVolatilityAboveNinetyNine) {
+    for (Option& option : rows) option.SetVolatility(3.0);
+    ProfitTableWindowModel& table = Opened();
+    const Control& slider = table.GetControl(C::kVolatilitySlider);
+    EXPECT_EQ(slider.position, 300);
+    EXPECT_EQ(slider.maximum, 500);
+    EXPECT_EQ(table.GetControl(C::kVolatilityText).text, "3.000");
+}
+
 TEST_F(ProfitTableWindowModelTest, CellsShadeBySignAndSize) {
     ProfitTableWindowModel& table = Opened();
     const int last = table.ColumnCount() - 1;
