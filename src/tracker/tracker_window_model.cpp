@@ -1,5 +1,7 @@
 #include "tracker/tracker_window_model.h"
 
+#include <algorithm>
+
 #include "editor/clock.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
@@ -12,6 +14,15 @@
 namespace qx {
 
 namespace {
+
+// Digits and thousands separators only: a count the user may still be typing.
+bool IsCountBeingTyped(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](char c) { return c == ',' || (c >= '0' && c <= '9'); });
+}
+
+// A count of at least one, or an empty box.
+std::string UnitsText(int units) { return units < 1 ? "" : IntegerText(units); }
 
 using C = TrackerControl;
 
@@ -117,9 +128,10 @@ void TrackerWindowModel::DocumentReplaced() {
 }
 
 void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
+    refusedRead = false;
     switch (box) {
         case C::kDate: EnterDate(text); break;
-        case C::kUnits: EditUnits(text); return;
+        case C::kUnits: EnterUnits(text); return;
         case C::kPrice: EnterPrice(text); break;
         default: return;
     }
@@ -127,15 +139,30 @@ void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
 }
 
 void TrackerWindowModel::EditUnits(const std::string& text) {
-    Control& box = Ctl(C::kUnits);
+    if (const std::optional<int> read = ReadInteger(text)) {
+        TakeUnits(*read);
+    } else if (IsCountBeingTyped(text)) {
+        // "1," on the way to "1,000" stays as typed; the box is judged when left.
+        Ctl(C::kUnits).text = text;
+    } else {
+        Ctl(C::kUnits).text = UnitsText(form.GetUnits());
+    }
+}
+
+void TrackerWindowModel::EnterUnits(const std::string& text) {
     const std::optional<int> read =
         ReadIntegerBox(text, Ctl(C::kUnitsLabel).text, messages, MessageOwner::kTracker);
-    if (!read) {
-        box.text = IntegerText(form.GetUnits());
+    if (read) {
+        TakeUnits(*read);
         return;
     }
-    const int units = *read;
-    box.text = units < 1 ? "" : IntegerText(units);
+    refusedRead = true;
+    Ctl(C::kUnits).text = UnitsText(form.GetUnits());
+}
+
+void TrackerWindowModel::TakeUnits(int units) {
+    Control& box = Ctl(C::kUnits);
+    box.text = UnitsText(units);
     box.selected = -1;
     form.SetUnits(units < 1 ? 0 : units);
     RefreshButtons();
@@ -309,6 +336,7 @@ void TrackerWindowModel::ShowFormDate() { Ctl(C::kDate).text = DateCell(form.Get
 void TrackerWindowModel::EnterPrice(const std::string& text) {
     const std::optional<double> read =
         ReadNumberBox(text, Ctl(C::kPriceLabel).text, messages, MessageOwner::kTracker);
+    if (!read) refusedRead = true;
     const double price = read.value_or(form.GetPrice());
     const bool positive = price > 0;
     Ctl(C::kPrice).text =

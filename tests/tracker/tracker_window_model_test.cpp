@@ -172,20 +172,37 @@ TEST_F(TrackerModel, ExerciseHidesTheSidesAndTakesTheEditorsPrice) {
 
 TEST_F(TrackerModel, BoxesKeepOnlyWhatReadsAsAValue) {
     Choose(0);
+    // Keystrokes take a whole count at once and keep a count still being typed;
+    // leaving the box refuses what it cannot read, and the count stays.
     const struct {
+        bool left;
         const char* typed;
         const char* shown;
         int units;
-    } units[] = {{"007", "7", 7},       {"1,250", "1250", 1250},
-                 {"abc", "1250", 1250}, {"12x", "1250", 1250},
-                 {"0", "", 0},          {"-5", "", 0}};
+        bool refused;
+    } units[] = {{false, "007", "7", 7, false},
+                 {false, "1,", "1,", 7, false},
+                 {false, "1,250", "1250", 1250, false},
+                 {false, "12x", "1250", 1250, false},
+                 {true, "12x", "1250", 1250, true},
+                 {true, "1,25", "1250", 1250, true},
+                 {true, "2,500", "2500", 2500, false},
+                 {false, "0", "", 0, false},
+                 {false, "-5", "", 0, false}};
     for (const auto& c : units) {
-        Model().EditUnits(c.typed);
+        const std::size_t shown = messages.shown.size();
+        if (c.left) {
+            Leave(C::kUnits, c.typed);
+        } else {
+            Model().EditUnits(c.typed);
+        }
         EXPECT_EQ(Ctl(C::kUnits).text, c.shown) << c.typed;
         EXPECT_EQ(Model().GetForm().GetUnits(), c.units) << c.typed;
+        EXPECT_EQ(messages.shown.size() > shown, c.refused) << c.typed;
+        EXPECT_EQ(Model().TakeRefusedRead(), c.refused) << c.typed;
     }
     EXPECT_EQ(messages.LastText(),
-              "The Shares box cannot read \"12x\" as a whole number. Write "
+              "The Shares box cannot read \"1,25\" as a whole number. Write "
               "it as 1250 or 1,250.");
     Model().ChooseItem(C::kUnits, 2);
     EXPECT_EQ(Model().GetForm().GetUnits(), 300);

@@ -214,12 +214,14 @@ void TrackerDlg::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
         return;
     }
+    model->TakeRefusedRead();  // a refusal seen before this key is not this key's
     binding->LeaveFocusedBox();
     RecordOnEnter();
 }
 
 void TrackerDlg::RecordOnEnter() {
     MirrorModel();
+    if (model->TakeRefusedRead()) return;
     if (model->GetControl(C::kRecord).enabled) Handle(model->ClickButton(C::kRecord));
 }
 
