@@ -114,7 +114,13 @@ bool EditorModel::SaveAs() {
 }
 
 bool EditorModel::SaveTo(const std::string& path) {
-    if (!document->Save(path)) return false;
+    const std::string warning = document->TakeLayoutWarning();
+    if (!warning.empty()) messages.Warning(warning, kMessageCaption, MessageOwner::kMainWindow);
+    const Outcome written = document->Save(path);
+    if (!written.IsAccepted()) {
+        messages.Warning(written.GetReason(), kMessageCaption, MessageOwner::kMainWindow);
+        return false;
+    }
     saved.Take(*document);
     return true;
 }
@@ -143,15 +149,17 @@ void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) co
 
 void EditorModel::Open(const std::string& path) {
     const EventScope scope(*this);
-    switch (document->Open(path)) {
-        case Document::OpenResult::kOpened: RefreshAfterOpen(); break;
-        case Document::OpenResult::kReset:
-            NewDocument();
-            // The slots read before the damage carry the file's lattice steps, which a
-            // reset keeps; the rule in force must value them.
-            SetEuropeanRule(settings.europeanRule);
-            break;
-        case Document::OpenResult::kUnchanged: return;
+    bool reset = false;
+    const Outcome opened = document->Open(path, &reset);
+    if (opened.IsAccepted()) {
+        RefreshAfterOpen();
+    } else {
+        messages.Warning(opened.GetReason(), kMessageCaption, MessageOwner::kMainWindow);
+        if (!reset) return;
+        NewDocument();
+        // The slots read before the damage carry the file's lattice steps, which a
+        // reset keeps; the rule in force must value them.
+        SetEuropeanRule(settings.europeanRule);
     }
     saved.Take(*document);
     StartHistory();

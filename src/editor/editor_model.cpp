@@ -53,7 +53,7 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& deskto
       desktop(desktop),
       files(files),
       clock(clock),
-      document(std::make_unique<Document>(settings, messages)),
+      document(std::make_unique<Document>(settings)),
       rows{OptionRow(*document, settings, valuationDate, messages),
            OptionRow(*document, settings, valuationDate, messages)} {
     InitControls();

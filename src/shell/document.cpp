@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "platform/archive.h"
-#include "platform/messages.h"
 #include "shell/market_environment.h"
 #include "shell/settings.h"
 
@@ -25,10 +24,7 @@ const char* const kExtendedWarning =
 
 }  // namespace
 
-Document::Document(const Settings& settings, Messages& messages)
-    : settings(settings), messages(messages) {
-    Reset();
-}
+Document::Document(const Settings& settings) : settings(settings) { Reset(); }
 
 void Document::Reset() {
     stock.SetSymbol(Stock::PlaceholderSymbol(settings.assetType));
@@ -44,14 +40,17 @@ void Document::Reset() {
     warnedOfExtendedLayout = false;
 }
 
-bool Document::Save(const std::string& target) {
+std::string Document::TakeLayoutWarning() {
+    if (transactions.GetCount() <= TranList::kClassicMaxTransactions || warnedOfExtendedLayout)
+        return {};
+    warnedOfExtendedLayout = true;
+    return kExtendedWarning;
+}
+
+Outcome Document::Save(const std::string& target) {
     // A book the classic layout holds is written byte for byte as earlier versions do.
     const bool extended = transactions.GetCount() > TranList::kClassicMaxTransactions;
-    if (extended && !warnedOfExtendedLayout) {
-        messages.Warning(kExtendedWarning, kMessageCaption, MessageOwner::kMainWindow);
-        warnedOfExtendedLayout = true;
-    }
-    CArchive archive(target, CArchive::Mode::kStore, messages);
+    CArchive archive(target, CArchive::Mode::kStore);
     std::string tag = extended ? kExtendedTag : kTag;
     archive.Exchange(tag);
     if (extended) {
@@ -64,40 +63,34 @@ bool Document::Save(const std::string& target) {
     written = written && transactions.Serialize(archive, extended);
     if (written) archive.Exchange(notes);
     // Only a file written, flushed and put in place becomes the document's file.
-    archive.Close();
-    if (!archive.EndRecord()) return false;
-    path = target;
-    return true;
+    if (archive.Close()) path = target;
+    return archive.GetOutcome();
 }
 
-Document::OpenResult Document::Open(const std::string& source) {
-    CArchive archive(source, CArchive::Mode::kLoad, messages);
+Outcome Document::Open(const std::string& source, bool* reset) {
+    if (reset) *reset = false;
+    CArchive archive(source, CArchive::Mode::kLoad);
     std::string tag;
     archive.Exchange(tag);
-    if (!archive.EndRecord()) return OpenResult::kUnchanged;
+    if (!archive.EndRecord()) return archive.GetOutcome();
     const bool extended = tag == kExtendedTag;
-    if (tag != kEarlierTag && tag != kTag && !extended) {
-        messages.Warning(source + " is not an Qualtrixon file.", kMessageCaption,
-                         MessageOwner::kMainWindow);
-        return OpenResult::kUnchanged;
-    }
+    if (tag != kEarlierTag && tag != kTag && !extended)
+        return Outcome::Refused(source + " is not an Qualtrixon file.");
     if (extended) {
         std::int32_t version = 0;
         archive.Exchange(version);
-        if (!archive.EndRecord()) return OpenResult::kUnchanged;
-        if (version != kExtendedVersion) {
-            messages.Warning(source + " was saved by a later version of Qualtrixon.",
-                             kMessageCaption, MessageOwner::kMainWindow);
-            return OpenResult::kUnchanged;
-        }
+        if (!archive.EndRecord()) return archive.GetOutcome();
+        if (version != kExtendedVersion)
+            return Outcome::Refused(source + " was saved by a later version of Qualtrixon.");
     }
     if (!ReadRecords(archive, extended)) {
         Reset();
-        return OpenResult::kReset;
+        if (reset) *reset = true;
+        return archive.GetOutcome();
     }
     path = source;
     warnedOfExtendedLayout = false;
-    return OpenResult::kOpened;
+    return Outcome::Accepted();
 }
 
 // Reads each record into a fresh one and copies it over the document's once it is

@@ -79,6 +79,28 @@ TEST(StatementCommands, ImportIntoABookAndPrintIt) {
     EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 17) << "header and 16 rows";
 }
 
+TEST(StatementCommands, DocumentFailuresAreWrittenInTheWindowsWords) {
+    TempFolder folder;
+    const std::string missing = folder.Path("missing.opt");
+    const std::string foreign = folder.Path("foreign.opt");
+    std::ofstream(foreign) << "\x05hello";
+    const std::string nowhere = folder.Path("no/such/book.opt");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"book", missing}, missing + " was not found."},
+        {{"book", foreign}, foreign + " is not an Qualtrixon file."},
+        {{"import-statement", Fixture("ibkr_flex.csv"), nowhere},
+         nowhere + " contains an invalid path."},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = RunCommand(c.arguments);
+        EXPECT_EQ(run.code, kExitMisuse) << c.err;
+        EXPECT_EQ(run.err, "qualtrixon: " + c.err + "\n");
+    }
+}
+
 TEST(StatementCommands, ARefusedImportWritesNothing) {
     TempFolder folder;
     const std::string statement = folder.Path("statement.csv");

@@ -496,6 +496,31 @@ TEST_F(TrackerModel, SpreadsheetFilesGoThroughTheFileDialogs) {
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
+TEST_F(TrackerModel, SpreadsheetFileErrorsAreShownOverTheTracker) {
+    TempFolder folder;
+    AddAll(list, {TranBuilder().Day(1).Underlying().Open().Buy(100).At(40)}, "book");
+    const TranList before = list;
+    const std::string nowhere = folder.Path("no/such/XYZ.csv");
+    const std::string missing = folder.Path("missing.csv");
+    const struct {
+        C button;
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {C::kExport, nowhere, nowhere + " contains an invalid path."},
+        {C::kImport, missing, missing + " was not found."},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        files.answers = {c.path};
+        Click(c.button);
+        ASSERT_EQ(messages.shown.size(), 1u) << c.path;
+        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].owner, MessageOwner::kTracker) << c.path;
+        EXPECT_EQ(list, before) << c.path;
+    }
+}
+
 TEST_F(TrackerModel, EntriesFollowTheEditorAndTheDocument) {
     Choose(5);
     Leave(C::kPrice, "25");
