@@ -1,6 +1,6 @@
 #include "tracker/tracker_window_model.h"
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/system_clock.h"
+#include "platform/system_clock.h"
 #include "platform/qt/qt_messages.h"
 #include "shell/settings.h"
 
