@@ -399,13 +399,18 @@ void EditorDlg::ShowNotes() {
 void EditorDlg::ShowTracker() {
     if (tracker) return tracker->ShowAgain();
     Document& document = model->GetDocument();
+    GraphOpener& graphs = *this;
     tracker = std::make_unique<TrackerDlg>(
         document.GetStock(),
         std::array<const Option*, kOptionSlots>{&document.GetOption(0), &document.GetOption(1),
                                                 &document.GetOption(2), &document.GetOption(3)},
-        document.GetTransactions(), settings, messages, desktop, files, clock, this);
+        document.GetTransactions(), settings, messages, graphs, files, clock, this);
     tracker->show();
     tracker->activateWindow();
+}
+
+void EditorDlg::OpenGraph(const Option (&options)[kOptionSlots], const Stock& stock) {
+    GraphDlg::Open(options, stock, settings, messages, desktop, files);
 }
 
 void EditorDlg::RowChanged() {

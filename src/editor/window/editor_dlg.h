@@ -7,6 +7,7 @@
 
 #include "editor/editor_controls.h"
 #include "editor/editor_observer.h"
+#include "tracker/graph_opener.h"
 
 class QAction;
 class QGridLayout;
@@ -30,8 +31,8 @@ class TrackerDlg;
 // The main window: the position editor with its menu. Every widget is bound to a
 // control of the EditorModel; each user event goes to the model, and the widgets then
 // mirror the model's state. The window only carries out the model's requests to open
-// dialogs and windows, and to end.
-class EditorDlg : public QDialog, private EditorObserver {
+// dialogs and windows, and to end; it opens the graph windows the tracker asks for.
+class EditorDlg : public QDialog, private EditorObserver, private GraphOpener {
     Q_OBJECT
 
   public:
@@ -83,6 +84,7 @@ class EditorDlg : public QDialog, private EditorObserver {
   private:
     void RowChanged() override;
     void DocumentReplaced() override;
+    void OpenGraph(const Option (&options)[kOptionSlots], const Stock& stock) override;
 
     QWidget* BuildEnvironment();
     QWidget* BuildShellLabels();
