@@ -22,11 +22,12 @@ class ControlBinding;
 class Desktop;
 class EditorModel;
 class FileChooser;
-class MenuBinding;
 class Messages;
 class NotesDlg;
 class Settings;
 class TrackerDlg;
+template <class Command>
+class MenuBinding;
 
 // The main window: the position editor with its menu. Every widget is bound to a
 // control of the EditorModel; each user event goes to the model, and the widgets then
@@ -109,7 +110,7 @@ class EditorDlg : public QDialog, private EditorObserver, private GraphOpener {
     const Clock& clock;
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
-    MenuBinding* menus;
+    MenuBinding<EditorCommand>* menus;
     QListWidget* position = nullptr;
     std::unique_ptr<NotesDlg> notes;
     std::unique_ptr<TrackerDlg> tracker;

@@ -29,7 +29,7 @@ namespace {
 
 using C = TableControl;
 
-std::vector<MenuBinding::Entry> TableMenus() {
+std::vector<MenuBinding<TableCommand>::Entry> TableMenus() {
     using T = TableCommand;
     return {
         {"&Copy", T::kCopy, QKeySequence::Copy},
@@ -73,8 +73,8 @@ ProfitTableDlg::ProfitTableDlg(const Option (&options)[kOptionSlots], const Stoc
         ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
     auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding([this](int command) { RunCommand(static_cast<TableCommand>(command)); },
-                            MenuBinding::ItemsOf<TableCommand>(*model), this);
+    menus = new MenuBinding<TableCommand>([this](TableCommand command) { RunCommand(command); },
+                                          MenuBinding<TableCommand>::ItemsOf(*model), this);
     menus->Build(menuBar, TableMenus());
 
     grid = new QTableWidget(this);
