@@ -71,10 +71,9 @@ double Option::Gamma(bool shareWeighted) const {
 }
 
 double Option::Theta(bool shareWeighted) const {
-    if (volatility == 0 || years == 0) return -1;
+    if (!HasGreeks()) return -1;
     // Under the rule in force, so the lattice's early exercise and the yield count too.
     const double decay = ValueAtYears(years) - ValueAtYears(years + kYearsPerDay);
-    if (optionType != kCall && optionType != kPut) return -1;
     return PerPosition(decay, shareWeighted);
 }
 
