@@ -115,10 +115,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     binding = new ControlBinding(
         ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding<EditorCommand>([this](EditorCommand command) { RunCommand(command); },
-                                           MenuBinding<EditorCommand>::ItemsOf(*model), this);
-    menus->Build(menuBar, EditorMenus());
+    menus = new MenuBinding<EditorCommand>(*model, this, &EditorDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(EditorMenus(), this);
     auto* top = new QHBoxLayout;
     top->addWidget(BuildEnvironment(), 1);
     top->addWidget(BuildShellLabels());

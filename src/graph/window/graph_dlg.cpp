@@ -125,10 +125,8 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
 }
 
 void GraphDlg::BuildLayout() {
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding<GraphCommand>([this](GraphCommand command) { RunCommand(command); },
-                                          MenuBinding<GraphCommand>::ItemsOf(*model), this);
-    menus->Build(menuBar, GraphMenus());
+    menus = new MenuBinding<GraphCommand>(*model, this, &GraphDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(GraphMenus(), this);
     // The curve and type choices down the left, the picture beside them, and the three
     // what-if sliders in a row beneath.
     auto* left = new QVBoxLayout;

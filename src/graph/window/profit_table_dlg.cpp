@@ -72,10 +72,8 @@ ProfitTableDlg::ProfitTableDlg(const Option (&options)[kOptionSlots], const Stoc
     binding = new ControlBinding(
         ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding<TableCommand>([this](TableCommand command) { RunCommand(command); },
-                                          MenuBinding<TableCommand>::ItemsOf(*model), this);
-    menus->Build(menuBar, TableMenus());
+    menus = new MenuBinding<TableCommand>(*model, this, &ProfitTableDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(TableMenus(), this);
 
     grid = new QTableWidget(this);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

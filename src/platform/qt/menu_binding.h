@@ -45,27 +45,26 @@ class MenuBinding : public QObject {
         std::vector<Entry> entries;
     };
 
-    // The state of the item of a command, as the model holds it.
-    using ItemOf = std::function<const MenuItem&(Command command)>;
+    // Runs the window's run member with the command of every item chosen; the items are
+    // as the model's GetMenuItem says. The model must outlive the binding.
+    template <class Model, class Window>
+    MenuBinding(const Model& model, Window* window, void (Window::*run)(Command command))
+        : QObject(window),
+          run([window, run](Command command) { (window->*run)(command); }),
+          itemOf([&model](Command command) -> const MenuItem& {
+              return model.GetMenuItem(command);
+          }) {}
 
-    // Calls run with the command of every item chosen; the items are as itemOf says.
-    MenuBinding(std::function<void(Command command)> run, ItemOf itemOf, QObject* parent)
-        : QObject(parent), run(std::move(run)), itemOf(std::move(itemOf)) {}
-
-    // The item states of a model whose GetMenuItem takes Command.
-    template <class Model>
-    static ItemOf ItemsOf(const Model& model) {
-        return [&model](Command command) -> const MenuItem& { return model.GetMenuItem(command); };
-    }
-
-    // Adds the entries to the bar, each item with its mark.
-    void Build(QMenuBar* bar, const std::vector<Entry>& entries) {
+    // A menu bar for window with the entries, each item with its mark.
+    QMenuBar* Build(const std::vector<Entry>& entries, QWidget* window) {
+        auto* bar = new QMenuBar(window);
         for (const Entry& entry : entries) {
             if (entry.entries.empty())
                 AddItem(bar, entry);
             else
                 AddEntries(bar->addMenu(QString::fromUtf8(entry.text)), entry.entries);
         }
+        return bar;
     }
 
     // The item of a command, or null when the menus have none.
@@ -116,7 +115,7 @@ class MenuBinding : public QObject {
     }
 
     std::function<void(Command command)> run;
-    ItemOf itemOf;
+    std::function<const MenuItem&(Command command)> itemOf;
     std::map<Command, QAction*> actions;
 };
 
