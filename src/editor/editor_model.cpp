@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editor/choice_lists.h"
-#include "editor/clock.h"
 #include "editor/editor_text.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "pricing/number_text.h"
 #include "pricing/record_name.h"

@@ -83,7 +83,7 @@ void GraphModel::ApplyVolatilities() {
 
 void GraphModel::SetDriftPosition(int position) {
     driftPosition = position;
-    drift = (position - 100) * 0.01;
+    drift = DriftFromPosition(position);
 }
 
 void GraphModel::SetNetSelected(bool selected) {

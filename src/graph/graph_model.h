@@ -5,6 +5,7 @@
 
 #include "platform/ctime.h"
 #include "pricing/option.h"
+#include "shell/market_environment.h"
 #include "tracker/stock.h"
 
 namespace qx {
@@ -48,7 +49,7 @@ class GraphModel {
     // volatility" on, a leg whose premium gives an implied volatility takes that one,
     // moved as far as the slider has moved from the environment's volatility.
     void SetVolatilityPosition(int percent);
-    // Sets the annual drift to (position − 100) × 0.01.
+    // Sets the annual drift the drift slider's position gives (kNoDriftPosition is none).
     void SetDriftPosition(int position);
 
     // Selection of the NET curve, of option k (1..optionCount) and of the holding.
@@ -185,7 +186,7 @@ class GraphModel {
     int lastDayOffset = 999999999;
     CTime lastDayClose;
     int volatilityPosition = 0;
-    int driftPosition = 100;
+    int driftPosition = kNoDriftPosition;
     double drift = 0;  // μ per year
 
     int pointCount = 60;  // N

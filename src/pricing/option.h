@@ -4,13 +4,13 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "pricing/option_type.h"
 
 namespace qx {
 
 class CArchive;
 
-// Kinds of contract, sides of a trade and kinds of underlying, as the records hold them.
-enum OptionType { kNoOptionType = 0, kCall = 1, kPut = 2 };
+// Sides of a trade and kinds of underlying, as the records hold them.
 enum Side { kNoSide = 0, kBuy = 1, kSell = 2 };
 enum AssetType { kNoAssetType = 0, kStockAsset = 1, kIndexAsset = 2, kFutureAsset = 3 };
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "shell/market_environment.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"

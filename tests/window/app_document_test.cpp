@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/app.h"
 #include "editor/editor_model.h"
 #include "editor/window/editor_dlg.h"
 #include "shell/document.h"
-#include "shell/window/app.h"
 #include "test_support/memory_settings_store.h"
 #include "test_support/temp_folder.h"
 

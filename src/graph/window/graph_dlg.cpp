@@ -39,30 +39,24 @@ using C = GraphControl;
 constexpr int kFilePrinterResolution = 300;
 
 // The menu bar: the picture's three commands on the bar itself, then two menus.
-std::vector<MenuBinding::Entry> GraphMenus() {
+std::vector<MenuBinding<GraphCommand>::Entry> GraphMenus() {
     using G = GraphCommand;
-    const MenuBinding::Entry separator;
+    const MenuBinding<G>::Entry separator;
     return {
         {"&Print", G::kPrint, QKeySequence::Print},
         {"Sa&ve Picture...", G::kSavePicture, QKeySequence::Save},
         {"&Copy Picture", G::kCopyPicture, QKeySequence::Copy},
         {"Profit &Table", G::kProfitTable},
         {"&Reference",
-         0,
-         {},
          {{"&Keep as Reference", G::kKeepReference},
           {"&Clear Reference", G::kClearReference},
           {"Show &Difference from Reference", G::kShowDifference}}},
         {"&Settings",
-         0,
-         {},
          {{"&Options",
-           0,
-           {},
            {{"Probability Weighted", G::kProbabilityWeighted},
             {"Show Profit", G::kShowProfit},
             {"Show Value", G::kShowValue}}},
-          {"&Greeks", 0, {}, {{"Share Weighted", G::kShareWeighted}}},
+          {"&Greeks", {{"Share Weighted", G::kShareWeighted}}},
           {"% Scaled X-axis", G::kPercentScaled},
           {"Second Deviation Band", G::kSecondDeviation},
           {"Print in screen colours", G::kPrintScreenColors},
@@ -70,14 +64,10 @@ std::vector<MenuBinding::Entry> GraphMenus() {
           separator,
           {"Properties", G::kProperties}}},
         {"&Dates",
-         0,
-         {},
          {{"&Pin Date", G::kPinDate, QKeySequence(Qt::CTRL | Qt::Key_D)},
           {"C&lear Pinned Dates", G::kClearPinnedDates},
           {"Show &Expiration", G::kShowExpiration}}},
         {"&Help",
-         0,
-         {},
          {{"Contents", G::kContents, QKeySequence::HelpContents},
           {"Home Page", G::kHomePage},
           separator,
@@ -135,10 +125,8 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
 }
 
 void GraphDlg::BuildLayout() {
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding([this](int command) { RunCommand(static_cast<GraphCommand>(command)); },
-                            MenuBinding::ItemsOf<GraphCommand>(*model), this);
-    menus->Build(menuBar, GraphMenus());
+    menus = new MenuBinding<GraphCommand>(*model, this, &GraphDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(GraphMenus(), this);
     // The curve and type choices down the left, the picture beside them, and the three
     // what-if sliders in a row beneath.
     auto* left = new QVBoxLayout;
