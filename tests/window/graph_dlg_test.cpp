@@ -235,7 +235,7 @@ bool GraphDlgTest::CurveShownAsComputed(int row) const {
         }
         if (covered) continue;
         const int x = qFloor(j * model.GetPixelStep()) + 61;
-        if (!shownNear(x, r + kPlotTop)) return false;
+        if (!shownNear(x, r + model.GetGeometry().plotTop)) return false;
         ++seen;
     }
     return seen >= 3;
@@ -541,7 +541,7 @@ void GraphDlgTest::savePictureWritesPngOrPdfOfTheSamePicture() {
         QCOMPARE(image.pixel(1, 1), ToRgb(settings.backgroundColor));
         for (int j : {5, 25, 50}) {
             const int x = qFloor(j * model.GetPixelStep()) + 61;
-            const int y = model.GetPixelRow(0, j) + kPlotTop;
+            const int y = model.GetPixelRow(0, j) + model.GetGeometry().plotTop;
             QCOMPARE(image.pixel((x - 1) * 3 + 1, (y - 1) * 3 + 1), ToRgb(settings.plotColors[0]));
         }
     }

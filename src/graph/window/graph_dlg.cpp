@@ -25,6 +25,7 @@
 #include "platform/qt/menu_binding.h"
 #include "platform/qt/qt_color.h"
 #include "prefs/window/prop_sheet.h"
+#include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 
@@ -120,7 +121,7 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
       model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
     // A window of its own on the desktop, not owned by the window that opened it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Graph"));
     setObjectName(QStringLiteral("graph"));
@@ -150,7 +151,7 @@ void GraphDlg::BuildLayout() {
     auto* top = new QHBoxLayout;
     top->addLayout(left);
     top->addSpacing(DialogUnits(*this, 4, 0).width());
-    top->addWidget(BuildPlot(), 0, Qt::AlignTop);
+    top->addWidget(BuildPlot(), 1);
     auto* sliders = new QHBoxLayout;
     sliders->addWidget(BuildSliderGroup(C::kDateGroup, C::kDateSlider, C::kDateText), 1);
     sliders->addWidget(
@@ -159,12 +160,12 @@ void GraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
-    layout->addLayout(top);
+    layout->addLayout(top, 1);
     layout->addWidget(BuildSummary(C::kSummary, 3));
     layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
-    // Laid out like a form: the size follows the contents and the font.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at the size its contents and font ask for, which is also its
+    // smallest; whatever it grows by goes to the picture.
 }
 
 GraphDlg::~GraphDlg() {
@@ -216,6 +217,10 @@ QWidget* GraphDlg::BuildPlot() {
     mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
     mouse.step = [this](int steps) {
         model->StepCrosshair(steps);
+        MirrorModel();
+    };
+    mouse.resize = [this](QSize picture) {
+        model->ResizePicture(picture.width(), picture.height());
         MirrorModel();
     };
     plot = new PlotView(*model, std::move(mouse), panel);
@@ -317,7 +322,7 @@ void GraphDlg::Print() {
     if (dialog.exec() != QDialog::Accepted) return;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(kFilePrinterResolution);
-    if (!PrintPicture(*model, printer, settings)) model->PrintFailed();
+    if (!PrintPicture(*model, printer, settings, Document::NameOf(document))) model->PrintFailed();
 }
 
 void GraphDlg::SavePictureAs() {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
@@ -21,11 +22,19 @@ namespace qx {
 
 namespace {
 
-constexpr int kWidth = kPictureWidth;
-constexpr int kHeight = kPictureHeight;
 // A kept picture has the summary's lines under the graph.
 constexpr int kSummaryHeight = 40;
-constexpr int kReportHeight = kHeight + kSummaryHeight;
+
+// The graph picture at its present size.
+QSize PictureSize(const GraphWindowModel& model) {
+    const PlotGeometry& g = model.GetModel().GetGeometry();
+    return QSize(g.pictureWidth, g.pictureHeight);
+}
+
+// The picture with the summary's lines under it.
+QSize ReportSize(const GraphWindowModel& model) {
+    return PictureSize(model) + QSize(0, kSummaryHeight);
+}
 
 // Draws the picture from its pixel (1, 1), where its background starts, onto a painter
 // whose origin is the top left corner of the output.
@@ -47,7 +56,7 @@ void DrawSummaryLines(const GraphWindowModel& model, QPainter& painter, int top)
     const Settings& settings = model.GetModel().GetSettings();
     for (const std::string& line : SummaryLines(model)) {
         const Canvas::TextExtent extent = canvas.MeasureText(line);
-        canvas.Text((kWidth - extent.width) / 2, top, line, settings.titleColor,
+        canvas.Text((PictureSize(model).width() - extent.width) / 2, top, line, settings.titleColor,
                     settings.backgroundColor);
         top += extent.height + 2;
     }
@@ -55,12 +64,12 @@ void DrawSummaryLines(const GraphWindowModel& model, QPainter& painter, int top)
 
 // The graph with its summary lines under it, on the picture's background.
 void DrawReport(const GraphWindowModel& model, QPainter& painter) {
-    painter.fillRect(QRect(0, 0, kWidth, kReportHeight),
+    painter.fillRect(QRect(QPoint(0, 0), ReportSize(model)),
                      ToQColor(model.GetModel().GetSettings().backgroundColor));
     painter.save();
     DrawFromFirstPixel(model, painter);
     painter.restore();
-    DrawSummaryLines(model, painter, kHeight + 4);
+    DrawSummaryLines(model, painter, PictureSize(model).height() + 4);
 }
 
 bool WritePng(const GraphWindowModel& model, QBuffer& file) {
@@ -70,8 +79,8 @@ bool WritePng(const GraphWindowModel& model, QBuffer& file) {
 bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     // One page the size of the picture, one point to a picture pixel.
     QPdfWriter pdf(&file);
-    pdf.setPageSize(QPageSize(QSizeF(kWidth, kReportHeight), QPageSize::Point, QString(),
-                              QPageSize::ExactMatch));
+    pdf.setPageSize(
+        QPageSize(QSizeF(ReportSize(model)), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(72);
     pdf.setCreator(QStringLiteral("Qualtrixon"));
@@ -85,8 +94,8 @@ bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
 }  // namespace
 
 QImage ReportPicture(const GraphWindowModel& model) {
-    QImage picture = QPainterCanvas::NewPicture(kWidth * kPictureEnlargement,
-                                                kReportHeight * kPictureEnlargement);
+    const QSize size = ReportSize(model) * kPictureEnlargement;
+    QImage picture = QPainterCanvas::NewPicture(size.width(), size.height());
     picture.setDevicePixelRatio(kPictureEnlargement);
     QPainter painter(&picture);
     DrawReport(model, painter);
@@ -106,7 +115,8 @@ bool SavePicture(const GraphWindowModel& model, const std::string& path, Picture
                        FileError::kNone;
 }
 
-bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings) {
+bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings,
+                  const std::string& documentName) {
     QPainter page;
     if (!page.begin(&printer)) return false;
     // The header in the page's own text, then the graph as vectors across the printable
@@ -120,13 +130,17 @@ bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settin
     int y = 0;
     const int lineHeight = page.fontMetrics().lineSpacing();
     for (const std::string& line :
-         PrintHeader(model.GetModel(), std::string(), SummaryLines(model), settings)) {
+         PrintHeader(model.GetModel(), documentName, SummaryLines(model), settings)) {
         page.drawText(QRect(0, y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                       QString::fromStdString(line));
         y += lineHeight;
     }
     y += lineHeight;
-    const double scale = static_cast<double>(area.width()) / kWidth;
+    // Across the printable width, unless a tall window's picture would then run off the
+    // page's foot.
+    const QSize picture = PictureSize(model);
+    const double scale = std::min(static_cast<double>(area.width()) / picture.width(),
+                                  static_cast<double>(area.height() - y) / picture.height());
     page.translate(0, y);
     page.scale(scale, scale);
     PlotRenderer renderer(model.GetModel(), paper);
