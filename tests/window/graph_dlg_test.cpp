@@ -123,6 +123,7 @@ class GraphDlgTest : public QObject {
     void helpAboutAndEscapeReachWhatTheMainWindowsDo();
     void summaryLineUnderThePictureFollowsTheSlidersAndBoxes();
     void keyboardStartsAtNetAndArrowsWalkTheReadout();
+    void windowGrowsWithItsPictureFromTheSizeItOpensAt();
 
   private:
     GraphDlg* OpenWindow();
@@ -492,7 +493,8 @@ void GraphDlgTest::printingPutsTheHeaderAndTheWidePictureOnOnePage() {
     text.start("pdftotext", {QString::fromStdString(folder->Path("paper.pdf")), "-"});
     QVERIFY(text.waitForFinished());
     const QString header = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(header.contains("XYZ") && header.contains("Buy 1 Mar 2000 100 call at 5.00") &&
+    QVERIFY2(header.contains("Untitled") && header.contains("XYZ") &&
+                 header.contains("Buy 1 Mar 2000 100 call at 5.00") &&
                  header.contains("Break-even"),
              qPrintable(header));
 }
@@ -716,6 +718,32 @@ void GraphDlgTest::keyboardStartsAtNetAndArrowsWalkTheReadout() {
     QVERIFY(Readout().startsWith("Price$ : "));
     QCOMPARE(Readout(), QString::fromStdString(
                             renderer.Readout(renderer.GetCrosshairX(), renderer.GetCrosshairY())));
+}
+
+void GraphDlgTest::windowGrowsWithItsPictureFromTheSizeItOpensAt() {
+    QVERIFY(OpenWindow());
+    PlotView* plot = window->GetPlotView();
+    const GraphModel& model = window->GetModel().GetModel();
+    const QSize opened = window->size();
+    QCOMPARE(window->minimumSize(), opened);
+    QCOMPARE(plot->size(), QSize(kPictureWidth + 1, kPictureHeight + 1));
+    const QFont font = W(C::kReadout)->font();
+
+    window->resize(opened + QSize(300, 200));
+    QTRY_COMPARE(plot->size(), QSize(kPictureWidth + 301, kPictureHeight + 201));
+    QCOMPARE(model.GetGeometry().pictureWidth, kPictureWidth + 300);
+    QCOMPARE(model.GetGeometry().pictureHeight, kPictureHeight + 200);
+    QVERIFY(CurveShownAsComputed(0));
+    const QPoint corner(model.GetGeometry().plotRight - 1, model.GetGeometry().plotBottom - 1);
+    MoveMouse(plot, corner);
+    QCOMPARE(Readout(), QString::fromStdString(
+                            window->GetModel().GetRenderer().Readout(corner.x(), corner.y())));
+    QVERIFY(!Readout().isEmpty());
+    QCOMPARE(W(C::kReadout)->font(), font);
+
+    window->resize(opened - QSize(100, 100));
+    QTRY_COMPARE(window->size(), opened);
+    QCOMPARE(model.GetGeometry().pictureWidth, kPictureWidth);
 }
 
 }  // namespace qx

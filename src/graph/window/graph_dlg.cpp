@@ -103,6 +103,9 @@ GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& sto
         return nullptr;
     }
     window->MirrorModel();
+    // It opens at the size its contents ask for, with the smallest picture, and never
+    // gets smaller.
+    window->setMinimumSize(window->sizeHint());
     window->show();
     // The keyboard starts at the first choice a user makes.
     window->GetControlWidget(GraphControl::kNetBox)->setFocus(Qt::OtherFocusReason);
@@ -164,12 +167,14 @@ void GraphDlg::BuildLayout() {
     layout->addWidget(BuildSummary(C::kSummary, 3));
     layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
-    // The window opens at the size its contents and font ask for, which is also its
-    // smallest; whatever it grows by goes to the picture.
+    // Whatever the window grows by goes to the picture.
 }
 
 GraphDlg::~GraphDlg() {
-    // The binding must not read widgets while the window's children go away.
+    // The picture goes before the model: hiding a window under the mouse tells the
+    // picture the mouse left it, which it would report to a model already gone. The
+    // binding must not read widgets while the window's children go away.
+    delete plot;
     delete binding;
 }
 
