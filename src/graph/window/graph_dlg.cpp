@@ -213,8 +213,10 @@ QWidget* GraphDlg::BuildPlot() {
     column->setContentsMargins(0, 0, 0, 0);
     QLabel* readout = binding->Label(C::kReadout, panel);
     readout->setAlignment(Qt::AlignCenter);
-    // Room for the longest readout, so the line never changes the window's size.
-    readout->setMinimumHeight(readout->fontMetrics().height());
+    // A readout of many curves and dates runs onto a second line at the smallest size;
+    // the room for both is kept, so the readout never changes the window's size.
+    readout->setWordWrap(true);
+    readout->setFixedHeight(2 * readout->fontMetrics().lineSpacing());
     readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     column->addWidget(readout);
     PlotView::Handlers mouse;
