@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
+#include <memory>
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
@@ -136,17 +137,23 @@ bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settin
         y += lineHeight;
     }
     y += lineHeight;
-    // Across the printable width, unless a tall window's picture would then run off the
-    // page's foot.
-    const QSize picture = PictureSize(model);
-    const double scale = std::min(static_cast<double>(area.width()) / picture.width(),
-                                  static_cast<double>(area.height() - y) / picture.height());
+    QPainterCanvas canvas(page);
+    // The graph is laid out afresh for the page, in the window's proportions and as wide
+    // as labels the size of the header's allow, so its curves come out smooth rather than
+    // as enlarged pixel steps; then it is scaled across the printable width, or less when
+    // a tall window's picture would run off the page's foot.
+    const double labelScale = static_cast<double>(lineHeight) / canvas.MeasureText("0").height;
+    const QSize shown = PictureSize(model);
+    const int width = static_cast<int>(area.width() / labelScale);
+    const auto laidOut = std::make_unique<GraphModel>(model.GetModel());
+    laidOut->SetPictureSize(width, width * shown.height() / shown.width());
+    const PlotGeometry& g = laidOut->GetGeometry();
+    const double scale = std::min(static_cast<double>(area.width()) / g.pictureWidth,
+                                  static_cast<double>(area.height() - y) / g.pictureHeight);
     page.translate(0, y);
     page.scale(scale, scale);
-    PlotRenderer renderer(model.GetModel(), paper);
     page.translate(-1, -1);
-    QPainterCanvas canvas(page);
-    renderer.DrawCopy(canvas);
+    PlotRenderer(*laidOut, paper).DrawCopy(canvas);
     if (printer.printerState() == QPrinter::Error) {
         printer.abort();
         page.end();
