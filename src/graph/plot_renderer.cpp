@@ -51,7 +51,7 @@ void PlotRenderer::DrawCopy(Canvas& canvas) const {
     DrawTitle(canvas);
     DrawAxes(canvas);
     DrawCurves(canvas);
-    if (overlay) overlay->Draw(canvas, model);
+    if (overlay) overlay->Draw(canvas, model, settings.backgroundColor);
     DrawDateLegend(canvas, model, settings.dateFormat, overlayColors);
 }
 

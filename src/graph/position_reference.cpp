@@ -95,7 +95,8 @@ std::string PositionReference::SummaryText(int digits) {
     return text.empty() ? "" : "Reference: " + text;
 }
 
-void PositionReference::Draw(Canvas& picture, const GraphModel& model) const {
+void PositionReference::Draw(Canvas& picture, const GraphModel& model,
+                             std::uint32_t background) const {
     if (!reference || !model.IsNetSelected()) return;
     DrawValues(picture, model, net, kReferenceColor, true);
     if (differenceShown) DrawValues(picture, model, difference, kDifferenceColor, false);
@@ -106,7 +107,7 @@ void PositionReference::Draw(Canvas& picture, const GraphModel& model) const {
          {std::pair{"- - Reference", kReferenceColor}, std::pair{"Difference", kDifferenceColor}}) {
         if (color == kDifferenceColor && !differenceShown) break;
         const Canvas::TextExtent extent = picture.MeasureText(name);
-        picture.Text(g.plotRight - extent.width - 2, top, name, color, settings.backgroundColor);
+        picture.Text(g.plotRight - extent.width - 2, top, name, color, background);
         top += extent.height;
     }
 }

@@ -28,6 +28,7 @@
 #include "graph/graph_fixtures.h"
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
+#include "graph/reference_store.h"
 #include "graph/window/plot_view.h"
 #include "platform/qt/qpainter_canvas.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -115,6 +116,7 @@ class GraphDlgTest : public QObject {
     void readoutShowsThePicturePixelUnderTheMouse();
     void crosshairIsOnScreenOnlyAndTheRightButtonClearsIt();
     void printingPutsTheHeaderAndTheWidePictureOnOnePage();
+    void printedPageCarriesTheKeptReference();
     void aPrintJobThatFailsSaysSo();
     void savePictureWritesPngOrPdfOfTheSamePicture();
     void dialogsAndFailuresAppearOverTheirOwnWindow();
@@ -181,6 +183,7 @@ void GraphDlgTest::cleanup() {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* graph = qobject_cast<GraphDlg*>(top)) graphs << graph;
     for (const QPointer<GraphDlg>& graph : graphs) delete graph.data();
+    ReferenceStore::Session().Clear(std::string());
     folder.reset();
     zone.reset();
 }
@@ -497,6 +500,22 @@ void GraphDlgTest::printingPutsTheHeaderAndTheWidePictureOnOnePage() {
                  header.contains("Buy 1 Mar 2000 100 call at 5.00") &&
                  header.contains("Break-even"),
              qPrintable(header));
+}
+
+void GraphDlgTest::printedPageCarriesTheKeptReference() {
+    // A kept reference is drawn in the windows opened after, and printed as shown.
+    QVERIFY(OpenWindow());
+    Trigger(GraphCommand::kKeepReference);
+    delete window;
+    QVERIFY(OpenWindow());
+    const std::string pdf = folder->Path("reference.pdf");
+    AnswerNext<QPrintDialog>([&](QPrintDialog* dialog) {
+        dialog->findChild<QLineEdit*>("filename")->setText(QString::fromStdString(pdf));
+        dialog->accept();
+    });
+    Trigger(GraphCommand::kPrint);
+    const QImage page = RenderPdf(pdf, 50, folder->Path("reference"));
+    QVERIFY(CountColor(page, ToRgb(PositionReference::kReferenceColor)) > 0);
 }
 
 void GraphDlgTest::aPrintJobThatFailsSaysSo() {

@@ -153,7 +153,9 @@ bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settin
     page.translate(0, y);
     page.scale(scale, scale);
     page.translate(-1, -1);
-    PlotRenderer(*laidOut, paper).DrawCopy(canvas);
+    PlotRenderer renderer(*laidOut, paper);
+    renderer.SetOverlay(&model.GetReference());
+    renderer.DrawCopy(canvas);
     if (printer.printerState() == QPrinter::Error) {
         printer.abort();
         page.end();
