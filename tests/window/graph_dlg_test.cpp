@@ -555,7 +555,9 @@ void GraphDlgTest::savePictureWritesPngOrPdfOfTheSamePicture() {
     // in the PNG and in the PDF page drawn at 216 dots per inch.
     const QImage picture(QString::fromStdString(png));
     const QImage page = RenderPdf(pdf, 216, folder->Path("page216"));
-    QCOMPARE(picture.size(), QSize(1146, 1152));  // with the summary's lines under it
+    // With the summary's lines under it, in as many rows as they take across the picture.
+    QCOMPARE(picture.width(), 1146);
+    QVERIFY(picture.height() >= 1152);
     QCOMPARE(page.size(), picture.size());
     const GraphModel& model = window->GetModel().GetModel();
     for (const QImage& image : {picture, page}) {

@@ -23,8 +23,11 @@ namespace qx {
 
 namespace {
 
-// A kept picture has the summary's lines under the graph.
+// A kept picture has the summary's lines under the graph, in rows a little apart within
+// a margin each side, with at least the room for two.
 constexpr int kSummaryHeight = 40;
+constexpr int kRowGap = 2;
+constexpr int kSideMargin = 4;
 
 // The graph picture at its present size.
 QSize PictureSize(const GraphWindowModel& model) {
@@ -32,9 +35,26 @@ QSize PictureSize(const GraphWindowModel& model) {
     return QSize(g.pictureWidth, g.pictureHeight);
 }
 
-// The picture with the summary's lines under it.
+// The summary and Greeks lines as the window shows them under the picture.
+std::vector<std::string> SummaryLines(const GraphWindowModel& model) {
+    return {model.GetControl(GraphControl::kSummary).text,
+            model.GetControl(GraphControl::kGreeks).text};
+}
+
+// The summary lines in rows that fit across the picture, measured in its font.
+std::vector<std::string> SummaryRows(const GraphWindowModel& model, const Canvas& canvas) {
+    return FitToWidth(SummaryLines(model), PictureSize(model).width() - 2 * kSideMargin,
+                      [&](const std::string& text) { return canvas.MeasureText(text).width; });
+}
+
+// The picture with the summary's rows under it.
 QSize ReportSize(const GraphWindowModel& model) {
-    return PictureSize(model) + QSize(0, kSummaryHeight);
+    QImage scratch = QPainterCanvas::NewPicture(1, 1);
+    QPainter painter(&scratch);
+    const QPainterCanvas canvas(painter);
+    const int rows = static_cast<int>(SummaryRows(model, canvas).size());
+    const int height = 8 + rows * (canvas.MeasureText("0").height + kRowGap);
+    return PictureSize(model) + QSize(0, std::max(kSummaryHeight, height));
 }
 
 // Draws the picture from its pixel (1, 1), where its background starts, onto a painter
@@ -45,21 +65,15 @@ void DrawFromFirstPixel(const GraphWindowModel& model, QPainter& painter) {
     model.DrawPictureCopy(canvas);
 }
 
-// The summary and Greeks lines as the window shows them under the picture.
-std::vector<std::string> SummaryLines(const GraphWindowModel& model) {
-    return {model.GetControl(GraphControl::kSummary).text,
-            model.GetControl(GraphControl::kGreeks).text};
-}
-
-// Draws the summary lines centred under the picture, from y top, in its colours.
+// Draws the summary rows centred under the picture, from y top, in its colours.
 void DrawSummaryLines(const GraphWindowModel& model, QPainter& painter, int top) {
     QPainterCanvas canvas(painter);
     const Settings& settings = model.GetModel().GetSettings();
-    for (const std::string& line : SummaryLines(model)) {
+    for (const std::string& line : SummaryRows(model, canvas)) {
         const Canvas::TextExtent extent = canvas.MeasureText(line);
         canvas.Text((PictureSize(model).width() - extent.width) / 2, top, line, settings.titleColor,
                     settings.backgroundColor);
-        top += extent.height + 2;
+        top += extent.height + kRowGap;
     }
 }
 
