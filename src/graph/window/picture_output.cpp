@@ -106,6 +106,30 @@ bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     return painter.end();
 }
 
+// Draws the graph on a page from height top down. It is laid out afresh for the page, in
+// the window's proportions and as wide as labels labelHeight high allow, so its curves
+// come out smooth rather than as enlarged pixel steps; then it is scaled across the
+// printable width, or less when a tall window's picture would run off the page's foot.
+void DrawPaperGraph(const GraphWindowModel& model, QPainter& page, int top, int labelHeight,
+                    const Settings& paper) {
+    QPainterCanvas canvas(page);
+    const QRect area = page.viewport();
+    const double labelScale = static_cast<double>(labelHeight) / canvas.MeasureText("0").height;
+    const QSize shown = PictureSize(model);
+    const int width = static_cast<int>(area.width() / labelScale);
+    const auto laidOut = std::make_unique<GraphModel>(model.GetModel());
+    laidOut->SetPictureSize(width, width * shown.height() / shown.width());
+    const PlotGeometry& g = laidOut->GetGeometry();
+    const double scale = std::min(static_cast<double>(area.width()) / g.pictureWidth,
+                                  static_cast<double>(area.height() - top) / g.pictureHeight);
+    page.translate(0, top);
+    page.scale(scale, scale);
+    page.translate(-1, -1);
+    PlotRenderer renderer(*laidOut, paper);
+    renderer.SetOverlay(&model.GetReference());
+    renderer.DrawCopy(canvas);
+}
+
 }  // namespace
 
 QImage ReportPicture(const GraphWindowModel& model) {
@@ -136,40 +160,20 @@ bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settin
     if (!page.begin(&printer)) return false;
     // The header in the page's own text, then the graph as vectors across the printable
     // width, in paper colours unless the screen's are asked for.
-    const QRect area = page.viewport();
     QFont font = page.font();
     font.setPointSizeF(10);
     page.setFont(font);
     const Settings paper = PrintSettings(settings);
     page.setPen(ToQColor(paper.titleColor));
-    int y = 0;
     const int lineHeight = page.fontMetrics().lineSpacing();
+    int y = 0;
     for (const std::string& line :
          PrintHeader(model.GetModel(), documentName, SummaryLines(model), settings)) {
-        page.drawText(QRect(0, y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                      QString::fromStdString(line));
+        page.drawText(QRect(0, y, page.viewport().width(), lineHeight),
+                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line));
         y += lineHeight;
     }
-    y += lineHeight;
-    QPainterCanvas canvas(page);
-    // The graph is laid out afresh for the page, in the window's proportions and as wide
-    // as labels the size of the header's allow, so its curves come out smooth rather than
-    // as enlarged pixel steps; then it is scaled across the printable width, or less when
-    // a tall window's picture would run off the page's foot.
-    const double labelScale = static_cast<double>(lineHeight) / canvas.MeasureText("0").height;
-    const QSize shown = PictureSize(model);
-    const int width = static_cast<int>(area.width() / labelScale);
-    const auto laidOut = std::make_unique<GraphModel>(model.GetModel());
-    laidOut->SetPictureSize(width, width * shown.height() / shown.width());
-    const PlotGeometry& g = laidOut->GetGeometry();
-    const double scale = std::min(static_cast<double>(area.width()) / g.pictureWidth,
-                                  static_cast<double>(area.height() - y) / g.pictureHeight);
-    page.translate(0, y);
-    page.scale(scale, scale);
-    page.translate(-1, -1);
-    PlotRenderer renderer(*laidOut, paper);
-    renderer.SetOverlay(&model.GetReference());
-    renderer.DrawCopy(canvas);
+    DrawPaperGraph(model, page, y + lineHeight, lineHeight, paper);
     if (printer.printerState() == QPrinter::Error) {
         printer.abort();
         page.end();
