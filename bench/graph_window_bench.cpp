@@ -6,6 +6,7 @@
 
 #include "four_option_position.h"
 #include "graph/graph_window_model.h"
+#include "graph/plot_geometry.h"
 #include "graph/window/graph_dlg.h"
 #include "graph/window/plot_view.h"
 #include "offscreen_application.h"
@@ -52,9 +53,12 @@ struct HeaviestGraph {
 // The volatility slider moved by one step, with the given dates pinned: every option
 // revalued at 300 points at each date, the window brought in line with the model and the
 // picture drawn and shown again. A Theta graph has no curve at the expiration, a profit
-// graph has one more. CPU time counts the worker pool's threads too.
-void SliderSteps(benchmark::State& state, GraphType type, std::initializer_list<int> pinnedDays) {
+// graph has one more. The window is grown by the given size from the one it opens at.
+// CPU time counts the worker pool's threads too.
+void SliderSteps(benchmark::State& state, GraphType type, std::initializer_list<int> pinnedDays,
+                 QSize growth = QSize()) {
     HeaviestGraph graph(type);
+    graph.window->resize(graph.window->size() + growth);
     auto* date = qobject_cast<QSlider*>(graph.window->GetControlWidget(GraphControl::kDateSlider));
     for (int day : pinnedDays) {
         date->setValue(day);
@@ -77,8 +81,10 @@ void SliderSteps(benchmark::State& state, GraphType type, std::initializer_list<
     const int expiration = type == GraphType::Theta ? 0 : 1;
     if (dates != 1 + expiration + static_cast<int>(pinnedDays.size()))
         state.SkipWithError("the pinned dates were not all shown");
+    const PlotGeometry& g = graph.window->GetModel().GetModel().GetGeometry();
     state.SetLabel("device pixel ratio " + std::to_string(plot->devicePixelRatioF()).substr(0, 3) +
-                   ", " + std::to_string(dates) + " dates");
+                   ", " + std::to_string(dates) + " dates, picture " +
+                   std::to_string(g.pictureWidth) + " x " + std::to_string(g.pictureHeight));
 }
 
 void BM_SliderStepThroughTheGraphWindow(benchmark::State& state) {
@@ -99,6 +105,14 @@ void BM_SliderStepWithFiveDates(benchmark::State& state) {
     SliderSteps(state, GraphType::ValueOrProfit, {15, 30, 45});
 }
 BENCHMARK(BM_SliderStepWithFiveDates)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// The same in a window grown to fill a 1400 x 1000 screen.
+void BM_SliderStepWithFiveDatesInALargeWindow(benchmark::State& state) {
+    SliderSteps(state, GraphType::ValueOrProfit, {15, 30, 45}, QSize(780, 480));
+}
+BENCHMARK(BM_SliderStepWithFiveDatesInALargeWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 
 }  // namespace
 }  // namespace qx
