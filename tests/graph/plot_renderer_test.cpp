@@ -145,6 +145,10 @@ TEST_F(PlotRendererTest, EveryPartFollowsThePlotAreaAtAnySize) {
                          [&](const auto& t) { return t.color == settings.titleColor; });
         EXPECT_EQ(title->x, (width - 6 * 36) / 2);
         EXPECT_EQ(title->y, height - 24);
+        const auto band = std::find_if(canvas.fills.begin(), canvas.fills.end(),
+                                       [&](const auto& f) { return f.y == g.plotTop; });
+        ASSERT_NE(band, canvas.fills.end()) << "the expected move's band";
+        EXPECT_EQ(band->height, g.PlotHeight());
         const auto strokes = canvas.LinesIn(settings.plotColors[1]);
         EXPECT_EQ(strokes.back().x2, PlotRenderer::PointX(model, 59));
         EXPECT_GT(strokes.back().x2, g.plotRight - model.GetPixelStep());
