@@ -163,11 +163,11 @@ void GraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
+    // Whatever the window grows by goes to the picture.
     layout->addLayout(top, 1);
     layout->addWidget(BuildSummary(C::kSummary, 3));
     layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
-    // Whatever the window grows by goes to the picture.
 }
 
 GraphDlg::~GraphDlg() {
