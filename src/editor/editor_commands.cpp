@@ -132,9 +132,7 @@ std::string EditorModel::SuggestedFileName() const {
 }
 
 std::string EditorModel::WindowTitle() const {
-    const std::string& path = document->GetPath();
-    const std::string name = path.empty() ? "Untitled" : path.substr(path.find_last_of('/') + 1);
-    return name + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
+    return Document::NameOf(document->GetPath()) + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
 }
 
 void EditorModel::OpenChosen() {

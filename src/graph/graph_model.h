@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "graph/plot_geometry.h"
 #include "platform/ctime.h"
 #include "pricing/option.h"
 #include "shell/market_environment.h"
@@ -67,6 +68,11 @@ class GraphModel {
 
     // Re-reads the Resolution setting: three points per step of resolution.
     void ApplyResolution();
+    // Lays the curves out on a picture of the given size (at least the smallest): the
+    // points' spacing, the vertical scale and the pixel rows follow the plot area.
+    void SetPictureSize(int width, int height);
+    // Where the picture's parts stand at its present size.
+    const PlotGeometry& GetGeometry() const { return geometry; }
 
     // The whole chain: date bounds, then the curves and their pixel rows.
     void Recompute();
@@ -189,8 +195,9 @@ class GraphModel {
     int driftPosition = kNoDriftPosition;
     double drift = 0;  // μ per year
 
-    int pointCount = 60;  // N
-    double pixelStep = 5;
+    PlotGeometry geometry = kSmallestPlot;
+    int pointCount = 60;   // N
+    double pixelStep = 5;  // the plot's width over N
     double xMin = 0;
     double xMax = 0;
     double xStep = 0;

@@ -338,6 +338,17 @@ void GraphWindowModel::StepCrosshair(int steps) {
 
 void GraphWindowModel::RightButtonDown() { renderer.ClearCrosshair(); }
 
+void GraphWindowModel::ResizePicture(int width, int height) {
+    const PlotGeometry wanted = PlotGeometry::ForPicture(width, height);
+    const PlotGeometry& now = model.GetGeometry();
+    if (wanted.pictureWidth == now.pictureWidth && wanted.pictureHeight == now.pictureHeight)
+        return;
+    model.SetPictureSize(width, height);
+    renderer.ClearCrosshair();
+    Ctl(GraphControl::kReadout).text.clear();
+    pictureStale = true;
+}
+
 GraphRequest GraphWindowModel::Command(GraphCommand command) {
     switch (command) {
         case GraphCommand::kProbabilityWeighted:

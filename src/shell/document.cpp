@@ -114,4 +114,8 @@ bool Document::ReadRecords(CArchive& archive, bool extended) {
     return true;
 }
 
+std::string Document::NameOf(const std::string& path) {
+    return path.empty() ? "Untitled" : path.substr(path.find_last_of('/') + 1);
+}
+
 }  // namespace qx

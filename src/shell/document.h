@@ -64,6 +64,9 @@ class Document {
 
     // The file last opened or saved; empty for a new document.
     const std::string& GetPath() const { return path; }
+    // The name a document goes by for the user: its file's name, or "Untitled" for one
+    // never saved (an empty path).
+    static std::string NameOf(const std::string& path);
 
   private:
     bool ReadRecords(CArchive& archive, bool extended);

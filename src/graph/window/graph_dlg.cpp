@@ -25,6 +25,7 @@
 #include "platform/qt/menu_binding.h"
 #include "platform/qt/qt_color.h"
 #include "prefs/window/prop_sheet.h"
+#include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 
@@ -92,6 +93,9 @@ GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& sto
         return nullptr;
     }
     window->MirrorModel();
+    // It opens at the size its contents ask for, with the smallest picture, and never
+    // gets smaller.
+    window->setMinimumSize(window->sizeHint());
     window->show();
     // The keyboard starts at the first choice a user makes.
     window->GetControlWidget(GraphControl::kNetBox)->setFocus(Qt::OtherFocusReason);
@@ -110,7 +114,7 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
       model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
     // A window of its own on the desktop, not owned by the window that opened it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Graph"));
     setObjectName(QStringLiteral("graph"));
@@ -138,7 +142,7 @@ void GraphDlg::BuildLayout() {
     auto* top = new QHBoxLayout;
     top->addLayout(left);
     top->addSpacing(DialogUnits(*this, 4, 0).width());
-    top->addWidget(BuildPlot(), 0, Qt::AlignTop);
+    top->addWidget(BuildPlot(), 1);
     auto* sliders = new QHBoxLayout;
     sliders->addWidget(BuildSliderGroup(C::kDateGroup, C::kDateSlider, C::kDateText), 1);
     sliders->addWidget(
@@ -147,16 +151,18 @@ void GraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
-    layout->addLayout(top);
+    // Whatever the window grows by goes to the picture.
+    layout->addLayout(top, 1);
     layout->addWidget(BuildSummary(C::kSummary, 3));
     layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
-    // Laid out like a form: the size follows the contents and the font.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 GraphDlg::~GraphDlg() {
-    // The binding must not read widgets while the window's children go away.
+    // The picture goes before the model: hiding a window under the mouse tells the
+    // picture the mouse left it, which it would report to a model already gone. The
+    // binding must not read widgets while the window's children go away.
+    delete plot;
     delete binding;
 }
 
@@ -195,8 +201,10 @@ QWidget* GraphDlg::BuildPlot() {
     column->setContentsMargins(0, 0, 0, 0);
     QLabel* readout = binding->Label(C::kReadout, panel);
     readout->setAlignment(Qt::AlignCenter);
-    // Room for the longest readout, so the line never changes the window's size.
-    readout->setMinimumHeight(readout->fontMetrics().height());
+    // A readout of many curves and dates runs onto a second line at the smallest size;
+    // the room for both is kept, so the readout never changes the window's size.
+    readout->setWordWrap(true);
+    readout->setFixedHeight(2 * readout->fontMetrics().lineSpacing());
     readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     column->addWidget(readout);
     PlotView::Handlers mouse;
@@ -204,6 +212,10 @@ QWidget* GraphDlg::BuildPlot() {
     mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
     mouse.step = [this](int steps) {
         model->StepCrosshair(steps);
+        MirrorModel();
+    };
+    mouse.resize = [this](QSize picture) {
+        model->ResizePicture(picture.width(), picture.height());
         MirrorModel();
     };
     plot = new PlotView(*model, std::move(mouse), panel);
@@ -305,7 +317,7 @@ void GraphDlg::Print() {
     if (dialog.exec() != QDialog::Accepted) return;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(kFilePrinterResolution);
-    if (!PrintPicture(*model, printer, settings)) model->PrintFailed();
+    if (!PrintPicture(*model, printer, settings, Document::NameOf(document))) model->PrintFailed();
 }
 
 void GraphDlg::SavePictureAs() {
