@@ -85,6 +85,27 @@ void BM_RecordIntoTheMiddleAt100k(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
 
+// A trade of the busiest underlying dated mid-book: every later trade of that name is
+// judged again. The first day from the middle on where the rules take it is used.
+void BM_RecordUnderlyingIntoTheMiddleAt100k(benchmark::State& state) {
+    TranList book = TraderBook();
+    for (int at = kBookSize / 2; at < kBookSize; at += 50) {
+        const double net = book.Ledger().Before("XYZ", at).underlyingUnits +
+                           book.Ledger().ExercisesBefore(at).delivered;
+        TranBuilder trade;
+        trade.Underlying().Open();
+        (net >= 0 ? trade.Buy(100) : trade.Sell(100));
+        Tran tran = trade.At(50).Fees(5);
+        tran.SetDate(book.At(at).GetDate());
+        const Outcome outcome = book.Add(tran);
+        if (!outcome.IsAccepted()) continue;
+        book.Remove(outcome.GetIndex());
+        return RecordOneMore(state, book, tran);
+    }
+    state.SkipWithError("no day takes the trade");
+}
+BENCHMARK(BM_RecordUnderlyingIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
+
 // The tracker window's model over the book, as the user records one more trade.
 class TrackerAt100k {
   public:

@@ -127,6 +127,27 @@ void SeriesLedger::Retally(Series& s, const std::vector<Tran>& book, std::size_t
     }
 }
 
+SeriesLedger::Walk::Walk(const SeriesLedger& ledger)
+    : ledger(ledger), at(ledger.series.size(), kUnread) {}
+
+const SeriesTally& SeriesLedger::Walk::Before(int id, int index) {
+    return Advance(ledger.series[id], at[id], index);
+}
+
+const SeriesTally& SeriesLedger::Walk::ExercisesBefore(int index) {
+    return Advance(ledger.exercises, exercisesAt, index);
+}
+
+const SeriesTally& SeriesLedger::Walk::Advance(const Series& s, std::size_t& at, int index) {
+    static const SeriesTally kNone;
+    if (at == kUnread) {
+        at = std::lower_bound(s.members.begin(), s.members.end(), index) - s.members.begin();
+    } else {
+        while (at < s.members.size() && s.members[at] < index) ++at;
+    }
+    return at == 0 ? kNone : s.after[at - 1];
+}
+
 bool SeriesLedger::MovesUnderlying(const Tran& t) {
     return t.GetKind() == kUnderlyingTran || t.IsExercise();
 }

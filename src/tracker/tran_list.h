@@ -90,6 +90,10 @@ class TranList {
     // before still pass them; otherwise leaves the book as it was and gives the first
     // reason.
     Outcome Place(const Tran* tran, int removed);
+    // Puts tran in the book at index, with its total and its place in the ledger.
+    void PutIn(int index, Tran tran);
+    // Takes the transaction at index out of the book and the ledger.
+    Tran TakeOut(int index);
     // Where tran goes once the transaction at removed (-1 for none) is out of the book.
     int PlaceFor(const Tran& tran, int removed) const;
     // The transactions from index from on (but removed) whose rules placing placed in
@@ -99,9 +103,10 @@ class TranList {
     // Where the transaction at index stands once removed is out and a record is in at
     // placed.
     static int MovedIndex(int index, int removed, int placed);
-    // The transaction at index judged by the tallies before it; an exercise that would
-    // now exercise the other side's opening is refused.
-    Outcome Judge(int index) const;
+    // The transaction at index judged by the tallies before it, read through walk (so
+    // judged in ascending order); an exercise that would now exercise the other side's
+    // opening is refused.
+    Outcome Judge(int index, SeriesLedger::Walk& walk) const;
     // Refuses removing the opening at index when later transactions closed it.
     Outcome CheckNotClosed(int index) const;
 
@@ -116,8 +121,13 @@ class TranList {
 
     // In date order.
     std::vector<Tran> transactions;
+    std::vector<double> totals;    // totals[i]: transactions[i].Total()
     std::vector<double> balances;  // balances[i]: the cash after transactions[i]
     SeriesLedger ledger;
+    // Whether every transaction passed its rules when the book was last recalculated.
+    // An accepted change keeps every passing transaction passing, so while this holds
+    // a change need not judge the later transactions before it is made.
+    bool everyPasses = true;
     // By series: its open option position, units 0 when none.
     std::vector<Tran> seriesPositions;
     Tran underlyingPosition;      // units 0 when none

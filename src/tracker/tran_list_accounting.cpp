@@ -62,6 +62,13 @@ bool IsOptionOpening(const Tran& t) { return t.GetKind() == kOptionTran && t.Get
 
 void TranList::Recalculate() {
     ledger.Rebuild(transactions);
+    totals.clear();
+    everyPasses = true;
+    SeriesLedger::Walk walk(ledger);
+    for (int i = 0; i < GetCount(); ++i) {
+        totals.push_back(transactions[i].Total());
+        everyPasses = everyPasses && Judge(i, walk).IsAccepted();
+    }
     seriesPositions.clear();
     RecomputeBalances(0);
     RefreshPositions();
@@ -73,7 +80,7 @@ void TranList::RecomputeBalances(int from) {
     balances.resize(transactions.size());
     double balance = from > 0 ? balances[from - 1] : 0;
     for (std::size_t i = from; i < transactions.size(); ++i) {
-        balance += transactions[i].Total();
+        balance += totals[i];
         balances[i] = balance;
     }
 }

@@ -448,6 +448,30 @@ TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
               "caf\xC3\xA9");
 }
 
+// An earlier edition could leave a closing larger than its opening in the book. The book
+// still opens, and a correction of the opening is not stopped by the closing that was
+// already beyond it; a new closing beyond the holding is refused as always.
+TEST(Document, BookHeldAgainstTheRulesStillTakesCorrections) {
+    Fixture f;
+    const Bytes empty = f.SavedBytes("empty.opt");
+    TranBytes closing;  // buys back 2000 of the 1000 sold, a day later
+    closing.Set(0, Time(CTime(1772460000 + 86400)))
+        .Set(16, Int32(kClose))
+        .Set(20, Int32(2000))
+        .Set(44, Int32(kBuy));
+    const std::string path = f.folder.Path("old.opt");
+    WriteFileBytes(path, empty.substr(0, kCountAt) + Int32(2) + TranBytes().bytes + Float64(0) +
+                             closing.bytes + Float64(0) + empty.substr(kNotesAt));
+    ASSERT_EQ(f.doc.Open(path), Document::OpenResult::kOpened) << f.messages.LastText();
+
+    TranList& list = f.doc.GetTransactions();
+    Tran corrected = list.At(0);
+    corrected.SetPrice(11);
+    EXPECT_TRUE(list.Change(0, corrected).IsAccepted());
+    const Outcome more = list.Add(TranBuilder().Day(20).Underlying().Close().Buy(10).At(9));
+    EXPECT_EQ(more.GetReason(), "Transaction tries to close out more units than are open");
+}
+
 TEST(Document, OpenNormalisesWhatTheSettersNormalise) {
     Fixture f;
     Bytes file = f.SavedBytes("empty.opt");
