@@ -14,14 +14,21 @@ namespace {
 // The tag this program writes, and the one of the earlier edition it reads the same way.
 constexpr const char* kTag = "Qualtrixon";
 constexpr const char* kEarlierTag = "Brantovelium";
-// The tag and version of the extended layout, for books the classic one cannot hold
-// (docs/extended-document-layout.md).
+// The tag of the extended layout, for books the classic one cannot hold; its version is
+// the book's layout (docs/extended-document-layout.md).
 constexpr const char* kExtendedTag = "QualtrixonBook";
-constexpr std::int32_t kExtendedVersion = 1;
 
 const char* const kExtendedWarning =
     "This book holds more than 100 transactions, so it is saved in a layout that "
     "earlier versions of Qualtrixon cannot open.";
+const char* const kBrokerIdWarning =
+    "This book holds the broker's transaction ids, so it is saved in a layout that "
+    "earlier versions of Qualtrixon cannot open.";
+
+bool IsExtendedVersion(std::int32_t version) {
+    return version == static_cast<std::int32_t>(TranList::Layout::kExtended) ||
+           version == static_cast<std::int32_t>(TranList::Layout::kExtendedWithIds);
+}
 
 }  // namespace
 
@@ -46,22 +53,25 @@ void Document::Reset() {
 
 bool Document::Save(const std::string& target) {
     // A book the classic layout holds is written byte for byte as earlier versions do.
-    const bool extended = transactions.GetCount() > TranList::kClassicMaxTransactions;
+    const TranList::Layout layout = transactions.LayoutToWrite();
+    const bool extended = layout != TranList::Layout::kClassic;
     if (extended && !warnedOfExtendedLayout) {
-        messages.Warning(kExtendedWarning, kMessageCaption, MessageOwner::kMainWindow);
+        const bool large = transactions.GetCount() > TranList::kClassicMaxTransactions;
+        messages.Warning(large ? kExtendedWarning : kBrokerIdWarning, kMessageCaption,
+                         MessageOwner::kMainWindow);
         warnedOfExtendedLayout = true;
     }
     CArchive archive(target, CArchive::Mode::kStore, messages);
     std::string tag = extended ? kExtendedTag : kTag;
     archive.Exchange(tag);
     if (extended) {
-        std::int32_t version = kExtendedVersion;
+        std::int32_t version = static_cast<std::int32_t>(layout);
         archive.Exchange(version);
     }
     bool written = archive.EndRecord() && stock.Serialize(archive);
     for (int slot = 0; written && slot < kOptionSlots; ++slot)
         written = options[slot].Serialize(archive);
-    written = written && transactions.Serialize(archive, extended);
+    written = written && transactions.Serialize(archive, layout);
     if (written) archive.Exchange(notes);
     // Only a file written, flushed and put in place becomes the document's file.
     archive.Close();
@@ -81,17 +91,17 @@ Document::OpenResult Document::Open(const std::string& source) {
                          MessageOwner::kMainWindow);
         return OpenResult::kUnchanged;
     }
+    std::int32_t version = 0;
     if (extended) {
-        std::int32_t version = 0;
         archive.Exchange(version);
         if (!archive.EndRecord()) return OpenResult::kUnchanged;
-        if (version != kExtendedVersion) {
+        if (!IsExtendedVersion(version)) {
             messages.Warning(source + " was saved by a later version of Qualtrixon.",
                              kMessageCaption, MessageOwner::kMainWindow);
             return OpenResult::kUnchanged;
         }
     }
-    if (!ReadRecords(archive, extended)) {
+    if (!ReadRecords(archive, static_cast<TranList::Layout>(version))) {
         Reset();
         return OpenResult::kReset;
     }
@@ -102,7 +112,7 @@ Document::OpenResult Document::Open(const std::string& source) {
 
 // Reads each record into a fresh one and copies it over the document's once it is
 // whole, so a damaged record never leaves half its values in the document.
-bool Document::ReadRecords(CArchive& archive, bool extended) {
+bool Document::ReadRecords(CArchive& archive, TranList::Layout layout) {
     Stock freshStock;
     if (!freshStock.Serialize(archive)) return false;
     stock.CopyFrom(freshStock);
@@ -112,7 +122,7 @@ bool Document::ReadRecords(CArchive& archive, bool extended) {
         option.CopyFrom(freshOption);
     }
     TranList freshTransactions;
-    if (!freshTransactions.Serialize(archive, extended)) return false;
+    if (!freshTransactions.Serialize(archive, layout)) return false;
     transactions.CopyFrom(freshTransactions);
     std::string freshNotes;
     archive.Exchange(freshNotes);

@@ -30,11 +30,10 @@ class Document {
     Document(const Settings& settings, Messages& messages);
 
     // Writes the document to path: in the classic layout while the book holds at most
-    // TranList::kClassicMaxTransactions, else in the extended layout, with a warning
-    // once per document that earlier versions cannot open it. A file already there is
-    // replaced only once the whole document is written, so on failure it stays as it
-    // was. On success the path becomes the document's; on failure the error is shown
-    // and false returned.
+    // TranList::kClassicMaxTransactions and no broker ids, else in the extended layout,
+    // with a warning once per document that earlier versions cannot open it. A file already there
+    // is replaced only once the whole document is written, so on failure it stays as it was. On
+    // success the path becomes the document's; on failure the error is shown and false returned.
     bool Save(const std::string& path);
 
     // Reads the document at path over this one. Each record is read into a fresh one
@@ -67,7 +66,7 @@ class Document {
     const std::string& GetPath() const { return path; }
 
   private:
-    bool ReadRecords(CArchive& archive, bool extended);
+    bool ReadRecords(CArchive& archive, TranList::Layout layout);
 
     const Settings& settings;
     Messages& messages;

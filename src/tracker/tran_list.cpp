@@ -26,6 +26,7 @@ void FillThroughSetters(const Tran& from, Tran& to) {
     to.SetSide(from.GetSide());
     to.SetPrice(from.GetPrice());
     to.SetFees(from.GetFees());
+    to.SetBrokerId(from.BrokerId());
 }
 
 // Only trades hold units and count in the rules.

@@ -70,12 +70,19 @@ class TranList {
     // Empties the list.
     void RemoveAll();
 
-    // Writes or reads the count, then each transaction followed by its balance
-    // (defined with the document code). The classic layout holds at most
-    // kClassicMaxTransactions, the extended one any number the file has room for.
-    // Loading puts the records in place without validation and ends with Recalculate;
-    // false on a file error, which the archive keeps.
-    bool Serialize(CArchive& archive, bool extended = false);
+    // The layouts of a book in a document: the classic one of earlier versions, and
+    // the versions of the extended one (the numbers are the versions the file names).
+    enum class Layout { kClassic = 0, kExtended = 1, kExtendedWithIds = 2 };
+    // The layout that holds this book with nothing lost: the classic one up to
+    // kClassicMaxTransactions without broker ids, the extended one beyond, with ids
+    // when any transaction has one.
+    Layout LayoutToWrite() const;
+    // Writes or reads the count, then each transaction followed by its balance and,
+    // in kExtendedWithIds, its broker id (defined with the document code). The classic
+    // layout holds at most kClassicMaxTransactions, the extended one any number the
+    // file has room for. Loading puts the records in place without validation and ends
+    // with Recalculate; false on a file error, which the archive keeps.
+    bool Serialize(CArchive& archive, Layout layout = Layout::kClassic);
 
     // Equal when both hold the same transactions in the same order (the derived
     // balances and positions follow from them).

@@ -623,6 +623,41 @@ TEST(Document, SavingAnExtendedBookWarnsOncePerDocument) {
     EXPECT_EQ(f.messages.shown.size(), 2u) << "a new document is warned again";
 }
 
+// The broker's ids live only in the extended layout (version 2): a small book with ids
+// takes it, with its own warning, and every id comes back where it was.
+TEST(Document, BrokerIdsReadBackInTheExtendedLayout) {
+    Fixture f;
+    for (const int count : {3, 150}) {
+        const std::string where = std::to_string(count) + " transactions";
+        TranList book = RandomBook(count, 11u + count);
+        TranList withIds;
+        for (int i = 0; i < book.GetCount(); ++i) {
+            Tran tran = book.At(i);
+            if (i % 2 == 0) tran.SetBrokerId("U" + std::to_string(9000 + i));
+            ASSERT_TRUE(withIds.Add(tran).IsAccepted()) << where;
+        }
+        Document doc(f.settings, f.messages);
+        doc.GetTransactions().CopyFrom(withIds);
+        const std::string path = f.folder.Path("ids.opt");
+        f.messages.shown.clear();
+        ASSERT_TRUE(doc.Save(path)) << where;
+        EXPECT_EQ(ReadFileBytes(path).substr(0, 19), ShortText("QualtrixonBook") + Int32(2))
+            << where;
+        ASSERT_EQ(f.messages.shown.size(), 1u) << where;
+        EXPECT_EQ(f.messages.shown[0].text,
+                  count > 100 ? "This book holds more than 100 transactions, so it is saved in a "
+                                "layout that earlier versions of Qualtrixon cannot open."
+                              : "This book holds the broker's transaction ids, so it is saved in "
+                                "a layout that earlier versions of Qualtrixon cannot open.")
+            << where;
+
+        Document opened(f.settings, f.messages);
+        ASSERT_EQ(opened.Open(path), Document::OpenResult::kOpened) << where;
+        EXPECT_EQ(opened.GetTransactions(), withIds) << where;
+        EXPECT_EQ(opened.GetTransactions().At(2).BrokerId(), "U9002") << where;
+    }
+}
+
 TEST(Document, ExtendedFileOfALaterVersionOrTooFewBytesIsRefused) {
     Fixture f;
     f.doc.GetTransactions().CopyFrom(RandomBook(101, 5));
@@ -634,7 +669,7 @@ TEST(Document, ExtendedFileOfALaterVersionOrTooFewBytesIsRefused) {
         Document::OpenResult result;
         std::string message;
     } cases[] = {
-        {"version 2", Patched(extended, 15, Int32(2)), Document::OpenResult::kUnchanged,
+        {"version 3", Patched(extended, 15, Int32(3)), Document::OpenResult::kUnchanged,
          "%1 was saved by a later version of Qualtrixon."},
         {"a count beyond the bytes left", Patched(extended, countAt, Int32(30000000)),
          Document::OpenResult::kReset, "An attempt was made to access %1 past its end."},
