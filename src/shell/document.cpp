@@ -1,6 +1,7 @@
 #include "shell/document.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "platform/archive.h"
 #include "platform/messages.h"
@@ -123,7 +124,7 @@ bool Document::ReadRecords(CArchive& archive, TranList::Layout layout) {
     }
     TranList freshTransactions;
     if (!freshTransactions.Serialize(archive, layout)) return false;
-    transactions.CopyFrom(freshTransactions);
+    transactions = std::move(freshTransactions);
     std::string freshNotes;
     archive.Exchange(freshNotes);
     if (!archive.EndRecord()) return false;
