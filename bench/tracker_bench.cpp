@@ -106,6 +106,48 @@ void BM_RecordUnderlyingIntoTheMiddleAt100k(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordUnderlyingIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
 
+// A year of short trades over many series: 100,000 transactions, each of 20,000 option
+// series opened and closed the same day, again and again, with a share trade between.
+const TranList& ManySeriesBook() {
+    static const TranList book = [] {
+        TranList made;
+        for (int i = 0; made.GetCount() < kBookSize; ++i) {
+            const int series = i % 20000;
+            TranBuilder opening, closing, shares;
+            opening.OptionSeries("S" + std::to_string(series) + " Call", kCall, 50).Open().Buy(1);
+            closing.OptionSeries("S" + std::to_string(series) + " Call", kCall, 50).Close().Sell(1);
+            shares.Underlying().Open().Buy(100).At(50);
+            for (TranBuilder* trade : {&opening, &closing, &shares}) {
+                Tran tran = trade->At(2).Fees(1);
+                tran.SetDate(CTime(2020, 1, 1, 10).AddDays(i / 150));
+                made.Add(tran);
+            }
+        }
+        return made;
+    }();
+    return book;
+}
+
+void BM_RecordOptionOpeningAt100kOf20000Series(benchmark::State& state) {
+    TranList book = ManySeriesBook();
+    TranBuilder opening;
+    opening.OptionSeries("S7 Call", kCall, 50).Open().Buy(1).At(2);
+    RecordOneMore(state, book, LaterTrade(opening));
+}
+BENCHMARK(BM_RecordOptionOpeningAt100kOf20000Series)->Unit(benchmark::kMicrosecond);
+
+// A share purchase dated mid-book: the 16,000 later share trades are judged again, and
+// the long position of 33,000 purchases is averaged again from its most recent lot.
+void BM_RecordIntoTheMiddleAt100kOf20000Series(benchmark::State& state) {
+    TranList book = ManySeriesBook();
+    TranBuilder shares;
+    shares.Underlying().Open().Buy(100).At(50);
+    Tran tran = shares;
+    tran.SetDate(book.At(kBookSize / 2).GetDate());
+    RecordOneMore(state, book, tran);
+}
+BENCHMARK(BM_RecordIntoTheMiddleAt100kOf20000Series)->Unit(benchmark::kMicrosecond);
+
 // The tracker window's model over the book, as the user records one more trade.
 class TrackerAt100k {
   public:

@@ -14,6 +14,7 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
     buyLots = Series();
     sellLots = Series();
     underlyingMoves = Series();
+    underlyingSeries.clear();
     touched.clear();
     isTouched.clear();
     // Each transaction goes to the end of its lists, where a tally costs one step.
@@ -22,7 +23,8 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
 }
 
 void SeriesLedger::Insert(const std::vector<Tran>& book, int index) {
-    ShiftFrom(index, 1);
+    // A day's trade goes to the end, where no index moves.
+    if (index + 1 < static_cast<int>(book.size())) ShiftFrom(index, 1);
     TakeIn(book, index);
 }
 
@@ -33,7 +35,7 @@ void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& r
     const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
     if (Series* lots = LotsOf(removed)) DropMember(*lots, index);
     if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
-    ShiftFrom(index, -1);
+    if (index < static_cast<int>(book.size())) ShiftFrom(index, -1);
     Retally(series[id], book, k);
     if (removed.IsExercise()) Retally(exercises, book, e);
     Touch(id);
@@ -62,6 +64,10 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     if (Series* lots = LotsOf(t)) AddMember(*lots, book, index, false);
     if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
     underlyingTouched = underlyingTouched || MovesUnderlying(t);
+    if (t.GetKind() == kUnderlyingTran && !series[id].tradesUnderlying) {
+        series[id].tradesUnderlying = true;
+        underlyingSeries.push_back(id);
+    }
 }
 
 const std::vector<int>& SeriesLedger::UnderlyingLots(int side) const {

@@ -49,6 +49,8 @@ class SeriesLedger {
     // opening purchases and the exercises that delivered units to the holder, for kSell
     // its opening sales and the exercises that took units away.
     const std::vector<int>& UnderlyingLots(int side) const;
+    // The series that ever held a trade of the underlying (a symbol), each once.
+    const std::vector<int>& UnderlyingSeries() const { return underlyingSeries; }
     // The indices of the transactions that can move the underlying: its trades and the
     // exercises, in book order.
     const std::vector<int>& UnderlyingMoves() const { return underlyingMoves.members; }
@@ -84,6 +86,7 @@ class SeriesLedger {
     struct Series {
         std::vector<int> members;
         std::vector<SeriesTally> after;  // after[k]: the tally over members 0..k
+        bool tradesUnderlying = false;
     };
 
     static SeriesTally TallyBefore(const Series& s, int index);
@@ -105,6 +108,7 @@ class SeriesLedger {
     Series buyLots;          // members only, no tallies
     Series sellLots;         // members only, no tallies
     Series underlyingMoves;  // members only, no tallies
+    std::vector<int> underlyingSeries;
     bool underlyingTouched = false;
     std::vector<int> touched;
     std::vector<bool> isTouched;

@@ -47,12 +47,12 @@ Outcome TranList::Place(const Tran* tran, int removed) {
     const int from = removed < 0 ? index : std::min(index, removed);
     // A later transaction the book already held against its rules (an older edition's
     // document) does not stop the change; one that passed must pass afterwards too.
-    const std::vector<int> later = Dependents(from, removed, tran);
+    const std::vector<Dependent> later = Dependents(from, removed, tran);
     std::vector<bool> passed(later.size(), true);
     if (!everyPasses) {
         SeriesLedger::Walk walk(ledger);
         for (std::size_t k = 0; k < later.size(); ++k)
-            passed[k] = Judge(later[k], walk).IsAccepted();
+            passed[k] = Judge(later[k].index, later[k].series, walk).IsAccepted();
     }
 
     Tran old;
@@ -71,7 +71,8 @@ Outcome TranList::Place(const Tran* tran, int removed) {
         const int placed = tran ? index : INT_MAX;
         SeriesLedger::Walk walk(ledger);
         for (std::size_t k = 0; k < later.size() && outcome.IsAccepted(); ++k)
-            if (passed[k]) outcome = Judge(MovedIndex(later[k], removed, placed), walk);
+            if (passed[k])
+                outcome = Judge(MovedIndex(later[k].index, removed, placed), later[k].series, walk);
         if (!outcome.IsAccepted() && tran) TakeOut(index);
     }
     if (!outcome.IsAccepted()) {
@@ -152,27 +153,35 @@ int TranList::PlaceFor(const Tran& tran, int removed) const {
     return removed >= 0 && removed < index ? index - 1 : index;
 }
 
-std::vector<int> TranList::Dependents(int from, int removed, const Tran* placed) const {
-    std::vector<int> later;
+std::vector<TranList::Dependent> TranList::Dependents(int from, int removed,
+                                                      const Tran* placed) const {
+    std::vector<Dependent> later;
     // A dividend holds no units, so it neither moves a later judgement nor needs one.
-    const auto addFrom = [&](const std::vector<int>& members) {
+    const auto addFrom = [&](const std::vector<int>& members, int series) {
         for (auto at = std::lower_bound(members.begin(), members.end(), from); at != members.end();
-             ++at)
-            if (*at != removed && IsTrade(transactions[*at])) later.push_back(*at);
+             ++at) {
+            const Tran& t = transactions[*at];
+            if (*at == removed || !IsTrade(t)) continue;
+            later.push_back({*at, series >= 0 ? series : ledger.SeriesOf(t.Name())});
+        }
     };
     const Tran* records[] = {placed, removed >= 0 ? &transactions[removed] : nullptr};
     bool exercises = false;
     for (const Tran* record : records) {
         if (!record || !IsTrade(*record)) continue;
         const int series = ledger.SeriesOf(record->Name());
-        if (series >= 0) addFrom(ledger.Members(series));
+        if (series >= 0) addFrom(ledger.Members(series), series);
         exercises = exercises || record->IsExercise();
     }
     // An exercise's delivery moves the net holding every underlying trade is judged by;
     // a trade in the underlying moves only that of its own name.
-    if (exercises) addFrom(ledger.UnderlyingMoves());
-    std::sort(later.begin(), later.end());
-    later.erase(std::unique(later.begin(), later.end()), later.end());
+    if (exercises) addFrom(ledger.UnderlyingMoves(), -1);
+    const auto byIndex = [](const Dependent& a, const Dependent& b) { return a.index < b.index; };
+    const auto sameIndex = [](const Dependent& a, const Dependent& b) {
+        return a.index == b.index;
+    };
+    std::sort(later.begin(), later.end(), byIndex);
+    later.erase(std::unique(later.begin(), later.end(), sameIndex), later.end());
     return later;
 }
 
@@ -181,9 +190,9 @@ int TranList::MovedIndex(int index, int removed, int placed) {
     return index >= placed ? index + 1 : index;
 }
 
-Outcome TranList::Judge(int index, SeriesLedger::Walk& walk) const {
+Outcome TranList::Judge(int index, int id, SeriesLedger::Walk& walk) const {
     const Tran& held = transactions[index];
-    const SeriesTally& series = walk.Before(ledger.SeriesOf(held.Name()), index);
+    const SeriesTally& series = walk.Before(id, index);
     Outcome outcome = JudgeTran(held, series, walk.ExercisesBefore(index));
     // An exercise that would now take the other side exercises another opening.
     if (outcome.IsAccepted() && held.IsExercise() && ExercisedSide(series) != held.GetSide())

@@ -103,17 +103,22 @@ class TranList {
     Tran TakeOut(int index);
     // Where tran goes once the transaction at removed (-1 for none) is out of the book.
     int PlaceFor(const Tran& tran, int removed) const;
-    // The transactions from index from on (but removed) whose rules placing placed in
-    // place of removed may change: those of both records' series, and every move of
-    // the underlying when either record moves it.
-    std::vector<int> Dependents(int from, int removed, const Tran* placed) const;
+    // A later transaction a change may fail, with its series.
+    struct Dependent {
+        int index;
+        int series;
+    };
+    // The trades from index from on (but removed), in book order, whose rules placing
+    // placed in place of removed may change: those of both records' series, and every
+    // move of the underlying when either record is an exercise.
+    std::vector<Dependent> Dependents(int from, int removed, const Tran* placed) const;
     // Where the transaction at index stands once removed is out and a record is in at
     // placed.
     static int MovedIndex(int index, int removed, int placed);
-    // The transaction at index judged by the tallies before it, read through walk (so
-    // judged in ascending order); an exercise that would now exercise the other side's
-    // opening is refused.
-    Outcome Judge(int index, SeriesLedger::Walk& walk) const;
+    // The transaction at index, of series id, judged by the tallies before it, read
+    // through walk (so judged in ascending order); an exercise that would now exercise
+    // the other side's opening is refused.
+    Outcome Judge(int index, int id, SeriesLedger::Walk& walk) const;
     // Refuses removing the opening at index when later transactions closed it.
     Outcome CheckNotClosed(int index) const;
 
@@ -137,6 +142,7 @@ class TranList {
     bool everyPasses = true;
     // By series: its open option position, units 0 when none.
     std::vector<Tran> seriesPositions;
+    std::vector<int> openSeries;  // the series whose position is open
     Tran underlyingPosition;      // units 0 when none
     std::vector<Tran> positions;  // the open positions as listed
     std::vector<double> positionBalances;
