@@ -107,7 +107,8 @@ Document::OpenResult Document::Open(const std::string& source) {
         return OpenResult::kReset;
     }
     path = source;
-    warnedOfExtendedLayout = false;
+    // A file already in the extended layout tells the user nothing new when saved again.
+    warnedOfExtendedLayout = extended;
     return OpenResult::kOpened;
 }
 

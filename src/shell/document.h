@@ -75,7 +75,8 @@ class Document {
     std::array<Option, kOptionSlots> options;
     Stock stock;
     TranList transactions;
-    // Whether the user was told that this document needs the extended layout.
+    // Whether the user was told that this document needs the extended layout, or its
+    // file was in that layout already.
     bool warnedOfExtendedLayout = false;
 };
 

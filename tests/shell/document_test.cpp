@@ -621,6 +621,9 @@ TEST(Document, SavingAnExtendedBookWarnsOncePerDocument) {
     f.doc.GetTransactions().CopyFrom(RandomBook(101, 3));
     ASSERT_TRUE(f.doc.Save(f.folder.Path("c.opt")));
     EXPECT_EQ(f.messages.shown.size(), 2u) << "a new document is warned again";
+    ASSERT_EQ(f.doc.Open(f.folder.Path("c.opt")), Document::OpenResult::kOpened);
+    ASSERT_TRUE(f.doc.Save(f.folder.Path("c.opt")));
+    EXPECT_EQ(f.messages.shown.size(), 2u) << "its file is in the extended layout already";
 }
 
 // The broker's ids live only in the extended layout (version 2): a small book with ids
