@@ -23,15 +23,15 @@ class Document {
     explicit Document(const Settings& settings);
 
     // Writes the document to path: in the classic layout while the book holds at most
-    // TranList::kClassicMaxTransactions, else in the extended layout. A file already
-    // there is replaced only once the whole document is written, so on failure it stays
-    // as it was. Accepted when written, and the path becomes the document's; otherwise
-    // refused with the file's error.
+    // TranList::kClassicMaxTransactions and no broker ids, else in the extended layout. A
+    // file already there is replaced only once the whole document is written, so on
+    // failure it stays as it was. Accepted when written, and the path becomes the
+    // document's; otherwise refused with the file's error.
     Outcome Save(const std::string& path);
 
     // The warning owed before a save that needs the extended layout: that earlier
-    // versions cannot open it, given once per document (a new or opened one is warned
-    // again); empty when none is owed.
+    // versions cannot open it, given once per document (a new document, or one opened
+    // from the classic layout, is warned again); empty when none is owed.
     std::string TakeLayoutWarning();
 
     // Reads the document at path over this one. Each record is read into a fresh one
@@ -69,7 +69,7 @@ class Document {
     static std::string NameOf(const std::string& path);
 
   private:
-    bool ReadRecords(CArchive& archive, bool extended);
+    bool ReadRecords(CArchive& archive, TranList::Layout layout);
 
     const Settings& settings;
     std::string notes;
@@ -77,7 +77,8 @@ class Document {
     std::array<Option, kOptionSlots> options;
     Stock stock;
     TranList transactions;
-    // Whether the user was told that this document needs the extended layout.
+    // Whether the user was told that this document needs the extended layout, or its
+    // file was in that layout already.
     bool warnedOfExtendedLayout = false;
 };
 

@@ -67,7 +67,7 @@ Outcome JudgeClose(const Tran& tran, const SeriesTally& series, const SeriesTall
     return Outcome::Accepted();
 }
 
-Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
+Outcome JudgeExercise(const Tran& tran, const SeriesTally& series) {
     const bool outOfMoney = (tran.GetOptionType() == kCall && tran.GetStrike() > tran.GetPrice()) ||
                             (tran.GetOptionType() == kPut && tran.GetStrike() < tran.GetPrice());
     if (outOfMoney) {
@@ -85,13 +85,12 @@ Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
     const double available = series.opened[openSide] - series.taken[Opposite(openSide)];
     if (available - tran.GetUnits() < 0)
         return Outcome::Refused("Transaction tries to exercise more units than are open");
-    tran.SetSide(Opposite(openSide));
     return Outcome::Accepted();
 }
 
 }  // namespace
 
-Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
+Outcome JudgeTran(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
     switch (tran.GetAction()) {
         case kOpen:
             if (tran.GetKind() == kUnderlyingTran || tran.GetKind() == kOptionTran)
@@ -102,5 +101,7 @@ Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exer
         default: return Outcome::Accepted();  // a dividend opens and closes nothing
     }
 }
+
+int ExercisedSide(const SeriesTally& series) { return Opposite(series.lastOpenSide); }
 
 }  // namespace qx

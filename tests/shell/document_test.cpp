@@ -442,6 +442,31 @@ TEST(Document, OpenToleratesWhatEarlierFilesMayHold) {
               "caf\xC3\xA9");
 }
 
+// An earlier edition could leave a closing larger than its opening in the book. The book
+// still opens, and a correction of the opening is not stopped by the closing that was
+// already beyond it; a new closing beyond the holding is refused as always.
+TEST(Document, BookHeldAgainstTheRulesStillTakesCorrections) {
+    Fixture f;
+    const Bytes empty = f.SavedBytes("empty.opt");
+    TranBytes closing;  // buys back 2000 of the 1000 sold, a day later
+    closing.Set(0, Time(CTime(1772460000 + 86400)))
+        .Set(16, Int32(kClose))
+        .Set(20, Int32(2000))
+        .Set(44, Int32(kBuy));
+    const std::string path = f.folder.Path("old.opt");
+    WriteFileBytes(path, empty.substr(0, kCountAt) + Int32(2) + TranBytes().bytes + Float64(0) +
+                             closing.bytes + Float64(0) + empty.substr(kNotesAt));
+    const Outcome opened = f.doc.Open(path);
+    ASSERT_TRUE(opened.IsAccepted()) << opened.GetReason();
+
+    TranList& list = f.doc.GetTransactions();
+    Tran corrected = list.At(0);
+    corrected.SetPrice(11);
+    EXPECT_TRUE(list.Change(0, corrected).IsAccepted());
+    const Outcome more = list.Add(TranBuilder().Day(20).Underlying().Close().Buy(10).At(9));
+    EXPECT_EQ(more.GetReason(), "Transaction tries to close out more units than are open");
+}
+
 TEST(Document, OpenNormalisesWhatTheSettersNormalise) {
     Fixture f;
     Bytes file = f.SavedBytes("empty.opt");
@@ -593,10 +618,43 @@ TEST(Document, AnExtendedBookOwesItsLayoutWarningOncePerDocument) {
     ASSERT_TRUE(f.doc.Save(f.folder.Path("a.opt")).IsAccepted());
     EXPECT_EQ(f.doc.TakeLayoutWarning(), "");
     ASSERT_TRUE(f.doc.Open(f.folder.Path("a.opt")).IsAccepted());
-    EXPECT_EQ(f.doc.TakeLayoutWarning(), kWarning) << "an opened document is warned again";
+    EXPECT_EQ(f.doc.TakeLayoutWarning(), "") << "its file is in the extended layout already";
     f.doc.Reset();
     f.doc.GetTransactions().CopyFrom(RandomBook(101, 3));
     EXPECT_EQ(f.doc.TakeLayoutWarning(), kWarning) << "a new document is warned again";
+}
+
+// The broker's ids live only in the extended layout (version 2): a small book with ids
+// takes it, with its own warning, and every id comes back where it was.
+TEST(Document, BrokerIdsReadBackInTheExtendedLayout) {
+    Fixture f;
+    for (const int count : {3, 150}) {
+        const std::string where = std::to_string(count) + " transactions";
+        TranList book = RandomBook(count, 11u + count);
+        TranList withIds;
+        for (int i = 0; i < book.GetCount(); ++i) {
+            Tran tran = book.At(i);
+            if (i % 2 == 0) tran.SetBrokerId("U" + std::to_string(9000 + i));
+            ASSERT_TRUE(withIds.Add(tran).IsAccepted()) << where;
+        }
+        Document doc(f.settings);
+        doc.GetTransactions().CopyFrom(withIds);
+        const std::string path = f.folder.Path("ids.opt");
+        EXPECT_EQ(doc.TakeLayoutWarning(),
+                  count > 100 ? "This book holds more than 100 transactions, so it is saved in a "
+                                "layout that earlier versions of Qualtrixon cannot open."
+                              : "This book holds the broker's transaction ids, so it is saved in "
+                                "a layout that earlier versions of Qualtrixon cannot open.")
+            << where;
+        ASSERT_TRUE(doc.Save(path).IsAccepted()) << where;
+        EXPECT_EQ(ReadFileBytes(path).substr(0, 19), ShortText("QualtrixonBook") + Int32(2))
+            << where;
+
+        Document opened(f.settings);
+        ASSERT_TRUE(opened.Open(path).IsAccepted()) << where;
+        EXPECT_EQ(opened.GetTransactions(), withIds) << where;
+        EXPECT_EQ(opened.GetTransactions().At(2).BrokerId(), "U9002") << where;
+    }
 }
 
 TEST(Document, ExtendedFileOfALaterVersionOrTooFewBytesIsRefused) {
@@ -610,7 +668,7 @@ TEST(Document, ExtendedFileOfALaterVersionOrTooFewBytesIsRefused) {
         bool reset;
         std::string message;
     } cases[] = {
-        {"version 2", Patched(extended, 15, Int32(2)), false,
+        {"version 3", Patched(extended, 15, Int32(3)), false,
          "%1 was saved by a later version of Qualtrixon."},
         {"a count beyond the bytes left", Patched(extended, countAt, Int32(30000000)), true,
          "An attempt was made to access %1 past its end."},

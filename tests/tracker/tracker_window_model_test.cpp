@@ -332,6 +332,23 @@ TEST_F(TrackerModel, RecordChangeAndDeleteGoThroughTheBook) {
     EXPECT_EQ(Shown(), "");
 }
 
+// An imported transaction keeps the broker's id through a correction; one recorded from
+// its row is typed in and has none, so no two transactions claim one broker trade.
+TEST_F(TrackerModel, BrokerIdStaysWithItsTransactionOnly) {
+    Tran imported = TranBuilder().Day(1).Underlying().Open().Buy(100).At(40);
+    imported.SetBrokerId("1001");
+    ASSERT_TRUE(list.Add(imported).IsAccepted());
+    Model().Open();
+    Model().ClickRow(0);
+    Leave(C::kPrice, "41");
+    Click(C::kChange);
+    EXPECT_EQ(list.At(0).BrokerId(), "1001");
+    Model().ClickRow(0);
+    Click(C::kRecord);
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.At(1).BrokerId(), "");
+}
+
 TEST_F(TrackerModel, ListShowsTransactionsOrPositionsLikeALedger) {
     AddAll(list,
            {TranBuilder().Day(2).Underlying().Open().Buy(300).At(46).Fees(5),
