@@ -4,6 +4,7 @@
 # script changes, and CMake reconfigures itself when a CMakeLists.txt changes.
 #
 # Further: `make check-format` (every C++ file as .clang-format asks), `make
+# check-levels` (no #include in src/ goes up a dependency level), `make
 # test-sanitize` (every test under the address and undefined-behaviour sanitizers, in
 # build/sanitize), `make fuzz-smoke` (each fuzz target for 30 s on its corpus, in
 # build/fuzz) and `make package` (the .deb, in build/package).
@@ -12,7 +13,7 @@ BUILD  := build/$(PRESET)
 DEPS_STAMP := build/.deps-installed
 FUZZ_SECONDS ?= 30
 
-.PHONY: deps build run test bench check-format test-sanitize fuzz-smoke package clean
+.PHONY: deps build run test bench check-format check-levels test-sanitize fuzz-smoke package clean
 
 deps: $(DEPS_STAMP)
 
@@ -37,6 +38,9 @@ bench: build
 
 check-format: $(DEPS_STAMP)
 	@scripts/check-format
+
+check-levels:
+	@scripts/check-levels
 
 test-sanitize: $(DEPS_STAMP)
 	@$(MAKE) --no-print-directory test PRESET=sanitize

@@ -8,7 +8,6 @@
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "test_support/random_book.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -18,7 +17,7 @@ constexpr int kBookSize = 100000;
 
 // The document in a folder of its own.
 struct TraderDocument {
-    TraderDocument() : doc(settings, messages) {
+    TraderDocument() : doc(settings) {
         for (int slot = 0; slot < kOptionSlots; ++slot) {
             Option& option = doc.GetOption(slot);
             option.SetOptionType(OptionType::kCall);
@@ -33,14 +32,13 @@ struct TraderDocument {
 
     TempFolder folder;
     Settings settings;
-    RecordingMessages messages;
     Document doc;
     const std::string path = folder.Path("book.opt");
 };
 
 void BM_SaveDocumentOf100k(benchmark::State& state) {
     TraderDocument trader;
-    for (auto _ : state) benchmark::DoNotOptimize(trader.doc.Save(trader.path));
+    for (auto _ : state) benchmark::DoNotOptimize(trader.doc.Save(trader.path).IsAccepted());
     if (trader.doc.GetTransactions().GetCount() != kBookSize) state.SkipWithError("short book");
 }
 BENCHMARK(BM_SaveDocumentOf100k)->Unit(benchmark::kMillisecond);
@@ -48,7 +46,7 @@ BENCHMARK(BM_SaveDocumentOf100k)->Unit(benchmark::kMillisecond);
 void BM_OpenDocumentOf100k(benchmark::State& state) {
     TraderDocument trader;
     trader.doc.Save(trader.path);
-    for (auto _ : state) benchmark::DoNotOptimize(trader.doc.Open(trader.path));
+    for (auto _ : state) benchmark::DoNotOptimize(trader.doc.Open(trader.path).IsAccepted());
     if (trader.doc.GetTransactions().GetCount() != kBookSize) state.SkipWithError("short book");
 }
 BENCHMARK(BM_OpenDocumentOf100k)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/editor_model.h"
-#include "editor/system_clock.h"
+#include "platform/system_clock.h"
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"

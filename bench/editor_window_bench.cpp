@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "editor/editor_model.h"
-#include "editor/system_clock.h"
 #include "editor/window/editor_dlg.h"
 #include "offscreen_application.h"
+#include "platform/system_clock.h"
 #include "shell/settings.h"
 #include "test_support/recording_desktop.h"
 #include "test_support/recording_messages.h"

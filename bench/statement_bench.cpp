@@ -10,7 +10,6 @@
 #include "shell/document.h"
 #include "shell/settings.h"
 #include "statement/statement_import.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -58,11 +57,10 @@ void PrintBookOfLargeDocument(benchmark::State& state) {
     TempFolder folder;
     const std::string path = folder.Path("large.opt");
     Settings settings;
-    RecordingMessages messages;
-    Document document(settings, messages);
+    Document document(settings);
     document.GetTransactions() =
         PreviewStatementText(Statement(static_cast<int>(state.range(0))), TranList()).book;
-    if (!document.Save(path)) state.SkipWithError("the document was not saved");
+    if (!document.Save(path).IsAccepted()) state.SkipWithError("the document was not saved");
     for (auto _ : state) {
         std::ostringstream out, err;
         if (RunCommandLine({"book", path}, out, err) != 0) state.SkipWithError(err.str().c_str());

@@ -85,6 +85,69 @@ void BM_RecordIntoTheMiddleAt100k(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
 
+// A trade of the busiest underlying dated mid-book: every later trade of that name is
+// judged again. The first day from the middle on where the rules take it is used.
+void BM_RecordUnderlyingIntoTheMiddleAt100k(benchmark::State& state) {
+    TranList book = TraderBook();
+    for (int at = kBookSize / 2; at < kBookSize; at += 50) {
+        const double net = book.Ledger().Before("XYZ", at).underlyingUnits +
+                           book.Ledger().ExercisesBefore(at).delivered;
+        TranBuilder trade;
+        trade.Underlying().Open();
+        (net >= 0 ? trade.Buy(100) : trade.Sell(100));
+        Tran tran = trade.At(50).Fees(5);
+        tran.SetDate(book.At(at).GetDate());
+        const Outcome outcome = book.Add(tran);
+        if (!outcome.IsAccepted()) continue;
+        book.Remove(outcome.GetIndex());
+        return RecordOneMore(state, book, tran);
+    }
+    state.SkipWithError("no day takes the trade");
+}
+BENCHMARK(BM_RecordUnderlyingIntoTheMiddleAt100k)->Unit(benchmark::kMicrosecond);
+
+// A year of short trades over many series: 100,000 transactions, each of 20,000 option
+// series opened and closed the same day, again and again, with a share trade between.
+const TranList& ManySeriesBook() {
+    static const TranList book = [] {
+        TranList made;
+        for (int i = 0; made.GetCount() < kBookSize; ++i) {
+            const std::string series = "S" + std::to_string(i % 20000) + " Call";
+            TranBuilder opening, closing, shares;
+            opening.OptionSeries(series, OptionType::kCall, 50).Open().Buy(1);
+            closing.OptionSeries(series, OptionType::kCall, 50).Close().Sell(1);
+            shares.Underlying().Open().Buy(100).At(50);
+            for (TranBuilder* trade : {&opening, &closing, &shares}) {
+                Tran tran = trade->At(2).Fees(1);
+                tran.SetDate(CTime(2020, 1, 1, 10).AddDays(i / 150));
+                made.Add(tran);
+            }
+        }
+        return made;
+    }();
+    return book;
+}
+
+void BM_RecordOptionOpeningAt100kOf20000Series(benchmark::State& state) {
+    TranList book = ManySeriesBook();
+    TranBuilder opening;
+    opening.OptionSeries("S7 Call", OptionType::kCall, 50).Open().Buy(1).At(2);
+    RecordOneMore(state, book, LaterTrade(opening));
+}
+BENCHMARK(BM_RecordOptionOpeningAt100kOf20000Series)->Unit(benchmark::kMicrosecond);
+
+// A share purchase dated mid-book: the 16,000 later share trades are judged again, and
+// the long position of 33,000 purchases is averaged again from its most recent lot.
+void BM_RecordIntoTheMiddleAt100kOf20000Series(benchmark::State& state) {
+    TranList book = ManySeriesBook();
+    TranBuilder shares;
+    shares.Underlying().Open().Buy(100).At(50);
+    Tran tran = shares;
+    tran.SetDate(book.At(kBookSize / 2).GetDate());
+    RecordOneMore(state, book, tran);
+}
+BENCHMARK(BM_RecordIntoTheMiddleAt100kOf20000Series)->Unit(benchmark::kMicrosecond);
+
 // The tracker window's model over the book, as the user records one more trade.
 class TrackerAt100k {
   public:

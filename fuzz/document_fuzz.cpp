@@ -14,7 +14,6 @@
 #include "fuzz_support.h"
 #include "shell/document.h"
 #include "shell/settings.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
 namespace {
@@ -42,16 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input = WorkPath("input.opt");
     qx::WriteFileBytes(input, std::string(reinterpret_cast<const char*>(data), size));
     const qx::Settings settings;
-    qx::RecordingMessages messages;
-    qx::Document doc(settings, messages);
-    if (doc.Open(input) != qx::Document::OpenResult::kOpened) return 0;
+    qx::Document doc(settings);
+    if (!doc.Open(input).IsAccepted()) return 0;
 
     const std::string first = WorkPath("first.opt");
     const std::string second = WorkPath("second.opt");
-    Require(doc.Save(first), "an opened document saves");
-    qx::Document again(settings, messages);
-    Require(again.Open(first) == qx::Document::OpenResult::kOpened, "a saved document opens");
-    Require(again.Save(second), "a reopened document saves");
+    Require(doc.Save(first).IsAccepted(), "an opened document saves");
+    qx::Document again(settings);
+    Require(again.Open(first).IsAccepted(), "a saved document opens");
+    Require(again.Save(second).IsAccepted(), "a reopened document saves");
     Require(qx::ReadFileBytes(first) == qx::ReadFileBytes(second),
             "saving, opening and saving again gives the same bytes");
     return 0;

@@ -3,11 +3,14 @@
 // windows show, to text that reads as the same number within half the last decimal
 // and then writes back to itself; in 64ths (for prices, never negative) within half a
 // 64th. ParseInteger agrees with a plain reading of the leading integer, and the
-// integer it gives writes back to text that reads as itself.
+// integer it gives writes back to text that reads as itself. A box's whole number is
+// the box's number when that is whole, and reads back from its text with or without
+// thousands separators.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "fuzz_support.h"
@@ -59,11 +62,37 @@ void CheckInteger(const std::string& text) {
     Require(qx::ParseInteger(qx::IntegerText(n)) == n, "an integer's text reads as itself");
 }
 
+// The text of n with thousands separators: -1234567 gives "-1,234,567".
+std::string GroupedText(int n) {
+    const std::string plain = qx::IntegerText(n, true);
+    const std::size_t sign = n < 0 ? 1 : 0;
+    std::string grouped = plain.substr(0, sign);
+    for (std::size_t i = sign; i < plain.size(); ++i) {
+        if (i > sign && (plain.size() - i) % 3 == 0) grouped += ',';
+        grouped += plain[i];
+    }
+    return grouped;
+}
+
+void CheckBoxInteger(const std::string& text) {
+    const std::optional<double> number = qx::ReadNumber(text);
+    Require(!number || std::isfinite(*number), "ReadNumber gives a finite value");
+    const std::optional<int> n = qx::ReadInteger(text);
+    const bool whole =
+        number && *number == std::trunc(*number) && *number >= INT32_MIN && *number <= INT32_MAX;
+    Require(n.has_value() == whole, "ReadInteger reads exactly the whole numbers ReadNumber reads");
+    if (!n) return;
+    Require(*n == *number, "ReadInteger gives ReadNumber's number");
+    Require(qx::ReadInteger(qx::IntegerText(*n)) == n, "a box's integer text reads as itself");
+    Require(qx::ReadInteger(GroupedText(*n)) == n, "a grouped integer reads as itself");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckNumber(text);
     CheckInteger(text);
+    CheckBoxInteger(text);
     return 0;
 }

@@ -41,8 +41,8 @@ int RunBookCommand(const CommandCall& call) {
     }
     Settings settings;
     StreamMessages messages(call.err);
-    Document document(settings, messages);
-    if (!OpenBookDocument(call.args[0], false, document, settings)) return kExitMisuse;
+    Document document(settings);
+    if (!OpenBookDocument(call.args[0], false, document, settings, messages)) return kExitMisuse;
     if (results) {
         JournalResults journal =
             ComputeResults(document.GetTransactions(), document.GetStock().GetSymbol());

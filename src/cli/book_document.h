@@ -6,14 +6,15 @@
 namespace qx {
 
 class Document;
+class Messages;
 class Settings;
 
 // Opens the document at path for a command, with its environment taken over into
 // settings as the window takes it. A missing file is a new document when createMissing
-// is set; otherwise, and for a file that is damaged or no document, the document has
-// told its messages why and the result is false.
+// is set; otherwise, and for a file that is damaged or no document, messages are told
+// why and the result is false.
 bool OpenBookDocument(const std::string& path, bool createMissing, Document& document,
-                      Settings& settings);
+                      Settings& settings, Messages& messages);
 
 }  // namespace qx
 

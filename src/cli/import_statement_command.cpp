@@ -20,8 +20,8 @@ int RunImportStatementCommand(const CommandCall& call) {
     const std::string& book = call.args[1];
     Settings settings;
     StreamMessages messages(call.err);
-    Document document(settings, messages);
-    if (!OpenBookDocument(book, true, document, settings)) return kExitMisuse;
+    Document document(settings);
+    if (!OpenBookDocument(book, true, document, settings, messages)) return kExitMisuse;
     StatementPreview preview = PreviewStatementFile(statement, document.GetTransactions());
     if (!preview.error.empty()) {
         call.err << "qualtrixon: " << StreamMessages::OneLine(preview.error) << "\n";
@@ -34,7 +34,12 @@ int RunImportStatementCommand(const CommandCall& call) {
     // A document that holds every row already is left as it is.
     if (preview.added == 0 && !document.GetPath().empty()) return kExitDone;
     document.GetTransactions() = std::move(preview.book);
-    return document.Save(book) ? kExitDone : kExitMisuse;
+    const std::string warning = document.TakeLayoutWarning();
+    if (!warning.empty()) messages.Warning(warning, kMessageCaption, MessageOwner::kNone);
+    const Outcome saved = document.Save(book);
+    if (saved.IsAccepted()) return kExitDone;
+    messages.Warning(saved.GetReason(), kMessageCaption, MessageOwner::kNone);
+    return kExitMisuse;
 }
 
 }  // namespace qx

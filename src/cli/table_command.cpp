@@ -23,7 +23,8 @@ bool ReadTableOptions(const std::vector<std::string>& args, ProfitTable& table, 
         } else if (arg == "--percent") {
             table.SetQuantity(TableQuantity::kPercent);
         } else if (arg == "--step" && i + 1 < args.size()) {
-            if (table.SetStep(ParseNumber(args[++i])) != 0) {
+            // Read as a box reads it: "2,5" is refused rather than taken as 2.
+            if (table.SetStep(ReadNumber(args[++i]).value_or(0)) != 0) {
                 err << "The step \"" << args[i] << "\" is not a price above 0.\n";
                 return false;
             }

@@ -114,7 +114,13 @@ bool EditorModel::SaveAs() {
 }
 
 bool EditorModel::SaveTo(const std::string& path) {
-    if (!document->Save(path)) return false;
+    const std::string warning = document->TakeLayoutWarning();
+    if (!warning.empty()) messages.Warning(warning, kMessageCaption, MessageOwner::kMainWindow);
+    const Outcome written = document->Save(path);
+    if (!written.IsAccepted()) {
+        messages.Warning(written.GetReason(), kMessageCaption, MessageOwner::kMainWindow);
+        return false;
+    }
     saved.Take(*document);
     return true;
 }
@@ -126,9 +132,7 @@ std::string EditorModel::SuggestedFileName() const {
 }
 
 std::string EditorModel::WindowTitle() const {
-    const std::string& path = document->GetPath();
-    const std::string name = path.empty() ? "Untitled" : path.substr(path.find_last_of('/') + 1);
-    return name + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
+    return Document::NameOf(document->GetPath()) + (HasUnsavedWork() ? "*" : "") + " - Qualtrixon";
 }
 
 void EditorModel::OpenChosen() {
@@ -143,15 +147,17 @@ void EditorModel::CopyForGraph(Option (&options)[kOptionSlots], Stock& stock) co
 
 void EditorModel::Open(const std::string& path) {
     const EventScope scope(*this);
-    switch (document->Open(path)) {
-        case Document::OpenResult::kOpened: RefreshAfterOpen(); break;
-        case Document::OpenResult::kReset:
-            NewDocument();
-            // The slots read before the damage carry the file's lattice steps, which a
-            // reset keeps; the rule in force must value them.
-            SetEuropeanRule(settings.europeanRule);
-            break;
-        case Document::OpenResult::kUnchanged: return;
+    bool reset = false;
+    const Outcome opened = document->Open(path, &reset);
+    if (opened.IsAccepted()) {
+        RefreshAfterOpen();
+    } else {
+        messages.Warning(opened.GetReason(), kMessageCaption, MessageOwner::kMainWindow);
+        if (!reset) return;
+        NewDocument();
+        // The slots read before the damage carry the file's lattice steps, which a
+        // reset keeps; the rule in force must value them.
+        SetEuropeanRule(settings.europeanRule);
     }
     saved.Take(*document);
     StartHistory();

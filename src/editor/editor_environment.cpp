@@ -86,7 +86,13 @@ void EditorModel::EnterShares(const std::string& text, bool chosen) {
         return;
     }
     Stock& stock = document->GetStock();
-    const int n = ParseInteger(text);
+    const std::optional<int> read =
+        ReadIntegerBox(text, Ctl(C::kSharesLabel).text, messages, MessageOwner::kMainWindow);
+    if (!read) {
+        SetListText(C::kShares, IntegerText(stock.GetShares()));
+        return;
+    }
+    const int n = *read;
     if (n < 1) {
         SetListText(C::kShares, "");
         stock.SetShares(0);
@@ -146,7 +152,9 @@ void EditorModel::RebuildSharesList() {
 }
 
 void EditorModel::EnterUnits(const std::string& text) {
-    const int n = ParseInteger(text);
+    const std::optional<int> read =
+        ReadIntegerBox(text, Ctl(C::kUnitsLabel).text, messages, MessageOwner::kMainWindow);
+    const int n = read.value_or(0);
     if (n < 1) {
         SetListText(C::kUnits, IntegerText(settings.unitsPerContract));
     } else {

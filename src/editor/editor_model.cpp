@@ -1,8 +1,8 @@
 #include "editor/editor_model.h"
 
 #include "editor/choice_lists.h"
-#include "editor/clock.h"
 #include "editor/editor_text.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "pricing/number_text.h"
 #include "pricing/record_name.h"
@@ -51,7 +51,7 @@ EditorModel::EditorModel(Settings& settings, Messages& messages, Desktop& deskto
       desktop(desktop),
       files(files),
       clock(clock),
-      document(std::make_unique<Document>(settings, messages)),
+      document(std::make_unique<Document>(settings)),
       rows{OptionRow(*document, settings, valuationDate, messages),
            OptionRow(*document, settings, valuationDate, messages)} {
     InitControls();

@@ -1,8 +1,8 @@
 #include <vector>
 
-#include "editor/clock.h"
 #include "editor/editor_model.h"
 #include "editor/prompt_text.h"
+#include "platform/clock.h"
 #include "shell/document.h"
 
 namespace qx {

@@ -351,10 +351,14 @@ void OptionRow::ChooseExpiration(const std::string& month) {
     ShowValues();
 }
 
+// The row's box named, as a refusal names it.
+std::string OptionRow::BoxName(const char* box) const {
+    return std::string(box) + " of Option " + IntegerText(record + 1);
+}
+
 // A typed number of the row's box named; nothing when the box refuses the text.
 std::optional<double> OptionRow::ReadRowNumber(const std::string& text, const char* box) {
-    const std::string name = std::string(box) + " of Option " + IntegerText(record + 1);
-    return ReadNumberBox(text, name, messages, MessageOwner::kMainWindow);
+    return ReadNumberBox(text, BoxName(box), messages, MessageOwner::kMainWindow);
 }
 
 void OptionRow::EnterStrike(const std::string& text, bool chosen) {
@@ -399,7 +403,13 @@ void OptionRow::EnterPrice(const std::string& text) {
 }
 
 void OptionRow::EnterContracts(const std::string& text, bool chosen) {
-    const int n = ParseInteger(text);
+    const std::optional<int> read =
+        ReadIntegerBox(text, BoxName("Contracts"), messages, MessageOwner::kMainWindow);
+    if (!read) {
+        SetListText(Ctl(R::kContracts), IntegerText(GetOption().GetContracts()));
+        return;
+    }
+    const int n = *read;
     const bool valid = n >= 1;
     SetListText(Ctl(R::kContracts), chosen ? text : valid ? IntegerText(n) : "");
     Record().SetContracts(valid ? n : 0);

@@ -87,6 +87,7 @@ class OptionRow {
     void VoidPosition();
     void EnterExpiration(const std::string& text);
     void ChooseExpiration(const std::string& month);
+    std::string BoxName(const char* box) const;
     std::optional<double> ReadRowNumber(const std::string& text, const char* box);
     void EnterStrike(const std::string& text, bool chosen);
     void ClickType(OptionType type);

@@ -83,7 +83,7 @@ void GraphModel::ApplyVolatilities() {
 
 void GraphModel::SetDriftPosition(int position) {
     driftPosition = position;
-    drift = (position - 100) * 0.01;
+    drift = DriftFromPosition(position);
 }
 
 void GraphModel::SetNetSelected(bool selected) {
@@ -105,7 +105,13 @@ void GraphModel::SetGraphType(GraphType type) { graphType = type; }
 void GraphModel::ApplyResolution() {
     // The curves hold 300 points, so a stored resolution outside 1..100 is held to it.
     pointCount = 3 * std::clamp(settings.resolution, 1, kMaxPoints / 3);
-    pixelStep = static_cast<double>(kPlotWidth) / pointCount;
+    pixelStep = static_cast<double>(geometry.PlotWidth()) / pointCount;
+}
+
+void GraphModel::SetPictureSize(int width, int height) {
+    geometry = PlotGeometry::ForPicture(width, height);
+    pixelStep = static_cast<double>(geometry.PlotWidth()) / pointCount;
+    RecomputeRange();
 }
 
 bool GraphModel::PinDate() {
@@ -325,7 +331,8 @@ void GraphModel::ComputeRange() {
         if (anySelected && companion) widen(companion);
     // Shown curves without a single finite value: an empty range around zero.
     if (anySelected && yMin > yMax) yMin = yMax = 0;
-    if ((anySelected && IsFlatUpToRounding()) || !std::isfinite(kPlotHeight / (yMax - yMin))) {
+    if ((anySelected && IsFlatUpToRounding()) ||
+        !std::isfinite(geometry.PlotHeight() / (yMax - yMin))) {
         // A flat curve, one flat but for rounding (legs that cancel), or one so nearly flat
         // (a far out-of-the-money Greek) that its scale overflows, has no scale of its
         // own: give it one unit, the line at mid-height.
@@ -334,7 +341,7 @@ void GraphModel::ComputeRange() {
         yMax = mid + half;
         yMin = mid - half;
     }
-    yScale = kPlotHeight / (yMax - yMin);
+    yScale = geometry.PlotHeight() / (yMax - yMin);
 }
 
 bool GraphModel::IsFlatUpToRounding() const {

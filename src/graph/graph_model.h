@@ -3,8 +3,10 @@
 
 #include <limits>
 
+#include "graph/plot_geometry.h"
 #include "platform/ctime.h"
 #include "pricing/option.h"
+#include "shell/market_environment.h"
 #include "tracker/stock.h"
 
 namespace qx {
@@ -48,7 +50,7 @@ class GraphModel {
     // volatility" on, a leg whose premium gives an implied volatility takes that one,
     // moved as far as the slider has moved from the environment's volatility.
     void SetVolatilityPosition(int percent);
-    // Sets the annual drift to (position − 100) × 0.01.
+    // Sets the annual drift the drift slider's position gives (kNoDriftPosition is none).
     void SetDriftPosition(int position);
 
     // Selection of the NET curve, of option k (1..optionCount) and of the holding.
@@ -66,6 +68,11 @@ class GraphModel {
 
     // Re-reads the Resolution setting: three points per step of resolution.
     void ApplyResolution();
+    // Lays the curves out on a picture of the given size (at least the smallest): the
+    // points' spacing, the vertical scale and the pixel rows follow the plot area.
+    void SetPictureSize(int width, int height);
+    // Where the picture's parts stand at its present size.
+    const PlotGeometry& GetGeometry() const { return geometry; }
 
     // The whole chain: date bounds, then the curves and their pixel rows.
     void Recompute();
@@ -185,11 +192,12 @@ class GraphModel {
     int lastDayOffset = 999999999;
     CTime lastDayClose;
     int volatilityPosition = 0;
-    int driftPosition = 100;
+    int driftPosition = kNoDriftPosition;
     double drift = 0;  // μ per year
 
-    int pointCount = 60;  // N
-    double pixelStep = 5;
+    PlotGeometry geometry = kSmallestPlot;
+    int pointCount = 60;   // N
+    double pixelStep = 5;  // the plot's width over N
     double xMin = 0;
     double xMax = 0;
     double xStep = 0;

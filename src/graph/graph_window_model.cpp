@@ -11,6 +11,7 @@
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
 #include "shell/help_links.h"
+#include "shell/market_environment.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -36,8 +37,13 @@ int IndexIn(const T (&table)[n], T value) {
     return found == std::end(table) ? -1 : static_cast<int>(found - std::begin(table));
 }
 
-// The drift slider's text: percent per year above or below no drift (position 100).
-std::string DriftText(int position) { return IntegerText(position - 100, true) + ".0%"; }
+// The drift slider reaches this many percent a year either side of no drift.
+constexpr int kDriftReach = 50;
+
+// The drift slider's text: percent per year above or below no drift.
+std::string DriftText(int position) {
+    return IntegerText(DriftPercentFromPosition(position), true) + ".0%";
+}
 
 // The captions the controls start with.
 constexpr Caption<GraphControl> kCaptions[] = {
@@ -147,8 +153,9 @@ void GraphWindowModel::OpenSliders() {
     SetSlider(GraphControl::kVolatilitySlider, kMinVolatilityPercent, kMaxVolatilityPercent,
               model.GetVolatilityPosition());
     ShowVolatility();
-    SetSlider(GraphControl::kDriftSlider, 50, 150, 100);
-    model.SetDriftPosition(100);
+    SetSlider(GraphControl::kDriftSlider, kNoDriftPosition - kDriftReach,
+              kNoDriftPosition + kDriftReach, kNoDriftPosition);
+    model.SetDriftPosition(kNoDriftPosition);
     ShowDrift();
 }
 
@@ -330,6 +337,17 @@ void GraphWindowModel::StepCrosshair(int steps) {
 }
 
 void GraphWindowModel::RightButtonDown() { renderer.ClearCrosshair(); }
+
+void GraphWindowModel::ResizePicture(int width, int height) {
+    const PlotGeometry wanted = PlotGeometry::ForPicture(width, height);
+    const PlotGeometry& now = model.GetGeometry();
+    if (wanted.pictureWidth == now.pictureWidth && wanted.pictureHeight == now.pictureHeight)
+        return;
+    model.SetPictureSize(width, height);
+    renderer.ClearCrosshair();
+    Ctl(GraphControl::kReadout).text.clear();
+    pictureStale = true;
+}
 
 GraphRequest GraphWindowModel::Command(GraphCommand command) {
     switch (command) {

@@ -55,6 +55,10 @@ class GraphWindowModel {
     void StepCrosshair(int steps);
     // The right button was pressed: the crosshair goes away.
     void RightButtonDown();
+    // The picture was given a new size (held to at least the smallest): the curves are
+    // laid out on it again, and the crosshair and readout, which stood on the old
+    // layout, go away.
+    void ResizePicture(int width, int height);
     // A menu command or the window's cancel.
     GraphRequest Command(GraphCommand command);
     // After the property sheet closed, whatever its result: new resolution, pens and

@@ -13,9 +13,6 @@ namespace qx {
 
 namespace {
 
-// The value scale's line stands one pixel left of the plot; its ticks reach across it.
-constexpr int kValueScaleX = kPlotLeft - 1;
-
 // A guard against a step too small for its range: no scale has more ticks than this.
 constexpr int kMaxTicks = 1000;
 
@@ -56,28 +53,32 @@ std::string WholeText(double v) {
 
 }  // namespace
 
-PlotAxes::PlotAxes(Canvas& target, Colors axisColors) : canvas(target), colors(axisColors) {}
+PlotAxes::PlotAxes(Canvas& target, Colors axisColors, const PlotGeometry& plot)
+    : canvas(target), colors(axisColors), geometry(plot), valueScaleX(plot.plotLeft - 1) {}
 
 void PlotAxes::DrawValueAxis(const ValueRange& range) {
     const double R = range.yMax - range.yMin;
     const ValueUnit unit = ValueUnitOf(range.yMin, range.yMax);
     const TickSteps steps = ChooseTicks(R, TickAxis::kValues);
-    Tick(kValueScaleX, kPlotTop, kValueScaleX, TruncateToPixel(R * range.yScale) + kPlotTop);
+    Tick(valueScaleX, geometry.plotTop, valueScaleX,
+         TruncateToPixel(R * range.yScale) + geometry.plotTop);
 
     const auto yOf = [&](double v) {
-        return TruncateToPixel((range.yMax - v) * range.yScale) + kPlotTop;
+        return TruncateToPixel((range.yMax - v) * range.yScale) + geometry.plotTop;
     };
     // The rounding slack of a sequence may admit a value just outside a range far
     // narrower than the step (a theta of pure rounding noise); its tick would land
     // above the plot or on the title, so a tick stands only on the plot's height.
-    const auto onPlot = [&](double v) { return yOf(v) >= kPlotTop && yOf(v) <= kPlotBottom; };
+    const auto onPlot = [&](double v) {
+        return yOf(v) >= geometry.plotTop && yOf(v) <= geometry.plotBottom;
+    };
     const auto minorTick = [&](double v) {
-        if (onPlot(v)) Tick(kValueScaleX - 2, yOf(v), kValueScaleX + 2, yOf(v));
+        if (onPlot(v)) Tick(valueScaleX - 2, yOf(v), valueScaleX + 2, yOf(v));
     };
     // Labels with decimals name their unit too: 250000 is "250.00K", never "250.00".
     const auto majorTick = [&](double v) {
         if (!onPlot(v)) return;
-        Tick(kValueScaleX - 5, yOf(v), kValueScaleX + 5, yOf(v));
+        Tick(valueScaleX - 5, yOf(v), valueScaleX + 5, yOf(v));
         ValueLabel(yOf(v), NumberText(v / unit.divisor, steps.decimals, false) + unit.suffix);
     };
     const double firstMinor = FirstTick(range.yMin, steps.minor, range.yMin);
@@ -95,14 +96,15 @@ void PlotAxes::DrawValueAxis(const ValueRange& range) {
     });
 }
 
-int PlotAxes::PriceAxisHeight(const ValueRange& range) {
-    if (range.yMin > 0) return TruncateToPixel(range.yScale * (range.yMax - range.yMin)) + kPlotTop;
-    if (range.yMax >= 0) return TruncateToPixel(range.yMax * range.yScale) + kPlotTop;
-    return kPlotTop;
+int PlotAxes::PriceAxisHeight(const ValueRange& range, const PlotGeometry& plot) {
+    const int top = plot.plotTop;
+    if (range.yMin > 0) return TruncateToPixel(range.yScale * (range.yMax - range.yMin)) + top;
+    if (range.yMax >= 0) return TruncateToPixel(range.yMax * range.yScale) + top;
+    return top;
 }
 
 void PlotAxes::DrawPriceAxis(const PriceRange& range, int h) {
-    Tick(kPlotLeft, h, kPlotRight, h);
+    Tick(geometry.plotLeft, h, geometry.plotRight, h);
     const TickSteps steps = ChooseTicks(range.xMax - range.xMin, TickAxis::kPrices);
     // A collapsed axis (no time to the graph date, so xStep is 0) places no tick.
     const auto offsetOf = [&](double w) {
@@ -111,7 +113,7 @@ void PlotAxes::DrawPriceAxis(const PriceRange& range, int h) {
     const double firstMinor = FirstTick(range.xMin, steps.minor, range.xMin);
     ForEachTick(firstMinor, steps.minor, range.xMax, true, [&](double w) {
         if (!std::isfinite(offsetOf(w))) return;
-        const int x = TruncateToPixel(offsetOf(w)) + kPlotLeft;
+        const int x = TruncateToPixel(offsetOf(w)) + geometry.plotLeft;
         Tick(x, h - 2, x, h + 2);
     });
     const double firstMajor = FirstTick(firstMinor, steps.major, range.xMin);
@@ -121,13 +123,13 @@ void PlotAxes::DrawPriceAxis(const PriceRange& range, int h) {
     ForEachTick(firstMajor, steps.major, range.xMax, true, [&](double w) {
         if (!std::isfinite(offsetOf(w))) return;
         const int offset = TruncateToPixel(offsetOf(w));
-        Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
+        Tick(offset + geometry.plotLeft, h - 5, offset + geometry.plotLeft, h + 5);
         if (IsMultipleOf(w, labelled)) PriceLabel(offset, h, labelOf(w));
     });
 }
 
 void PlotAxes::DrawPercentAxis(const PriceRange& range, int h) {
-    Tick(kPlotLeft, h, kPlotRight, h);
+    Tick(geometry.plotLeft, h, geometry.plotRight, h);
     const double u = range.xMin / range.currentPrice * 100;
     const double t = range.xMax / range.currentPrice * 100;
     const double p = (t - u) / range.pointCount;
@@ -141,8 +143,8 @@ void PlotAxes::DrawPercentAxis(const PriceRange& range, int h) {
         if (!std::isfinite(exact) || TruncateToPixel(exact) <= 0) return;
         const int offset = TruncateToPixel(exact);
         if (!IsMultipleOf(w, steps.major))
-            return Tick(offset + kPlotLeft, h - 2, offset + kPlotLeft, h + 2);
-        Tick(offset + kPlotLeft, h - 5, offset + kPlotLeft, h + 5);
+            return Tick(offset + geometry.plotLeft, h - 2, offset + geometry.plotLeft, h + 2);
+        Tick(offset + geometry.plotLeft, h - 5, offset + geometry.plotLeft, h + 5);
         if (IsMultipleOf(w, labelled)) PriceLabel(offset, h, labelOf(w));
     });
 }
@@ -165,7 +167,7 @@ void PlotAxes::ValueLabel(int y, const std::string& label) {
     // Right-aligned a pixel short of the major ticks, centred on its tick.
     const std::string text = label.empty() ? "0" : label;
     const Canvas::TextExtent extent = canvas.MeasureText(text);
-    canvas.Text(kValueScaleX - 4 - extent.width, y - extent.height / 2, text, colors.text,
+    canvas.Text(valueScaleX - 4 - extent.width, y - extent.height / 2, text, colors.text,
                 colors.background);
 }
 
@@ -174,7 +176,8 @@ void PlotAxes::PriceLabel(int offset, int h, const std::string& label) {
     if (label.empty()) return;
     const int width = canvas.MeasureText(label).width;
     if (offset - width / 2 <= 0) return;
-    canvas.Text(kPlotLeft + offset - width / 2, h + 5, label, colors.text, colors.background);
+    canvas.Text(geometry.plotLeft + offset - width / 2, h + 5, label, colors.text,
+                colors.background);
 }
 
 }  // namespace qx

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "graph/plot_geometry.h"
+
 namespace qx {
 
 class Canvas;
 
-// The two scales of the graph picture, with ticks and labels, placed around the plot
-// area (plot_geometry.h).
+// The two scales of the graph picture, with ticks and labels, placed around its plot
+// area.
 class PlotAxes {
   public:
     // The colours a scale is drawn in: its lines, its labels and the picture's
@@ -39,8 +41,8 @@ class PlotAxes {
         int pointCount = 0;
     };
 
-    // Draws on the canvas in the given colours.
-    PlotAxes(Canvas& canvas, Colors colors);
+    // Draws on the canvas in the given colours, around the plot area of geometry.
+    PlotAxes(Canvas& canvas, Colors colors, const PlotGeometry& geometry);
 
     // The value scale left of the plot, labelled in units, thousands (K), millions (M)
     // or billions (B) by the size of the values.
@@ -48,7 +50,7 @@ class PlotAxes {
 
     // The height of the price axis: the plot's bottom when every value is above 0, its
     // top when every value is below 0, else the zero line.
-    static int PriceAxisHeight(const ValueRange& range);
+    static int PriceAxisHeight(const ValueRange& range, const PlotGeometry& plot);
 
     // The price scale at height h, labelled in prices.
     void DrawPriceAxis(const PriceRange& range, int h);
@@ -66,6 +68,8 @@ class PlotAxes {
 
     Canvas& canvas;
     Colors colors;
+    PlotGeometry geometry;
+    int valueScaleX;  // the value scale's line, one pixel left of the plot
 };
 
 }  // namespace qx

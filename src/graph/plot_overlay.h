@@ -1,6 +1,8 @@
 #ifndef QX_GRAPH_PLOT_OVERLAY_H
 #define QX_GRAPH_PLOT_OVERLAY_H
 
+#include <cstdint>
+
 namespace qx {
 
 class Canvas;
@@ -10,8 +12,8 @@ class GraphModel;
 class PlotOverlay {
   public:
     virtual ~PlotOverlay() = default;
-    // Draws onto the picture after the curves.
-    virtual void Draw(Canvas& picture, const GraphModel& model) const = 0;
+    // Draws onto the picture after the curves, its text over the picture's background.
+    virtual void Draw(Canvas& picture, const GraphModel& model, std::uint32_t background) const = 0;
 };
 
 }  // namespace qx

@@ -32,15 +32,17 @@ namespace {
 
 // The plot's x of a price, held inside the plot area.
 int PriceX(const GraphModel& model, double price) {
-    if (!(model.GetXStep() > 0)) return kPlotLeft;
+    const PlotGeometry& g = model.GetGeometry();
+    if (!(model.GetXStep() > 0)) return g.plotLeft;
     const double offset = (price - model.GetXMin()) * model.GetPixelStep() / model.GetXStep();
-    return std::clamp(TruncateToPixel(offset) + kPlotLeft, kPlotLeft, kPlotRight);
+    return std::clamp(TruncateToPixel(offset) + g.plotLeft, g.plotLeft, g.plotRight);
 }
 
 void FillBand(Canvas& canvas, const GraphModel& model, PriceBand band, std::uint32_t color) {
     const int left = PriceX(model, band.low);
     const int right = PriceX(model, band.high);
-    if (right > left) canvas.FillRect(left, kPlotTop, right - left, kPlotHeight, color);
+    const PlotGeometry& g = model.GetGeometry();
+    if (right > left) canvas.FillRect(left, g.plotTop, right - left, g.PlotHeight(), color);
 }
 
 }  // namespace
@@ -78,8 +80,9 @@ void DrawExpectedMove(Canvas& canvas, const GraphModel& model, bool twoDeviation
     const int right = PriceX(model, band.high);
     const int highWidth = canvas.MeasureText(high).width;
     if (right - left < canvas.MeasureText(low).width + highWidth + 6) return;
-    canvas.Text(left + 2, kPlotTop + 1, low, colors.text, colors.band);
-    canvas.Text(right - 2 - highWidth, kPlotTop + 1, high, colors.text, colors.band);
+    const int top = model.GetGeometry().plotTop + 1;
+    canvas.Text(left + 2, top, low, colors.text, colors.band);
+    canvas.Text(right - 2 - highWidth, top, high, colors.text, colors.band);
 }
 
 void DrawDateLegend(Canvas& canvas, const GraphModel& model, int dateFormat,
@@ -95,8 +98,9 @@ void DrawDateLegend(Canvas& canvas, const GraphModel& model, int dateFormat,
         height = std::max(height, extent.height);
     }
     const int boxWidth = kSample + 6 + width + 4;
-    const int left = kPlotRight - boxWidth - 2;
-    const int top = kPlotTop + height + 4;  // below the expected move's prices
+    const PlotGeometry& g = model.GetGeometry();
+    const int left = g.plotRight - boxWidth - 2;
+    const int top = g.plotTop + height + 4;  // below the expected move's prices
     canvas.FillRect(left, top, boxWidth, count * height + 4, colors.background);
     for (int d = 0; d < count; ++d) {
         const int y = top + 2 + d * height;

@@ -43,14 +43,15 @@ void PlotRenderer::DrawPicture(Canvas& picture) {
 }
 
 void PlotRenderer::DrawCopy(Canvas& canvas) const {
-    canvas.FillRect(1, 1, kPictureWidth, kPictureHeight, settings.backgroundColor);
+    const PlotGeometry& g = model.GetGeometry();
+    canvas.FillRect(1, 1, g.pictureWidth, g.pictureHeight, settings.backgroundColor);
     if (model.GetSelectedCount() <= 0) return;
     const OverlayColors overlayColors = Overlays();
     DrawExpectedMove(canvas, model, settings.showSecondDeviation, overlayColors);
     DrawTitle(canvas);
     DrawAxes(canvas);
     DrawCurves(canvas);
-    if (overlay) overlay->Draw(canvas, model);
+    if (overlay) overlay->Draw(canvas, model, settings.backgroundColor);
     DrawDateLegend(canvas, model, settings.dateFormat, overlayColors);
 }
 
@@ -79,9 +80,8 @@ std::string PlotRenderer::Title() const {
 std::string PlotRenderer::Readout(int px, int py) const {
     // A blank picture has no scale to read.
     if (model.GetSelectedCount() <= 0) return "";
-    if (!InPlotArea(px, py)) return "";
-    const double price =
-        model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();
+    if (!model.GetGeometry().InPlotArea(px, py)) return "";
+    const double price = PriceAt(px);
     // The percent view reads the price as it labels it, in percent of today's price.
     const double shown = settings.percentScaled && model.GetCurrentPrice() > 0
                              ? price / model.GetCurrentPrice() * 100
@@ -107,67 +107,72 @@ void PlotRenderer::AppendValue(std::string& text, const std::string& name, doubl
     text += "    " + name + " : " + (number.empty() ? "0" : number);
 }
 
+double PlotRenderer::PriceAt(int px) const {
+    return model.GetXMin() +
+           (px - model.GetGeometry().plotLeft) / model.GetPixelStep() * model.GetXStep();
+}
+
 int PlotRenderer::CurveRow(int px) const {
     // The height of the first curve shown at the price under px, or the plot's middle.
+    const PlotGeometry& g = model.GetGeometry();
     for (int curve = 0; curve < GraphModel::kCurveCount; ++curve) {
         if (!model.IsCurveSelected(curve)) continue;
-        const double price =
-            model.GetXMin() + (px - kPlotLeft) / model.GetPixelStep() * model.GetXStep();
-        const double value = model.ValueAtPrice(0, curve, price);
+        const double value = model.ValueAtPrice(0, curve, PriceAt(px));
         if (!std::isfinite(value)) break;
-        return std::clamp(TruncateToPixel((model.GetYMax() - value) * model.GetYScale()) + kPlotTop,
-                          kPlotTop, kPlotBottom - 1);
+        return std::clamp(
+            TruncateToPixel((model.GetYMax() - value) * model.GetYScale()) + g.plotTop, g.plotTop,
+            g.plotBottom - 1);
     }
-    return (kPlotTop + kPlotBottom) / 2;
+    return (g.plotTop + g.plotBottom) / 2;
 }
 
 bool PlotRenderer::StepCrosshair(int steps) {
     if (model.GetSelectedCount() <= 0) return false;
     // From the price nearest today's when hidden; one point of the curve per step.
+    const PlotGeometry& g = model.GetGeometry();
     int px = crosshairX;
     if (!crosshairShown) {
         const double at = (model.GetCurrentPrice() - model.GetXMin()) / model.GetXStep();
-        px = kPlotLeft + (std::isfinite(at) ? TruncateToPixel(at * model.GetPixelStep()) : 0);
+        px = g.plotLeft + (std::isfinite(at) ? TruncateToPixel(at * model.GetPixelStep()) : 0);
         steps = 0;
     }
     const int stride = std::max(1, TruncateToPixel(std::ceil(model.GetPixelStep())));
-    px = std::clamp(px + steps * stride, kPlotLeft, kPlotRight - 1);
+    px = std::clamp(px + steps * stride, g.plotLeft, g.plotRight - 1);
     return DrawCrosshair(px, CurveRow(px));
 }
 
 bool PlotRenderer::DrawCrosshair(int px, int py) {
-    if (!InPlotArea(px, py)) return false;
+    if (!model.GetGeometry().InPlotArea(px, py)) return false;
     crosshairShown = true;
     crosshairX = px;
     crosshairY = py;
     return true;
 }
 
-bool PlotRenderer::InPlotArea(int px, int py) {
-    return px >= kPlotLeft && px < kPlotRight && py >= kPlotTop && py < kPlotBottom;
-}
-
 void PlotRenderer::DrawCrosshairLines(Canvas& screen) const {
     if (!crosshairShown) return;
-    screen.Line(crosshairX, kPlotTop, crosshairX, kPlotBottom, crosshairPen);
-    screen.Line(kPlotLeft, crosshairY, kPlotRight, crosshairY, crosshairPen);
+    const PlotGeometry& g = model.GetGeometry();
+    screen.Line(crosshairX, g.plotTop, crosshairX, g.plotBottom, crosshairPen);
+    screen.Line(g.plotLeft, crosshairY, g.plotRight, crosshairY, crosshairPen);
 }
 
 void PlotRenderer::DrawTitle(Canvas& picture) const {
     const std::string title = Title();
     const int width = picture.MeasureText(title).width;
-    picture.Text((kPictureWidth - width) / 2, kTitleTop, title, settings.titleColor,
+    const PlotGeometry& g = model.GetGeometry();
+    picture.Text((g.pictureWidth - width) / 2, g.titleTop, title, settings.titleColor,
                  settings.backgroundColor);
 }
 
 void PlotRenderer::DrawAxes(Canvas& picture) const {
-    PlotAxes axes(picture, {scalePen, settings.scaleTextColor, settings.backgroundColor});
+    PlotAxes axes(picture, {scalePen, settings.scaleTextColor, settings.backgroundColor},
+                  model.GetGeometry());
     const PlotAxes::ValueRange values{model.GetYMin(), model.GetYMax(), model.GetYScale()};
     axes.DrawValueAxis(values);
     const PlotAxes::PriceRange prices{model.GetXMin(),         model.GetXMax(),
                                       model.GetXStep(),        model.GetPixelStep(),
                                       model.GetCurrentPrice(), model.GetPointCount()};
-    const int h = PlotAxes::PriceAxisHeight(values);
+    const int h = PlotAxes::PriceAxisHeight(values, model.GetGeometry());
     if (settings.percentScaled)
         axes.DrawPercentAxis(prices, h);
     else
@@ -185,7 +190,8 @@ void PlotRenderer::DrawCurves(Canvas& picture) const {
 }
 
 int PlotRenderer::PointX(const GraphModel& model, int j) {
-    return j == 0 ? kPlotLeft : TruncateToPixel(j * model.GetPixelStep()) + kPlotLeft + 1;
+    const int left = model.GetGeometry().plotLeft;
+    return j == 0 ? left : TruncateToPixel(j * model.GetPixelStep()) + left + 1;
 }
 
 void PlotRenderer::DrawCurve(Canvas& picture, int d, int curve, std::uint32_t pen) const {
@@ -200,7 +206,7 @@ void PlotRenderer::DrawCurve(Canvas& picture, int d, int curve, std::uint32_t pe
             length = 0;
             continue;
         }
-        run[length++] = {PointX(model, j), r + kPlotTop};
+        run[length++] = {PointX(model, j), r + model.GetGeometry().plotTop};
     }
     picture.Polyline(run, length, pen);
 }

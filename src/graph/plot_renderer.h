@@ -13,7 +13,7 @@ class Canvas;
 class PlotOverlay;
 class Settings;
 
-// Draws a graph model's curves into the fixed-size graph picture (plot_geometry.h): background,
+// Draws a graph model's curves into the graph picture at the model's geometry: background,
 // title, value scale with its unit, price scale in price or percent, and the curves shown. Also
 // keeps the crosshair, which is drawn over a copy of the picture and never into it.
 class PlotRenderer {
@@ -62,9 +62,8 @@ class PlotRenderer {
     int GetCrosshairY() const { return crosshairY; }
 
   private:
-    // The points with a readout and a crosshair: the plot area without its right and
-    // bottom edges.
-    static bool InPlotArea(int px, int py);
+    // The price under picture column px.
+    double PriceAt(int px) const;
     void DrawTitle(Canvas& picture) const;
     void DrawAxes(Canvas& picture) const;
     void DrawCurves(Canvas& picture) const;

@@ -95,23 +95,26 @@ std::string PositionReference::SummaryText(int digits) {
     return text.empty() ? "" : "Reference: " + text;
 }
 
-void PositionReference::Draw(Canvas& picture, const GraphModel& model) const {
+void PositionReference::Draw(Canvas& picture, const GraphModel& model,
+                             std::uint32_t background) const {
     if (!reference || !model.IsNetSelected()) return;
     DrawValues(picture, model, net, kReferenceColor, true);
     if (differenceShown) DrawValues(picture, model, difference, kDifferenceColor, false);
     // The names, at the plot's top right corner.
-    int top = kPlotTop + 2;
+    const PlotGeometry& g = model.GetGeometry();
+    int top = g.plotTop + 2;
     for (const auto& [name, color] :
          {std::pair{"- - Reference", kReferenceColor}, std::pair{"Difference", kDifferenceColor}}) {
         if (color == kDifferenceColor && !differenceShown) break;
         const Canvas::TextExtent extent = picture.MeasureText(name);
-        picture.Text(kPlotRight - extent.width - 2, top, name, color, settings.backgroundColor);
+        picture.Text(g.plotRight - extent.width - 2, top, name, color, background);
         top += extent.height;
     }
 }
 
 void PositionReference::DrawValues(Canvas& picture, const GraphModel& model, const double* values,
                                    std::uint32_t color, bool dashed) const {
+    const PlotGeometry& g = model.GetGeometry();
     bool previous = false;
     Canvas::Point from;
     for (int j = 0; j < model.GetPointCount(); ++j) {
@@ -121,10 +124,10 @@ void PositionReference::DrawValues(Canvas& picture, const GraphModel& model, con
         }
         const Canvas::Point to{
             PlotRenderer::PointX(model, j),
-            TruncateToPixel((model.GetYMax() - values[j]) * model.GetYScale()) + kPlotTop};
+            TruncateToPixel((model.GetYMax() - values[j]) * model.GetYScale()) + g.plotTop};
         // A dashed curve draws the strokes that start in every other stretch of kDash
         // pixels across the plot.
-        if (previous && (!dashed || (from.x - kPlotLeft) / kDash % 2 == 0))
+        if (previous && (!dashed || (from.x - g.plotLeft) / kDash % 2 == 0))
             picture.Line(from.x, from.y, to.x, to.y, color);
         from = to;
         previous = true;

@@ -55,7 +55,7 @@ class PositionReference : public PlotOverlay {
     std::string SummaryText(int digits);
 
     // The dashed reference curve, the difference and their names.
-    void Draw(Canvas& picture, const GraphModel& model) const override;
+    void Draw(Canvas& picture, const GraphModel& model, std::uint32_t background) const override;
 
     const Option (&GetOwnOptions() const)[kOptionSlots] { return own.options; }
     const Stock& GetOwnStock() const { return own.stock; }

@@ -68,4 +68,33 @@ std::vector<std::string> PrintHeader(const GraphModel& model, const std::string&
     return lines;
 }
 
+std::vector<std::string> FitToWidth(const std::vector<std::string>& lines, int width,
+                                    const std::function<int(const std::string&)>& measure) {
+    const std::string separator = "   ";
+    std::vector<std::string> rows;
+    const auto pack = [&](const std::string& line) {
+        std::string row;
+        for (std::size_t start = 0; start < line.size();) {
+            const std::size_t end = std::min(line.find(separator, start), line.size());
+            const std::string item = line.substr(start, end - start);
+            start = end + separator.size();
+            if (!row.empty() && measure(row + separator + item) <= width) {
+                row += separator + item;
+                continue;
+            }
+            if (!row.empty()) rows.push_back(row);
+            row = item;
+        }
+        if (!row.empty()) rows.push_back(row);
+    };
+    for (const std::string& text : lines) {
+        for (std::size_t start = 0; start <= text.size();) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            pack(text.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    return rows;
+}
+
 }  // namespace qx

@@ -1,6 +1,7 @@
 #ifndef QX_GRAPH_PRINT_PAGE_H
 #define QX_GRAPH_PRINT_PAGE_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ Settings PrintSettings(const Settings& screen);
 std::vector<std::string> PrintHeader(const GraphModel& model, const std::string& documentName,
                                      const std::vector<std::string>& summaryLines,
                                      const Settings& settings);
+
+// Lines of text as rows no wider than width by measure: the items of a line (parted by
+// three spaces) packed greedily, each line break starting a new row, an item wider than
+// width on a row of its own; empty lines give no row.
+std::vector<std::string> FitToWidth(const std::vector<std::string>& lines, int width,
+                                    const std::function<int(const std::string&)>& measure);
 
 }  // namespace qx
 

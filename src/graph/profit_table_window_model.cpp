@@ -12,6 +12,7 @@
 #include "pricing/number_text.h"
 #include "pricing/slider_text.h"
 #include "shell/market_environment.h"
+#include "shell/number_box.h"
 
 namespace qx {
 
@@ -66,10 +67,10 @@ bool ProfitTableWindowModel::Open() {
     }
     // The slider starts where the graph's does, from the first option's volatility.
     Control& slider = Ctl(C::kVolatilitySlider);
-    slider.minimum = 1;
-    slider.maximum = 99;
+    slider.minimum = kMinVolatilityPercent;
+    slider.maximum = kMaxVolatilityPercent;
     const int percent = static_cast<int>(table.GetVolatility() * 100 + 1e-9);
-    slider.position = std::clamp(percent, 1, 99);
+    slider.position = std::clamp(percent, slider.minimum, slider.maximum);
     Ctl(C::kVolatilityText).text = VolatilitySliderText(percent);
     ShowStep();
     Recompute();
@@ -92,7 +93,9 @@ void ProfitTableWindowModel::Refresh() {
 
 void ProfitTableWindowModel::LeaveBox(TableControl control, const std::string& text) {
     if (control != C::kStepBox) return;
-    if (table.SetStep(ParseNumber(text)) == 0) Recompute();
+    const std::optional<double> step =
+        ReadNumberBox(text, "Price step", messages, MessageOwner::kGraph);
+    if (step && table.SetStep(*step) == 0) Recompute();
     ShowStep();
 }
 

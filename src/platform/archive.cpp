@@ -55,8 +55,7 @@ std::string Utf16ToUtf8(const std::u16string& units) {
 
 }  // namespace
 
-CArchive::CArchive(const std::string& path, Mode mode, Messages& messages, MessageOwner owner)
-    : mode(mode), messages(messages), owner(owner), path(path) {
+CArchive::CArchive(const std::string& path, Mode mode) : mode(mode), path(path) {
     if (IsStoring()) {
         writer = std::make_unique<SafeFileWriter>(path);
         Fail(writer->GetError());
@@ -271,11 +270,9 @@ void CArchive::ExpectRoom(std::uint64_t size) {
     if (IsLoading() && size > BytesLeft()) Fail(FileError::kEndOfFile);
 }
 
-bool CArchive::EndRecord() {
-    if (error == FileError::kNone) return true;
-    if (!reported) messages.Warning(FileErrorText(error, path), kMessageCaption, owner);
-    reported = true;
-    return false;
+Outcome CArchive::GetOutcome() const {
+    if (error == FileError::kNone) return Outcome::Accepted();
+    return Outcome::Refused(FileErrorText(error, path));
 }
 
 bool CArchive::Close() {

@@ -10,7 +10,7 @@
 
 #include "platform/ctime.h"
 #include "platform/file_error.h"
-#include "platform/messages.h"
+#include "platform/outcome.h"
 
 namespace qx {
 
@@ -33,7 +33,7 @@ constexpr StoredField<Record, Enum> AsStored(Enum Record::*field,
 
 // A buffered binary stream over a document file, either storing or loading, in the
 // file's little-endian form. The first error met is kept: after it nothing more is
-// written, loaded values are zero or empty, and EndRecord reports it once. A storing
+// written, loaded values are zero or empty, and GetOutcome gives its message. A storing
 // archive writes through a SafeFileWriter, which puts the file in place of the target
 // only at Close, so a failed save never harms the file already there, and a save cut
 // short leaves nothing behind.
@@ -46,8 +46,7 @@ class CArchive {
     static constexpr std::size_t kMaxTextSize = 16 * 1024 * 1024;
 
     // Opens path for the mode; a failure is kept as the archive's error.
-    CArchive(const std::string& path, Mode mode, Messages& messages,
-             MessageOwner owner = MessageOwner::kMainWindow);
+    CArchive(const std::string& path, Mode mode);
     // Closes the file; a storing archive never closed leaves the target untouched.
     ~CArchive();
     CArchive(const CArchive&) = delete;
@@ -59,6 +58,9 @@ class CArchive {
 
     // The first error met, kNone while everything went through.
     FileError GetError() const { return error; }
+    // Accepted while everything went through; otherwise refused with the first error's
+    // message about the file.
+    Outcome GetOutcome() const;
 
     // Writes the value, or reads it into value, by the archive's direction: int32,
     // float64 (a loaded value that is not finite marks the file damaged), a time as
@@ -79,9 +81,8 @@ class CArchive {
     // storing ignores it.
     void ExpectRoom(std::uint64_t size);
 
-    // Ends a record's part of the stream: true while no error was met; otherwise shows
-    // the error's message, once per archive, and gives false.
-    bool EndRecord();
+    // Ends a record's part of the stream: true while no error was met.
+    bool EndRecord() const { return error == FileError::kNone; }
 
     // A whole record: stores the fields of record in the order listed (a member, or a
     // coded one in its AsStored form), or loads them into a copy that takeLoaded then
@@ -139,13 +140,10 @@ class CArchive {
     void LoadText(std::string& text);
 
     Mode mode;
-    Messages& messages;
-    MessageOwner owner;
     std::string path;                        // the path the user named, as messages show it
     std::unique_ptr<SafeFileWriter> writer;  // storing: the file being written
     int file = -1;                           // loading: the file being read
     FileError error = FileError::kNone;
-    bool reported = false;
     std::uint64_t bytesLeft = 0;  // loading: bytes of the file not yet taken from it
     std::array<unsigned char, kBufferSize> buffer{};
     std::size_t bufferUsed = 0;  // storing: bytes waiting; loading: bytes held

@@ -33,9 +33,19 @@ std::array<ColorRef*, kSwatchCount> SwatchFields(Settings& s) {
             &s.textHighlightColor, &s.messageHighlightColor};
 }
 
-// The label of a fee box.
-PropControl Label(PropControl fee) {
-    return fee == C::kStockFees ? C::kStockFeesLabel : C::kOptionFeesLabel;
+// The label of a number box.
+PropControl Label(PropControl box) {
+    switch (box) {
+        case C::kStockFees: return C::kStockFeesLabel;
+        case C::kOptionFees: return C::kOptionFeesLabel;
+        default: return C::kUnitsLabel;
+    }
+}
+
+// A box is named by its label, without the label's closing point.
+std::string BoxName(std::string label) {
+    if (!label.empty() && label.back() == '.') label.pop_back();
+    return label;
 }
 
 // A fee as its box shows it: two decimals, and nothing for 0.
@@ -143,16 +153,18 @@ void PropSheetModel::LeaveBox(PropControl control, const std::string& text) {
     switch (control) {
         case C::kStockFees:
         case C::kOptionFees: {
-            // The box is named by its label, without the label's closing point.
-            std::string name = GetControl(Label(control)).text;
-            if (!name.empty() && name.back() == '.') name.pop_back();
             // Text the box cannot read leaves the fee in force; a fee is a cost of 0 or more.
-            const std::optional<double> fee =
-                ReadNumberBox(text, name, messages, MessageOwner::kNone);
+            const std::optional<double> fee = ReadNumberBox(
+                text, BoxName(GetControl(Label(control)).text), messages, MessageOwner::kNone);
             if (fee) Ctl(control).text = *fee > 0 ? FeeText(*fee) : "";
             break;
         }
-        case C::kUnits: SetUnitsText(ParseInteger(text) < 1 ? "" : text); break;
+        case C::kUnits: {
+            const std::optional<int> units = ReadIntegerBox(
+                text, BoxName(GetControl(Label(control)).text), messages, MessageOwner::kNone);
+            if (units) SetUnitsText(*units < 1 ? "" : IntegerText(*units));
+            break;
+        }
         default: break;
     }
 }
@@ -222,7 +234,7 @@ void PropSheetModel::WriteBack() {
     settings.iterations = GetControl(C::kIterationsSlider).position;
     // No units at all would value every contract at nothing: an emptied box keeps the
     // units in force.
-    const int units = ParseInteger(GetControl(C::kUnits).text);
+    const int units = ReadInteger(GetControl(C::kUnits).text).value_or(0);
     if (units >= 1) settings.unitsPerContract = units;
     settings.significantDigits = GetControl(C::kDigits2).checked   ? 2
                                  : GetControl(C::kDigits3).checked ? 3

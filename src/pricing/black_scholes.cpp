@@ -23,16 +23,12 @@ double BlackScholes::D1(double sigma) const {
 }
 
 double BlackScholes::Value(OptionType type, double sigma) const {
-    const double w = sigma * sqrtT;
-    if (type == OptionType::kCall) {
-        const double d1 = (logMoneyness + drift) / w + w / 2;
-        return S * dividendDiscount * N(d1) - K * rateDiscount * N(d1 - w);
-    }
-    if (type == OptionType::kPut) {
-        // x is -d2 and x - w is -d1.
-        const double x = (-logMoneyness - drift) / w + w / 2;
-        return K * rateDiscount * N(x) - S * dividendDiscount * N(x - w);
-    }
+    const double d1 = D1(sigma);
+    const double d2 = d1 - sigma * sqrtT;
+    // C = S e^(-qT) N(d1) - K e^(-rT) N(d2)
+    if (type == OptionType::kCall) return S * dividendDiscount * N(d1) - K * rateDiscount * N(d2);
+    // P = K e^(-rT) N(-d2) - S e^(-qT) N(-d1)
+    if (type == OptionType::kPut) return K * rateDiscount * N(-d2) - S * dividendDiscount * N(-d1);
     return -1;
 }
 

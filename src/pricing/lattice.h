@@ -1,7 +1,7 @@
 #ifndef QX_PRICING_LATTICE_H
 #define QX_PRICING_LATTICE_H
 
-#include "pricing/option.h"
+#include "pricing/option_type.h"
 
 namespace qx {
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace qx {
 
@@ -181,6 +182,14 @@ std::optional<double> ReadNumber(const std::string& raw) {
     const auto plain = DecimalWithoutSeparators(text);
     if (!plain) return std::nullopt;
     return ParseNumber(*plain);
+}
+
+std::optional<int> ReadInteger(const std::string& text) {
+    const std::optional<double> number = ReadNumber(text);
+    if (!number || *number != std::trunc(*number)) return std::nullopt;
+    if (*number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(*number);
 }
 
 double ParseNumber(const std::string& raw) {

@@ -26,8 +26,14 @@ double ParseNumber(const std::string& text);
 // misplaced separator, a stray character, a zero denominator): the box refuses it.
 std::optional<double> ReadNumber(const std::string& text);
 
+// The whole number a box holds, read as ReadNumber reads it ("1,250" is 1250; an empty
+// text is 0). Nothing when ReadNumber refuses the text or its number is not whole or
+// lies outside the 32-bit range: a count of shares or contracts is never rounded.
+std::optional<int> ReadInteger(const std::string& text);
+
 // The leading integer of a text (after leading spaces), or 0 when there is none or it
-// lies outside the 32-bit range. Every integer read from text goes through here.
+// lies outside the 32-bit range. The fields of a date or a month text are read here;
+// a box's whole number is read by ReadInteger.
 int ParseInteger(const std::string& text);
 
 // The text without the spaces at both ends.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ctime.h"
+#include "pricing/option_type.h"
 #include "pricing/record_enums.h"
 
 namespace qx {

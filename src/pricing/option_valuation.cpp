@@ -17,6 +17,12 @@ constexpr double kMinimumVolatility = 0.00001;
 // No record holds a volatility of 100 (10,000 %) or more.
 constexpr double kMaximumVolatility = 100;
 
+// The closed form at the record's price, strike, time and rates.
+BlackScholes ClosedForm(const Option& option) {
+    return BlackScholes(option.GetUnderlyingPrice(), option.GetStrike(), option.GetYears(),
+                        option.GetInterestRate(), option.GetDividendYield());
+}
+
 }  // namespace
 
 double Option::FairValue() const { return ValueAtYears(years); }
@@ -45,8 +51,7 @@ double Option::ValueAtYears(double T) const {
 }
 
 double Option::FairValueAt(double sigma) const {
-    return BlackScholes(underlyingPrice, strike, years, interestRate, dividendYield)
-        .Value(optionType, sigma);
+    return ClosedForm(*this).Value(optionType, sigma);
 }
 
 bool Option::HasGreeks() const {
@@ -61,34 +66,29 @@ double Option::PerPosition(double perUnit, bool shareWeighted) const {
 
 double Option::Delta(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
-    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Delta(optionType, volatility), shareWeighted);
+    return PerPosition(ClosedForm(*this).Delta(optionType, volatility), shareWeighted);
 }
 
 double Option::Gamma(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
-    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Gamma(volatility), shareWeighted);
+    return PerPosition(ClosedForm(*this).Gamma(volatility), shareWeighted);
 }
 
 double Option::Theta(bool shareWeighted) const {
-    if (volatility == 0 || years == 0) return -1;
+    if (!HasGreeks()) return -1;
     // Under the rule in force, so the lattice's early exercise and the yield count too.
     const double decay = ValueAtYears(years) - ValueAtYears(years + kYearsPerDay);
-    if (optionType != OptionType::kCall && optionType != OptionType::kPut) return -1;
     return PerPosition(decay, shareWeighted);
 }
 
 double Option::Vega(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
-    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Vega(volatility), shareWeighted);
+    return PerPosition(ClosedForm(*this).Vega(volatility), shareWeighted);
 }
 
 double Option::Rho(bool shareWeighted) const {
     if (!HasGreeks()) return -1;
-    const BlackScholes model(underlyingPrice, strike, years, interestRate, dividendYield);
-    return PerPosition(model.Rho(optionType, volatility), shareWeighted);
+    return PerPosition(ClosedForm(*this).Rho(optionType, volatility), shareWeighted);
 }
 
 double Option::ImpliedVolatility() const {
@@ -97,7 +97,7 @@ double Option::ImpliedVolatility() const {
     const double T = years;
     const double P = price;
     if (S == 0 || K == 0 || T == 0 || volatility == 0 || optionType == OptionType::kNone) return -1;
-    const BlackScholes model(S, K, T, interestRate, dividendYield);
+    const BlackScholes model = ClosedForm(*this);
     if (model.Value(optionType, kMinimumVolatility) > P) return 0;
     // A premium above the most any volatility gives has no answer, however close to it
     // the tolerance (an absolute one, which a tiny premium meets at once) would let

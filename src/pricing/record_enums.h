@@ -6,14 +6,13 @@
 #include <optional>
 #include <type_traits>
 
+#include "pricing/option_type.h"
+
 namespace qx {
 
-// The coded fields the option, underlying and transaction records share. Documents,
-// settings and spreadsheets hold them as the ints given here; only the readers and
-// writers of those see the ints.
-
-// The kind of option contract.
-enum class OptionType { kNone = 0, kCall = 1, kPut = 2 };
+// The coded fields the option, underlying and transaction records share, the kind of
+// contract among them. Documents, settings and spreadsheets hold them as the ints given
+// here; only the readers and writers of those see the ints.
 
 // Which side of a trade a position is on.
 enum class Side { kNone = 0, kBuy = 1, kSell = 2 };

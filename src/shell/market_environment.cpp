@@ -32,6 +32,10 @@ double VolatilityFromPercent(int percent) { return percent * 0.01; }
 
 double RateFromTenths(int tenths) { return tenths * 0.001; }
 
+int DriftPercentFromPosition(int position) { return position - kNoDriftPosition; }
+
+double DriftFromPosition(int position) { return DriftPercentFromPosition(position) * 0.01; }
+
 bool FeesInForce(const Settings& settings) { return settings.includeFees && settings.basicMode; }
 
 MarketEnvironment EnvironmentOf(const Settings& settings) {

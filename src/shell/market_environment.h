@@ -32,6 +32,16 @@ double VolatilityFromPercent(int percent);
 // An interest or dividend rate in tenths of a percent as a fraction per year.
 double RateFromTenths(int tenths);
 
+// The drift slider's position of no drift: each step above or below it is a percent a
+// year more or less.
+inline constexpr int kNoDriftPosition = 100;
+
+// A drift slider's position as an annual price drift in whole percent.
+int DriftPercentFromPosition(int position);
+
+// A drift slider's position as an annual price drift, a fraction per year.
+double DriftFromPosition(int position);
+
 // Whether fees are charged: Include Fees is on and the editor holds positions (Basic
 // mode); Advanced mode values options only and charges nothing.
 bool FeesInForce(const Settings& settings);

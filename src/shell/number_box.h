@@ -14,6 +14,11 @@ namespace qx {
 std::optional<double> ReadNumberBox(const std::string& text, const std::string& boxName,
                                     Messages& messages, MessageOwner owner);
 
+// Reads the text a user left in a box of whole numbers (shares, contracts, units), as
+// ReadInteger does, refusing what it cannot read whole as ReadNumberBox does.
+std::optional<int> ReadIntegerBox(const std::string& text, const std::string& boxName,
+                                  Messages& messages, MessageOwner owner);
+
 }  // namespace qx
 
 #endif  // QX_SHELL_NUMBER_BOX_H

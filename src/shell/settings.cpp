@@ -148,11 +148,12 @@ void Settings::Load(const SettingsStore& store) {
     Clamp();
 }
 
-bool Settings::Save(SettingsStore& store) const {
+Outcome Settings::Save(SettingsStore& store) const {
     Settings copy = *this;  // the bindings point into a record they may change
     for (const Binding& b : Bindings(&copy))
         std::visit([&](auto* field) { Write(store, b, field); }, b.field);
-    return store.Flush();
+    if (store.Flush()) return Outcome::Accepted();
+    return Outcome::Refused("The settings could not be saved to " + store.GetLocation() + ".");
 }
 
 void Settings::WriteVersionRecord(SettingsStore& store) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/outcome.h"
 #include "pricing/record_enums.h"
 
 namespace qx {
@@ -43,8 +44,9 @@ class Settings {
     void Load(const SettingsStore& store);
 
     // Writes every value, including those never changed from their defaults, and puts
-    // them where they last; false when the store could not keep them.
-    bool Save(SettingsStore& store) const;
+    // them where they last; refused, naming the store's location, when it could not
+    // keep them.
+    Outcome Save(SettingsStore& store) const;
 
     // Sets version and versionType and writes each to the store only where the stored
     // text differs.

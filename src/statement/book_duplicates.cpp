@@ -1,6 +1,8 @@
 #include "statement/book_duplicates.h"
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 #include "tracker/tran_list.h"
 
@@ -20,7 +22,14 @@ void AppendBytes(std::string& key, const T& value) {
 BookDuplicates::BookDuplicates(const TranList& book) {
     for (int index = 0; index < book.GetCount(); ++index) {
         const Tran& tran = book.At(index);
-        ++untaken[KeyOf(tran)][tran.GetSide()];
+        std::string key = KeyOf(tran);
+        Untaken& same = untaken[key];
+        if (tran.BrokerId().empty()) {
+            ++same.withoutId[tran.GetSide()];
+            continue;
+        }
+        same.ids[tran.GetSide()].push_back(tran.BrokerId());
+        byId[tran.BrokerId()] = {std::move(key), tran.GetSide()};
     }
 }
 
@@ -37,18 +46,37 @@ std::string BookDuplicates::KeyOf(const Tran& tran) {
 }
 
 bool BookDuplicates::Take(const Tran& tran, bool sideKnown) {
+    if (!tran.BrokerId().empty() && TakeById(tran.BrokerId())) return true;
+    return TakeByContent(tran, sideKnown);
+}
+
+bool BookDuplicates::TakeById(const std::string& id) {
+    const auto found = byId.find(id);
+    if (found == byId.end()) return false;
+    std::vector<std::string>& ids = untaken[found->second.key].ids[found->second.side];
+    ids.erase(std::find(ids.begin(), ids.end(), id));
+    byId.erase(found);
+    return true;
+}
+
+// A row with an id finds only transactions without one: a transaction of another id is
+// another trade, however alike.
+bool BookDuplicates::TakeByContent(const Tran& tran, bool sideKnown) {
     const auto found = untaken.find(KeyOf(tran));
     if (found == untaken.end()) return false;
-    PerSide<int>& sides = found->second;
-    if (sideKnown) {
-        if (sides[tran.GetSide()] == 0) return false;
-        --sides[tran.GetSide()];
-        return true;
-    }
-    for (int& count : sides) {
-        if (count == 0) continue;
-        --count;
-        return true;
+    Untaken& same = found->second;
+    const bool rowHasId = !tran.BrokerId().empty();
+    for (const Side side : {Side::kNone, Side::kBuy, Side::kSell}) {
+        if (sideKnown && side != tran.GetSide()) continue;
+        if (same.withoutId[side] > 0) {
+            --same.withoutId[side];
+            return true;
+        }
+        if (!rowHasId && !same.ids[side].empty()) {
+            byId.erase(same.ids[side].back());
+            same.ids[side].pop_back();
+            return true;
+        }
     }
     return false;
 }

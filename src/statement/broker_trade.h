@@ -38,6 +38,7 @@ struct BrokerTrade {
     double fees = 0;            // commissions and fees of the whole row, as a cost (>= 0)
     double cash = 0;            // the row's cash amount, when the file gives one
     TradeEffect effect = TradeEffect::kUnknown;
+    std::string id;  // the broker's transaction id, where the file gives one
 
     bool IsOption() const {
         return instrument == Instrument::kOption || instrument == Instrument::kFutureOption;

@@ -76,6 +76,7 @@ StatementRow ReadTrade(const StatementColumns& columns, const std::vector<std::s
     if (!ReadCount(columns.Get(fields, "Quantity"), trade.quantity) || trade.quantity == 0)
         return RefusedRow(row, "\"" + columns.Get(fields, "Quantity") + "\" is not a quantity.");
     trade.units = std::llabs(trade.quantity);
+    trade.id = columns.Get(fields, "TransactionID");
     TradeEffect ignored;
     const int sign = SignOfAction(columns.Get(fields, "Buy/Sell"), ignored);
     if (sign != 0) trade.quantity = sign * trade.units;
@@ -112,8 +113,10 @@ StatementRow ReadCash(const StatementColumns& columns, const std::vector<std::st
     const std::string type = columns.Get(fields, "Type");
     if (type.find("Dividend") == std::string::npos)
         return SkippedRow(row, "Not a trade (" + type + ").");
-    return DividendRow(row, columns.Get(fields, "Symbol"), DateField(columns, fields),
-                       columns.Get(fields, "Amount"));
+    StatementRow dividend = DividendRow(row, columns.Get(fields, "Symbol"),
+                                        DateField(columns, fields), columns.Get(fields, "Amount"));
+    dividend.trade.id = columns.Get(fields, "TransactionID");
+    return dividend;
 }
 
 }  // namespace

@@ -81,6 +81,8 @@ bool HasFileSide(const BrokerTrade& trade) {
 std::string MapTrade(const BrokerTrade& trade, Tran& tran) {
     tran = Tran();
     tran.SetDate(trade.date);
+    if (tran.SetBrokerId(trade.id) != 0)
+        return "The transaction id is longer than the tracker keeps.";
     if (trade.instrument == Instrument::kDividend) {
         if (trade.price <= 0) return "A dividend of no or a negative amount cannot be recorded.";
         tran.SetKind(TranKind::kDividend);

@@ -14,6 +14,7 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
     buyLots = Series();
     sellLots = Series();
     underlyingMoves = Series();
+    underlyingSeries.clear();
     touched.clear();
     isTouched.clear();
     // Each transaction goes to the end of its lists, where a tally costs one step.
@@ -22,7 +23,8 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
 }
 
 void SeriesLedger::Insert(const std::vector<Tran>& book, int index) {
-    ShiftFrom(index, 1);
+    // A day's trade goes to the end, where no index moves.
+    if (index + 1 < static_cast<int>(book.size())) ShiftFrom(index, 1);
     TakeIn(book, index);
 }
 
@@ -33,7 +35,7 @@ void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& r
     const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
     if (Series* lots = LotsOf(removed)) DropMember(*lots, index);
     if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
-    ShiftFrom(index, -1);
+    if (index < static_cast<int>(book.size())) ShiftFrom(index, -1);
     Retally(series[id], book, k);
     if (removed.IsExercise()) Retally(exercises, book, e);
     Touch(id);
@@ -62,6 +64,10 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     if (Series* lots = LotsOf(t)) AddMember(*lots, book, index, false);
     if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
     underlyingTouched = underlyingTouched || MovesUnderlying(t);
+    if (t.GetKind() == TranKind::kUnderlying && !series[id].tradesUnderlying) {
+        series[id].tradesUnderlying = true;
+        underlyingSeries.push_back(id);
+    }
 }
 
 const std::vector<int>& SeriesLedger::UnderlyingLots(Side side) const {
@@ -126,6 +132,27 @@ void SeriesLedger::Retally(Series& s, const std::vector<Tran>& book, std::size_t
         tally.Take(book[s.members[k]]);
         s.after[k] = tally;
     }
+}
+
+SeriesLedger::Walk::Walk(const SeriesLedger& ledger)
+    : ledger(ledger), at(ledger.series.size(), kUnread) {}
+
+const SeriesTally& SeriesLedger::Walk::Before(int id, int index) {
+    return Advance(ledger.series[id], at[id], index);
+}
+
+const SeriesTally& SeriesLedger::Walk::ExercisesBefore(int index) {
+    return Advance(ledger.exercises, exercisesAt, index);
+}
+
+const SeriesTally& SeriesLedger::Walk::Advance(const Series& s, std::size_t& at, int index) {
+    static const SeriesTally kNone;
+    if (at == kUnread) {
+        at = std::lower_bound(s.members.begin(), s.members.end(), index) - s.members.begin();
+    } else {
+        while (at < s.members.size() && s.members[at] < index) ++at;
+    }
+    return at == 0 ? kNone : s.after[at - 1];
 }
 
 bool SeriesLedger::MovesUnderlying(const Tran& t) {

@@ -18,6 +18,9 @@ namespace qx {
 // tallies of the series it touches from the changed transaction onward, so a check of
 // every later transaction of a series walks only that series.
 class SeriesLedger {
+  private:
+    struct Series;
+
   public:
     // Groups every transaction of book afresh.
     void Rebuild(const std::vector<Tran>& book);
@@ -46,6 +49,8 @@ class SeriesLedger {
     // opening purchases and the exercises that delivered units to the holder, for Sell
     // its opening sales and the exercises that took units away.
     const std::vector<int>& UnderlyingLots(Side side) const;
+    // The series that ever held a trade of the underlying (a symbol), each once.
+    const std::vector<int>& UnderlyingSeries() const { return underlyingSeries; }
     // The indices of the transactions that can move the underlying: its trades and the
     // exercises, in book order.
     const std::vector<int>& UnderlyingMoves() const { return underlyingMoves.members; }
@@ -57,10 +62,31 @@ class SeriesLedger {
     // Whether t can move the underlying: a trade of it, or an exercise.
     static bool MovesUnderlying(const Tran& t);
 
+    // Reads the tallies before ascending indices, walking each list forward from where
+    // the previous read left it instead of searching it again: what judging every later
+    // transaction of a series in book order takes. The ledger must not change meanwhile.
+    class Walk {
+      public:
+        explicit Walk(const SeriesLedger& ledger);
+        // The tally of series id before index; index not below the last read of id.
+        const SeriesTally& Before(int id, int index);
+        // The tally of the exercises before index; index not below the last such read.
+        const SeriesTally& ExercisesBefore(int index);
+
+      private:
+        static constexpr std::size_t kUnread = static_cast<std::size_t>(-1);
+        static const SeriesTally& Advance(const Series& s, std::size_t& at, int index);
+
+        const SeriesLedger& ledger;
+        std::vector<std::size_t> at;  // by series: its members before the last index read
+        std::size_t exercisesAt = kUnread;
+    };
+
   private:
     struct Series {
         std::vector<int> members;
         std::vector<SeriesTally> after;  // after[k]: the tally over members 0..k
+        bool tradesUnderlying = false;
     };
 
     static SeriesTally TallyBefore(const Series& s, int index);
@@ -82,6 +108,7 @@ class SeriesLedger {
     Series buyLots;          // members only, no tallies
     Series sellLots;         // members only, no tallies
     Series underlyingMoves;  // members only, no tallies
+    std::vector<int> underlyingSeries;
     bool underlyingTouched = false;
     std::vector<int> touched;
     std::vector<bool> isTouched;

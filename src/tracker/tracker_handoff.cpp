@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "shell/market_environment.h"
@@ -106,8 +106,9 @@ void TrackerWindowModel::Export() {
     std::replace(name.begin(), name.end(), '/', '-');
     const std::string path = files.ChooseFileToWrite("Export Transactions", kCsvKinds, name);
     if (path.empty()) return;
-    const std::string error = SaveTranCsv(path, transactions, settings.significantDigits);
-    if (!error.empty()) messages.Warning(error, kMessageCaption, MessageOwner::kTracker);
+    const Outcome saved = SaveTranCsv(path, transactions, settings.significantDigits);
+    if (!saved.IsAccepted())
+        messages.Warning(saved.GetReason(), kMessageCaption, MessageOwner::kTracker);
 }
 
 void TrackerWindowModel::Import() {

@@ -17,7 +17,10 @@ using C = TrackerControl;
 }  // namespace
 
 void TrackerWindowModel::Record() {
-    if (!form.IsComplete() || !Accepted(transactions.Add(form))) return;
+    // A recorded transaction is typed in, even when its row was loaded from a broker's.
+    Tran typed = form;
+    typed.SetBrokerId("");
+    if (!typed.IsComplete() || !Accepted(transactions.Add(typed))) return;
     Ctl(C::kEntryList).selected = -1;
     AfterListChange();
 }

@@ -1,16 +1,28 @@
 #include "tracker/tracker_window_model.h"
 
-#include "editor/clock.h"
+#include <algorithm>
+
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "pricing/date_text.h"
 #include "pricing/number_text.h"
 #include "pricing/record_name.h"
+#include "shell/number_box.h"
 #include "shell/settings.h"
 #include "tracker/tran_list.h"
 
 namespace qx {
 
 namespace {
+
+// Digits and thousands separators only: a count the user may still be typing.
+bool IsCountBeingTyped(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](char c) { return c == ',' || (c >= '0' && c <= '9'); });
+}
+
+// A count of at least one, or an empty box.
+std::string UnitsText(int units) { return units < 1 ? "" : IntegerText(units); }
 
 using C = TrackerControl;
 
@@ -116,9 +128,10 @@ void TrackerWindowModel::DocumentReplaced() {
 }
 
 void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
+    refusedRead = false;
     switch (box) {
         case C::kDate: EnterDate(text); break;
-        case C::kUnits: EditUnits(text); return;
+        case C::kUnits: EnterUnits(text); return;
         case C::kPrice: EnterPrice(text); break;
         default: return;
     }
@@ -126,9 +139,30 @@ void TrackerWindowModel::LeaveBox(TrackerControl box, const std::string& text) {
 }
 
 void TrackerWindowModel::EditUnits(const std::string& text) {
-    const int units = ParseInteger(text);
+    if (const std::optional<int> read = ReadInteger(text)) {
+        TakeUnits(*read);
+    } else if (IsCountBeingTyped(text)) {
+        // "1," on the way to "1,000" stays as typed; the box is judged when left.
+        Ctl(C::kUnits).text = text;
+    } else {
+        Ctl(C::kUnits).text = UnitsText(form.GetUnits());
+    }
+}
+
+void TrackerWindowModel::EnterUnits(const std::string& text) {
+    const std::optional<int> read =
+        ReadIntegerBox(text, Ctl(C::kUnitsLabel).text, messages, MessageOwner::kTracker);
+    if (read) {
+        TakeUnits(*read);
+        return;
+    }
+    refusedRead = true;
+    Ctl(C::kUnits).text = UnitsText(form.GetUnits());
+}
+
+void TrackerWindowModel::TakeUnits(int units) {
     Control& box = Ctl(C::kUnits);
-    box.text = units < 1 ? "" : IntegerText(units);
+    box.text = UnitsText(units);
     box.selected = -1;
     form.SetUnits(units < 1 ? 0 : units);
     RefreshButtons();
@@ -140,7 +174,7 @@ TrackerRequest TrackerWindowModel::ChooseItem(TrackerControl list, int item) {
     if (list == C::kUnits && item >= 0 && item < static_cast<int>(units.items.size())) {
         units.selected = item;
         units.text = units.items[item];
-        form.SetUnits(ParseInteger(units.text));
+        form.SetUnits(ReadInteger(units.text).value_or(0));
         RefreshButtons();
     }
     return TrackerRequest::kNone;
@@ -300,7 +334,10 @@ void TrackerWindowModel::EnterDate(const std::string& text) {
 void TrackerWindowModel::ShowFormDate() { Ctl(C::kDate).text = DateCell(form.GetDate()); }
 
 void TrackerWindowModel::EnterPrice(const std::string& text) {
-    const double price = ParseNumber(text);
+    const std::optional<double> read =
+        ReadNumberBox(text, Ctl(C::kPriceLabel).text, messages, MessageOwner::kTracker);
+    if (!read) refusedRead = true;
+    const double price = read.value_or(form.GetPrice());
     const bool positive = price > 0;
     Ctl(C::kPrice).text =
         positive ? NumberText(price, settings.significantDigits, settings.showFractions) : "";

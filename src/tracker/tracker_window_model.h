@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/controls.h"
@@ -58,8 +59,11 @@ class TrackerWindowModel {
 
     // The user left a box (date, units or price) after changing its text.
     void LeaveBox(TrackerControl box, const std::string& text);
-    // The user typed into the units list's box.
+    // The user typed into the units list's box: a whole count is taken at once.
     void EditUnits(const std::string& text);
+    // Whether the box read last refused its text, cleared by asking: Enter that a box
+    // refused shows the refusal and records nothing.
+    bool TakeRefusedRead() { return std::exchange(refusedRead, false); }
     // The user chose item index of the entry list or the units list.
     TrackerRequest ChooseItem(TrackerControl list, int item);
     // The user clicked a radio button, the check box or a button.
@@ -120,6 +124,8 @@ class TrackerWindowModel {
     void EnterDate(const std::string& text);
     void ShowFormDate();
     void EnterPrice(const std::string& text);
+    void EnterUnits(const std::string& text);
+    void TakeUnits(int units);
     void RefreshButtons();
     bool IsOpenView() const { return GetControl(TrackerControl::kShowOpenOnly).checked; }
 
@@ -159,6 +165,7 @@ class TrackerWindowModel {
     // By open position: ticked to go to a graph; the first four options by default.
     std::vector<bool> picks;
     int selectedRow = -1;  // a row of the list, or -1
+    bool refusedRead = false;
     Option graphOptions[kOptionSlots];
     Stock graphStock;
 };

@@ -61,6 +61,12 @@ int Tran::SetSide(Side value) {
 int Tran::SetPrice(double value) { return SetNonNegative(price, value); }
 int Tran::SetFees(double value) { return SetFee(fees, value); }
 
+int Tran::SetBrokerId(const std::string& value) {
+    if (value.size() > kMaxBrokerIdLength) return -1;
+    brokerId = value;
+    return 0;
+}
+
 int Tran::GetUnits() const { return units == INT_MIN ? INT_MAX : std::abs(units); }
 
 void Tran::CopyFrom(const Tran& other) { *this = other; }
@@ -159,7 +165,7 @@ bool operator==(const Tran& a, const Tran& b) {
     return a.date == b.date && a.kind == b.kind && a.assetType == b.assetType && a.name == b.name &&
            a.action == b.action && a.units == b.units && a.unitsPerContract == b.unitsPerContract &&
            a.optionType == b.optionType && a.strike == b.strike && a.expiration == b.expiration &&
-           a.side == b.side && a.price == b.price && a.fees == b.fees;
+           a.side == b.side && a.price == b.price && a.fees == b.fees && a.brokerId == b.brokerId;
 }
 
 }  // namespace qx

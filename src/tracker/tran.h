@@ -58,6 +58,10 @@ class Tran {
     // Stores minus the absolute value, so a fee is always a cost; refuses non-finite
     // values and magnitudes beyond kMaxMagnitude.
     int SetFees(double value);
+    // The broker's own id of the trade, from a statement that gives one, so that a
+    // later import knows it; empty for a transaction typed in. Refuses an id longer
+    // than kMaxBrokerIdLength bytes.
+    int SetBrokerId(const std::string& value);
 
     CTime GetDate() const { return date; }
     TranKind GetKind() const { return kind; }
@@ -77,6 +81,10 @@ class Tran {
     Side GetSide() const { return side; }
     double GetPrice() const { return price; }
     double GetFees() const { return fees; }
+    const std::string& BrokerId() const { return brokerId; }
+
+    // The longest broker id kept: far beyond the ids brokers give.
+    static constexpr std::size_t kMaxBrokerIdLength = 64;
 
     // Copies every field of other.
     void CopyFrom(const Tran& other);
@@ -134,6 +142,8 @@ class Tran {
     Side side = Side::kNone;
     double price = 0;
     double fees = 0;  // zero or negative
+    // Not a field of the record's document layout: the book keeps it beside the record.
+    std::string brokerId;
 };
 
 }  // namespace qx

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -89,7 +90,11 @@ void AppendRow(std::string& out, const std::array<std::string, kColumnCount>& fi
     for (int column = 0; column < kColumnCount; ++column) {
         if (column > 0) out += ',';
         const std::string& field = fields[column];
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        // One pass over the field: most need no quotes.
+        const bool plain = std::none_of(field.begin(), field.end(), [](char c) {
+            return c == ',' || c == '"' || c == '\r' || c == '\n';
+        });
+        if (plain) {
             out += field;
             continue;
         }
@@ -351,19 +356,27 @@ TranCsvImport Refused(TranCsvImport result, const std::string& message) {
 
 std::string RowText(int row) { return "Row " + std::to_string(row) + ": "; }
 
+// About the bytes of a row, so the text of a large book is not copied as it grows.
+constexpr std::size_t kRowBytesGuess = 128;
+
 }  // namespace
 
 std::string WriteTranCsv(const TranList& list, int significantDigits) {
     std::string out;
+    out.reserve(static_cast<std::size_t>(list.GetCount() + 1) * kRowBytesGuess);
     std::array<std::string, kColumnCount> fields;
     std::copy(std::begin(kHeaders), std::end(kHeaders), fields.begin());
     AppendRow(out, fields);
     const auto money = [significantDigits](double x) {
         return NumberText(x, significantDigits, false);
     };
+    // A book's series share a few expirations: each is worded once.
+    std::unordered_map<std::int64_t, std::string> expirations;
     for (int i = 0; i < list.GetCount(); ++i) {
         Tran t;
         list.GetAt(i, t);
+        const auto [worded, added] = expirations.try_emplace(t.GetExpiration().GetTime());
+        if (added) worded->second = ExpirationText(t.GetExpiration());
         fields = {DateTimeText(t.GetDate()),
                   t.GetName(),
                   NameOf(kKindNames, t.GetKind()),
@@ -374,7 +387,7 @@ std::string WriteTranCsv(const TranList& list, int significantDigits) {
                   std::to_string(t.GetUnitsPerContract()),
                   NameOf(kTypeNames, t.GetOptionType()),
                   t.GetStrike() == 0 ? "" : ShortestText(t.GetStrike()),
-                  ExpirationText(t.GetExpiration()),
+                  worded->second,
                   ShortestText(t.GetPrice()),
                   ShortestText(t.GetFees()),
                   money(t.Amount()),

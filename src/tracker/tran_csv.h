@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/outcome.h"
 #include "tracker/tran_list.h"
 
 namespace qx {
@@ -58,9 +59,9 @@ TranCsvRows ReadTranCsvRows(std::string_view text);
 TranCsvImport ReadTranCsv(std::string_view text, const TranList& book);
 
 // Writes list to the file at path through the safe file writer (a file there is
-// replaced only once all is written, keeping its permissions);
-// an empty text when written, else the message for the user.
-std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits);
+// replaced only once all is written, keeping its permissions); refused with the file's
+// error when it was not written.
+Outcome SaveTranCsv(const std::string& path, const TranList& list, int significantDigits);
 
 // Reads the file at path with ReadTranCsv; a file that cannot be read, or is larger
 // than a book of transactions can be, is refused with its message.

@@ -16,9 +16,10 @@ namespace qx {
 
 namespace fs = std::filesystem;
 
-std::string SaveTranCsv(const std::string& path, const TranList& list, int significantDigits) {
+Outcome SaveTranCsv(const std::string& path, const TranList& list, int significantDigits) {
     const FileError error = WriteFileSafely(path, WriteTranCsv(list, significantDigits));
-    return error == FileError::kNone ? "" : FileErrorText(error, path);
+    if (error == FileError::kNone) return Outcome::Accepted();
+    return Outcome::Refused(FileErrorText(error, path));
 }
 
 TranCsvImport LoadTranCsv(const std::string& path, const TranList& book) {

@@ -26,6 +26,12 @@ void FillThroughSetters(const Tran& from, Tran& to) {
     to.SetSide(from.GetSide());
     to.SetPrice(from.GetPrice());
     to.SetFees(from.GetFees());
+    to.SetBrokerId(from.BrokerId());
+}
+
+// Only trades hold units and count in the rules.
+bool IsTrade(const Tran& t) {
+    return t.GetKind() == TranKind::kUnderlying || t.GetKind() == TranKind::kOption;
 }
 
 }  // namespace
@@ -43,47 +49,56 @@ Outcome TranList::Place(const Tran* tran, int removed) {
     const int from = removed < 0 ? index : std::min(index, removed);
     // A later transaction the book already held against its rules (an older edition's
     // document) does not stop the change; one that passed must pass afterwards too.
-    const std::vector<int> later = Dependents(from, removed, tran);
-    std::vector<bool> passed;
-    for (int i : later) passed.push_back(Judge(i).IsAccepted());
+    const std::vector<Dependent> later = Dependents(from, removed, tran);
+    std::vector<bool> passed(later.size(), true);
+    if (!everyPasses) {
+        SeriesLedger::Walk walk(ledger);
+        for (std::size_t k = 0; k < later.size(); ++k)
+            passed[k] = Judge(later[k].index, later[k].series, walk).IsAccepted();
+    }
 
     Tran old;
-    if (removed >= 0) {
-        old = std::move(transactions[removed]);
-        transactions.erase(transactions.begin() + removed);
-        ledger.Erase(transactions, removed, old);
-    }
+    if (removed >= 0) old = TakeOut(removed);
     Outcome outcome = Outcome::Accepted();
     if (tran) {
         Tran judged = *tran;
-        outcome =
-            JudgeTran(judged, ledger.Before(judged.Name(), index), ledger.ExercisesBefore(index));
+        const SeriesTally series = ledger.Before(judged.Name(), index);
+        outcome = JudgeTran(judged, series, ledger.ExercisesBefore(index));
         if (outcome.IsAccepted()) {
-            transactions.insert(transactions.begin() + index, std::move(judged));
-            ledger.Insert(transactions, index);
+            if (judged.IsExercise()) judged.SetSide(ExercisedSide(series));
+            PutIn(index, std::move(judged));
         }
     }
     if (outcome.IsAccepted()) {
         const int placed = tran ? index : INT_MAX;
+        SeriesLedger::Walk walk(ledger);
         for (std::size_t k = 0; k < later.size() && outcome.IsAccepted(); ++k)
-            if (passed[k]) outcome = Judge(MovedIndex(later[k], removed, placed));
-        if (!outcome.IsAccepted() && tran) {
-            const Tran takenOut = std::move(transactions[index]);
-            transactions.erase(transactions.begin() + index);
-            ledger.Erase(transactions, index, takenOut);
-        }
+            if (passed[k])
+                outcome = Judge(MovedIndex(later[k].index, removed, placed), later[k].series, walk);
+        if (!outcome.IsAccepted() && tran) TakeOut(index);
     }
     if (!outcome.IsAccepted()) {
-        if (removed >= 0) {
-            transactions.insert(transactions.begin() + removed, std::move(old));
-            ledger.Insert(transactions, removed);
-        }
+        if (removed >= 0) PutIn(removed, std::move(old));
         ledger.TakeTouched();
         return Outcome::Refused(outcome.GetReason());
     }
     RecomputeBalances(from);
     RefreshPositions();
     return Outcome::Accepted(index);
+}
+
+void TranList::PutIn(int index, Tran tran) {
+    totals.insert(totals.begin() + index, tran.Total());
+    transactions.insert(transactions.begin() + index, std::move(tran));
+    ledger.Insert(transactions, index);
+}
+
+Tran TranList::TakeOut(int index) {
+    Tran taken = std::move(transactions[index]);
+    transactions.erase(transactions.begin() + index);
+    totals.erase(totals.begin() + index);
+    ledger.Erase(transactions, index, taken);
+    return taken;
 }
 
 Outcome TranList::Remove(int index) {
@@ -140,25 +155,35 @@ int TranList::PlaceFor(const Tran& tran, int removed) const {
     return removed >= 0 && removed < index ? index - 1 : index;
 }
 
-std::vector<int> TranList::Dependents(int from, int removed, const Tran* placed) const {
-    std::vector<int> later;
-    const auto addFrom = [&](const std::vector<int>& members) {
+std::vector<TranList::Dependent> TranList::Dependents(int from, int removed,
+                                                      const Tran* placed) const {
+    std::vector<Dependent> later;
+    // A dividend holds no units, so it neither moves a later judgement nor needs one.
+    const auto addFrom = [&](const std::vector<int>& members, int series) {
         for (auto at = std::lower_bound(members.begin(), members.end(), from); at != members.end();
-             ++at)
-            if (*at != removed) later.push_back(*at);
+             ++at) {
+            const Tran& t = transactions[*at];
+            if (*at == removed || !IsTrade(t)) continue;
+            later.push_back({*at, series >= 0 ? series : ledger.SeriesOf(t.Name())});
+        }
     };
     const Tran* records[] = {placed, removed >= 0 ? &transactions[removed] : nullptr};
-    bool movesUnderlying = false;
+    bool exercises = false;
     for (const Tran* record : records) {
-        if (!record) continue;
+        if (!record || !IsTrade(*record)) continue;
         const int series = ledger.SeriesOf(record->Name());
-        if (series >= 0) addFrom(ledger.Members(series));
-        movesUnderlying =
-            movesUnderlying || record->GetKind() == TranKind::kUnderlying || record->IsExercise();
+        if (series >= 0) addFrom(ledger.Members(series), series);
+        exercises = exercises || record->IsExercise();
     }
-    if (movesUnderlying) addFrom(ledger.UnderlyingMoves());
-    std::sort(later.begin(), later.end());
-    later.erase(std::unique(later.begin(), later.end()), later.end());
+    // An exercise's delivery moves the net holding every underlying trade is judged by;
+    // a trade in the underlying moves only that of its own name.
+    if (exercises) addFrom(ledger.UnderlyingMoves(), -1);
+    const auto byIndex = [](const Dependent& a, const Dependent& b) { return a.index < b.index; };
+    const auto sameIndex = [](const Dependent& a, const Dependent& b) {
+        return a.index == b.index;
+    };
+    std::sort(later.begin(), later.end(), byIndex);
+    later.erase(std::unique(later.begin(), later.end(), sameIndex), later.end());
     return later;
 }
 
@@ -167,13 +192,12 @@ int TranList::MovedIndex(int index, int removed, int placed) {
     return index >= placed ? index + 1 : index;
 }
 
-Outcome TranList::Judge(int index) const {
+Outcome TranList::Judge(int index, int id, SeriesLedger::Walk& walk) const {
     const Tran& held = transactions[index];
-    Tran judged = held;
-    Outcome outcome =
-        JudgeTran(judged, ledger.Before(held.Name(), index), ledger.ExercisesBefore(index));
+    const SeriesTally& series = walk.Before(id, index);
+    Outcome outcome = JudgeTran(held, series, walk.ExercisesBefore(index));
     // An exercise that would now take the other side exercises another opening.
-    if (outcome.IsAccepted() && judged.GetSide() != held.GetSide())
+    if (outcome.IsAccepted() && held.IsExercise() && ExercisedSide(series) != held.GetSide())
         return Outcome::Refused(kAlreadyClosedText);
     return outcome;
 }

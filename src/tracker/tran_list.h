@@ -70,12 +70,19 @@ class TranList {
     // Empties the list.
     void RemoveAll();
 
-    // Writes or reads the count, then each transaction followed by its balance
-    // (defined with the document code). The classic layout holds at most
-    // kClassicMaxTransactions, the extended one any number the file has room for.
-    // Loading puts the records in place without validation and ends with Recalculate;
-    // false on a file error, which the archive keeps.
-    bool Serialize(CArchive& archive, bool extended = false);
+    // The layouts of a book in a document: the classic one of earlier versions, and
+    // the versions of the extended one (the numbers are the versions the file names).
+    enum class Layout { kClassic = 0, kExtended = 1, kExtendedWithIds = 2 };
+    // The layout that holds this book with nothing lost: the classic one up to
+    // kClassicMaxTransactions without broker ids, the extended one beyond, with ids
+    // when any transaction has one.
+    Layout LayoutToWrite() const;
+    // Writes or reads the count, then each transaction followed by its balance and,
+    // in kExtendedWithIds, its broker id (defined with the document code). The classic
+    // layout holds at most kClassicMaxTransactions, the extended one any number the
+    // file has room for. Loading puts the records in place without validation and ends
+    // with Recalculate; false on a file error, which the archive keeps.
+    bool Serialize(CArchive& archive, Layout layout = Layout::kClassic);
 
     // Equal when both hold the same transactions in the same order (the derived
     // balances and positions follow from them).
@@ -90,18 +97,28 @@ class TranList {
     // before still pass them; otherwise leaves the book as it was and gives the first
     // reason.
     Outcome Place(const Tran* tran, int removed);
+    // Puts tran in the book at index, with its total and its place in the ledger.
+    void PutIn(int index, Tran tran);
+    // Takes the transaction at index out of the book and the ledger.
+    Tran TakeOut(int index);
     // Where tran goes once the transaction at removed (-1 for none) is out of the book.
     int PlaceFor(const Tran& tran, int removed) const;
-    // The transactions from index from on (but removed) whose rules placing placed in
-    // place of removed may change: those of both records' series, and every move of
-    // the underlying when either record moves it.
-    std::vector<int> Dependents(int from, int removed, const Tran* placed) const;
+    // A later transaction a change may fail, with its series.
+    struct Dependent {
+        int index;
+        int series;
+    };
+    // The trades from index from on (but removed), in book order, whose rules placing
+    // placed in place of removed may change: those of both records' series, and every
+    // move of the underlying when either record is an exercise.
+    std::vector<Dependent> Dependents(int from, int removed, const Tran* placed) const;
     // Where the transaction at index stands once removed is out and a record is in at
     // placed.
     static int MovedIndex(int index, int removed, int placed);
-    // The transaction at index judged by the tallies before it; an exercise that would
-    // now exercise the other side's opening is refused.
-    Outcome Judge(int index) const;
+    // The transaction at index, of series id, judged by the tallies before it, read
+    // through walk (so judged in ascending order); an exercise that would now exercise
+    // the other side's opening is refused.
+    Outcome Judge(int index, int id, SeriesLedger::Walk& walk) const;
     // Refuses removing the opening at index when later transactions closed it.
     Outcome CheckNotClosed(int index) const;
 
@@ -116,10 +133,16 @@ class TranList {
 
     // In date order.
     std::vector<Tran> transactions;
+    std::vector<double> totals;    // totals[i]: transactions[i].Total()
     std::vector<double> balances;  // balances[i]: the cash after transactions[i]
     SeriesLedger ledger;
+    // Whether every transaction passed its rules when the book was last recalculated.
+    // An accepted change keeps every passing transaction passing, so while this holds
+    // a change need not judge the later transactions before it is made.
+    bool everyPasses = true;
     // By series: its open option position, units 0 when none.
     std::vector<Tran> seriesPositions;
+    std::vector<int> openSeries;  // the series whose position is open
     Tran underlyingPosition;      // units 0 when none
     std::vector<Tran> positions;  // the open positions as listed
     std::vector<double> positionBalances;

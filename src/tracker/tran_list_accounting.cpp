@@ -65,7 +65,16 @@ bool IsOptionOpening(const Tran& t) {
 
 void TranList::Recalculate() {
     ledger.Rebuild(transactions);
+    totals.clear();
+    everyPasses = true;
+    SeriesLedger::Walk walk(ledger);
+    for (int i = 0; i < GetCount(); ++i) {
+        totals.push_back(transactions[i].Total());
+        everyPasses =
+            everyPasses && Judge(i, ledger.SeriesOf(transactions[i].Name()), walk).IsAccepted();
+    }
     seriesPositions.clear();
+    openSeries.clear();
     RecomputeBalances(0);
     RefreshPositions();
 }
@@ -76,19 +85,28 @@ void TranList::RecomputeBalances(int from) {
     balances.resize(transactions.size());
     double balance = from > 0 ? balances[from - 1] : 0;
     for (std::size_t i = from; i < transactions.size(); ++i) {
-        balance += transactions[i].Total();
+        balance += totals[i];
         balances[i] = balance;
     }
 }
 
 void TranList::RefreshPositions() {
     seriesPositions.resize(ledger.SeriesCount());
-    for (int series : ledger.TakeTouched()) seriesPositions[series] = OptionPosition(series);
+    const std::vector<int> touched = ledger.TakeTouched();
+    for (int series : touched) seriesPositions[series] = OptionPosition(series);
+    // Only a series open before or touched now can be open: a book of thousands of
+    // closed series is not walked per change.
+    std::vector<int> candidates = openSeries;
+    candidates.insert(candidates.end(), touched.begin(), touched.end());
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
     // Open series in the order of their first opening, which a change before it moves.
     std::vector<std::pair<int, int>> open;  // first opening, series
-    for (int series = 0; series < ledger.SeriesCount(); ++series) {
-        if (seriesPositions[series].GetSignedUnits() != 0)
-            open.emplace_back(FirstOptionOpening(series), series);
+    openSeries.clear();
+    for (int series : candidates) {
+        if (seriesPositions[series].GetSignedUnits() == 0) continue;
+        open.emplace_back(FirstOptionOpening(series), series);
+        openSeries.push_back(series);
     }
     std::sort(open.begin(), open.end());
     positions.clear();
@@ -106,7 +124,7 @@ void TranList::RefreshPositions() {
 Tran TranList::UnderlyingPosition() const {
     // Net units of the underlying over every symbol, futures in units of the underlying.
     double net = ledger.ExercisesBefore(INT_MAX).delivered;
-    for (int series = 0; series < ledger.SeriesCount(); ++series)
+    for (int series : ledger.UnderlyingSeries())
         net += ledger.Before(series, INT_MAX).underlyingUnits;
     Tran position;
     if (net == 0) return position;

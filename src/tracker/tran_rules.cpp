@@ -68,7 +68,7 @@ Outcome JudgeClose(const Tran& tran, const SeriesTally& series, const SeriesTall
     return Outcome::Accepted();
 }
 
-Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
+Outcome JudgeExercise(const Tran& tran, const SeriesTally& series) {
     const bool outOfMoney =
         (tran.GetOptionType() == OptionType::kCall && tran.GetStrike() > tran.GetPrice()) ||
         (tran.GetOptionType() == OptionType::kPut && tran.GetStrike() < tran.GetPrice());
@@ -87,13 +87,12 @@ Outcome JudgeExercise(Tran& tran, const SeriesTally& series) {
     const double available = series.opened[openSide] - series.taken[Opposite(openSide)];
     if (available - tran.GetUnits() < 0)
         return Outcome::Refused("Transaction tries to exercise more units than are open");
-    tran.SetSide(Opposite(openSide));
     return Outcome::Accepted();
 }
 
 }  // namespace
 
-Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
+Outcome JudgeTran(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises) {
     switch (tran.GetAction()) {
         case TranAction::kOpen:
             if (tran.GetKind() == TranKind::kUnderlying || tran.GetKind() == TranKind::kOption)
@@ -104,5 +103,7 @@ Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exer
         default: return Outcome::Accepted();  // a dividend opens and closes nothing
     }
 }
+
+Side ExercisedSide(const SeriesTally& series) { return Opposite(series.lastOpenSide); }
 
 }  // namespace qx

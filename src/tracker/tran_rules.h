@@ -2,6 +2,7 @@
 #define QX_TRACKER_TRAN_RULES_H
 
 #include "platform/outcome.h"
+#include "pricing/record_enums.h"
 
 namespace qx {
 
@@ -18,9 +19,12 @@ inline constexpr const char* kAlreadyClosedText =
 // those of its own series (the same name) and those of the book's exercises. An
 // opening may not face a holding on the other side, a closing or an exercise needs
 // open units to take, and an exercise must be in the money; the underlying is judged
-// by its net holding, which the exercises' deliveries move. An accepted exercise gets
-// the side opposite to the opening it exercises.
-Outcome JudgeTran(Tran& tran, const SeriesTally& series, const SeriesTally& exercises);
+// by its net holding, which the exercises' deliveries move. An accepted exercise takes
+// the side ExercisedSide gives.
+Outcome JudgeTran(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises);
+
+// The side an exercise of a series takes: opposite to the series' most recent opening.
+Side ExercisedSide(const SeriesTally& series);
 
 }  // namespace qx
 

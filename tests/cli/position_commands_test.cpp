@@ -9,7 +9,6 @@
 #include "cli/stream_messages.h"
 #include "shell/document.h"
 #include "shell/settings.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 #include "test_support/time_zone.h"
 
@@ -21,7 +20,7 @@ namespace {
 class PositionCommandsTest : public testing::Test {
   protected:
     PositionCommandsTest() {
-        Document doc(settings, messages);
+        Document doc(settings);
         const struct {
             OptionType type;
             double strike;
@@ -45,7 +44,8 @@ class PositionCommandsTest : public testing::Test {
             option.SetInterestRate(0.05);
             option.SetVolatility(0.30);
         }
-        EXPECT_TRUE(doc.Save(document)) << messages.LastText();
+        const Outcome saved = doc.Save(document);
+        EXPECT_TRUE(saved.IsAccepted()) << saved.GetReason();
     }
 
     struct Run {
@@ -69,7 +69,6 @@ class PositionCommandsTest : public testing::Test {
 
     ScopedTimeZone zone{"UTC"};
     Settings settings;
-    RecordingMessages messages;
     TempFolder folder;
     const std::string document = folder.Path("condor.opt");
 };
@@ -136,6 +135,7 @@ TEST_F(PositionCommandsTest, ErrorsGoToStandardErrorWithExitTwo) {
         {"table", folder.Path("missing.opt")},
         {"table", folder.Path("damaged.opt")},
         {"table", document, "--step", "0"},
+        {"table", document, "--step", "2,5"},
         {"table", document, "--sideways"},
         {"value", document, "extra"},
         {"picture", document},
@@ -151,11 +151,11 @@ TEST_F(PositionCommandsTest, ErrorsGoToStandardErrorWithExitTwo) {
         EXPECT_FALSE(run.err.empty()) << words.back();
     }
     // A damaged document is named as the window names it.
-    Document window(settings, messages);
-    window.Open(folder.Path("damaged.opt"));
-    ASSERT_FALSE(messages.shown.empty());
+    Document window(settings);
+    const Outcome opened = window.Open(folder.Path("damaged.opt"));
+    ASSERT_FALSE(opened.IsAccepted());
     EXPECT_EQ(RunWords({"value", folder.Path("damaged.opt")}).err,
-              "qualtrixon: " + StreamMessages::OneLine(messages.LastText()) + "\n");
+              "qualtrixon: " + StreamMessages::OneLine(opened.GetReason()) + "\n");
 }
 
 TEST_F(PositionCommandsTest, TheProgramWritesAPictureWithoutADisplay) {

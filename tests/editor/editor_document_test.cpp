@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "editor_fixture.h"
+#include "test_support/random_book.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -209,6 +212,48 @@ TEST_F(EditorDocumentTest, ForeignFileLeavesTheEditorAndDamagedFileLeavesANewOne
     EXPECT_EQ(Record(0).GetSide(), Side::kNone);
     EXPECT_EQ(editor->GetDocument().GetPath(), "");
     EXPECT_EQ(Text(C::kPrompt), "Enter price.");
+}
+
+// The document reports what went wrong; the editor shows it over the main window and
+// keeps what the user has.
+TEST_F(EditorDocumentTest, FileFailuresAreShownOverTheMainWindowAndKeepTheWork) {
+    const std::string kept = folder.Path("kept.opt");
+    Type(C::kPrice, "50");
+    ASSERT_TRUE(editor->SaveTo(kept));
+    Type(C::kShares, "300");
+    const std::string missing = folder.Path("missing.opt");
+    const std::string nowhere = folder.Path("no/such/folder.opt");
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::string message;
+    } cases[] = {
+        {"open a missing file", [&] { editor->Open(missing); }, missing + " was not found."},
+        {"save into a missing folder", [&] { EXPECT_FALSE(editor->SaveTo(nowhere)); },
+         nowhere + " contains an invalid path."},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        c.act();
+        ASSERT_EQ(messages.shown.size(), 1u) << c.what;
+        EXPECT_EQ(messages.shown[0].text, c.message) << c.what;
+        EXPECT_EQ(messages.shown[0].caption, "Qualtrixon") << c.what;
+        EXPECT_EQ(messages.shown[0].owner, MessageOwner::kMainWindow) << c.what;
+        EXPECT_EQ(Text(C::kShares), "300") << c.what;
+        EXPECT_EQ(editor->GetDocument().GetPath(), kept) << c.what;
+        EXPECT_TRUE(editor->HasUnsavedWork()) << c.what;
+    }
+}
+
+TEST_F(EditorDocumentTest, SavingAnExtendedBookWarnsOncePerDocument) {
+    editor->GetDocument().GetTransactions().CopyFrom(RandomBook(101, 3));
+    ASSERT_TRUE(editor->SaveTo(folder.Path("a.opt")));
+    ASSERT_TRUE(editor->SaveTo(folder.Path("b.opt")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "This book holds more than 100 transactions, so it is saved in a layout that "
+              "earlier versions of Qualtrixon cannot open.");
+    EXPECT_EQ(messages.shown[0].owner, MessageOwner::kMainWindow);
 }
 
 // A user's whole session: the underlying, two options from the lists, fees, the American

@@ -128,13 +128,18 @@ TEST_F(EditorTest, SharesAreTakenOnlyOnceThereIsAPrice) {
     EXPECT_EQ(Text(C::kShares), "");
     EXPECT_EQ(Underlying().GetShares(), 0);
     Type(C::kPrice, "50");
+    // A text the box cannot read whole leaves the shares held.
     const std::pair<const char*, const char*> typed[] = {
-        {"200", "200"}, {" 300 ", "300"}, {"0", ""}, {"-4", ""}, {"abc", ""}, {"12.7", "12"}};
+        {"200", "200"},   {" 300 ", "300"}, {"1,000", "1000"}, {"abc", "1000"},
+        {"12.7", "1000"}, {"1,25", "1000"}, {"0", ""},         {"-4", ""}};
     for (const auto& [text, shown] : typed) {
         Type(C::kShares, text);
         EXPECT_EQ(Text(C::kShares), shown) << text;
         EXPECT_EQ(IntegerText(Underlying().GetShares()), shown) << text;
     }
+    EXPECT_EQ(messages.LastText(),
+              "The Shares (Units) box cannot read \"1,25\" as a whole "
+              "number. Write it as 1250 or 1,250.");
     Choose(C::kShares, "2500");
     EXPECT_EQ(Underlying().GetShares(), 2500);
     EXPECT_EQ(Ctl(C::kShares).selected, 10);

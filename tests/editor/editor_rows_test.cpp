@@ -410,7 +410,14 @@ TEST_F(EditorTest, RowNumberBoxesRefuseWhatTheyCannotReadAndNameTheBox) {
     EXPECT_DOUBLE_EQ(Record(0).GetStrike(), 1200);
     EXPECT_EQ(RowText(0, R::kStrike), "1200.00");
     EXPECT_DOUBLE_EQ(Record(0).GetPrice(), 1105.5) << "a refused strike voids nothing";
-    EXPECT_EQ(messages.shown.size(), 2u);
+    TypeInRow(0, R::kContracts, "1,000");
+    TypeInRow(0, R::kContracts, "1,00");
+    EXPECT_EQ(Record(0).GetContracts(), 1000);
+    EXPECT_EQ(RowText(0, R::kContracts), "1000");
+    EXPECT_EQ(messages.LastText(),
+              "The Contracts of Option 1 box cannot read \"1,00\" as a whole number. Write it "
+              "as 1250 or 1,250.");
+    EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 }  // namespace

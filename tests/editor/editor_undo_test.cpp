@@ -16,14 +16,14 @@ class EditorUndoTest : public EditorTest {
     // path nor its saved state moves.
     std::string Image() {
         const Document& document = editor->GetDocument();
-        Document copy(settings, messages);
+        Document copy(settings);
         copy.GetStock().CopyFrom(document.GetStock());
         for (int slot = 0; slot < kOptionSlots; ++slot)
             copy.GetOption(slot).CopyFrom(document.GetOption(slot));
         copy.GetTransactions().CopyFrom(document.GetTransactions());
         copy.GetNotes() = document.GetNotes();
         const std::string path = folder.Path("image.opt");
-        EXPECT_TRUE(copy.Save(path));
+        EXPECT_TRUE(copy.Save(path).IsAccepted());
         return ReadFileBytes(path);
     }
 

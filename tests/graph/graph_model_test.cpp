@@ -350,6 +350,54 @@ TEST(GraphModel, RangeSpansTheSelectedCurvesTopToBottom) {
     }
 }
 
+// The margins hold labels in a font that keeps its size, so the plot area takes all the
+// picture gains beyond the smallest; the curves are laid out on it again, not revalued.
+TEST(GraphModel, PictureSizeLaysTheCurvesOutOnItsPlotArea) {
+    const struct {
+        int width, height;
+        int plotRight, plotBottom, titleTop;
+    } cases[] = {
+        {382, 344, 360, 295, 320},  // the smallest, as a window opens
+        {200, 100, 360, 295, 320},  // never smaller
+        {800, 600, 778, 551, 576}, {382, 1000, 360, 951, 976}, {1400, 344, 1378, 295, 320},
+    };
+    Settings settings = WholeDaySettings();
+    Option rows[4] = {MakeCall(100, 90), MakePut(100, 90, Side::kSell)};
+    GraphModel model(rows, Stock(), settings);
+    model.SetDateOffset(30);
+    model.Recompute();
+    const double yMin = model.GetYMin();
+    const double yMax = model.GetYMax();
+    const double first = model.GetCurve(0, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        model.SetPictureSize(c.width, c.height);
+        const PlotGeometry& g = model.GetGeometry();
+        EXPECT_EQ(g.plotLeft, 60);
+        EXPECT_EQ(g.plotTop, 20);
+        EXPECT_EQ(g.plotRight, c.plotRight);
+        EXPECT_EQ(g.plotBottom, c.plotBottom);
+        EXPECT_EQ(g.titleTop, c.titleTop);
+        EXPECT_DOUBLE_EQ(model.GetPixelStep(), (c.plotRight - 60) / 60.0);
+        EXPECT_DOUBLE_EQ(model.GetYScale(), (c.plotBottom - 20) / (yMax - yMin));
+        EXPECT_EQ(model.GetCurve(0, 0), first);
+        int top = g.PlotHeight();
+        int bottom = 0;
+        for (int d = 0; d < model.GetDateCount(); ++d) {
+            for (int i = 0; i < model.GetPointCount(); ++i) {
+                top = std::min(top, model.GetPixelRow(d, 0, i));
+                bottom = std::max(bottom, model.GetPixelRow(d, 0, i));
+            }
+        }
+        EXPECT_EQ(top, 0) << "the highest value on the plot's top row";
+        EXPECT_NEAR(bottom, g.PlotHeight(), 1) << "the lowest on its bottom row";
+    }
+    // A new resolution spaces its points over the plot as it now is.
+    settings.resolution = 100;
+    model.ApplyResolution();
+    EXPECT_DOUBLE_EQ(model.GetPixelStep(), (1378 - 60) / 300.0);
+}
+
 TEST(GraphModel, FlatCurveGetsAOneUnitRangeAndLiesAtMidHeight) {
     const struct {
         const char* what;

@@ -88,7 +88,8 @@ TEST(PlotAxes, ValueLabelsOfTheWorkedRanges) {
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas;
-        PlotAxes(canvas, {kPen, kText, kBackground}).DrawValueAxis(Values(c.yMin, c.yMax));
+        PlotAxes(canvas, {kPen, kText, kBackground}, kSmallestPlot)
+            .DrawValueAxis(Values(c.yMin, c.yMax));
         EXPECT_EQ(canvas.TextsIn(kText), c.labels) << "values " << c.yMin << " to " << c.yMax;
     }
 }
@@ -96,7 +97,7 @@ TEST(PlotAxes, ValueLabelsOfTheWorkedRanges) {
 TEST(PlotAxes, ValueLabelsSitRightAlignedOnTheirTicks) {
     RecordingCanvas canvas;
     const PlotAxes::ValueRange range = Values(-50, 250);
-    PlotAxes(canvas, {kPen, kText, kBackground}).DrawValueAxis(range);
+    PlotAxes(canvas, {kPen, kText, kBackground}, kSmallestPlot).DrawValueAxis(range);
 
     const auto& axis = canvas.lines.front();
     EXPECT_EQ(axis.x1, 59);
@@ -128,7 +129,8 @@ TEST(PlotAxes, ValueTicksStayOnThePlotsHeight) {
     } cases[] = {{1.6e-14, 2e-13}, {-1.06581e-12, -1.77636e-13}, {5.11591e-13, 1.87583e-12}};
     for (const auto& c : cases) {
         RecordingCanvas canvas;
-        PlotAxes(canvas, {kPen, kText, kBackground}).DrawValueAxis(Values(c.yMin, c.yMax));
+        PlotAxes(canvas, {kPen, kText, kBackground}, kSmallestPlot)
+            .DrawValueAxis(Values(c.yMin, c.yMax));
         for (const auto& line : canvas.lines) {
             EXPECT_GE(line.y1, 20) << "values " << c.yMin << " to " << c.yMax;
             EXPECT_LE(line.y2, 295) << "values " << c.yMin << " to " << c.yMax;
@@ -148,7 +150,7 @@ TEST(PlotAxes, PriceAxisLiesOnTheZeroLineOrTheNearerEdge) {
         {-10, 0, 20},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PlotAxes::PriceAxisHeight(Values(c.yMin, c.yMax)), c.h)
+        EXPECT_EQ(PlotAxes::PriceAxisHeight(Values(c.yMin, c.yMax), kSmallestPlot), c.h)
             << "values " << c.yMin << " to " << c.yMax;
     }
 }
@@ -167,7 +169,7 @@ struct LabelCase {
 
 // Draws the axis of the case at y 249 and gives the labels written on it.
 Texts DrawLabels(RecordingCanvas& canvas, const LabelCase& c) {
-    PlotAxes axes(canvas, {kPen, kText, kBackground});
+    PlotAxes axes(canvas, {kPen, kText, kBackground}, kSmallestPlot);
     if (c.percent)
         axes.DrawPercentAxis(c.range, 249);
     else
@@ -225,7 +227,8 @@ TEST(PlotAxes, PriceLabelsThatWouldRunIntoTheirNeighbourAreLeftOut) {
 
 TEST(PlotAxes, PriceTicksStandAtTheirPricesPosition) {
     RecordingCanvas canvas;
-    PlotAxes(canvas, {kPen, kText, kBackground}).DrawPriceAxis(Prices(10, 10.4), 100);
+    PlotAxes(canvas, {kPen, kText, kBackground}, kSmallestPlot)
+        .DrawPriceAxis(Prices(10, 10.4), 100);
     std::vector<int> majors;
     for (const auto& line : canvas.lines)
         if (line.y1 == 95 && line.y2 == 105) majors.push_back(line.x1);

@@ -128,6 +128,46 @@ TEST_F(PlotRendererTest, CrosshairStepsAlongTheCurveFromTodaysPrice) {
     EXPECT_EQ(renderer.GetCrosshairX(), 359);
 }
 
+// At any picture size the title, the last curve point, the legend, the readout and the
+// crosshair follow the plot area, and the text keeps its size.
+TEST_F(PlotRendererTest, EveryPartFollowsThePlotAreaAtAnySize) {
+    for (const auto& [width, height] : {std::pair{382, 344}, {900, 700}, {1400, 400}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        model.SetPictureSize(width, height);
+        const PlotGeometry& g = model.GetGeometry();
+        canvas.Reset();
+        renderer.DrawPicture(canvas);
+        const auto fill = canvas.fills.front();
+        EXPECT_EQ(fill.width, width);
+        EXPECT_EQ(fill.height, height);
+        const auto title =
+            std::find_if(canvas.texts.begin(), canvas.texts.end(),
+                         [&](const auto& t) { return t.color == settings.titleColor; });
+        EXPECT_EQ(title->x, (width - 6 * 36) / 2);
+        EXPECT_EQ(title->y, height - 24);
+        const auto band = std::find_if(canvas.fills.begin(), canvas.fills.end(),
+                                       [&](const auto& f) { return f.y == g.plotTop; });
+        ASSERT_NE(band, canvas.fills.end()) << "the expected move's band";
+        EXPECT_EQ(band->height, g.PlotHeight());
+        const auto strokes = canvas.LinesIn(settings.plotColors[1]);
+        EXPECT_EQ(strokes.back().x2, PlotRenderer::PointX(model, 59));
+        EXPECT_GT(strokes.back().x2, g.plotRight - model.GetPixelStep());
+        const auto legend = canvas.TextsIn(settings.scaleTextColor).back();
+        EXPECT_EQ(legend, DateLabel(model, 1, settings.dateFormat));
+        const auto named = std::find_if(canvas.texts.begin(), canvas.texts.end(),
+                                        [&](const auto& t) { return t.text == legend; });
+        EXPECT_EQ(named->x + 6 * static_cast<int>(legend.size()) + 4 + 2, g.plotRight);
+        // Point 30 stands at the middle of the plot, on a whole pixel at these widths.
+        EXPECT_NE(renderer.Readout(g.plotLeft + g.PlotWidth() / 2, g.plotBottom - 1)
+                      .find("Option 1 : " + NumberText(model.GetCurve(1, 30), 2, false)),
+                  std::string::npos);
+        renderer.StepCrosshair(1);
+        renderer.StepCrosshair(1000);
+        EXPECT_EQ(renderer.GetCrosshairX(), g.plotRight - 1);
+        renderer.ClearCrosshair();
+    }
+}
+
 TEST_F(PlotRendererTest, PictureStartsWithTheBackground) {
     settings.backgroundColor = Rgb(10, 20, 30);
     renderer.DrawPicture(canvas);

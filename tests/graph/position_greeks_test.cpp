@@ -83,5 +83,30 @@ TEST(PrintPage, HeaderNamesThePositionLegByLeg) {
     EXPECT_EQ(lines, expected);
 }
 
+// A kept picture's summary rows: items packed while they fit, each line break a new row.
+TEST(PrintPage, SummaryLinesFitTheWidthItemByItem) {
+    const auto measure = [](const std::string& text) { return static_cast<int>(text.size()); };
+    const struct {
+        std::vector<std::string> lines;
+        int width;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {{"Break-even 97.02   Max profit 885.97", ""},
+         40,
+         {"Break-even 97.02   Max profit 885.97"}},
+        {{"Break-even 97.02   Max profit 885.97   Max loss 9550.00"},
+         40,
+         {"Break-even 97.02   Max profit 885.97", "Max loss 9550.00"}},
+        {{"Delta 63.84   Gamma -3.5709", "A line wider than the whole row"},
+         10,
+         {"Delta 63.84", "Gamma -3.5709", "A line wider than the whole row"}},
+        {{"Max loss 0.20\nReference: Max loss 1.00"},
+         80,
+         {"Max loss 0.20", "Reference: Max loss 1.00"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitToWidth(c.lines, c.width, measure), c.rows) << c.lines[0];
+}
+
 }  // namespace
 }  // namespace qx

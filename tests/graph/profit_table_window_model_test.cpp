@@ -54,11 +54,8 @@ TEST_F(ProfitTableWindowModelTest, StepBoxKeepsTheStepInForceOnAnEntryThatIsNoPr
         const char* typed;
         const char* shown;
         const char* topRow;
-    } cases[] = {{"2.5", "2.50", "150.00"},
-                 {"abc", "2.50", "150.00"},
-                 {"-3", "2.50", "150.00"},
-                 {"0", "2.50", "150.00"},
-                 {"5", "5.00", "200.00"}};
+    } cases[] = {{"2.5", "2.50", "150.00"}, {"2,5", "2.50", "150.00"}, {"abc", "2.50", "150.00"},
+                 {"-3", "2.50", "150.00"},  {"0", "2.50", "150.00"},   {"5", "5.00", "200.00"}};
     for (const auto& c : cases) {
         table.LeaveBox(C::kStepBox, c.typed);
         EXPECT_EQ(table.GetControl(C::kStepBox).text, c.shown) << c.typed;
@@ -77,6 +74,16 @@ TEST_F(ProfitTableWindowModelTest, SliderAndQuantityRecomputeTheCells) {
     table.ChooseItem(C::kQuantityList, 1);
     EXPECT_LT(table.GetTable().GetCell(row, 0), 0) << "a sold position's value is negative";
     EXPECT_EQ(table.GetTable().GetQuantity(), TableQuantity::kValue);
+}
+
+// The graph's slider reaches 500 %; the table's, opened from it, starts where it stands.
+TEST_F(ProfitTableWindowModelTest, SliderStartsAtAVolatilityAboveNinetyNine) {
+    for (Option& option : rows) option.SetVolatility(3.0);
+    ProfitTableWindowModel& table = Opened();
+    const Control& slider = table.GetControl(C::kVolatilitySlider);
+    EXPECT_EQ(slider.position, 300);
+    EXPECT_EQ(slider.maximum, 500);
+    EXPECT_EQ(table.GetControl(C::kVolatilityText).text, "3.000");
 }
 
 TEST_F(ProfitTableWindowModelTest, CellsShadeBySignAndSize) {

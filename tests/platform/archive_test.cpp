@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "test_support/file_size_limit.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -25,24 +24,21 @@ using Bytes = std::string;
 // The bytes a storing archive writes for what store puts into it.
 Bytes Stored(const std::function<void(CArchive&)>& store) {
     TempFolder folder;
-    RecordingMessages messages;
     const std::string path = folder.Path("out.opt");
     {
-        CArchive archive(path, CArchive::Mode::kStore, messages);
+        CArchive archive(path, CArchive::Mode::kStore);
         store(archive);
-        EXPECT_TRUE(archive.Close());
+        EXPECT_TRUE(archive.Close()) << archive.GetOutcome().GetReason();
     }
-    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
     return ReadFileBytes(path);
 }
 
-// A loading archive over a file holding bytes, kept with its folder and messages.
+// A loading archive over a file holding bytes, kept with its folder.
 struct Loading {
     explicit Loading(const Bytes& bytes)
         : path(folder.Path("in.opt")),
-          archive((WriteFileBytes(path, bytes), path), CArchive::Mode::kLoad, messages) {}
+          archive((WriteFileBytes(path, bytes), path), CArchive::Mode::kLoad) {}
     TempFolder folder;
-    RecordingMessages messages;
     std::string path;
     CArchive archive;
 };
@@ -266,23 +262,25 @@ TEST(CArchive, DamagedOrShortInputFailsWithItsMessageAndReadsNothing) {
         EXPECT_EQ(x, c.kind == 'd' ? 0 : 99) << c.what;
         EXPECT_EQ(t, c.kind == 't' ? "" : "previous") << c.what;
         EXPECT_FALSE(in.archive.EndRecord()) << c.what;
-        ASSERT_EQ(in.messages.shown.size(), 1u) << c.what;
+        const Outcome outcome = in.archive.GetOutcome();
+        ASSERT_FALSE(outcome.IsAccepted()) << c.what;
         std::string expected = c.message;
         expected.replace(expected.find("%1"), 2, in.path);
-        EXPECT_EQ(in.messages.shown[0].text, expected) << c.what;
-        EXPECT_EQ(in.messages.shown[0].caption, "Qualtrixon") << c.what;
+        EXPECT_EQ(outcome.GetReason(), expected) << c.what;
     }
 }
 
-TEST(CArchive, ReportsTheFirstErrorOnceAndReadsZeroAfterIt) {
+TEST(CArchive, KeepsTheFirstErrorAndReadsZeroAfterIt) {
     Loading in("\x01\x02");
     std::int32_t first = 5;
     std::int32_t second = 5;
     in.archive.Exchange(first);
     in.archive.Exchange(second);
+    in.archive.Expect(false);
     EXPECT_FALSE(in.archive.EndRecord());
     EXPECT_FALSE(in.archive.EndRecord());
-    EXPECT_EQ(in.messages.shown.size(), 1u);
+    EXPECT_EQ(in.archive.GetOutcome().GetReason(),
+              "An attempt was made to access " + in.path + " past its end.");
     EXPECT_EQ(in.archive.GetError(), FileError::kEndOfFile);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(second, 0);
@@ -296,8 +294,7 @@ TEST(CArchive, ExpectRangeMarksOnlyLoadedValuesOutsideTheRange) {
     EXPECT_EQ(in.archive.GetError(), FileError::kGeneric);
 
     TempFolder folder;
-    RecordingMessages messages;
-    CArchive out(folder.Path("x"), CArchive::Mode::kStore, messages);
+    CArchive out(folder.Path("x"), CArchive::Mode::kStore);
     out.ExpectRange(3, 0, 2);
     EXPECT_TRUE(out.EndRecord());
 }
@@ -325,13 +322,11 @@ TEST(CArchive, OpeningFailuresGiveTheStandardTexts) {
         {aFolder, CArchive::Mode::kStore, "Access to " + aFolder + " was denied."},
     };
     for (const Case& c : cases) {
-        RecordingMessages messages;
-        CArchive archive(c.path, c.mode, messages);
+        CArchive archive(c.path, c.mode);
         std::int32_t n = 0;
         archive.Exchange(n);
         EXPECT_FALSE(archive.EndRecord()) << c.path;
-        EXPECT_EQ(messages.LastText(), c.message) << c.path;
-        EXPECT_EQ(messages.shown.size(), 1u) << c.path;
+        EXPECT_EQ(archive.GetOutcome().GetReason(), c.message) << c.path;
     }
 }
 
@@ -343,30 +338,28 @@ TEST(CArchive, FileErrorTextsNameThePath) {
     EXPECT_EQ(FileErrorText(FileError::kOutOfMemory, "x"), "Out of memory.");
 }
 
-// Stores text over path, the archive closed when close says so.
-void StoreText(const std::string& path, const std::string& text, bool close,
-               RecordingMessages& messages) {
-    CArchive archive(path, CArchive::Mode::kStore, messages);
+// Stores text over path, the archive closed when close says so; gives how it went.
+Outcome StoreText(const std::string& path, const std::string& text, bool close) {
+    CArchive archive(path, CArchive::Mode::kStore);
     std::string copy = text;
     archive.Exchange(copy);
     if (close) archive.Close();
-    archive.EndRecord();
+    return archive.GetOutcome();
 }
 
 TEST(CArchive, StoreReplacesTheTargetOnlyWhenClosed) {
     TempFolder folder;
     const std::string path = folder.Path("doc.opt");
     WriteFileBytes(path, "previous content");
-    RecordingMessages messages;
 
-    StoreText(path, "never closed", false, messages);
+    StoreText(path, "never closed", false);
     EXPECT_EQ(ReadFileBytes(path), "previous content");
     EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
 
-    StoreText(path, "new", true, messages);
+    const Outcome stored = StoreText(path, "new", true);
     EXPECT_EQ(ReadFileBytes(path), "\x03new");
     EXPECT_EQ(folder.CountEntries(), 1);
-    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    EXPECT_TRUE(stored.IsAccepted()) << stored.GetReason();
 }
 
 TEST(CArchive, StoreKeepsPermissionsAndFollowsLinks) {
@@ -376,9 +369,8 @@ TEST(CArchive, StoreKeepsPermissionsAndFollowsLinks) {
     WriteFileBytes(real, "old");
     ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
-    RecordingMessages messages;
 
-    StoreText(link, "new", true, messages);
+    StoreText(link, "new", true);
 
     struct stat linkStatus {};
     ASSERT_EQ(::lstat(link.c_str(), &linkStatus), 0);
@@ -395,9 +387,7 @@ TEST(CArchive, StoreRefusesAReadOnlyTarget) {
     const std::string path = folder.Path("locked.opt");
     WriteFileBytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    RecordingMessages messages;
-    StoreText(path, "new", true, messages);
-    EXPECT_EQ(messages.LastText(), "Access to " + path + " was denied.");
+    EXPECT_EQ(StoreText(path, "new", true).GetReason(), "Access to " + path + " was denied.");
     EXPECT_EQ(ReadFileBytes(path), "old");
 }
 
@@ -405,12 +395,12 @@ TEST(CArchive, StoreThatRunsOutOfSpaceLeavesThePreviousFile) {
     TempFolder folder;
     const std::string path = folder.Path("doc.opt");
     WriteFileBytes(path, "previous content");
-    RecordingMessages messages;
+    Outcome stored = Outcome::Accepted();
     {
         ScopedFileSizeLimit limit(1000);
-        StoreText(path, std::string(20000, 'n'), true, messages);
+        stored = StoreText(path, std::string(20000, 'n'), true);
     }
-    EXPECT_EQ(messages.LastText(), "Disk full while accessing " + path + ".");
+    EXPECT_EQ(stored.GetReason(), "Disk full while accessing " + path + ".");
     EXPECT_EQ(ReadFileBytes(path), "previous content");
     EXPECT_EQ(folder.CountEntries(), 1) << "a temporary file was left behind";
 }
@@ -428,8 +418,7 @@ TEST(CArchive, StoreKilledMidwayLeavesNothingBehind) {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit small{8192, 8192};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        RecordingMessages messages;
-        StoreText(path, std::string(100000, 'n'), true, messages);
+        StoreText(path, std::string(100000, 'n'), true);
         ::_exit(0);
     }
     int status = 0;
@@ -442,9 +431,8 @@ TEST(CArchive, StoreKilledMidwayLeavesNothingBehind) {
 TEST(CArchive, StoreTakesTheLongestNameTheFolderAllows) {
     TempFolder folder;
     const std::string path = folder.Path(std::string(251, 'n') + ".opt");
-    RecordingMessages messages;
-    StoreText(path, "long", true, messages);
-    EXPECT_TRUE(messages.shown.empty()) << messages.LastText();
+    const Outcome stored = StoreText(path, "long", true);
+    EXPECT_TRUE(stored.IsAccepted()) << stored.GetReason();
     EXPECT_EQ(ReadFileBytes(path), "\x04long");
     EXPECT_EQ(folder.CountEntries(), 1);
 }
@@ -455,9 +443,8 @@ TEST(CArchive, TextBeyondTheLargestADocumentHoldsIsRefused) {
     const std::string path = folder.Path("sparse.opt");
     WriteFileBytes(path, Bytes("\xFF\xFF\xFF\x01\x00\x00\x01", 7));  // 16 MiB + 1 follow
     ASSERT_EQ(::truncate(path.c_str(), std::int64_t{1} << 32), 0);
-    RecordingMessages messages;
     {
-        CArchive in(path, CArchive::Mode::kLoad, messages);
+        CArchive in(path, CArchive::Mode::kLoad);
         std::string text = "previous";
         in.Exchange(text);
         EXPECT_EQ(in.GetError(), FileError::kGeneric);
@@ -465,10 +452,10 @@ TEST(CArchive, TextBeyondTheLargestADocumentHoldsIsRefused) {
     }
     const std::string target = folder.Path("doc.opt");
     WriteFileBytes(target, "previous content");
-    StoreText(target, std::string(CArchive::kMaxTextSize + 1, 'n'), true, messages);
-    EXPECT_EQ(messages.LastText(), "An unknown error occurred while accessing " + target + ".");
+    EXPECT_EQ(StoreText(target, std::string(CArchive::kMaxTextSize + 1, 'n'), true).GetReason(),
+              "An unknown error occurred while accessing " + target + ".");
     EXPECT_EQ(ReadFileBytes(target), "previous content");
-    StoreText(target, std::string(CArchive::kMaxTextSize, 'n'), true, messages);
+    StoreText(target, std::string(CArchive::kMaxTextSize, 'n'), true);
     EXPECT_EQ(ReadFileBytes(target).size(), CArchive::kMaxTextSize + 7);
 }
 

@@ -163,6 +163,8 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
         const char* shown;
         double stored;  // the fee, or the units: an emptied units box keeps the 100
     } cases[] = {
+        {C::kUnits, "1,00", "100", 100},  // refused: the units stay
+        {C::kUnits, "1,000", "1000", 1000},
         {C::kStockFees, "12.5", "12.50", 12.5},
         {C::kStockFees, "12 1/2", "12.50", 12.5},
         {C::kStockFees, "-3", "", 0},
@@ -187,7 +189,7 @@ TEST_F(PropSheetModelTest, LeftBoxesAreRewrittenOrEmptiedAndOkStoresThem) {
                                                        : settings.optionFees;
         EXPECT_DOUBLE_EQ(stored, c.stored);
     }
-    ASSERT_EQ(messages.shown.size(), 1u);
+    ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.LastText(),
               "The Option commission per contract box cannot read \"abc\" as a number. Write "
               "it as 1250, 1,250.50 or 50 1/4.");

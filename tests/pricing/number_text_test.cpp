@@ -144,6 +144,34 @@ TEST(ReadNumber, ReadsThousandsSeparatorsAndRefusesWhatItCannotReadWhole) {
     }
 }
 
+// A box of whole numbers reads as the decimal boxes do, and refuses what is not whole.
+TEST(ReadInteger, ReadsThousandsSeparatorsAndRefusesWhatIsNotWhole) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"1,250", 1250},
+        {"1,250,000", 1250000},
+        {" 1,000 ", 1000},
+        {"-1,250", -1250},
+        {"100", 100},
+        {"1,000.00", 1000},
+        {"1e3", 1000},
+        {"", 0},
+        {"2,147,483,647", 2147483647},
+        {"-2,147,483,648", -2147483647 - 1},
+        {"2,147,483,648", std::nullopt},
+        {"1,25", std::nullopt},
+        {"12,50,0", std::nullopt},
+        {"1,000,00", std::nullopt},
+        {"10.5", std::nullopt},
+        {"50 1/4", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1 000", std::nullopt},
+        {"abc", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ReadInteger(text), expected) << "text=\"" << text << "\"";
+    }
+}
+
 TEST(ParseInteger, RefusesTextOutsideTheIntRange) {
     EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
     EXPECT_EQ(ParseInteger("-2147483648"), -2147483647 - 1);

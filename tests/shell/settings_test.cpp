@@ -150,6 +150,31 @@ TEST(Settings, SaveAndLoadKeepEveryField) {
     ExpectSameSettings(loaded, saved);
 }
 
+// A store whose file cannot be written, such as one under a folder that is a file.
+class UnwritableStore : public MemorySettingsStore {
+  public:
+    bool Flush() override { return false; }
+    std::string GetLocation() const override { return "/home/ann/.config/Qualtrixon.conf"; }
+};
+
+TEST(Settings, SaveNamesTheStoreThatCouldNotKeepThem) {
+    MemorySettingsStore kept;
+    UnwritableStore lost;
+    const struct {
+        SettingsStore& store;
+        bool accepted;
+        std::string reason;
+    } cases[] = {
+        {kept, true, ""},
+        {lost, false, "The settings could not be saved to /home/ann/.config/Qualtrixon.conf."},
+    };
+    for (const auto& c : cases) {
+        const Outcome saved = Settings().Save(c.store);
+        EXPECT_EQ(saved.IsAccepted(), c.accepted) << c.reason;
+        EXPECT_EQ(saved.GetReason(), c.reason);
+    }
+}
+
 TEST(Settings, SaveWritesEveryValueUnderItsNameAndForm) {
     MemorySettingsStore store;
     Settings().Save(store);

@@ -216,6 +216,56 @@ TEST(StatementImport, KeepsADaysTradesInTheirOrderAndEqualFillsApart) {
     EXPECT_EQ(ImportSummary(again), "0 added, 3 already in the book, 0 refused");
 }
 
+// Purchases of 100 XYZ at one moment in the query layout, as "id:price" (no id before
+// the colon for a fill the file gives no id).
+std::string Fills(const std::vector<std::string>& fills) {
+    std::string text =
+        "\"TransactionID\",\"AssetClass\",\"Symbol\",\"DateTime\",\"Quantity\","
+        "\"TradePrice\",\"Buy/Sell\",\"Open/CloseIndicator\",\"IBCommission\"\n";
+    for (const std::string& fill : fills) {
+        const std::size_t colon = fill.find(':');
+        text += "\"" + fill.substr(0, colon) + "\",\"STK\",\"XYZ\",\"20260105;094512\",\"100\",\"" +
+                fill.substr(colon + 1) + "\",\"BUY\",\"O\",\"-1\"\n";
+    }
+    return text;
+}
+
+TEST(StatementImport, BrokerIdsDecideWhereRowAndBookBothHaveOneElseTheContent) {
+    const struct {
+        const char* what;
+        std::vector<std::string> book, statement;
+        int added, inBook;
+    } cases[] = {
+        {"equal fills of two ids are two trades", {}, {"7:50", "8:50"}, 2, 0},
+        {"the same id is in the book", {"7:50", "8:50"}, {"8:50", "7:50"}, 0, 2},
+        {"an equal fill of another id is another trade", {"7:50"}, {"8:50"}, 1, 0},
+        {"the same id whose price the broker corrected", {"7:50"}, {"7:50.25"}, 0, 1},
+        {"a fill of the book without id is found by content", {":50"}, {"8:50"}, 0, 1},
+        {"a row without id finds a fill with one by content", {"7:50"}, {":50"}, 0, 1},
+        {"each fill of the book answers for one row", {"7:50", ":50"}, {":50", ":50", ":50"}, 1, 2},
+        {"an id taken by its row is not found again by content", {"7:50"}, {"7:50", ":50"}, 1, 1},
+    };
+    for (const auto& c : cases) {
+        const TranList book = PreviewStatementText(Fills(c.book), TranList()).book;
+        ASSERT_EQ(book.GetCount(), static_cast<int>(c.book.size())) << c.what;
+        const StatementPreview preview = PreviewStatementText(Fills(c.statement), book);
+        EXPECT_EQ(preview.added, c.added) << c.what;
+        EXPECT_EQ(preview.inBook, c.inBook) << c.what;
+        EXPECT_EQ(preview.refused, 0) << c.what;
+    }
+}
+
+TEST(StatementImport, KeepsTheBrokersIdWithTheRecordedTransaction) {
+    const StatementPreview preview = PreviewStatementFile(Fixture("ibkr_flex.csv"), TranList());
+    ASSERT_GT(preview.book.GetCount(), 0);
+    EXPECT_EQ(preview.book.At(0).BrokerId(), "1001");
+    const auto dividend = std::find_if(
+        preview.lines.begin(), preview.lines.end(),
+        [](const ImportLine& line) { return line.tran.GetKind() == TranKind::kDividend; });
+    ASSERT_NE(dividend, preview.lines.end());
+    EXPECT_EQ(dividend->tran.BrokerId(), "2002");
+}
+
 TEST(StatementImport, SettlesACashIndexExerciseAtTheLevelItsAmountGives) {
     const StatementPreview preview = PreviewStatementText(
         Statement({"02/20/2026,Exchange or Exercise,SPX 02/20/2026 5000.00 C,,1,,,$2500.00",

@@ -1,7 +1,7 @@
 #ifndef QX_TEST_SUPPORT_STOPPED_CLOCK_H
 #define QX_TEST_SUPPORT_STOPPED_CLOCK_H
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 
 namespace qx {
 

@@ -172,16 +172,38 @@ TEST_F(TrackerModel, ExerciseHidesTheSidesAndTakesTheEditorsPrice) {
 
 TEST_F(TrackerModel, BoxesKeepOnlyWhatReadsAsAValue) {
     Choose(0);
+    // Keystrokes take a whole count at once and keep a count still being typed;
+    // leaving the box refuses what it cannot read, and the count stays.
     const struct {
+        bool left;
         const char* typed;
         const char* shown;
         int units;
-    } units[] = {{"007", "7", 7}, {"0", "", 0}, {"abc", "", 0}, {"12x", "12", 12}, {"-5", "", 0}};
+        bool refused;
+    } units[] = {{false, "007", "7", 7, false},
+                 {false, "1,", "1,", 7, false},
+                 {false, "1,250", "1250", 1250, false},
+                 {false, "12x", "1250", 1250, false},
+                 {true, "12x", "1250", 1250, true},
+                 {true, "1,25", "1250", 1250, true},
+                 {true, "2,500", "2500", 2500, false},
+                 {false, "0", "", 0, false},
+                 {false, "-5", "", 0, false}};
     for (const auto& c : units) {
-        Model().EditUnits(c.typed);
+        const std::size_t shown = messages.shown.size();
+        if (c.left) {
+            Leave(C::kUnits, c.typed);
+        } else {
+            Model().EditUnits(c.typed);
+        }
         EXPECT_EQ(Ctl(C::kUnits).text, c.shown) << c.typed;
         EXPECT_EQ(Model().GetForm().GetUnits(), c.units) << c.typed;
+        EXPECT_EQ(messages.shown.size() > shown, c.refused) << c.typed;
+        EXPECT_EQ(Model().TakeRefusedRead(), c.refused) << c.typed;
     }
+    EXPECT_EQ(messages.LastText(),
+              "The Shares box cannot read \"1,25\" as a whole number. Write "
+              "it as 1250 or 1,250.");
     Model().ChooseItem(C::kUnits, 2);
     EXPECT_EQ(Model().GetForm().GetUnits(), 300);
 
@@ -192,8 +214,9 @@ TEST_F(TrackerModel, BoxesKeepOnlyWhatReadsAsAValue) {
         double price;
     } prices[] = {{"12 1/2", false, "12.50", 12.5},
                   {"12.5", true, "12 1/2", 12.5},
-                  {"-3", false, "", 0},
-                  {"x", false, "", 0}};
+                  {"1,250.5", false, "1250.50", 1250.5},
+                  {"x", false, "1250.50", 1250.5},
+                  {"-3", false, "", 0}};
     for (const auto& c : prices) {
         settings.showFractions = c.fractions;
         Leave(C::kPrice, c.typed);
@@ -307,6 +330,23 @@ TEST_F(TrackerModel, RecordChangeAndDeleteGoThroughTheBook) {
     Click(C::kDelete);
     EXPECT_EQ(Rows().size(), 1u);
     EXPECT_EQ(Shown(), "");
+}
+
+// An imported transaction keeps the broker's id through a correction; one recorded from
+// its row is typed in and has none, so no two transactions claim one broker trade.
+TEST_F(TrackerModel, BrokerIdStaysWithItsTransactionOnly) {
+    Tran imported = TranBuilder().Day(1).Underlying().Open().Buy(100).At(40);
+    imported.SetBrokerId("1001");
+    ASSERT_TRUE(list.Add(imported).IsAccepted());
+    Model().Open();
+    Model().ClickRow(0);
+    Leave(C::kPrice, "41");
+    Click(C::kChange);
+    EXPECT_EQ(list.At(0).BrokerId(), "1001");
+    Model().ClickRow(0);
+    Click(C::kRecord);
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.At(1).BrokerId(), "");
 }
 
 TEST_F(TrackerModel, ListShowsTransactionsOrPositionsLikeALedger) {
@@ -475,6 +515,31 @@ TEST_F(TrackerModel, SpreadsheetFilesGoThroughTheFileDialogs) {
     Click(C::kImport);  // cancelled
     EXPECT_EQ(list, before);
     EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(TrackerModel, SpreadsheetFileErrorsAreShownOverTheTracker) {
+    TempFolder folder;
+    AddAll(list, {TranBuilder().Day(1).Underlying().Open().Buy(100).At(40)}, "book");
+    const TranList before = list;
+    const std::string nowhere = folder.Path("no/such/XYZ.csv");
+    const std::string missing = folder.Path("missing.csv");
+    const struct {
+        C button;
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {C::kExport, nowhere, nowhere + " contains an invalid path."},
+        {C::kImport, missing, missing + " was not found."},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        files.answers = {c.path};
+        Click(c.button);
+        ASSERT_EQ(messages.shown.size(), 1u) << c.path;
+        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].owner, MessageOwner::kTracker) << c.path;
+        EXPECT_EQ(list, before) << c.path;
+    }
 }
 
 TEST_F(TrackerModel, EntriesFollowTheEditorAndTheDocument) {

@@ -366,7 +366,7 @@ TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     const std::string path = folder.Path("book.csv");
     { std::ofstream(path) << "an older export"; }
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
-    ASSERT_EQ(SaveTranCsv(path, book, 2), "");
+    ASSERT_TRUE(SaveTranCsv(path, book, 2).IsAccepted());
     struct stat status {};
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u) << "a private export was made readable to others";
@@ -376,11 +376,11 @@ TEST_F(TranCsv, FilesKeepTheBookAndRefuseWhatCannotBeRead) {
     EXPECT_EQ(folder.CountEntries(), 1) << "the temporary file is gone";
 
     const std::string missing = folder.Path("none/book.csv");
-    EXPECT_EQ(SaveTranCsv(missing, book, 2), missing + " contains an invalid path.");
+    EXPECT_EQ(SaveTranCsv(missing, book, 2).GetReason(), missing + " contains an invalid path.");
     EXPECT_EQ(LoadTranCsv(missing, book).message, missing + " was not found.");
     EXPECT_EQ(LoadTranCsv(folder.Path(""), book).message,
               "Access to " + folder.Path("") + " was denied.");
-    EXPECT_EQ(SaveTranCsv(folder.Path(""), book, 2),
+    EXPECT_EQ(SaveTranCsv(folder.Path(""), book, 2).GetReason(),
               "Access to " + folder.Path("") + " was denied.");
     const std::string large = folder.Path("large.csv");
     { std::ofstream(large) << ','; }

@@ -6,12 +6,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/app.h"
 #include "editor/editor_model.h"
 #include "editor/window/editor_dlg.h"
 #include "shell/document.h"
-#include "shell/window/app.h"
 #include "test_support/memory_settings_store.h"
-#include "test_support/recording_messages.h"
 #include "test_support/temp_folder.h"
 
 namespace qx {
@@ -80,11 +79,10 @@ void AppDocumentTest::theArgumentOpensInTheMainWindow() {
     const std::string path = folder.Path("collar.opt");
     {
         const Settings settings;
-        RecordingMessages unused;
-        Document doc(settings, unused);
+        Document doc(settings);
         doc.GetStock().SetSymbol("ACME");
         doc.GetStock().SetPrice(42.5);
-        QVERIFY(doc.Save(path));
+        QVERIFY(doc.Save(path).IsAccepted());
     }
     QStringList boxes;
     QString symbol;

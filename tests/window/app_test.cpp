@@ -1,4 +1,4 @@
-#include "shell/window/app.h"
+#include "app/app.h"
 
 #include <QAction>
 #include <QFile>

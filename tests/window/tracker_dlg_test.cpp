@@ -225,6 +225,15 @@ void TrackerDlgTest::enterInTheFormRecords() {
     // An incomplete form records nothing.
     QTest::keyClick(price, Qt::Key_Return);
     QCOMPARE(editor->GetModel().GetDocument().GetTransactions().GetCount(), 1);
+    // Enter on a count the box refuses shows the refusal and records nothing.
+    EnterTrade(0, C::kOpen, C::kBuy, "100", "46");
+    QWidget* units = W(C::kUnits);
+    units->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(units, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(units, "1,25");
+    QTest::keyClick(units, Qt::Key_Return);
+    QCOMPARE(messages.shown.size(), std::size_t(1));
+    QCOMPARE(editor->GetModel().GetDocument().GetTransactions().GetCount(), 1);
 }
 
 void TrackerDlgTest::viewSwitchListsThePositions() {
@@ -265,6 +274,10 @@ void TrackerDlgTest::unitsAreReadAsTypedAndLabelsNameTheirBoxes() {
     QTest::keyClick(units, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(units, "007");
     QCOMPARE(units->currentText(), QString("7"));
+    QTest::keyClick(units, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(units, "1,000");
+    QCOMPARE(Tracker().GetModel().GetForm().GetUnits(), 1000);
+    QVERIFY(messages.shown.empty());
 
     for (C label : {C::kEntryLabel, C::kDateLabel, C::kUnitsLabel, C::kPriceLabel}) {
         auto* caption = qobject_cast<QLabel*>(W(label));

@@ -41,51 +41,48 @@ using R = RowControl;
 
 // The menu bar. The shortcuts are the same on every desktop, so the help's list of keys
 // holds everywhere.
-std::vector<MenuBinding::Entry> EditorMenus() {
+std::vector<MenuBinding<EditorCommand>::Entry> EditorMenus() {
     using E = EditorCommand;
-    const auto item = [](const char* text, E command, const char* key = nullptr) {
-        return MenuBinding::Entry{text, command, QKeySequence(QString::fromLatin1(key))};
-    };
-    const MenuBinding::Entry separator;
-    std::vector<MenuBinding::Entry> strategies;
+    const MenuBinding<E>::Entry separator;
+    std::vector<MenuBinding<E>::Entry> strategies;
     for (int i = 0; i < kStrategyCount; ++i) {
         const auto strategy = static_cast<Strategy>(i);
-        strategies.push_back(item(StrategyTemplate::Of(strategy).name, StrategyCommand(strategy)));
+        strategies.push_back({StrategyTemplate::Of(strategy).name, StrategyCommand(strategy)});
     }
     return {
         {"&File",
-         0,
-         {},
-         {item("&New", E::kNew, "Ctrl+N"), item("&Open", E::kOpen, "Ctrl+O"),
-          item("&Save", E::kSave, "Ctrl+S"), item("Save &As", E::kSaveAs, "Ctrl+Shift+S"),
-          separator, item("E&xit", E::kExit, "Ctrl+Q")}},
-        {"&Edit",
-         0,
-         {},
-         {item("&Undo", E::kUndo, "Ctrl+Z"), item("&Redo", E::kRedo, "Ctrl+Shift+Z")}},
-        {"Settings",
-         0,
-         {},
-         {item("Basic Mode", E::kBasicMode), item("Advanced Mode", E::kAdvancedMode), separator,
-          item("Include Fees", E::kIncludeFees), item("Show Fractions as Decimal", E::kShowDecimal),
-          item("Show Units per Contract", E::kShowUnits), separator,
-          item("European Rule", E::kEuropeanRule), item("America Rule", E::kAmericanRule),
-          item("Continuous Dividend", E::kDividend), separator,
-          item("Properties", E::kProperties)}},
-        {"&Tools",
-         0,
-         {},
-         {item("Graph", E::kGraph),
-          item("Profit Table", E::kProfitTable),
-          item("Trade Tracker", E::kTracker),
-          item("Notes", E::kNotes),
+         {{"&New", E::kNew, "Ctrl+N"},
+          {"&Open", E::kOpen, "Ctrl+O"},
+          {"&Save", E::kSave, "Ctrl+S"},
+          {"Save &As", E::kSaveAs, "Ctrl+Shift+S"},
           separator,
-          {"Strategy", 0, {}, strategies}}},
+          {"E&xit", E::kExit, "Ctrl+Q"}}},
+        {"&Edit", {{"&Undo", E::kUndo, "Ctrl+Z"}, {"&Redo", E::kRedo, "Ctrl+Shift+Z"}}},
+        {"Settings",
+         {{"Basic Mode", E::kBasicMode},
+          {"Advanced Mode", E::kAdvancedMode},
+          separator,
+          {"Include Fees", E::kIncludeFees},
+          {"Show Fractions as Decimal", E::kShowDecimal},
+          {"Show Units per Contract", E::kShowUnits},
+          separator,
+          {"European Rule", E::kEuropeanRule},
+          {"America Rule", E::kAmericanRule},
+          {"Continuous Dividend", E::kDividend},
+          separator,
+          {"Properties", E::kProperties}}},
+        {"&Tools",
+         {{"Graph", E::kGraph},
+          {"Profit Table", E::kProfitTable},
+          {"Trade Tracker", E::kTracker},
+          {"Notes", E::kNotes},
+          separator,
+          {"Strategy", strategies}}},
         {"&Help",
-         0,
-         {},
-         {item("Contents", E::kContents, "F1"), item("Home Page", E::kHomePage), separator,
-          item("&About", E::kAbout)}},
+         {{"Contents", E::kContents, "F1"},
+          {"Home Page", E::kHomePage},
+          separator,
+          {"&About", E::kAbout}}},
     };
 }
 
@@ -118,11 +115,8 @@ EditorDlg::EditorDlg(Settings& settingsRecord, Messages& messageBoxes, Desktop& 
     binding = new ControlBinding(
         ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
-    auto* menuBar = new QMenuBar(this);
-    menus =
-        new MenuBinding([this](int command) { RunCommand(static_cast<EditorCommand>(command)); },
-                        MenuBinding::ItemsOf<EditorCommand>(*model), this);
-    menus->Build(menuBar, EditorMenus());
+    menus = new MenuBinding<EditorCommand>(*model, this, &EditorDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(EditorMenus(), this);
     auto* top = new QHBoxLayout;
     top->addWidget(BuildEnvironment(), 1);
     top->addWidget(BuildShellLabels());
@@ -399,13 +393,18 @@ void EditorDlg::ShowNotes() {
 void EditorDlg::ShowTracker() {
     if (tracker) return tracker->ShowAgain();
     Document& document = model->GetDocument();
+    GraphOpener& graphs = *this;
     tracker = std::make_unique<TrackerDlg>(
         document.GetStock(),
         std::array<const Option*, kOptionSlots>{&document.GetOption(0), &document.GetOption(1),
                                                 &document.GetOption(2), &document.GetOption(3)},
-        document.GetTransactions(), settings, messages, desktop, files, clock, this);
+        document.GetTransactions(), settings, messages, graphs, files, clock, this);
     tracker->show();
     tracker->activateWindow();
+}
+
+void EditorDlg::OpenGraph(const Option (&options)[kOptionSlots], const Stock& stock) {
+    GraphDlg::Open(options, stock, settings, messages, desktop, files);
 }
 
 void EditorDlg::RowChanged() {

@@ -7,6 +7,7 @@
 
 #include "editor/editor_controls.h"
 #include "editor/editor_observer.h"
+#include "tracker/graph_opener.h"
 
 class QAction;
 class QGridLayout;
@@ -21,17 +22,18 @@ class ControlBinding;
 class Desktop;
 class EditorModel;
 class FileChooser;
-class MenuBinding;
 class Messages;
 class NotesDlg;
 class Settings;
 class TrackerDlg;
+template <class Command>
+class MenuBinding;
 
 // The main window: the position editor with its menu. Every widget is bound to a
 // control of the EditorModel; each user event goes to the model, and the widgets then
 // mirror the model's state. The window only carries out the model's requests to open
-// dialogs and windows, and to end.
-class EditorDlg : public QDialog, private EditorObserver {
+// dialogs and windows, and to end; it opens the graph windows the tracker asks for.
+class EditorDlg : public QDialog, private EditorObserver, private GraphOpener {
     Q_OBJECT
 
   public:
@@ -83,6 +85,7 @@ class EditorDlg : public QDialog, private EditorObserver {
   private:
     void RowChanged() override;
     void DocumentReplaced() override;
+    void OpenGraph(const Option (&options)[kOptionSlots], const Stock& stock) override;
 
     QWidget* BuildEnvironment();
     QWidget* BuildShellLabels();
@@ -107,7 +110,7 @@ class EditorDlg : public QDialog, private EditorObserver {
     const Clock& clock;
     std::unique_ptr<EditorModel> model;
     ControlBinding* binding;
-    MenuBinding* menus;
+    MenuBinding<EditorCommand>* menus;
     QListWidget* position = nullptr;
     std::unique_ptr<NotesDlg> notes;
     std::unique_ptr<TrackerDlg> tracker;

@@ -25,6 +25,7 @@
 #include "platform/qt/menu_binding.h"
 #include "platform/qt/qt_color.h"
 #include "prefs/window/prop_sheet.h"
+#include "shell/document.h"
 #include "shell/settings.h"
 #include "shell/window/about_dlg.h"
 
@@ -39,30 +40,24 @@ using C = GraphControl;
 constexpr int kFilePrinterResolution = 300;
 
 // The menu bar: the picture's three commands on the bar itself, then two menus.
-std::vector<MenuBinding::Entry> GraphMenus() {
+std::vector<MenuBinding<GraphCommand>::Entry> GraphMenus() {
     using G = GraphCommand;
-    const MenuBinding::Entry separator;
+    const MenuBinding<G>::Entry separator;
     return {
         {"&Print", G::kPrint, QKeySequence::Print},
         {"Sa&ve Picture...", G::kSavePicture, QKeySequence::Save},
         {"&Copy Picture", G::kCopyPicture, QKeySequence::Copy},
         {"Profit &Table", G::kProfitTable},
         {"&Reference",
-         0,
-         {},
          {{"&Keep as Reference", G::kKeepReference},
           {"&Clear Reference", G::kClearReference},
           {"Show &Difference from Reference", G::kShowDifference}}},
         {"&Settings",
-         0,
-         {},
          {{"&Options",
-           0,
-           {},
            {{"Probability Weighted", G::kProbabilityWeighted},
             {"Show Profit", G::kShowProfit},
             {"Show Value", G::kShowValue}}},
-          {"&Greeks", 0, {}, {{"Share Weighted", G::kShareWeighted}}},
+          {"&Greeks", {{"Share Weighted", G::kShareWeighted}}},
           {"% Scaled X-axis", G::kPercentScaled},
           {"Second Deviation Band", G::kSecondDeviation},
           {"Print in screen colours", G::kPrintScreenColors},
@@ -70,14 +65,10 @@ std::vector<MenuBinding::Entry> GraphMenus() {
           separator,
           {"Properties", G::kProperties}}},
         {"&Dates",
-         0,
-         {},
          {{"&Pin Date", G::kPinDate, QKeySequence(Qt::CTRL | Qt::Key_D)},
           {"C&lear Pinned Dates", G::kClearPinnedDates},
           {"Show &Expiration", G::kShowExpiration}}},
         {"&Help",
-         0,
-         {},
          {{"Contents", G::kContents, QKeySequence::HelpContents},
           {"Home Page", G::kHomePage},
           separator,
@@ -102,6 +93,9 @@ GraphDlg* GraphDlg::Open(const Option (&options)[kOptionSlots], const Stock& sto
         return nullptr;
     }
     window->MirrorModel();
+    // It opens at the size its contents ask for, with the smallest picture, and never
+    // gets smaller.
+    window->setMinimumSize(window->sizeHint());
     window->show();
     // The keyboard starts at the first choice a user makes.
     window->GetControlWidget(GraphControl::kNetBox)->setFocus(Qt::OtherFocusReason);
@@ -120,7 +114,7 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
       model(std::make_unique<GraphWindowModel>(options, stock, settingsRecord, messages, desktop)) {
     // A window of its own on the desktop, not owned by the window that opened it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Graph"));
     setObjectName(QStringLiteral("graph"));
@@ -135,10 +129,8 @@ GraphDlg::GraphDlg(const Option (&options)[kOptionSlots], const Stock& stock,
 }
 
 void GraphDlg::BuildLayout() {
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding([this](int command) { RunCommand(static_cast<GraphCommand>(command)); },
-                            MenuBinding::ItemsOf<GraphCommand>(*model), this);
-    menus->Build(menuBar, GraphMenus());
+    menus = new MenuBinding<GraphCommand>(*model, this, &GraphDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(GraphMenus(), this);
     // The curve and type choices down the left, the picture beside them, and the three
     // what-if sliders in a row beneath.
     auto* left = new QVBoxLayout;
@@ -150,7 +142,7 @@ void GraphDlg::BuildLayout() {
     auto* top = new QHBoxLayout;
     top->addLayout(left);
     top->addSpacing(DialogUnits(*this, 4, 0).width());
-    top->addWidget(BuildPlot(), 0, Qt::AlignTop);
+    top->addWidget(BuildPlot(), 1);
     auto* sliders = new QHBoxLayout;
     sliders->addWidget(BuildSliderGroup(C::kDateGroup, C::kDateSlider, C::kDateText), 1);
     sliders->addWidget(
@@ -159,16 +151,18 @@ void GraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
-    layout->addLayout(top);
+    // Whatever the window grows by goes to the picture.
+    layout->addLayout(top, 1);
     layout->addWidget(BuildSummary(C::kSummary, 3));
     layout->addWidget(BuildSummary(C::kGreeks, 1));
     layout->addLayout(sliders);
-    // Laid out like a form: the size follows the contents and the font.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 GraphDlg::~GraphDlg() {
-    // The binding must not read widgets while the window's children go away.
+    // The picture goes before the model: hiding a window under the mouse tells the
+    // picture the mouse left it, which it would report to a model already gone. The
+    // binding must not read widgets while the window's children go away.
+    delete plot;
     delete binding;
 }
 
@@ -207,8 +201,10 @@ QWidget* GraphDlg::BuildPlot() {
     column->setContentsMargins(0, 0, 0, 0);
     QLabel* readout = binding->Label(C::kReadout, panel);
     readout->setAlignment(Qt::AlignCenter);
-    // Room for the longest readout, so the line never changes the window's size.
-    readout->setMinimumHeight(readout->fontMetrics().height());
+    // A readout of many curves and dates runs onto a second line at the smallest size;
+    // the room for both is kept, so the readout never changes the window's size.
+    readout->setWordWrap(true);
+    readout->setFixedHeight(2 * readout->fontMetrics().lineSpacing());
     readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     column->addWidget(readout);
     PlotView::Handlers mouse;
@@ -216,6 +212,10 @@ QWidget* GraphDlg::BuildPlot() {
     mouse.press = [this](QPoint point, Qt::MouseButton button) { MousePressed(point, button); };
     mouse.step = [this](int steps) {
         model->StepCrosshair(steps);
+        MirrorModel();
+    };
+    mouse.resize = [this](QSize picture) {
+        model->ResizePicture(picture.width(), picture.height());
         MirrorModel();
     };
     plot = new PlotView(*model, std::move(mouse), panel);
@@ -317,7 +317,7 @@ void GraphDlg::Print() {
     if (dialog.exec() != QDialog::Accepted) return;
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setResolution(kFilePrinterResolution);
-    if (!PrintPicture(*model, printer, settings)) model->PrintFailed();
+    if (!PrintPicture(*model, printer, settings, Document::NameOf(document))) model->PrintFailed();
 }
 
 void GraphDlg::SavePictureAs() {

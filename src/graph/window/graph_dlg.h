@@ -20,11 +20,12 @@ class ControlBinding;
 class Desktop;
 class FileChooser;
 class GraphWindowModel;
-class MenuBinding;
 class Messages;
 class PlotView;
 class Settings;
 class Stock;
+template <class Command>
+class MenuBinding;
 
 // A graph window: the curves of a position against the underlying price, with the
 // curve and Greek boxes, the date, volatility and drift sliders, the readout and the
@@ -92,7 +93,7 @@ class GraphDlg : public QDialog {
     std::unique_ptr<GraphWindowModel> model;
     ControlBinding* binding;
     PlotView* plot = nullptr;
-    MenuBinding* menus;
+    MenuBinding<GraphCommand>* menus;
 };
 
 }  // namespace qx

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
+#include <memory>
 
 #include "graph/graph_window_model.h"
 #include "graph/plot_geometry.h"
@@ -21,11 +23,39 @@ namespace qx {
 
 namespace {
 
-constexpr int kWidth = kPictureWidth;
-constexpr int kHeight = kPictureHeight;
-// A kept picture has the summary's lines under the graph.
+// A kept picture has the summary's lines under the graph, in rows a little apart within
+// a margin each side, with at least the room for two.
 constexpr int kSummaryHeight = 40;
-constexpr int kReportHeight = kHeight + kSummaryHeight;
+constexpr int kRowGap = 2;
+constexpr int kSideMargin = 4;
+
+// The graph picture at its present size.
+QSize PictureSize(const GraphWindowModel& model) {
+    const PlotGeometry& g = model.GetModel().GetGeometry();
+    return QSize(g.pictureWidth, g.pictureHeight);
+}
+
+// The summary and Greeks lines as the window shows them under the picture.
+std::vector<std::string> SummaryLines(const GraphWindowModel& model) {
+    return {model.GetControl(GraphControl::kSummary).text,
+            model.GetControl(GraphControl::kGreeks).text};
+}
+
+// The summary lines in rows that fit across the picture, measured in its font.
+std::vector<std::string> SummaryRows(const GraphWindowModel& model, const Canvas& canvas) {
+    return FitToWidth(SummaryLines(model), PictureSize(model).width() - 2 * kSideMargin,
+                      [&](const std::string& text) { return canvas.MeasureText(text).width; });
+}
+
+// The picture with the summary's rows under it.
+QSize ReportSize(const GraphWindowModel& model) {
+    QImage scratch = QPainterCanvas::NewPicture(1, 1);
+    QPainter painter(&scratch);
+    const QPainterCanvas canvas(painter);
+    const int rows = static_cast<int>(SummaryRows(model, canvas).size());
+    const int height = 8 + rows * (canvas.MeasureText("0").height + kRowGap);
+    return PictureSize(model) + QSize(0, std::max(kSummaryHeight, height));
+}
 
 // Draws the picture from its pixel (1, 1), where its background starts, onto a painter
 // whose origin is the top left corner of the output.
@@ -35,32 +65,26 @@ void DrawFromFirstPixel(const GraphWindowModel& model, QPainter& painter) {
     model.DrawPictureCopy(canvas);
 }
 
-// The summary and Greeks lines as the window shows them under the picture.
-std::vector<std::string> SummaryLines(const GraphWindowModel& model) {
-    return {model.GetControl(GraphControl::kSummary).text,
-            model.GetControl(GraphControl::kGreeks).text};
-}
-
-// Draws the summary lines centred under the picture, from y top, in its colours.
+// Draws the summary rows centred under the picture, from y top, in its colours.
 void DrawSummaryLines(const GraphWindowModel& model, QPainter& painter, int top) {
     QPainterCanvas canvas(painter);
     const Settings& settings = model.GetModel().GetSettings();
-    for (const std::string& line : SummaryLines(model)) {
+    for (const std::string& line : SummaryRows(model, canvas)) {
         const Canvas::TextExtent extent = canvas.MeasureText(line);
-        canvas.Text((kWidth - extent.width) / 2, top, line, settings.titleColor,
+        canvas.Text((PictureSize(model).width() - extent.width) / 2, top, line, settings.titleColor,
                     settings.backgroundColor);
-        top += extent.height + 2;
+        top += extent.height + kRowGap;
     }
 }
 
 // The graph with its summary lines under it, on the picture's background.
 void DrawReport(const GraphWindowModel& model, QPainter& painter) {
-    painter.fillRect(QRect(0, 0, kWidth, kReportHeight),
+    painter.fillRect(QRect(QPoint(0, 0), ReportSize(model)),
                      ToQColor(model.GetModel().GetSettings().backgroundColor));
     painter.save();
     DrawFromFirstPixel(model, painter);
     painter.restore();
-    DrawSummaryLines(model, painter, kHeight + 4);
+    DrawSummaryLines(model, painter, PictureSize(model).height() + 4);
 }
 
 bool WritePng(const GraphWindowModel& model, QBuffer& file) {
@@ -70,8 +94,8 @@ bool WritePng(const GraphWindowModel& model, QBuffer& file) {
 bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     // One page the size of the picture, one point to a picture pixel.
     QPdfWriter pdf(&file);
-    pdf.setPageSize(QPageSize(QSizeF(kWidth, kReportHeight), QPageSize::Point, QString(),
-                              QPageSize::ExactMatch));
+    pdf.setPageSize(
+        QPageSize(QSizeF(ReportSize(model)), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(72);
     pdf.setCreator(QStringLiteral("Qualtrixon"));
@@ -82,11 +106,35 @@ bool WritePdf(const GraphWindowModel& model, QBuffer& file) {
     return painter.end();
 }
 
+// Draws the graph on a page from height top down. It is laid out afresh for the page, in
+// the window's proportions and as wide as labels labelHeight high allow, so its curves
+// come out smooth rather than as enlarged pixel steps; then it is scaled across the
+// printable width, or less when a tall window's picture would run off the page's foot.
+void DrawPaperGraph(const GraphWindowModel& model, QPainter& page, int top, int labelHeight,
+                    const Settings& paper) {
+    QPainterCanvas canvas(page);
+    const QRect area = page.viewport();
+    const double labelScale = static_cast<double>(labelHeight) / canvas.MeasureText("0").height;
+    const QSize shown = PictureSize(model);
+    const int width = static_cast<int>(area.width() / labelScale);
+    const auto laidOut = std::make_unique<GraphModel>(model.GetModel());
+    laidOut->SetPictureSize(width, width * shown.height() / shown.width());
+    const PlotGeometry& g = laidOut->GetGeometry();
+    const double scale = std::min(static_cast<double>(area.width()) / g.pictureWidth,
+                                  static_cast<double>(area.height() - top) / g.pictureHeight);
+    page.translate(0, top);
+    page.scale(scale, scale);
+    page.translate(-1, -1);
+    PlotRenderer renderer(*laidOut, paper);
+    renderer.SetOverlay(&model.GetReference());
+    renderer.DrawCopy(canvas);
+}
+
 }  // namespace
 
 QImage ReportPicture(const GraphWindowModel& model) {
-    QImage picture = QPainterCanvas::NewPicture(kWidth * kPictureEnlargement,
-                                                kReportHeight * kPictureEnlargement);
+    const QSize size = ReportSize(model) * kPictureEnlargement;
+    QImage picture = QPainterCanvas::NewPicture(size.width(), size.height());
     picture.setDevicePixelRatio(kPictureEnlargement);
     QPainter painter(&picture);
     DrawReport(model, painter);
@@ -106,33 +154,26 @@ bool SavePicture(const GraphWindowModel& model, const std::string& path, Picture
                        FileError::kNone;
 }
 
-bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings) {
+bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings,
+                  const std::string& documentName) {
     QPainter page;
     if (!page.begin(&printer)) return false;
     // The header in the page's own text, then the graph as vectors across the printable
     // width, in paper colours unless the screen's are asked for.
-    const QRect area = page.viewport();
     QFont font = page.font();
     font.setPointSizeF(10);
     page.setFont(font);
     const Settings paper = PrintSettings(settings);
     page.setPen(ToQColor(paper.titleColor));
-    int y = 0;
     const int lineHeight = page.fontMetrics().lineSpacing();
+    int y = 0;
     for (const std::string& line :
-         PrintHeader(model.GetModel(), std::string(), SummaryLines(model), settings)) {
-        page.drawText(QRect(0, y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                      QString::fromStdString(line));
+         PrintHeader(model.GetModel(), documentName, SummaryLines(model), settings)) {
+        page.drawText(QRect(0, y, page.viewport().width(), lineHeight),
+                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line));
         y += lineHeight;
     }
-    y += lineHeight;
-    const double scale = static_cast<double>(area.width()) / kWidth;
-    page.translate(0, y);
-    page.scale(scale, scale);
-    PlotRenderer renderer(model.GetModel(), paper);
-    page.translate(-1, -1);
-    QPainterCanvas canvas(page);
-    renderer.DrawCopy(canvas);
+    DrawPaperGraph(model, page, y + lineHeight, lineHeight, paper);
     if (printer.printerState() == QPrinter::Error) {
         printer.abort();
         page.end();

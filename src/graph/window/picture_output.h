@@ -28,11 +28,12 @@ QImage ReportPicture(const GraphWindowModel& model);
 // there before is left as it was.
 bool SavePicture(const GraphWindowModel& model, const std::string& path, PictureFormat format);
 
-// Prints the graph on one page, without the crosshair: a header naming the position and
-// its summary, then the picture as vectors across the printable width, dark on white
-// unless the settings ask for the screen's colours. False when the job could not be
-// started or ended; it is then abandoned.
-bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings);
+// Prints the graph on one page, without the crosshair: a header naming the document and
+// the position with its summary, then the picture as vectors across the printable width,
+// dark on white unless the settings ask for the screen's colours. False when the job
+// could not be started or ended; it is then abandoned.
+bool PrintPicture(const GraphWindowModel& model, QPrinter& printer, const Settings& settings,
+                  const std::string& documentName);
 
 }  // namespace qx
 

@@ -16,15 +16,15 @@ namespace {
 
 // The frame shows picture pixel (x, y) at its own (x, y); its one-pixel black edge lies
 // over the picture's first row and column, which the picture never paints, and just
-// beyond its last.
-constexpr int kFrameWidth = kPictureWidth + 1;
-constexpr int kFrameHeight = kPictureHeight + 1;
+// beyond its last. So the frame is one pixel larger than the picture each way.
+constexpr int kFrameMargin = 1;
 
 }  // namespace
 
 PlotView::PlotView(GraphWindowModel& graph, Handlers mouseHandlers, QWidget* parent)
     : QWidget(parent), model(graph), handlers(std::move(mouseHandlers)) {
-    setFixedSize(kFrameWidth, kFrameHeight);
+    setMinimumSize(kPictureWidth + kFrameMargin, kPictureHeight + kFrameMargin);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab and a click give it the keyboard, whose arrows move the crosshair.
@@ -53,16 +53,17 @@ void PlotView::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, picture);
     QPainterCanvas screen(painter);
     model.DrawCrosshair(screen);
+    const int w = width();
+    const int h = height();
     for (const QRect edge :
-         {QRect(0, 0, kFrameWidth, 1), QRect(0, 0, 1, kFrameHeight),
-          QRect(kFrameWidth - 1, 0, 1, kFrameHeight), QRect(0, kFrameHeight - 1, kFrameWidth, 1)})
+         {QRect(0, 0, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h), QRect(0, h - 1, w, 1)})
         painter.fillRect(edge, Qt::black);
 }
 
 void PlotView::DrawPicture(qreal ratio) {
-    if (picture.isNull() || picture.devicePixelRatio() != ratio) {
-        picture =
-            QPainterCanvas::NewPicture(qCeil(kFrameWidth * ratio), qCeil(kFrameHeight * ratio));
+    const QSize pixels(qCeil(width() * ratio), qCeil(height() * ratio));
+    if (picture.isNull() || picture.devicePixelRatio() != ratio || picture.size() != pixels) {
+        picture = QPainterCanvas::NewPicture(pixels.width(), pixels.height());
         picture.setDevicePixelRatio(ratio);
     }
     QPainter painter(&picture);
@@ -91,6 +92,10 @@ void PlotView::keyPressEvent(QKeyEvent* event) {
     }
     handlers.step(steps);
     update();
+}
+
+void PlotView::resizeEvent(QResizeEvent*) {
+    handlers.resize(QSize(width() - kFrameMargin, height() - kFrameMargin));
 }
 
 void PlotView::leaveEvent(QEvent*) {

@@ -29,7 +29,7 @@ namespace {
 
 using C = TableControl;
 
-std::vector<MenuBinding::Entry> TableMenus() {
+std::vector<MenuBinding<TableCommand>::Entry> TableMenus() {
     using T = TableCommand;
     return {
         {"&Copy", T::kCopy, QKeySequence::Copy},
@@ -72,10 +72,8 @@ ProfitTableDlg::ProfitTableDlg(const Option (&options)[kOptionSlots], const Stoc
     binding = new ControlBinding(
         ForwardEvents(*model, [this](auto... request) { Handle(request...); }), this);
 
-    auto* menuBar = new QMenuBar(this);
-    menus = new MenuBinding([this](int command) { RunCommand(static_cast<TableCommand>(command)); },
-                            MenuBinding::ItemsOf<TableCommand>(*model), this);
-    menus->Build(menuBar, TableMenus());
+    menus = new MenuBinding<TableCommand>(*model, this, &ProfitTableDlg::RunCommand);
+    QMenuBar* menuBar = menus->Build(TableMenus(), this);
 
     grid = new QTableWidget(this);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -15,10 +15,11 @@ class QTableWidget;
 namespace qx {
 
 class ControlBinding;
-class MenuBinding;
 class ProfitTableWindowModel;
 class Settings;
 class Stock;
+template <class Command>
+class MenuBinding;
 
 // A profit table window: the position's NET profit (or value, or percent) by price and
 // date, with its own Volatility slider, Copy, Export and Print. Every widget is bound to
@@ -66,7 +67,7 @@ class ProfitTableDlg : public QDialog {
     WindowFileChooser files;
     std::unique_ptr<ProfitTableWindowModel> model;
     ControlBinding* binding;
-    MenuBinding* menus;
+    MenuBinding<TableCommand>* menus;
     QTableWidget* grid;
 };
 

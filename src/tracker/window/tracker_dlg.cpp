@@ -14,13 +14,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "graph/window/graph_dlg.h"
 #include "journal/results_model.h"
 #include "journal/window/results_dlg.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/dialog_units.h"
 #include "statement/statement_preview_model.h"
 #include "statement/window/statement_preview_dlg.h"
+#include "tracker/graph_opener.h"
 #include "tracker/tracker_window_model.h"
 #include "tracker/window/tracker_list_ctrl.h"
 #include "tracker/window/tracker_table_model.h"
@@ -35,15 +35,13 @@ using C = TrackerControl;
 
 TrackerDlg::TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options,
                        TranList& transactions, Settings& settingsRecord, Messages& messageBoxes,
-                       Desktop& desktopShell, FileChooser& fileChooser, const Clock& clock,
+                       GraphOpener& graphOpener, FileChooser& fileChooser, const Clock& clock,
                        QWidget* editorWindow)
     : QDialog(nullptr),
       stock(stock),
       transactions(transactions),
       settings(settingsRecord),
-      messages(messageBoxes),
-      desktop(desktopShell),
-      files(fileChooser),
+      graphs(graphOpener),
       editor(editorWindow),
       trackerMessages(messageBoxes, this, MessageOwner::kTracker),
       trackerFiles(fileChooser, this),
@@ -214,12 +212,14 @@ void TrackerDlg::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
         return;
     }
+    model->TakeRefusedRead();  // a refusal seen before this key is not this key's
     binding->LeaveFocusedBox();
     RecordOnEnter();
 }
 
 void TrackerDlg::RecordOnEnter() {
     MirrorModel();
+    if (model->TakeRefusedRead()) return;
     if (model->GetControl(C::kRecord).enabled) Handle(model->ClickButton(C::kRecord));
 }
 
@@ -239,8 +239,7 @@ void TrackerDlg::Handle(TrackerRequest request) {
             }
             break;
         case TrackerRequest::kOpenGraph:
-            GraphDlg::Open(model->GraphOptions(), model->GraphStock(), settings, messages, desktop,
-                           files);
+            graphs.OpenGraph(model->GraphOptions(), model->GraphStock());
             break;
         case TrackerRequest::kImportStatement: ImportStatement(); break;
         case TrackerRequest::kShowResults: ShowResults(); break;

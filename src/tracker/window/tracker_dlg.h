@@ -18,8 +18,8 @@ namespace qx {
 
 class Clock;
 class ControlBinding;
-class Desktop;
 class FileChooser;
+class GraphOpener;
 class Messages;
 class Settings;
 class Stock;
@@ -30,7 +30,7 @@ class TranList;
 // The "Trade Tracker" window: the entry form and the list of the document's
 // transactions. Every widget mirrors a control of the TrackerWindowModel; each user
 // event goes to the model, and the window carries out what the model asks of it: the
-// editor to the front, or a graph window on the open positions. It stands beside the
+// editor to the front, or a graph window on the open positions through graphs. It stands beside the
 // main window; closing it only hides it. Its own messages and file dialogs appear over it.
 class TrackerDlg : public QDialog {
     Q_OBJECT
@@ -40,7 +40,7 @@ class TrackerDlg : public QDialog {
     // editor is the window that gets the focus when an entry needs it first. Every
     // reference must outlive the window.
     TrackerDlg(const Stock& stock, std::array<const Option*, kOptionSlots> options,
-               TranList& transactions, Settings& settings, Messages& messages, Desktop& desktop,
+               TranList& transactions, Settings& settings, Messages& messages, GraphOpener& graphs,
                FileChooser& files, const Clock& clock, QWidget* editor);
     ~TrackerDlg() override;
 
@@ -82,9 +82,7 @@ class TrackerDlg : public QDialog {
     const Stock& stock;
     TranList& transactions;
     Settings& settings;
-    Messages& messages;  // the program's, which a graph window takes
-    Desktop& desktop;
-    FileChooser& files;
+    GraphOpener& graphs;
     QWidget* editor;
     WindowMessages trackerMessages;  // the tracker's own, over this window
     WindowFileChooser trackerFiles;

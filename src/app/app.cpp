@@ -1,4 +1,4 @@
-#include "shell/window/app.h"
+#include "app/app.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -89,9 +89,9 @@ int App::RunMainWindow(SettingsStore& store, const std::string& document) {
 }
 
 void App::SaveSettings(SettingsStore& store) {
-    if (!settings.Save(store))
-        messages.Warning("The settings could not be saved to " + store.GetLocation() + ".",
-                         kMessageCaption, MessageOwner::kNone);
+    const Outcome saved = settings.Save(store);
+    if (!saved.IsAccepted())
+        messages.Warning(saved.GetReason(), kMessageCaption, MessageOwner::kNone);
 }
 
 }  // namespace qx

@@ -1,11 +1,11 @@
-#ifndef QX_EDITOR_CLOCK_H
-#define QX_EDITOR_CLOCK_H
+#ifndef QX_PLATFORM_CLOCK_H
+#define QX_PLATFORM_CLOCK_H
 
 #include "platform/ctime.h"
 
 namespace qx {
 
-// Where the editor learns the current date and time, so tests can set it.
+// Where the models learn the current date and time, so tests can set it.
 class Clock {
   public:
     virtual ~Clock() = default;
@@ -16,4 +16,4 @@ class Clock {
 
 }  // namespace qx
 
-#endif  // QX_EDITOR_CLOCK_H
+#endif  // QX_PLATFORM_CLOCK_H

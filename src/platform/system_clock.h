@@ -1,7 +1,7 @@
-#ifndef QX_EDITOR_SYSTEM_CLOCK_H
-#define QX_EDITOR_SYSTEM_CLOCK_H
+#ifndef QX_PLATFORM_SYSTEM_CLOCK_H
+#define QX_PLATFORM_SYSTEM_CLOCK_H
 
-#include "editor/clock.h"
+#include "platform/clock.h"
 
 namespace qx {
 
@@ -14,4 +14,4 @@ class SystemClock : public Clock {
 
 }  // namespace qx
 
-#endif  // QX_EDITOR_SYSTEM_CLOCK_H
+#endif  // QX_PLATFORM_SYSTEM_CLOCK_H

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "cli/command_table.h"
-#include "shell/window/app.h"
 
 int main(int argc, char** argv) {
     // A save that meets the process's file-size limit must fail with "Disk full", not

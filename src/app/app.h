@@ -1,13 +1,13 @@
-#ifndef QX_SHELL_WINDOW_APP_H
-#define QX_SHELL_WINDOW_APP_H
+#ifndef QX_APP_APP_H
+#define QX_APP_APP_H
 
 #include <QApplication>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "editor/system_clock.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/system_clock.h"
 #include "shell/settings.h"
 
 namespace qx {
@@ -60,4 +60,4 @@ class App : public QApplication {
 
 }  // namespace qx
 
-#endif  // QX_SHELL_WINDOW_APP_H
+#endif  // QX_APP_APP_H
