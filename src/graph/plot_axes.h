@@ -33,9 +33,7 @@ class PlotAxes {
     // The price axis: pointCount points from xMin, xStep apart, pixelStep pixels apart;
     // currentPrice is 100 % in the percent view.
     struct PriceRange {
-        double xMin = 0;
-        double xMax = 0;
-        double xStep = 0;
+        double xMin = 0, xMax = 0, xStep = 0;
         double pixelStep = 0;
         double currentPrice = 0;
         int pointCount = 0;

@@ -13,13 +13,10 @@ inline constexpr int kPictureHeight = 344;
 // at every size, so the margins that hold them keep their widths and the plot area takes
 // whatever the picture gains.
 struct PlotGeometry {
-    int pictureWidth = 0;
-    int pictureHeight = 0;
+    int pictureWidth = 0, pictureHeight = 0;
     // The plot area: prices from left to right, values from top (the largest) to bottom.
-    int plotLeft = 0;
-    int plotRight = 0;
-    int plotTop = 0;
-    int plotBottom = 0;
+    int plotLeft = 0, plotRight = 0;
+    int plotTop = 0, plotBottom = 0;
     // The top of the title, centred under the plot and its price scale.
     int titleTop = 0;
 

@@ -9,12 +9,8 @@ namespace qx {
 // and time T in years above 0; rate r, yield q and volatility sigma per year.
 struct LatticeInputs {
     OptionType optionType = OptionType::kNone;
-    double S = 0;
-    double K = 0;
-    double T = 0;
-    double r = 0;
-    double q = 0;
-    double sigma = 0;
+    double S = 0, K = 0, T = 0;
+    double r = 0, q = 0, sigma = 0;
 };
 
 // Value of one unit on a recombining binomial lattice of the given number of steps
