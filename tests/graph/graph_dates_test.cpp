@@ -128,7 +128,9 @@ TEST(WorkerPool, RunsEveryTaskOnceEachOnItsWorker) {
             threads.insert(ran[t]);
         }
         EXPECT_EQ(threads.size(), static_cast<std::size_t>(std::min(count, 3))) << count;
-        if (count > 0) EXPECT_EQ(ran[0], std::this_thread::get_id());
+        if (count > 0) {
+            EXPECT_EQ(ran[0], std::this_thread::get_id());
+        }
     }
 }
 

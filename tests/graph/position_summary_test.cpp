@@ -375,7 +375,9 @@ TEST(PositionSummary, AgreesWithAPlainScanWhereTheGridOnceMissedTheAnswer) {
         ASSERT_EQ(static_cast<std::size_t>(s.GetBreakEvenCount()), scan.breakEvens.size()) << what;
         for (std::size_t j = 0; j < scan.breakEvens.size(); ++j)
             EXPECT_NEAR(s.GetBreakEven(static_cast<int>(j)), scan.breakEvens[j], 0.001) << what;
-        if (!s.IsProfitUnlimited()) EXPECT_NEAR(s.GetMaxProfit(), scan.maxProfit, 0.005) << what;
+        if (!s.IsProfitUnlimited()) {
+            EXPECT_NEAR(s.GetMaxProfit(), scan.maxProfit, 0.005) << what;
+        }
         EXPECT_NEAR(s.GetMaxLoss(), scan.maxLoss, 0.005) << what;
         EXPECT_NEAR(s.GetChanceOfProfit(), scan.chance, 0.001) << what;
         EXPECT_EQ(s.Text(4), c.text) << what;

@@ -495,7 +495,9 @@ TEST(TranList, AdditionOrChangeKeepsEveryLaterTransactionValid) {
         const Outcome result = list.Change(c.index, c.changed);
         EXPECT_EQ(result.GetIndex(), c.placed) << c.what;
         EXPECT_EQ(result.GetReason(), c.refusal ? c.refusal : "") << c.what;
-        if (c.refusal) EXPECT_EQ(list, before) << c.what;
+        if (c.refusal) {
+            EXPECT_EQ(list, before) << c.what;
+        }
     }
 }
 
