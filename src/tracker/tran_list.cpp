@@ -158,12 +158,15 @@ int TranList::PlaceFor(const Tran& tran, int removed) const {
 std::vector<TranList::Dependent> TranList::Dependents(int from, int removed,
                                                       const Tran* placed) const {
     std::vector<Dependent> later;
+    // A record added without one taken out can leave some later trades provably passing.
+    const Tran* added = removed < 0 ? placed : nullptr;
     // A dividend holds no units, so it neither moves a later judgement nor needs one.
     const auto addFrom = [&](const std::vector<int>& members, int series) {
         for (auto at = std::lower_bound(members.begin(), members.end(), from); at != members.end();
              ++at) {
             const Tran& t = transactions[*at];
             if (*at == removed || !IsTrade(t)) continue;
+            if (added && StillPassesAfter(*added, t)) continue;
             later.push_back({*at, series >= 0 ? series : ledger.SeriesOf(t.Name())});
         }
     };
