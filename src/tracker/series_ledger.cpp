@@ -11,8 +11,8 @@ void SeriesLedger::Rebuild(const std::vector<Tran>& book) {
     ids.clear();
     series.clear();
     exercises = Series();
-    buyLots = Series();
-    sellLots = Series();
+    buyLots.Clear();
+    sellLots.Clear();
     underlyingMoves = Series();
     underlyingSeries.clear();
     touched.clear();
@@ -33,7 +33,7 @@ void SeriesLedger::Erase(const std::vector<Tran>& book, int index, const Tran& r
     const int id = SeriesFor(removed.Name());
     const std::size_t k = DropMember(series[id], index);
     const std::size_t e = removed.IsExercise() ? DropMember(exercises, index) : 0;
-    if (Series* lots = LotsOf(removed)) DropMember(*lots, index);
+    if (LotList* lots = LotsOf(removed)) lots->Erase(index);
     if (MovesUnderlying(removed)) DropMember(underlyingMoves, index);
     if (index < static_cast<int>(book.size())) ShiftFrom(index, -1);
     Retally(series[id], book, k);
@@ -48,7 +48,7 @@ void SeriesLedger::Replace(const std::vector<Tran>& book, int index, const Tran&
     Retally(series[oldId], book, DropMember(series[oldId], index));
     Touch(oldId);
     if (old.IsExercise()) Retally(exercises, book, DropMember(exercises, index));
-    if (Series* lots = LotsOf(old)) DropMember(*lots, index);
+    if (LotList* lots = LotsOf(old)) lots->Erase(index);
     if (MovesUnderlying(old)) DropMember(underlyingMoves, index);
     underlyingTouched = underlyingTouched || MovesUnderlying(old);
     TakeIn(book, index);
@@ -61,7 +61,12 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     AddMember(series[id], book, index, true);
     Touch(id);
     if (t.IsExercise()) AddMember(exercises, book, index, true);
-    if (Series* lots = LotsOf(t)) AddMember(*lots, book, index, false);
+    if (LotList* lots = LotsOf(t)) {
+        // An opening at its price, an exercise's delivery at the strike.
+        const double price = t.IsExercise() ? t.GetStrike() : t.GetPrice();
+        const double quantity = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
+        lots->Insert({index, quantity, price, t.GetFees()});
+    }
     if (MovesUnderlying(t)) AddMember(underlyingMoves, book, index, false);
     underlyingTouched = underlyingTouched || MovesUnderlying(t);
     if (t.GetKind() == TranKind::kUnderlying && !series[id].tradesUnderlying) {
@@ -70,11 +75,11 @@ void SeriesLedger::TakeIn(const std::vector<Tran>& book, int index) {
     }
 }
 
-const std::vector<int>& SeriesLedger::UnderlyingLots(Side side) const {
-    return side == Side::kSell ? sellLots.members : buyLots.members;
+const LotList& SeriesLedger::UnderlyingLots(Side side) const {
+    return side == Side::kSell ? sellLots : buyLots;
 }
 
-SeriesLedger::Series* SeriesLedger::LotsOf(const Tran& t) {
+LotList* SeriesLedger::LotsOf(const Tran& t) {
     Side side = t.DeliverySide();
     if (t.GetKind() == TranKind::kUnderlying && t.GetAction() == TranAction::kOpen)
         side = t.GetSide();
@@ -180,7 +185,8 @@ void SeriesLedger::ShiftFrom(int index, int by) {
         for (; at != s.members.end(); ++at) *at += by;
     };
     for (Series& s : series) shift(s);
-    for (Series* s : {&exercises, &buyLots, &sellLots, &underlyingMoves}) shift(*s);
+    for (Series* s : {&exercises, &underlyingMoves}) shift(*s);
+    for (LotList* lots : {&buyLots, &sellLots}) lots->ShiftFrom(index, by);
 }
 
 }  // namespace qx

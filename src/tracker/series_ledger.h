@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "tracker/lot_list.h"
 #include "tracker/series_tally.h"
 #include "tracker/tran.h"
 
@@ -45,10 +46,10 @@ class SeriesLedger {
     SeriesTally Before(const std::string& name, int index) const;
     // The tally of the book's exercises before index.
     SeriesTally ExercisesBefore(int index) const { return TallyBefore(exercises, index); }
-    // The indices of the lots of the underlying of a side, in book order: for Buy its
-    // opening purchases and the exercises that delivered units to the holder, for Sell
-    // its opening sales and the exercises that took units away.
-    const std::vector<int>& UnderlyingLots(Side side) const;
+    // The lots of the underlying of a side: for Buy its opening purchases and the
+    // exercises that delivered units to the holder (at the strike), for Sell its opening
+    // sales and the exercises that took units away.
+    const LotList& UnderlyingLots(Side side) const;
     // The series that ever held a trade of the underlying (a symbol), each once.
     const std::vector<int>& UnderlyingSeries() const { return underlyingSeries; }
     // The indices of the transactions that can move the underlying: its trades and the
@@ -95,7 +96,7 @@ class SeriesLedger {
     static std::size_t DropMember(Series& s, int index);
     static void Retally(Series& s, const std::vector<Tran>& book, std::size_t from);
     // The lot list t belongs to, or nullptr.
-    Series* LotsOf(const Tran& t);
+    LotList* LotsOf(const Tran& t);
     void TakeIn(const std::vector<Tran>& book, int index);
     void TakeOut(const std::vector<Tran>& book, int index, const Tran& t);
     int SeriesFor(const std::string& name);
@@ -105,8 +106,8 @@ class SeriesLedger {
     std::unordered_map<std::string, int> ids;
     std::vector<Series> series;
     Series exercises;
-    Series buyLots;          // members only, no tallies
-    Series sellLots;         // members only, no tallies
+    LotList buyLots;
+    LotList sellLots;
     Series underlyingMoves;  // members only, no tallies
     std::vector<int> underlyingSeries;
     bool underlyingTouched = false;

@@ -51,7 +51,7 @@ Outcome TranList::Place(const Tran* tran, int removed) {
     // document) does not stop the change; one that passed must pass afterwards too.
     const std::vector<Dependent> later = Dependents(from, removed, tran);
     std::vector<bool> passed(later.size(), true);
-    if (!everyPasses) {
+    if (!everyPasses && !later.empty()) {
         SeriesLedger::Walk walk(ledger);
         for (std::size_t k = 0; k < later.size(); ++k)
             passed[k] = Judge(later[k].index, later[k].series, walk).IsAccepted();
@@ -69,7 +69,8 @@ Outcome TranList::Place(const Tran* tran, int removed) {
             PutIn(index, std::move(judged));
         }
     }
-    if (outcome.IsAccepted()) {
+    // A walk costs a mark per series of the book: none is set up with nothing to judge.
+    if (outcome.IsAccepted() && !later.empty()) {
         const int placed = tran ? index : INT_MAX;
         SeriesLedger::Walk walk(ledger);
         for (std::size_t k = 0; k < later.size() && outcome.IsAccepted(); ++k)
@@ -158,12 +159,15 @@ int TranList::PlaceFor(const Tran& tran, int removed) const {
 std::vector<TranList::Dependent> TranList::Dependents(int from, int removed,
                                                       const Tran* placed) const {
     std::vector<Dependent> later;
+    // A record added without one taken out can leave some later trades provably passing.
+    const Tran* added = removed < 0 ? placed : nullptr;
     // A dividend holds no units, so it neither moves a later judgement nor needs one.
     const auto addFrom = [&](const std::vector<int>& members, int series) {
         for (auto at = std::lower_bound(members.begin(), members.end(), from); at != members.end();
              ++at) {
             const Tran& t = transactions[*at];
             if (*at == removed || !IsTrade(t)) continue;
+            if (added && StillPassesAfter(*added, t)) continue;
             later.push_back({*at, series >= 0 ? series : ledger.SeriesOf(t.Name())});
         }
     };

@@ -110,7 +110,8 @@ class TranList {
     };
     // The trades from index from on (but removed), in book order, whose rules placing
     // placed in place of removed may change: those of both records' series, and every
-    // move of the underlying when either record is an exercise.
+    // move of the underlying when either record is an exercise; but not those an added
+    // record provably leaves passing.
     std::vector<Dependent> Dependents(int from, int removed, const Tran* placed) const;
     // Where the transaction at index stands once removed is out and a record is in at
     // placed.

@@ -46,17 +46,6 @@ void TakeRecentLots(const std::vector<Tran>& book, const std::vector<int>& indic
     }
 }
 
-// An acquisition (side Buy) or disposal (side Sell) of the underlying: an opening
-// trade, or an exercise that delivered units at the strike.
-Lot UnderlyingLot(const Tran& t, Side side) {
-    const double quantity = static_cast<double>(t.GetUnits()) * t.GetUnitsPerContract();
-    if (t.GetKind() == TranKind::kUnderlying && t.GetAction() == TranAction::kOpen &&
-        t.GetSide() == side) {
-        return {true, quantity, t.GetPrice()};
-    }
-    return t.DeliverySide() == side ? Lot{true, quantity, t.GetStrike()} : Lot{};
-}
-
 bool IsOptionOpening(const Tran& t) {
     return t.GetKind() == TranKind::kOption && t.GetAction() == TranAction::kOpen;
 }
@@ -133,21 +122,15 @@ Tran TranList::UnderlyingPosition() const {
     position.SetAction(TranAction::kOpen);
     position.SetSide(side);
     position.SetUnits(UnitsOf(net));
-    double price = 0;
-    double fees = 0;
-    TakeRecentLots(
-        transactions, ledger.UnderlyingLots(side), std::fabs(net),
-        [side](const Tran& t) { return UnderlyingLot(t, side); },
-        [&](const Tran& lot, double lotPrice, double weight, bool mostRecent) {
-            price += lotPrice * weight;
-            fees += lot.GetFees();  // each lot's fees count whole, once per trade
-            if (mostRecent) {
-                position.SetDate(lot.GetDate());
-                position.SetName(lot.Name());
-            }
-        });
-    position.SetPrice(price);
-    position.SetFees(fees);
+    // The most recent lots that make up the holding, from the ledger's running sums:
+    // a year of purchases is not walked per change.
+    const LotList::Average lots = ledger.UnderlyingLots(side).Recent(std::fabs(net));
+    if (lots.mostRecent >= 0) {
+        position.SetDate(transactions[lots.mostRecent].GetDate());
+        position.SetName(transactions[lots.mostRecent].Name());
+    }
+    position.SetPrice(lots.price);
+    position.SetFees(lots.fees);  // each lot's fees count whole, once per trade
     return position;
 }
 

@@ -104,6 +104,19 @@ Outcome JudgeTran(const Tran& tran, const SeriesTally& series, const SeriesTally
     }
 }
 
+bool StillPassesAfter(const Tran& added, const Tran& later) {
+    const Side side = added.GetSide();
+    const bool moves =
+        added.GetAction() == TranAction::kOpen || added.GetAction() == TranAction::kClose;
+    if (added.GetKind() != TranKind::kUnderlying || side == Side::kNone || !moves) return false;
+    if (later.GetKind() != TranKind::kUnderlying) return false;
+    // An opening is refused only by a net holding on the other side, a closing only by
+    // too little net holding on the side it closes.
+    if (later.GetAction() == TranAction::kOpen) return later.GetSide() == side;
+    if (later.GetAction() == TranAction::kClose) return later.GetSide() == Opposite(side);
+    return false;
+}
+
 Side ExercisedSide(const SeriesTally& series) { return Opposite(series.lastOpenSide); }
 
 }  // namespace qx

@@ -23,6 +23,13 @@ inline constexpr const char* kAlreadyClosedText =
 // the side ExercisedSide gives.
 Outcome JudgeTran(const Tran& tran, const SeriesTally& series, const SeriesTally& exercises);
 
+// Whether later, a trade of added's name that passed its rules, provably still passes
+// them once added is recorded before it, so need not be judged again. Only trades in the underlying
+// qualify: an opening or closing of the underlying moves its name's net holding toward
+// its own side and only adds to the counts a closing matches, which can refuse neither
+// a later opening on its side nor a later closing of the other side.
+bool StillPassesAfter(const Tran& added, const Tran& later);
+
 // The side an exercise of a series takes: opposite to the series' most recent opening.
 Side ExercisedSide(const SeriesTally& series);
 

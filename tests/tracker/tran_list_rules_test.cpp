@@ -473,6 +473,19 @@ TEST(TranList, AdditionOrChangeKeepsEveryLaterTransactionValid) {
           Stock(21).Close().Sell(100).At(61)},
          Stock(10).Open().Sell(100).At(55),
          kCloseTooMany},
+        {"a back-dated purchase faces the later short sale",
+         {Stock(20).Open().Sell(100).At(10)},
+         Stock(10).Open().Buy(100).At(11),
+         kSellAgainstLong},
+        {"a back-dated buy-back takes what the later one needs",
+         {Stock(2).Open().Sell(100).At(10), Stock(20).Close().Buy(100).At(9)},
+         Stock(10).Close().Buy(50).At(11),
+         kCloseTooMany},
+        {"a back-dated purchase keeps later purchases and sales covered",
+         {Stock(2).Open().Buy(100).At(10), Stock(15).Open().Buy(100).At(10),
+          Stock(20).Close().Sell(200).At(12)},
+         Stock(10).Open().Buy(100).At(11),
+         nullptr},
     });
     const struct {
         const char* what;
