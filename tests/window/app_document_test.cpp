@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/app.h"
+#include "app/window/app.h"
 #include "editor/editor_model.h"
 #include "editor/window/editor_dlg.h"
 #include "shell/document.h"

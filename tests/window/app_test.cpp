@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "app/window/app.h"
 
 #include <QAction>
 #include <QFile>

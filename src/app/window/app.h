@@ -1,5 +1,5 @@
-#ifndef QX_APP_APP_H
-#define QX_APP_APP_H
+#ifndef QX_APP_WINDOW_APP_H
+#define QX_APP_WINDOW_APP_H
 
 #include <QApplication>
 #include <memory>
@@ -60,4 +60,4 @@ class App : public QApplication {
 
 }  // namespace qx
 
-#endif  // QX_APP_APP_H
+#endif  // QX_APP_WINDOW_APP_H

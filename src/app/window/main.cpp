@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "app/window/app.h"
 #include "cli/command_table.h"
 
 int main(int argc, char** argv) {
