@@ -11,8 +11,8 @@
 namespace qx {
 
 // The coded fields the option, underlying and transaction records share, the kind of
-// contract among them. Documents, settings and spreadsheets hold them as the ints given
-// here; only the readers and writers of those see the ints.
+// contract (option_type.h) among them. Documents, settings and spreadsheets hold them as
+// the ints their enumerations give; only the readers and writers of those see the ints.
 
 // Which side of a trade a position is on.
 enum class Side { kNone = 0, kBuy = 1, kSell = 2 };
